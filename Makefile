@@ -1,0 +1,50 @@
+# Two commands set Pagora up on Debian or Ubuntu:
+#   make run    installs what is missing, builds, and starts Pagora on its data root
+#   make test   installs what is missing, builds, and runs the whole test suite
+BUILD      ?= build
+FUZZ_BUILD ?= build-fuzz
+JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
+FUZZ_SECONDS ?= 600
+
+DEBIAN_PACKAGES = cmake make g++ qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgl-dev fonts-liberation2
+FUZZ_PACKAGES   = clang libclang-rt-14-dev
+
+.PHONY: all run test screenshots bench fuzz deps fuzz-deps build clean
+
+all: build
+
+deps:
+	@./cmake/install-deps.sh $(DEBIAN_PACKAGES)
+
+fuzz-deps:
+	@./cmake/install-deps.sh $(DEBIAN_PACKAGES) $(FUZZ_PACKAGES)
+
+$(BUILD)/CMakeCache.txt:
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+build: deps $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	cd $(BUILD)/root && ./Pagora.exe
+
+test: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+screenshots: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ./tests/pagora_screenshots $(CURDIR)/$(BUILD)/screenshots
+	@echo "Screenshots in $(BUILD)/screenshots"
+
+bench: build
+	$(BUILD)/bench/pagora_bench_start $(CURDIR)/$(BUILD)/root $(CURDIR)/$(BUILD)/bench/bare_window
+
+fuzz: fuzz-deps
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DPAGORA_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+	mkdir -p $(FUZZ_BUILD)/corpus/einstellungen
+	cp fuzz/corpus/einstellungen/* $(FUZZ_BUILD)/corpus/einstellungen/
+	$(FUZZ_BUILD)/fuzz/fuzz_einstellungen -max_total_time=$(FUZZ_SECONDS) -timeout=5 \
+	    $(FUZZ_BUILD)/corpus/einstellungen
+
+clean:
+	rm -rf $(BUILD) $(FUZZ_BUILD)

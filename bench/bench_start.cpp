@@ -1,0 +1,91 @@
+// Start-up benchmark: time from process start to the first painted frame, and peak
+// memory, of Pagora on its data root against a bare Qt window, median of several runs.
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+struct Lauf {
+    double millisekunden = 0;
+    long spitzeKiB = 0;
+    bool ok = false;
+};
+
+Lauf starten(const std::string &programm, const std::string &ordner) {
+    int rohr[2];
+    if (pipe(rohr) != 0) return {};
+    const auto beginn = std::chrono::steady_clock::now();
+    const pid_t kind = fork();
+    if (kind == 0) {
+        dup2(rohr[1], STDOUT_FILENO);
+        close(rohr[0]);
+        if (chdir(ordner.c_str()) != 0) _exit(127);
+        setenv("PAGORA_BENCH_ERSTES_BILD", "1", 1);
+        execl(programm.c_str(), programm.c_str(), static_cast<char *>(nullptr));
+        _exit(127);
+    }
+    close(rohr[1]);
+    Lauf lauf;
+    std::string gelesen;
+    char puffer[256];
+    ssize_t n;
+    while (gelesen.find("erstes-bild") == std::string::npos && (n = read(rohr[0], puffer, sizeof puffer)) > 0)
+        gelesen.append(puffer, size_t(n));
+    lauf.millisekunden =
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - beginn).count();
+    close(rohr[0]);
+    int status = 0;
+    rusage verbrauch{};
+    wait4(kind, &status, 0, &verbrauch);
+    lauf.spitzeKiB = verbrauch.ru_maxrss;
+    lauf.ok = gelesen.find("erstes-bild") != std::string::npos && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    return lauf;
+}
+
+double median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+    if (argc < 3) {
+        std::fprintf(stderr, "Aufruf: %s DATENWURZEL BARE_WINDOW [LAEUFE]\n", argv[0]);
+        return 2;
+    }
+    const std::string wurzel = argv[1];
+    const std::string bare = argv[2];
+    const int laeufe = argc > 3 ? std::max(5, std::atoi(argv[3])) : 9;
+    if (!getenv("QT_QPA_PLATFORM") && !getenv("DISPLAY")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+
+    std::vector<double> zeitP, zeitB, speicherP, speicherB;
+    for (int i = 0; i < laeufe; ++i) {
+        // Alternate so that both see the same machine state.
+        const Lauf b = starten(bare, wurzel);
+        const Lauf p = starten(wurzel + "/Pagora.exe", wurzel);
+        if (!b.ok || !p.ok) {
+            std::fprintf(stderr, "Lauf %d gescheitert (Pagora %s, Referenz %s)\n", i, p.ok ? "ok" : "FEHLER",
+                         b.ok ? "ok" : "FEHLER");
+            return 1;
+        }
+        zeitP.push_back(p.millisekunden);
+        zeitB.push_back(b.millisekunden);
+        speicherP.push_back(double(p.spitzeKiB));
+        speicherB.push_back(double(b.spitzeKiB));
+    }
+    const double tp = median(zeitP), tb = median(zeitB), mp = median(speicherP), mb = median(speicherB);
+    std::printf("Start bis zum ersten Bild (Median aus %d Läufen, Plattform %s)\n", laeufe,
+                getenv("QT_QPA_PLATFORM") ? getenv("QT_QPA_PLATFORM") : "Anzeige");
+    std::printf("  Pagora      %8.1f ms   %8.0f KiB Spitze\n", tp, mp);
+    std::printf("  Qt-Fenster  %8.1f ms   %8.0f KiB Spitze\n", tb, mb);
+    std::printf("  Verhältnis  %8.2fx      %8.2fx   (Ziel: unter 1.5x)\n", tp / tb, mp / mb);
+    return 0;
+}

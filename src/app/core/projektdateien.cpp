@@ -1,0 +1,79 @@
+#include "app/core/projektdateien.h"
+
+#include "book/core/seitenformat.h"
+
+namespace app {
+
+bool SchreibTest(const Zustand &z) {
+    const QString test = z.StammVerzeichnis + "Test.txt";
+    return z.dateien.write(test, "Test\r\n") && z.dateien.remove(test);
+}
+
+bool EinstellungsdateiLesen(Zustand &z, QString name) {
+    QString datei;
+    if (name.contains(":\\")) {
+        // A project on another data root: the root is everything up to the last "\".
+        const qsizetype schnitt = name.lastIndexOf('\\');
+        datei = name + ".ini";
+        z.StammVerzeichnis = name.left(schnitt + 1);
+        name = name.mid(schnitt + 1);
+    } else {
+        datei = z.StammVerzeichnis + name + ".ini";
+    }
+    QByteArray inhalt;
+    if (!z.dateien.read(datei, &inhalt, 1 << 20)) return false;
+    z.textDatei.close();
+    z.TextDateiOffen = false;
+    z.einstellungen = z.Vorgaben;
+    z.ProgrammName = name;
+    z.einstellungen.lesen(inhalt);
+    return true;
+}
+
+bool IniDateiSchreiben(const Zustand &z) {
+    if (!SchreibTest(z)) return false;
+    return z.dateien.write(z.StammVerzeichnis + z.ProgrammName + ".ini", z.einstellungen.schreiben(z.Vorgaben));
+}
+
+bool AutorIniSchreiben(Zustand &z, const QString &eigeneWurzel) {
+    if (!SchreibTest(z)) z.ProgrammName = z.StammVerzeichnis + z.ProgrammName;
+    return z.dateien.write(eigeneWurzel + "Autor.ini", platform::joinLines({z.ProgrammName}));
+}
+
+std::optional<QString> AutorIniLesen(const Zustand &z) {
+    QByteArray inhalt;
+    if (!z.dateien.read(z.StammVerzeichnis + "Autor.ini", &inhalt, 1 << 16)) return std::nullopt;
+    const QStringList zeilen = platform::splitLines(inhalt);
+    return zeilen.isEmpty() ? QString() : zeilen.first().left(kMaxZeilenLaenge);
+}
+
+void SeitenDateienOeffnen(Zustand &z) {
+    if (z.dateien.exists(z.HilfeSeitenDateiName)) {
+        z.hilfeDatei.close();
+        z.HilfeDateiOffen = z.hilfeDatei.open(z.dateien.native(z.HilfeSeitenDateiName), book::kSeitensatzGroesse);
+        z.HilfeSeitenZahl = int(z.hilfeDatei.count());
+    }
+    if (z.dateien.exists(z.TextSeitenDateiName)) {
+        if (z.textDatei.open(z.dateien.native(z.TextSeitenDateiName), book::kSeitensatzGroesse))
+            z.TextSeitenZahl = int(z.textDatei.count());
+    } else {
+        z.textDatei.close();
+        z.TextSeitenZahl = 0;
+    }
+    z.TextDateiOffen = true;
+}
+
+void ProjektVerzeichnisSetzen(Zustand &z) {
+    z.ProjektVerzeichnis = z.StammVerzeichnis + z.ProjektPfad;
+    if (!z.ProjektVerzeichnis.endsWith('\\')) z.ProjektVerzeichnis += '\\';
+}
+
+int LeereKommentareLoeschen(const Zustand &z) {
+    const QString album = z.ProjektVerzeichnis + "Album\\";
+    int geloescht = 0;
+    for (const QString &name : z.dateien.list(album, "*.txt"))
+        if (z.dateien.size(album + name) == 0 && z.dateien.remove(album + name)) ++geloescht;
+    return geloescht;
+}
+
+} // namespace app

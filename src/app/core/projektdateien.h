@@ -1,0 +1,39 @@
+#pragma once
+// The file side of a project's settings: reading and writing `<ProgrammName>.ini`
+// and `Autor.ini`, the write test, opening the page files, and tidying up at exit.
+// What the settings mean on screen is applied by the main window.
+#include "app/core/zustand.h"
+
+#include <optional>
+
+namespace app {
+
+// The write test in the data root: "Test.txt" holding "Test", created and deleted.
+bool SchreibTest(const Zustand &z);
+
+// Reads the settings file of `name` (which may carry a data root in front,
+// "E:\Quarn") into the table, starting from the defaults. False when the file does
+// not exist; then the table and ProgrammName keep what they hold.
+bool EinstellungsdateiLesen(Zustand &z, QString name);
+
+// Writes the settings file when the write test succeeds. False when nothing was
+// written or the replacement failed; the old file then stays whole.
+bool IniDateiSchreiben(const Zustand &z);
+
+// Writes `Autor.ini` into `eigeneWurzel` (the programme's own data root). When the
+// current data root fails the write test, ProgrammName takes that root in front.
+bool AutorIniSchreiben(Zustand &z, const QString &eigeneWurzel);
+
+// The project name `Autor.ini` names, or no value when the file is missing.
+std::optional<QString> AutorIniLesen(const Zustand &z);
+
+// (Re)opens the help and reading-part page files and counts their records.
+void SeitenDateienOeffnen(Zustand &z);
+
+// ProjektVerzeichnis from the data root and ProjektPfad.
+void ProjektVerzeichnisSetzen(Zustand &z);
+
+// Deletes the empty mark files "Album\*.txt" of the project.
+int LeereKommentareLoeschen(const Zustand &z);
+
+} // namespace app

@@ -1,0 +1,57 @@
+#pragma once
+// The program's shared state: the settings table, the folder names, the current page
+// and the open page files. The application owns one; tests build a fresh one.
+#include "app/core/einstellungen.h"
+#include "book/core/blaettern.h"
+#include "platform/files.h"
+#include "platform/recordfile.h"
+
+#include <QString>
+#include <array>
+
+namespace app {
+
+struct Zustand {
+    explicit Zustand(platform::Files dateien = platform::Files()) : dateien(std::move(dateien)) {}
+
+    platform::Files dateien;
+    QString programmDatei;  // stored path of the running programme file
+
+    Einstellungen einstellungen;
+    Einstellungen Vorgaben;
+
+    QString StammVerzeichnis;
+    QString ProgrammName;
+    QString ProjektPfad;
+    QString ProjektVerzeichnis;
+    QString HilfeVerzeichnis;
+    QString BuchTitel;
+    QString TextSeitenDateiName;
+    QString HilfeSeitenDateiName;
+    bool NurLesen = false;
+
+    platform::RecordFile textDatei;
+    platform::RecordFile hilfeDatei;
+    bool TextDateiOffen = false;
+    bool HilfeDateiOffen = false;
+    int TextSeitenZahl = 0;
+    int HilfeSeitenZahl = 0;
+
+    int Schriftgrad = 7;
+    int BuchLinks = 0;
+
+    int AktuelleSeite = -1;
+    int LetzteTextseite = 0;
+    int LetzteHilfeseite = 0;
+    int AlbumAufschlag = 0;
+    std::array<book::Inhaltsstand, 4> inhaltsstand{};
+
+    int BildIndex = -1;
+    int AktuellerBildIndex = 0;
+    int BilderAnzahl = 0;
+    int Bearbeitungsteil = 1;
+
+    book::Buchumfang umfang() const { return {TextSeitenZahl, HilfeSeitenZahl, BilderAnzahl}; }
+};
+
+} // namespace app

@@ -1,0 +1,57 @@
+#include "app/views/bildmenue.h"
+
+#include "book/views/bildlader.h"
+
+#include <QMouseEvent>
+
+namespace app {
+
+BildMenue::BildMenue(QWidget *parent) : QWidget(parent) {
+    setObjectName("PanelMenu");
+    setAutoFillBackground(true);
+    setPalette(QPalette(QColor(24, 20, 18)));
+    PanelMenue = new QWidget(this);
+    PanelMenue->setObjectName("PanelMenue");
+    PanelMenue->resize(kBildBreite, kHoehe);
+    ImageMenu = new QLabel(PanelMenue);
+    ImageMenu->setObjectName("ImageMenu");
+    ImageMenu->setGeometry(0, 0, kBildBreite, kHoehe);
+    ImageMenu->setPixmap(QPixmap(":/art/Menu.bmp"));
+    ImageMenu->installEventFilter(this);
+    ImageMenu->setCursor(Qt::PointingHandCursor);
+
+    LesezeichenPanel = new QWidget(this);
+    LesezeichenPanel->setObjectName("LesezeichenPanel");
+    LesezeichenPanel->resize(kHalterBreite, kHoehe);
+    const QPixmap band = book::MitTransparenz(QImage(":/art/LesezeichenU.bmp"));
+    for (int i = 0; i < 4; ++i) {
+        auto *l = new QLabel(LesezeichenPanel);
+        l->setObjectName(QStringLiteral("LesezeichenU%1").arg(i + 1));
+        l->setPixmap(band);
+        l->setGeometry(i * 27, 0, 38, 45);
+        LesezeichenU[size_t(i)] = l;
+    }
+    LabelLesezeichen = new QLabel(LesezeichenPanel);
+    LabelLesezeichen->setGeometry(0, 47, 100, 16);
+    LabelFundliste = new QLabel(LesezeichenPanel);
+    LabelFundliste->setGeometry(100, 47, 48, 16);
+    for (QLabel *l : {LabelLesezeichen, LabelFundliste}) l->setStyleSheet("color: rgb(230, 220, 200);");
+    hide();
+}
+
+void BildMenue::anordnen(int bildschirmBreite, int bildschirmHoehe, int buchLinks) {
+    setGeometry(0, bildschirmHoehe - kHoehe, bildschirmBreite, kHoehe);
+    PanelMenue->move(buchLinks + 660 - kBildBreite, 0);
+    LesezeichenPanel->move(buchLinks, 0);
+}
+
+bool BildMenue::eventFilter(QObject *obj, QEvent *event) {
+    if (obj == ImageMenu && event->type() == QEvent::MouseButtonPress) {
+        const QPoint p = static_cast<QMouseEvent *>(event)->position().toPoint();
+        Q_EMIT ImageMenuMouseDown(p.x(), p.y());
+        return true;
+    }
+    return QWidget::eventFilter(obj, event);
+}
+
+} // namespace app

@@ -1,0 +1,36 @@
+#pragma once
+// The image menu strip at the bottom of the screen (`PanelMenu`): the eight-cell
+// picture `ImageMenu` in `PanelMenue` and, to its left, the bookmark holder.
+#include <QLabel>
+#include <QWidget>
+#include <array>
+
+namespace app {
+
+class BildMenue : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kBildBreite = 512;
+    static constexpr int kHoehe = 65;
+    static constexpr int kHalterBreite = 148;
+
+    explicit BildMenue(QWidget *parent = nullptr);
+    // Lays the strip across the screen width with the picture ending at the book's right edge.
+    void anordnen(int bildschirmBreite, int bildschirmHoehe, int buchLinks);
+
+    QWidget *PanelMenue;
+    QLabel *ImageMenu;
+    QWidget *LesezeichenPanel;
+    std::array<QLabel *, 4> LesezeichenU{};
+    QLabel *LabelLesezeichen;
+    QLabel *LabelFundliste;
+
+Q_SIGNALS:
+    // X, Y relative to ImageMenu.
+    void ImageMenuMouseDown(int x, int y);
+
+protected:
+    bool eventFilter(QObject *obj, QEvent *event) override;
+};
+
+} // namespace app

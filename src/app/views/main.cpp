@@ -1,0 +1,60 @@
+// Program entry: the three windows in their order, then the event loop.
+#include "app/core/zustand.h"
+#include "app/views/meldungen.h"
+#include "app/views/tbearbeitung.h"
+#include "app/views/tfundliste.h"
+#include "app/views/timageform.h"
+#include "authoring/core/exelaufwerk.h"
+#include "platform/fonts.h"
+#include "platform/screen.h"
+
+#include <QApplication>
+#include <QTimer>
+#include <cstdio>
+
+namespace {
+
+// For the start-up benchmark: report the first painted frame and end.
+class ErstesBild : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject *obj, QEvent *event) override {
+        if (event->type() == QEvent::Paint && !gemeldet_) {
+            gemeldet_ = true;
+            QTimer::singleShot(0, qApp, [] {
+                std::puts("erstes-bild");
+                std::fflush(stdout);
+                QCoreApplication::exit(0);
+            });
+        }
+        return QObject::eventFilter(obj, event);
+    }
+
+private:
+    bool gemeldet_ = false;
+};
+
+} // namespace
+
+int main(int argc, char **argv) {
+    QApplication anwendung(argc, argv);
+    platform::registerBundledFonts();
+
+    app::Zustand zustand;
+    zustand.programmDatei = authoring::laufendeProgrammDatei(zustand.dateien, argc > 0 ? argv[0] : nullptr);
+    platform::SystemScreen bildschirm;
+    app::Meldungsboxen boxen;
+
+    app::TImageForm ImageForm(zustand, bildschirm, boxen);
+    if (ImageForm.startAbgebrochen()) return 1;
+    app::TFundliste Fundliste;
+    app::TBearbeitung Bearbeitung;
+    ImageForm.setFenster(&Fundliste, &Bearbeitung);
+    boxen.setEltern(&ImageForm);
+    QObject::connect(&ImageForm, &app::TImageForm::programmEnde, &anwendung, &QCoreApplication::quit);
+
+    ErstesBild messung;
+    if (qEnvironmentVariableIsSet("PAGORA_BENCH_ERSTES_BILD")) ImageForm.centralWidget()->installEventFilter(&messung);
+    ImageForm.showFullScreen();
+    return anwendung.exec();
+}

@@ -1,0 +1,754 @@
+#include "app/views/timageform.h"
+
+#include "app/core/menuezelle.h"
+#include "app/core/projektdateien.h"
+#include "app/views/bildmenue.h"
+#include "app/views/tbearbeitung.h"
+#include "app/views/tfundliste.h"
+#include "authoring/core/exelaufwerk.h"
+#include "book/core/seitenformat.h"
+#include "book/core/ziffernwert.h"
+#include "book/views/bildlader.h"
+#include "book/views/buchpanel.h"
+#include "platform/cp1252.h"
+#include "platform/fonts.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPainter>
+#include <QWidget>
+
+namespace app {
+namespace {
+
+const QString kSchriftskalierungFehler = QStringLiteral(
+    "Schriftskalierungen über 150 % und Zwischenwerte zwischen 100, 125 und 150 % werden nicht zuverlässig "
+    "unterstützt.");
+const QString kSchriftskalierungHinweis = QStringLiteral(
+    "Wählen Sie im Startmenü von Windows \"Einstellungen / Systemsteuerung / Anzeige / Einstellungen / "
+    "Schriftgrad\" einen der Standardwerte, z.B. \"kleine Schriftarten\". Danach wird Windows mit den "
+    "veränderten Einstellungen gestartet.");
+
+// The grey lid that covers the book while it opens: a board with a darker spine edge.
+class Deckel : public QWidget {
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent *) override {
+        QPainter p(this);
+        p.fillRect(rect(), QColor(222, 222, 222));
+        p.setPen(QColor(180, 180, 180));
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+        p.fillRect(QRect(width() - 4, 0, 4, height()), QColor(196, 196, 196));
+    }
+};
+
+QPixmap pfeilBild(bool links) {
+    QImage bild(":/art/PfeilLinks.bmp");
+    if (!links) bild = QImage(":/art/PfeilRechts.bmp");
+    return book::MitTransparenz(bild);
+}
+
+} // namespace
+
+TImageForm::TImageForm(Zustand &zustand, const platform::Screen &screen, Meldungen &meldungen, QWidget *parent)
+    : QMainWindow(parent), z_(zustand), screen_(screen), meldungen_(meldungen) {
+    setObjectName("ImageForm");
+    setWindowTitle(QStringLiteral("Pagora"));
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    bauen();
+    menueBauen();
+    FormCreate();
+}
+
+TImageForm::~TImageForm() = default;
+
+void TImageForm::setFenster(TFundliste *fundliste, TBearbeitung *bearbeitung) {
+    fundliste_ = fundliste;
+    bearbeitung_ = bearbeitung;
+}
+
+void TImageForm::bauen() {
+    flaeche_ = new QWidget(this);
+    flaeche_->setObjectName("Flaeche");
+    flaeche_->setAutoFillBackground(true);
+    flaeche_->setPalette(QPalette(Qt::black));
+    flaeche_->setMouseTracking(true);
+    flaeche_->installEventFilter(this);
+    setCentralWidget(flaeche_);
+    setFont(platform::screenFont("MS Sans Serif", 8));
+
+    ImageMain = new QLabel(flaeche_);
+    ImageMain->setObjectName("ImageMain");
+    ImageMain->setMouseTracking(true);
+    ImageMain->installEventFilter(this);
+    ImageMain->hide();
+    LabelHuge = new QLabel(flaeche_);
+    LabelHuge->setObjectName("LabelHuge");
+    LabelHuge->setAlignment(Qt::AlignCenter);
+    LabelHuge->setStyleSheet("color: rgb(236, 226, 200);");
+    LabelHuge->resize(600, 80);
+    LabelHuge->hide();
+
+    LabelProjekttitel2 = new QLabel(flaeche_);
+    LabelProjekttitel2->setObjectName("LabelProjekttitel2");
+    LabelProjekttitel2->setStyleSheet("color: rgb(70, 52, 28);");
+    LabelProjekttitel1 = new QLabel(flaeche_);
+    LabelProjekttitel1->setObjectName("LabelProjekttitel1");
+    LabelProjekttitel1->setStyleSheet("color: rgb(232, 210, 150);");
+    for (QLabel *l : {LabelProjekttitel1, LabelProjekttitel2}) {
+        l->setAttribute(Qt::WA_TransparentForMouseEvents);
+        l->hide();
+    }
+
+    buch_ = new book::BuchPanel(z_.dateien, flaeche_);
+    buch_->setObjectName("PanelBuch");
+    buch_->BuchbildGeladen = true;  // the book counts as open until the cover is laid on
+    buch_->hide();
+    connect(buch_, &book::BuchPanel::tickBoxGeklickt, this, &TImageForm::LabelNoCBTClick);
+    connect(buch_, &book::BuchPanel::tourBildMausBewegt, this,
+            [this](QPoint p) { ImageCBTMouseMove(p.x(), p.y()); });
+
+    auto *pfeil = new QLabel(buch_);
+    pfeil->setPixmap(pfeilBild(true));
+    pfeil->resize(16, 17);
+    pfeil->setCursor(Qt::PointingHandCursor);
+    pfeil->installEventFilter(this);
+    PanelLinksPfeil = pfeil;
+    PanelLinksPfeil->setObjectName("PanelLinksPfeil");
+    PanelLinksPfeil->hide();
+
+    PanelDeckel = new Deckel(flaeche_);
+    PanelDeckel->setObjectName("PanelDeckel");
+    PanelDeckel->hide();
+
+    PanelName = new QWidget(flaeche_);
+    PanelName->setObjectName("PanelName");
+    PanelName->setAutoFillBackground(true);
+    PanelName->setPalette(QPalette(QColor(250, 244, 226)));
+    LabelName = new QLabel(PanelName);
+    LabelName->setObjectName("LabelName");
+    LabelName->move(8, 3);
+    LabelName->installEventFilter(this);
+    PanelName->resize(16, 20);
+    PanelName->hide();
+
+    menue_ = new BildMenue(flaeche_);
+    connect(menue_, &BildMenue::ImageMenuMouseDown, this, &TImageForm::ImageMenuMouseDown);
+
+    // Panels of the picture view, the search and the authoring progress; placed for
+    // the screen at start and filled by their own parts.
+    auto platzhalter = [this](const char *name, int w, int h) {
+        auto *p = new QWidget(flaeche_);
+        p->setObjectName(QString::fromLatin1(name));
+        p->resize(w, h);
+        p->hide();
+        return p;
+    };
+    PanelEingabe = platzhalter("PanelEingabe", 385, 53);
+    PanelBildtext = platzhalter("PanelBildtext", 784, 80);
+    PanelBildlauf = platzhalter("PanelBildlauf", 420, 140);
+    Panel12Fortschritt = platzhalter("Panel12Fortschritt", 300, 24);
+    PanelSuchen = platzhalter("PanelSuchen", 560, 90);
+    Shape1 = platzhalter("Shape1", 40, 40);
+    LabelShape = new QLabel(flaeche_);
+    LabelShape->hide();
+    LabelCover = new QLabel(flaeche_);
+    LabelCover->setObjectName("LabelCover");
+    LabelCover->hide();
+
+    TimerAnfang.setInterval(1);
+    connect(&TimerAnfang, &QTimer::timeout, this, &TImageForm::TimerAnfangTimer);
+    Timer1.setInterval(500);
+    connect(&Timer1, &QTimer::timeout, this, &TImageForm::Timer1Timer);
+}
+
+void TImageForm::menueBauen() {
+    QMenuBar *bar = menuBar();
+    auto eintrag = [this](QMenu *menu, const char *name, const QString &text, auto handler) {
+        QAction *a = menu->addAction(text);
+        a->setObjectName(QString::fromLatin1(name));
+        connect(a, &QAction::triggered, this, handler);
+        return a;
+    };
+    QMenu *datei = bar->addMenu(tr("Datei"));
+    datei->menuAction()->setObjectName("Datei1");
+    eintrag(datei, "Fundliste1", tr("Fundliste"), [this] {
+        if (fundliste_) {
+            fundliste_->show();
+            fundliste_->raise();
+        }
+    });
+    eintrag(datei, "Drucken1", tr("Drucken"), [] {});
+    eintrag(datei, "Beenden", tr("Beenden"), &TImageForm::BeendenClick);
+    QAction *suchen = bar->addAction(tr("Suchen"));
+    suchen->setObjectName("Suchen");
+    connect(suchen, &QAction::triggered, this, [this] { PanelSuchen->show(); });
+    QMenu *ansicht = bar->addMenu(tr("Ansicht"));
+    ansicht->menuAction()->setObjectName("Ansicht1");
+    eintrag(ansicht, "Bildlauf1", tr("Bildlauf"), [this] { PanelBildlauf->show(); });
+    eintrag(ansicht, "Album1", tr("Album"), [this] { SeitenZeigen(1000 + 2 * z_.AlbumAufschlag); });
+    eintrag(ansicht, "Lesen1", tr("Lesen"), [this] { SeitenZeigen(z_.LetzteTextseite); });
+    eintrag(ansicht, "Hintergrundbild1", tr("Hintergrundbild"), [this] {
+        if (bearbeitung_) bearbeitung_->Auswahl(5);
+    });
+    QAction *hilfe = bar->addAction(tr("Hilfe"));
+    hilfe->setObjectName("Hilfe");
+    QMenu *projekte = bar->addMenu(tr("Projekte"));
+    projekte->menuAction()->setObjectName("Projekte");
+    auto bearbeiten = [this](int panel) {
+        return [this, panel] {
+            if (bearbeitung_) bearbeitung_->Auswahl(panel);
+        };
+    };
+    eintrag(projekte, "NeuesProjekt", tr("Neues Projekt"), [this] {
+        if (bearbeitung_) bearbeitung_->ImageFundamentalsClick();
+    });
+    eintrag(projekte, "Titel1", tr("Titel"), bearbeiten(2));
+    eintrag(projekte, "Copyright", tr("Copyright"), bearbeiten(3));
+    eintrag(projekte, "Griffregister1", tr("Griffregister"), bearbeiten(4));
+    eintrag(projekte, "TextImportieren1", tr("Text importieren"), bearbeiten(6));
+    eintrag(projekte, "BilderindieListe1", tr("Bilder in die Liste"), bearbeiten(7));
+    eintrag(projekte, "BilderinsAlbum1", tr("Bilder ins Album"), bearbeiten(8));
+    eintrag(projekte, "WechselzwischenProjekten1", tr("Wechsel zwischen Projekten"), bearbeiten(9));
+    eintrag(projekte, "Inhaltsverzeichnisbearbeiten", tr("Inhaltsverzeichnis bearbeiten"), bearbeiten(10));
+    Dummy = bar->addAction(QString());
+    Dummy->setObjectName("Dummy");
+    for (QAction *a : bar->actions()) a->setVisible(false);
+    bar->hide();
+}
+
+void TImageForm::SpracheEinrichten() {
+    menue_->LabelLesezeichen->setText(tr("Lesezeichen"));
+    menue_->LabelFundliste->setText(tr("Fundliste"));
+    buch_->LabelNoCBT->setText(tr("Anleitung nicht mehr zeigen"));
+}
+
+void TImageForm::klein(QLabel *label) {
+    label->setFont(platform::screenFont("Arial", z_.Schriftgrad, screen_.info().ppi));
+}
+
+void TImageForm::FormCreate() {
+    const platform::ScreenInfo s = screen_.info();
+    SpracheEinrichten();
+
+    // Font scaling for large-font screens.
+    z_.Schriftgrad = 7;
+    const Schriftskalierung skal = SchriftgradFuer(s.ppi);
+    if (skal.skalieren) {
+        z_.Schriftgrad = skal.Schriftgrad;
+        if (skal.warnen) {
+            meldungen_.zeigen(Meldungen::Art::Fehler, kSchriftskalierungFehler);
+            meldungen_.zeigen(Meldungen::Art::Information, kSchriftskalierungHinweis);
+        }
+        const QFont arial = platform::screenFont("Arial", z_.Schriftgrad, s.ppi);
+        setFont(arial);
+        buch_->MemoTextLinks->setFont(arial);
+        buch_->MemoTextRechts->setFont(arial);
+        klein(menue_->LabelFundliste);
+        klein(menue_->LabelLesezeichen);
+    } else {
+        const QFont design = platform::screenFont("MS Sans Serif", 8, s.ppi);
+        buch_->MemoTextLinks->setFont(design);
+        buch_->MemoTextRechts->setFont(design);
+    }
+    buch_->LabelNoCBT->setFont(platform::screenFont("Arial", z_.Schriftgrad, s.ppi));
+    for (QLabel *l : {buch_->LabelSeitenzahlLinks, buch_->LabelSeitenzahlRechts})
+        l->setFont(platform::screenFont("MS Sans Serif", 8, s.ppi));
+
+    z_.HilfeDateiOffen = false;
+    z_.BildIndex = -1;
+    z_.Vorgaben = z_.einstellungen;
+    z_.Bearbeitungsteil = 1;
+    LabelProjekttitel1->show();
+    LabelProjekttitel2->show();
+
+    const authoring::Laufwerksergebnis lw = authoring::ExeLaufwerk(z_.dateien, z_.programmDatei);
+    if (lw.status == authoring::Laufwerksergebnis::Status::KeineCd) {
+        meldungen_.zeigen(Meldungen::Art::Warnung, tr("Legen Sie die CD in ihr Laufwerk!"));
+        startAbgebrochen_ = true;
+        return;
+    }
+    if (lw.status == authoring::Laufwerksergebnis::Status::KopierFehler) {
+        meldungen_.zeigen(Meldungen::Art::Fehler, tr("Die Datei %1 kann nicht kopiert werden.").arg(lw.fehler));
+        startAbgebrochen_ = true;
+        return;
+    }
+    z_.StammVerzeichnis = lw.stammVerzeichnis;
+    z_.TextSeitenDateiName = lw.textSeitenDateiName;
+    z_.HilfeSeitenDateiName = lw.hilfeSeitenDateiName;
+    z_.LetzteTextseite = 0;
+    z_.LetzteHilfeseite = 0;
+    QString name = lw.programmName;
+    if (const auto autor = AutorIniLesen(z_)) name = *autor;
+    z_.ProgrammName = name;
+    z_.NurLesen = !SchreibTest(z_);
+    IniDateiLesen(name);
+
+    z_.HilfeVerzeichnis = z_.StammVerzeichnis + "Help\\";
+    if (!z_.dateien.exists(z_.HilfeVerzeichnis + "CBTEnd.bmp")) {
+        for (QWidget *w : {static_cast<QWidget *>(buch_->ImageNoCBT), static_cast<QWidget *>(buch_->ImageYesCBT),
+                           static_cast<QWidget *>(buch_->LabelNoCBT)}) {
+            w->hide();
+            w->setProperty("fuerImmerVerborgen", true);
+        }
+    }
+    layoutFuerBildschirm();
+    TimerAnfang.start();
+}
+
+void TImageForm::layoutFuerBildschirm() {
+    const platform::ScreenInfo s = screen_.info();
+    const int W = s.width, H = s.height;
+    if (!screen_.isReal()) resize(W, H);
+    PanelEingabe->move((W - PanelEingabe->width()) / 2, H - 50);
+    PanelName->move((W - PanelName->width()) / 2, H - 40);
+    buch_->move(buch_->x(), (H - buch_->height()) / 2);
+    z_.BuchLinks = (W - buch_->width()) / 2 + 2;
+    menue_->anordnen(W, H, z_.BuchLinks);
+    PanelBildtext->setGeometry(0, 0, W, PanelBildtext->height());
+    LabelCover->resize(W, H);
+    PanelBildlauf->move((W - PanelBildlauf->width()) / 2, (H - PanelBildlauf->height()) / 2);
+    Panel12Fortschritt->move((W - Panel12Fortschritt->width()) / 2, H - 40);
+    LabelHuge->move((W - LabelHuge->width()) / 2, H - 330);
+    buch_->MemoTextLinks->move(buch_->MemoTextLinks->x(), 32);
+    PanelSuchen->move((W - PanelSuchen->width()) / 2, PanelSuchen->y());
+}
+
+void TImageForm::IniDateiLesen(const QString &name) {
+    if (EinstellungsdateiLesen(z_, name)) {
+        for (QLabel *l : buch_->AlbumLabels) l->clear();
+        buch_->MemoTextLinks->leeren();
+        // An installation without the empty album spread keeps an empty sheet.
+        if (auto bild = book::BitmapLaden(z_.dateien, z_.StammVerzeichnis + "Help\\Album0.bmp"))
+            buch_->ImageAlbum->setPixmap(QPixmap::fromImage(*bild));
+        else
+            buch_->ImageAlbum->clear();
+    }
+    IniAuswerten();
+    z_.BuchTitel = z_.einstellungen.wert("Title");
+    if (z_.dateien.exists(z_.HilfeSeitenDateiName)) {
+        z_.hilfeDatei.close();
+        z_.HilfeDateiOffen = z_.hilfeDatei.open(z_.dateien.native(z_.HilfeSeitenDateiName), book::kSeitensatzGroesse);
+        z_.HilfeSeitenZahl = int(z_.hilfeDatei.count());
+    }
+}
+
+void TImageForm::IniAuswerten() {
+    const Einstellungen &e = z_.einstellungen;
+    const int ppi = screen_.info().ppi;
+    auto zahl = [&e](const QString &schluessel) { return book::ZiffernWert(e.wert(schluessel)); };
+    auto groesse = [&](const QString &schluessel) { return SkalierteGroesse(zahl(schluessel), z_.Schriftgrad); };
+
+    z_.ProjektPfad = e.wert("Path");
+    buch_->LabelProjekttitel3->setText(e.wert("Title"));
+    const QFont titel = platform::screenFont("Arial", groesse("Title.FontSize"), ppi, true);
+    LabelProjekttitel1->setFont(titel);
+    LabelProjekttitel2->setFont(titel);
+    LabelProjekttitel1->move(zahl("Title.Left"), zahl("Title.Top"));
+    LabelProjekttitel2->move(zahl("Shadow.Left"), zahl("Shadow.Top"));
+    buch_->LabelProjekttitel3->move(buch_->LabelProjekttitel3->x(), zahl("Title1.Top"));
+    buch_->LabelProjektUnterTitel->setText(e.wert("Title2"));
+    buch_->LabelProjektUnterTitel->move(buch_->LabelProjektUnterTitel->x(), zahl("Title2.Top"));
+    buch_->LabelProjekttitel3->setFont(platform::screenFont("Arial", groesse("Title1.FontSize"), ppi, true));
+    buch_->LabelProjektUnterTitel->setFont(platform::screenFont("Arial", groesse("Title2.FontSize"), ppi));
+    // Register tab captions and bookmark descriptions come with the book's edges.
+    for (int i = 0; i < 4; ++i)
+        menue_->LesezeichenU[size_t(i)]->setProperty("Tag", zahl(QStringLiteral("Mark%1").arg(i + 6)));
+    ProjektVerzeichnisSetzen(z_);
+    if (e.wert("ShowCBT") == "0") buch_->ImageNoCBT->raise();
+    else buch_->ImageYesCBT->raise();
+
+    ZentriertesBild.clear();
+    Bildzentrieren(e.wert("Wallpaper"));
+    const platform::ScreenInfo s = screen_.info();
+    if (z_.dateien.exists(z_.ProjektVerzeichnis + "Album\\" + e.wert("Wallpaper") + ".bmp") && ImageMain->pixmap().width() + 100 < s.width &&
+        ImageMain->pixmap().height() + 100 < s.height) {
+        meldungen_.zeigen(Meldungen::Art::Information,
+                          tr("Wir empfehlen eine kleinere Bildschirmauflösung. Das Hintergrundbild ist nur %1x%2 Pixels groß.")
+                              .arg(ImageMain->pixmap().width())
+                              .arg(ImageMain->pixmap().height()));
+    }
+    z_.AktuellerBildIndex = 0;
+    ListeLaden();
+    SeitenDateienOeffnen(z_);
+}
+
+void TImageForm::ProjektReset() {
+    buch_->MemoTextLinks->leeren();
+    buch_->MemoTextRechts->leeren();
+    z_.BilderAnzahl = 0;
+    memoListe_.clear();
+    for (QLabel *l : {LabelProjekttitel1, LabelProjekttitel2, buch_->LabelProjekttitel3}) l->setText("Pagora");
+    z_.TextSeitenZahl = 0;
+    z_.HilfeSeitenZahl = 0;
+}
+
+void TImageForm::ListeLaden() {
+    QByteArray inhalt;
+    memoListe_.clear();
+    if (z_.dateien.read(z_.ProjektVerzeichnis + "Pages\\" + z_.ProgrammName + ".3", &inhalt, 16 << 20))
+        memoListe_ = platform::splitLines(inhalt);
+    z_.BilderAnzahl = int(memoListe_.size());
+}
+
+void TImageForm::Bildzentrieren(const QString &name) {
+    const platform::ScreenInfo s = screen_.info();
+    Shape1->hide();
+    LabelShape->hide();
+    PanelEingabe->hide();
+    const QString zeile = z_.BildIndex >= 0 && z_.BildIndex < memoListe_.size() ? memoListe_[z_.BildIndex] : QString();
+    if (ZentriertesBild.isEmpty() && name.isEmpty()) {
+        ImageMain->hide();
+        ZentriertesBild = name;
+        return;
+    }
+    if (name == ZentriertesBild) return;
+    const QString datei = z_.ProjektVerzeichnis + "Album\\" + name + ".bmp";
+    std::optional<QImage> bild;
+    if (!zeile.startsWith(":I:")) bild = book::BitmapLaden(z_.dateien, datei);
+    if (bild) {
+        flaeche_->setPalette(QPalette(QColor(192, 192, 192)));
+        ImageMain->setPixmap(QPixmap::fromImage(*bild));
+        ImageMain->resize(bild->size());
+        LabelHuge->hide();
+    } else if (!z_.HilfeVerzeichnis.isEmpty()) {
+        if (auto titel = book::BitmapLaden(z_.dateien, z_.HilfeVerzeichnis + "Title.bmp")) {
+            flaeche_->setPalette(QPalette(Qt::black));
+            ImageMain->setPixmap(QPixmap::fromImage(*titel));
+            ImageMain->resize(titel->size());
+            LabelHuge->show();
+        }
+    }
+    const int reserve = fensterstil_ ? 66 : 0;
+    ImageMain->move((s.width - ImageMain->width()) / 2, (s.height - reserve - ImageMain->height()) / 2);
+    LabelHuge->move(LabelHuge->x(), ImageMain->y() + (ImageMain->height() - LabelHuge->height()) / 2);
+    buch_->move(buch_->x(), (s.height - reserve - buch_->height()) / 2);
+    ImageMain->show();
+    ImageMain->lower();
+    ZentriertesBild = name;
+}
+
+void TImageForm::SeitenZeigen(int n) {
+    const QString seiten = z_.ProjektVerzeichnis + "Pages\\" + z_.ProgrammName;
+    if ((n == 0 && !z_.dateien.exists(seiten + ".1")) || (n == 1000 && !z_.dateien.exists(seiten + ".2"))) return;
+    const QString hilfe = z_.HilfeVerzeichnis;
+    const bool cover = z_.dateien.exists(hilfe + "CBT0.bmp");
+    if (n < 0 && !cover) n = 0;
+
+    buch_->show();
+    buch_->PanelAlbum->hide();
+    flaeche_->setFocus();
+
+    const bool tourAn = z_.einstellungen.wert("ShowCBT").isEmpty();
+    buch_->ImageCBT->setVisible(n <= -2 && tourAn);
+    const bool deckblatt = n < 0 && n != -3;
+    for (QWidget *w : {buch_->PanelNoCBT, static_cast<QWidget *>(buch_->LabelProjekttitel3),
+                       static_cast<QWidget *>(buch_->LabelProjektUnterTitel)})
+        w->setVisible(deckblatt);
+    buch_->MemoTextLinks->setVisible(n >= 0 || n == -3);
+    buch_->MemoTextRechts->setVisible((n > 0 && n <= z_.TextSeitenZahl) ||
+                                      (n > 2000 && n <= z_.HilfeSeitenZahl + 2000));
+
+    if (buch_->BuchbildGeladen && deckblatt) {
+        buch_->CoverZeigen(hilfe);
+        buch_->BuchbildGeladen = false;
+    } else if (n >= 0 || (n == -3 && !buch_->BuchbildGeladen)) {
+        buch_->Buchzeigen(hilfe);
+    }
+    menue_->hide();
+
+    z_.AktuelleSeite = n;
+    const bool nummern = n % 1000 > 0;
+    buch_->LabelSeitenzahlLinks->setVisible(nummern);
+    buch_->LabelSeitenzahlRechts->setVisible(nummern);
+
+    QByteArray copyright;
+    const bool hatCopyright = z_.dateien.read(seiten + ".4", &copyright, 1 << 20);
+    if (n >= 0 && n % 1000 == 0) {
+        buch_->MemoTextLinks->setZeilen(n == 0 && hatCopyright ? platform::splitLines(copyright) : QStringList());
+        buch_->MemoTextRechts->leeren();
+        Timer1.stop();
+    }
+    if (n < 0 && cover) {
+        switch (n) {
+        case -6:
+            if (tourAn) {
+                Timer1.start();
+                CBT(288, 212, "CBTsit");
+            }
+            buch_->MemoTextLinks->hide();
+            break;
+        case -5: CBT(1, 54, "CBTrand"); break;
+        case -4: CBT(19, 55, "CBTarm"); break;
+        case -3:
+            if (hatCopyright) {
+                buch_->MemoTextLinks->setZeilen(platform::splitLines(copyright));
+                buch_->MemoTextLinks->move(buch_->MemoTextLinks->x(), 32);
+                buch_->MemoTextLinks->show();
+            }
+            CBT(1, 1, "CBTeng");
+            break;
+        case -2:
+            buch_->MemoTextLinks->hide();
+            CBT(19, 55, "CBTend");
+            break;
+        default: break;
+        }
+    }
+    if (n > 0 && n % 1000 != 0) {
+        if (n % 2 != 0) ++n;
+        z_.AktuelleSeite = n;
+        const bool ausHilfe = n >= 2000 && z_.dateien.exists(z_.HilfeSeitenDateiName);
+        if (n > 1000 && n < 2000) {
+            buch_->PanelAlbum->show();
+        } else {
+            platform::RecordFile &datei = ausHilfe ? z_.hilfeDatei : z_.textDatei;
+            if (datei.seek(ausHilfe ? n - 2002 : n - 2)) {
+                for (book::SeitenMemo *memo : {buch_->MemoTextLinks, buch_->MemoTextRechts}) {
+                    QStringList zeilen;
+                    QByteArray satz;
+                    if (datei.readNext(&satz))
+                        for (int i = 0; i < 28; ++i) {
+                            QString s = platform::fromCp1252(satz.mid(i * book::kZeilenLaenge, 49));
+                            while (s.endsWith(' ')) s.chop(1);
+                            zeilen << (s.startsWith(QChar(0xD0)) ? QString() : s);
+                        }
+                    memo->setZeilen(zeilen);
+                    memo->show();
+                }
+                (ausHilfe ? z_.LetzteHilfeseite : z_.LetzteTextseite) = n;
+            }
+        }
+    }
+    const int m = n % 1000;
+    buch_->LabelSeitenzahlLinks->setText(QStringLiteral("- %1 -").arg(m - 1));
+    buch_->LabelSeitenzahlRechts->setText(QStringLiteral("- %1 -").arg(m));
+}
+
+void TImageForm::Hinweis(const QString &eingabe) {
+    const QString text = eingabe.startsWith(":I:") ? eingabe.mid(3) : eingabe;
+    if (fensterstil_ && screen_.info().width <= 800) {
+        Dummy->setText(text.isEmpty() ? QStringLiteral(" ") : text);
+        raise();
+        return;
+    }
+    LabelName->setText(text);
+    LabelName->adjustSize();
+    PanelName->resize(LabelName->width() + 16, LabelName->height() + 6);
+    PanelName->move((screen_.info().width - PanelName->width()) / 2, PanelName->y());
+    PanelName->setVisible(!text.isEmpty() && !menue_->isVisible());
+    PanelName->raise();
+}
+
+void TImageForm::CBT(int x, int y, const QString &name) { buch_->CBT(z_.HilfeVerzeichnis, x, y, name); }
+
+void TImageForm::auffrischen() {
+    for (QWidget *w : findChildren<QWidget *>())
+        if (w->isVisible()) w->repaint();
+    repaint();
+}
+
+void TImageForm::TimerAnfangTimer() {
+    if (!eroeffnung_) eroeffnung_ = std::make_unique<Eroeffnung>(z_.BuchTitel);
+    const Eroeffnung::Schritt schritt = eroeffnung_->tick();
+    if (schritt.titelNeu) {
+        for (QLabel *l : {LabelProjekttitel1, LabelProjekttitel2}) {
+            l->setText(schritt.titel);
+            l->adjustSize();
+        }
+    }
+    if (schritt.buchTakt > 0) buchOeffnen(schritt.buchTakt);
+}
+
+void TImageForm::buchOeffnen(int k) {
+    const int W = screen_.info().width;
+    if (k == 1) {
+        buch_->rechteHaelfteZeigen((W - 663) / 2 + 305);
+        PanelDeckel->setGeometry(buch_->geometry());
+        SeitenZeigen(-1);
+        PanelDeckel->show();
+        PanelDeckel->raise();
+    } else if (k < Eroeffnung::kBuchTakte) {
+        PanelDeckel->resize(Eroeffnung::DeckelBreite(k), PanelDeckel->height());
+    } else {
+        buch_->ganzZeigen(z_.BuchLinks);
+        PanelDeckel->hide();
+        TimerAnfang.stop();
+        buch_->PanelNoCBT->move(112, buch_->PanelNoCBT->y());
+        if (z_.einstellungen.wert("ShowCBT").isEmpty()) SeitenZeigen(-6);
+    }
+}
+
+void TImageForm::Timer1Timer() {
+    const TourBild bild = TourTakt(++timer1Tag_);
+    switch (bild.art) {
+    case TourBild::Art::Bild: CBT(bild.x, bild.y, bild.name); break;
+    case TourBild::Art::Bildschirm5: SeitenZeigen(-5); break;
+    case TourBild::Art::Anhalten: Timer1.stop(); break;
+    case TourBild::Art::Nichts: break;
+    }
+}
+
+void TImageForm::LabelNoCBTClick() {
+    if (!z_.einstellungen.wert("ShowCBT").isEmpty()) {
+        z_.einstellungen.setzen("ShowCBT", "");
+        SeitenZeigen(-6);
+        buch_->ImageYesCBT->raise();
+    } else {
+        SeitenZeigen(0);
+        z_.einstellungen.setzen("ShowCBT", "0");
+        buch_->ImageNoCBT->raise();
+    }
+}
+
+void TImageForm::ImageCBTMouseMove(int x, int y) {
+    if (z_.AktuelleSeite == -3 && x >= 41 && x <= 55) {
+        PanelLinksPfeil->move(40, buch_->ImageCBT->y() + y - 8);
+        PanelLinksPfeil->show();
+        PanelLinksPfeil->raise();
+    } else {
+        PanelLinksPfeil->hide();
+    }
+}
+
+void TImageForm::Windowsstil() {
+    if (fensterstil_) return;
+    fensterstil_ = true;
+    const platform::ScreenInfo s = screen_.info();
+    setWindowFlags(Qt::Window | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
+    menuBar()->show();
+    for (QAction *a : menuBar()->actions())
+        if (a != Dummy) a->setVisible(true);
+    menue_->hide();
+    ImageMain->move(ImageMain->x(), (s.height - 66 - ImageMain->height()) / 2);
+    buch_->move(buch_->x(), (s.height - 66 - buch_->height()) / 2);
+    if (s.width > 800) PanelName->move(PanelName->x(), s.height - 100);
+    else Dummy->setVisible(true);
+    if (screen_.isReal()) showMaximized();
+    else {
+        resize(s.width, s.height);
+        show();
+    }
+}
+
+void TImageForm::keyPressEvent(QKeyEvent *event) {
+    switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+        if (buch_->isVisible()) ImageLinksPfeilClick();
+        else ImageBackClick();
+        break;
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+        if (buch_->isVisible()) ImageRechtsPfeilClick();
+        else ImageForwardClick();
+        break;
+    default: QMainWindow::keyPressEvent(event); return;
+    }
+    event->accept();
+}
+
+void TImageForm::BeendenClick() {
+    if (!z_.NurLesen) {
+        const authoring::Laufwerksergebnis eigene = authoring::ExeLaufwerk(z_.dateien, z_.programmDatei);
+        if (eigene.status == authoring::Laufwerksergebnis::Status::Gefunden)
+            AutorIniSchreiben(z_, eigene.stammVerzeichnis);
+        IniDateiSchreiben(z_);
+        LeereKommentareLoeschen(z_);
+    }
+    Q_EMIT programmEnde();
+}
+
+void TImageForm::ImageLinksPfeilClick() {
+    const book::Blaetterziel ziel = book::ZurueckBlaettern(z_.AktuelleSeite, z_.inhaltsstand, z_.umfang());
+    if (!ziel.zeigen) return;
+    if (ziel.danebenSetzen) z_.AktuelleSeite = ziel.seite;
+    SeitenZeigen(ziel.seite);
+}
+
+void TImageForm::ImageRechtsPfeilClick() {
+    const book::Blaetterziel ziel = book::VorBlaettern(z_.AktuelleSeite, z_.inhaltsstand, z_.umfang());
+    if (!ziel.zeigen) return;
+    if (ziel.danebenSetzen) z_.AktuelleSeite = ziel.seite;
+    SeitenZeigen(ziel.seite);
+    if (z_.AktuelleSeite == -4) SeitenZeigen(-3);
+}
+
+void TImageForm::ImageForwardClick() {
+    if (z_.BildIndex < z_.BilderAnzahl - 1) ++z_.BildIndex;
+    while (z_.BildIndex < z_.BilderAnzahl - 1 && z_.BildIndex >= 0 &&
+           (memoListe_[z_.BildIndex].isEmpty() || memoListe_[z_.BildIndex].startsWith(' ')))
+        ++z_.BildIndex;
+}
+
+void TImageForm::ImageBackClick() {
+    if (z_.BildIndex > 0) --z_.BildIndex;
+    if (z_.BildIndex > 0 && z_.BildIndex < memoListe_.size() &&
+        (memoListe_[z_.BildIndex].isEmpty() || memoListe_[z_.BildIndex].startsWith(' ')))
+        --z_.BildIndex;
+}
+
+void TImageForm::ImageMenuMouseDown(int x, int y) {
+    switch (MenueZelle(x, y, z_.AktuelleSeite)) {
+    case MenueBefehl::Bearbeitung:
+        if (z_.NurLesen) {
+            meldungen_.zeigen(Meldungen::Art::Fehler,
+                              tr("Die Bearbeitungsfunktionen sind erst ausführbar, wenn das Programm auf einer "
+                                 "Festplatte installiert wurde."));
+        } else if (bearbeitung_) {
+            if (z_.ProgrammName.isEmpty()) bearbeitung_->ImageFundamentalsClick();
+            else bearbeitung_->Auswahl(1);
+        }
+        break;
+    case MenueBefehl::Lesen: SeitenZeigen(z_.LetzteTextseite); break;
+    case MenueBefehl::Album: SeitenZeigen(1000 + 2 * z_.AlbumAufschlag); break;
+    case MenueBefehl::Hilfe: SeitenZeigen(z_.LetzteHilfeseite); break;
+    case MenueBefehl::Suchen: PanelSuchen->show(); break;
+    case MenueBefehl::Bildlauf: PanelBildlauf->show(); break;
+    case MenueBefehl::Hintergrundbild:
+        if (bearbeitung_) bearbeitung_->Auswahl(5);
+        break;
+    case MenueBefehl::Windowsstil: Windowsstil(); break;
+    case MenueBefehl::Beenden: BeendenClick(); break;
+    case MenueBefehl::Drucken:
+    case MenueBefehl::Keiner: break;
+    }
+}
+
+void TImageForm::Shape1MouseDown() {
+    Shape1->hide();
+    LabelShape->hide();
+}
+
+int TImageForm::bildschirmHoehe() const { return screen_.info().height; }
+
+bool TImageForm::eventFilter(QObject *obj, QEvent *event) {
+    if (event->type() == QEvent::MouseMove && (obj == flaeche_ || obj == ImageMain) && !fensterstil_) {
+        const QPoint p = static_cast<QMouseEvent *>(event)->position().toPoint() +
+                         (obj == ImageMain ? ImageMain->pos() : QPoint());
+        if (p.y() >= bildschirmHoehe() - 28) {
+            if (z_.AktuelleSeite == -5) {
+                SeitenZeigen(-4);
+            }
+            menue_->show();
+            menue_->raise();
+            PanelName->hide();
+        } else if (p.y() < bildschirmHoehe() - BildMenue::kHoehe) {
+            menue_->hide();
+        }
+    }
+    if (event->type() == QEvent::MouseButtonPress && obj == PanelLinksPfeil) {
+        ImageLinksPfeilClick();
+        return true;
+    }
+    if (event->type() == QEvent::MouseButtonPress && obj == LabelName) {
+        LabelNameMouseDown();
+        return true;
+    }
+    return QMainWindow::eventFilter(obj, event);
+}
+
+} // namespace app

@@ -1,0 +1,129 @@
+#pragma once
+// The main window: the black full-screen surface with the screen title, the book, the
+// picture view and the two command surfaces. Its creation performs the whole
+// start-up; its exit command saves the settings.
+#include "app/core/startlogik.h"
+#include "app/core/zustand.h"
+#include "app/views/meldungen.h"
+#include "platform/screen.h"
+
+#include <QMainWindow>
+#include <QTimer>
+#include <memory>
+
+class QLabel;
+class QMenu;
+class QAction;
+
+namespace book {
+class BuchPanel;
+}
+
+namespace app {
+
+class BildMenue;
+class TBearbeitung;
+class TFundliste;
+
+class TImageForm : public QMainWindow {
+    Q_OBJECT
+public:
+    TImageForm(Zustand &zustand, const platform::Screen &screen, Meldungen &meldungen, QWidget *parent = nullptr);
+    ~TImageForm() override;
+
+    // Created after the main window, as the program creates its windows.
+    void setFenster(TFundliste *fundliste, TBearbeitung *bearbeitung);
+    // True when the start-up ended the program (the data was not found).
+    bool startAbgebrochen() const { return startAbgebrochen_; }
+
+    // Start-up and settings.
+    void FormCreate();
+    void SpracheEinrichten();
+    void IniDateiLesen(const QString &name);
+    void IniAuswerten();
+    void ProjektReset();
+    void klein(QLabel *label);
+
+    // Display.
+    void SeitenZeigen(int n);
+    void Hinweis(const QString &text);
+    void CBT(int x, int y, const QString &name);
+    void Bildzentrieren(const QString &name);
+    void ListeLaden();
+    void auffrischen();
+
+    // Events and commands.
+    void TimerAnfangTimer();
+    void Timer1Timer();
+    void LabelNoCBTClick();
+    void ImageCBTMouseMove(int x, int y);
+    void Windowsstil();
+    void BeendenClick();
+    void ImageLinksPfeilClick();
+    void ImageRechtsPfeilClick();
+    void ImageForwardClick();
+    void ImageBackClick();
+    void ImageMenuMouseDown(int x, int y);
+    void Shape1MouseDown();
+    void LabelNameMouseDown() {}
+
+    // Controls the tests and the later panels reach.
+    book::BuchPanel *PanelBuch() const { return buch_; }
+    BildMenue *PanelMenu() const { return menue_; }
+    QLabel *LabelProjekttitel1 = nullptr;
+    QLabel *LabelProjekttitel2 = nullptr;
+    QLabel *ImageMain = nullptr;
+    QLabel *LabelHuge = nullptr;
+    QWidget *PanelDeckel = nullptr;
+    QWidget *PanelName = nullptr;
+    QLabel *LabelName = nullptr;
+    QWidget *PanelLinksPfeil = nullptr;
+    QWidget *PanelEingabe = nullptr;
+    QWidget *PanelBildtext = nullptr;
+    QLabel *LabelCover = nullptr;
+    QWidget *PanelBildlauf = nullptr;
+    QWidget *Panel12Fortschritt = nullptr;
+    QWidget *PanelSuchen = nullptr;
+    QWidget *Shape1 = nullptr;
+    QLabel *LabelShape = nullptr;
+    QTimer TimerAnfang;
+    QTimer Timer1;
+    QAction *Dummy = nullptr;
+    bool fensterstil() const { return fensterstil_; }
+    int timer1Tag() const { return timer1Tag_; }
+    const QStringList &MemoListe() const { return memoListe_; }
+
+Q_SIGNALS:
+    // The exit command has done its work: the event loop should end.
+    void programmEnde();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    bool eventFilter(QObject *obj, QEvent *event) override;
+
+private:
+    void bauen();
+    void menueBauen();
+    void layoutFuerBildschirm();
+    void buchOeffnen(int takt);
+    int bildschirmHoehe() const;
+
+    Zustand &z_;
+    const platform::Screen &screen_;
+    Meldungen &meldungen_;
+    TFundliste *fundliste_ = nullptr;
+    TBearbeitung *bearbeitung_ = nullptr;
+
+    QWidget *flaeche_ = nullptr;
+    book::BuchPanel *buch_ = nullptr;
+    BildMenue *menue_ = nullptr;
+    std::unique_ptr<Eroeffnung> eroeffnung_;
+    int timer1Tag_ = 0;
+    bool fensterstil_ = false;
+    bool startAbgebrochen_ = false;
+    QString ZentriertesBild;
+    QStringList memoListe_;
+    QList<QMenu *> menues_;
+};
+
+} // namespace app

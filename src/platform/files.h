@@ -1,0 +1,49 @@
+#pragma once
+// File access by stored path ("C:\root\Quarn\Pages\Quarn.1"). Names are looked up
+// ignoring letter case, component by component, as the program's data was made on a
+// file system that ignores case. Every write replaces its file atomically.
+#include "platform/drivemap.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+namespace platform {
+
+class Files {
+public:
+    explicit Files(DriveMap drives = DriveMap::system());
+
+    const DriveMap &drives() const { return drives_; }
+
+    // Native path of a stored path; existing components are matched ignoring case,
+    // missing ones are kept as written. Empty for an unmapped drive or a path that
+    // climbs out of its drive with "..".
+    QString native(const QString &storedPath) const;
+    // The stored form of a native absolute path.
+    QString stored(const QString &nativePath) const { return drives_.toDrivePath(nativePath); }
+
+    bool exists(const QString &storedPath) const;      // a file, not a folder
+    bool folderExists(const QString &storedPath) const;
+    qint64 size(const QString &storedPath) const;      // -1 when missing
+    // Whole file, at most maxBytes; false when missing, unreadable or larger.
+    bool read(const QString &storedPath, QByteArray *out, qint64 maxBytes = 64 << 20) const;
+    // Replaces the file atomically: on failure the old file stays whole.
+    bool write(const QString &storedPath, const QByteArray &bytes) const;
+    bool remove(const QString &storedPath) const;
+    bool makeFolder(const QString &storedPath) const;
+    bool copy(const QString &fromStored, const QString &toStored) const;
+    // Names (not paths) of the files in a folder matching a wildcard such as "*.txt",
+    // ignoring case, sorted.
+    QStringList list(const QString &storedFolder, const QString &wildcard) const;
+
+private:
+    DriveMap drives_;
+};
+
+// Text lines of a Windows-1252 file; CR LF, bare LF and bare CR all end a line.
+QStringList splitLines(const QByteArray &bytes);
+// Lines joined with CR LF after each line, in Windows-1252.
+QByteArray joinLines(const QStringList &lines);
+
+} // namespace platform

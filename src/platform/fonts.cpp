@@ -1,0 +1,35 @@
+#include "platform/fonts.h"
+
+#include <QFontDatabase>
+#include <QFontMetrics>
+
+namespace platform {
+
+bool registerBundledFonts() {
+    static int loaded = -1;
+    if (loaded >= 0) return loaded == 2;
+    loaded = 0;
+    for (const char *file : {":/fonts/LiberationSans-Regular.ttf", ":/fonts/LiberationSans-Bold.ttf"})
+        if (QFontDatabase::addApplicationFont(QString::fromLatin1(file)) >= 0) ++loaded;
+    for (const char *family : {"MS Sans Serif", "Small Fonts", "Arial"})
+        QFont::insertSubstitution(QString::fromLatin1(family), QStringLiteral("Liberation Sans"));
+    return loaded == 2;
+}
+
+QFont screenFont(const QString &family, int points, int ppi, bool bold) {
+    QFont f(family);
+    f.setPixelSize(qMax(1, (points * ppi + 36) / 72));
+    f.setBold(bold);
+    f.setHintingPreference(QFont::PreferNoHinting);
+    f.setKerning(false);
+    f.setStyleStrategy(QFont::PreferAntialias);
+    return f;
+}
+
+FontMeasurer::FontMeasurer(const QFont &font) : font_(font) {}
+
+int FontMeasurer::width(const QString &text) const {
+    return QFontMetrics(font_).horizontalAdvance(text);
+}
+
+} // namespace platform

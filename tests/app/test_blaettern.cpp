@@ -1,0 +1,73 @@
+// Turning through the whole book: tour, contents, reading part, album, help.
+#include "book/core/blaettern.h"
+
+#include <QtTest>
+
+using namespace book;
+
+class TestBlaettern : public QObject {
+    Q_OBJECT
+    std::array<Inhaltsstand, 4> stand{};
+
+    int vor(int n, const Buchumfang &u) {
+        const Blaetterziel z = VorBlaettern(n, stand, u);
+        return z.zeigen ? z.seite : 99999;
+    }
+    int zurueck(int n, const Buchumfang &u) {
+        const Blaetterziel z = ZurueckBlaettern(n, stand, u);
+        return z.zeigen ? z.seite : 99999;
+    }
+
+private Q_SLOTS:
+    void init() { stand = {}; }
+
+    void forwardThroughTheTourAndTheParts() {
+        const Buchumfang u{7, 4, 16};
+        QCOMPARE(vor(-6, u), -5);
+        QCOMPARE(vor(-5, u), -4);  // the display passes on to -3
+        QCOMPARE(vor(-3, u), -2);
+        QCOMPARE(vor(-2, u), -1);
+        QCOMPARE(vor(-1, u), 0);
+        QCOMPARE(vor(0, u), 1);
+        QCOMPARE(vor(8, u), 1000);  // seven pages: the last spread is 8
+        QCOMPARE(vor(1000, u), 1001);
+        QCOMPARE(vor(1002, u), 1003);
+        QCOMPARE(vor(1004, u), 2000);  // 16 pictures: two album spreads
+        QCOMPARE(vor(2004, u), 2005);
+        QCOMPARE(vor(2006, u), 99999);  // end of the help
+    }
+
+    void anEvenPageCountShowsTheEmptySpreadFirst() {
+        const Buchumfang u{8, 0, 0};
+        QCOMPARE(vor(8, u), 9);
+        QCOMPARE(vor(10, u), 1000);
+        QCOMPARE(zurueck(1000, u), 8);
+    }
+
+    void backwardsAcrossPartBoundaries() {
+        const Buchumfang u{7, 4, 16};
+        QCOMPARE(zurueck(2000, u), 1003);  // album page 3, shown as 1003/1004
+        QCOMPARE(zurueck(1000, u), 7);
+        QCOMPARE(zurueck(2, u), 0);
+        QCOMPARE(zurueck(0, u), -1);
+        QCOMPARE(zurueck(-1, u), 99999);
+        QCOMPARE(zurueck(-3, u), -2);
+        QCOMPARE(zurueck(-2, u), 99999);
+    }
+
+    void contentsSpreadsArePagedBeforeTurning() {
+        const Buchumfang u{20, 0, 0};
+        stand[1] = {1, 3};
+        QCOMPARE(vor(0, u), 0);
+        QCOMPARE(stand[1].Aktuell, 2);
+        QCOMPARE(zurueck(0, u), 0);
+        QCOMPARE(stand[1].Aktuell, 1);
+        QCOMPARE(zurueck(0, u), -1);
+        // Back from page 2 lands on the last contents spread.
+        QCOMPARE(zurueck(2, u), 0);
+        QCOMPARE(stand[1].Aktuell, 3);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestBlaettern)
+#include "test_blaettern.moc"

@@ -1,0 +1,152 @@
+// Settings files on disk: reading with and without a data root in front, the write
+// test, Autor.ini, the page files and the tidying at exit.
+#include "app/core/projektdateien.h"
+#include "fixture.h"
+
+#include <QtTest>
+
+using namespace app;
+
+class TestProjektdateien : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void readsTheProjectsSettingsFromTheDefaults() {
+        testing::Datenwurzel w;
+        w.text("Quarn.ini", {"Title=Quarn"});
+        Zustand z(w.dateien());
+        w.zustandEinrichten(z);
+        z.einstellungen.setzen("Sheet1", "vorher");
+        QVERIFY(EinstellungsdateiLesen(z, "Quarn"));
+        QCOMPARE(z.ProgrammName, QString("Quarn"));
+        QCOMPARE(z.einstellungen.wert("Title"), QString("Quarn"));
+        QCOMPARE(z.einstellungen.wert("Sheet1"), QString("Texte"));
+    }
+
+    void aMissingFileChangesNothing() {
+        testing::Datenwurzel w;
+        Zustand z(w.dateien());
+        w.zustandEinrichten(z);
+        z.einstellungen.setzen("Title", "vorher");
+        QVERIFY(!EinstellungsdateiLesen(z, "Fehlt"));
+        QCOMPARE(z.ProgrammName, QString("Pagora"));
+        QCOMPARE(z.einstellungen.wert("Title"), QString("vorher"));
+    }
+
+    void aNameWithADataRootReadsFromThatRoot() {
+        testing::Datenwurzel eigene;
+        QTemporaryDir cd;
+        platform::DriveMap map = platform::DriveMap::system();
+        map.setDrive('E', cd.path());
+        Zustand z{platform::Files(map)};
+        eigene.zustandEinrichten(z);
+        QFile f(cd.path() + "/Quarn.ini");
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("Title=Vom Datentr\xe4ger\r\n");
+        f.close();
+        QVERIFY(EinstellungsdateiLesen(z, "E:\\Quarn"));
+        QCOMPARE(z.StammVerzeichnis, QString("E:\\"));
+        QCOMPARE(z.ProgrammName, QString("Quarn"));
+        QCOMPARE(z.einstellungen.wert("Title"), QString::fromUtf8("Vom Datenträger"));
+        // A root deeper than a drive keeps its folders.
+        Zustand tief(eigene.dateien());
+        eigene.text("Projekte/Quarn.ini", {"Title=Tief"});
+        QVERIFY(EinstellungsdateiLesen(tief, eigene.gespeichert() + "Projekte\\Quarn"));
+        QCOMPARE(tief.StammVerzeichnis, eigene.gespeichert() + "Projekte\\");
+        QCOMPARE(tief.einstellungen.wert("Title"), QString("Tief"));
+    }
+
+    void theWriteTestLeavesNoFileAndFailsOnAProtectedRoot() {
+        testing::Datenwurzel w;
+        Zustand z(w.dateien());
+        w.zustandEinrichten(z);
+        QVERIFY(SchreibTest(z));
+        QVERIFY(!w.gibt("Test.txt"));
+        testing::Datenwurzel geschuetzt;
+        geschuetzt.schreibschutz();
+        Zustand g(geschuetzt.dateien());
+        geschuetzt.zustandEinrichten(g);
+        QVERIFY(!SchreibTest(g));
+        g.einstellungen.setzen("Title", "x");
+        QVERIFY(!IniDateiSchreiben(g));
+        QVERIFY(!geschuetzt.gibt("Pagora.ini"));
+    }
+
+    void readingAndWritingAgainGivesTheSameBytes() {
+        testing::Datenwurzel w;
+        const QByteArray datei = "Title2=Untertitel\r\nTitle2.Top=224\r\nTitle1.FontSize=24\r\nTitle2.FontSize=11\r\n"
+                                 "Sheet1=Texte\r\nSheet2=Bilder\r\nSheet3=Hilfe\r\nSheet4=\r\nSheet5=\r\nMark1=0\r\n"
+                                 "Mark2=1000\r\nMark3=2000\r\nMark4=\r\nMark5=\r\nMark6=12\r\nMark7=\r\nMark8=\r\n"
+                                 "Mark9=\r\nShowCBT=0\r\nWallpaper=\r\n";
+        w.schreiben("Pagora.ini", datei);
+        Zustand z(w.dateien());
+        w.zustandEinrichten(z);
+        QVERIFY(EinstellungsdateiLesen(z, "Pagora"));
+        QVERIFY(IniDateiSchreiben(z));
+        QCOMPARE(w.lesen("Pagora.ini"), datei);
+    }
+
+    void autorIniNamesTheProjectAndItsRootWhenThatIsProtected() {
+        testing::Datenwurzel eigene;
+        Zustand z(eigene.dateien());
+        eigene.zustandEinrichten(z, "Quarn");
+        QVERIFY(AutorIniSchreiben(z, eigene.gespeichert()));
+        QCOMPARE(eigene.lesen("Autor.ini"), QByteArray("Quarn\r\n"));
+        QCOMPARE(AutorIniLesen(z).value_or("fehlt"), QString("Quarn"));
+
+        testing::Datenwurzel cd;
+        cd.schreibschutz();
+        z.StammVerzeichnis = cd.gespeichert();
+        QVERIFY(AutorIniSchreiben(z, eigene.gespeichert()));
+        QCOMPARE(z.ProgrammName, cd.gespeichert() + "Quarn");
+        QCOMPARE(platform::fromCp1252(eigene.lesen("Autor.ini")), cd.gespeichert() + "Quarn\r\n");
+    }
+
+    void anEmptyAutorIniGivesAnEmptyName() {
+        testing::Datenwurzel w;
+        w.schreiben("Autor.ini", "\r\n");
+        Zustand z(w.dateien());
+        w.zustandEinrichten(z);
+        QCOMPARE(AutorIniLesen(z).value_or("fehlt"), QString());
+        testing::Datenwurzel ohne;
+        Zustand o(ohne.dateien());
+        ohne.zustandEinrichten(o);
+        QVERIFY(!AutorIniLesen(o).has_value());
+    }
+
+    void pageFilesAreCountedInWholeRecords() {
+        testing::Datenwurzel w;
+        w.schreiben("Pagora/Pages/Pagora.5", QByteArray(1537 * 3, ' '));
+        w.schreiben("Pagora/Pages/Pagora.7", QByteArray(1537 * 2 + 5, ' '));
+        Zustand z(w.dateien());
+        w.zustandEinrichten(z);
+        SeitenDateienOeffnen(z);
+        QCOMPARE(z.TextSeitenZahl, 3);
+        QCOMPARE(z.HilfeSeitenZahl, 2);
+        QVERIFY(z.TextDateiOffen);
+        QVERIFY(z.HilfeDateiOffen);
+        QFile::remove(w.nativ("Pagora/Pages/Pagora.5"));
+        SeitenDateienOeffnen(z);
+        QCOMPARE(z.TextSeitenZahl, 0);
+        QVERIFY(z.TextDateiOffen);
+    }
+
+    void onlyEmptyMarkFilesAreDeleted() {
+        testing::Datenwurzel w;
+        w.schreiben("Pagora/Album/leer.txt", "");
+        w.schreiben("Pagora/Album/GROSS.TXT", "");
+        w.schreiben("Pagora/Album/voll.Txt", "0001,0002,Turm\r\n");
+        w.schreiben("Pagora/Album/bild.dok", "");
+        Zustand z(w.dateien());
+        w.zustandEinrichten(z);
+        z.ProjektPfad = "Pagora\\";
+        ProjektVerzeichnisSetzen(z);
+        QCOMPARE(LeereKommentareLoeschen(z), 2);
+        QVERIFY(!w.gibt("Pagora/Album/leer.txt"));
+        QVERIFY(!w.gibt("Pagora/Album/GROSS.TXT"));
+        QVERIFY(w.gibt("Pagora/Album/voll.Txt"));
+        QVERIFY(w.gibt("Pagora/Album/bild.dok"));
+    }
+};
+
+QTEST_APPLESS_MAIN(TestProjektdateien)
+#include "test_projektdateien.moc"

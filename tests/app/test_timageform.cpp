@@ -1,0 +1,370 @@
+// The main window on a fixture data root and a simulated screen: start-up, the
+// opening, the tour, the window presentation, the keys and the exit.
+#include "app/views/bildmenue.h"
+#include "app/views/tbearbeitung.h"
+#include "app/views/timageform.h"
+#include "book/views/buchpanel.h"
+#include "fixture.h"
+#include "platform/fonts.h"
+
+#include <QApplication>
+#include <QMenuBar>
+#include <QtTest>
+
+using namespace app;
+
+namespace {
+
+class Aufzeichnung : public Meldungen {
+public:
+    void zeigen(Art art, const QString &text) override { boxen << qMakePair(art, text); }
+    bool okAbbrechen(const QString &text) override {
+        fragen << text;
+        return antwort;
+    }
+    QList<QPair<Art, QString>> boxen;
+    QStringList fragen;
+    bool antwort = true;
+};
+
+// A data root with the tour pictures and a first project.
+void tourRootAnlegen(const testing::Datenwurzel &w, const QStringList &ini = {"Title=Abcd"}) {
+    w.schreiben("names.exe", "x");
+    for (const char *bild : {"CBT0", "Book", "CBTsit", "CBTrun1", "CBTrun2", "CBTjump", "CBTrand", "CBTarm", "CBTeng",
+                             "CBTend", "Album0"})
+        w.bitmap(QStringLiteral("Help/%1.bmp").arg(QLatin1String(bild)), 20, 20);
+    w.text("Pagora.ini", ini);
+    w.text("Pagora/Pages/Pagora.1", {"Anfang                     2"});
+    w.text("Pagora/Pages/Pagora.4", {"Copyright"});
+}
+
+struct Programm {
+    explicit Programm(const testing::Datenwurzel &w, platform::ScreenInfo s = {1024, 768, 96})
+        : zustand(w.dateien()), screen(s) {
+        zustand.programmDatei = w.gespeichert() + "Pagora.exe";
+        form = std::make_unique<TImageForm>(zustand, screen, meldungen);
+        form->TimerAnfang.stop();
+        form->setFenster(nullptr, &bearbeitung);
+    }
+    void ticks(int n) {
+        for (int i = 0; i < n; ++i) form->TimerAnfangTimer();
+    }
+    Zustand zustand;
+    platform::SimulatedScreen screen;
+    Aufzeichnung meldungen;
+    TBearbeitung bearbeitung;
+    std::unique_ptr<TImageForm> form;
+};
+
+} // namespace
+
+class TestTImageForm : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void fontScalingBoxes_data() {
+        QTest::addColumn<int>("ppi");
+        QTest::addColumn<int>("boxen");
+        QTest::addColumn<int>("grad");
+        QTest::newRow("96") << 96 << 0 << 7;
+        QTest::newRow("100") << 100 << 2 << 7;
+        QTest::newRow("120") << 120 << 0 << 6;
+        QTest::newRow("144") << 144 << 0 << 5;
+        QTest::newRow("168") << 168 << 2 << 3;
+        QTest::newRow("192") << 192 << 2 << 3;
+    }
+    void fontScalingBoxes() {
+        QFETCH(int, ppi);
+        QFETCH(int, boxen);
+        QFETCH(int, grad);
+        testing::Datenwurzel w;
+        tourRootAnlegen(w);
+        Programm p(w, {1024, 768, ppi});
+        QCOMPARE(p.meldungen.boxen.size(), boxen);
+        QCOMPARE(p.zustand.Schriftgrad, grad);
+        if (boxen) {
+            QCOMPARE(p.meldungen.boxen[0].first, Meldungen::Art::Fehler);
+            QVERIFY(p.meldungen.boxen[0].second.startsWith(QString::fromUtf8("Schriftskalierungen über 150 %")));
+            QCOMPARE(p.meldungen.boxen[1].first, Meldungen::Art::Information);
+            QVERIFY(p.meldungen.boxen[1].second.endsWith(QString::fromUtf8("mit den veränderten Einstellungen gestartet.")));
+        }
+        // The screen title is scaled by the base size: 36 points × grad div 7.
+        QCOMPARE(p.form->LabelProjekttitel1->font().pixelSize(), (36 * grad / 7 * ppi + 36) / 72);
+    }
+
+    void startUpReadsAutorIniAndTheProjectSettings() {
+        testing::Datenwurzel w;
+        tourRootAnlegen(w);
+        w.text("Autor.ini", {"Quarn"});
+        w.text("Quarn.ini", {"Path=Quarn\\", "Title=Quarn", "Title.Left=-20", "Title.Top=", "Title2=Unter"});
+        Programm p(w);
+        QCOMPARE(p.zustand.ProgrammName, QString("Quarn"));
+        QCOMPARE(p.zustand.ProjektVerzeichnis, w.gespeichert() + "Quarn\\");
+        QCOMPARE(p.zustand.HilfeVerzeichnis, w.gespeichert() + "Help\\");
+        QCOMPARE(p.form->LabelProjekttitel1->pos(), QPoint(20, 0));
+        QCOMPARE(p.form->PanelBuch()->LabelProjektUnterTitel->text(), QString("Unter"));
+        QVERIFY(!p.zustand.NurLesen);
+        QVERIFY(p.form->TimerAnfang.interval() == 1);
+    }
+
+    void theOpeningTypesTheTitleThenOpensTheBookOntoTheTour() {
+        testing::Datenwurzel w;
+        tourRootAnlegen(w);
+        Programm p(w);
+        TImageForm &f = *p.form;
+        const int W = 1024;
+        p.ticks(41);
+        QCOMPARE(f.LabelProjekttitel1->text(), QString("Abcd"));
+        QCOMPARE(f.LabelProjekttitel2->text(), QString("Abcd"));
+        QVERIFY(!f.PanelDeckel->isVisibleTo(&f));
+        p.ticks(1);
+        QCOMPARE(p.zustand.AktuelleSeite, -1);
+        QCOMPARE(f.PanelBuch()->geometry().left(), (W - 663) / 2 + 305);
+        QCOMPARE(f.PanelBuch()->width(), 360);
+        QCOMPARE(f.PanelBuch()->ImageBuch->x(), -303);
+        QVERIFY(f.PanelDeckel->isVisibleTo(&f));
+        QCOMPARE(f.PanelDeckel->geometry(), f.PanelBuch()->geometry());
+        p.ticks(17);
+        QCOMPARE(f.PanelDeckel->width(), 20);
+        p.ticks(1);
+        QVERIFY(!f.PanelDeckel->isVisibleTo(&f));
+        QCOMPARE(f.PanelBuch()->geometry(), QRect(p.zustand.BuchLinks, (768 - 441) / 2, 660, 441));
+        QCOMPARE(p.zustand.BuchLinks, (W - 660) / 2 + 2);
+        QCOMPARE(f.PanelBuch()->PanelNoCBT->x(), 112);
+        QCOMPARE(p.zustand.AktuelleSeite, -6);
+        QVERIFY(f.Timer1.isActive());
+        QVERIFY(f.PanelBuch()->ImageCBT->isVisibleTo(f.PanelBuch()));
+        QCOMPARE(f.PanelBuch()->ImageCBT->pos(), QPoint(288, 212));
+    }
+
+    void withTheTourSwitchedOffTheCoverStays() {
+        testing::Datenwurzel w;
+        tourRootAnlegen(w, {"Title=Abcd", "ShowCBT=0"});
+        Programm p(w);
+        p.ticks(60);
+        QCOMPARE(p.zustand.AktuelleSeite, -1);
+        QVERIFY(!p.form->Timer1.isActive());
+    }
+
+    void theTourFigureRunsOnceThenTheNextScreenFollows() {
+        testing::Datenwurzel w;
+        tourRootAnlegen(w);
+        Programm p(w);
+        p.ticks(60);
+        TImageForm &f = *p.form;
+        for (int i = 0; i < 9; ++i) f.Timer1Timer();
+        QCOMPARE(f.PanelBuch()->ImageCBT->pos(), QPoint(30, 251));
+        QCOMPARE(p.zustand.AktuelleSeite, -6);
+        f.Timer1Timer();
+        QCOMPARE(p.zustand.AktuelleSeite, -5);
+        QCOMPARE(f.PanelBuch()->ImageCBT->pos(), QPoint(1, 54));
+    }
+
+    void theTickBoxClickedTwiceReturnsToTheTourWithoutTheFigure() {
+        testing::Datenwurzel w;
+        tourRootAnlegen(w);
+        Programm p(w);
+        p.ticks(60);
+        TImageForm &f = *p.form;
+        for (int i = 0; i < 12; ++i) f.Timer1Timer();
+        f.LabelNoCBTClick();
+        QCOMPARE(p.zustand.AktuelleSeite, 0);
+        QCOMPARE(p.zustand.einstellungen.wert("ShowCBT"), QString("0"));
+        QVERIFY(!f.Timer1.isActive());
+        f.LabelNoCBTClick();
+        QCOMPARE(p.zustand.AktuelleSeite, -6);
+        QCOMPARE(p.zustand.einstellungen.wert("ShowCBT"), QString());
+        const QPoint sitzend = f.PanelBuch()->ImageCBT->pos();
+        for (int i = 0; i < 6; ++i) f.Timer1Timer();  // ticks 13..18: no figure, then stop
+        QCOMPARE(f.PanelBuch()->ImageCBT->pos(), sitzend);
+        QVERIFY(!f.Timer1.isActive());
+    }
+
+    void withoutCbtEndTheTickBoxIsNeverShown() {
+        testing::Datenwurzel w;
+        tourRootAnlegen(w);
+        QFile::remove(w.nativ("Help/CBTend.bmp"));
+        Programm p(w);
+        p.ticks(60);
+        QVERIFY(!p.form->PanelBuch()->LabelNoCBT->isVisibleTo(p.form->PanelBuch()));
+    }
+
+    void arrowKeysTurnThroughTheTour() {
+        testing::Datenwurzel w;
+        tourRootAnlegen(w);
+        Programm p(w);
+        p.ticks(60);
+        p.form->show();
+        QTest::keyClick(p.form.get(), Qt::Key_Right);
+        QCOMPARE(p.zustand.AktuelleSeite, -5);
+        QTest::keyClick(p.form.get(), Qt::Key_Down);
+        QCOMPARE(p.zustand.AktuelleSeite, -3);  // -4 is passed through
+        QTest::keyClick(p.form.get(), Qt::Key_Left);
+        QCOMPARE(p.zustand.AktuelleSeite, -2);
+        QTest::keyClick(p.form.get(), Qt::Key_Right);
+        QCOMPARE(p.zustand.AktuelleSeite, -1);
+        QTest::keyClick(p.form.get(), Qt::Key_Right);
+        QCOMPARE(p.zustand.AktuelleSeite, 0);
+        QTest::keyClick(p.form.get(), Qt::Key_Up);
+        QCOMPARE(p.zustand.AktuelleSeite, -1);
+    }
+
+    void withTheBookHiddenTheArrowKeysStepThroughThePictures() {
+        testing::Datenwurzel w;
+        tourRootAnlegen(w);
+        w.text("Pagora/Pages/Pagora.3", {"A:Eins", "", "B:Zwei"});
+        Programm p(w);
+        p.ticks(60);
+        p.form->PanelBuch()->hide();
+        p.zustand.BildIndex = 0;
+        QTest::keyClick(p.form.get(), Qt::Key_Right);
+        QCOMPARE(p.zustand.BildIndex, 2);
+        QCOMPARE(p.zustand.AktuelleSeite, -6);
+    }
+
+    void exitSavesTheSettingsAndAutorIni() {
+        testing::Datenwurzel w;
+        tourRootAnlegen(w);
+        w.schreiben("Pagora/Album/leer.txt", "");
+        w.schreiben("Pagora/Album/voll.txt", "0001,0001,x\r\n");
+        Programm p(w);
+        p.ticks(60);
+        p.form->LabelNoCBTClick();
+        QSignalSpy ende(p.form.get(), &TImageForm::programmEnde);
+        p.form->BeendenClick();
+        QCOMPARE(ende.count(), 1);
+        QCOMPARE(w.lesen("Autor.ini"), QByteArray("Pagora\r\n"));
+        QCOMPARE(w.lesen("Pagora.ini"), QByteArray("Title=Abcd\r\nTitle.Left=64\r\nTitle.Top=8\r\n"
+                                                   "Title.FontSize=36\r\nShadow.Left=66\r\nShadow.Top=10\r\n"
+                                                   "Title1.Top=98\r\nTitle2=\r\nTitle2.Top=224\r\n"
+                                                   "Title1.FontSize=24\r\nTitle2.FontSize=11\r\nSheet1=Texte\r\n"
+                                                   "Sheet2=Bilder\r\nSheet3=Hilfe\r\nSheet4=\r\nSheet5=\r\n"
+                                                   "Mark1=0\r\nMark2=1000\r\nMark3=2000\r\nMark4=\r\nMark5=\r\n"
+                                                   "Mark6=\r\nMark7=\r\nMark8=\r\nMark9=\r\nShowCBT=0\r\n"
+                                                   "Wallpaper=\r\n"));
+        QVERIFY(!w.gibt("Pagora/Album/leer.txt"));
+        QVERIFY(w.gibt("Pagora/Album/voll.txt"));
+    }
+
+    void aProtectedDataRootSavesNothingAtExit() {
+        testing::Datenwurzel w;
+        tourRootAnlegen(w);
+        w.schreiben("Pagora/Album/leer.txt", "");
+        const QByteArray ini = w.lesen("Pagora.ini");
+        w.schreibschutz();
+        Programm p(w);
+        QVERIFY(p.zustand.NurLesen);
+        p.form->LabelNoCBTClick();
+        QSignalSpy ende(p.form.get(), &TImageForm::programmEnde);
+        p.form->BeendenClick();
+        QCOMPARE(ende.count(), 1);
+        QVERIFY(!w.gibt("Autor.ini"));
+        QCOMPARE(w.lesen("Pagora.ini"), ini);
+        QVERIFY(w.gibt("Pagora/Album/leer.txt"));
+        // The authoring cell refuses.
+        p.form->ImageMenuMouseDown(10, 10);
+        QCOMPARE(p.meldungen.boxen.last().second,
+                 QString::fromUtf8("Die Bearbeitungsfunktionen sind erst ausführbar, wenn das Programm auf einer "
+                                   "Festplatte installiert wurde."));
+        QVERIFY(!p.bearbeitung.isVisible());
+    }
+
+    void closingTheWindowOtherwiseSavesNothing() {
+        testing::Datenwurzel w;
+        tourRootAnlegen(w);
+        Programm p(w);
+        p.form->LabelNoCBTClick();
+        p.form->close();
+        QVERIFY(!w.gibt("Autor.ini"));
+    }
+
+    void anEmptyProgrammeNameOpensTheNewProjectPanel() {
+        testing::Datenwurzel w;
+        tourRootAnlegen(w);
+        w.schreiben("Autor.ini", "\r\n");
+        Programm p(w);
+        QCOMPARE(p.zustand.ProgrammName, QString());
+        p.form->ImageMenuMouseDown(10, 10);
+        QCOMPARE(p.bearbeitung.aktuellesPanel(), 0);
+        p.zustand.ProgrammName = "Pagora";
+        p.form->ImageMenuMouseDown(10, 10);
+        QCOMPARE(p.bearbeitung.aktuellesPanel(), 1);
+    }
+
+    void theWindowPresentation() {
+        testing::Datenwurzel w;
+        tourRootAnlegen(w);
+        Programm breit(w, {1024, 768, 96});
+        breit.ticks(60);
+        breit.form->ImageMenuMouseDown(384 + 39, 40);
+        QVERIFY(!breit.form->fensterstil());  // on the tour only the exit cell works
+        breit.form->SeitenZeigen(-1);
+        breit.form->ImageMenuMouseDown(384 + 39, 40);
+        TImageForm &f = *breit.form;
+        QVERIFY(f.fensterstil());
+        QVERIFY(!f.PanelMenu()->isVisible());
+        QCOMPARE(f.PanelName->y(), 768 - 100);
+        QCOMPARE(f.PanelBuch()->y(), (768 - 66 - 441) / 2);
+        QStringList sichtbar;
+        for (QAction *a : f.menuBar()->actions())
+            if (a->isVisible()) sichtbar << a->text();
+        QCOMPARE(sichtbar, (QStringList{"Datei", "Suchen", "Ansicht", "Hilfe", "Projekte"}));
+        QVERIFY(!f.Dummy->isVisible());
+
+        Programm schmal(w, {800, 600, 96});
+        schmal.form->Windowsstil();
+        QVERIFY(schmal.form->Dummy->isVisible());
+        schmal.form->Hinweis(":I:nächste Seite");
+        QCOMPARE(schmal.form->Dummy->text(), QString::fromUtf8("nächste Seite"));
+        schmal.form->Hinweis("");
+        QCOMPARE(schmal.form->Dummy->text(), QString(" "));
+    }
+
+    void theHintLineIsCentredBelowTheBook() {
+        testing::Datenwurzel w;
+        tourRootAnlegen(w);
+        Programm p(w);
+        p.form->Hinweis("vorige Seite");
+        QVERIFY(p.form->PanelName->isVisibleTo(p.form.get()));
+        QCOMPARE(p.form->PanelName->width(), p.form->LabelName->width() + 16);
+        QCOMPARE(p.form->PanelName->x(), (1024 - p.form->PanelName->width()) / 2);
+        QCOMPARE(p.form->PanelName->y(), 768 - 40);
+        p.form->Hinweis("");
+        QVERIFY(!p.form->PanelName->isVisibleTo(p.form.get()));
+    }
+
+    void withoutTheCdTheProgrammeEndsWithAWarning() {
+        testing::Datenwurzel w;
+        platform::DriveMap nurC;
+        nurC.setDrive('C', "/");
+        Zustand z{platform::Files(nurC)};
+        z.programmDatei = w.gespeichert() + "Quarn.exe";
+        platform::SimulatedScreen s({800, 600, 96});
+        Aufzeichnung m;
+        TImageForm f(z, s, m);
+        QVERIFY(f.startAbgebrochen());
+        QCOMPARE(m.boxen.size(), 1);
+        QCOMPARE(m.boxen[0].second, QString("Legen Sie die CD in ihr Laufwerk!"));
+        QVERIFY(!f.TimerAnfang.isActive());
+    }
+
+    void aMissingAlbumSheetAndBookPictureAreNoError() {
+        testing::Datenwurzel w;
+        w.schreiben("names.exe", "x");
+        w.text("Pagora.ini", {"Title=Ohne Bilder"});
+        Programm p(w);
+        p.ticks(200);
+        // Without the cover there is no tour: the book opens at the reading contents.
+        QVERIFY(p.form->PanelBuch()->ImageAlbum->pixmap().isNull());
+        QCOMPARE(p.zustand.AktuelleSeite, 0);
+        QVERIFY(p.form->PanelBuch()->isVisibleTo(p.form.get()));
+    }
+};
+
+int main(int argc, char **argv) {
+    QApplication app(argc, argv);
+    platform::registerBundledFonts();
+    TestTImageForm t;
+    return QTest::qExec(&t, argc, argv);
+}
+
+#include "test_timageform.moc"

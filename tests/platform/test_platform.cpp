@@ -1,0 +1,130 @@
+// The platform layer: code page, case-insensitive paths, drive letters, record files, fonts.
+#include "fixture.h"
+#include "platform/cp1252.h"
+#include "platform/drivemap.h"
+#include "platform/files.h"
+#include "platform/fonts.h"
+#include "platform/recordfile.h"
+
+#include <QFontInfo>
+#include <QGuiApplication>
+#include <QtTest>
+
+using namespace platform;
+
+class TestPlatform : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void cp1252IsLosslessForEveryByte() {
+        QByteArray alle;
+        for (int b = 0; b < 256; ++b) alle += char(b);
+        QCOMPARE(toCp1252(fromCp1252(alle)), alle);
+        QCOMPARE(fromCp1252("\x80\xe4\xdf"), QString::fromUtf8("€äß"));
+        QCOMPARE(toCp1252(QString::fromUtf8("Straße €")), QByteArray("Stra\xdf" "e \x80"));
+        QCOMPARE(toCp1252(QString::fromUtf8("日")), QByteArray("?"));
+    }
+
+    void linesEndInCrLfLfOrCr() {
+        QCOMPARE(splitLines("a\r\nb\nc\rd"), (QStringList{"a", "b", "c", "d"}));
+        QCOMPARE(splitLines("a\r\n\r\n"), (QStringList{"a", ""}));
+        QCOMPARE(joinLines({"x", QString::fromUtf8("ü")}), QByteArray("x\r\n\xfc\r\n"));
+    }
+
+    void storedPathsAreLookedUpIgnoringCase() {
+        testing::Datenwurzel w;
+        w.schreiben("Help/CBTend.bmp", "x");
+        const Files &f = w.dateien();
+        QVERIFY(f.exists(w.gespeichert() + "HELP\\CBTEnd.bmp"));
+        QVERIFY(f.exists(w.gespeichert() + "help\\cbtend.BMP"));
+        QVERIFY(!f.exists(w.gespeichert() + "Help\\CBTend.png"));
+        QVERIFY(f.folderExists(w.gespeichert() + "hElP\\"));
+        // A new file in a folder found by another case lands in that folder.
+        QVERIFY(f.write(w.gespeichert() + "HELP\\neu.txt", "n"));
+        QVERIFY(w.gibt("Help/neu.txt"));
+        QCOMPARE(f.list(w.gespeichert() + "help", "*.BMP"), QStringList{"CBTend.bmp"});
+    }
+
+    void storedPathsNeverClimbOutOfTheirFolder() {
+        testing::Datenwurzel w;
+        const Files &f = w.dateien();
+        QVERIFY(f.native(w.gespeichert() + "..\\x").isEmpty());
+        QVERIFY(!f.write(w.gespeichert() + "a\\..\\..\\boese.txt", "x"));
+    }
+
+    void driveLettersMapToFolders() {
+        QTemporaryDir cd;
+        DriveMap map;
+        map.setDrive('C', "/");
+        map.setDrive('e', cd.path());
+        QCOMPARE(map.folder('E'), cd.path() + '/');
+        QCOMPARE(map.toDrivePath(cd.path() + "/Quarn.exe"), QString("E:\\Quarn.exe"));
+        QCOMPARE(map.toDrivePath("/opt/pagora/Pagora"), QString("C:\\opt\\pagora\\Pagora"));
+        Files f(map);
+        QVERIFY(f.write("E:\\Quarn.ini", "Title=Q\r\n"));
+        QVERIFY(QFileInfo::exists(cd.path() + "/Quarn.ini"));
+        QVERIFY(f.native("F:\\x").isEmpty());
+        QCOMPARE(DriveMap::system().folder('C'), QString("/"));
+    }
+
+    void writesReplaceTheWholeFile() {
+        testing::Datenwurzel w;
+        w.schreiben("a.ini", "alt alt alt alt");
+        QVERIFY(w.dateien().write(w.gespeichert() + "a.ini", "neu"));
+        QCOMPARE(w.lesen("a.ini"), QByteArray("neu"));
+        // A failing write (the target is a folder) leaves what was there.
+        QDir().mkpath(w.nativ("ordner.ini"));
+        QVERIFY(!w.dateien().write(w.gespeichert() + "ordner.ini", "x"));
+        QVERIFY(QFileInfo(w.nativ("ordner.ini")).isDir());
+        QByteArray gross;
+        w.schreiben("gross", QByteArray(100, 'x'));
+        QVERIFY(!w.dateien().read(w.gespeichert() + "gross", &gross, 99));
+    }
+
+    void recordFilesCountWholeRecordsAndReadInOrder() {
+        testing::Datenwurzel w;
+        w.schreiben("s.5", QByteArray(4, 'a') + QByteArray(4, 'b') + QByteArray(3, 'c'));
+        RecordFile r;
+        QVERIFY(r.open(w.nativ("s.5"), 4));
+        QCOMPARE(r.count(), 2);
+        QVERIFY(r.seek(1));
+        QByteArray satz;
+        QVERIFY(r.readNext(&satz));
+        QCOMPARE(satz, QByteArray("bbbb"));
+        QCOMPARE(r.position(), 2);
+        QVERIFY(!r.readNext(&satz));  // the partial record is no record
+        QVERIFY(!r.seek(3));
+        QVERIFY(r.seek(0));
+        QVERIFY(r.readNext(&satz));
+        QCOMPARE(satz, QByteArray("aaaa"));
+        RecordFile fehlt;
+        QVERIFY(!fehlt.open(w.nativ("fehlt"), 4));
+        QVERIFY(!fehlt.readNext(&satz));
+    }
+
+    void bundledFontsStandInForTheScreenFonts() {
+        QVERIFY(registerBundledFonts());
+        for (const char *family : {"MS Sans Serif", "Small Fonts", "Arial"}) {
+            const QFont f = screenFont(QString::fromLatin1(family), 8);
+            QCOMPARE(QFontInfo(f).family(), QString("Liberation Sans"));
+            QCOMPARE(f.pixelSize(), 11);
+            QCOMPARE(f.kerning(), false);
+            QCOMPARE(f.hintingPreference(), QFont::PreferNoHinting);
+        }
+        QCOMPARE(screenFont("Arial", 7, 120).pixelSize(), 12);
+        QCOMPARE(screenFont("Arial", 36, 96).pixelSize(), 48);
+        // The same text measures the same every time, and wider text measures wider.
+        FontMeasurer m(screenFont("MS Sans Serif", 8));
+        QVERIFY(m.width("Ein Buch") > 0);
+        QCOMPARE(m.width("Ein Buch"), m.width("Ein Buch"));
+        QVERIFY(m.width("Ein Buch am Bildschirm") > m.width("Ein Buch"));
+        QCOMPARE(FixedWidthMeasurer(6).width("abc"), 18);
+    }
+};
+
+int main(int argc, char **argv) {
+    QGuiApplication app(argc, argv);
+    TestPlatform t;
+    return QTest::qExec(&t, argc, argv);
+}
+
+#include "test_platform.moc"

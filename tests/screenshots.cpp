@@ -1,0 +1,67 @@
+// Writes PNGs of the start-up on simulated screens, for people to look at:
+// title half typed, lid half open, tour screen -6, cover, window presentation.
+#include "app/views/tbearbeitung.h"
+#include "app/views/timageform.h"
+#include "authoring/core/exelaufwerk.h"
+#include "platform/fonts.h"
+
+#include <QApplication>
+#include <QDir>
+#include <cstdio>
+
+namespace {
+
+class OhneBoxen : public app::Meldungen {
+public:
+    void zeigen(Art, const QString &text) override { std::printf("Meldung: %s\n", qPrintable(text)); }
+    bool okAbbrechen(const QString &) override { return false; }
+};
+
+bool speichern(QWidget &w, const QString &ordner, const QString &name) {
+    QCoreApplication::processEvents();
+    const QString pfad = ordner + '/' + name + ".png";
+    const bool ok = w.grab().save(pfad);
+    std::printf("%s %s\n", ok ? "geschrieben" : "FEHLER", qPrintable(pfad));
+    return ok;
+}
+
+bool aufnehmen(const QString &ordner, platform::ScreenInfo info) {
+    app::Zustand zustand;
+    zustand.programmDatei = zustand.dateien.stored(QStringLiteral(PAGORA_ROOT "/Pagora.exe"));
+    platform::SimulatedScreen screen(info);
+    OhneBoxen boxen;
+    app::TImageForm form(zustand, screen, boxen);
+    if (form.startAbgebrochen()) return false;
+    app::TBearbeitung bearbeitung;
+    form.setFenster(nullptr, &bearbeitung);
+    form.TimerAnfang.stop();
+    form.show();
+    const QString vorsilbe = QStringLiteral("%1x%2-").arg(info.width).arg(info.height);
+    bool ok = true;
+    const int halb = 20 + 5 * (int(zustand.BuchTitel.size()) / 2) + 1;
+    for (int i = 0; i < halb; ++i) form.TimerAnfangTimer();
+    ok &= speichern(form, ordner, vorsilbe + "1-titel-halb");
+    while (form.PanelDeckel->isHidden() || form.PanelDeckel->width() > 200) form.TimerAnfangTimer();
+    ok &= speichern(form, ordner, vorsilbe + "2-deckel-halb");
+    while (form.PanelDeckel->isVisible()) form.TimerAnfangTimer();
+    ok &= speichern(form, ordner, vorsilbe + "3-anleitung-6");
+    form.SeitenZeigen(-1);
+    ok &= speichern(form, ordner, vorsilbe + "4-umschlag");
+    form.Windowsstil();
+    form.Hinweis(QStringLiteral("Die Fensterdarstellung mit Menüleiste"));
+    ok &= speichern(form, ordner, vorsilbe + "5-fenster");
+    return ok;
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+    QApplication anwendung(argc, argv);
+    platform::registerBundledFonts();
+    const QString ordner = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
+    QDir().mkpath(ordner);
+    bool ok = true;
+    for (const platform::ScreenInfo info : {platform::ScreenInfo{800, 600, 96}, platform::ScreenInfo{1920, 1080, 96}})
+        ok &= aufnehmen(ordner, info);
+    return ok ? 0 : 1;
+}
