@@ -16,14 +16,14 @@ BildMenue::BildMenue(QWidget *parent) : QWidget(parent) {
     ImageMenu = new QLabel(PanelMenue);
     ImageMenu->setObjectName("ImageMenu");
     ImageMenu->setGeometry(0, 0, kBildBreite, kHoehe);
-    ImageMenu->setPixmap(QPixmap(":/art/Menu.bmp"));
+    ImageMenu->setPixmap(QPixmap(":/art/Menu.bmp", "BMP"));
     ImageMenu->installEventFilter(this);
     ImageMenu->setCursor(Qt::PointingHandCursor);
 
     LesezeichenPanel = new QWidget(this);
     LesezeichenPanel->setObjectName("LesezeichenPanel");
     LesezeichenPanel->resize(kHalterBreite, kHoehe);
-    const QPixmap band = book::MitTransparenz(QImage(":/art/LesezeichenU.bmp"));
+    const QPixmap band = book::MitTransparenz(QImage(":/art/LesezeichenU.bmp", "BMP"));
     for (int i = 0; i < 4; ++i) {
         auto *l = new QLabel(LesezeichenPanel);
         l->setObjectName(QStringLiteral("LesezeichenU%1").arg(i + 1));

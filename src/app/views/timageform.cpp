@@ -47,7 +47,7 @@ protected:
 
 QPixmap pfeilBild(bool links) {
     QImage bild(":/art/PfeilLinks.bmp");
-    if (!links) bild = QImage(":/art/PfeilRechts.bmp");
+    if (!links) bild = QImage(":/art/PfeilRechts.bmp", "BMP");
     return book::MitTransparenz(bild);
 }
 
@@ -100,6 +100,7 @@ void TImageForm::bauen() {
     LabelProjekttitel1->setStyleSheet("color: rgb(232, 210, 150);");
     for (QLabel *l : {LabelProjekttitel1, LabelProjekttitel2}) {
         l->setAttribute(Qt::WA_TransparentForMouseEvents);
+        l->resize(0, 0);  // sized to the typed title, not measured while still empty
         l->hide();
     }
 
@@ -321,11 +322,7 @@ void TImageForm::IniDateiLesen(const QString &name) {
     if (EinstellungsdateiLesen(z_, name)) {
         for (QLabel *l : buch_->AlbumLabels) l->clear();
         buch_->MemoTextLinks->leeren();
-        // An installation without the empty album spread keeps an empty sheet.
-        if (auto bild = book::BitmapLaden(z_.dateien, z_.StammVerzeichnis + "Help\\Album0.bmp"))
-            buch_->ImageAlbum->setPixmap(QPixmap::fromImage(*bild));
-        else
-            buch_->ImageAlbum->clear();
+        buch_->albumBlattVormerken(z_.StammVerzeichnis + "Help\\Album0.bmp");
     }
     IniAuswerten();
     z_.BuchTitel = z_.einstellungen.wert("Title");

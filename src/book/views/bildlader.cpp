@@ -6,7 +6,7 @@ std::optional<QImage> BitmapLaden(const platform::Files &dateien, const QString 
     const QString nativ = dateien.native(storedPath);
     if (nativ.isEmpty()) return std::nullopt;
     QImage bild;
-    if (!bild.load(nativ)) return std::nullopt;
+    if (!bild.load(nativ, "BMP")) return std::nullopt;
     return bild;
 }
 

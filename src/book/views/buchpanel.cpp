@@ -31,6 +31,7 @@ BuchPanel::BuchPanel(const platform::Files &dateien, QWidget *parent) : QWidget(
         AlbumLabels[size_t(k)] = l;
     }
     PanelAlbum->hide();
+    PanelAlbum->installEventFilter(this);
 
     MemoTextLinks = new SeitenMemo(this);
     MemoTextLinks->setObjectName("MemoTextLinks");
@@ -69,9 +70,9 @@ BuchPanel::BuchPanel(const platform::Files &dateien, QWidget *parent) : QWidget(
     PanelNoCBT->setObjectName("PanelNoCBT");
     PanelNoCBT->setGeometry(-191, 404, 190, 14);
     ImageYesCBT = new QLabel(PanelNoCBT);
-    ImageYesCBT->setPixmap(QPixmap(":/art/HakenJa.bmp"));
+    ImageYesCBT->setPixmap(QPixmap(":/art/HakenJa.bmp", "BMP"));
     ImageNoCBT = new QLabel(PanelNoCBT);
-    ImageNoCBT->setPixmap(QPixmap(":/art/HakenNein.bmp"));
+    ImageNoCBT->setPixmap(QPixmap(":/art/HakenNein.bmp", "BMP"));
     for (QLabel *l : {ImageYesCBT, ImageNoCBT}) l->setGeometry(0, 3, 9, 9);
     LabelNoCBT = new QLabel(PanelNoCBT);
     LabelNoCBT->setGeometry(14, 0, 176, 14);
@@ -117,7 +118,20 @@ void BuchPanel::rechteHaelfteZeigen(int links) {
     MemoTextRechts->move(57, MemoTextRechts->y());
 }
 
+void BuchPanel::albumBlattVormerken(const QString &storedPath) {
+    albumBlatt_ = storedPath;
+    ImageAlbum->clear();
+    if (PanelAlbum->isVisible()) albumBlattLaden();
+}
+
+void BuchPanel::albumBlattLaden() {
+    if (albumBlatt_.isEmpty()) return;
+    if (auto bild = BitmapLaden(dateien_, albumBlatt_)) ImageAlbum->setPixmap(QPixmap::fromImage(*bild));
+    albumBlatt_.clear();
+}
+
 bool BuchPanel::eventFilter(QObject *obj, QEvent *event) {
+    if (obj == PanelAlbum && event->type() == QEvent::Show) albumBlattLaden();
     if (event->type() == QEvent::MouseButtonPress && (obj == LabelNoCBT || obj == ImageNoCBT || obj == ImageYesCBT)) {
         Q_EMIT tickBoxGeklickt();
         return true;

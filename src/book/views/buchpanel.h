@@ -27,6 +27,10 @@ public:
     bool CBT(const QString &hilfeVerzeichnis, int x, int y, const QString &name);
     bool BuchbildGeladen = false;
 
+    // The album sheet picture; decoded when the album is first shown. A missing
+    // picture leaves the sheet empty.
+    void albumBlattVormerken(const QString &storedPath);
+
     // The whole book or only its right half, as the opening shows it first.
     void ganzZeigen(int links);
     void rechteHaelfteZeigen(int links);
@@ -56,6 +60,8 @@ protected:
 
 private:
     const platform::Files &dateien_;
+    QString albumBlatt_;
+    void albumBlattLaden();
 };
 
 } // namespace book
