@@ -1,5 +1,6 @@
 // Turning through the whole book: tour, contents, reading part, album, help.
 #include "book/core/blaettern.h"
+#include "book/core/lesezeichen.h"
 
 #include <QtTest>
 
@@ -53,6 +54,12 @@ private Q_SLOTS:
         QCOMPARE(zurueck(-1, u), 99999);
         QCOMPARE(zurueck(-3, u), -2);
         QCOMPARE(zurueck(-2, u), 99999);
+    }
+
+    void bookmarkDescriptions() {
+        QCOMPARE(LesezeichenHint(12), QString("Text, Seite 11-12"));
+        QCOMPARE(LesezeichenHint(1004), QString("Album, Seite 3-4"));
+        QCOMPARE(LesezeichenHint(2002), QString("Hilfe, Seite 1-2"));
     }
 
     void contentsSpreadsArePagedBeforeTurning() {

@@ -268,6 +268,24 @@ private Q_SLOTS:
         QVERIFY(!p.bearbeitung.isVisible());
     }
 
+    void exitWithThePictureListOpenAsksFirst() {
+        testing::Datenwurzel w;
+        tourRootAnlegen(w);
+        Programm p(w);
+        p.form->show();
+        p.form->PanelMemoListe->show();
+        p.meldungen.antwort = false;
+        QSignalSpy ende(p.form.get(), &TImageForm::programmEnde);
+        p.form->BeendenClick();
+        QCOMPARE(p.meldungen.fragen, QStringList{QString::fromUtf8("Die Bilderliste ist noch geöffnet. Trotzdem beenden?")});
+        QCOMPARE(ende.count(), 0);
+        QVERIFY(!w.gibt("Autor.ini"));
+        p.meldungen.antwort = true;
+        p.form->BeendenClick();
+        QCOMPARE(ende.count(), 1);
+        QVERIFY(w.gibt("Autor.ini"));
+    }
+
     void closingTheWindowOtherwiseSavesNothing() {
         testing::Datenwurzel w;
         tourRootAnlegen(w);

@@ -6,6 +6,7 @@
 #include "app/views/tbearbeitung.h"
 #include "app/views/tfundliste.h"
 #include "authoring/core/exelaufwerk.h"
+#include "book/core/lesezeichen.h"
 #include "book/core/seitenformat.h"
 #include "book/core/ziffernwert.h"
 #include "book/views/bildlader.h"
@@ -121,6 +122,16 @@ void TImageForm::bauen() {
     PanelLinksPfeil->setObjectName("PanelLinksPfeil");
     PanelLinksPfeil->hide();
 
+    // The previous-picture and next-picture arrows at the screen edges of the picture view.
+    for (QLabel **pfeilBildschirm : {&ImageLast, &ImageNext}) {
+        *pfeilBildschirm = new QLabel(flaeche_);
+        (*pfeilBildschirm)->setPixmap(pfeilBild(pfeilBildschirm == &ImageLast));
+        (*pfeilBildschirm)->resize(16, 17);
+        (*pfeilBildschirm)->hide();
+    }
+    ImageLast->setObjectName("ImageLast");
+    ImageNext->setObjectName("ImageNext");
+
     PanelDeckel = new Deckel(flaeche_);
     PanelDeckel->setObjectName("PanelDeckel");
     PanelDeckel->hide();
@@ -154,7 +165,10 @@ void TImageForm::bauen() {
     Panel12Fortschritt = platzhalter("Panel12Fortschritt", 300, 24);
     PanelSuchen = platzhalter("PanelSuchen", 560, 90);
     Shape1 = platzhalter("Shape1", 40, 40);
+    Shape1->installEventFilter(this);
+    PanelMemoListe = platzhalter("PanelMemoListe", 640, 480);
     LabelShape = new QLabel(flaeche_);
+    LabelShape->installEventFilter(this);
     LabelShape->hide();
     LabelCover = new QLabel(flaeche_);
     LabelCover->setObjectName("LabelCover");
@@ -234,6 +248,8 @@ void TImageForm::klein(QLabel *label) {
 void TImageForm::FormCreate() {
     const platform::ScreenInfo s = screen_.info();
     SpracheEinrichten();
+    ImageLast->raise();
+    ImageNext->raise();
 
     // Font scaling for large-font screens.
     z_.Schriftgrad = 7;
@@ -351,9 +367,13 @@ void TImageForm::IniAuswerten() {
     buch_->LabelProjektUnterTitel->move(buch_->LabelProjektUnterTitel->x(), zahl("Title2.Top"));
     buch_->LabelProjekttitel3->setFont(platform::screenFont("Arial", groesse("Title1.FontSize"), ppi, true));
     buch_->LabelProjektUnterTitel->setFont(platform::screenFont("Arial", groesse("Title2.FontSize"), ppi));
-    // Register tab captions and bookmark descriptions come with the book's edges.
-    for (int i = 0; i < 4; ++i)
-        menue_->LesezeichenU[size_t(i)]->setProperty("Tag", zahl(QStringLiteral("Mark%1").arg(i + 6)));
+    // The bookmarks: their pages, and the descriptions of those laid into the book.
+    for (int i = 0; i < 4; ++i) {
+        QLabel *band = menue_->LesezeichenU[size_t(i)];
+        const int seite = zahl(QStringLiteral("Mark%1").arg(i + 6));
+        band->setProperty("Tag", seite);
+        if (seite > 0) band->setToolTip(book::LesezeichenHint(seite));
+    }
     ProjektVerzeichnisSetzen(z_);
     if (e.wert("ShowCBT") == "0") buch_->ImageNoCBT->raise();
     else buch_->ImageYesCBT->raise();
@@ -649,6 +669,9 @@ void TImageForm::keyPressEvent(QKeyEvent *event) {
 }
 
 void TImageForm::BeendenClick() {
+    if (PanelMemoListe->isVisible() &&
+        !meldungen_.okAbbrechen(tr("Die Bilderliste ist noch geöffnet. Trotzdem beenden?")))
+        return;
     if (!z_.NurLesen) {
         const authoring::Laufwerksergebnis eigene = authoring::ExeLaufwerk(z_.dateien, z_.programmDatei);
         if (eigene.status == authoring::Laufwerksergebnis::Status::Gefunden)
@@ -739,6 +762,10 @@ bool TImageForm::eventFilter(QObject *obj, QEvent *event) {
     }
     if (event->type() == QEvent::MouseButtonPress && obj == PanelLinksPfeil) {
         ImageLinksPfeilClick();
+        return true;
+    }
+    if (event->type() == QEvent::MouseButtonPress && (obj == Shape1 || obj == LabelShape)) {
+        Shape1MouseDown();
         return true;
     }
     if (event->type() == QEvent::MouseButtonPress && obj == LabelName) {

@@ -85,6 +85,9 @@ public:
     QWidget *Panel12Fortschritt = nullptr;
     QWidget *PanelSuchen = nullptr;
     QWidget *Shape1 = nullptr;
+    QWidget *PanelMemoListe = nullptr;
+    QLabel *ImageLast = nullptr;
+    QLabel *ImageNext = nullptr;
     QLabel *LabelShape = nullptr;
     QTimer TimerAnfang;
     QTimer Timer1;
