@@ -1,5 +1,7 @@
 #include "platform/fonts.h"
 
+#include "platform/cp1252.h"
+
 #include <QFontDatabase>
 #include <QFontMetrics>
 
@@ -24,6 +26,24 @@ QFont screenFont(const QString &family, int points, int ppi, bool bold) {
     f.setKerning(false);
     f.setStyleStrategy(QFont::PreferAntialias);
     return f;
+}
+
+ByteWidths::ByteWidths(const QFont &font) {
+    const QFontMetricsF metrics(font);
+    for (int b = 0; b < 256; ++b) {
+        const QString c = fromCp1252(QByteArray(1, char(b)));
+        advances_[b] = metrics.horizontalAdvance(c.at(0));
+    }
+}
+
+ByteWidths::ByteWidths(double advance) {
+    for (double &a : advances_) a = advance;
+}
+
+int ByteWidths::width(const QByteArray &text) const {
+    double sum = 0;
+    for (const char c : text) sum += advances_[static_cast<unsigned char>(c)];
+    return int(sum + 0.5);
 }
 
 FontMeasurer::FontMeasurer(const QFont &font) : font_(font) {}

@@ -32,6 +32,20 @@ private:
     QFont font_;
 };
 
+// Widths of Windows-1252 byte strings from a table of the 256 characters' advances:
+// the width of a text is the rounded sum of its characters' advances (no kerning),
+// so a line can be shortened one character at a time without measuring it again.
+class ByteWidths {
+public:
+    explicit ByteWidths(const QFont &font);
+    explicit ByteWidths(double advance);  // every character the same: exact tests
+    double advance(unsigned char c) const { return advances_[c]; }
+    int width(const QByteArray &text) const;
+
+private:
+    double advances_[256];
+};
+
 // Every character is `advance` pixels wide: exact expectations in tests.
 class FixedWidthMeasurer : public TextMeasurer {
 public:

@@ -1,0 +1,66 @@
+#include "album/core/kleinbild.h"
+
+#include "album/core/punktproben.h"
+
+#include <QBuffer>
+
+namespace album {
+
+int KleinbildTeiler(int w, int h) {
+    int d = 1;
+    while (w / d > 240 || h / d > 150) ++d;
+    return d;
+}
+
+Kleinbildergebnis Kleinbild(const platform::Files &dateien, const QString &projektVerzeichnis, const QString &name) {
+    Kleinbildergebnis r;
+    const bool unsicher = name.contains('\\') || name.contains('/') || name.contains("..") || name.contains(':');
+    if (name.isEmpty() || name.at(0) < '0' || unsicher) {
+        r.fehler = QStringLiteral("Ungültiger Dateiname \"%1\"!").arg(name);
+        return r;
+    }
+    const QString quelle = projektVerzeichnis + "Album\\" + name + ".bmp";
+    const QString nativ = dateien.native(quelle);
+    const auto masse = dateien.exists(quelle) ? BitmapMasse(nativ) : std::nullopt;
+    std::optional<QImage> proben;
+    int d = 1;
+    if (masse) {
+        d = KleinbildTeiler(masse->breite, masse->hoehe);
+        proben = Punktproben(nativ, d);
+    }
+    if (!proben) {
+        r.fehler = "Kann Datei " + name + ".bmp in den Verzeichnissen ALBUM, SLIDES und HELP nicht finden.";
+        return r;
+    }
+    const QImage kopie = proben->copy(0, 0, masse->breite / d, masse->hoehe / d);
+    QByteArray bytes;
+    QBuffer puffer(&bytes);
+    puffer.open(QIODevice::WriteOnly);
+    dateien.makeFolder(projektVerzeichnis + "Slides\\");
+    if (!kopie.save(&puffer, "BMP") || !dateien.write(projektVerzeichnis + "Slides\\" + name + ".bmp", bytes)) {
+        r.fehler = "Kann Datei " + name + ".bmp nicht in das Verzeichnis SLIDES schreiben.";
+        return r;
+    }
+    r.zeilen = kopie.height() / 13 + 1;
+    return r;
+}
+
+QString Vierstellig(int n) { return QString::number(n).rightJustified(4, '0').left(4); }
+
+QString OhneTilde(QString text) {
+    if (const qsizetype i = text.indexOf('~'); i >= 0) text.remove(i, 1);
+    return text;
+}
+
+void ListenzeileZerlegen(const QString &zeile, QString *rest, QString *name) {
+    const qsizetype doppelpunkt = zeile.indexOf(':');
+    if (doppelpunkt < 0) {
+        *name = QString();
+        *rest = zeile;
+        return;
+    }
+    *name = zeile.left(doppelpunkt).toUpper();
+    *rest = zeile.mid(doppelpunkt + 1);
+}
+
+} // namespace album

@@ -1,0 +1,21 @@
+#pragma once
+// Point sampling of a bitmap: every d-th pixel in each direction, reading from an
+// uncompressed bitmap file only the rows it samples. Other formats are decoded whole.
+#include <QImage>
+#include <QString>
+#include <optional>
+
+namespace album {
+
+struct Bildmasse {
+    int breite = 0;
+    int hoehe = 0;
+};
+
+// Width and height from the file's header, without decoding it.
+std::optional<Bildmasse> BitmapMasse(const QString &nativePath);
+
+// The samples S(i, j) = picture pixel (i·d, j·d) for i·d < width and j·d < height.
+std::optional<QImage> Punktproben(const QString &nativePath, int d);
+
+} // namespace album

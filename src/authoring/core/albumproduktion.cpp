@@ -1,0 +1,130 @@
+#include "authoring/core/albumproduktion.h"
+
+#include "album/core/punktproben.h"
+#include "book/core/seitensatz.h"
+#include "platform/cp1252.h"
+
+#include <QBuffer>
+
+namespace authoring {
+namespace {
+
+constexpr int kInhaltBreite = 237;
+constexpr int kZellenX[] = {0, 120, 296, 416};
+
+double breiteVon(const QByteArray &text, const platform::ByteWidths &masse) {
+    double b = 0;
+    for (const char c : text) b += masse.advance(static_cast<unsigned char>(c));
+    return b;
+}
+
+bool speichern(const platform::Files &dateien, const Albumauftrag &a, const QImage &aufschlag, int nummer) {
+    QByteArray bytes;
+    QBuffer puffer(&bytes);
+    puffer.open(QIODevice::WriteOnly);
+    if (!aufschlag.convertToFormat(QImage::Format_RGB888).save(&puffer, "BMP")) return false;
+    return dateien.write(a.ProjektVerzeichnis + book::Albumblattname(a.ProgrammName, 1000 + 2 * nummer), bytes);
+}
+
+} // namespace
+
+int AlbumTeiler(int w, int h) {
+    int d = 1;
+    while (qint64(w) * 10 / d > 1080 || qint64(h) * 10 / d > 760) ++d;
+    return d;
+}
+
+void InhaltAlbum(QStringList &memo, const QString &zeile, int seite, const platform::ByteWidths &masse) {
+    QByteArray t = platform::toCp1252(zeile.mid(3));
+    if (const qsizetype i = t.indexOf('~'); i >= 0) t.remove(i, 1);
+    t += ' ';
+    const QByteArray nummer = QByteArray::number(seite);
+    const double grenze = kInhaltBreite - masse.width(' ' + nummer);
+    while (!t.isEmpty()) {
+        QByteArray aus;
+        while (breiteVon(aus, masse) < grenze && !t.isEmpty()) {
+            aus += t.front();
+            t.remove(0, 1);
+        }
+        while (aus.contains(' ') && !aus.endsWith(' ')) {
+            t.prepend(aus.back());
+            aus.chop(1);
+        }
+        if (!t.isEmpty()) {
+            memo.append(platform::fromCp1252(aus));
+            continue;
+        }
+        while (breiteVon(aus, masse) <= grenze) aus += ' ';
+        memo.append(platform::fromCp1252(aus + nummer));
+    }
+}
+
+Albumergebnis AlbumBearbeiten(const platform::Files &dateien, const Albumauftrag &a,
+                              const platform::ByteWidths &inhaltMasse, const std::function<void(const Albumschritt &)> &schritt) {
+    Albumergebnis r;
+    QByteArray leerBytes;
+    QImage leer;
+    if (!dateien.read(a.StammVerzeichnis + "Help\\Album0.bmp", &leerBytes) || !leer.loadFromData(leerBytes, "BMP")) {
+        r.status = Albumergebnis::Status::OhneAlbumblatt;
+        return r;
+    }
+    leer = leer.convertToFormat(QImage::Format_RGB32);
+    const int anzahl = int(a.MemoListe.size());
+    QImage aufschlag;
+    auto sichern = [&](int nummer) {
+        if (!speichern(dateien, a, aufschlag, nummer)) {
+            r.status = Albumergebnis::Status::Schreibfehler;
+            r.meldung = "Kann " + book::Albumblattname(a.ProgrammName, 1000 + 2 * nummer) + " nicht schreiben.";
+            return false;
+        }
+        ++r.gespeicherteAufschlaege;
+        return true;
+    };
+    for (int i = 0; i < anzahl; ++i) {
+        const int seite = i / 8 + 1;
+        if (i % 16 == 0) aufschlag = leer.copy();
+        const QString &zeile = a.MemoListe[i];
+        const bool leererPlatz = zeile.isEmpty() || zeile.startsWith(' ') || zeile.startsWith(":B:");
+        if (!leererPlatz) {
+            if (zeile.startsWith(":I:")) {
+                InhaltAlbum(r.MemoInhalt, zeile, seite, inhaltMasse);
+                InhaltAlbum(r.MemoInhalt2, zeile, seite, inhaltMasse);
+            } else {
+                const qsizetype doppelpunkt = zeile.indexOf(':');
+                const QString name = zeile.left(doppelpunkt);
+                const QString datei = a.ProjektVerzeichnis + "Album\\" + name + ".bmp";
+                const bool sicher = doppelpunkt > 0 && !name.contains('\\') && !name.contains('/') && !name.contains("..");
+                const QString nativ = sicher && dateien.exists(datei) ? dateien.native(datei) : QString();
+                const auto masse = nativ.isEmpty() ? std::nullopt : album::BitmapMasse(nativ);
+                const int d = masse ? AlbumTeiler(masse->breite, masse->hoehe) : 1;
+                const auto proben = masse ? album::Punktproben(nativ, d) : std::nullopt;
+                if (!proben) {
+                    r.status = Albumergebnis::Status::Bildfehler;
+                    r.meldung = QStringLiteral("Das Bild \"%1\" in Zeile %2 der Bilderliste kann nicht geladen werden.")
+                                    .arg(doppelpunkt > 0 ? name : zeile)
+                                    .arg(i + 1);
+                    return r;
+                }
+                const int w = masse->breite, h = masse->hoehe, tw = w / d, th = h / d;
+                const int zellenX = kZellenX[((i % 16) / 8) * 2 + i % 2], zellenY = ((i % 8) / 2) * 96;
+                for (int y = 1; y <= th; ++y) {
+                    const int zy = zellenY + y;
+                    if (y * d >= h || zy < 0 || zy >= aufschlag.height()) continue;
+                    const auto *quelle = reinterpret_cast<const QRgb *>(proben->constScanLine(y));
+                    auto *ziel = reinterpret_cast<QRgb *>(aufschlag.scanLine(zy));
+                    for (int x = 1; x <= tw; ++x) {
+                        const int zx = zellenX + 55 - tw / 2 + x;
+                        if (x * d >= w || zx < 0 || zx >= aufschlag.width()) continue;
+                        ziel[zx] = quelle[x];
+                    }
+                }
+            }
+            if (schritt) schritt({i, (i + 1) * 100 / anzahl, &aufschlag});
+        }
+        if (i % 16 == 15 && !sichern(i / 16 + 1)) return r;
+    }
+    if (anzahl % 16 != 0) sichern((anzahl - 1) / 16 + 1);
+    return r;
+}
+
+} // namespace authoring

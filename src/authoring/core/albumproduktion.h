@@ -1,0 +1,48 @@
+#pragma once
+// Album production: the picture list in; the album spread bitmaps
+// "Pages\<ProgrammName>NNN.bmp" and the album's two contents lists out. Every spread
+// starts from "Help\Album0.bmp"; thumbnails are point-sampled into their cells.
+#include "platform/files.h"
+#include "platform/fonts.h"
+
+#include <QImage>
+#include <QStringList>
+#include <functional>
+
+namespace authoring {
+
+struct Albumauftrag {
+    QString StammVerzeichnis;
+    QString ProjektVerzeichnis;
+    QString ProgrammName;
+    QStringList MemoListe;  // the picture list
+};
+
+struct Albumschritt {
+    int slot = 0;
+    int prozent = 0;          // progress after this slot
+    const QImage *aufschlag;  // the spread being composed
+};
+
+struct Albumergebnis {
+    enum class Status { Fertig, OhneAlbumblatt, Bildfehler, Schreibfehler };
+    Status status = Status::Fertig;
+    int gespeicherteAufschlaege = 0;
+    QStringList MemoInhalt;
+    QStringList MemoInhalt2;
+    QString meldung;  // for Bildfehler and Schreibfehler: what, and which list line
+};
+
+// Reduction of a w × h picture: the smallest d with w·10 div d <= 1080 and h·10 div d <= 760.
+int AlbumTeiler(int w, int h);
+
+// Contents entry of a heading line of the picture list on album page `seite`,
+// word-wrapped to 237 pixels with the page number at the end of its last line.
+void InhaltAlbum(QStringList &memo, const QString &zeile, int seite, const platform::ByteWidths &masse);
+
+// Runs the production; `schritt` is told of every heading and picture slot.
+Albumergebnis AlbumBearbeiten(const platform::Files &dateien, const Albumauftrag &auftrag,
+                              const platform::ByteWidths &inhaltMasse,
+                              const std::function<void(const Albumschritt &)> &schritt = {});
+
+} // namespace authoring

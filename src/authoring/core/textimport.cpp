@@ -1,0 +1,317 @@
+#include "authoring/core/textimport.h"
+
+#include "platform/cp1252.h"
+
+namespace authoring {
+namespace {
+
+using book::Seitensatz;
+constexpr char kUeberschriftende = char(0xD1);
+constexpr int kVoll = 29;
+constexpr int kMaxBreite = 230;
+constexpr int kMaxRest = 52;
+constexpr int kInhaltBreite = 237;
+constexpr int kMemoProbeBreite = 232;  // 236 pixels less the box's inner margins
+
+bool istUmbruchzeichen(char c) { return c == ' ' || c == ',' || c == '-' || c == '.'; }
+
+class Import {
+public:
+    Import(const QByteArray &text, const Importmasse &masse, Bildquelle &bilder,
+           const std::function<bool(const Seitensatz &)> &ausgabe)
+        : text_(text), masse_(masse), bilder_(bilder), ausgabe_(ausgabe) {}
+
+    Importergebnis laufen() {
+        neueTestseite();
+        testseite_.setzen(kVoll, QByteArray(book::kTextSpalten, '_'));
+        while (pos_ < text_.size() && ergebnis_.ok) {
+            const char c = text_[pos_++];
+            if (c == 9) {
+                if (testzeile_.size() < 45) testzeile_ += "   ";
+            } else if (c == 10) {
+                if (ueberschriftmodus_) testzeile_ += kUeberschriftende;
+            } else if (c == 13) {
+                zeileBeenden();
+            } else {
+                testzeile_ += c;
+                if (testzeile_.size() >= 50 && istUmbruchzeichen(c)) ZeileUmbrechen(true);
+            }
+        }
+        if (!testzeile_.isEmpty() && testzeile_ != QByteArray(1, kUeberschriftende)) zeileBeenden();
+        SeiteSchreiben();
+        ergebnis_.GeschriebeneSeiten = geschriebeneSeiten_;
+        return ergebnis_;
+    }
+
+private:
+    void zeileBeenden() {
+        zeilenende_ = true;
+        ZeileUmbrechen(true);
+        if (!testzeile_.isEmpty()) ZeileAusgeben();
+    }
+
+    void ZeileUmbrechen(bool ausgeben) {
+        if (testzeile_.startsWith(":I:")) {
+            testzeile_.remove(0, 3);
+            kapitelanfang_ = true;
+            ueberschriftmodus_ = true;
+        } else if (testzeile_.size() >= 4 && testzeile_[0] == kUeberschriftende && testzeile_.mid(1, 3) == ":I:") {
+            if (zeilennummer_ <= kVoll) testseite_.setzeErstesZeichen(zeilennummer_, book::kUeberschriftzeichen);
+            ++zeilennummer_;
+            testzeile_.remove(0, 4);
+            ueberschriftmodus_ = true;
+        }
+        const platform::ByteWidths &m = ueberschriftmodus_ ? masse_.fett : masse_.text;
+        double breite = 0;
+        for (const char c : testzeile_) breite += m.advance(static_cast<unsigned char>(c));
+        auto zuBreit = [&breite] { return int(breite + 0.5) > kMaxBreite; };
+        if (!zeilenende_ || zuBreit() || testzeile_.size() >= 50) {
+            while (zuBreit() || testzeile_.size() > 50 ||
+                   (testzeile_.size() > 20 && !istUmbruchzeichen(testzeile_.back()))) {
+                const char letztes = testzeile_.back();
+                testzeile_.chop(1);
+                breite -= m.advance(static_cast<unsigned char>(letztes));
+                rest_.prepend(letztes);
+                if (rest_.size() > kMaxRest) rest_.truncate(kMaxRest);
+            }
+            if (rest_.startsWith(' ')) rest_.remove(0, 1);
+        }
+        if (ausgeben) ZeileAusgeben();
+        zeilenende_ = false;
+    }
+
+    void ZeileAusgeben() {
+        bool endetUeberschrift = false;
+        if (const qsizetype i = testzeile_.indexOf(kUeberschriftende); i >= 0) {
+            testzeile_.remove(i, 1);
+            endetUeberschrift = true;
+        }
+        const bool seitenwechsel = testzeile_.startsWith(":S:");
+        if (((seitenwechsel || kapitelanfang_) && !testseite_.leer()) || zeilennummer_ >= kVoll) {
+            SeiteSchreiben();
+            neueTestseite();
+        }
+        if (seitenwechsel) testzeile_.clear();
+        kapitelanfang_ = false;
+        if (endetUeberschrift) ueberschriftmodus_ = false;
+        if (testzeile_.startsWith(":B:") && testzeile_.size() > 3) {
+            bildzeile();
+            return;
+        }
+        if (ueberschriftmodus_ && !testzeile_.isEmpty()) {
+            InhaltZeile(ergebnis_.MemoInhalt, platform::fromCp1252(testzeile_.left(50)), geschriebeneSeiten_ + 1,
+                        masse_.inhalt);
+            testzeile_.prepend(book::kUeberschriftzeichen);
+            ++zeilennummer_;
+        }
+        testseite_.setzen(zeilennummer_, testzeile_);
+        testzeile_ = rest_;
+        rest_.clear();
+        ++zeilennummer_;
+    }
+
+    void bildzeile() {
+        QByteArray kommentar;
+        int kommentarhoehe = 0;
+        if (const qsizetype strich = testzeile_.indexOf('|'); strich >= 0) {
+            kommentar = testzeile_.mid(strich + 1).left(250) + rest_;
+            rest_.clear();
+            testzeile_.truncate(strich);
+            kommentar.replace('\r', QByteArray()).replace('\n', QByteArray());
+            if (!zeilenende_) {
+                while (pos_ < text_.size() && kommentar.size() < 254) {
+                    const char c = text_[pos_++];
+                    if (c == 13) break;
+                    kommentar += c;
+                }
+            }
+            kommentarhoehe = UmbruchZeilen(kommentar, masse_.unterschrift, kMemoProbeBreite);
+        }
+        QByteArray name = testzeile_.mid(3);
+        while (!name.isEmpty() && static_cast<unsigned char>(name.back()) <= 32) name.chop(1);
+
+        int bildhoehe = kommentarhoehe;
+        if (!GueltigerBildname(platform::fromCp1252(name))) {
+            bildhoehe += bilder_.Kleinbild(name);  // reports the name and gives 0
+        } else if (const auto hoehe = bilder_.vorhandeneHoehe(name)) {
+            bildhoehe += *hoehe / 13 + 1;
+        } else {
+            bildhoehe += bilder_.Kleinbild(name);
+        }
+
+        if (zeilennummer_ + bildhoehe + kommentarhoehe < kVoll) {
+            testseite_.setzen(zeilennummer_, testzeile_);
+            testzeile_.clear();
+            rest_.clear();
+            ++zeilennummer_;
+            if (!kommentar.isEmpty()) UnterschriftSchreiben(kommentar);
+            zeilennummer_ += bildhoehe - 1;
+        } else {
+            gemerkteBilder_.append(QByteArray::number(bildhoehe) + ',' + name + '|' + kommentar);
+            testzeile_ = rest_;
+            rest_.clear();
+        }
+    }
+
+    void UnterschriftSchreiben(QByteArray text) {
+        while (!text.isEmpty()) {
+            testseite_.setzen(zeilennummer_, book::kUnterschriftzeichen + text.left(48).leftJustified(48, ' '));
+            text.remove(0, 48);
+            ++zeilennummer_;
+        }
+    }
+
+    static int hoeheVon(const QByteArray &eintrag) { return eintrag.left(eintrag.indexOf(',')).toInt(); }
+
+    void neueTestseite() {
+        for (;;) {
+            testseite_ = Seitensatz();
+            zeilennummer_ = 1;
+            if (gemerkteBilder_.isEmpty()) return;
+            bool seiteVoll = false;
+            while (!seiteVoll) {
+                int bildhoehe = hoeheVon(gemerkteBilder_.first());
+                if (zeilennummer_ > 1 && zeilennummer_ + bildhoehe >= kVoll) break;
+                const QByteArray eintrag = gemerkteBilder_.takeFirst();
+                const QByteArray rest = eintrag.mid(eintrag.indexOf(',') + 1);
+                const qsizetype strich = rest.indexOf('|');
+                QByteArray unterschrift = rest.mid(strich + 1);
+                testseite_.setzen(zeilennummer_, ":B:" + rest.left(strich));
+                ++zeilennummer_;
+                while (!unterschrift.isEmpty()) {
+                    testseite_.setzen(zeilennummer_,
+                                      book::kUnterschriftzeichen + unterschrift.left(48).leftJustified(48, ' '));
+                    unterschrift.remove(0, 48);
+                    ++zeilennummer_;
+                    --bildhoehe;
+                }
+                zeilennummer_ += bildhoehe;
+                if (gemerkteBilder_.isEmpty()) {
+                    if (zeilennummer_ > 2 && kapitelanfang_) {
+                        SeiteSchreiben();
+                        kapitelanfang_ = false;
+                        seiteVoll = true;  // start again with a blank page
+                        continue;
+                    }
+                    if (zeilennummer_ >= kVoll) break;
+                    return;
+                }
+                if (zeilennummer_ + hoeheVon(gemerkteBilder_.first()) >= kVoll) break;
+            }
+            if (!seiteVoll) SeiteSchreiben();
+        }
+    }
+
+    void SeiteSchreiben() {
+        if (!ergebnis_.ok) return;
+        if (!ausgabe_(testseite_)) {
+            ergebnis_.ok = false;
+            return;
+        }
+        ++geschriebeneSeiten_;
+    }
+
+    const QByteArray &text_;
+    const Importmasse &masse_;
+    Bildquelle &bilder_;
+    const std::function<bool(const Seitensatz &)> &ausgabe_;
+    qsizetype pos_ = 0;
+
+    Seitensatz testseite_;
+    int zeilennummer_ = 1;
+    int geschriebeneSeiten_ = 0;
+    QByteArray testzeile_;
+    QByteArray rest_;
+    bool zeilenende_ = false;
+    bool ueberschriftmodus_ = false;
+    bool kapitelanfang_ = false;
+    QList<QByteArray> gemerkteBilder_;
+    Importergebnis ergebnis_;
+};
+
+} // namespace
+
+Importmasse Importmasse::Bildschirm() {
+    auto font = [](const char *familie, int pixel, bool fett) {
+        QFont f(QString::fromLatin1(familie));
+        f.setPixelSize(pixel);
+        f.setBold(fett);
+        f.setHintingPreference(QFont::PreferNoHinting);
+        f.setKerning(false);
+        return f;
+    };
+    return {platform::ByteWidths(font("MS Sans Serif", 12, false)), platform::ByteWidths(font("MS Sans Serif", 12, true)),
+            platform::ByteWidths(font("MS Sans Serif", 11, false)), platform::ByteWidths(font("Small Fonts", 8, false))};
+}
+
+Importergebnis Buchmachen(const QByteArray &text, const Importmasse &masse, Bildquelle &bilder,
+                          const std::function<bool(const book::Seitensatz &)> &seiteSchreiben) {
+    return Import(text, masse, bilder, seiteSchreiben).laufen();
+}
+
+void InhaltZeile(QStringList &memoInhalt, QString ueberschrift, int seiteNummer, const platform::ByteWidths &masse) {
+    if (const qsizetype t = ueberschrift.indexOf('~'); t >= 0) ueberschrift.remove(t, 1);
+    const QString seite = QString::number(seiteNummer).left(4);
+    if (!memoInhalt.isEmpty()) {
+        QString letzte = memoInhalt.last();
+        QString nummer;
+        while (letzte.size() > 3 && letzte.back().isDigit() && letzte.back() <= '9' && nummer.size() < 4) {
+            nummer.prepend(letzte.back());
+            letzte.chop(1);
+        }
+        if (nummer == seite) {
+            memoInhalt.last() = letzte;
+            ueberschrift.prepend("  ");
+        }
+    }
+    ueberschrift += QString(77, ' ');
+    const QByteArray nummerBytes = platform::toCp1252(seite);
+    QByteArray kopf = platform::toCp1252(ueberschrift);
+    double breite = 0;
+    for (const char c : kopf + nummerBytes) breite += masse.advance(static_cast<unsigned char>(c));
+    while (int(breite + 0.5) > kInhaltBreite && !kopf.isEmpty()) {
+        breite -= masse.advance(static_cast<unsigned char>(kopf.back()));
+        kopf.chop(1);
+    }
+    memoInhalt.append(platform::fromCp1252(kopf + nummerBytes));
+}
+
+int UmbruchZeilen(const QByteArray &text, const platform::ByteWidths &masse, int breite) {
+    if (text.isEmpty()) return 0;
+    int zeilen = 1;
+    double x = 0;
+    qsizetype i = 0;
+    while (i < text.size()) {
+        qsizetype ende = text.indexOf(' ', i);
+        if (ende < 0) ende = text.size();
+        double wort = 0;
+        for (qsizetype k = i; k < ende; ++k) wort += masse.advance(static_cast<unsigned char>(text[k]));
+        const double leer = masse.advance(' ');
+        if (x > 0 && x + leer + wort > breite) {
+            ++zeilen;
+            x = 0;
+        }
+        if (x > 0) x += leer;
+        if (wort > breite) {  // a word wider than the box is broken by characters
+            for (qsizetype k = i; k < ende; ++k) {
+                const double a = masse.advance(static_cast<unsigned char>(text[k]));
+                if (x + a > breite && x > 0) {
+                    ++zeilen;
+                    x = 0;
+                }
+                x += a;
+            }
+        } else {
+            x += wort;
+        }
+        i = ende + 1;
+    }
+    return zeilen;
+}
+
+bool GueltigerBildname(const QString &name) {
+    return !name.isEmpty() && name.at(0) >= '0' && !name.contains('\\') && !name.contains('/') &&
+           !name.contains("..") && !name.contains(':');
+}
+
+} // namespace authoring

@@ -1,0 +1,58 @@
+#pragma once
+// The text import: plain Windows-1252 text with line markers in; page records and the
+// contents lines of the part out. Lines are broken at 230 pixels of the heading or
+// text font, pages hold 28 lines, pictures are placed with their captions or deferred
+// to the next page, and every heading becomes a contents entry.
+#include "book/core/seitensatz.h"
+#include "platform/fonts.h"
+
+#include <QByteArray>
+#include <QStringList>
+#include <functional>
+#include <optional>
+
+namespace authoring {
+
+// The fonts the import measures in.
+struct Importmasse {
+    platform::ByteWidths text;          // "MS Sans Serif", 12 pixels
+    platform::ByteWidths fett;          // the same, bold (heading lines)
+    platform::ByteWidths inhalt;        // "MS Sans Serif", 11 pixels (contents entries)
+    platform::ByteWidths unterschrift;  // "Small Fonts", 8 pixels (caption height)
+
+    static Importmasse Bildschirm();  // the bundled screen fonts
+};
+
+// Where the import finds the pictures the text names.
+class Bildquelle {
+public:
+    virtual ~Bildquelle() = default;
+    // Height in pixels when name.bmp is in the help folder or the project's slides.
+    virtual std::optional<int> vorhandeneHoehe(const QByteArray &name) = 0;
+    // Makes the small copy from the album picture; the lines it takes, 0 on failure.
+    virtual int Kleinbild(const QByteArray &name) = 0;
+};
+
+struct Importergebnis {
+    bool ok = true;          // false: a page could not be written
+    int GeschriebeneSeiten = 0;
+    QStringList MemoInhalt;  // the contents lines
+};
+
+// Runs the import of `text`. Each finished page goes to `seiteSchreiben`; when that
+// returns false the import stops there.
+Importergebnis Buchmachen(const QByteArray &text, const Importmasse &masse, Bildquelle &bilder,
+                          const std::function<bool(const book::Seitensatz &)> &seiteSchreiben);
+
+// A contents entry for a heading on page `seite`, fitted to 237 pixels, appended to
+// `memoInhalt`; an earlier entry of the same page gives up its number.
+void InhaltZeile(QStringList &memoInhalt, QString ueberschrift, int seite, const platform::ByteWidths &masse);
+
+// Lines a word-wrapped text takes in a box `breite` pixels wide.
+int UmbruchZeilen(const QByteArray &text, const platform::ByteWidths &masse, int breite);
+
+// A picture name that stays inside its folder: no path separator, no "..", not empty,
+// first character not below "0".
+bool GueltigerBildname(const QString &name);
+
+} // namespace authoring

@@ -1,0 +1,45 @@
+#pragma once
+// A page record of the reading-part and help page files: 29 lines of 53 bytes, each a
+// length byte (always 52), 49 text columns, "|", CR, LF. The bytes are Windows-1252.
+#include "book/core/seitenformat.h"
+
+#include <QByteArray>
+#include <QString>
+#include <array>
+
+namespace book {
+
+constexpr int kTextSpalten = 49;
+constexpr char kUeberschriftzeichen = char(0xD0);
+constexpr char kUnterschriftzeichen = char(0xA4);
+
+enum class Zeilenart { Text, Titel, Bild, Unterschrift };
+
+class Seitensatz {
+public:
+    Seitensatz();  // 29 blank lines
+
+    // The 53 bytes of a line holding `text` (cut to 49 columns, padded with blanks).
+    static QByteArray zeile(const QByteArray &text);
+    static const QByteArray &leereZeile();
+
+    // Lines count from 1 to 29.
+    void setzen(int nummer, const QByteArray &text);
+    void setzeErstesZeichen(int nummer, char c);
+    QByteArray text(int nummer) const;  // the 49 columns
+    bool leer() const;                   // every line blank (length byte included)
+
+    QByteArray bytes() const;
+    // A record read from a page file; false unless it has exactly 1537 bytes.
+    static bool ausBytes(const QByteArray &bytes, Seitensatz *satz);
+
+private:
+    std::array<QByteArray, kZeilenJeSeite> zeilen_;
+};
+
+Zeilenart ArtDerZeile(const QByteArray &text);
+
+// "Pages\<ProgrammName>NNN.bmp" for the album spread whose right page is R.
+QString Albumblattname(const QString &programmName, int rechteSeite);
+
+} // namespace book

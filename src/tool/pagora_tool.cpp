@@ -1,0 +1,322 @@
+// pagora-tool: the authoring engines without the windows. Works on a data root and a
+// programme name as the program does when started through "<name>.exe" there.
+#include "album/core/kleinbild.h"
+#include "album/core/punktproben.h"
+#include "app/core/projektdateien.h"
+#include "authoring/core/albumproduktion.h"
+#include "authoring/core/exelaufwerk.h"
+#include "authoring/core/textimport.h"
+#include "book/core/seitensatz.h"
+#include "platform/cp1252.h"
+#include "platform/fonts.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QSet>
+#include <cstdio>
+
+namespace {
+
+enum Ausgang { Erfolg = 0, Abgelehnt = 1, Aufruffehler = 2 };
+
+void sag(const QString &text) { std::fputs(qPrintable(text + '\n'), stdout); }
+void klage(const QString &text) { std::fputs(qPrintable(text + '\n'), stderr); }
+
+const char *kHilfe =
+    "Aufruf: pagora-tool --root ORDNER --name NAME BEFEHL [OPTIONEN]\n"
+    "\n"
+    "Befehle:\n"
+    "  import --part text|help DATEI   Text importieren: Seitendatei (.5/.7) und Inhalt (.1/.6)\n"
+    "  album                           Albumseiten und Albuminhalt (.2 und .8) herstellen\n"
+    "  pages --part text|help [--from N] [--to N]   Seiten als lesbaren Text ausgeben\n"
+    "  contents --part text|album|help Inhaltsverzeichnis ausgeben\n"
+    "  check                           Projekt prüfen (fehlende und nicht gelistete Bilder,\n"
+    "                                  zu lange Namen, beschädigte Seitensätze)\n"
+    "\n"
+    "BEFEHL --help zeigt die Hilfe zu einem Befehl.\n"
+    "Rückgabe: 0 Erfolg, 1 Eingabe abgelehnt oder Fehler im Projekt, 2 Aufruffehler.\n";
+
+const QMap<QString, const char *> kBefehlsHilfe = {
+    {"import", "Aufruf: pagora-tool --root ORDNER --name NAME import --part text|help DATEI\n"
+               "Importiert die Textdatei (Windows-1252, Markierungen :I: :S: :B:) in den Leseteil (text)\n"
+               "oder die Hilfe (help) und speichert das Inhaltsverzeichnis (.1 bzw. .6).\n"},
+    {"album", "Aufruf: pagora-tool --root ORDNER --name NAME album\n"
+              "Stellt die Albumseiten aus der Bilderliste her und speichert den Albuminhalt (.2 und .8).\n"},
+    {"pages", "Aufruf: pagora-tool --root ORDNER --name NAME pages --part text|help [--from N] [--to N]\n"
+              "Gibt Seiten aus: \"# \" Überschrift, \"[Bild] \" Bildzeile, \"[Unterschrift] \" Bildunterschrift.\n"},
+    {"contents", "Aufruf: pagora-tool --root ORDNER --name NAME contents --part text|album|help\n"
+                 "Gibt das Inhaltsverzeichnis des Teils aus.\n"},
+    {"check", "Aufruf: pagora-tool --root ORDNER --name NAME check\n"
+              "Prüft das Projekt; Rückgabe 1, wenn etwas nicht stimmt.\n"},
+};
+
+// The pictures an import places, looked up as the program does.
+class Projektbilder : public authoring::Bildquelle {
+public:
+    explicit Projektbilder(const app::Zustand &z) : z_(z) {}
+    std::optional<int> vorhandeneHoehe(const QByteArray &name) override {
+        const QString n = platform::fromCp1252(name);
+        for (const QString &ordner : {z_.HilfeVerzeichnis, z_.ProjektVerzeichnis + "Slides\\"}) {
+            const QString datei = ordner + n + ".bmp";
+            if (!z_.dateien.exists(datei)) continue;
+            if (const auto m = album::BitmapMasse(z_.dateien.native(datei))) return m->hoehe;
+        }
+        return std::nullopt;
+    }
+    int Kleinbild(const QByteArray &name) override {
+        const auto r = album::Kleinbild(z_.dateien, z_.ProjektVerzeichnis, platform::fromCp1252(name));
+        if (!r.fehler.isEmpty()) klage(r.fehler);
+        return r.zeilen;
+    }
+
+private:
+    const app::Zustand &z_;
+};
+
+struct Aufruf {
+    QString root, name, befehl, teil, datei;
+    int von = 1, bis = 1 << 30;
+    bool hilfe = false;
+};
+
+std::optional<Aufruf> lesen(const QStringList &args) {
+    Aufruf a;
+    for (qsizetype i = 1; i < args.size(); ++i) {
+        const QString &x = args[i];
+        auto wert = [&]() -> std::optional<QString> {
+            if (i + 1 >= args.size()) return std::nullopt;
+            return args[++i];
+        };
+        if (x == "--help" || x == "-h") a.hilfe = true;
+        else if (x == "--root" || x == "--name" || x == "--part" || x == "--from" || x == "--to") {
+            const auto w = wert();
+            if (!w) return std::nullopt;
+            if (x == "--root") a.root = *w;
+            else if (x == "--name") a.name = *w;
+            else if (x == "--part") a.teil = *w;
+            else {
+                bool ok = false;
+                const int n = w->toInt(&ok);
+                if (!ok || n < 1) return std::nullopt;
+                (x == "--from" ? a.von : a.bis) = n;
+            }
+        } else if (x.startsWith("--")) return std::nullopt;
+        else if (a.befehl.isEmpty()) a.befehl = x;
+        else if (a.datei.isEmpty()) a.datei = x;
+        else return std::nullopt;
+    }
+    return a;
+}
+
+bool oeffnen(app::Zustand &z, const Aufruf &a) {
+    const QString wurzel = z.dateien.stored(QDir(a.root).absolutePath() + '/');
+    z.programmDatei = wurzel + a.name + ".exe";
+    const auto lw = authoring::ExeLaufwerk(z.dateien, z.programmDatei);
+    if (lw.status != authoring::Laufwerksergebnis::Status::Gefunden) {
+        klage("Keine Pagora-Datenwurzel: \"names.exe\" fehlt in " + a.root + ".");
+        return false;
+    }
+    z.StammVerzeichnis = lw.stammVerzeichnis;
+    z.TextSeitenDateiName = lw.textSeitenDateiName;
+    z.HilfeSeitenDateiName = lw.hilfeSeitenDateiName;
+    z.ProgrammName = a.name;
+    app::EinstellungsdateiLesen(z, a.name);
+    z.ProjektPfad = z.einstellungen.wert("Path");
+    app::ProjektVerzeichnisSetzen(z);
+    z.HilfeVerzeichnis = z.StammVerzeichnis + "Help\\";
+    return true;
+}
+
+QString inhaltsdatei(const app::Zustand &z, const QString &endung) {
+    return z.ProjektVerzeichnis + "Pages\\" + z.ProgrammName + endung;
+}
+
+int importieren(app::Zustand &z, const Aufruf &a) {
+    if ((a.teil != "text" && a.teil != "help") || a.datei.isEmpty()) return Aufruffehler;
+    QFile quelle(a.datei);
+    if (!quelle.open(QIODevice::ReadOnly)) {
+        klage("Die Textdatei " + a.datei + " kann nicht gelesen werden.");
+        return Abgelehnt;
+    }
+    const QByteArray text = quelle.readAll();
+    const bool hilfe = a.teil == "help";
+    const QString seitenDatei = hilfe ? z.HilfeSeitenDateiName : z.TextSeitenDateiName;
+    Projektbilder bilder(z);
+    QByteArray seiten;
+    const auto r = authoring::Buchmachen(text, authoring::Importmasse::Bildschirm(), bilder,
+                                         [&seiten](const book::Seitensatz &s) {
+                                             seiten += s.bytes();
+                                             return true;
+                                         });
+    z.dateien.makeFolder(z.ProjektVerzeichnis + "Pages\\");
+    if (!z.dateien.write(seitenDatei, seiten) ||
+        !z.dateien.write(inhaltsdatei(z, hilfe ? ".6" : ".1"), platform::joinLines(r.MemoInhalt))) {
+        klage("Die Seitendatei " + seitenDatei + " kann nicht geschrieben werden.");
+        return Abgelehnt;
+    }
+    sag(QStringLiteral("%1 Seiten, %2 Einträge im Inhaltsverzeichnis.").arg(r.GeschriebeneSeiten).arg(r.MemoInhalt.size()));
+    return Erfolg;
+}
+
+QStringList listeLesen(const app::Zustand &z) {
+    QByteArray b;
+    z.dateien.read(z.ProjektVerzeichnis + "Pages\\" + z.ProgrammName + ".3", &b, 16 << 20);
+    return platform::splitLines(b);
+}
+
+int albumHerstellen(app::Zustand &z) {
+    const authoring::Albumauftrag auftrag{z.StammVerzeichnis, z.ProjektVerzeichnis, z.ProgrammName, listeLesen(z)};
+    const auto masse = authoring::Importmasse::Bildschirm();
+    const auto r = authoring::AlbumBearbeiten(z.dateien, auftrag, masse.inhalt);
+    using S = authoring::Albumergebnis::Status;
+    if (r.status == S::OhneAlbumblatt) {
+        klage("Help\\Album0.bmp fehlt: keine Albumseiten hergestellt.");
+        return Abgelehnt;
+    }
+    if (r.status != S::Fertig) {
+        klage(r.meldung);
+        return Abgelehnt;
+    }
+    if (!z.dateien.write(inhaltsdatei(z, ".2"), platform::joinLines(r.MemoInhalt)) ||
+        !z.dateien.write(inhaltsdatei(z, ".8"), platform::joinLines(r.MemoInhalt2))) {
+        klage("Das Album-Inhaltsverzeichnis kann nicht geschrieben werden.");
+        return Abgelehnt;
+    }
+    sag(QStringLiteral("%1 Albumseiten hergestellt.").arg(r.gespeicherteAufschlaege));
+    return Erfolg;
+}
+
+int seitenZeigen(const app::Zustand &z, const Aufruf &a) {
+    if (a.teil != "text" && a.teil != "help") return Aufruffehler;
+    QByteArray b;
+    if (!z.dateien.read(a.teil == "help" ? z.HilfeSeitenDateiName : z.TextSeitenDateiName, &b, qint64(1) << 31)) {
+        klage("Die Seitendatei fehlt.");
+        return Abgelehnt;
+    }
+    const int anzahl = int(b.size() / book::kSeitensatzGroesse);
+    for (int seite = a.von; seite <= qMin(a.bis, anzahl); ++seite) {
+        book::Seitensatz satz;
+        book::Seitensatz::ausBytes(b.mid(qsizetype(seite - 1) * book::kSeitensatzGroesse, book::kSeitensatzGroesse), &satz);
+        sag(QStringLiteral("--- Seite %1 ---").arg(seite));
+        for (int i = 1; i <= 28; ++i) {
+            const QByteArray t = satz.text(i);
+            QString s = platform::fromCp1252(t.mid(1)).trimmed();
+            switch (book::ArtDerZeile(t)) {
+            case book::Zeilenart::Titel: s = "# " + s; break;
+            case book::Zeilenart::Bild: s = "[Bild] " + platform::fromCp1252(t.mid(3)).trimmed(); break;
+            case book::Zeilenart::Unterschrift: s = "[Unterschrift] " + s; break;
+            case book::Zeilenart::Text:
+                s = platform::fromCp1252(t);
+                while (s.endsWith(' ')) s.chop(1);
+                break;
+            }
+            sag(s);
+        }
+    }
+    return Erfolg;
+}
+
+int inhaltZeigen(const app::Zustand &z, const Aufruf &a) {
+    const QMap<QString, QString> endungen{{"text", ".1"}, {"album", ".2"}, {"help", ".6"}};
+    if (!endungen.contains(a.teil)) return Aufruffehler;
+    QByteArray b;
+    if (!z.dateien.read(inhaltsdatei(z, endungen[a.teil]), &b, 16 << 20)) {
+        klage("Das Inhaltsverzeichnis fehlt.");
+        return Abgelehnt;
+    }
+    for (const QString &zeile : platform::splitLines(b)) sag(zeile);
+    return Erfolg;
+}
+
+int pruefen(const app::Zustand &z) {
+    QStringList probleme;
+    const QString album = z.ProjektVerzeichnis + "Album\\";
+    QSet<QString> gelistet;
+    const QStringList liste = listeLesen(z);
+    for (qsizetype i = 0; i < liste.size(); ++i) {
+        const QString &zeile = liste[i];
+        if (zeile.isEmpty() || zeile.startsWith(' ') || zeile.startsWith(":")) continue;
+        QString rest, name;
+        album::ListenzeileZerlegen(zeile, &rest, &name);
+        if (name.isEmpty()) continue;
+        gelistet.insert(name);
+        if (name.size() > 40) probleme << QStringLiteral("Zeile %1: Bildname länger als 40 Zeichen: %2").arg(i + 1).arg(name);
+        if (!authoring::GueltigerBildname(name) || !z.dateien.exists(album + name + ".bmp"))
+            probleme << QStringLiteral("Zeile %1: Bild fehlt: %2.bmp").arg(i + 1).arg(name);
+    }
+    const QString hintergrund = z.einstellungen.wert("Wallpaper").toUpper();
+    for (const QString &datei : z.dateien.list(album, "*.bmp")) {
+        const QString name = datei.left(datei.size() - 4).toUpper();
+        if (!gelistet.contains(name) && name != hintergrund) probleme << "Bild nicht in der Bilderliste: " + datei;
+        if (name.size() > 40) probleme << "Bildname länger als 40 Zeichen: " + datei;
+    }
+    for (const auto &[teil, datei] : {std::pair{QStringLiteral("Leseteil"), z.TextSeitenDateiName},
+                                      std::pair{QStringLiteral("Hilfe"), z.HilfeSeitenDateiName}}) {
+        QByteArray b;
+        if (!z.dateien.read(datei, &b, qint64(1) << 31)) continue;
+        if (b.size() % book::kSeitensatzGroesse != 0)
+            probleme << teil + ": Seitendatei endet mit einem unvollständigen Seitensatz.";
+        for (qsizetype s = 0; s + book::kSeitensatzGroesse <= b.size(); s += book::kSeitensatzGroesse) {
+            const int seite = int(s / book::kSeitensatzGroesse) + 1;
+            book::Seitensatz satz;
+            book::Seitensatz::ausBytes(b.mid(s, book::kSeitensatzGroesse), &satz);
+            for (int i = 0; i < book::kZeilenJeSeite; ++i) {
+                const QByteArray zeile = b.mid(s + i * book::kZeilenLaenge, book::kZeilenLaenge);
+                if (zeile[0] != char(52) || !zeile.endsWith("|\r\n")) {
+                    probleme << QStringLiteral("%1, Seite %2, Zeile %3: beschädigter Seitensatz.").arg(teil).arg(seite).arg(i + 1);
+                    break;
+                }
+            }
+            for (int i = 1; i <= 28; ++i) {
+                const QByteArray t = satz.text(i);
+                if (book::ArtDerZeile(t) != book::Zeilenart::Bild) continue;
+                const QString name = platform::fromCp1252(t.mid(3)).trimmed();
+                if (!z.dateien.exists(z.HilfeVerzeichnis + name + ".bmp") &&
+                    !z.dateien.exists(z.ProjektVerzeichnis + "Slides\\" + name + ".bmp"))
+                    probleme << QStringLiteral("%1, Seite %2: Bild im Text fehlt: %3").arg(teil).arg(seite).arg(name);
+            }
+        }
+    }
+    for (const QString &p : probleme) sag(p);
+    sag(probleme.isEmpty() ? QStringLiteral("Keine Probleme gefunden.")
+                           : QStringLiteral("%1 Probleme gefunden.").arg(probleme.size()));
+    return probleme.isEmpty() ? Erfolg : Abgelehnt;
+}
+
+} // namespace
+
+// The tool speaks for itself; Qt's own start-up notes would only confuse a script.
+void stilleMeldungen(QtMsgType typ, const QMessageLogContext &, const QString &text) {
+    if (typ == QtCriticalMsg || typ == QtFatalMsg) klage(text);
+}
+
+int main(int argc, char **argv) {
+    qInstallMessageHandler(stilleMeldungen);
+    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    QGuiApplication anwendung(argc, argv);  // fonts for measuring
+    platform::registerBundledFonts();
+    const auto aufruf = lesen(anwendung.arguments());
+    if (!aufruf) {
+        klage(QString::fromUtf8(kHilfe));
+        return Aufruffehler;
+    }
+    const Aufruf &a = *aufruf;
+    if (a.hilfe) {
+        sag(QString::fromUtf8(kBefehlsHilfe.value(a.befehl, kHilfe)));
+        return Erfolg;
+    }
+    if (a.root.isEmpty() || a.name.isEmpty() || !kBefehlsHilfe.contains(a.befehl)) {
+        klage(QString::fromUtf8(kHilfe));
+        return Aufruffehler;
+    }
+    app::Zustand z;
+    if (!oeffnen(z, a)) return Abgelehnt;
+    int ergebnis = Aufruffehler;
+    if (a.befehl == "import") ergebnis = importieren(z, a);
+    else if (a.befehl == "album") ergebnis = albumHerstellen(z);
+    else if (a.befehl == "pages") ergebnis = seitenZeigen(z, a);
+    else if (a.befehl == "contents") ergebnis = inhaltZeigen(z, a);
+    else if (a.befehl == "check") ergebnis = pruefen(z);
+    if (ergebnis == Aufruffehler) klage(QString::fromUtf8(kBefehlsHilfe.value(a.befehl)));
+    return ergebnis;
+}
