@@ -38,6 +38,11 @@ public:
             }
         }
         if (!testzeile_.isEmpty() && testzeile_ != QByteArray(1, kUeberschriftende)) zeileBeenden();
+        // Pictures still waiting for a page get one rather than being lost.
+        while (!gemerkteBilder_.isEmpty() && ergebnis_.ok) {
+            SeiteSchreiben();
+            neueTestseite();
+        }
         SeiteSchreiben();
         ergebnis_.GeschriebeneSeiten = geschriebeneSeiten_;
         return ergebnis_;
@@ -168,8 +173,8 @@ private:
             testseite_ = Seitensatz();
             zeilennummer_ = 1;
             if (gemerkteBilder_.isEmpty()) return;
-            bool seiteVoll = false;
-            while (!seiteVoll) {
+            bool geschrieben = false;
+            while (!geschrieben) {
                 int bildhoehe = hoeheVon(gemerkteBilder_.first());
                 if (zeilennummer_ > 1 && zeilennummer_ + bildhoehe >= kVoll) break;
                 const QByteArray eintrag = gemerkteBilder_.takeFirst();
@@ -190,7 +195,7 @@ private:
                     if (zeilennummer_ > 2 && kapitelanfang_) {
                         SeiteSchreiben();
                         kapitelanfang_ = false;
-                        seiteVoll = true;  // start again with a blank page
+                        geschrieben = true;  // start again with a blank page
                         continue;
                     }
                     if (zeilennummer_ >= kVoll) break;
@@ -198,7 +203,7 @@ private:
                 }
                 if (zeilennummer_ + hoeheVon(gemerkteBilder_.first()) >= kVoll) break;
             }
-            if (!seiteVoll) SeiteSchreiben();
+            if (!geschrieben) SeiteSchreiben();
         }
     }
 

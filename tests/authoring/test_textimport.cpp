@@ -1,0 +1,305 @@
+// The text import: line breaking, headings, page breaks, pictures and their deferral,
+// contents entries. Exact cases use characters 6 pixels wide; the real fonts are
+// checked for the width limits.
+#include "authoring/core/textimport.h"
+#include "platform/cp1252.h"
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QtTest>
+
+using namespace authoring;
+using book::Seitensatz;
+
+namespace {
+
+const Importmasse kFest{platform::ByteWidths(6.0), platform::ByteWidths(6.0), platform::ByteWidths(6.0),
+                        platform::ByteWidths(6.0)};
+
+class Bilder : public Bildquelle {
+public:
+    QMap<QByteArray, int> hoehen;  // pixel heights of pictures in Help or Slides
+    QMap<QByteArray, int> klein;   // lines Kleinbild makes
+    QList<QByteArray> kleinbildAufrufe;
+    std::optional<int> vorhandeneHoehe(const QByteArray &name) override {
+        if (hoehen.contains(name)) return hoehen[name];
+        return std::nullopt;
+    }
+    int Kleinbild(const QByteArray &name) override {
+        kleinbildAufrufe << name;
+        return klein.value(name, 0);
+    }
+};
+
+struct Lauf {
+    QList<Seitensatz> seiten;
+    Importergebnis ergebnis;
+    // Text columns of line `zeile` (1-based) on page `seite` (1-based), blanks trimmed.
+    QByteArray zeile(int seite, int zeile) const {
+        return seite >= 1 && seite <= seiten.size() ? seiten[seite - 1].text(zeile).trimmed() : QByteArray("(keine Seite)");
+    }
+};
+
+Lauf importieren(const QByteArray &text, Bilder &bilder, const Importmasse &masse = kFest) {
+    Lauf l;
+    l.ergebnis = Buchmachen(text, masse, bilder, [&l](const Seitensatz &s) {
+        l.seiten << s;
+        return true;
+    });
+    return l;
+}
+
+Lauf importieren(const QByteArray &text) {
+    Bilder b;
+    return importieren(text, b);
+}
+
+const QByteArray D0("\xd0");
+const QByteArray A4("\xa4");
+
+} // namespace
+
+class TestTextimport : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void recordsAreByteExact() {
+        const Lauf l = importieren("Hallo\r\n");
+        QCOMPARE(l.seiten.size(), 1);
+        const QByteArray b = l.seiten[0].bytes();
+        QCOMPARE(b.size(), 1537);
+        QCOMPARE(b.left(53), QByteArray("4Hallo") + QByteArray(44, ' ') + "|\r\n");
+        QCOMPARE(b.mid(53, 53), QByteArray("4") + QByteArray(49, ' ') + "|\r\n");
+        QCOMPARE(b.mid(28 * 53, 53), QByteArray("4") + QByteArray(49, '_') + "|\r\n");
+    }
+
+    void linesBreakAtBreakCharactersWithinTheWidth() {
+        // 6 pixels a character: at most 38 characters fit 230 pixels.
+        const Lauf l = importieren("Ein Wort nach dem anderen bis die Zeile voll ist und weiter geht es.\r\n");
+        QCOMPARE(l.zeile(1, 1), QByteArray("Ein Wort nach dem anderen bis die"));
+        QCOMPARE(l.zeile(1, 2), QByteArray("Zeile voll ist und weiter geht es."));
+        for (int i = 1; i <= 28; ++i) QVERIFY(l.zeile(1, i).size() <= 38);
+    }
+
+    void aFirstHeadingOpensPageTwo() {
+        const Lauf l = importieren(":I:Anfang\r\nText\r\n");
+        QCOMPARE(l.seiten.size(), 2);
+        for (int i = 1; i <= 28; ++i) QVERIFY(l.zeile(1, i).isEmpty());
+        QCOMPARE(l.zeile(1, 29), QByteArray(49, '_'));
+        QVERIFY(l.zeile(2, 1).isEmpty());
+        QCOMPARE(l.zeile(2, 2), D0 + "Anfang");
+        QCOMPARE(l.zeile(2, 3), QByteArray("Text"));
+        QCOMPARE(l.ergebnis.MemoInhalt.size(), 1);
+        QVERIFY(l.ergebnis.MemoInhalt[0].startsWith("Anfang "));
+        QVERIFY(l.ergebnis.MemoInhalt[0].endsWith(" 2"));
+    }
+
+    void aPageBreakMarkerStartsTheNextPageAfterOneBlankLine() {
+        const Lauf l = importieren("Eins\r\n:S: wird nicht gezeigt\r\nZwei\r\n");
+        QCOMPARE(l.seiten.size(), 2);
+        QCOMPARE(l.zeile(1, 1), QByteArray("Eins"));
+        QVERIFY(l.zeile(2, 1).isEmpty());
+        QCOMPARE(l.zeile(2, 2), QByteArray("Zwei"));
+    }
+
+    void twoHeadingsInARowShareAPage() {
+        const Lauf l = importieren("Vorher\r\n:I:Kapitel\r\n:I:Abschnitt\r\nText\r\n");
+        QCOMPARE(l.seiten.size(), 2);
+        QCOMPARE(l.zeile(2, 2), D0 + "Kapitel");
+        QCOMPARE(l.zeile(2, 3), D0);
+        QVERIFY(l.zeile(2, 4).isEmpty());
+        QCOMPARE(l.zeile(2, 5), D0 + "Abschnitt");
+        QCOMPARE(l.zeile(2, 6), QByteArray("Text"));
+        const QStringList &inhalt = l.ergebnis.MemoInhalt;
+        QCOMPARE(inhalt.size(), 2);
+        QVERIFY(!inhalt[0].trimmed().back().isDigit());
+        QVERIFY(inhalt[1].startsWith("  Abschnitt"));
+        QVERIFY(inhalt[1].endsWith("2"));
+    }
+
+    void aLongHeadingBecomesSeveralHeadingsWithTheirOwnEntries() {
+        const Lauf l = importieren(":I:Eine sehr lange \xdc" "berschrift, die nicht in eine Zeile passt\r\nText\r\n");
+        // A line breaks after a break character: "nicht " would be 39 characters.
+        QCOMPARE(l.zeile(2, 2), D0 + "Eine sehr lange \xdc" "berschrift, die");
+        QVERIFY(l.zeile(2, 3).isEmpty());
+        QCOMPARE(l.zeile(2, 4), D0 + "nicht in eine Zeile passt");
+        QCOMPARE(l.zeile(2, 5), QByteArray("Text"));
+        QCOMPARE(l.ergebnis.MemoInhalt.size(), 2);
+    }
+
+    void lfOnlyTextRunsOnAsOneParagraph() {
+        const Lauf l = importieren("eins\nzwei\ndrei");
+        QCOMPARE(l.zeile(1, 1), QByteArray("einszweidrei"));
+        QVERIFY(l.zeile(1, 2).isEmpty());
+    }
+
+    void tabsBeforeColumn45OnlyAndAFinalLineWithoutCr() {
+        const Lauf l = importieren("\tA\r\n" + QByteArray(45, 'x').replace(20, 1, " ") + "\tB");
+        QCOMPARE(l.seiten[0].text(1).left(4), QByteArray("   A"));
+        QVERIFY(!l.seiten[0].text(2).contains('\t'));
+        QVERIFY(l.zeile(1, 3).endsWith("B") || l.zeile(1, 2).endsWith("B"));
+    }
+
+    void aPictureWithCaptionThatFits() {
+        Bilder b;
+        b.hoehen["Bild"] = 100;  // 100 div 13 + 1 = 8 lines
+        const Lauf l = importieren("Text\r\n:B:Bild|Kurze Unterschrift\r\nDanach\r\n", b);
+        QCOMPARE(l.zeile(1, 2), QByteArray(":B:Bild"));
+        QCOMPARE(l.zeile(1, 3), A4 + "Kurze Unterschrift");
+        // 8 picture lines plus one caption line; the picture line itself and the caption
+        // come first, then height - 1 lines are left free.
+        QCOMPARE(l.zeile(1, 3 + 8 + 1), QByteArray("Danach"));
+        QVERIFY(b.kleinbildAufrufe.isEmpty());
+    }
+
+    void aPictureThatDoesNotFitWaitsForTheNextPage() {
+        Bilder b;
+        b.hoehen["Gross"] = 200;  // 16 lines
+        QByteArray text;
+        for (int i = 0; i < 15; ++i) text += "Zeile " + QByteArray::number(i) + "\r\n";
+        text += ":B:Gross|Unterschrift\r\nWeiter im Text\r\n";
+        const Lauf l = importieren(text, b);
+        QCOMPARE(l.zeile(1, 16), QByteArray("Weiter im Text"));
+        QCOMPARE(l.zeile(2, 1), QByteArray(":B:Gross"));
+        QCOMPARE(l.zeile(2, 2), A4 + "Unterschrift");
+    }
+
+    void aPictureStillWaitingAtTheEndGetsItsPage() {
+        Bilder b;
+        b.hoehen["Gross"] = 200;
+        QByteArray text;
+        for (int i = 0; i < 15; ++i) text += "Zeile\r\n";
+        text += ":B:Gross\r\n";
+        const Lauf l = importieren(text, b);
+        QCOMPARE(l.seiten.size(), 2);
+        QCOMPARE(l.zeile(2, 1), QByteArray(":B:Gross"));
+    }
+
+    void deferredPicturesGetAPageOfTheirOwnBeforeAChapter() {
+        Bilder b;
+        b.hoehen["Gross"] = 200;
+        QByteArray text;
+        for (int i = 0; i < 15; ++i) text += "Zeile\r\n";
+        text += ":B:Gross\r\n:I:Kapitel\r\nText\r\n";
+        const Lauf l = importieren(text, b);
+        QCOMPARE(l.seiten.size(), 3);
+        QCOMPARE(l.zeile(2, 1), QByteArray(":B:Gross"));
+        QCOMPARE(l.zeile(3, 2), D0 + "Kapitel");
+        QVERIFY(l.ergebnis.MemoInhalt[0].endsWith("3"));
+    }
+
+    void aPictureTallerThanAPageStandsAlone() {
+        Bilder b;
+        b.hoehen["Riese"] = 600;  // 47 lines
+        const Lauf l = importieren("Vorher\r\n:B:Riese\r\nNachher\r\n", b);
+        QCOMPARE(l.seiten.size(), 3);
+        QCOMPARE(l.zeile(1, 2), QByteArray("Nachher"));
+        QCOMPARE(l.zeile(2, 1), QByteArray(":B:Riese"));
+        for (int i = 2; i <= 28; ++i) QVERIFY(l.zeile(2, i).isEmpty());
+        for (int i = 1; i <= 28; ++i) QVERIFY(l.zeile(3, i).isEmpty());
+    }
+
+    void aMissingPictureReservesOnlyItsCaption() {
+        Bilder b;
+        const Lauf l = importieren(":B:Fehlt|Unterschrift\r\nText\r\n", b);
+        QCOMPARE(b.kleinbildAufrufe, QList<QByteArray>{"Fehlt"});
+        QCOMPARE(l.zeile(1, 1), QByteArray(":B:Fehlt"));
+        QCOMPARE(l.zeile(1, 2), A4 + "Unterschrift");
+        QCOMPARE(l.zeile(1, 3), QByteArray("Text"));
+    }
+
+    void aCaptionRunsOnToTheNextCarriageReturn() {
+        Bilder b;
+        b.hoehen["Bild"] = 26;
+        const QByteArray lang = "Eine Unterschrift, die weit \xfc" "ber die Breite einer Zeile hinaus "
+                                "geht, noch weiter und weiter, bis sie endet.";
+        const Lauf l = importieren(":B:Bild|" + lang + "\r\nText\r\n", b);
+        QByteArray unterschrift;
+        for (int i = 2; i <= 6; ++i)
+            if (l.seiten[0].text(i).startsWith(A4)) unterschrift += l.seiten[0].text(i).mid(1);
+        QCOMPARE(unterschrift.trimmed(), lang);
+    }
+
+    void contentsEntriesFitTheirWidthWithTheNumberAtTheEnd() {
+        QStringList inhalt;
+        const platform::ByteWidths m(6.0);
+        InhaltZeile(inhalt, "Erste~ Seite", 3, m);
+        QCOMPARE(inhalt[0].size(), 39);  // 237 div 6
+        QVERIFY(inhalt[0].startsWith("Erste Seite "));
+        QVERIFY(inhalt[0].endsWith(" 3"));
+        InhaltZeile(inhalt, "Zweite", 3, m);
+        QCOMPARE(inhalt[0].trimmed(), QString("Erste Seite"));
+        QVERIFY(inhalt[1].startsWith("  Zweite"));
+        InhaltZeile(inhalt, "Dritte", 12, m);
+        QVERIFY(inhalt[1].endsWith(" 3"));
+        QVERIFY(inhalt[2].endsWith(" 12"));
+    }
+
+    void captionLinesCountLikeAWordWrappedBox() {
+        const platform::ByteWidths m(6.0);
+        QCOMPARE(UmbruchZeilen("", m, 60), 0);
+        QCOMPARE(UmbruchZeilen("kurz", m, 60), 1);
+        QCOMPARE(UmbruchZeilen("eins zwei drei vier", m, 60), 2);
+        QCOMPARE(UmbruchZeilen(QByteArray(25, 'x'), m, 60), 3);
+    }
+
+    void unsafePictureNamesAreRefused_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("gueltig");
+        QTest::newRow("plain") << "Mahlgang" << true;
+        QTest::newRow("digit") << "0815" << true;
+        QTest::newRow("empty") << "" << false;
+        QTest::newRow("minus") << "-x" << false;
+        QTest::newRow("blank") << " x" << false;
+        QTest::newRow("backslash") << "a\\b" << false;
+        QTest::newRow("slash") << "a/b" << false;
+        QTest::newRow("dots") << "..x" << false;
+        QTest::newRow("drive") << "C:x" << false;
+    }
+    void unsafePictureNamesAreRefused() {
+        QFETCH(QString, name);
+        QFETCH(bool, gueltig);
+        QCOMPARE(GueltigerBildname(name), gueltig);
+    }
+
+    void realFontsKeepTheWidthLimits() {
+        QFile f(QStringLiteral(PAGORA_SOURCE_DIR "/data/hilfe/hilfe.txt"));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QByteArray text = platform::toCp1252(QString::fromUtf8(f.readAll()));
+        text.replace("\n", "\r\n");
+        const Importmasse masse = Importmasse::Bildschirm();
+        Bilder b;
+        const Lauf l = importieren(text, b, masse);
+        QVERIFY(l.seiten.size() > 5);
+        for (const Seitensatz &s : l.seiten)
+            for (int i = 1; i <= 28; ++i) {
+                const QByteArray t = s.text(i).trimmed();
+                if (t.startsWith(D0)) QVERIFY2(masse.fett.width(t.mid(1)) <= 230, t.constData());
+                else if (!t.startsWith(A4) && !t.startsWith(":B:")) QVERIFY2(masse.text.width(t) <= 230, t.constData());
+            }
+        for (const QString &e : l.ergebnis.MemoInhalt) QVERIFY(masse.inhalt.width(platform::toCp1252(e)) <= 237);
+    }
+
+    void anyBytesGiveWellFormedRecords() {
+        QByteArray wirr;
+        for (int i = 0; i < 20000; ++i) wirr += char((i * 7919 + i / 13) % 256);
+        Bilder b;
+        const Lauf l = importieren(wirr, b);
+        QVERIFY(!l.seiten.isEmpty());
+        for (const Seitensatz &s : l.seiten) {
+            const QByteArray bytes = s.bytes();
+            for (int i = 0; i < 29; ++i) {
+                QCOMPARE(bytes[i * 53], char(52));
+                QCOMPARE(bytes.mid(i * 53 + 50, 3), QByteArray("|\r\n"));
+            }
+        }
+    }
+};
+
+int main(int argc, char **argv) {
+    QGuiApplication app(argc, argv);
+    platform::registerBundledFonts();
+    TestTextimport t;
+    return QTest::qExec(&t, argc, argv);
+}
+
+#include "test_textimport.moc"
