@@ -103,7 +103,7 @@ private Q_SLOTS:
         QCOMPARE(p.form->LabelProjekttitel1->pos(), QPoint(20, 0));
         QCOMPARE(p.form->PanelBuch()->LabelProjektUnterTitel->text(), QString("Unter"));
         QVERIFY(!p.zustand.NurLesen);
-        QVERIFY(p.form->TimerAnfang.interval() == 1);
+        QCOMPARE(p.form->TimerAnfang.interval(), 16);
     }
 
     void theOpeningTypesTheTitleThenOpensTheBookOntoTheTour() {

@@ -31,6 +31,8 @@ const QString kSchriftskalierungHinweis = QStringLiteral(
     "Schriftgrad\" einen der Standardwerte, z.B. \"kleine Schriftarten\". Danach wird Windows mit den "
     "veränderten Einstellungen gestartet.");
 
+constexpr int kAnfangsTakt = 16;
+
 // The grey lid that covers the book while it opens: a board with a darker spine edge.
 class Deckel : public QWidget {
 public:
@@ -174,7 +176,10 @@ void TImageForm::bauen() {
     LabelCover->setObjectName("LabelCover");
     LabelCover->hide();
 
-    TimerAnfang.setInterval(1);
+    // Designed as a 1 ms timer on a system whose timers tick every 15.6 ms at best; the
+    // opening is paced at that tick here too, so the title visibly types itself.
+    TimerAnfang.setInterval(kAnfangsTakt);
+    TimerAnfang.setTimerType(Qt::PreciseTimer);
     connect(&TimerAnfang, &QTimer::timeout, this, &TImageForm::TimerAnfangTimer);
     Timer1.setInterval(500);
     connect(&Timer1, &QTimer::timeout, this, &TImageForm::Timer1Timer);
@@ -319,7 +324,9 @@ void TImageForm::FormCreate() {
 void TImageForm::layoutFuerBildschirm() {
     const platform::ScreenInfo s = screen_.info();
     const int W = s.width, H = s.height;
-    if (!screen_.isReal()) resize(W, H);
+    // The window covers the screen even where no window manager honours full screen.
+    if (screen_.isReal()) setGeometry(0, 0, W, H);
+    else resize(W, H);
     PanelEingabe->move((W - PanelEingabe->width()) / 2, H - 50);
     PanelName->move((W - PanelName->width()) / 2, H - 40);
     buch_->move(buch_->x(), (H - buch_->height()) / 2);
