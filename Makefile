@@ -36,15 +36,19 @@ screenshots: build
 	@echo "Screenshots in $(BUILD)/screenshots"
 
 bench: build
+	@./cmake/install-deps.sh imagemagick
 	$(BUILD)/bench/pagora_bench_start $(CURDIR)/$(BUILD)/root $(CURDIR)/$(BUILD)/bench/bare_window
+	$(BUILD)/bench/pagora_bench_engines $(CURDIR)/data/quarn/buch.txt $(CURDIR)/$(BUILD)/root/pagora-tool \
+	    $(CURDIR)/$(BUILD)/root/Help
 
 fuzz: fuzz-deps
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DPAGORA_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
-	mkdir -p $(FUZZ_BUILD)/corpus/einstellungen
-	cp fuzz/corpus/einstellungen/* $(FUZZ_BUILD)/corpus/einstellungen/
-	$(FUZZ_BUILD)/fuzz/fuzz_einstellungen -max_total_time=$(FUZZ_SECONDS) -timeout=5 \
-	    $(FUZZ_BUILD)/corpus/einstellungen
+	for ziel in einstellungen textimport albumeingabe; do \
+	    mkdir -p $(FUZZ_BUILD)/corpus/$$ziel && cp fuzz/corpus/$$ziel/* $(FUZZ_BUILD)/corpus/$$ziel/ && \
+	    $(FUZZ_BUILD)/fuzz/fuzz_$$ziel -max_total_time=$(FUZZ_SECONDS) -timeout=5 -rss_limit_mb=4096 \
+	        $(FUZZ_BUILD)/corpus/$$ziel || exit 1; \
+	done
 
 clean:
 	rm -rf $(BUILD) $(FUZZ_BUILD)

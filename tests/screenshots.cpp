@@ -1,5 +1,5 @@
 // Writes PNGs of the start-up on simulated screens, for people to look at:
-// title half typed, lid half open, tour screen -6, cover, window presentation.
+// title half typed, lid half open, tour screen -6, cover, a text spread, window presentation.
 #include "app/views/tbearbeitung.h"
 #include "app/views/timageform.h"
 #include "authoring/core/exelaufwerk.h"
@@ -47,6 +47,8 @@ bool aufnehmen(const QString &ordner, platform::ScreenInfo info) {
     ok &= speichern(form, ordner, vorsilbe + "3-anleitung-6");
     form.SeitenZeigen(-1);
     ok &= speichern(form, ordner, vorsilbe + "4-umschlag");
+    form.SeitenZeigen(12);
+    ok &= speichern(form, ordner, vorsilbe + "6-textseite");
     form.Windowsstil();
     form.Hinweis(QStringLiteral("Die Fensterdarstellung mit Menüleiste"));
     ok &= speichern(form, ordner, vorsilbe + "5-fenster");

@@ -143,6 +143,7 @@ int importieren(app::Zustand &z, const Aufruf &a) {
     const QString seitenDatei = hilfe ? z.HilfeSeitenDateiName : z.TextSeitenDateiName;
     Projektbilder bilder(z);
     QByteArray seiten;
+    seiten.reserve((text.size() / 700 + 2) * book::kSeitensatzGroesse);
     const auto r = authoring::Buchmachen(text, authoring::Importmasse::Bildschirm(), bilder,
                                          [&seiten](const book::Seitensatz &s) {
                                              seiten += s.bytes();

@@ -22,6 +22,20 @@ private Q_SLOTS:
         QCOMPARE(z.einstellungen.wert("Sheet1"), QString("Texte"));
     }
 
+    void anotherProjectsPageFilesFollowItsName() {
+        testing::Datenwurzel w;
+        w.text("Quarn.ini", {"Path=Quarn\\"});
+        w.text("Pagora.ini", {"Title=Eigen"});
+        Zustand z(w.dateien());
+        w.zustandEinrichten(z);  // running as Pagora.exe
+        const QString eigene = z.TextSeitenDateiName;
+        QVERIFY(EinstellungsdateiLesen(z, "Pagora"));
+        QCOMPARE(z.TextSeitenDateiName, eigene);
+        QVERIFY(EinstellungsdateiLesen(z, "Quarn"));
+        QCOMPARE(z.TextSeitenDateiName, w.gespeichert() + "Quarn\\Pages\\Quarn.5");
+        QCOMPARE(z.HilfeSeitenDateiName, w.gespeichert() + "Quarn\\Pages\\Quarn.7");
+    }
+
     void aMissingFileChangesNothing() {
         testing::Datenwurzel w;
         Zustand z(w.dateien());

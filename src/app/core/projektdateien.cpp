@@ -27,7 +27,16 @@ bool EinstellungsdateiLesen(Zustand &z, QString name) {
     z.einstellungen = z.Vorgaben;
     z.ProgrammName = name;
     z.einstellungen.lesen(inhalt);
+    SeitenDateiNamenNachfuehren(z);
     return true;
+}
+
+void SeitenDateiNamenNachfuehren(Zustand &z) {
+    const QString datei = z.programmDatei.mid(z.programmDatei.lastIndexOf('\\') + 1);
+    if (z.ProgrammName.compare(datei.section('.', 0, 0), Qt::CaseInsensitive) == 0) return;
+    const QString seiten = z.StammVerzeichnis + z.ProgrammName + "\\Pages\\" + z.ProgrammName;
+    z.TextSeitenDateiName = seiten + ".5";
+    z.HilfeSeitenDateiName = seiten + ".7";
 }
 
 bool IniDateiSchreiben(const Zustand &z) {

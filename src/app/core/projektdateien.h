@@ -16,6 +16,11 @@ bool SchreibTest(const Zustand &z);
 // not exist; then the table and ProgrammName keep what they hold.
 bool EinstellungsdateiLesen(Zustand &z, QString name);
 
+// The page-record files follow the project when it is not the running programme's
+// own (a project named by Autor.ini or chosen later): "<root><name>\Pages\<name>.5"
+// and ".7". The programme's own project keeps the names the drive locator gave.
+void SeitenDateiNamenNachfuehren(Zustand &z);
+
 // Writes the settings file when the write test succeeds. False when nothing was
 // written or the replacement failed; the old file then stays whole.
 bool IniDateiSchreiben(const Zustand &z);

@@ -8,6 +8,7 @@
 #include "authoring/core/exelaufwerk.h"
 #include "book/core/lesezeichen.h"
 #include "book/core/seitenformat.h"
+#include "book/core/seitensatz.h"
 #include "book/core/ziffernwert.h"
 #include "book/views/bildlader.h"
 #include "book/views/buchpanel.h"
@@ -533,12 +534,14 @@ void TImageForm::SeitenZeigen(int n) {
             if (datei.seek(ausHilfe ? n - 2002 : n - 2)) {
                 for (book::SeitenMemo *memo : {buch_->MemoTextLinks, buch_->MemoTextRechts}) {
                     QStringList zeilen;
-                    QByteArray satz;
-                    if (datei.readNext(&satz))
-                        for (int i = 0; i < 28; ++i) {
-                            QString s = platform::fromCp1252(satz.mid(i * book::kZeilenLaenge, 49));
-                            while (s.endsWith(' ')) s.chop(1);
-                            zeilen << (s.startsWith(QChar(0xD0)) ? QString() : s);
+                    QByteArray bytes;
+                    book::Seitensatz satz;
+                    if (datei.readNext(&bytes) && book::Seitensatz::ausBytes(bytes, &satz))
+                        for (int i = 1; i <= 28; ++i) {
+                            const QByteArray text = satz.text(i);
+                            const book::Zeilenart art = book::ArtDerZeile(text);
+                            const bool leer = art == book::Zeilenart::Titel || art == book::Zeilenart::Unterschrift;
+                            zeilen << (leer ? QString() : platform::fromCp1252(text).trimmed());
                         }
                     memo->setZeilen(zeilen);
                     memo->show();

@@ -2,6 +2,8 @@
 
 #include "platform/cp1252.h"
 
+#include <string>
+
 namespace authoring {
 namespace {
 
@@ -14,6 +16,10 @@ constexpr int kInhaltBreite = 237;
 constexpr int kMemoProbeBreite = 232;  // 236 pixels less the box's inner margins
 
 bool istUmbruchzeichen(char c) { return c == ' ' || c == ',' || c == '-' || c == '.'; }
+bool istSteuerzeichen(char c) { return c == 9 || c == 10 || c == 13; }
+bool beginntMit(const std::string &s, const char *vorne) { return s.rfind(vorne, 0) == 0; }
+QByteArray bytes(const std::string &s) { return QByteArray(s.data(), qsizetype(s.size())); }
+QByteArrayView sicht(const std::string &s) { return QByteArrayView(s.data(), qsizetype(s.size())); }
 
 class Import {
 public:
@@ -22,10 +28,25 @@ public:
         : text_(text), masse_(masse), bilder_(bilder), ausgabe_(ausgabe) {}
 
     Importergebnis laufen() {
+        testzeile_.reserve(128);
+        rest_.reserve(64);
         neueTestseite();
         testseite_.setzen(kVoll, QByteArray(book::kTextSpalten, '_'));
-        while (pos_ < text_.size() && ergebnis_.ok) {
-            const char c = text_[pos_++];
+        const char *daten = text_.constData();
+        const qsizetype n = text_.size();
+        while (pos_ < n && ergebnis_.ok) {
+            // Ordinary bytes are copied in runs while the line is too short to break.
+            if (testzeile_.size() < 49) {
+                const qsizetype platz = 49 - qsizetype(testzeile_.size());
+                qsizetype ende = pos_;
+                while (ende < n && ende - pos_ < platz && !istSteuerzeichen(daten[ende])) ++ende;
+                if (ende > pos_) {
+                    testzeile_.append(daten + pos_, size_t(ende - pos_));
+                    pos_ = ende;
+                    continue;
+                }
+            }
+            const char c = daten[pos_++];
             if (c == 9) {
                 if (testzeile_.size() < 45) testzeile_ += "   ";
             } else if (c == 10) {
@@ -37,7 +58,7 @@ public:
                 if (testzeile_.size() >= 50 && istUmbruchzeichen(c)) ZeileUmbrechen(true);
             }
         }
-        if (!testzeile_.isEmpty() && testzeile_ != QByteArray(1, kUeberschriftende)) zeileBeenden();
+        if (!testzeile_.empty() && testzeile_ != std::string(1, kUeberschriftende)) zeileBeenden();
         // Pictures still waiting for a page get one rather than being lost.
         while (!gemerkteBilder_.isEmpty() && ergebnis_.ok) {
             SeiteSchreiben();
@@ -52,34 +73,38 @@ private:
     void zeileBeenden() {
         zeilenende_ = true;
         ZeileUmbrechen(true);
-        if (!testzeile_.isEmpty()) ZeileAusgeben();
+        if (!testzeile_.empty()) ZeileAusgeben();
     }
 
     void ZeileUmbrechen(bool ausgeben) {
-        if (testzeile_.startsWith(":I:")) {
-            testzeile_.remove(0, 3);
+        if (beginntMit(testzeile_, ":I:")) {
+            testzeile_.erase(0, 3);
             kapitelanfang_ = true;
             ueberschriftmodus_ = true;
-        } else if (testzeile_.size() >= 4 && testzeile_[0] == kUeberschriftende && testzeile_.mid(1, 3) == ":I:") {
+        } else if (testzeile_.size() >= 4 && testzeile_[0] == kUeberschriftende && testzeile_.compare(1, 3, ":I:") == 0) {
             if (zeilennummer_ <= kVoll) testseite_.setzeErstesZeichen(zeilennummer_, book::kUeberschriftzeichen);
             ++zeilennummer_;
-            testzeile_.remove(0, 4);
+            testzeile_.erase(0, 4);
             ueberschriftmodus_ = true;
         }
         const platform::ByteWidths &m = ueberschriftmodus_ ? masse_.fett : masse_.text;
         double breite = 0;
         for (const char c : testzeile_) breite += m.advance(static_cast<unsigned char>(c));
-        auto zuBreit = [&breite] { return int(breite + 0.5) > kMaxBreite; };
-        if (!zeilenende_ || zuBreit() || testzeile_.size() >= 50) {
-            while (zuBreit() || testzeile_.size() > 50 ||
-                   (testzeile_.size() > 20 && !istUmbruchzeichen(testzeile_.back()))) {
-                const char letztes = testzeile_.back();
-                testzeile_.chop(1);
-                breite -= m.advance(static_cast<unsigned char>(letztes));
-                rest_.prepend(letztes);
-                if (rest_.size() > kMaxRest) rest_.truncate(kMaxRest);
+        if (!zeilenende_ || int(breite + 0.5) > kMaxBreite || testzeile_.size() >= 50) {
+            // Characters move from the end of the line to the front of the rest, which
+            // keeps its first 52.
+            size_t laenge = testzeile_.size();
+            while (int(breite + 0.5) > kMaxBreite || laenge > 50 ||
+                   (laenge > 20 && !istUmbruchzeichen(testzeile_[laenge - 1]))) {
+                breite -= m.advance(static_cast<unsigned char>(testzeile_[laenge - 1]));
+                --laenge;
             }
-            if (rest_.startsWith(' ')) rest_.remove(0, 1);
+            if (laenge < testzeile_.size()) {
+                rest_.insert(0, testzeile_, laenge, std::string::npos);
+                if (rest_.size() > kMaxRest) rest_.resize(kMaxRest);
+                testzeile_.resize(laenge);
+            }
+            if (!rest_.empty() && rest_.front() == ' ') rest_.erase(0, 1);
         }
         if (ausgeben) ZeileAusgeben();
         zeilenende_ = false;
@@ -87,11 +112,11 @@ private:
 
     void ZeileAusgeben() {
         bool endetUeberschrift = false;
-        if (const qsizetype i = testzeile_.indexOf(kUeberschriftende); i >= 0) {
-            testzeile_.remove(i, 1);
+        if (const size_t i = testzeile_.find(kUeberschriftende); i != std::string::npos) {
+            testzeile_.erase(i, 1);
             endetUeberschrift = true;
         }
-        const bool seitenwechsel = testzeile_.startsWith(":S:");
+        const bool seitenwechsel = beginntMit(testzeile_, ":S:");
         if (((seitenwechsel || kapitelanfang_) && !testseite_.leer()) || zeilennummer_ >= kVoll) {
             SeiteSchreiben();
             neueTestseite();
@@ -99,17 +124,17 @@ private:
         if (seitenwechsel) testzeile_.clear();
         kapitelanfang_ = false;
         if (endetUeberschrift) ueberschriftmodus_ = false;
-        if (testzeile_.startsWith(":B:") && testzeile_.size() > 3) {
+        if (beginntMit(testzeile_, ":B:") && testzeile_.size() > 3) {
             bildzeile();
             return;
         }
-        if (ueberschriftmodus_ && !testzeile_.isEmpty()) {
-            InhaltZeile(ergebnis_.MemoInhalt, platform::fromCp1252(testzeile_.left(50)), geschriebeneSeiten_ + 1,
-                        masse_.inhalt);
-            testzeile_.prepend(book::kUeberschriftzeichen);
+        if (ueberschriftmodus_ && !testzeile_.empty()) {
+            InhaltZeile(ergebnis_.MemoInhalt, platform::fromCp1252(bytes(testzeile_.substr(0, 50))),
+                        geschriebeneSeiten_ + 1, masse_.inhalt);
+            testzeile_.insert(testzeile_.begin(), book::kUeberschriftzeichen);
             ++zeilennummer_;
         }
-        testseite_.setzen(zeilennummer_, testzeile_);
+        testseite_.setzen(zeilennummer_, sicht(testzeile_));
         testzeile_ = rest_;
         rest_.clear();
         ++zeilennummer_;
@@ -118,10 +143,10 @@ private:
     void bildzeile() {
         QByteArray kommentar;
         int kommentarhoehe = 0;
-        if (const qsizetype strich = testzeile_.indexOf('|'); strich >= 0) {
-            kommentar = testzeile_.mid(strich + 1).left(250) + rest_;
+        if (const size_t strich = testzeile_.find('|'); strich != std::string::npos) {
+            kommentar = bytes(testzeile_.substr(strich + 1, 250) + rest_);
             rest_.clear();
-            testzeile_.truncate(strich);
+            testzeile_.resize(strich);
             kommentar.replace('\r', QByteArray()).replace('\n', QByteArray());
             if (!zeilenende_) {
                 while (pos_ < text_.size() && kommentar.size() < 254) {
@@ -132,7 +157,7 @@ private:
             }
             kommentarhoehe = UmbruchZeilen(kommentar, masse_.unterschrift, kMemoProbeBreite);
         }
-        QByteArray name = testzeile_.mid(3);
+        QByteArray name = bytes(testzeile_.substr(3));
         while (!name.isEmpty() && static_cast<unsigned char>(name.back()) <= 32) name.chop(1);
 
         int bildhoehe = kommentarhoehe;
@@ -145,7 +170,7 @@ private:
         }
 
         if (zeilennummer_ + bildhoehe + kommentarhoehe < kVoll) {
-            testseite_.setzen(zeilennummer_, testzeile_);
+            testseite_.setzen(zeilennummer_, sicht(testzeile_));
             testzeile_.clear();
             rest_.clear();
             ++zeilennummer_;
@@ -225,8 +250,8 @@ private:
     Seitensatz testseite_;
     int zeilennummer_ = 1;
     int geschriebeneSeiten_ = 0;
-    QByteArray testzeile_;
-    QByteArray rest_;
+    std::string testzeile_;  // the line being assembled
+    std::string rest_;       // what was cut off its end
     bool zeilenende_ = false;
     bool ueberschriftmodus_ = false;
     bool kapitelanfang_ = false;

@@ -1,13 +1,28 @@
 #include "book/core/seitensatz.h"
 
+#include <algorithm>
+
 namespace book {
 
-Seitensatz::Seitensatz() { zeilen_.fill(leereZeile()); }
+namespace {
+
+const QByteArray &leereSeite() {
+    static const QByteArray leer = Seitensatz::leereZeile().repeated(kZeilenJeSeite);
+    return leer;
+}
+
+} // namespace
+
+Seitensatz::Seitensatz() : bytes_(leereSeite()) {}
 
 QByteArray Seitensatz::zeile(const QByteArray &text) {
-    QByteArray z(1, char(52));
-    z += text.left(kTextSpalten).leftJustified(kTextSpalten, ' ');
-    z += "|\r\n";
+    QByteArray z(kZeilenLaenge, ' ');
+    z[0] = char(52);
+    const qsizetype n = qMin<qsizetype>(text.size(), kTextSpalten);
+    std::copy_n(text.constData(), n, z.data() + 1);
+    z[50] = '|';
+    z[51] = '\r';
+    z[52] = '\n';
     return z;
 }
 
@@ -16,35 +31,30 @@ const QByteArray &Seitensatz::leereZeile() {
     return leer;
 }
 
-void Seitensatz::setzen(int nummer, const QByteArray &text) {
-    if (nummer >= 1 && nummer <= kZeilenJeSeite) zeilen_[size_t(nummer - 1)] = zeile(text);
+void Seitensatz::setzen(int nummer, QByteArrayView text) {
+    if (nummer < 1 || nummer > kZeilenJeSeite) return;
+    char *spalten = bytes_.data() + (nummer - 1) * kZeilenLaenge + 1;
+    const qsizetype n = qMin<qsizetype>(text.size(), kTextSpalten);
+    std::copy_n(text.data(), n, spalten);
+    std::fill_n(spalten + n, kTextSpalten - n, ' ');
 }
 
 void Seitensatz::setzeErstesZeichen(int nummer, char c) {
-    if (nummer >= 1 && nummer <= kZeilenJeSeite) zeilen_[size_t(nummer - 1)][1] = c;
+    if (nummer >= 1 && nummer <= kZeilenJeSeite) bytes_[(nummer - 1) * kZeilenLaenge + 1] = c;
 }
 
 QByteArray Seitensatz::text(int nummer) const {
     if (nummer < 1 || nummer > kZeilenJeSeite) return {};
-    return zeilen_[size_t(nummer - 1)].mid(1, kTextSpalten);
+    return bytes_.mid((nummer - 1) * kZeilenLaenge + 1, kTextSpalten);
 }
 
-bool Seitensatz::leer() const {
-    for (const QByteArray &z : zeilen_)
-        if (z != leereZeile()) return false;
-    return true;
-}
+bool Seitensatz::leer() const { return bytes_ == leereSeite(); }
 
-QByteArray Seitensatz::bytes() const {
-    QByteArray b;
-    b.reserve(kSeitensatzGroesse);
-    for (const QByteArray &z : zeilen_) b += z;
-    return b;
-}
+QByteArray Seitensatz::bytes() const { return bytes_; }
 
 bool Seitensatz::ausBytes(const QByteArray &bytes, Seitensatz *satz) {
     if (bytes.size() != kSeitensatzGroesse) return false;
-    for (int i = 0; i < kZeilenJeSeite; ++i) satz->zeilen_[size_t(i)] = bytes.mid(i * kZeilenLaenge, kZeilenLaenge);
+    satz->bytes_ = bytes;
     return true;
 }
 

@@ -4,8 +4,8 @@
 #include "book/core/seitenformat.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
-#include <array>
 
 namespace book {
 
@@ -24,7 +24,7 @@ public:
     static const QByteArray &leereZeile();
 
     // Lines count from 1 to 29.
-    void setzen(int nummer, const QByteArray &text);
+    void setzen(int nummer, QByteArrayView text);
     void setzeErstesZeichen(int nummer, char c);
     QByteArray text(int nummer) const;  // the 49 columns
     bool leer() const;                   // every line blank (length byte included)
@@ -34,7 +34,7 @@ public:
     static bool ausBytes(const QByteArray &bytes, Seitensatz *satz);
 
 private:
-    std::array<QByteArray, kZeilenJeSeite> zeilen_;
+    QByteArray bytes_;  // the 1537 bytes, written in place
 };
 
 Zeilenart ArtDerZeile(const QByteArray &text);
