@@ -1,0 +1,113 @@
+// The command-line companion as a user runs it: import, pages, contents, album, check,
+// and its exit codes.
+#include "fixture.h"
+
+#include <QProcess>
+#include <QtTest>
+
+namespace {
+
+struct Ausgabe {
+    int code = -1;
+    QString text;
+};
+
+Ausgabe werkzeug(const QStringList &argumente) {
+    QProcess p;
+    p.start(QStringLiteral(PAGORA_TOOL), argumente);
+    p.waitForFinished(60000);
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
+            QString::fromLocal8Bit(p.readAllStandardOutput() + p.readAllStandardError())};
+}
+
+// A data root with the project Buch: settings, one album picture and a picture list.
+void projektAnlegen(const testing::Datenwurzel &w) {
+    w.schreiben("names.exe", "x");
+    w.bitmap("Help/Album0.bmp", 524, 384, Qt::white);
+    w.text("Buch.ini", {"Path=Buch\\"});
+    w.bitmap("Buch/Album/Turm.bmp", 400, 300, Qt::darkBlue);
+    w.text("Buch/Pages/Buch.3", {":I:Bauten", "Turm:Der Turm~ am Markt|Der Turm am Markt"});
+    w.text("text.txt", {":I:Erstes Kapitel", "Ein Absatz.", ":B:Turm|Der Turm", "Noch ein Absatz."});
+}
+
+} // namespace
+
+class TestWerkzeug : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void importThenReadThePagesAndTheContents() {
+        testing::Datenwurzel w;
+        projektAnlegen(w);
+        const QStringList projekt{"--root", w.nativ(), "--name", "Buch"};
+        Ausgabe a = werkzeug(projekt + QStringList{"import", "--part", "text", w.nativ("text.txt")});
+        QCOMPARE(a.code, 0);
+        QVERIFY(w.gibt("Buch/Pages/Buch.5"));
+        QVERIFY(w.gibt("Buch/Slides/Turm.bmp"));
+        QCOMPARE(w.lesen("Buch/Pages/Buch.5").size() % 1537, 0);
+        a = werkzeug(projekt + QStringList{"pages", "--part", "text", "--from", "2", "--to", "2"});
+        QCOMPARE(a.code, 0);
+        QVERIFY(a.text.contains("--- Seite 2 ---"));
+        QVERIFY(a.text.contains("# Erstes Kapitel"));
+        QVERIFY(a.text.contains("[Bild] Turm"));
+        QVERIFY(a.text.contains("[Unterschrift] Der Turm"));
+        QVERIFY(!a.text.contains("--- Seite 1 ---"));
+        a = werkzeug(projekt + QStringList{"contents", "--part", "text"});
+        QCOMPARE(a.code, 0);
+        QVERIFY(a.text.trimmed().startsWith("Erstes Kapitel"));
+        QVERIFY(a.text.trimmed().endsWith("2"));
+    }
+
+    void albumAndCheck() {
+        testing::Datenwurzel w;
+        projektAnlegen(w);
+        const QStringList projekt{"--root", w.nativ(), "--name", "Buch"};
+        QCOMPARE(werkzeug(projekt + QStringList{"album"}).code, 0);
+        QVERIFY(w.gibt("Buch/Pages/Buch002.bmp"));
+        QVERIFY(platform::fromCp1252(w.lesen("Buch/Pages/Buch.2")).startsWith("Bauten"));
+        QCOMPARE(w.lesen("Buch/Pages/Buch.8"), w.lesen("Buch/Pages/Buch.2"));
+        QCOMPARE(werkzeug(projekt + QStringList{"check"}).code, 0);
+        // A picture that is not in the list, and a listed one that is missing.
+        w.bitmap("Buch/Album/Lose.bmp", 10, 10);
+        w.text("Buch/Pages/Buch.3", {"Turm:Der Turm", "Fehlt:Gibt es nicht"});
+        const Ausgabe a = werkzeug(projekt + QStringList{"check"});
+        QCOMPARE(a.code, 1);
+        QVERIFY(a.text.contains("Bild fehlt: FEHLT.bmp"));
+        QVERIFY(a.text.contains("nicht in der Bilderliste: Lose.bmp"));
+    }
+
+    void aBrokenPictureStopsTheAlbumWithItsLine() {
+        testing::Datenwurzel w;
+        projektAnlegen(w);
+        w.text("Buch/Pages/Buch.3", {"Turm:Der Turm", "Kaputt:Kein Bild"});
+        w.schreiben("Buch/Album/Kaputt.bmp", "BM kein Bild");
+        const Ausgabe a = werkzeug({"--root", w.nativ(), "--name", "Buch", "album"});
+        QCOMPARE(a.code, 1);
+        QVERIFY(a.text.contains("\"Kaputt\" in Zeile 2"));
+    }
+
+    void usageAndRefusal() {
+        testing::Datenwurzel w;
+        projektAnlegen(w);
+        QCOMPARE(werkzeug({}).code, 2);
+        QCOMPARE(werkzeug({"--root", w.nativ(), "--name", "Buch", "zaubern"}).code, 2);
+        QCOMPARE(werkzeug({"--root", w.nativ(), "--name", "Buch", "import", "--part", "roman", "x"}).code, 2);
+        QCOMPARE(werkzeug({"--root", w.nativ(), "--name", "Buch", "pages", "--from", "null"}).code, 2);
+        const Ausgabe hilfe = werkzeug({"import", "--help"});
+        QCOMPARE(hilfe.code, 0);
+        QVERIFY(hilfe.text.contains("--part text|help"));
+        QCOMPARE(werkzeug({"--root", w.nativ(), "--name", "Buch", "import", "--part", "text", w.nativ("fehlt.txt")}).code, 1);
+        testing::Datenwurzel leer;
+        QCOMPARE(werkzeug({"--root", leer.nativ(), "--name", "Buch", "check"}).code, 1);
+    }
+
+    void theBundledDemoPassesItsCheck() {
+        const Ausgabe a = werkzeug({"--root", QStringLiteral(PAGORA_ROOT), "--name", "Quarn", "check"});
+        QCOMPARE(a.code, 0);
+        const Ausgabe seiten = werkzeug({"--root", QStringLiteral(PAGORA_ROOT), "--name", "Quarn", "pages", "--part", "text"});
+        QVERIFY(seiten.text.count("--- Seite ") >= 40);
+        QVERIFY(seiten.text.count("[Bild] ") >= 12);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestWerkzeug)
+#include "test_werkzeug.moc"
