@@ -32,18 +32,18 @@ ByteWidths::ByteWidths(const QFont &font) {
     const QFontMetricsF metrics(font);
     for (int b = 0; b < 256; ++b) {
         const QString c = fromCp1252(QByteArray(1, char(b)));
-        advances_[b] = metrics.horizontalAdvance(c.at(0));
+        advances_[b] = int(metrics.horizontalAdvance(c.at(0)) * kEinheiten + 0.5);
     }
 }
 
 ByteWidths::ByteWidths(double advance) {
-    for (double &a : advances_) a = advance;
+    for (int &a : advances_) a = int(advance * kEinheiten + 0.5);
 }
 
 int ByteWidths::width(const QByteArray &text) const {
-    double sum = 0;
+    qint64 sum = 0;
     for (const char c : text) sum += advances_[static_cast<unsigned char>(c)];
-    return int(sum + 0.5);
+    return pixel(sum);
 }
 
 FontMeasurer::FontMeasurer(const QFont &font) : font_(font) {}

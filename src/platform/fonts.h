@@ -32,18 +32,22 @@ private:
     QFont font_;
 };
 
-// Widths of Windows-1252 byte strings from a table of the 256 characters' advances:
-// the width of a text is the rounded sum of its characters' advances (no kerning),
-// so a line can be shortened one character at a time without measuring it again.
+// Widths of Windows-1252 byte strings from a table of the 256 characters' advances
+// in 1/64 pixel: the width of a text is the rounded sum of its characters' advances
+// (no kerning), so a line can be shortened one character at a time without measuring
+// it again.
 class ByteWidths {
 public:
+    static constexpr int kEinheiten = 64;  // units per pixel
+
     explicit ByteWidths(const QFont &font);
     explicit ByteWidths(double advance);  // every character the same: exact tests
-    double advance(unsigned char c) const { return advances_[c]; }
-    int width(const QByteArray &text) const;
+    int advance(unsigned char c) const { return advances_[c]; }  // in units
+    static int pixel(qint64 einheiten) { return int((einheiten + kEinheiten / 2) / kEinheiten); }
+    int width(const QByteArray &text) const;  // in pixels
 
 private:
-    double advances_[256];
+    int advances_[256];
 };
 
 // Every character is `advance` pixels wide: exact expectations in tests.

@@ -12,11 +12,7 @@ namespace {
 constexpr int kInhaltBreite = 237;
 constexpr int kZellenX[] = {0, 120, 296, 416};
 
-double breiteVon(const QByteArray &text, const platform::ByteWidths &masse) {
-    double b = 0;
-    for (const char c : text) b += masse.advance(static_cast<unsigned char>(c));
-    return b;
-}
+int breiteVon(const QByteArray &text, const platform::ByteWidths &masse) { return masse.width(text); }
 
 bool speichern(const platform::Files &dateien, const Albumauftrag &a, const QImage &aufschlag, int nummer) {
     QByteArray bytes;
@@ -39,7 +35,7 @@ void InhaltAlbum(QStringList &memo, const QString &zeile, int seite, const platf
     if (const qsizetype i = t.indexOf('~'); i >= 0) t.remove(i, 1);
     t += ' ';
     const QByteArray nummer = QByteArray::number(seite);
-    const double grenze = kInhaltBreite - masse.width(' ' + nummer);
+    const int grenze = kInhaltBreite - masse.width(' ' + nummer);
     while (!t.isEmpty()) {
         QByteArray aus;
         while (breiteVon(aus, masse) < grenze && !t.isEmpty()) {

@@ -88,13 +88,14 @@ private:
             ueberschriftmodus_ = true;
         }
         const platform::ByteWidths &m = ueberschriftmodus_ ? masse_.fett : masse_.text;
-        double breite = 0;
+        qint64 breite = 0;
         for (const char c : testzeile_) breite += m.advance(static_cast<unsigned char>(c));
-        if (!zeilenende_ || int(breite + 0.5) > kMaxBreite || testzeile_.size() >= 50) {
+        using platform::ByteWidths;
+        if (!zeilenende_ || ByteWidths::pixel(breite) > kMaxBreite || testzeile_.size() >= 50) {
             // Characters move from the end of the line to the front of the rest, which
             // keeps its first 52.
             size_t laenge = testzeile_.size();
-            while (int(breite + 0.5) > kMaxBreite || laenge > 50 ||
+            while (ByteWidths::pixel(breite) > kMaxBreite || laenge > 50 ||
                    (laenge > 20 && !istUmbruchzeichen(testzeile_[laenge - 1]))) {
                 breite -= m.advance(static_cast<unsigned char>(testzeile_[laenge - 1]));
                 --laenge;
@@ -297,9 +298,9 @@ void InhaltZeile(QStringList &memoInhalt, QString ueberschrift, int seiteNummer,
     ueberschrift += QString(77, ' ');
     const QByteArray nummerBytes = platform::toCp1252(seite);
     QByteArray kopf = platform::toCp1252(ueberschrift);
-    double breite = 0;
+    qint64 breite = 0;
     for (const char c : kopf + nummerBytes) breite += masse.advance(static_cast<unsigned char>(c));
-    while (int(breite + 0.5) > kInhaltBreite && !kopf.isEmpty()) {
+    while (platform::ByteWidths::pixel(breite) > kInhaltBreite && !kopf.isEmpty()) {
         breite -= masse.advance(static_cast<unsigned char>(kopf.back()));
         kopf.chop(1);
     }
@@ -309,23 +310,24 @@ void InhaltZeile(QStringList &memoInhalt, QString ueberschrift, int seiteNummer,
 int UmbruchZeilen(const QByteArray &text, const platform::ByteWidths &masse, int breite) {
     if (text.isEmpty()) return 0;
     int zeilen = 1;
-    double x = 0;
+    const qint64 grenze = qint64(breite) * platform::ByteWidths::kEinheiten;
+    qint64 x = 0;
     qsizetype i = 0;
     while (i < text.size()) {
         qsizetype ende = text.indexOf(' ', i);
         if (ende < 0) ende = text.size();
-        double wort = 0;
+        qint64 wort = 0;
         for (qsizetype k = i; k < ende; ++k) wort += masse.advance(static_cast<unsigned char>(text[k]));
-        const double leer = masse.advance(' ');
-        if (x > 0 && x + leer + wort > breite) {
+        const qint64 leer = masse.advance(' ');
+        if (x > 0 && x + leer + wort > grenze) {
             ++zeilen;
             x = 0;
         }
         if (x > 0) x += leer;
-        if (wort > breite) {  // a word wider than the box is broken by characters
+        if (wort > grenze) {  // a word wider than the box is broken by characters
             for (qsizetype k = i; k < ende; ++k) {
-                const double a = masse.advance(static_cast<unsigned char>(text[k]));
-                if (x + a > breite && x > 0) {
+                const qint64 a = masse.advance(static_cast<unsigned char>(text[k]));
+                if (x + a > grenze && x > 0) {
                     ++zeilen;
                     x = 0;
                 }
