@@ -184,12 +184,16 @@ private:
         }
     }
 
-    void UnterschriftSchreiben(QByteArray text) {
+    // Caption lines of 48 characters each; returns how many were written.
+    int UnterschriftSchreiben(QByteArray text) {
+        int zeilen = 0;
         while (!text.isEmpty()) {
             testseite_.setzen(zeilennummer_, book::kUnterschriftzeichen + text.left(48).leftJustified(48, ' '));
             text.remove(0, 48);
             ++zeilennummer_;
+            ++zeilen;
         }
+        return zeilen;
     }
 
     static int hoeheVon(const QByteArray &eintrag) { return eintrag.left(eintrag.indexOf(',')).toInt(); }
@@ -206,16 +210,10 @@ private:
                 const QByteArray eintrag = gemerkteBilder_.takeFirst();
                 const QByteArray rest = eintrag.mid(eintrag.indexOf(',') + 1);
                 const qsizetype strich = rest.indexOf('|');
-                QByteArray unterschrift = rest.mid(strich + 1);
+                const QByteArray unterschrift = rest.mid(strich + 1);
                 testseite_.setzen(zeilennummer_, ":B:" + rest.left(strich));
                 ++zeilennummer_;
-                while (!unterschrift.isEmpty()) {
-                    testseite_.setzen(zeilennummer_,
-                                      book::kUnterschriftzeichen + unterschrift.left(48).leftJustified(48, ' '));
-                    unterschrift.remove(0, 48);
-                    ++zeilennummer_;
-                    --bildhoehe;
-                }
+                bildhoehe -= UnterschriftSchreiben(unterschrift);
                 zeilennummer_ += bildhoehe;
                 if (gemerkteBilder_.isEmpty()) {
                     if (zeilennummer_ > 2 && kapitelanfang_) {
