@@ -1,5 +1,8 @@
 // Writes PNGs of the start-up on simulated screens, for people to look at:
-// title half typed, lid half open, tour screen -6, cover, a text spread, window presentation.
+// the start-up (title half typed, lid half open, tour screen -6, cover) and the book's
+// screens: tour -3, contents, spreads, bookmarks and tabs, album, help, the image menu,
+// a printed page and the window presentation.
+#include "app/views/bildmenue.h"
 #include "app/views/tbearbeitung.h"
 #include "app/views/timageform.h"
 #include "authoring/core/exelaufwerk.h"
@@ -47,11 +50,37 @@ bool aufnehmen(const QString &ordner, platform::ScreenInfo info) {
     ok &= speichern(form, ordner, vorsilbe + "3-anleitung-6");
     form.SeitenZeigen(-1);
     ok &= speichern(form, ordner, vorsilbe + "4-umschlag");
+    form.SeitenZeigen(-3);
+    ok &= speichern(form, ordner, vorsilbe + "5-anleitung-3");
+    form.SeitenZeigen(0);
+    ok &= speichern(form, ordner, vorsilbe + "6-inhalt");
     form.SeitenZeigen(12);
-    ok &= speichern(form, ordner, vorsilbe + "6-textseite");
+    ok &= speichern(form, ordner, vorsilbe + "7-textseite");
+    form.LesezeichenSetzen(1);
+    form.SeitenZeigen(20);
+    ok &= speichern(form, ordner, vorsilbe + "8-lesezeichen-und-register");
+    form.SeitenZeigen(1000);
+    ok &= speichern(form, ordner, vorsilbe + "9-albuminhalt");
+    form.SeitenZeigen(1002);
+    ok &= speichern(form, ordner, vorsilbe + "10-album");
+    form.SeitenZeigen(2004);
+    ok &= speichern(form, ordner, vorsilbe + "11-hilfe");
+    form.PanelMenu()->show();
+    form.PanelMenu()->raise();
+    ok &= speichern(form, ordner, vorsilbe + "12-bildmenue");
+    form.SeitenZeigen(12);
+    QImage gedruckt;
+    form.setDrucker([&gedruckt](const QImage &seite) {
+        gedruckt = seite;
+        return QString();
+    });
+    form.Drucken();
+    const QString druck = ordner + '/' + vorsilbe + "13-druckseite.png";
+    ok &= gedruckt.save(druck);
+    std::printf("geschrieben %s\n", qPrintable(druck));
     form.Windowsstil();
     form.Hinweis(QStringLiteral("Die Fensterdarstellung mit Menüleiste"));
-    ok &= speichern(form, ordner, vorsilbe + "5-fenster");
+    ok &= speichern(form, ordner, vorsilbe + "14-fenster");
     return ok;
 }
 

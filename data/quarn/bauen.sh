@@ -33,7 +33,11 @@ cp "$projekt/Pages/Quarn.6" "$root/Help/default.6"
 cp "$projekt/Pages/Quarn.7" "$root/Help/default.7"
 
 # The register tabs "Mühle" and "Brot" lead to chapters 3 and 7.
-kapitelseite() { grep -a "^$1\. " "$projekt/Pages/Quarn.1" | head -n 1 | tr -d '\r' | grep -o '[0-9]*$'; }
+# A chapter sharing its page with the next heading has its number on that heading's line.
+kapitelseite() {
+    tr -d '\r' < "$projekt/Pages/Quarn.1" |
+        awk -v k="^$1\\. " '$0 ~ k { f = 1 } f && /[0-9]$/ { sub(/.*[^0-9]/, ""); print; exit }'
+}
 muehle=$(kapitelseite 3) brot=$(kapitelseite 7)
 sed -e "s/@MUEHLE@/${muehle:-0}/" -e "s/@BROT@/${brot:-0}/" "$work/Quarn.ini" > "$root/Quarn.ini.neu"
 mv "$root/Quarn.ini.neu" "$root/Quarn.ini"

@@ -29,6 +29,8 @@ BildMenue::BildMenue(QWidget *parent) : QWidget(parent) {
         l->setObjectName(QStringLiteral("LesezeichenU%1").arg(i + 1));
         l->setPixmap(band);
         l->setGeometry(i * 27, 0, 38, 45);
+        l->setCursor(Qt::PointingHandCursor);
+        l->installEventFilter(this);
         LesezeichenU[size_t(i)] = l;
     }
     LabelLesezeichen = new QLabel(LesezeichenPanel);
@@ -51,6 +53,11 @@ bool BildMenue::eventFilter(QObject *obj, QEvent *event) {
         Q_EMIT ImageMenuMouseDown(p.x(), p.y());
         return true;
     }
+    for (int i = 0; i < 4; ++i)
+        if (obj == LesezeichenU[size_t(i)] && event->type() == QEvent::MouseButtonPress) {
+            Q_EMIT lesezeichenGeklickt(i + 1);
+            return true;
+        }
     return QWidget::eventFilter(obj, event);
 }
 

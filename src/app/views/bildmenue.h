@@ -28,6 +28,7 @@ public:
 Q_SIGNALS:
     // X, Y relative to ImageMenu.
     void ImageMenuMouseDown(int x, int y);
+    void lesezeichenGeklickt(int nummer);  // a bookmark taken from the holder, 1..4
 
 protected:
     bool eventFilter(QObject *obj, QEvent *event) override;

@@ -1,5 +1,6 @@
 // Program entry: the three windows in their order, then the event loop.
 #include "app/core/zustand.h"
+#include "app/views/druckausgabe.h"
 #include "app/views/meldungen.h"
 #include "app/views/tbearbeitung.h"
 #include "app/views/tfundliste.h"
@@ -9,6 +10,7 @@
 #include "platform/screen.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QTimer>
 #include <cstdio>
 
@@ -50,6 +52,7 @@ int main(int argc, char **argv) {
     app::TFundliste Fundliste;
     app::TBearbeitung Bearbeitung;
     ImageForm.setFenster(&Fundliste, &Bearbeitung);
+    ImageForm.setDrucker([](const QImage &seite) { return app::Ausdrucken(seite, QDir::homePath()); });
     boxen.setEltern(&ImageForm);
     QObject::connect(&ImageForm, &app::TImageForm::programmEnde, &anwendung, &QCoreApplication::quit);
 

@@ -11,11 +11,13 @@
 #include "book/core/seitensatz.h"
 #include "book/core/ziffernwert.h"
 #include "book/views/bildlader.h"
+#include "album/core/kleinbild.h"
 #include "book/views/buchpanel.h"
 #include "platform/cp1252.h"
 #include "platform/fonts.h"
 
 #include <QKeyEvent>
+#include <QListWidget>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPainter>
@@ -116,14 +118,8 @@ void TImageForm::bauen() {
     connect(buch_, &book::BuchPanel::tourBildMausBewegt, this,
             [this](QPoint p) { ImageCBTMouseMove(p.x(), p.y()); });
 
-    auto *pfeil = new QLabel(buch_);
-    pfeil->setPixmap(pfeilBild(true));
-    pfeil->resize(16, 17);
-    pfeil->setCursor(Qt::PointingHandCursor);
-    pfeil->installEventFilter(this);
-    PanelLinksPfeil = pfeil;
-    PanelLinksPfeil->setObjectName("PanelLinksPfeil");
-    PanelLinksPfeil->hide();
+    PanelLinksPfeil = buch_->PanelLinksPfeil;
+    PanelRechtsPfeil = buch_->PanelRechtsPfeil;
 
     // The previous-picture and next-picture arrows at the screen edges of the picture view.
     for (QLabel **pfeilBildschirm : {&ImageLast, &ImageNext}) {
@@ -152,6 +148,7 @@ void TImageForm::bauen() {
 
     menue_ = new BildMenue(flaeche_);
     connect(menue_, &BildMenue::ImageMenuMouseDown, this, &TImageForm::ImageMenuMouseDown);
+    buchVerbinden();
 
     // Panels of the picture view, the search and the authoring progress; placed for
     // the screen at start and filled by their own parts.
@@ -186,6 +183,29 @@ void TImageForm::bauen() {
     connect(&Timer1, &QTimer::timeout, this, &TImageForm::Timer1Timer);
 }
 
+void TImageForm::buchVerbinden() {
+    using B = book::BuchPanel;
+    connect(buch_, &B::buchMausBewegt, this, [this](QPoint p) { ImageBuchMouseMove(p.x(), p.y()); });
+    connect(buch_, &B::seiteMausBewegt, this, &TImageForm::PanelBuchMouseMove);
+    connect(buch_, &B::pfeilGeklickt, this, [this](bool vor) {
+        if (vor) ImageRechtsPfeilClick();
+        else ImageLinksPfeilClick();
+    });
+    connect(buch_, &B::inhaltGeklickt, this, &TImageForm::InhaltClick);
+    connect(buch_, &B::inhaltMausBewegt, this, [this] {
+        PanelRechtsPfeil->hide();
+        Hinweis(tr("Klicken Sie auf das Kapitel Ihrer Wahl!"));
+    });
+    connect(buch_, &B::griffGeklickt, this, &TImageForm::LabelGriffClick);
+    connect(buch_, &B::griffMausBewegt, this, &TImageForm::GriffHinweis);
+    connect(buch_, &B::lesezeichenGedrueckt, this, &TImageForm::LesezeichenMouseDown);
+    connect(buch_, &B::lesezeichenMausBewegt, this, [this](int n) {
+        Hinweis(buch_->LesezeichenL[size_t(n - 1)]->property("Hint").toString());
+    });
+    connect(buch_, &B::textbildGeklickt, this, &TImageForm::ImageTextBildClick);
+    connect(menue_, &BildMenue::lesezeichenGeklickt, this, &TImageForm::LesezeichenSetzen);
+}
+
 void TImageForm::menueBauen() {
     QMenuBar *bar = menuBar();
     auto eintrag = [this](QMenu *menu, const char *name, const QString &text, auto handler) {
@@ -202,7 +222,7 @@ void TImageForm::menueBauen() {
             fundliste_->raise();
         }
     });
-    eintrag(datei, "Drucken1", tr("Drucken"), [] {});
+    eintrag(datei, "Drucken1", tr("Drucken"), &TImageForm::Drucken);
     eintrag(datei, "Beenden", tr("Beenden"), &TImageForm::BeendenClick);
     QAction *suchen = bar->addAction(tr("Suchen"));
     suchen->setObjectName("Suchen");
@@ -270,13 +290,30 @@ void TImageForm::FormCreate() {
         setFont(arial);
         buch_->MemoTextLinks->setFont(arial);
         buch_->MemoTextRechts->setFont(arial);
+        for (QWidget *w : {static_cast<QWidget *>(buch_->Inhalt1), static_cast<QWidget *>(buch_->Inhalt2)})
+            w->setFont(arial);
+        for (QLabel *t : {buch_->TitelLinks, buch_->TitelRechts})
+            t->setFont(platform::screenFont("Arial", z_.Schriftgrad, s.ppi, true));
+        for (size_t i = 0; i < 5; ++i) {
+            klein(buch_->LabelGriffL[i]);
+            klein(buch_->LabelGriffR[i]);
+        }
         klein(menue_->LabelFundliste);
         klein(menue_->LabelLesezeichen);
     } else {
         const QFont design = platform::screenFont("MS Sans Serif", 8, s.ppi);
-        buch_->MemoTextLinks->setFont(design);
-        buch_->MemoTextRechts->setFont(design);
+        for (QWidget *w : {static_cast<QWidget *>(buch_->MemoTextLinks), static_cast<QWidget *>(buch_->MemoTextRechts),
+                           static_cast<QWidget *>(buch_->Inhalt1), static_cast<QWidget *>(buch_->Inhalt2)})
+            w->setFont(design);
+        for (QLabel *t : {buch_->TitelLinks, buch_->TitelRechts})
+            t->setFont(platform::screenFont("MS Sans Serif", 8, s.ppi, true));
+        for (size_t i = 0; i < 5; ++i) {
+            buch_->LabelGriffL[i]->setFont(platform::screenFont("Small Fonts", 7, s.ppi));
+            buch_->LabelGriffR[i]->setFont(platform::screenFont("Small Fonts", 7, s.ppi));
+        }
     }
+    buch_->PanelInhalt->setFont(platform::screenFont("Arial", 10, s.ppi, true));
+    for (QLabel *u : buch_->Unterschrift) u->setFont(platform::screenFont("Small Fonts", 7, s.ppi));
     buch_->LabelNoCBT->setFont(platform::screenFont("Arial", z_.Schriftgrad, s.ppi));
     for (QLabel *l : {buch_->LabelSeitenzahlLinks, buch_->LabelSeitenzahlRechts})
         l->setFont(platform::screenFont("MS Sans Serif", 8, s.ppi));
@@ -376,11 +413,11 @@ void TImageForm::IniAuswerten() {
     buch_->LabelProjekttitel3->setFont(platform::screenFont("Arial", groesse("Title1.FontSize"), ppi, true));
     buch_->LabelProjektUnterTitel->setFont(platform::screenFont("Arial", groesse("Title2.FontSize"), ppi));
     // The bookmarks: their pages, and the descriptions of those laid into the book.
+    buch_->GriffeBeschriften({e.wert("Sheet1"), e.wert("Sheet2"), e.wert("Sheet3"), e.wert("Sheet4"), e.wert("Sheet5")});
     for (int i = 0; i < 4; ++i) {
-        QLabel *band = menue_->LesezeichenU[size_t(i)];
         const int seite = zahl(QStringLiteral("Mark%1").arg(i + 6));
-        band->setProperty("Tag", seite);
-        if (seite > 0) band->setToolTip(book::LesezeichenHint(seite));
+        menue_->LesezeichenU[size_t(i)]->setProperty("Tag", seite);
+        if (seite > 0) LesezeichenHint(i + 1, seite);
     }
     ProjektVerzeichnisSetzen(z_);
     if (e.wert("ShowCBT") == "0") buch_->ImageNoCBT->raise();
@@ -459,13 +496,17 @@ void TImageForm::Bildzentrieren(const QString &name) {
 void TImageForm::SeitenZeigen(int n) {
     const QString seiten = z_.ProjektVerzeichnis + "Pages\\" + z_.ProgrammName;
     if ((n == 0 && !z_.dateien.exists(seiten + ".1")) || (n == 1000 && !z_.dateien.exists(seiten + ".2"))) return;
+    buch_->TitelZuruecksetzen();
     const QString hilfe = z_.HilfeVerzeichnis;
     const bool cover = z_.dateien.exists(hilfe + "CBT0.bmp");
     if (n < 0 && !cover) n = 0;
 
+    TextbildZaehler = 0;
     buch_->show();
     buch_->PanelAlbum->hide();
+    buch_->InhaltVerbergen();
     flaeche_->setFocus();
+    Griffregistersetzen(n);
 
     const bool tourAn = z_.einstellungen.wert("ShowCBT").isEmpty();
     buch_->ImageCBT->setVisible(n <= -2 && tourAn);
@@ -483,6 +524,7 @@ void TImageForm::SeitenZeigen(int n) {
     } else if (n >= 0 || (n == -3 && !buch_->BuchbildGeladen)) {
         buch_->Buchzeigen(hilfe);
     }
+    buch_->LesezeichenKontrollieren(n, lesezeichenSeiten());
     menue_->hide();
 
     z_.AktuelleSeite = n;
@@ -494,6 +536,8 @@ void TImageForm::SeitenZeigen(int n) {
     const bool hatCopyright = z_.dateien.read(seiten + ".4", &copyright, 1 << 20);
     if (n >= 0 && n % 1000 == 0) {
         buch_->MemoTextLinks->setZeilen(n == 0 && hatCopyright ? platform::splitLines(copyright) : QStringList());
+        InhaltZeigen(n / 1000 + 1);
+        buch_->TextBilderWeg();
         buch_->MemoTextRechts->leeren();
         Timer1.stop();
     }
@@ -505,6 +549,7 @@ void TImageForm::SeitenZeigen(int n) {
                 CBT(288, 212, "CBTsit");
             }
             buch_->MemoTextLinks->hide();
+            buch_->TextBilderWeg();
             break;
         case -5: CBT(1, 54, "CBTrand"); break;
         case -4: CBT(19, 55, "CBTarm"); break;
@@ -515,6 +560,7 @@ void TImageForm::SeitenZeigen(int n) {
                 buch_->MemoTextLinks->show();
             }
             CBT(1, 1, "CBTeng");
+            InhaltZeigen(1);
             break;
         case -2:
             buch_->MemoTextLinks->hide();
@@ -525,35 +571,278 @@ void TImageForm::SeitenZeigen(int n) {
     }
     if (n > 0 && n % 1000 != 0) {
         if (n % 2 != 0) ++n;
+        buch_->ImageLeftArrow->hide();
+        buch_->ImageRightArrow->hide();
+        if (PfeilHinweis == 1) buch_->ImageLeftArrow->show();
+        else if (PfeilHinweis != 0) buch_->ImageRightArrow->show();
+        PfeilHinweis = 0;
         z_.AktuelleSeite = n;
-        const bool ausHilfe = n >= 2000 && z_.dateien.exists(z_.HilfeSeitenDateiName);
-        if (n > 1000 && n < 2000) {
-            buch_->PanelAlbum->show();
-        } else {
-            platform::RecordFile &datei = ausHilfe ? z_.hilfeDatei : z_.textDatei;
-            if (datei.seek(ausHilfe ? n - 2002 : n - 2)) {
-                for (book::SeitenMemo *memo : {buch_->MemoTextLinks, buch_->MemoTextRechts}) {
-                    QStringList zeilen;
-                    QByteArray bytes;
-                    book::Seitensatz satz;
-                    if (datei.readNext(&bytes) && book::Seitensatz::ausBytes(bytes, &satz))
-                        for (int i = 1; i <= 28; ++i) {
-                            const QByteArray text = satz.text(i);
-                            const book::Zeilenart art = book::ArtDerZeile(text);
-                            const bool leer = art == book::Zeilenart::Titel || art == book::Zeilenart::Unterschrift;
-                            zeilen << (leer ? QString() : platform::fromCp1252(text).trimmed());
-                        }
-                    memo->setZeilen(zeilen);
-                    memo->show();
-                }
-                (ausHilfe ? z_.LetzteHilfeseite : z_.LetzteTextseite) = n;
+        if (n >= 2000 && z_.dateien.exists(z_.HilfeSeitenDateiName)) {
+            if (!z_.HilfeDateiOffen) {
+                z_.hilfeDatei.close();
+                z_.HilfeDateiOffen =
+                    z_.hilfeDatei.open(z_.dateien.native(z_.HilfeSeitenDateiName), book::kSeitensatzGroesse);
+                z_.HilfeSeitenZahl = int(z_.hilfeDatei.count());
             }
+            z_.hilfeDatei.seek(n - 2002);
+            z_.LetzteHilfeseite = n;
+            TestseiteBearbeiten(buch_->MemoTextLinks, true);
+            TestseiteBearbeiten(buch_->MemoTextRechts, true);
+            BilderImBuch();
+        } else if (n > 1000 && n < 2000) {
+            buch_->TextBilderWeg();
+            buch_->PanelAlbum->show();
+            Griffregistersetzen(1000);
+            buch_->Buchzeigen(hilfe);
+            const QString blatt = z_.ProjektVerzeichnis + book::Albumblattname(z_.ProgrammName, n);
+            if (auto bild = book::BitmapLaden(z_.dateien, blatt)) {
+                z_.AlbumAufschlag = (n - 1000) / 2;
+                buch_->ImageAlbum->setPixmap(QPixmap::fromImage(*bild));
+                buch_->ImageAlbum->resize(bild->size());
+            }
+            if (z_.AlbumAufschlag > 0)
+                for (int k = (z_.AlbumAufschlag - 1) * 16; k < z_.AlbumAufschlag * 16; ++k) LabelZeigen(k);
+        } else if (z_.TextDateiOffen && z_.textDatei.seek(n - 2)) {
+            TestseiteBearbeiten(buch_->MemoTextLinks, false);
+            TestseiteBearbeiten(buch_->MemoTextRechts, false);
+            BilderImBuch();
+            z_.LetzteTextseite = n;
         }
     }
     const int m = n % 1000;
     buch_->LabelSeitenzahlLinks->setText(QStringLiteral("- %1 -").arg(m - 1));
     buch_->LabelSeitenzahlRechts->setText(QStringLiteral("- %1 -").arg(m));
 }
+
+void TImageForm::TestseiteBearbeiten(book::SeitenMemo *memo, bool ausHilfe) {
+    memo->leeren();
+    QByteArray bytes;
+    book::Seitensatz satz;
+    platform::RecordFile &datei = ausHilfe ? z_.hilfeDatei : z_.textDatei;
+    if (datei.readNext(&bytes) && book::Seitensatz::ausBytes(bytes, &satz)) {
+        const book::Seitenbild seite = book::TestseiteBearbeiten(satz);
+        memo->setZeilen(seite.zeilen);
+        buch_->TitelSetzen(memo == buch_->MemoTextLinks, seite);
+        (memo == buch_->MemoTextLinks ? TitelzeilenLinks : TitelzeilenRechts) = seite.titelzeilen;
+    }
+    buch_->MemoTextLinks->show();
+    buch_->MemoTextRechts->show();
+}
+
+void TImageForm::BilderImBuch() {
+    buch_->TextBilderWeg();
+    QStringList links = buch_->MemoTextLinks->zeilen(), rechts = buch_->MemoTextRechts->zeilen();
+    const QList<book::Textbild> bilder = book::BilderImBuch(links, rechts, [this](const QString &name) -> std::optional<QString> {
+        for (const QString &ordner : {z_.ProjektVerzeichnis + "Slides\\", z_.HilfeVerzeichnis})
+            if (z_.dateien.exists(ordner + name + ".bmp")) return ordner + name + ".bmp";
+        return std::nullopt;
+    });
+    buch_->MemoTextLinks->setZeilen(links);
+    buch_->MemoTextRechts->setZeilen(rechts);
+    for (const book::Textbild &bild : bilder) buch_->BildImBuch(++TextbildZaehler, bild);
+    for (size_t i = 0; i < 4; ++i) buch_->Unterschrift[i]->setVisible(!buch_->Unterschrift[i]->text().isEmpty());
+}
+
+void TImageForm::InhaltZeigen(int teil) {
+    static const char *kTitel[] = {"Inhalt (Texte)", "Inhalt (Bilder)", "Inhalt (Hilfe)"};
+    static const char *kEndung[] = {".1", ".2", ".6"};
+    if (teil < 1 || teil > 3) return;
+    book::Inhaltsstand &stand = z_.inhaltsstand[size_t(teil)];
+    QByteArray bytes;
+    book::Inhaltsseite seite;
+    if (z_.dateien.read(z_.ProjektVerzeichnis + "Pages\\" + z_.ProgrammName + kEndung[teil - 1], &bytes, 1 << 20)) {
+        inhaltEintraege_ = platform::splitLines(bytes);
+        seite = book::InhaltFuer(inhaltEintraege_, stand.Aktuell);
+        stand.Anzahl = seite.anzahl;
+    } else {
+        inhaltEintraege_.clear();
+    }
+    buch_->InhaltSetzen(seite, stand.Aktuell == 1, tr(kTitel[teil - 1]));
+}
+
+void TImageForm::InhaltClick(QListWidget *liste, int zeile) {
+    QStringList eintraege;
+    for (int i = 0; i < liste->count(); ++i) eintraege << liste->item(i)->text();
+    SeitenZeigen(z_.AktuelleSeite + book::InhaltZiel(eintraege, zeile));
+}
+
+std::array<int, 5> TImageForm::griffZiele() const {
+    std::array<int, 5> ziele{};
+    for (int i = 0; i < 5; ++i) ziele[size_t(i)] = book::ZiffernWert(z_.einstellungen.wert(QStringLiteral("Mark%1").arg(i + 1)));
+    return ziele;
+}
+
+std::array<int, 4> TImageForm::lesezeichenSeiten() const {
+    std::array<int, 4> seiten{};
+    for (int i = 0; i < 4; ++i) seiten[size_t(i)] = menue_->LesezeichenU[size_t(i)]->property("Tag").toInt();
+    return seiten;
+}
+
+void TImageForm::Griffregistersetzen(int n) { buch_->Griffregistersetzen(n, griffZiele()); }
+
+void TImageForm::LabelGriffClick(int nummer) {
+    for (book::Inhaltsstand &s : z_.inhaltsstand) s.Aktuell = 1;
+    if (nummer >= 4) Timer1.stop();
+    SeitenZeigen(griffZiele()[size_t(nummer - 1)]);
+}
+
+void TImageForm::GriffHinweis(int nummer) {
+    Hinweis(book::GriffHinweis(buch_->LabelGriffL[size_t(nummer - 1)]->text(), griffZiele()[size_t(nummer - 1)]));
+    PanelLinksPfeil->hide();
+    PanelRechtsPfeil->hide();
+}
+
+void TImageForm::ImageBuchMouseMove(int x, int y) {
+    menue_->hide();
+    if (x > 40 && x < 56 && z_.AktuelleSeite >= 0) {
+        PanelLinksPfeil->move(40, y - 8);
+        PanelLinksPfeil->show();
+        PanelLinksPfeil->raise();
+        Hinweis(tr("vorige Seite"));
+        return;
+    }
+    PanelLinksPfeil->hide();
+    if (x > 600 && x < 616) {
+        PanelRechtsPfeil->move(600, y - 8);
+        PanelRechtsPfeil->show();
+        PanelRechtsPfeil->raise();
+        Hinweis(tr("nächste Seite"));
+    } else {
+        Hinweis(QString());
+        PanelRechtsPfeil->hide();
+    }
+}
+
+void TImageForm::PanelBuchMouseMove() {
+    PanelLinksPfeil->hide();
+    PanelRechtsPfeil->hide();
+    menue_->hide();
+    Hinweis(QString());
+}
+
+void TImageForm::LesezeichenSetzen(int nummer) {
+    QLabel *vorrat = menue_->LesezeichenU[size_t(nummer - 1)];
+    vorrat->hide();
+    vorrat->setProperty("Tag", z_.AktuelleSeite);
+    LesezeichenHint(nummer, z_.AktuelleSeite);
+    SeitenZeigen(z_.AktuelleSeite);
+    z_.einstellungen.setzen(QStringLiteral("Mark%1").arg(nummer + 5), QString::number(z_.AktuelleSeite));
+}
+
+void TImageForm::LesezeichenHint(int nummer, int seite) {
+    const QString text = book::LesezeichenHint(seite);
+    buch_->LesezeichenL[size_t(nummer - 1)]->setToolTip(text);
+    buch_->LesezeichenR[size_t(nummer - 1)]->setToolTip(text);
+    buch_->LesezeichenL[size_t(nummer - 1)]->setProperty("Hint", text);
+}
+
+void TImageForm::LesezeichenMouseDown(int nummer, Qt::MouseButton taste) {
+    Timer1.stop();
+    QLabel *vorrat = menue_->LesezeichenU[size_t(nummer - 1)];
+    if (taste == Qt::LeftButton) {
+        SeitenZeigen(vorrat->property("Tag").toInt());
+    } else if (taste == Qt::RightButton) {
+        buch_->LesezeichenVerbergen(nummer);
+        vorrat->setProperty("Tag", 0);
+        vorrat->show();
+        z_.einstellungen.setzen(QStringLiteral("Mark%1").arg(nummer + 5), QString());
+    }
+}
+
+void TImageForm::ImageTextBildClick(int platz) {
+    const QString name = buch_->TextbildNamen[size_t(platz - 1)].toUpper();
+    z_.BildIndex = -1;
+    for (int i = 0; i < memoListe_.size(); ++i) {
+        QString rest, listenname;
+        album::ListenzeileZerlegen(memoListe_[i], &rest, &listenname);
+        if (listenname == name) z_.BildIndex = i;
+    }
+    BildLaden(buch_->TextbildNamen[size_t(platz - 1)]);
+}
+
+void TImageForm::BildLaden(const QString &name) {
+    LabelProjekttitel1->hide();
+    LabelProjekttitel2->hide();
+    QString bild = name;
+    if (z_.BildIndex >= 0 && z_.BildIndex < memoListe_.size()) {
+        QString rest;
+        album::ListenzeileZerlegen(memoListe_[z_.BildIndex], &rest, &bild);
+    } else if (!z_.dateien.exists(z_.ProjektVerzeichnis + "Album\\" + name + ".bmp")) {
+        return;
+    }
+    Bildzentrieren(bild);
+    z_.AktuellerBildIndex = z_.BildIndex;
+    Hinweis(QString());
+    menue_->hide();
+    if (!bild.isEmpty()) buch_->hide();
+}
+
+void TImageForm::LabelZeigen(int k) {
+    QLabel *l = buch_->AlbumLabels[size_t(k % 16)];
+    const QString zeile = k < memoListe_.size() ? memoListe_[k] : QString();
+    const int ppi = screen_.info().ppi;
+    const qsizetype doppelpunkt = zeile.indexOf(':');
+    QString text;
+    int hoehe = 22, versatz = 70;
+    if (zeile.isEmpty() || zeile.startsWith(' ')) {
+        l->clear();
+        return;
+    }
+    if (doppelpunkt <= 0) {
+        text = zeile.startsWith(":I:") ? zeile.mid(3) : zeile;
+        text = text.section('~', 0, 0);
+        l->setFont(platform::screenFont("Arial", 8, ppi, true));
+        hoehe = 70;
+        versatz = 0;
+    } else {
+        text = zeile.mid(doppelpunkt + 1).section('~', 0, 0);
+        l->setFont(platform::screenFont("Small Fonts", ppi <= 96 ? 7 : ppi <= 120 ? 6 : 4, ppi));
+    }
+    static constexpr int kZeilen[] = {5, 101, 197, 293};
+    l->setText(text);
+    l->setGeometry(l->x(), kZeilen[(k % 8) / 2] + versatz, 102, hoehe);
+}
+
+void TImageForm::Drucken() {
+    menue_->hide();
+    LabelProjekttitel1->hide();
+    LabelProjekttitel2->hide();
+    QImage seite;
+    const bool buchSichtbar = buch_->isVisible();
+    if (!buchSichtbar) {
+        seite = flaeche_->grab().toImage();
+    } else {
+        const QPoint alt = buch_->pos();
+        buch_->ImageBuch->hide();
+        buch_->setAutoFillBackground(true);
+        buch_->setPalette(QPalette(Qt::white));
+        buch_->Registerweg();
+        QPixmap albumAlt;
+        if (z_.AktuelleSeite > 999 && z_.AktuelleSeite < 2000) {
+            albumAlt = buch_->ImageAlbum->pixmap();
+            QPixmap weiss = albumAlt;
+            QPainter maler(&weiss);
+            maler.fillRect(QRect(236, 0, 58, 384), Qt::white);
+            maler.end();
+            buch_->ImageAlbum->setPixmap(weiss);
+        }
+        seite = QImage(640, 480, QImage::Format_RGB32);
+        seite.fill(Qt::white);
+        buch_->render(&seite, QPoint(0, 0), QRegion(0, 0, 640, 480));
+        buch_->move(alt);
+        buch_->setAutoFillBackground(false);
+        buch_->ImageBuch->show();
+        if (!albumAlt.isNull()) buch_->ImageAlbum->setPixmap(albumAlt);
+    }
+    const QString ziel = drucker_ ? drucker_(seite) : QString();
+    if (!ziel.isEmpty()) Hinweis(tr("Die Seite wurde in die Datei %1 gedruckt.").arg(ziel));
+    if (buchSichtbar) {
+        ImageRechtsPfeilClick();
+        LesezeichenKontrollieren();
+    }
+}
+
+void TImageForm::LesezeichenKontrollieren() { buch_->LesezeichenKontrollieren(z_.AktuelleSeite, lesezeichenSeiten()); }
 
 void TImageForm::Hinweis(const QString &eingabe) {
     const QString text = eingabe.startsWith(":I:") ? eingabe.mid(3) : eingabe;
@@ -743,7 +1032,7 @@ void TImageForm::ImageMenuMouseDown(int x, int y) {
         break;
     case MenueBefehl::Windowsstil: Windowsstil(); break;
     case MenueBefehl::Beenden: BeendenClick(); break;
-    case MenueBefehl::Drucken:
+    case MenueBefehl::Drucken: Drucken(); break;
     case MenueBefehl::Keiner: break;
     }
 }
@@ -769,10 +1058,6 @@ bool TImageForm::eventFilter(QObject *obj, QEvent *event) {
         } else if (p.y() < bildschirmHoehe() - BildMenue::kHoehe) {
             menue_->hide();
         }
-    }
-    if (event->type() == QEvent::MouseButtonPress && obj == PanelLinksPfeil) {
-        ImageLinksPfeilClick();
-        return true;
     }
     if (event->type() == QEvent::MouseButtonPress && (obj == Shape1 || obj == LabelShape)) {
         Shape1MouseDown();

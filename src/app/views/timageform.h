@@ -11,12 +11,17 @@
 #include <QTimer>
 #include <memory>
 
+#include <array>
+#include <functional>
+
 class QLabel;
+class QListWidget;
 class QMenu;
 class QAction;
 
 namespace book {
 class BuchPanel;
+class SeitenMemo;
 }
 
 namespace app {
@@ -46,6 +51,14 @@ public:
 
     // Display.
     void SeitenZeigen(int n);
+    void TestseiteBearbeiten(book::SeitenMemo *memo, bool ausHilfe);
+    void BilderImBuch();
+    void InhaltZeigen(int teil);
+    void Griffregistersetzen(int n);
+    void LesezeichenKontrollieren();
+    void LesezeichenHint(int nummer, int seite);
+    void LabelZeigen(int k);
+    void BildLaden(const QString &name);
     void Hinweis(const QString &text);
     void CBT(int x, int y, const QString &name);
     void Bildzentrieren(const QString &name);
@@ -65,6 +78,17 @@ public:
     void ImageBackClick();
     void ImageMenuMouseDown(int x, int y);
     void Shape1MouseDown();
+    void InhaltClick(QListWidget *liste, int zeile);
+    void LabelGriffClick(int nummer);
+    void GriffHinweis(int nummer);
+    void ImageBuchMouseMove(int x, int y);
+    void PanelBuchMouseMove();
+    void LesezeichenSetzen(int nummer);
+    void LesezeichenMouseDown(int nummer, Qt::MouseButton taste);
+    void ImageTextBildClick(int platz);
+    void Drucken();
+    // Where a printed page goes; returns the file it was written to, if any.
+    void setDrucker(std::function<QString(const QImage &)> drucker) { drucker_ = std::move(drucker); }
     void LabelNameMouseDown() {}
 
     // Controls the tests and the later panels reach.
@@ -78,6 +102,11 @@ public:
     QWidget *PanelName = nullptr;
     QLabel *LabelName = nullptr;
     QWidget *PanelLinksPfeil = nullptr;
+    QWidget *PanelRechtsPfeil = nullptr;
+    int TextbildZaehler = 0;
+    int PfeilHinweis = 0;
+    int TitelzeilenLinks = 0;
+    int TitelzeilenRechts = 0;
     QWidget *PanelEingabe = nullptr;
     QWidget *PanelBildtext = nullptr;
     QLabel *LabelCover = nullptr;
@@ -107,6 +136,9 @@ protected:
 private:
     void bauen();
     void menueBauen();
+    void buchVerbinden();
+    std::array<int, 5> griffZiele() const;
+    std::array<int, 4> lesezeichenSeiten() const;
     void layoutFuerBildschirm();
     void buchOeffnen(int takt);
     int bildschirmHoehe() const;
@@ -126,6 +158,8 @@ private:
     bool startAbgebrochen_ = false;
     QString ZentriertesBild;
     QStringList memoListe_;
+    QStringList inhaltEintraege_;
+    std::function<QString(const QImage &)> drucker_;
     QList<QMenu *> menues_;
 };
 

@@ -60,6 +60,148 @@ BuchPanel::BuchPanel(const platform::Files &dateien, QWidget *parent) : QWidget(
     LabelProjekttitel3->setGeometry(372, 98, 232, 110);
     LabelProjektUnterTitel->setGeometry(372, 224, 232, 80);
 
+    for (bool links : {true, false}) {
+        auto *panel = new QWidget(this);
+        auto *titel = new QLabel(panel);
+        panel->setObjectName(links ? "PanelLinks" : "PanelRechts");
+        panel->setGeometry(links ? 56 : 360, 32, 241, 13);
+        panel->setAutoFillBackground(false);
+        titel->setObjectName(links ? "TitelLinks" : "TitelRechts");
+        titel->setWordWrap(true);
+        titel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        titel->setGeometry(0, 0, 241, 13);
+        titel->setStyleSheet("color: rgb(60, 20, 16); background: transparent;");
+        panel->hide();
+        (links ? PanelLinks : PanelRechts) = panel;
+        (links ? TitelLinks : TitelRechts) = titel;
+        titel->setMouseTracking(true);
+        titel->installEventFilter(this);
+    }
+    for (SeitenMemo *memo : {MemoTextLinks, MemoTextRechts}) {
+        memo->setMouseTracking(true);
+        memo->installEventFilter(this);
+    }
+
+    for (int n = 0; n < 4; ++n) {
+        auto *panel = new QWidget(this);
+        panel->setObjectName(QStringLiteral("PanelTextBild%1").arg(n + 1));
+        panel->setAutoFillBackground(true);
+        panel->setPalette(QPalette(Qt::white));
+        panel->resize(236, 20);
+        auto *bild = new QLabel(panel);
+        bild->setCursor(Qt::PointingHandCursor);
+        bild->setMouseTracking(true);
+        bild->installEventFilter(this);
+        auto *unterschrift = new QLabel(panel);
+        unterschrift->setWordWrap(true);
+        unterschrift->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        unterschrift->setStyleSheet("color: rgb(40, 34, 28);");
+        unterschrift->setGeometry(0, 0, 236, 0);
+        panel->hide();
+        PanelTextBild[size_t(n)] = panel;
+        ImageTextBild[size_t(n)] = bild;
+        Unterschrift[size_t(n)] = unterschrift;
+    }
+
+    PanelInhalt = new QLabel(this);
+    PanelInhalt->setObjectName("PanelInhalt");
+    PanelInhalt->setGeometry(358, 36, 241, 30);
+    PanelInhalt->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+    PanelInhalt->setStyleSheet("color: rgb(92, 24, 20); background: transparent;");
+    PanelInhalt->hide();
+    for (QListWidget **liste : {&Inhalt1, &Inhalt2}) {
+        auto *l = new QListWidget(this);
+        l->setObjectName(liste == &Inhalt1 ? "Inhalt1" : "Inhalt2");
+        l->setFrameShape(QFrame::NoFrame);
+        l->setUniformItemSizes(true);
+        l->setTextElideMode(Qt::ElideNone);
+        l->setContentsMargins(0, 0, 0, 0);
+        l->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        l->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        l->setFocusPolicy(Qt::TabFocus);
+        l->setMouseTracking(true);
+        l->setStyleSheet("QListWidget { background: transparent; color: rgb(30, 26, 20); }"
+                         "QListWidget::item { height: 13px; padding: 0px; border: none; }"
+                         "QListWidget::item:hover { color: rgb(150, 30, 20); }"
+                         "QListWidget::item:selected { background: rgba(150, 30, 20, 40); color: rgb(30, 26, 20); }");
+        l->viewport()->installEventFilter(this);
+        l->installEventFilter(this);
+        connect(l, &QListWidget::itemClicked, this, [this, l](QListWidgetItem *item) {
+            Q_EMIT inhaltGeklickt(l, l->row(item));
+        });
+        connect(l, &QListWidget::itemActivated, this, [this, l](QListWidgetItem *item) {
+            Q_EMIT inhaltGeklickt(l, l->row(item));
+        });
+        l->hide();
+        *liste = l;
+    }
+    Inhalt1->setGeometry(358, 72, 241, 329);
+    Inhalt2->setGeometry(56, 32, 241, 378);
+
+    static constexpr int kGriffObenL[] = {12, 55, 99, 142, 185};
+    static constexpr int kGriffObenR[] = {12, 55, 99, 141, 183};
+    const QPixmap griffL = MitTransparenz(QImage(":/art/GriffL.bmp", "BMP"));
+    const QPixmap griffR = MitTransparenz(QImage(":/art/GriffR.bmp", "BMP"));
+    for (int n = 0; n < 5; ++n)
+        for (bool links : {true, false}) {
+            auto *griff = new QWidget(this);
+            griff->setObjectName(QStringLiteral("Griff%1%2").arg(links ? 'L' : 'R').arg(n + 1));
+            const int breite = links ? 34 : 37;
+            griff->setGeometry(links ? 7 : 618, links ? kGriffObenL[n] : kGriffObenR[n], breite, 43);
+            auto *bild = new QLabel(griff);
+            bild->setPixmap(links ? griffL : griffR);
+            bild->setGeometry(0, 0, breite, 43);
+            auto *text = new QLabel(griff);
+            text->setObjectName(QStringLiteral("LabelGriff%1%2").arg(links ? 'L' : 'R').arg(n + 1));
+            text->setWordWrap(true);
+            text->setAlignment(Qt::AlignCenter);
+            text->setGeometry(links ? 3 : 4, 2, breite - 7, 39);
+            text->setStyleSheet("color: rgb(60, 40, 24); background: transparent;");
+            text->setCursor(Qt::PointingHandCursor);
+            text->setMouseTracking(true);
+            text->installEventFilter(this);
+            griff->hide();
+            (links ? GriffL : GriffR)[size_t(n)] = griff;
+            (links ? LabelGriffL : LabelGriffR)[size_t(n)] = text;
+        }
+
+    static constexpr int kBandOben[] = {227, 270, 313, 356};
+    const QPixmap bandL = MitTransparenz(QImage(":/art/LesezeichenL.bmp", "BMP"));
+    const QPixmap bandR = MitTransparenz(QImage(":/art/LesezeichenR.bmp", "BMP"));
+    for (int n = 0; n < 4; ++n)
+        for (bool links : {true, false}) {
+            auto *band = new QLabel(this);
+            band->setObjectName(QStringLiteral("Lesezeichen%1%2").arg(links ? 'L' : 'R').arg(n + 1));
+            band->setPixmap(links ? bandL : bandR);
+            band->setGeometry(links ? 6 : 618, kBandOben[n], links ? 33 : 38, links ? 43 : 45);
+            band->setCursor(Qt::PointingHandCursor);
+            band->setMouseTracking(true);
+            band->installEventFilter(this);
+            band->hide();
+            (links ? LesezeichenL : LesezeichenR)[size_t(n)] = band;
+        }
+
+    for (bool links : {true, false}) {
+        auto *pfeil = new QLabel(this);
+        pfeil->setObjectName(links ? "PanelLinksPfeil" : "PanelRechtsPfeil");
+        pfeil->setPixmap(MitTransparenz(QImage(links ? ":/art/PfeilLinks.bmp" : ":/art/PfeilRechts.bmp", "BMP")));
+        pfeil->resize(16, 17);
+        pfeil->setCursor(Qt::PointingHandCursor);
+        pfeil->installEventFilter(this);
+        pfeil->hide();
+        (links ? PanelLinksPfeil : PanelRechtsPfeil) = pfeil;
+    }
+    for (bool links : {true, false}) {
+        auto *marke = new QLabel(this);
+        marke->setObjectName(links ? "ImageLeftArrow" : "ImageRightArrow");
+        marke->setPixmap(MitTransparenz(QImage(":/art/PfeilRechts.bmp", "BMP")));
+        marke->setGeometry(links ? 40 : 344, 0, 16, 17);
+        marke->hide();
+        (links ? ImageLeftArrow : ImageRightArrow) = marke;
+    }
+    ImageBuch->setMouseTracking(true);
+    ImageBuch->installEventFilter(this);
+
     ImageCBT = new QLabel(this);
     ImageCBT->setObjectName("ImageCBT");
     ImageCBT->hide();
@@ -104,6 +246,122 @@ bool BuchPanel::CBT(const QString &hilfeVerzeichnis, int x, int y, const QString
     return true;
 }
 
+void BuchPanel::TitelSetzen(bool links, const Seitenbild &seite) {
+    if (seite.titelzeilen == 0) return;
+    QWidget *panel = links ? PanelLinks : PanelRechts;
+    QLabel *titel = links ? TitelLinks : TitelRechts;
+    titel->setText(seite.titel);
+    titel->resize(241, seite.titelzeilen * 13);
+    panel->resize(241, titel->height());
+    panel->move(panel->x(), 13 * seite.ersteTitelzeile + 15);
+    panel->show();
+    panel->raise();
+}
+
+void BuchPanel::TitelZuruecksetzen() {
+    for (QLabel *t : {TitelLinks, TitelRechts}) t->clear();
+    PanelLinks->hide();
+    PanelRechts->hide();
+}
+
+void BuchPanel::InhaltSetzen(const Inhaltsseite &seite, bool erste, const QString &titel) {
+    PanelInhalt->setText(titel);
+    PanelInhalt->setVisible(erste);
+    Inhalt1->clear();
+    Inhalt2->clear();
+    Inhalt1->addItems(seite.inhalt1);
+    Inhalt2->addItems(seite.inhalt2);
+    Inhalt1->show();
+    Inhalt1->raise();
+    if (erste) {
+        Inhalt2->hide();
+        Inhalt1->setGeometry(358, 72, 241, 329);
+    } else {
+        Inhalt2->show();
+        Inhalt2->raise();
+        Inhalt1->setGeometry(358, 32, 241, 378);
+    }
+}
+
+void BuchPanel::InhaltVerbergen() {
+    Inhalt1->hide();
+    Inhalt2->hide();
+    PanelInhalt->hide();
+}
+
+void BuchPanel::GriffeBeschriften(const QStringList &texte) {
+    for (int n = 0; n < 5; ++n) {
+        LabelGriffL[size_t(n)]->setText(texte.value(n));
+        LabelGriffR[size_t(n)]->setText(texte.value(n));
+    }
+}
+
+void BuchPanel::Griffregistersetzen(int n, const std::array<int, 5> &ziele) {
+    for (size_t i = 0; i < 5; ++i) {
+        if (LabelGriffL[i]->text().isEmpty()) {
+            GriffL[i]->hide();
+            GriffR[i]->hide();
+            continue;
+        }
+        const bool links = n >= ziele[i];
+        GriffL[i]->setVisible(links);
+        GriffR[i]->setVisible(!links);
+        (links ? GriffL : GriffR)[i]->raise();
+    }
+}
+
+void BuchPanel::Registerweg() {
+    for (size_t i = 0; i < 5; ++i) {
+        GriffL[i]->hide();
+        GriffR[i]->hide();
+    }
+    for (size_t i = 0; i < 4; ++i) {
+        LesezeichenL[i]->hide();
+        LesezeichenR[i]->hide();
+    }
+}
+
+void BuchPanel::LesezeichenKontrollieren(int n, const std::array<int, 4> &seiten) {
+    for (size_t i = 0; i < 4; ++i) {
+        if (seiten[i] <= 0) continue;
+        LesezeichenL[i]->setVisible(seiten[i] < n);
+        LesezeichenR[i]->setVisible(seiten[i] >= n);
+        LesezeichenL[i]->raise();
+        LesezeichenR[i]->raise();
+    }
+}
+
+void BuchPanel::LesezeichenVerbergen(int nummer) {
+    LesezeichenL[size_t(nummer - 1)]->hide();
+    LesezeichenR[size_t(nummer - 1)]->hide();
+}
+
+void BuchPanel::TextBilderWeg() {
+    for (QWidget *p : PanelTextBild) p->hide();
+}
+
+void BuchPanel::BildImBuch(int platz, const Textbild &bild) {
+    if (platz < 1 || platz > 4) return;
+    const size_t i = size_t(platz - 1);
+    const int h = (bild.letzteZeile - bild.bildzeile) * 12;
+    Unterschrift[i]->resize(236, h);
+    const auto geladen = BitmapLaden(dateien_, bild.datei);
+    const QSize groesse = geladen ? geladen->size() : QSize();
+    ImageTextBild[i]->setPixmap(geladen ? QPixmap::fromImage(*geladen) : QPixmap());
+    ImageTextBild[i]->resize(groesse);
+    QString name = bild.datei;
+    name = name.mid(name.lastIndexOf('\\') + 1);
+    name = name.left(name.lastIndexOf('.') < 0 ? name.size() : name.lastIndexOf('.')).left(100);
+    TextbildNamen[i] = name;
+    QWidget *panel = PanelTextBild[i];
+    panel->setGeometry(bild.links ? 53 : 357, bild.bildzeile * 13 + 32, 236, h + groesse.height());
+    ImageTextBild[i]->move((236 - groesse.width()) / 2, 0);
+    panel->show();
+    panel->raise();
+    Unterschrift[i]->setText(bild.unterschrift);
+    for (size_t k = 0; k < 4; ++k) Unterschrift[k]->move(0, PanelTextBild[k]->height() - Unterschrift[k]->height());
+}
+
 void BuchPanel::ganzZeigen(int links) {
     setGeometry(links, y(), kBreite, kHoehe);
     ImageBuch->move(0, 0);
@@ -132,6 +390,45 @@ void BuchPanel::albumBlattLaden() {
 
 bool BuchPanel::eventFilter(QObject *obj, QEvent *event) {
     if (obj == PanelAlbum && event->type() == QEvent::Show) albumBlattLaden();
+    const QEvent::Type typ = event->type();
+    if (typ == QEvent::MouseMove || typ == QEvent::MouseButtonPress) {
+        const auto *maus = static_cast<QMouseEvent *>(event);
+        const bool druck = typ == QEvent::MouseButtonPress;
+        if (obj == ImageBuch && !druck) {
+            Q_EMIT buchMausBewegt(maus->position().toPoint());
+            return false;
+        }
+        if ((obj == PanelLinksPfeil || obj == PanelRechtsPfeil) && druck) {
+            Q_EMIT pfeilGeklickt(obj == PanelRechtsPfeil);
+            return true;
+        }
+        for (int n = 0; n < 5; ++n)
+            if (obj == LabelGriffL[size_t(n)] || obj == LabelGriffR[size_t(n)]) {
+                if (druck) Q_EMIT griffGeklickt(n + 1);
+                else Q_EMIT griffMausBewegt(n + 1);
+                return druck;
+            }
+        for (int n = 0; n < 4; ++n) {
+            if (obj == LesezeichenL[size_t(n)] || obj == LesezeichenR[size_t(n)]) {
+                if (druck) Q_EMIT lesezeichenGedrueckt(n + 1, maus->button());
+                else Q_EMIT lesezeichenMausBewegt(n + 1);
+                return druck;
+            }
+            if (obj == ImageTextBild[size_t(n)]) {
+                if (druck) Q_EMIT textbildGeklickt(n + 1);
+                else Q_EMIT seiteMausBewegt();
+                return druck;
+            }
+        }
+        if (!druck && (obj == MemoTextLinks || obj == MemoTextRechts || obj == TitelLinks || obj == TitelRechts)) {
+            Q_EMIT seiteMausBewegt();
+            return false;
+        }
+        if (!druck && (obj == Inhalt1->viewport() || obj == Inhalt2->viewport())) {
+            Q_EMIT inhaltMausBewegt();
+            return false;
+        }
+    }
     if (event->type() == QEvent::MouseButtonPress && (obj == LabelNoCBT || obj == ImageNoCBT || obj == ImageYesCBT)) {
         Q_EMIT tickBoxGeklickt();
         return true;

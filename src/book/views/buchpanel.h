@@ -5,7 +5,10 @@
 #include "book/views/seitenmemo.h"
 #include "platform/files.h"
 
+#include "book/core/seitenanzeige.h"
+
 #include <QLabel>
+#include <QListWidget>
 #include <QWidget>
 #include <array>
 
@@ -31,6 +34,23 @@ public:
     // picture leaves the sheet empty.
     void albumBlattVormerken(const QString &storedPath);
 
+    // A page's title laid over the rows of its heading lines.
+    void TitelSetzen(bool links, const Seitenbild &seite);
+    void TitelZuruecksetzen();
+    // The contents lists of a contents spread; `erste`: the first spread of its part.
+    void InhaltSetzen(const Inhaltsseite &seite, bool erste, const QString &titel);
+    void InhaltVerbergen();
+    // Register tabs: captions, and which edge each sticks out of for page n.
+    void GriffeBeschriften(const QStringList &texte);
+    void Griffregistersetzen(int n, const std::array<int, 5> &ziele);
+    void Registerweg();
+    // Bookmark ribbons for page n: before it on the left edge, from it on the right.
+    void LesezeichenKontrollieren(int n, const std::array<int, 4> &seiten);
+    void LesezeichenVerbergen(int nummer);
+    // Pictures in the text.
+    void TextBilderWeg();
+    void BildImBuch(int platz, const Textbild &bild);
+
     // The whole book or only its right half, as the opening shows it first.
     void ganzZeigen(int links);
     void rechteHaelfteZeigen(int links);
@@ -50,10 +70,41 @@ public:
     QWidget *PanelAlbum;
     QLabel *ImageAlbum;
     std::array<QLabel *, 16> AlbumLabels{};
+    QWidget *PanelLinks;
+    QLabel *TitelLinks;
+    QWidget *PanelRechts;
+    QLabel *TitelRechts;
+    QLabel *PanelInhalt;
+    QListWidget *Inhalt1;
+    QListWidget *Inhalt2;
+    std::array<QWidget *, 5> GriffL{};
+    std::array<QWidget *, 5> GriffR{};
+    std::array<QLabel *, 5> LabelGriffL{};
+    std::array<QLabel *, 5> LabelGriffR{};
+    std::array<QLabel *, 4> LesezeichenL{};
+    std::array<QLabel *, 4> LesezeichenR{};
+    std::array<QWidget *, 4> PanelTextBild{};
+    std::array<QLabel *, 4> ImageTextBild{};
+    std::array<QLabel *, 4> Unterschrift{};
+    std::array<QString, 4> TextbildNamen;
+    QWidget *PanelLinksPfeil;
+    QWidget *PanelRechtsPfeil;
+    QLabel *ImageLeftArrow;
+    QLabel *ImageRightArrow;
 
 Q_SIGNALS:
     void tickBoxGeklickt();
     void tourBildMausBewegt(QPoint imBild);
+    void buchMausBewegt(QPoint imBild);   // over the book picture
+    void seiteMausBewegt();               // over the pages, titles and text pictures
+    void pfeilGeklickt(bool vorwaerts);
+    void inhaltGeklickt(QListWidget *liste, int zeile);
+    void inhaltMausBewegt();
+    void griffGeklickt(int nummer);       // 1..5
+    void griffMausBewegt(int nummer);
+    void lesezeichenGedrueckt(int nummer, Qt::MouseButton taste);  // 1..4
+    void lesezeichenMausBewegt(int nummer);
+    void textbildGeklickt(int platz);     // 1..4
 
 protected:
     bool eventFilter(QObject *obj, QEvent *event) override;
