@@ -808,7 +808,7 @@ void TImageForm::Drucken() {
     LabelProjekttitel1->hide();
     LabelProjekttitel2->hide();
     QImage seite;
-    const bool buchSichtbar = buch_->isVisible();
+    const bool buchSichtbar = buch_->isVisibleTo(this);
     if (!buchSichtbar) {
         seite = flaeche_->grab().toImage();
     } else {
@@ -954,12 +954,12 @@ void TImageForm::keyPressEvent(QKeyEvent *event) {
     switch (event->key()) {
     case Qt::Key_Left:
     case Qt::Key_Up:
-        if (buch_->isVisible()) ImageLinksPfeilClick();
+        if (buch_->isVisibleTo(this)) ImageLinksPfeilClick();
         else ImageBackClick();
         break;
     case Qt::Key_Right:
     case Qt::Key_Down:
-        if (buch_->isVisible()) ImageRechtsPfeilClick();
+        if (buch_->isVisibleTo(this)) ImageRechtsPfeilClick();
         else ImageForwardClick();
         break;
     default: QMainWindow::keyPressEvent(event); return;

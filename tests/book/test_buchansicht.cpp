@@ -1,0 +1,303 @@
+// The book on a fixture data root and a simulated screen: spreads and their page
+// numbers, titles, album and help spreads, contents, register tabs, bookmarks,
+// pictures in the text and printing.
+#include "app/views/bildmenue.h"
+#include "app/views/druckausgabe.h"
+#include "app/views/tbearbeitung.h"
+#include "app/views/timageform.h"
+#include "book/core/seitensatz.h"
+#include "book/views/buchpanel.h"
+#include "fixture.h"
+#include "platform/fonts.h"
+
+#include <QApplication>
+#include <QListWidget>
+#include <QtTest>
+
+using namespace app;
+
+namespace {
+
+class Still : public Meldungen {
+public:
+    void zeigen(Art, const QString &) override {}
+    bool okAbbrechen(const QString &) override { return true; }
+};
+
+QByteArray seitendatei(int seiten, const QMap<int, QMap<int, QByteArray>> &besondere = {}) {
+    QByteArray b;
+    for (int s = 1; s <= seiten; ++s) {
+        book::Seitensatz satz;
+        satz.setzen(1, "Seite " + QByteArray::number(s));
+        for (auto it = besondere.value(s).cbegin(); it != besondere.value(s).cend(); ++it) satz.setzen(it.key(), it.value());
+        b += satz.bytes();
+    }
+    return b;
+}
+
+struct Buch {
+    explicit Buch(const QStringList &ini = {}) {
+        w.schreiben("names.exe", "x");
+        for (const char *bild : {"CBT0", "Book", "CBTend", "Album0"})
+            w.bitmap(QStringLiteral("Help/%1.bmp").arg(QLatin1String(bild)), 20, 20);
+        w.text("Pagora.ini", QStringList{"ShowCBT=0"} + ini);
+        w.text("Pagora/Pages/Pagora.1", {"Anfang        2", "Mitte         5"});
+        w.text("Pagora/Pages/Pagora.2", {"Bilder        1"});
+        w.text("Pagora/Pages/Pagora.6", {"Hilfe         1"});
+        QStringList liste;
+        for (int i = 0; i < 40; ++i) liste << QStringLiteral("B%1:Bild %1~ kurz|Hinweis %1").arg(i);
+        w.text("Pagora/Pages/Pagora.3", liste);
+        w.schreiben("Pagora/Pages/Pagora.5",
+                    seitendatei(9, {{3, {{4, "\xd0" "Eine"}, {5, "\xd0" "lange"}, {6, "\xd0" "Ueberschrift"}}},
+                                    {5, {{4, ":B:Turm"}, {5, "\xa4" "Der Turm am "}, {6, "\xa4" "Markt"}}}}));
+        w.schreiben("Pagora/Pages/Pagora.7", seitendatei(4));
+        w.bitmap("Pagora/Slides/Turm.bmp", 200, 100, Qt::darkGreen);
+        w.bitmap("Pagora/Pages/Pagora004.bmp", 524, 384, Qt::blue);
+        w.bitmap("Pagora/Pages/Pagora002.bmp", 524, 384, Qt::red);
+        zustand = std::make_unique<Zustand>(w.dateien());
+        zustand->programmDatei = w.gespeichert() + "Pagora.exe";
+        form = std::make_unique<TImageForm>(*zustand, screen, meldungen);
+        form->TimerAnfang.stop();
+        form->setFenster(nullptr, &bearbeitung);
+        for (int i = 0; i < 60; ++i) form->TimerAnfangTimer();
+    }
+    book::BuchPanel &b() const { return *form->PanelBuch(); }
+    testing::Datenwurzel w;
+    platform::SimulatedScreen screen{{1024, 768, 96}};
+    Still meldungen;
+    TBearbeitung bearbeitung;
+    std::unique_ptr<Zustand> zustand;
+    std::unique_ptr<TImageForm> form;
+};
+
+bool sichtbar(QWidget *w) { return w->isVisibleTo(w->window()); }
+
+} // namespace
+
+class TestBuchansicht : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void anOddPageShowsItsSpread() {
+        Buch buch;
+        buch.form->SeitenZeigen(5);
+        QCOMPARE(buch.zustand->AktuelleSeite, 6);
+        QCOMPARE(buch.b().LabelSeitenzahlLinks->text(), QString("- 5 -"));
+        QCOMPARE(buch.b().LabelSeitenzahlRechts->text(), QString("- 6 -"));
+        QCOMPARE(buch.b().MemoTextLinks->zeilen().value(0), QString("Seite 5"));
+        QCOMPARE(buch.b().MemoTextRechts->zeilen().value(0), QString("Seite 6"));
+        QCOMPARE(buch.zustand->LetzteTextseite, 6);
+    }
+
+    void aThreeLineHeadingGivesA39PixelTitleAtItsFirstRow() {
+        Buch buch;
+        buch.form->SeitenZeigen(3);
+        QVERIFY(sichtbar(buch.b().PanelLinks));
+        QCOMPARE(buch.b().TitelLinks->text(), QString("Eine lange Ueberschrift"));
+        QCOMPARE(buch.b().TitelLinks->height(), 39);
+        QCOMPARE(buch.b().PanelLinks->y(), 13 * 4 + 15);
+        QVERIFY(!sichtbar(buch.b().PanelRechts));
+        buch.form->SeitenZeigen(7);
+        QVERIFY(!sichtbar(buch.b().PanelLinks));
+    }
+
+    void picturesInTheTextAndTheirCaptions() {
+        Buch buch;
+        buch.form->SeitenZeigen(5);
+        QWidget *platz = buch.b().PanelTextBild[0];
+        QVERIFY(sichtbar(platz));
+        QCOMPARE(platz->geometry(), QRect(53, 3 * 13 + 32, 236, 100 + 24));
+        QCOMPARE(buch.b().ImageTextBild[0]->x(), 18);
+        // Caption lines join as the memo holds them, trailing blanks gone.
+        QCOMPARE(buch.b().Unterschrift[0]->text(), QString("Der Turm amMarkt"));
+        QCOMPARE(buch.b().Unterschrift[0]->y(), 100);
+        QCOMPARE(buch.b().TextbildNamen[0], QString("Turm"));
+        QVERIFY(!sichtbar(buch.b().PanelTextBild[1]));
+        QVERIFY(buch.b().MemoTextLinks->zeilen().value(4).isEmpty());
+        buch.form->SeitenZeigen(7);
+        QVERIFY(!sichtbar(platz));
+    }
+
+    void albumAndHelpSpreads() {
+        Buch buch;
+        buch.form->SeitenZeigen(1004);
+        QCOMPARE(buch.zustand->AlbumAufschlag, 2);
+        QVERIFY(sichtbar(buch.b().PanelAlbum));
+        QCOMPARE(QColor(buch.b().ImageAlbum->pixmap().toImage().pixel(5, 5)), QColor(Qt::blue));
+        QCOMPARE(buch.b().AlbumLabels[0]->text(), QString("Bild 16"));
+        QCOMPARE(buch.b().AlbumLabels[15]->text(), QString("Bild 31"));
+        QCOMPARE(buch.b().LabelSeitenzahlRechts->text(), QString("- 4 -"));
+        buch.form->SeitenZeigen(2002);
+        QCOMPARE(buch.zustand->AktuelleSeite, 2002);
+        QCOMPARE(buch.b().MemoTextLinks->zeilen().value(0), QString("Seite 1"));
+        QCOMPARE(buch.b().MemoTextRechts->zeilen().value(0), QString("Seite 2"));
+        QCOMPARE(buch.b().LabelSeitenzahlLinks->text(), QString("- 1 -"));
+        QCOMPARE(buch.zustand->LetzteHilfeseite, 2002);
+        QVERIFY(!sichtbar(buch.b().PanelAlbum));
+    }
+
+    void withoutTheCoverTheTourOpensTheContents() {
+        Buch buch;
+        QFile::remove(buch.w.nativ("Help/CBT0.bmp"));
+        buch.form->SeitenZeigen(-4);
+        QCOMPARE(buch.zustand->AktuelleSeite, 0);
+        QVERIFY(sichtbar(buch.b().Inhalt1));
+    }
+
+    void theSearchArrowShowsOnce() {
+        Buch buch;
+        buch.form->PfeilHinweis = 1;
+        buch.form->SeitenZeigen(4);
+        QVERIFY(sichtbar(buch.b().ImageLeftArrow));
+        buch.form->SeitenZeigen(6);
+        QVERIFY(!sichtbar(buch.b().ImageLeftArrow));
+        QVERIFY(!sichtbar(buch.b().ImageRightArrow));
+    }
+
+    void contentsSpreadsAndTheirEntries() {
+        Buch buch;
+        buch.form->SeitenZeigen(0);
+        QVERIFY(sichtbar(buch.b().Inhalt1));
+        QVERIFY(!sichtbar(buch.b().Inhalt2));
+        QCOMPARE(buch.b().PanelInhalt->text(), QString("Inhalt (Texte)"));
+        QCOMPARE(buch.b().Inhalt1->count(), 2);
+        QCOMPARE(buch.b().Inhalt1->geometry(), QRect(358, 72, 241, 329));
+        buch.form->InhaltClick(buch.b().Inhalt1, 1);
+        QCOMPARE(buch.zustand->AktuelleSeite, 6);
+        buch.form->SeitenZeigen(1000);
+        QCOMPARE(buch.b().PanelInhalt->text(), QString("Inhalt (Bilder)"));
+        buch.form->InhaltClick(buch.b().Inhalt1, 0);
+        QCOMPARE(buch.zustand->AktuelleSeite, 1002);
+        // Without the album contents file the album contents are refused.
+        QFile::remove(buch.w.nativ("Pagora/Pages/Pagora.2"));
+        buch.form->SeitenZeigen(1000);
+        QCOMPARE(buch.zustand->AktuelleSeite, 1002);
+    }
+
+    void registerTabsChangeSidesAndGiveHints() {
+        Buch buch;
+        buch.form->SeitenZeigen(4);
+        QVERIFY(sichtbar(buch.b().GriffL[0]));
+        QVERIFY(!sichtbar(buch.b().GriffR[0]));
+        QVERIFY(sichtbar(buch.b().GriffR[1]) && sichtbar(buch.b().GriffR[2]));
+        QVERIFY(!sichtbar(buch.b().GriffL[3]) && !sichtbar(buch.b().GriffR[3]));
+        buch.form->SeitenZeigen(2000);
+        for (int i = 0; i < 3; ++i) QVERIFY(sichtbar(buch.b().GriffL[size_t(i)]));
+        buch.form->GriffHinweis(2);
+        QCOMPARE(buch.form->LabelName->text(), QString("Inhaltsverzeichnis am Beginn des Abschnitts \"Bilder\""));
+        buch.form->LabelGriffClick(1);
+        QCOMPARE(buch.zustand->AktuelleSeite, 0);
+    }
+
+    void bookmarksStickOutOnTheRightEdgeAndAreKept() {
+        Buch buch;
+        buch.form->SeitenZeigen(12);
+        buch.form->LesezeichenSetzen(1);
+        QCOMPARE(buch.zustand->einstellungen.wert("Mark6"), QString("12"));
+        QVERIFY(!buch.form->PanelMenu()->LesezeichenU[0]->isVisibleTo(buch.form.get()));
+        QVERIFY(sichtbar(buch.b().LesezeichenR[0]));
+        QCOMPARE(buch.b().LesezeichenR[0]->toolTip(), QString("Text, Seite 11-12"));
+        buch.form->SeitenZeigen(20);
+        QVERIFY(sichtbar(buch.b().LesezeichenL[0]));
+        QVERIFY(!sichtbar(buch.b().LesezeichenR[0]));
+        buch.form->SeitenZeigen(4);
+        QVERIFY(sichtbar(buch.b().LesezeichenR[0]));
+        buch.form->LesezeichenMouseDown(1, Qt::LeftButton);
+        QCOMPARE(buch.zustand->AktuelleSeite, 12);
+        // A bookmark laid on the contents spread keeps no page.
+        buch.form->SeitenZeigen(0);
+        buch.form->LesezeichenSetzen(2);
+        QVERIFY(!sichtbar(buch.b().LesezeichenL[1]) && !sichtbar(buch.b().LesezeichenR[1]));
+    }
+
+    void removingBookmarkFourClearsOnlyItsEntry() {
+        Buch buch({"Mark6=12", "Mark7=1004", "Mark8=2002", "Mark9=8"});
+        buch.form->SeitenZeigen(6);
+        QVERIFY(sichtbar(buch.b().LesezeichenR[3]));
+        buch.form->LesezeichenMouseDown(4, Qt::RightButton);
+        QVERIFY(!sichtbar(buch.b().LesezeichenR[3]));
+        QCOMPARE(buch.zustand->einstellungen.wert("Mark9"), QString());
+        QCOMPARE(buch.zustand->einstellungen.wert("Mark6"), QString("12"));
+        QCOMPARE(buch.zustand->einstellungen.wert("Mark8"), QString("2002"));
+        QCOMPARE(buch.b().LesezeichenL[1]->property("Hint").toString(), QString("Album, Seite 3-4"));
+    }
+
+    void theArrowsFollowTheMouseAlongTheEdges() {
+        Buch buch;
+        buch.form->SeitenZeigen(4);
+        buch.form->ImageBuchMouseMove(48, 200);
+        QVERIFY(sichtbar(buch.form->PanelLinksPfeil));
+        QCOMPARE(buch.form->PanelLinksPfeil->pos(), QPoint(40, 192));
+        QCOMPARE(buch.form->LabelName->text(), QString("vorige Seite"));
+        buch.form->ImageBuchMouseMove(605, 100);
+        QVERIFY(!sichtbar(buch.form->PanelLinksPfeil));
+        QVERIFY(sichtbar(buch.form->PanelRechtsPfeil));
+        QCOMPARE(buch.form->LabelName->text(), QString::fromUtf8("nächste Seite"));
+        buch.form->ImageBuchMouseMove(300, 100);
+        QVERIFY(!sichtbar(buch.form->PanelRechtsPfeil));
+    }
+
+    void printingATextSpreadTurnsToTheNext() {
+        Buch buch;
+        QImage gedruckt;
+        buch.form->setDrucker([&gedruckt](const QImage &seite) {
+            gedruckt = seite;
+            return QString();
+        });
+        buch.form->SeitenZeigen(4);
+        buch.form->Drucken();
+        QCOMPARE(gedruckt.size(), QSize(640, 480));
+        QCOMPARE(QColor(gedruckt.pixel(5, 5)), QColor(Qt::white));  // no book picture, no tabs
+        QCOMPARE(buch.zustand->AktuelleSeite, 6);
+        QVERIFY(sichtbar(buch.b().ImageBuch));
+        QVERIFY(sichtbar(buch.b().GriffL[0]));
+    }
+
+    void printingAnAlbumSpreadBlanksTheFold() {
+        Buch buch;
+        QImage gedruckt;
+        buch.form->setDrucker([&gedruckt](const QImage &seite) {
+            gedruckt = seite;
+            return QString();
+        });
+        buch.form->SeitenZeigen(1002);
+        buch.form->Drucken();
+        QCOMPARE(QColor(gedruckt.pixel(62 + 250, 32 + 100)), QColor(Qt::white));
+        QCOMPARE(QColor(gedruckt.pixel(62 + 100, 32 + 100)), QColor(Qt::red));
+        QCOMPARE(buch.zustand->AktuelleSeite, 1004);
+        QCOMPARE(QColor(buch.b().ImageAlbum->pixmap().toImage().pixel(250, 100)), QColor(Qt::blue));
+    }
+
+    void printingThePictureViewDoesNotTurn() {
+        Buch buch;
+        int gedruckt = 0;
+        buch.form->setDrucker([&gedruckt](const QImage &) {
+            ++gedruckt;
+            return QString();
+        });
+        buch.form->SeitenZeigen(4);
+        buch.b().hide();
+        buch.form->Drucken();
+        QCOMPARE(gedruckt, 1);
+        QCOMPARE(buch.zustand->AktuelleSeite, 4);
+    }
+
+    void aPrintedPageBecomesAPdf() {
+        QTemporaryDir ordner;
+        QImage seite(640, 480, QImage::Format_RGB32);
+        seite.fill(Qt::white);
+        const QString datei = Ausdrucken(seite, ordner.path());
+        if (datei.isEmpty()) QSKIP("a system printer took the page");
+        QFile f(datei);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QVERIFY(f.read(5) == "%PDF-");
+    }
+};
+
+int main(int argc, char **argv) {
+    QApplication app(argc, argv);
+    platform::registerBundledFonts();
+    TestBuchansicht t;
+    return QTest::qExec(&t, argc, argv);
+}
+
+#include "test_buchansicht.moc"
