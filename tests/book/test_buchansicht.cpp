@@ -173,6 +173,21 @@ private Q_SLOTS:
         QCOMPARE(buch.zustand->AktuelleSeite, 1002);
     }
 
+    void aKeyboardAloneTurnsOpensEntriesAndLeaves() {
+        Buch buch;
+        buch.form->show();
+        buch.form->SeitenZeigen(0);
+        buch.b().Inhalt1->setFocus();
+        buch.b().Inhalt1->setCurrentRow(1);
+        QTest::keyClick(buch.b().Inhalt1, Qt::Key_Return);
+        QCOMPARE(buch.zustand->AktuelleSeite, 6);
+        QTest::keyClick(buch.form.get(), Qt::Key_Right);
+        QCOMPARE(buch.zustand->AktuelleSeite, 8);
+        QSignalSpy ende(buch.form.get(), &TImageForm::programmEnde);
+        QTest::keyClick(buch.form.get(), Qt::Key_Q, Qt::ControlModifier);
+        QCOMPARE(ende.count(), 1);
+    }
+
     void registerTabsChangeSidesAndGiveHints() {
         Buch buch;
         buch.form->SeitenZeigen(4);

@@ -962,6 +962,14 @@ void TImageForm::keyPressEvent(QKeyEvent *event) {
         if (buch_->isVisibleTo(this)) ImageRechtsPfeilClick();
         else ImageForwardClick();
         break;
+    case Qt::Key_Q:
+        // Leaving without a mouse: Ctrl+Q is the exit command.
+        if (event->modifiers() & Qt::ControlModifier) {
+            BeendenClick();
+            break;
+        }
+        QMainWindow::keyPressEvent(event);
+        return;
     default: QMainWindow::keyPressEvent(event); return;
     }
     event->accept();

@@ -1,0 +1,82 @@
+// Showing a spread: SeitenZeigen plus the repaint of the main window for a text spread
+// with two pictures, against one repaint of the unchanged window, at 1920 x 1080.
+#include "app/views/tbearbeitung.h"
+#include "app/views/timageform.h"
+#include "book/views/buchpanel.h"
+#include "platform/fonts.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+class Still : public app::Meldungen {
+public:
+    void zeigen(Art, const QString &) override {}
+    bool okAbbrechen(const QString &) override { return true; }
+};
+
+double median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication anwendung(argc, argv);
+    platform::registerBundledFonts();
+    if (argc < 2) {
+        std::fprintf(stderr, "Aufruf: %s DATENWURZEL\n", argv[0]);
+        return 2;
+    }
+    app::Zustand zustand;
+    zustand.programmDatei = zustand.dateien.stored(QDir(QString::fromLocal8Bit(argv[1])).absoluteFilePath("Pagora.exe"));
+    platform::SimulatedScreen screen({1920, 1080, 96});
+    Still still;
+    app::TImageForm form(zustand, screen, still);
+    app::TBearbeitung bearbeitung;
+    form.setFenster(nullptr, &bearbeitung);
+    form.TimerAnfang.stop();
+    while (form.PanelDeckel->isVisible() || !form.PanelBuch()->isVisibleTo(&form)) form.TimerAnfangTimer();
+    form.show();
+    QCoreApplication::processEvents();
+
+    // The first spread with two pictures.
+    int spread = 0;
+    for (int n = 2; n <= zustand.TextSeitenZahl && spread == 0; n += 2) {
+        form.SeitenZeigen(n);
+        if (form.TextbildZaehler >= 2) spread = n;
+    }
+    if (spread == 0) {
+        std::fprintf(stderr, "Kein Aufschlag mit zwei Bildern gefunden.\n");
+        return 1;
+    }
+    // A repaint is the whole window painted into a frame of the screen's size.
+    QImage bild(1920, 1080, QImage::Format_ARGB32_Premultiplied);
+    auto neuzeichnen = [&form, &bild] { form.render(&bild); };
+    std::vector<double> zeigen, malen;
+    for (int i = 0; i < 41; ++i) {
+        form.SeitenZeigen(spread == 2 ? 4 : 2);
+        neuzeichnen();
+        QElapsedTimer uhr;
+        uhr.start();
+        form.SeitenZeigen(spread);
+        neuzeichnen();
+        zeigen.push_back(uhr.nsecsElapsed() / 1e6);
+        uhr.restart();
+        neuzeichnen();
+        malen.push_back(uhr.nsecsElapsed() / 1e6);
+    }
+    const double z = median(zeigen), m = median(malen);
+    std::printf("Aufschlag %d/%d mit zwei Bildern zeigen, 1920 x 1080 (Median aus 41)\n", spread - 1, spread);
+    std::printf("  SeitenZeigen + Neuzeichnen   %7.2f ms   (Ziel: unter 16 ms)\n", z);
+    std::printf("  Neuzeichnen allein           %7.2f ms\n", m);
+    std::printf("  Verhältnis                   %7.2fx    (Ziel: unter 3x)\n", z / m);
+    return 0;
+}
