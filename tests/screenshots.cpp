@@ -54,7 +54,7 @@ bool aufnehmen(const QString &ordner, platform::ScreenInfo info) {
     ok &= speichern(form, ordner, vorsilbe + "5-anleitung-3");
     form.SeitenZeigen(0);
     ok &= speichern(form, ordner, vorsilbe + "6-inhalt");
-    form.SeitenZeigen(12);
+    form.SeitenZeigen(14);  // a heading on one page, a picture on the other
     ok &= speichern(form, ordner, vorsilbe + "7-textseite");
     form.LesezeichenSetzen(1);
     form.SeitenZeigen(20);

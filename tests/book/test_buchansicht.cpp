@@ -117,6 +117,24 @@ private Q_SLOTS:
         QVERIFY(!sichtbar(platz));
     }
 
+    void clickingAPictureOpensItInThePictureView() {
+        Buch buch;
+        buch.w.bitmap("Pagora/Album/Turm.bmp", 640, 480, Qt::darkGreen);
+        buch.w.text("Pagora/Pages/Pagora.3", {"B0:Eins", "Turm:Der Turm", "", "B3:Vier"});
+        buch.form->ListeLaden();
+        buch.form->SeitenZeigen(5);
+        buch.form->ImageTextBildClick(1);
+        QCOMPARE(buch.zustand->BildIndex, 1);
+        QVERIFY(!sichtbar(&buch.b()));
+        QVERIFY(sichtbar(buch.form->ImageMain));
+        QCOMPARE(buch.form->ImageMain->size(), QSize(640, 480));
+        QCOMPARE(buch.form->ImageMain->pos(), QPoint((1024 - 640) / 2, (768 - 480) / 2));
+        // With the book hidden the arrow keys step through the list, skipping the empty line.
+        QTest::keyClick(buch.form.get(), Qt::Key_Right);
+        QCOMPARE(buch.zustand->BildIndex, 3);
+        QCOMPARE(buch.zustand->AktuelleSeite, 6);
+    }
+
     void albumAndHelpSpreads() {
         Buch buch;
         buch.form->SeitenZeigen(1004);

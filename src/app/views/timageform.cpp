@@ -763,12 +763,15 @@ void TImageForm::ImageTextBildClick(int platz) {
 void TImageForm::BildLaden(const QString &name) {
     LabelProjekttitel1->hide();
     LabelProjekttitel2->hide();
-    QString bild = name;
-    if (z_.BildIndex >= 0 && z_.BildIndex < memoListe_.size()) {
+    if (z_.BildIndex < -1 || z_.BildIndex > z_.BilderAnzahl) return;
+    QString bild;
+    if (z_.BildIndex == -1) {
+        if (!z_.dateien.exists(z_.ProjektVerzeichnis + "Album\\" + name + ".bmp")) return;
+        bild = name;
+    } else {
+        if (z_.BildIndex >= memoListe_.size() || memoListe_[z_.BildIndex].isEmpty()) return;
         QString rest;
         album::ListenzeileZerlegen(memoListe_[z_.BildIndex], &rest, &bild);
-    } else if (!z_.dateien.exists(z_.ProjektVerzeichnis + "Album\\" + name + ".bmp")) {
-        return;
     }
     Bildzentrieren(bild);
     z_.AktuellerBildIndex = z_.BildIndex;
@@ -1005,17 +1008,21 @@ void TImageForm::ImageRechtsPfeilClick() {
 }
 
 void TImageForm::ImageForwardClick() {
+    PanelBildtext->hide();
     if (z_.BildIndex < z_.BilderAnzahl - 1) ++z_.BildIndex;
-    while (z_.BildIndex < z_.BilderAnzahl - 1 && z_.BildIndex >= 0 &&
-           (memoListe_[z_.BildIndex].isEmpty() || memoListe_[z_.BildIndex].startsWith(' ')))
-        ++z_.BildIndex;
+    auto leer = [this](int i) { return i >= 0 && i < memoListe_.size() && (memoListe_[i].isEmpty() || memoListe_[i].startsWith(' ')); };
+    while (leer(z_.BildIndex) && z_.BildIndex < z_.BilderAnzahl - 1) ++z_.BildIndex;
+    BildLaden(QString());
+    Shape1MouseDown();
 }
 
 void TImageForm::ImageBackClick() {
+    PanelBildtext->hide();
     if (z_.BildIndex > 0) --z_.BildIndex;
-    if (z_.BildIndex > 0 && z_.BildIndex < memoListe_.size() &&
-        (memoListe_[z_.BildIndex].isEmpty() || memoListe_[z_.BildIndex].startsWith(' ')))
-        --z_.BildIndex;
+    auto leer = [this](int i) { return i >= 0 && i < memoListe_.size() && (memoListe_[i].isEmpty() || memoListe_[i].startsWith(' ')); };
+    if (leer(z_.BildIndex) && z_.BildIndex > 0) --z_.BildIndex;
+    BildLaden(QString());
+    Shape1MouseDown();
 }
 
 void TImageForm::ImageMenuMouseDown(int x, int y) {
