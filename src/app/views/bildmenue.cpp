@@ -37,7 +37,7 @@ BildMenue::BildMenue(QWidget *parent) : QWidget(parent) {
     LabelLesezeichen->setGeometry(0, 47, 100, 16);
     LabelFundliste = new QLabel(LesezeichenPanel);
     LabelFundliste->setGeometry(100, 47, 48, 16);
-    for (QLabel *l : {LabelLesezeichen, LabelFundliste}) l->setStyleSheet("color: rgb(230, 220, 200);");
+    for (QLabel *l : {LabelLesezeichen, LabelFundliste}) book::Textfarbe(l, QColor(230, 220, 200));
     hide();
 }
 

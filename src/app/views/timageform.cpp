@@ -94,16 +94,16 @@ void TImageForm::bauen() {
     LabelHuge = new QLabel(flaeche_);
     LabelHuge->setObjectName("LabelHuge");
     LabelHuge->setAlignment(Qt::AlignCenter);
-    LabelHuge->setStyleSheet("color: rgb(236, 226, 200);");
+    book::Textfarbe(LabelHuge, QColor(236, 226, 200));
     LabelHuge->resize(600, 80);
     LabelHuge->hide();
 
     LabelProjekttitel2 = new QLabel(flaeche_);
     LabelProjekttitel2->setObjectName("LabelProjekttitel2");
-    LabelProjekttitel2->setStyleSheet("color: rgb(70, 52, 28);");
+    book::Textfarbe(LabelProjekttitel2, QColor(70, 52, 28));
     LabelProjekttitel1 = new QLabel(flaeche_);
     LabelProjekttitel1->setObjectName("LabelProjekttitel1");
-    LabelProjekttitel1->setStyleSheet("color: rgb(232, 210, 150);");
+    book::Textfarbe(LabelProjekttitel1, QColor(232, 210, 150));
     for (QLabel *l : {LabelProjekttitel1, LabelProjekttitel2}) {
         l->setAttribute(Qt::WA_TransparentForMouseEvents);
         l->resize(0, 0);  // sized to the typed title, not measured while still empty
@@ -473,8 +473,8 @@ void TImageForm::Bildzentrieren(const QString &name) {
     if (!zeile.startsWith(":I:")) bild = book::BitmapLaden(z_.dateien, datei);
     if (bild) {
         flaeche_->setPalette(QPalette(QColor(192, 192, 192)));
-        ImageMain->setPixmap(QPixmap::fromImage(*bild));
         ImageMain->resize(bild->size());
+        ImageMain->setPixmap(QPixmap::fromImage(std::move(*bild)));
         LabelHuge->hide();
     } else if (!z_.HilfeVerzeichnis.isEmpty()) {
         if (auto titel = book::BitmapLaden(z_.dateien, z_.HilfeVerzeichnis + "Title.bmp")) {

@@ -1,13 +1,18 @@
 #include "book/views/bildlader.h"
 
+#include "platform/bitmapfile.h"
+
 namespace book {
 
 std::optional<QImage> BitmapLaden(const platform::Files &dateien, const QString &storedPath) {
-    const QString nativ = dateien.native(storedPath);
-    if (nativ.isEmpty()) return std::nullopt;
-    QImage bild;
-    if (!bild.load(nativ, "BMP")) return std::nullopt;
-    return bild;
+    return platform::readBitmap(dateien.native(storedPath));
+}
+
+void Textfarbe(QWidget *widget, const QColor &farbe) {
+    QPalette p = widget->palette();
+    p.setColor(QPalette::WindowText, farbe);
+    p.setColor(QPalette::Text, farbe);
+    widget->setPalette(p);
 }
 
 QPixmap MitTransparenz(const QImage &bild) {

@@ -5,11 +5,15 @@
 
 #include <QImage>
 #include <QPixmap>
+#include <QWidget>
 #include <optional>
 
 namespace book {
 
 std::optional<QImage> BitmapLaden(const platform::Files &dateien, const QString &storedPath);
+
+// Text colour of a label or list, through its palette (cheaper than a style sheet).
+void Textfarbe(QWidget *widget, const QColor &farbe);
 
 // The picture with every pixel of its bottom-left pixel's colour made transparent,
 // as the tour figures, ribbons and tabs are drawn on a key colour.

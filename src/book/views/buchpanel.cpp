@@ -3,8 +3,20 @@
 #include "book/views/bildlader.h"
 
 #include <QMouseEvent>
+#include <QStyledItemDelegate>
 
 namespace book {
+namespace {
+
+class Zeilenhoehe : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QSize sizeHint(const QStyleOptionViewItem &o, const QModelIndex &i) const override {
+        return {QStyledItemDelegate::sizeHint(o, i).width(), 13};
+    }
+};
+
+} // namespace
 BuchPanel::BuchPanel(const platform::Files &dateien, QWidget *parent) : QWidget(parent), dateien_(dateien) {
     resize(kBreite, kHoehe);
     setAttribute(Qt::WA_OpaquePaintEvent, false);
@@ -55,7 +67,7 @@ BuchPanel::BuchPanel(const platform::Files &dateien, QWidget *parent) : QWidget(
     for (QLabel *l : {LabelProjekttitel3, LabelProjektUnterTitel}) {
         l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         l->setWordWrap(true);
-        l->setStyleSheet("color: rgb(92, 24, 20); background: transparent;");
+        Textfarbe(l, QColor(92, 24, 20));
     }
     LabelProjekttitel3->setGeometry(372, 98, 232, 110);
     LabelProjektUnterTitel->setGeometry(372, 224, 232, 80);
@@ -70,7 +82,7 @@ BuchPanel::BuchPanel(const platform::Files &dateien, QWidget *parent) : QWidget(
         titel->setWordWrap(true);
         titel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         titel->setGeometry(0, 0, 241, 13);
-        titel->setStyleSheet("color: rgb(60, 20, 16); background: transparent;");
+        Textfarbe(titel, QColor(60, 20, 16));
         panel->hide();
         (links ? PanelLinks : PanelRechts) = panel;
         (links ? TitelLinks : TitelRechts) = titel;
@@ -95,7 +107,7 @@ BuchPanel::BuchPanel(const platform::Files &dateien, QWidget *parent) : QWidget(
         auto *unterschrift = new QLabel(panel);
         unterschrift->setWordWrap(true);
         unterschrift->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        unterschrift->setStyleSheet("color: rgb(40, 34, 28);");
+        Textfarbe(unterschrift, QColor(40, 34, 28));
         unterschrift->setGeometry(0, 0, 236, 0);
         panel->hide();
         PanelTextBild[size_t(n)] = panel;
@@ -107,7 +119,7 @@ BuchPanel::BuchPanel(const platform::Files &dateien, QWidget *parent) : QWidget(
     PanelInhalt->setObjectName("PanelInhalt");
     PanelInhalt->setGeometry(358, 36, 241, 30);
     PanelInhalt->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
-    PanelInhalt->setStyleSheet("color: rgb(92, 24, 20); background: transparent;");
+    Textfarbe(PanelInhalt, QColor(92, 24, 20));
     PanelInhalt->hide();
     for (QListWidget **liste : {&Inhalt1, &Inhalt2}) {
         auto *l = new QListWidget(this);
@@ -120,10 +132,15 @@ BuchPanel::BuchPanel(const platform::Files &dateien, QWidget *parent) : QWidget(
         l->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         l->setFocusPolicy(Qt::TabFocus);
         l->setMouseTracking(true);
-        l->setStyleSheet("QListWidget { background: transparent; color: rgb(30, 26, 20); }"
-                         "QListWidget::item { height: 13px; padding: 0px; border: none; }"
-                         "QListWidget::item:hover { color: rgb(150, 30, 20); }"
-                         "QListWidget::item:selected { background: rgba(150, 30, 20, 40); color: rgb(30, 26, 20); }");
+        // Rows of 13 pixels on the page's paper, the entry under the mouse in red.
+        l->setItemDelegate(new Zeilenhoehe(l));
+        l->viewport()->setAutoFillBackground(false);
+        QPalette farben = l->palette();
+        farben.setColor(QPalette::Base, Qt::transparent);
+        farben.setColor(QPalette::Text, QColor(30, 26, 20));
+        farben.setColor(QPalette::Highlight, QColor(150, 30, 20, 40));
+        farben.setColor(QPalette::HighlightedText, QColor(30, 26, 20));
+        l->setPalette(farben);
         l->viewport()->installEventFilter(this);
         l->installEventFilter(this);
         connect(l, &QListWidget::itemClicked, this, [this, l](QListWidgetItem *item) {
@@ -156,7 +173,7 @@ BuchPanel::BuchPanel(const platform::Files &dateien, QWidget *parent) : QWidget(
             text->setWordWrap(true);
             text->setAlignment(Qt::AlignCenter);
             text->setGeometry(links ? 3 : 4, 2, breite - 7, 39);
-            text->setStyleSheet("color: rgb(60, 40, 24); background: transparent;");
+            Textfarbe(text, QColor(60, 40, 24));
             text->setCursor(Qt::PointingHandCursor);
             text->setMouseTracking(true);
             text->installEventFilter(this);
@@ -218,7 +235,7 @@ BuchPanel::BuchPanel(const platform::Files &dateien, QWidget *parent) : QWidget(
     for (QLabel *l : {ImageYesCBT, ImageNoCBT}) l->setGeometry(0, 3, 9, 9);
     LabelNoCBT = new QLabel(PanelNoCBT);
     LabelNoCBT->setGeometry(14, 0, 176, 14);
-    LabelNoCBT->setStyleSheet("color: rgb(40, 34, 28); background: transparent;");
+    Textfarbe(LabelNoCBT, QColor(40, 34, 28));
     for (QLabel *l : {LabelNoCBT, ImageNoCBT, ImageYesCBT}) {
         l->installEventFilter(this);
         l->setCursor(Qt::PointingHandCursor);
@@ -226,14 +243,14 @@ BuchPanel::BuchPanel(const platform::Files &dateien, QWidget *parent) : QWidget(
 }
 
 void BuchPanel::Buchzeigen(const QString &hilfeVerzeichnis) {
-    if (auto bild = BitmapLaden(dateien_, hilfeVerzeichnis + "Book.bmp")) ImageBuch->setPixmap(QPixmap::fromImage(*bild));
+    if (auto bild = BitmapLaden(dateien_, hilfeVerzeichnis + "Book.bmp")) ImageBuch->setPixmap(QPixmap::fromImage(std::move(*bild)));
     BuchbildGeladen = true;
 }
 
 bool BuchPanel::CoverZeigen(const QString &hilfeVerzeichnis) {
     auto bild = BitmapLaden(dateien_, hilfeVerzeichnis + "CBT0.bmp");
     if (!bild) return false;
-    ImageBuch->setPixmap(QPixmap::fromImage(*bild));
+    ImageBuch->setPixmap(QPixmap::fromImage(std::move(*bild)));
     return true;
 }
 
