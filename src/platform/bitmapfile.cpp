@@ -22,31 +22,54 @@ std::optional<BitmapHeader> readBitmapHeader(QIODevice &device) {
     return h;
 }
 
-std::optional<QImage> readBitmap(const QString &nativePath, qint64 maxPixels) {
+std::optional<QSize> bitmapSize(const QString &nativePath) {
+    QFile f(nativePath);
+    if (nativePath.isEmpty() || !f.open(QIODevice::ReadOnly)) return std::nullopt;
+    if (const auto h = readBitmapHeader(f)) return QSize(h->width, qAbs(h->height));
+    f.close();
+    const QSize size = QImageReader(nativePath).size();
+    if (!size.isValid()) return std::nullopt;
+    return size;
+}
+
+std::optional<QImage> readBitmap(const QString &nativePath, qint64 maxPixels, QRect area) {
     QFile f(nativePath);
     if (nativePath.isEmpty() || !f.open(QIODevice::ReadOnly)) return std::nullopt;
     const auto h = readBitmapHeader(f);
     if (h && h->plain()) {
         const int w = h->width, rows = qAbs(h->height);
         if (qint64(w) * rows > maxPixels) return std::nullopt;
+        const QRect part = area.isValid() ? area.intersected(QRect(0, 0, w, rows)) : QRect(0, 0, w, rows);
+        if (part.isEmpty()) return QImage();
         const qint64 rowBytes = h->rowBytes();
-        if (h->dataOffset + rowBytes * rows > f.size() || !f.seek(h->dataOffset)) return std::nullopt;
+        if (h->dataOffset + rowBytes * rows > f.size()) return std::nullopt;
         // Converted to 32-bit pixels while reading, so showing it needs no second pass.
-        QImage image(w, rows, QImage::Format_RGB32);
+        QImage image(part.size(), QImage::Format_RGB32);
         if (image.isNull()) return std::nullopt;
-        QByteArray row(rowBytes + 4, '\0');  // room to read four bytes at the last pixel
         const int step = h->bits / 8;
-        for (int stored = 0; stored < rows; ++stored) {
-            const int y = h->height > 0 ? rows - 1 - stored : stored;
-            if (f.read(row.data(), rowBytes) != rowBytes) return std::nullopt;
-            const char *src = row.constData();
-            auto *dst = reinterpret_cast<quint32 *>(image.scanLine(y));
-            // Little-endian B, G, R in the low three bytes of each four-byte load.
-            for (int x = 0; x < w; ++x, src += step) {
-                quint32 bgr;
-                std::memcpy(&bgr, src, 4);
-                dst[x] = 0xff000000u | qFromLittleEndian(bgr);
+        // Rows are read in blocks of consecutive stored rows, a few system calls in all.
+        constexpr int kBlock = 32;
+        QByteArray block(rowBytes * kBlock + 4, '\0');  // room to read four bytes at the last pixel
+        int y = part.top();
+        while (y <= part.bottom()) {
+            const int n = qMin(kBlock, part.bottom() - y + 1);
+            // Stored bottom-up, the block's rows lie from the last one upwards in the file.
+            const int firstStored = h->height > 0 ? rows - 1 - (y + n - 1) : y;
+            const qint64 bytes = rowBytes * n;
+            if (!f.seek(h->dataOffset + qint64(firstStored) * rowBytes) || f.read(block.data(), bytes) != bytes)
+                return std::nullopt;
+            for (int i = 0; i < n; ++i) {
+                const int inBlock = h->height > 0 ? n - 1 - i : i;
+                const char *src = block.constData() + inBlock * rowBytes + qint64(part.left()) * step;
+                auto *dst = reinterpret_cast<quint32 *>(image.scanLine(y + i - part.top()));
+                // Little-endian B, G, R in the low three bytes of each four-byte load.
+                for (int x = 0; x < part.width(); ++x, src += step) {
+                    quint32 bgr;
+                    std::memcpy(&bgr, src, 4);
+                    dst[x] = 0xff000000u | qFromLittleEndian(bgr);
+                }
             }
+            y += n;
         }
         return image;
     }
@@ -56,6 +79,7 @@ std::optional<QImage> readBitmap(const QString &nativePath, qint64 maxPixels) {
     if (size.isValid() && qint64(size.width()) * size.height() > maxPixels) return std::nullopt;
     QImage image;
     if (!reader.read(&image)) return std::nullopt;
+    if (area.isValid()) image = image.copy(area.intersected(image.rect()));
     return image;
 }
 

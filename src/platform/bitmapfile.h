@@ -3,6 +3,8 @@
 // by row; anything else goes through Qt's image readers. Reads are capped in size.
 #include <QIODevice>
 #include <QImage>
+#include <QRect>
+#include <QSize>
 #include <QString>
 #include <optional>
 
@@ -21,8 +23,11 @@ struct BitmapHeader {
 // The header of a bitmap file; nothing for anything else or absurd sizes.
 std::optional<BitmapHeader> readBitmapHeader(QIODevice &device);
 
-// The whole picture; nothing when the file is missing, broken or larger than
-// maxPixels.
-std::optional<QImage> readBitmap(const QString &nativePath, qint64 maxPixels = qint64(1) << 28);
+// The picture, or only the part of it inside `area` (picture coordinates) when that
+// is given; nothing when the file is missing, broken or larger than maxPixels.
+std::optional<QImage> readBitmap(const QString &nativePath, qint64 maxPixels = qint64(1) << 28, QRect area = {});
+
+// Width and height without decoding; nothing for a file that is no picture.
+std::optional<QSize> bitmapSize(const QString &nativePath);
 
 } // namespace platform

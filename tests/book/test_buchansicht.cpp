@@ -6,6 +6,7 @@
 #include "app/views/tbearbeitung.h"
 #include "app/views/timageform.h"
 #include "book/core/seitensatz.h"
+#include "book/views/bildflaeche.h"
 #include "book/views/buchpanel.h"
 #include "fixture.h"
 #include "platform/fonts.h"
@@ -129,10 +130,26 @@ private Q_SLOTS:
         QVERIFY(sichtbar(buch.form->ImageMain));
         QCOMPARE(buch.form->ImageMain->size(), QSize(640, 480));
         QCOMPARE(buch.form->ImageMain->pos(), QPoint((1024 - 640) / 2, (768 - 480) / 2));
+        QCOMPARE(buch.form->ImageMain->teil().size(), QSize(640, 480));
         // With the book hidden the arrow keys step through the list, skipping the empty line.
         QTest::keyClick(buch.form.get(), Qt::Key_Right);
         QCOMPARE(buch.zustand->BildIndex, 3);
         QCOMPARE(buch.zustand->AktuelleSeite, 6);
+    }
+
+    void aBackgroundLargerThanTheScreenKeepsOnlyWhatCanBeSeen() {
+        Buch buch({"Wallpaper=Gross"});
+        buch.w.bitmap("Pagora/Album/Gross.bmp", 1600, 1000, Qt::darkRed);
+        buch.zustand->einstellungen.setzen("Wallpaper", "Gross");
+        buch.form->IniAuswerten();
+        QCOMPARE(buch.form->ImageMain->size(), QSize(1600, 1000));
+        QCOMPARE(buch.form->ImageMain->pos(), QPoint((1024 - 1600) / 2, (768 - 1000) / 2));
+        // The screen's 1024 columns and its 768 rows with 66 to spare above and below.
+        QCOMPARE(buch.form->ImageMain->teil().size(), QSize(1024, 768 + 132));
+        QImage bild(1024, 768, QImage::Format_RGB32);
+        buch.form->ImageMain->render(&bild, QPoint(), QRegion(-buch.form->ImageMain->pos().x(),
+                                                               -buch.form->ImageMain->pos().y(), 1024, 768));
+        QCOMPARE(QColor(bild.pixel(512, 384)), QColor(Qt::darkRed));
     }
 
     void albumAndHelpSpreads() {

@@ -1,5 +1,6 @@
 // The platform layer: code page, case-insensitive paths, drive letters, record files, fonts.
 #include "fixture.h"
+#include "platform/bitmapfile.h"
 #include "platform/cp1252.h"
 #include "platform/drivemap.h"
 #include "platform/files.h"
@@ -99,6 +100,32 @@ private Q_SLOTS:
         RecordFile fehlt;
         QVERIFY(!fehlt.open(w.nativ("fehlt"), 4));
         QVERIFY(!fehlt.readNext(&satz));
+    }
+
+    void bitmapsReadWholeOrInPart() {
+        testing::Datenwurzel w;
+        QImage bild(37, 23, QImage::Format_RGB32);
+        for (int y = 0; y < 23; ++y)
+            for (int x = 0; x < 37; ++x) bild.setPixel(x, y, qRgb(x * 6, y * 10, (x + y) % 256));
+        QVERIFY(bild.save(w.nativ("b.bmp"), "BMP"));  // 24-bit, rows stored bottom-up
+        QVERIFY(bild.save(w.nativ("b.png"), "PNG"));
+        for (const char *datei : {"b.bmp", "b.png"}) {
+            const QString pfad = w.nativ(QString::fromLatin1(datei));
+            const auto ganz = readBitmap(pfad);
+            QVERIFY(ganz.has_value());
+            QCOMPARE(ganz->convertToFormat(QImage::Format_RGB32), bild);
+            const auto teil = readBitmap(pfad, 1 << 20, QRect(30, 5, 20, 4));
+            QVERIFY(teil.has_value());
+            QCOMPARE(teil->size(), QSize(7, 4));  // clipped to the picture
+            QCOMPARE(teil->pixel(0, 0), bild.pixel(30, 5));
+            QCOMPARE(teil->pixel(6, 3), bild.pixel(36, 8));
+            QCOMPARE(bitmapSize(pfad), std::optional<QSize>(QSize(37, 23)));
+        }
+        QVERIFY(!readBitmap(w.nativ("b.bmp"), 100).has_value());  // more pixels than allowed
+        const QByteArray bytes = w.lesen("b.bmp");
+        w.schreiben("kurz.bmp", bytes.left(bytes.size() - 10));
+        QVERIFY(!readBitmap(w.nativ("kurz.bmp")).has_value());
+        QVERIFY(!readBitmap(w.nativ("fehlt.bmp")).has_value());
     }
 
     void bundledFontsStandInForTheScreenFonts() {

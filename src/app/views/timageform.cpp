@@ -10,9 +10,11 @@
 #include "book/core/seitenformat.h"
 #include "book/core/seitensatz.h"
 #include "book/core/ziffernwert.h"
+#include "book/views/bildflaeche.h"
 #include "book/views/bildlader.h"
 #include "album/core/kleinbild.h"
 #include "book/views/buchpanel.h"
+#include "platform/bitmapfile.h"
 #include "platform/cp1252.h"
 #include "platform/fonts.h"
 
@@ -86,7 +88,7 @@ void TImageForm::bauen() {
     setCentralWidget(flaeche_);
     setFont(platform::screenFont("MS Sans Serif", 8));
 
-    ImageMain = new QLabel(flaeche_);
+    ImageMain = new book::Bildflaeche(flaeche_);
     ImageMain->setObjectName("ImageMain");
     ImageMain->setMouseTracking(true);
     ImageMain->installEventFilter(this);
@@ -426,12 +428,12 @@ void TImageForm::IniAuswerten() {
     ZentriertesBild.clear();
     Bildzentrieren(e.wert("Wallpaper"));
     const platform::ScreenInfo s = screen_.info();
-    if (z_.dateien.exists(z_.ProjektVerzeichnis + "Album\\" + e.wert("Wallpaper") + ".bmp") && ImageMain->pixmap().width() + 100 < s.width &&
-        ImageMain->pixmap().height() + 100 < s.height) {
+    if (z_.dateien.exists(z_.ProjektVerzeichnis + "Album\\" + e.wert("Wallpaper") + ".bmp") && ImageMain->width() + 100 < s.width &&
+        ImageMain->height() + 100 < s.height) {
         meldungen_.zeigen(Meldungen::Art::Information,
                           tr("Wir empfehlen eine kleinere Bildschirmauflösung. Das Hintergrundbild ist nur %1x%2 Pixels groß.")
-                              .arg(ImageMain->pixmap().width())
-                              .arg(ImageMain->pixmap().height()));
+                              .arg(ImageMain->width())
+                              .arg(ImageMain->height()));
     }
     z_.AktuellerBildIndex = 0;
     ListeLaden();
@@ -469,20 +471,25 @@ void TImageForm::Bildzentrieren(const QString &name) {
     }
     if (name == ZentriertesBild) return;
     const QString datei = z_.ProjektVerzeichnis + "Album\\" + name + ".bmp";
-    std::optional<QImage> bild;
-    if (!zeile.startsWith(":I:")) bild = book::BitmapLaden(z_.dateien, datei);
-    if (bild) {
+    // Only the part of the picture that can be on the screen is decoded: centred, in
+    // either presentation (the window one is up to 33 pixels higher).
+    auto zeigen = [&](const QString &pfad) {
+        const QString nativ = z_.dateien.native(pfad);
+        const auto groesse = z_.dateien.exists(pfad) ? platform::bitmapSize(nativ) : std::nullopt;
+        if (!groesse) return false;
+        const QPoint links((s.width - groesse->width()) / 2, (s.height - groesse->height()) / 2);
+        const QRect sichtbar = QRect(-links.x(), -links.y() - 66, s.width, s.height + 132).intersected(QRect(QPoint(), *groesse));
+        const auto teil = platform::readBitmap(nativ, qint64(1) << 28, sichtbar);
+        if (!teil) return false;
+        ImageMain->setBild(*teil, sichtbar.topLeft(), *groesse);
+        return true;
+    };
+    if (!zeile.startsWith(":I:") && zeigen(datei)) {
         flaeche_->setPalette(QPalette(QColor(192, 192, 192)));
-        ImageMain->resize(bild->size());
-        ImageMain->setPixmap(QPixmap::fromImage(std::move(*bild)));
         LabelHuge->hide();
-    } else if (!z_.HilfeVerzeichnis.isEmpty()) {
-        if (auto titel = book::BitmapLaden(z_.dateien, z_.HilfeVerzeichnis + "Title.bmp")) {
-            flaeche_->setPalette(QPalette(Qt::black));
-            ImageMain->setPixmap(QPixmap::fromImage(*titel));
-            ImageMain->resize(titel->size());
-            LabelHuge->show();
-        }
+    } else if (!z_.HilfeVerzeichnis.isEmpty() && zeigen(z_.HilfeVerzeichnis + "Title.bmp")) {
+        flaeche_->setPalette(QPalette(Qt::black));
+        LabelHuge->show();
     }
     const int reserve = fensterstil_ ? 66 : 0;
     ImageMain->move((s.width - ImageMain->width()) / 2, (s.height - reserve - ImageMain->height()) / 2);

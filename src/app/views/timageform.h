@@ -20,6 +20,7 @@ class QMenu;
 class QAction;
 
 namespace book {
+class Bildflaeche;
 class BuchPanel;
 class SeitenMemo;
 }
@@ -96,7 +97,7 @@ public:
     BildMenue *PanelMenu() const { return menue_; }
     QLabel *LabelProjekttitel1 = nullptr;
     QLabel *LabelProjekttitel2 = nullptr;
-    QLabel *ImageMain = nullptr;
+    book::Bildflaeche *ImageMain = nullptr;
     QLabel *LabelHuge = nullptr;
     QWidget *PanelDeckel = nullptr;
     QWidget *PanelName = nullptr;

@@ -1,0 +1,27 @@
+#include "book/views/bildflaeche.h"
+
+#include <QPainter>
+
+namespace book {
+
+Bildflaeche::Bildflaeche(QWidget *parent) : QWidget(parent) { setAttribute(Qt::WA_OpaquePaintEvent, false); }
+
+void Bildflaeche::setBild(const QImage &teil, QPoint versatz, QSize ganz) {
+    teil_ = QPixmap::fromImage(teil);
+    versatz_ = versatz;
+    resize(ganz);
+    update();
+}
+
+void Bildflaeche::leeren() {
+    teil_ = QPixmap();
+    update();
+}
+
+void Bildflaeche::paintEvent(QPaintEvent *) {
+    if (teil_.isNull()) return;
+    QPainter p(this);
+    p.drawPixmap(versatz_, teil_);
+}
+
+} // namespace book
