@@ -82,7 +82,7 @@ void importMessen(const QString &quelle, const QString &ordner) {
     const authoring::Importmasse masse = authoring::Importmasse::Bildschirm();
     std::vector<double> wir, fold, reinImport;
     int seiten = 0;
-    for (int lauf = 0; lauf < 5; ++lauf) {
+    for (int lauf = 0; lauf < 9; ++lauf) {
         fold.push_back(ausfuehren({"fold", "-s", "-w", "49", datei}).ms);
         QElapsedTimer uhr;
         uhr.start();
@@ -105,7 +105,7 @@ void importMessen(const QString &quelle, const QString &ordner) {
         seiten = r.GeschriebeneSeiten;
     }
     const double w = median(wir), r = median(fold);
-    std::printf("Import von %.1f MB (%d Seiten, Median aus 5)\n", text.size() / 1048576.0, seiten);
+    std::printf("Import von %.1f MB (%d Seiten, Median aus 9)\n", text.size() / 1048576.0, seiten);
     std::printf("  Pagora-Import   %8.1f ms (davon Umbruch und Seiten ohne Dateien %.1f ms)\n", w, median(reinImport));
     std::printf("  fold -s -w 49   %8.1f ms\n  Verhältnis      %8.2fx   (Ziel: höchstens 4x)\n", r, w / r);
 }

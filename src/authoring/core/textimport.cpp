@@ -16,7 +16,8 @@ constexpr int kInhaltBreite = 237;
 constexpr int kMemoProbeBreite = 232;  // 236 pixels less the box's inner margins
 
 bool istUmbruchzeichen(char c) { return c == ' ' || c == ',' || c == '-' || c == '.'; }
-bool istSteuerzeichen(char c) { return c == 9 || c == 10 || c == 13; }
+// Tab, LF and CR: the bytes the reading loop treats one by one.
+bool istSteuerzeichen(char c) { return static_cast<unsigned char>(c) <= 13 && ((1u << c) & 0x2600u); }
 bool beginntMit(const std::string &s, const char *vorne) { return s.rfind(vorne, 0) == 0; }
 QByteArray bytes(const std::string &s) { return QByteArray(s.data(), qsizetype(s.size())); }
 QByteArrayView sicht(const std::string &s) { return QByteArrayView(s.data(), qsizetype(s.size())); }
@@ -37,9 +38,9 @@ public:
         while (pos_ < n && ergebnis_.ok) {
             // Ordinary bytes are copied in runs while the line is too short to break.
             if (testzeile_.size() < 49) {
-                const qsizetype platz = 49 - qsizetype(testzeile_.size());
+                const qsizetype grenze = qMin(n, pos_ + 49 - qsizetype(testzeile_.size()));
                 qsizetype ende = pos_;
-                while (ende < n && ende - pos_ < platz && !istSteuerzeichen(daten[ende])) ++ende;
+                while (ende < grenze && !istSteuerzeichen(daten[ende])) ++ende;
                 if (ende > pos_) {
                     testzeile_.append(daten + pos_, size_t(ende - pos_));
                     pos_ = ende;
@@ -90,12 +91,13 @@ private:
         const platform::ByteWidths &m = ueberschriftmodus_ ? masse_.fett : masse_.text;
         qint64 breite = 0;
         for (const char c : testzeile_) breite += m.advance(static_cast<unsigned char>(c));
-        using platform::ByteWidths;
-        if (!zeilenende_ || ByteWidths::pixel(breite) > kMaxBreite || testzeile_.size() >= 50) {
+        // Wider than 230 pixels once rounded, in 1/64 pixel: from 230.5 pixels on.
+        constexpr qint64 kZuBreit = kMaxBreite * platform::ByteWidths::kEinheiten + platform::ByteWidths::kEinheiten / 2;
+        if (!zeilenende_ || breite >= kZuBreit || testzeile_.size() >= 50) {
             // Characters move from the end of the line to the front of the rest, which
             // keeps its first 52.
             size_t laenge = testzeile_.size();
-            while (ByteWidths::pixel(breite) > kMaxBreite || laenge > 50 ||
+            while (breite >= kZuBreit || laenge > 50 ||
                    (laenge > 20 && !istUmbruchzeichen(testzeile_[laenge - 1]))) {
                 breite -= m.advance(static_cast<unsigned char>(testzeile_[laenge - 1]));
                 --laenge;
@@ -293,12 +295,19 @@ void InhaltZeile(QStringList &memoInhalt, QString ueberschrift, int seiteNummer,
             ueberschrift.prepend("  ");
         }
     }
-    ueberschrift += QString(77, ' ');
+    // The heading, 77 blanks and the number, shortened from the end of the blanks (then
+    // of the text) until it fits 237 pixels: the blanks that fit are counted directly.
     const QByteArray nummerBytes = platform::toCp1252(seite);
     QByteArray kopf = platform::toCp1252(ueberschrift);
     qint64 breite = 0;
     for (const char c : kopf + nummerBytes) breite += masse.advance(static_cast<unsigned char>(c));
-    while (platform::ByteWidths::pixel(breite) > kInhaltBreite && !kopf.isEmpty()) {
+    const qint64 grenze = qint64(kInhaltBreite) * platform::ByteWidths::kEinheiten + platform::ByteWidths::kEinheiten / 2;
+    const qint64 leer = masse.advance(' ');
+    qint64 leerzeichen = 77;
+    if (leer > 0 && breite + 77 * leer >= grenze) leerzeichen = qMax<qint64>(0, (grenze - 1 - breite) / leer);
+    breite += leerzeichen * leer;
+    kopf += QByteArray(leerzeichen, ' ');
+    while (breite >= grenze && !kopf.isEmpty()) {
         breite -= masse.advance(static_cast<unsigned char>(kopf.back()));
         kopf.chop(1);
     }
