@@ -2,6 +2,7 @@
 
 #include "app/core/menuezelle.h"
 #include "app/core/projektdateien.h"
+#include "album/views/bildansichtpanels.h"
 #include "app/views/bildmenue.h"
 #include "app/views/tbearbeitung.h"
 #include "app/views/tfundliste.h"
@@ -19,6 +20,7 @@
 #include "platform/fonts.h"
 
 #include <QKeyEvent>
+#include <QPushButton>
 #include <QListWidget>
 #include <QLabel>
 #include <QMenuBar>
@@ -161,9 +163,7 @@ void TImageForm::bauen() {
         p->hide();
         return p;
     };
-    PanelEingabe = platzhalter("PanelEingabe", 385, 53);
-    PanelBildtext = platzhalter("PanelBildtext", 784, 80);
-    PanelBildlauf = platzhalter("PanelBildlauf", 420, 140);
+    bildansichtBauen();
     Panel12Fortschritt = platzhalter("Panel12Fortschritt", 300, 24);
     PanelSuchen = platzhalter("PanelSuchen", 560, 90);
     Shape1 = platzhalter("Shape1", 40, 40);
@@ -231,7 +231,10 @@ void TImageForm::menueBauen() {
     connect(suchen, &QAction::triggered, this, [this] { PanelSuchen->show(); });
     QMenu *ansicht = bar->addMenu(tr("Ansicht"));
     ansicht->menuAction()->setObjectName("Ansicht1");
-    eintrag(ansicht, "Bildlauf1", tr("Bildlauf"), [this] { PanelBildlauf->show(); });
+    eintrag(ansicht, "Bildlauf1", tr("Bildlauf"), [this] {
+        PanelBildlauf->show();
+        PanelBildlauf->raise();
+    });
     eintrag(ansicht, "Album1", tr("Album"), [this] { SeitenZeigen(1000 + 2 * z_.AlbumAufschlag); });
     eintrag(ansicht, "Lesen1", tr("Lesen"), [this] { SeitenZeigen(z_.LetzteTextseite); });
     eintrag(ansicht, "Hintergrundbild1", tr("Hintergrundbild"), [this] {
@@ -263,7 +266,47 @@ void TImageForm::menueBauen() {
     bar->hide();
 }
 
+void TImageForm::bildansichtBauen() {
+    PanelEingabe = new album::EingabePanel(flaeche_);
+    PanelBildtext = new album::BildtextPanel(flaeche_);
+    PanelBildlauf = new album::BildlaufPanel(flaeche_);
+    Imagebig = new QLabel(flaeche_);
+    Imagebig->setObjectName("Imagebig");
+    Imagebig->installEventFilter(this);
+    Imagebig->hide();
+    SpeedButtonEnlarge = new QPushButton(QStringLiteral("+"), flaeche_);
+    SpeedButtonEnlarge->setObjectName("SpeedButtonEnlarge");
+    SpeedButtonEnlarge->setGeometry(8, 8, 28, 28);
+    SpeedButtonEnlarge->setMouseTracking(true);
+    SpeedButtonEnlarge->installEventFilter(this);
+    SpeedButtonEnlarge->hide();
+    connect(PanelBildtext, &album::BildtextPanel::geklickt, this, &TImageForm::PanelBildtextClick);
+    connect(PanelBildtext->BitBtnSichern, &QPushButton::clicked, this, [this] {
+        BildtextSpeichern();
+        PanelBildtext->hide();
+    });
+    connect(PanelBildtext->BitBtnAbbruch, &QPushButton::clicked, PanelBildtext, &QWidget::hide);
+    connect(PanelEingabe->BitBtn1, &QPushButton::clicked, this, &TImageForm::BitBtn1Click);
+    connect(PanelEingabe->SpeedButton1, &QPushButton::clicked, PanelEingabe, &QWidget::hide);
+    connect(PanelBildlauf->BitBtnBildlaufOk, &QPushButton::clicked, this, &TImageForm::BitBtnBildlaufOkClick);
+    connect(PanelBildlauf->BitBtnKeinBildlauf, &QPushButton::clicked, PanelBildlauf, &QWidget::hide);
+    Timer2.setInterval(2000);
+    connect(&Timer2, &QTimer::timeout, this, &TImageForm::Timer2Timer);
+    for (QLabel *pfeil : {ImageLast, ImageNext}) {
+        pfeil->setMouseTracking(true);
+        pfeil->installEventFilter(this);
+        pfeil->setCursor(Qt::PointingHandCursor);
+    }
+    buch_->ImageAlbum->setMouseTracking(true);
+    buch_->ImageAlbum->installEventFilter(this);
+}
+
 void TImageForm::SpracheEinrichten() {
+    PanelBildlauf->LabelBildlauf->setText(
+        tr("Ein Bildlauf - ähnlich einer Dia-Show - wird gestartet (Abbruch durch beliebigen Mausklick)"));
+    PanelBildlauf->LabelBildwechsel->setText(tr("Bildwechsel nach"));
+    PanelBildlauf->LabelSekunden->setText(tr("Sekunden"));
+    PanelBildlauf->BitBtnKeinBildlauf->setText(tr("Abbrechen"));
     menue_->LabelLesezeichen->setText(tr("Lesezeichen"));
     menue_->LabelFundliste->setText(tr("Fundliste"));
     buch_->LabelNoCBT->setText(tr("Anleitung nicht mehr zeigen"));
@@ -462,6 +505,8 @@ void TImageForm::Bildzentrieren(const QString &name) {
     const platform::ScreenInfo s = screen_.info();
     Shape1->hide();
     LabelShape->hide();
+    Vergroesserung = false;
+    Imagebig->hide();
     PanelEingabe->hide();
     const QString zeile = z_.BildIndex >= 0 && z_.BildIndex < memoListe_.size() ? memoListe_[z_.BildIndex] : QString();
     if (ZentriertesBild.isEmpty() && name.isEmpty()) {
@@ -485,11 +530,23 @@ void TImageForm::Bildzentrieren(const QString &name) {
         return true;
     };
     if (!zeile.startsWith(":I:") && zeigen(datei)) {
+        if (zeile.section(':', 0, 0).toUpper() != name) {
+            AktuellerBildtext.clear();
+            for (const QString &z : memoListe_)
+                if (z.contains(':') && z.section(':', 0, 0).toUpper() == name) {
+                    AktuellerBildtext = z.mid(z.indexOf(':') + 1).left(255);
+                    break;
+                }
+        }
         flaeche_->setPalette(QPalette(QColor(192, 192, 192)));
         LabelHuge->hide();
     } else if (!z_.HilfeVerzeichnis.isEmpty() && zeigen(z_.HilfeVerzeichnis + "Title.bmp")) {
         flaeche_->setPalette(QPalette(Qt::black));
+        QString titel = AktuellerBildtext.mid(AktuellerBildtext.indexOf(':') + 1);
+        LabelHuge->setText(titel.section('~', 0, 0));
+        LabelHuge->setFont(platform::screenFont("Arial", 28, screen_.info().ppi, true));
         LabelHuge->show();
+        LabelHuge->raise();
     }
     const int reserve = fensterstil_ ? 66 : 0;
     ImageMain->move((s.width - ImageMain->width()) / 2, (s.height - reserve - ImageMain->height()) / 2);
@@ -497,6 +554,8 @@ void TImageForm::Bildzentrieren(const QString &name) {
     buch_->move(buch_->x(), (s.height - reserve - buch_->height()) / 2);
     ImageMain->show();
     ImageMain->lower();
+    SpeedButtonEnlarge->setVisible(z_.dateien.exists(z_.ProjektVerzeichnis + "Huge\\" + AktuellesBild + ".bmp"));
+    SpeedButtonEnlarge->raise();
     ZentriertesBild = name;
 }
 
@@ -771,20 +830,185 @@ void TImageForm::BildLaden(const QString &name) {
     LabelProjekttitel1->hide();
     LabelProjekttitel2->hide();
     if (z_.BildIndex < -1 || z_.BildIndex > z_.BilderAnzahl) return;
-    QString bild;
     if (z_.BildIndex == -1) {
         if (!z_.dateien.exists(z_.ProjektVerzeichnis + "Album\\" + name + ".bmp")) return;
-        bild = name;
+        AktuellesBild = name;
     } else {
         if (z_.BildIndex >= memoListe_.size() || memoListe_[z_.BildIndex].isEmpty()) return;
-        QString rest;
-        album::ListenzeileZerlegen(memoListe_[z_.BildIndex], &rest, &bild);
+        album::ListenzeileZerlegen(memoListe_[z_.BildIndex], &AktuellerBildtext, &AktuellesBild);
     }
-    Bildzentrieren(bild);
+    Bildzentrieren(AktuellesBild);
     z_.AktuellerBildIndex = z_.BildIndex;
+    NamenLaden(AktuellesBild);
     Hinweis(QString());
     menue_->hide();
-    if (!bild.isEmpty()) buch_->hide();
+    if (!AktuellesBild.isEmpty()) buch_->hide();
+}
+
+void TImageForm::NamenLaden(const QString &name) {
+    QByteArray bytes;
+    const QString album = z_.ProjektVerzeichnis + "Album\\" + name;
+    PanelBildtext->MemoBildtext->clear();
+    if (!name.isEmpty() && z_.dateien.read(album + ".dok", &bytes, 1 << 20))
+        PanelBildtext->MemoBildtext->setPlainText(platform::splitLines(bytes).join('\n'));
+    PanelBildtext->MemoBildtext->document()->setModified(false);
+    marken_ = album::Markentabelle();
+    if (!name.isEmpty() && z_.dateien.read(album + ".Txt", &bytes, 4 << 20)) marken_ = album::Markentabelle::Lesen(bytes);
+}
+
+void TImageForm::LabelCoverMouseMove(int x, int y) {
+    const platform::ScreenInfo s = screen_.info();
+    if (y > s.height - 28) {
+        if (z_.AktuelleSeite == -5) SeitenZeigen(-4);
+        if (!fensterstil_) {
+            menue_->show();
+            menue_->raise();
+            PanelName->hide();
+        }
+        return;
+    }
+    if (y < s.height - BildMenue::kHoehe) menue_->hide();
+    if (buch_->isVisibleTo(this)) return;
+    if (x <= 7 && z_.AktuellerBildIndex >= 1) {
+        ImageLast->move(0, y - 8);
+        ImageLast->show();
+        ImageLast->raise();
+        return;
+    }
+    ImageLast->hide();
+    if (x > s.width - 8 && z_.AktuellerBildIndex < z_.BilderAnzahl - 1) {
+        Hinweis(tr("nächstes Bild"));
+        ImageNext->move(s.width - 15, y - 8);
+        ImageNext->show();
+        ImageNext->raise();
+        return;
+    }
+    ImageNext->hide();
+    if (y < 3) {
+        if (!AktuellerBildtext.isEmpty() || !PanelBildtext->MemoBildtext->toPlainText().isEmpty()) {
+            PanelBildtext->resize(s.width, PanelBildtext->height());
+            PanelBildtext->lesenZeigen(AktuellerBildtext.isEmpty() ? QString() : album::OhneTilde(AktuellerBildtext));
+            PanelBildtext->show();
+            PanelBildtext->raise();
+        }
+    } else if (!PanelBildtext->bearbeitet()) {
+        PanelBildtext->hide();
+    }
+    const album::Markentabelle::Treffer treffer = marken_.Unter(x - ImageMain->x(), y - ImageMain->y());
+    MarkeUnterMaus = treffer.index;
+    Hinweis(treffer.text);
+}
+
+void TImageForm::ImageMainMouseDown(Qt::MouseButton taste, int x, int y) {
+    const platform::ScreenInfo s = screen_.info();
+    const int bx = x - ImageMain->x(), by = y - ImageMain->y();
+    if (Vergroesserung) {
+        const QSize kopie = Imagebig->size();
+        Imagebig->move(album::VergroesserungsLage(s.width, kopie.width(), ImageMain->width(), bx),
+                       album::VergroesserungsLage(s.height, kopie.height(), ImageMain->height(), by));
+        Imagebig->show();
+        Imagebig->raise();
+        return;
+    }
+    if (Timer2.isActive()) {
+        Timer2.stop();
+        return;
+    }
+    if (z_.NurLesen || buch_->isVisibleTo(this) || PanelMemoListe->isVisibleTo(this) || TimerAnfang.isActive()) return;
+    KlickX = album::Vierstellig(bx);
+    KlickY = album::Vierstellig(by);
+    if (taste == Qt::LeftButton && by < 3) {
+        PanelBildtextClick();
+    } else if (taste == Qt::LeftButton) {
+        PanelEingabe->Edit1->clear();
+        PanelEingabe->show();
+        PanelEingabe->raise();
+        PanelEingabe->Edit1->setFocus();
+    } else if (taste == Qt::RightButton && PanelName->isVisibleTo(this) && MarkeUnterMaus > 0 &&
+               MarkeUnterMaus <= marken_.marken.size()) {
+        album::Marke &marke = marken_.marken[MarkeUnterMaus - 1];
+        if (!meldungen_.okAbbrechen(tr("Eintrag \"%1\" löschen?").arg(marke.text))) return;
+        PanelEingabe->Edit1->setText(marke.text);
+        const QByteArray rest = marken_.SchreibenOhne(MarkeUnterMaus);
+        marke.text.clear();
+        z_.dateien.write(z_.ProjektVerzeichnis + "Album\\" + AktuellesBild + ".Txt", rest);
+        PanelEingabe->show();
+        PanelEingabe->raise();
+    }
+}
+
+void TImageForm::BitBtn1Click() {
+    const QString text = PanelEingabe->Edit1->text();
+    if (z_.NurLesen || text.isEmpty()) return;
+    const QString datei = z_.ProjektVerzeichnis + "Album\\" + AktuellesBild + ".Txt";
+    QByteArray bytes;
+    z_.dateien.read(datei, &bytes, 4 << 20);
+    if (!bytes.isEmpty() && !bytes.endsWith('\n')) bytes += "\r\n";
+    if (!z_.dateien.write(datei, bytes + platform::joinLines({KlickX + ',' + KlickY + ',' + text}))) {
+        meldungen_.zeigen(Meldungen::Art::Fehler, tr("Der Kommentar kann nicht gespeichert werden."));
+        return;
+    }
+    marken_.marken.append({book::ZiffernWert(KlickX), book::ZiffernWert(KlickY), text.left(80)});
+    PanelEingabe->hide();
+}
+
+void TImageForm::PanelBildtextClick() {
+    PanelBildtext->resize(screen_.info().width, PanelBildtext->height());
+    PanelBildtext->bearbeitenZeigen(album::OhneTilde(AktuellerBildtext));
+}
+
+void TImageForm::BildtextSpeichern() {
+    QPlainTextEdit *memo = PanelBildtext->MemoBildtext;
+    if (z_.NurLesen || !memo->document()->isModified()) return;
+    const QStringList zeilen = memo->toPlainText().split('\n');
+    if (z_.dateien.write(z_.ProjektVerzeichnis + "Album\\" + AktuellesBild + ".dok", platform::joinLines(zeilen))) {
+        memo->document()->setModified(false);
+        NamenLaden(AktuellesBild);
+    }
+}
+
+void TImageForm::ImageAlbumMouseDown(int x, int y) {
+    const int c = album::AlbumZelle(x, y, false);
+    if (c == 0) return;
+    z_.BildIndex = c + 16 * z_.AlbumAufschlag - 17;
+    BildLaden(QString());
+}
+
+void TImageForm::ImageAlbumMouseMove(int x, int y) {
+    PanelLinksPfeil->hide();
+    PanelRechtsPfeil->hide();
+    menue_->hide();
+    const int c = album::AlbumZelle(x, y, true);
+    if (c == 0) Hinweis(QString());
+    else BildHinweis(c + 16 * z_.AlbumAufschlag - 17);
+}
+
+void TImageForm::BildHinweis(int k) {
+    Hinweis(k >= 0 && k < memoListe_.size() ? album::BildHinweisText(memoListe_[k]) : QString());
+}
+
+void TImageForm::SpeedButtonEnlargeMouseUp(Qt::MouseButton taste) {
+    if (taste == Qt::RightButton) {
+        SpeedButtonEnlarge->hide();
+        return;
+    }
+    if (auto kopie = book::BitmapLaden(z_.dateien, z_.ProjektVerzeichnis + "Huge\\" + AktuellesBild + ".bmp")) {
+        Imagebig->setPixmap(QPixmap::fromImage(std::move(*kopie)));
+        Imagebig->adjustSize();
+        Vergroesserung = true;
+    }
+}
+
+void TImageForm::BitBtnBildlaufOkClick() {
+    Timer2.setInterval(PanelBildlauf->SpinEditBildlauf->value() * 1000);
+    Timer2.start();
+    PanelBildlauf->hide();
+    buch_->hide();
+}
+
+void TImageForm::Timer2Timer() {
+    if (z_.BildIndex > z_.BilderAnzahl - 2) z_.BildIndex = -1;
+    ImageForwardClick();
 }
 
 void TImageForm::LabelZeigen(int k) {
@@ -994,6 +1218,7 @@ void TImageForm::BeendenClick() {
         if (eigene.status == authoring::Laufwerksergebnis::Status::Gefunden)
             AutorIniSchreiben(z_, eigene.stammVerzeichnis);
         IniDateiSchreiben(z_);
+        BildtextSpeichern();
         LeereKommentareLoeschen(z_);
     }
     Q_EMIT programmEnde();
@@ -1048,7 +1273,10 @@ void TImageForm::ImageMenuMouseDown(int x, int y) {
     case MenueBefehl::Album: SeitenZeigen(1000 + 2 * z_.AlbumAufschlag); break;
     case MenueBefehl::Hilfe: SeitenZeigen(z_.LetzteHilfeseite); break;
     case MenueBefehl::Suchen: PanelSuchen->show(); break;
-    case MenueBefehl::Bildlauf: PanelBildlauf->show(); break;
+    case MenueBefehl::Bildlauf:
+        PanelBildlauf->show();
+        PanelBildlauf->raise();
+        break;
     case MenueBefehl::Hintergrundbild:
         if (bearbeitung_) bearbeitung_->Auswahl(5);
         break;
@@ -1067,20 +1295,43 @@ void TImageForm::Shape1MouseDown() {
 int TImageForm::bildschirmHoehe() const { return screen_.info().height; }
 
 bool TImageForm::eventFilter(QObject *obj, QEvent *event) {
-    if (event->type() == QEvent::MouseMove && (obj == flaeche_ || obj == ImageMain) && !fensterstil_) {
-        const QPoint p = static_cast<QMouseEvent *>(event)->position().toPoint() +
-                         (obj == ImageMain ? ImageMain->pos() : QPoint());
-        if (p.y() >= bildschirmHoehe() - 28) {
-            if (z_.AktuelleSeite == -5) {
-                SeitenZeigen(-4);
-            }
-            menue_->show();
-            menue_->raise();
-            PanelName->hide();
-        } else if (p.y() < bildschirmHoehe() - BildMenue::kHoehe) {
-            menue_->hide();
+    const QEvent::Type typ = event->type();
+    if ((typ == QEvent::MouseMove || typ == QEvent::MouseButtonPress) && (obj == flaeche_ || obj == ImageMain)) {
+        const auto *maus = static_cast<QMouseEvent *>(event);
+        const QPoint p = maus->position().toPoint() + (obj == ImageMain ? ImageMain->pos() : QPoint());
+        if (typ == QEvent::MouseMove) LabelCoverMouseMove(p.x(), p.y());
+        else ImageMainMouseDown(maus->button(), p.x(), p.y());
+        return typ == QEvent::MouseButtonPress;
+    }
+    if (obj == buch_->ImageAlbum && (typ == QEvent::MouseMove || typ == QEvent::MouseButtonPress)) {
+        const QPoint p = static_cast<QMouseEvent *>(event)->position().toPoint();
+        if (typ == QEvent::MouseMove) ImageAlbumMouseMove(p.x(), p.y());
+        else ImageAlbumMouseDown(p.x(), p.y());
+        return typ == QEvent::MouseButtonPress;
+    }
+    if (obj == ImageLast || obj == ImageNext) {
+        const bool zurueck = obj == ImageLast;
+        if (typ == QEvent::MouseButtonPress) {
+            if (zurueck) ImageBackClick();
+            else ImageForwardClick();
+            return true;
+        }
+        if (typ == QEvent::MouseMove) {
+            const bool moeglich = zurueck ? z_.AktuellerBildIndex > 0 : z_.AktuellerBildIndex < z_.BilderAnzahl - 1;
+            Hinweis(moeglich ? (zurueck ? tr("voriges Bild") : tr("nächstes Bild")) : QString());
         }
     }
+    if (obj == SpeedButtonEnlarge) {
+        if (typ == QEvent::MouseMove)
+            Hinweis(tr("Vergrößerte Kopie laden. Klicken Sie danach auf ein Detail, das Sie größer sehen möchten."));
+        if (typ == QEvent::MouseButtonRelease) SpeedButtonEnlargeMouseUp(static_cast<QMouseEvent *>(event)->button());
+    }
+    if (obj == Imagebig && typ == QEvent::MouseButtonPress) {
+        Imagebig->hide();
+        return true;
+    }
+    if (obj == Imagebig && typ == QEvent::MouseMove && static_cast<QMouseEvent *>(event)->position().x() < 10)
+        Imagebig->move(Imagebig->x() + 1, Imagebig->y());
     if (event->type() == QEvent::MouseButtonPress && (obj == Shape1 || obj == LabelShape)) {
         Shape1MouseDown();
         return true;

@@ -4,6 +4,7 @@
 // start-up; its exit command saves the settings.
 #include "app/core/startlogik.h"
 #include "app/core/zustand.h"
+#include "album/core/marken.h"
 #include "app/views/meldungen.h"
 #include "platform/screen.h"
 
@@ -16,8 +17,15 @@
 
 class QLabel;
 class QListWidget;
+class QPushButton;
 class QMenu;
 class QAction;
+
+namespace album {
+class BildlaufPanel;
+class BildtextPanel;
+class EingabePanel;
+}
 
 namespace book {
 class Bildflaeche;
@@ -88,6 +96,26 @@ public:
     void LesezeichenMouseDown(int nummer, Qt::MouseButton taste);
     void ImageTextBildClick(int platz);
     void Drucken();
+    // The picture view.
+    void NamenLaden(const QString &name);
+    void LabelCoverMouseMove(int x, int y);
+    void ImageMainMouseDown(Qt::MouseButton taste, int x, int y);
+    void ImageAlbumMouseDown(int x, int y);
+    void ImageAlbumMouseMove(int x, int y);
+    void BildHinweis(int k);
+    void PanelBildtextClick();
+    void BildtextSpeichern();
+    void BitBtn1Click();
+    void SpeedButtonEnlargeMouseUp(Qt::MouseButton taste);
+    void BitBtnBildlaufOkClick();
+    void Timer2Timer();
+    QString AktuellesBild;
+    QString AktuellerBildtext;
+    bool Vergroesserung = false;
+    int MarkeUnterMaus = 0;
+    QString KlickX;
+    QString KlickY;
+    const album::Markentabelle &marken() const { return marken_; }
     // Where a printed page goes; returns the file it was written to, if any.
     void setDrucker(std::function<QString(const QImage &)> drucker) { drucker_ = std::move(drucker); }
     void LabelNameMouseDown() {}
@@ -108,10 +136,13 @@ public:
     int PfeilHinweis = 0;
     int TitelzeilenLinks = 0;
     int TitelzeilenRechts = 0;
-    QWidget *PanelEingabe = nullptr;
-    QWidget *PanelBildtext = nullptr;
+    album::EingabePanel *PanelEingabe = nullptr;
+    album::BildtextPanel *PanelBildtext = nullptr;
     QLabel *LabelCover = nullptr;
-    QWidget *PanelBildlauf = nullptr;
+    album::BildlaufPanel *PanelBildlauf = nullptr;
+    QPushButton *SpeedButtonEnlarge = nullptr;
+    QLabel *Imagebig = nullptr;
+    QTimer Timer2;
     QWidget *Panel12Fortschritt = nullptr;
     QWidget *PanelSuchen = nullptr;
     QWidget *Shape1 = nullptr;
@@ -136,6 +167,7 @@ protected:
 
 private:
     void bauen();
+    void bildansichtBauen();
     void menueBauen();
     void buchVerbinden();
     std::array<int, 5> griffZiele() const;
@@ -160,6 +192,7 @@ private:
     QString ZentriertesBild;
     QStringList memoListe_;
     QStringList inhaltEintraege_;
+    album::Markentabelle marken_;
     std::function<QString(const QImage &)> drucker_;
     QList<QMenu *> menues_;
 };

@@ -1,0 +1,239 @@
+// The picture view on a fixture project and an 800 x 600 screen: album clicks and
+// hints, marks under the mouse, storing and deleting marks, the picture text strip,
+// the edge arrows, the enlarged copy and the slide show.
+#include "album/views/bildansichtpanels.h"
+#include "app/views/tbearbeitung.h"
+#include "app/views/timageform.h"
+#include "book/views/bildflaeche.h"
+#include "book/views/buchpanel.h"
+#include "fixture.h"
+#include "platform/fonts.h"
+
+#include <QApplication>
+#include <QtTest>
+
+using namespace app;
+
+namespace {
+
+class Antworten : public Meldungen {
+public:
+    void zeigen(Art, const QString &text) override { boxen << text; }
+    bool okAbbrechen(const QString &text) override {
+        fragen << text;
+        return antwort;
+    }
+    QStringList boxen, fragen;
+    bool antwort = true;
+};
+
+struct Ansicht {
+    Ansicht() {
+        w.schreiben("names.exe", "x");
+        w.bitmap("Help/Album0.bmp", 524, 384, Qt::white);
+        w.bitmap("Help/Title.bmp", 800, 600, Qt::black);
+        w.text("Pagora.ini", {"ShowCBT=0"});
+        w.text("Pagora/Pages/Pagora.1", {"Anfang   2"});
+        w.text("Pagora/Pages/Pagora.3", {":I:Kapitel 2~ und mehr", "Hafen:Der alte Hafen~ im Winter|Der alte Hafen im Winter 1911",
+                                          "", "Turm:Der Turm", "Ende:Das Ende"});
+        for (const char *name : {"Hafen", "Turm", "Ende"}) w.bitmap(QStringLiteral("Pagora/Album/%1.bmp").arg(QLatin1String(name)), 400, 300, Qt::darkCyan);
+        w.bitmap("Pagora/Huge/Hafen.bmp", 1600, 1200, Qt::darkBlue);
+        w.bitmap("Pagora/Pages/Pagora002.bmp", 524, 384, Qt::white);
+        w.text("Pagora/Album/Hafen.Txt", {"0100,0100,Der Kran", "0200,0150,Das Lagerhaus", "0300,0250,Die Mole"});
+        QStringList fuenf;
+        for (int i = 1; i <= 5; ++i) fuenf << QStringLiteral("Zeile %1").arg(i);
+        w.text("Pagora/Album/Hafen.dok", fuenf);
+        zustand = std::make_unique<Zustand>(w.dateien());
+        zustand->programmDatei = w.gespeichert() + "Pagora.exe";
+        form = std::make_unique<TImageForm>(*zustand, screen, meldungen);
+        form->TimerAnfang.stop();
+        form->setFenster(nullptr, &bearbeitung);
+        for (int i = 0; i < 60; ++i) form->TimerAnfangTimer();
+        form->show();
+    }
+    void oeffnen(int zeile) {
+        zustand->BildIndex = zeile;
+        form->BildLaden(QString());
+    }
+    // Screen point of picture point (x, y).
+    QPoint bei(int x, int y) const { return form->ImageMain->pos() + QPoint(x, y); }
+    testing::Datenwurzel w;
+    platform::SimulatedScreen screen{{800, 600, 96}};
+    Antworten meldungen;
+    TBearbeitung bearbeitung;
+    std::unique_ptr<Zustand> zustand;
+    std::unique_ptr<TImageForm> form;
+};
+
+bool sichtbar(QWidget *w) { return w->isVisibleTo(w->window()); }
+
+} // namespace
+
+class TestBildansicht : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void albumCellsOpenPicturesAndShowHints() {
+        Ansicht a;
+        a.form->SeitenZeigen(1002);
+        a.form->ImageAlbumMouseMove(130, 20);  // cell 2: line 1
+        QCOMPARE(a.form->LabelName->text(), QString("Der alte Hafen im Winter 1911"));
+        QCOMPARE(a.form->PanelBuch()->AlbumLabels[1]->text(), QString("Der alte Hafen"));
+        QCOMPARE(a.form->PanelBuch()->AlbumLabels[0]->text(), QString("Kapitel 2"));
+        QCOMPARE(a.form->PanelBuch()->AlbumLabels[0]->height(), 70);
+        a.form->ImageAlbumMouseMove(110, 50);
+        QCOMPARE(a.form->LabelName->text(), QString());
+        a.form->ImageAlbumMouseDown(130, 20);
+        QCOMPARE(a.zustand->BildIndex, 1);
+        QCOMPARE(a.form->AktuellesBild, QString("HAFEN"));
+        QVERIFY(!sichtbar(a.form->PanelBuch()));
+        QCOMPARE(a.form->ImageMain->pos(), QPoint(200, 150));
+        QVERIFY(sichtbar(a.form->SpeedButtonEnlarge));
+    }
+
+    void marksExplainThemselvesUnderTheMouse() {
+        Ansicht a;
+        a.oeffnen(1);
+        QCOMPARE(a.form->marken().marken.size(), 3);
+        const QPoint kran = a.bei(105, 95);
+        a.form->LabelCoverMouseMove(kran.x(), kran.y());
+        QCOMPARE(a.form->LabelName->text(), QString("Der Kran"));
+        QCOMPARE(a.form->MarkeUnterMaus, 1);
+        const QPoint leer = a.bei(5, 250);
+        a.form->LabelCoverMouseMove(leer.x(), leer.y());
+        QCOMPARE(a.form->MarkeUnterMaus, 0);
+        QVERIFY(!sichtbar(a.form->PanelName));
+    }
+
+    void aClickStartsAMarkAndOkStoresIt() {
+        Ansicht a;
+        a.oeffnen(3);  // Turm, without marks yet
+        const QPoint p = a.bei(50, 60);
+        a.form->ImageMainMouseDown(Qt::LeftButton, p.x(), p.y());
+        QVERIFY(sichtbar(a.form->PanelEingabe));
+        QCOMPARE(a.form->KlickX, QString("0050"));
+        a.form->PanelEingabe->Edit1->setText("Die Turmspitze");
+        a.form->BitBtn1Click();
+        QVERIFY(!sichtbar(a.form->PanelEingabe));
+        QByteArray datei;  // names are looked up ignoring case, as the program does
+        QVERIFY(a.w.dateien().read(a.w.gespeichert() + "Pagora\\Album\\Turm.Txt", &datei));
+        QCOMPARE(datei, QByteArray("0050,0060,Die Turmspitze\r\n"));
+        a.form->LabelCoverMouseMove(p.x(), p.y());
+        QCOMPARE(a.form->LabelName->text(), QString("Die Turmspitze"));
+    }
+
+    void deletingMarkTwoOfThreeRewritesTheFile() {
+        Ansicht a;
+        a.oeffnen(1);
+        const QPoint lager = a.bei(200, 150);
+        a.form->LabelCoverMouseMove(lager.x(), lager.y());
+        a.meldungen.antwort = false;
+        a.form->ImageMainMouseDown(Qt::RightButton, lager.x(), lager.y());
+        QCOMPARE(a.meldungen.fragen, QStringList{QString::fromUtf8("Eintrag \"Das Lagerhaus\" löschen?")});
+        QCOMPARE(a.form->marken().marken[1].text, QString("Das Lagerhaus"));
+        a.meldungen.antwort = true;
+        a.form->ImageMainMouseDown(Qt::RightButton, lager.x(), lager.y());
+        QCOMPARE(a.w.lesen("Pagora/Album/Hafen.Txt"), QByteArray("0100,0100,Der Kran\r\n0300,0250,Die Mole\r\n"));
+        QCOMPARE(a.form->PanelEingabe->Edit1->text(), QString("Das Lagerhaus"));
+        QVERIFY(sichtbar(a.form->PanelEingabe));
+        QCOMPARE(a.form->marken().marken.size(), 3);
+    }
+
+    void aProtectedProjectSavesNoMarks() {
+        Ansicht a;
+        a.zustand->NurLesen = true;
+        a.oeffnen(3);
+        const QPoint p = a.bei(50, 60);
+        a.form->ImageMainMouseDown(Qt::LeftButton, p.x(), p.y());
+        QVERIFY(!sichtbar(a.form->PanelEingabe));
+        a.form->PanelEingabe->Edit1->setText("x");
+        a.form->BitBtn1Click();
+        QVERIFY(!a.w.dateien().exists(a.w.gespeichert() + "Pagora\\Album\\Turm.Txt"));
+    }
+
+    void thePictureTextStrip() {
+        Ansicht a;
+        a.oeffnen(1);
+        a.form->LabelCoverMouseMove(400, 1);
+        QVERIFY(sichtbar(a.form->PanelBildtext));
+        QCOMPARE(a.form->PanelBildtext->MemoBildtext->height(), 85);
+        QCOMPARE(a.form->PanelBildtext->LabelBildtext->text(), QString("Der alte Hafen im Winter|Der alte Hafen im Winter 1911"));
+        QVERIFY(!a.form->PanelBildtext->BitBtnSichern->isVisibleTo(a.form->PanelBildtext));
+        a.form->PanelBildtextClick();
+        QCOMPARE(a.form->PanelBildtext->height(), 109);
+        QVERIFY(a.form->PanelBildtext->bearbeitet());
+        a.form->PanelBildtext->MemoBildtext->setPlainText("Neu");
+        a.form->PanelBildtext->MemoBildtext->moveCursor(QTextCursor::End);
+        QTest::keyClicks(a.form->PanelBildtext->MemoBildtext, " geschrieben");
+        a.form->PanelBildtext->BitBtnAbbruch->click();
+        QCOMPARE(a.form->PanelBildtext->MemoBildtext->toPlainText(), QString("Neu geschrieben"));
+        a.form->BildtextSpeichern();
+        QCOMPARE(a.w.lesen("Pagora/Album/Hafen.dok"), QByteArray("Neu geschrieben\r\n"));
+        QStringList dreissig;
+        for (int i = 0; i < 30; ++i) dreissig << "x";
+        a.w.text("Pagora/Album/Turm.dok", dreissig);
+        a.oeffnen(3);
+        a.form->LabelCoverMouseMove(400, 1);
+        QCOMPARE(a.form->PanelBildtext->MemoBildtext->height(), 340);
+    }
+
+    void edgeArrowsOnlyWhereThereIsAPicture() {
+        Ansicht a;
+        a.oeffnen(0);  // the title line: title screen, book stays
+        a.form->PanelBuch()->hide();
+        a.zustand->AktuellerBildIndex = 0;
+        a.form->LabelCoverMouseMove(5, 300);
+        QVERIFY(!sichtbar(a.form->ImageLast));
+        a.oeffnen(3);
+        a.form->LabelCoverMouseMove(5, 300);
+        QVERIFY(sichtbar(a.form->ImageLast));
+        a.form->LabelCoverMouseMove(795, 300);
+        QVERIFY(sichtbar(a.form->ImageNext));
+        QCOMPARE(a.form->LabelName->text(), QString::fromUtf8("nächstes Bild"));
+        a.oeffnen(4);
+        a.form->LabelCoverMouseMove(795, 300);
+        QVERIFY(!sichtbar(a.form->ImageNext));
+    }
+
+    void theEnlargedCopyIsPlacedAroundTheDetail() {
+        Ansicht a;
+        a.oeffnen(1);
+        a.form->SpeedButtonEnlargeMouseUp(Qt::LeftButton);
+        QVERIFY(a.form->Vergroesserung);
+        const QPoint mitte = a.bei(200, 150);
+        a.form->ImageMainMouseDown(Qt::LeftButton, mitte.x(), mitte.y());
+        QCOMPARE(a.form->Imagebig->pos(), QPoint(-400, -300));
+        const QPoint ecke = a.bei(0, 0);
+        a.form->ImageMainMouseDown(Qt::LeftButton, ecke.x(), ecke.y());
+        QCOMPARE(a.form->Imagebig->pos(), QPoint(0, 0));
+        a.oeffnen(3);
+        QVERIFY(!a.form->Vergroesserung);
+        QVERIFY(!sichtbar(a.form->Imagebig));
+    }
+
+    void theSlideShowWrapsAndAClickStopsIt() {
+        Ansicht a;
+        a.form->PanelBildlauf->SpinEditBildlauf->setValue(999);
+        a.form->BitBtnBildlaufOkClick();
+        QCOMPARE(a.form->Timer2.interval(), 999000);
+        QVERIFY(a.form->Timer2.isActive());
+        a.zustand->BildIndex = 4;  // the last line
+        a.form->Timer2Timer();
+        QCOMPARE(a.zustand->BildIndex, 0);  // starts again with the first line: a title
+        a.form->Timer2Timer();
+        QCOMPARE(a.zustand->BildIndex, 1);
+        a.form->Timer2Timer();
+        QCOMPARE(a.zustand->BildIndex, 3);  // the empty line is skipped
+        a.form->ImageMainMouseDown(Qt::LeftButton, 400, 300);
+        QVERIFY(!a.form->Timer2.isActive());
+        QVERIFY(!sichtbar(a.form->PanelEingabe));  // the click only stopped the show
+    }
+};
+
+int main(int argc, char **argv) {
+    QApplication app(argc, argv);
+    platform::registerBundledFonts();
+    TestBildansicht t;
+    return QTest::qExec(&t, argc, argv);
+}
+
+#include "test_bildansicht.moc"
