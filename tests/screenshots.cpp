@@ -2,7 +2,9 @@
 // the start-up (title half typed, lid half open, tour screen -6, cover) and the book's
 // screens: tour -3, contents, spreads, bookmarks and tabs, album, help, the image menu,
 // a printed page and the window presentation.
+#include "album/views/bildansichtpanels.h"
 #include "app/views/bildmenue.h"
+#include "book/views/bildflaeche.h"
 #include "app/views/tbearbeitung.h"
 #include "app/views/timageform.h"
 #include "authoring/core/exelaufwerk.h"
@@ -78,6 +80,36 @@ bool aufnehmen(const QString &ordner, platform::ScreenInfo info) {
     const QString druck = ordner + '/' + vorsilbe + "13-druckseite.png";
     ok &= gedruckt.save(druck);
     std::printf("geschrieben %s\n", qPrintable(druck));
+    // The picture view: a picture with a mark hint, the picture text strip, the mark
+    // input, the enlarged copy, the slide show dialog and a section-title screen.
+    zustand.BildIndex = 17;  // the Mahlgang of the demo: marks, a picture text, an enlarged copy
+    form.BildLaden(QString());
+    if (!form.marken().marken.isEmpty()) {
+        const album::Marke &m = form.marken().marken.first();
+        form.LabelCoverMouseMove(form.ImageMain->x() + m.x, form.ImageMain->y() + m.y);
+    }
+    ok &= speichern(form, ordner, vorsilbe + "15-bild-mit-markierung");
+    form.LabelCoverMouseMove(info.width / 2, 1);
+    ok &= speichern(form, ordner, vorsilbe + "16-bildtext");
+    form.PanelBildtextClick();
+    ok &= speichern(form, ordner, vorsilbe + "17-bildtext-bearbeiten");
+    form.PanelBildtext->hide();
+    form.ImageMainMouseDown(Qt::LeftButton, form.ImageMain->x() + 200, form.ImageMain->y() + 200);
+    form.PanelEingabe->Edit1->setText(QStringLiteral("Hier rieselt das Mehl heraus"));
+    ok &= speichern(form, ordner, vorsilbe + "18-markierung-eingeben");
+    form.PanelEingabe->hide();
+    form.SpeedButtonEnlargeMouseUp(Qt::LeftButton);
+    form.ImageMainMouseDown(Qt::LeftButton, form.ImageMain->x() + 400, form.ImageMain->y() + 250);
+    ok &= speichern(form, ordner, vorsilbe + "19-vergroesserung");
+    form.Imagebig->hide();
+    form.PanelBildlauf->show();
+    form.PanelBildlauf->raise();
+    ok &= speichern(form, ordner, vorsilbe + "20-bildlauf");
+    form.PanelBildlauf->hide();
+    zustand.BildIndex = 11;  // the section title "In der Mühle"
+    form.BildLaden(QString());
+    ok &= speichern(form, ordner, vorsilbe + "21-abschnittstitel");
+    form.SeitenZeigen(12);
     form.Windowsstil();
     form.Hinweis(QStringLiteral("Die Fensterdarstellung mit Menüleiste"));
     ok &= speichern(form, ordner, vorsilbe + "14-fenster");
