@@ -1,0 +1,21 @@
+#pragma once
+// Spelling-tolerant folding of German text: a term and a text match when the folded
+// term occurs in the folded text.
+#include <QString>
+
+namespace search {
+
+// Replaces the first occurrence of `was` in `text` by `durch`.
+void ErstesErsetzen(const QString &was, const QString &durch, QString &text);
+// "A".."Z" to lower case, then the first "Ö", "Ü" and "Ä" each.
+QString KleinMitUmlaut(const QString &text);
+// The tolerant folding (lower case despite its name).
+QString modifiedUpcase(const QString &text);
+// "a".."z" to upper case only: the plain mode.
+QString Grossbuchstaben(const QString &text);
+// The folding chosen by the tolerant check box.
+inline QString Falten(const QString &text, bool tolerant) {
+    return tolerant ? modifiedUpcase(text) : Grossbuchstaben(text);
+}
+
+} // namespace search

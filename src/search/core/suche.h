@@ -1,0 +1,37 @@
+#pragma once
+// The searches: through a page file from its current record, and through the mark
+// files of the album; and the size of the found-list window.
+#include "platform/files.h"
+#include "platform/recordfile.h"
+
+#include <QStringList>
+#include <optional>
+
+namespace search {
+
+struct Textfund {
+    int position = 0;  // the record after the one holding the hit: the page to show
+    int zeile = 0;     // the last matching line of that record, 1..29
+};
+// Reads on from the file's position until a record has a line holding `begriff` (already
+// folded). Nothing when the end is reached without a hit.
+std::optional<Textfund> SeitendateiDurchsuchen(platform::RecordFile &datei, const QString &begriff, bool tolerant);
+
+struct Albumfund {
+    QString zeile;    // the whole mark line + ">" + picture name (ListBox1)
+    QString anzeige;  // the comment (at most 245 characters) + ">" + name (ListBoxFund)
+};
+// Every mark whose comment holds the term, over the mark files of pictures that exist.
+QList<Albumfund> BilderDurchsuchen(const platform::Files &dateien, const QString &projektVerzeichnis,
+                                   const QString &begriff, bool tolerant);
+
+struct Fundlistenmass {
+    int listeOben = 0;
+    int listeHoehe = 172;
+    int fensterHoehe = 200;
+    bool zweiSpalten = false;
+};
+// The found list for `treffer` hits on a screen `bildschirmHoehe` high (items 16 high).
+Fundlistenmass FundlisteBemessen(int treffer, int bildschirmHoehe);
+
+} // namespace search

@@ -1,0 +1,109 @@
+// Spelling-tolerant folding, the text search through page files, the album search
+// through mark files, and the size of the found list.
+#include "book/core/seitensatz.h"
+#include "fixture.h"
+#include "search/core/falten.h"
+#include "search/core/suche.h"
+
+#include <QtTest>
+
+using namespace search;
+
+class TestSuche : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void folding_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("gefaltet");
+        QTest::newRow("Schmitt") << "Schmitt" << "schmit";
+        QTest::newRow("Schmidt") << "Schmidt" << "schmidt";
+        QTest::newRow("Straße") << "Straße" << "strase";
+        QTest::newRow("Strasse") << "Strasse" << "strase";
+        QTest::newRow("Müller") << "Müller" << "miler";
+        QTest::newRow("Miller") << "Miller" << "miler";
+        QTest::newRow("Bäcker") << "Bäcker" << "beker";
+        QTest::newRow("Becker") << "Becker" << "beker";
+        QTest::newRow("Bekker") << "Bekker" << "beker";
+        QTest::newRow("Egge") << "Egge" << "eke";
+        QTest::newRow("Ecke") << "Ecke" << "eke";
+        QTest::newRow("Käse") << "Käse" << "kese";
+        QTest::newRow("Kaese") << "Kaese" << "kese";
+        QTest::newRow("Hoi") << "Hoi" << "heu";
+        QTest::newRow("Tahl") << "Tahl" << "tal";
+        QTest::newRow("Thal") << "Thal" << "thal";
+        QTest::newRow("Haus Nr") << "Haus Nr" << "hausnr";
+        QTest::newRow("Öl") << "Öl" << "el";
+        QTest::newRow("Oel") << "Oel" << "oel";
+        QTest::newRow("Eckecke: only the first ck") << "Eckecke" << "ekecke";
+        QTest::newRow("doubled ü") << "üü" << "ii";
+    }
+    void folding() {
+        QFETCH(QString, text);
+        QFETCH(QString, gefaltet);
+        QCOMPARE(modifiedUpcase(text), gefaltet);
+    }
+
+    void helpers() {
+        QString t = "abab";
+        ErstesErsetzen("ab", "x", t);
+        QCOMPARE(t, QString("xab"));
+        QCOMPARE(KleinMitUmlaut("ÄÖÜ ÄBC"), QString("äöü Äbc"));
+        QCOMPARE(Grossbuchstaben("Müller"), QString("MüLLER"));
+        QCOMPARE(Falten("Müller", false), QString("MüLLER"));
+    }
+
+    void theTextSearchPointsAtTheLastMatchingLine() {
+        testing::Datenwurzel w;
+        QByteArray datei;
+        for (int s = 1; s <= 6; ++s) {
+            book::Seitensatz satz;
+            satz.setzen(1, "Seite " + QByteArray::number(s));
+            if (s == 4) {
+                satz.setzen(5, "Der M\xfcller mahlt");
+                satz.setzen(20, "beim Miller");
+            }
+            if (s == 6) satz.setzen(3, "noch ein Mueller? nein");
+            datei += satz.bytes();
+        }
+        w.schreiben("t.5", datei);
+        platform::RecordFile f;
+        QVERIFY(f.open(w.nativ("t.5"), 1537));
+        const auto fund = SeitendateiDurchsuchen(f, modifiedUpcase("Müller"), true);
+        QVERIFY(fund.has_value());
+        QCOMPARE(fund->position, 4);
+        QCOMPARE(fund->zeile, 20);
+        QVERIFY(!SeitendateiDurchsuchen(f, modifiedUpcase("Müller"), true).has_value());  // "mueler" folds apart
+        QVERIFY(f.seek(0));
+        const auto plain = SeitendateiDurchsuchen(f, Grossbuchstaben("miller"), false);
+        QVERIFY(plain.has_value());
+        QCOMPARE(plain->zeile, 20);
+    }
+
+    void theAlbumSearchLooksAtCommentsOnly() {
+        testing::Datenwurzel w;
+        w.bitmap("P/Album/Markt.bmp", 10, 10);
+        w.text("P/Album/Markt.txt", {"0120,0450,Rathaus", "0200,0100,Brunnen mit Figur"});
+        w.text("P/Album/Ohne.txt", {"0001,0001,Rathaus ohne Bild"});
+        QList<Albumfund> f = BilderDurchsuchen(w.dateien(), w.gespeichert() + "P\\", modifiedUpcase("rathaus"), true);
+        QCOMPARE(f.size(), 1);
+        QCOMPARE(f[0].zeile, QString("0120,0450,Rathaus>Markt"));
+        QCOMPARE(f[0].anzeige, QString("Rathaus>Markt"));
+        QVERIFY(BilderDurchsuchen(w.dateien(), w.gespeichert() + "P\\", modifiedUpcase("012"), true).isEmpty());
+    }
+
+    void foundListSizes() {
+        const Fundlistenmass wenige = FundlisteBemessen(12, 600);
+        QCOMPARE(wenige.listeHoehe, 172);
+        QCOMPARE(wenige.fensterHoehe, 200);
+        const Fundlistenmass dreizehn = FundlisteBemessen(13, 600);
+        QCOMPARE(dreizehn.listeHoehe, 244);
+        QCOMPARE(dreizehn.fensterHoehe, 280);
+        QVERIFY(!dreizehn.zweiSpalten);
+        const Fundlistenmass vierzig = FundlisteBemessen(40, 600);
+        QVERIFY(vierzig.zweiSpalten);
+        QCOMPARE(vierzig.listeHoehe, 550);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestSuche)
+#include "test_suche.moc"
