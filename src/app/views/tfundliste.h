@@ -1,6 +1,10 @@
 #pragma once
-// The found-list window of the search. It lives for the whole run, hidden until the
-// search or the menu shows it.
+// The found-list window of the album search: the hits (comment > picture), the full
+// hit lines beside them, and the notice when nothing was found.
+#include "search/core/suche.h"
+
+#include <QLabel>
+#include <QListWidget>
 #include <QWidget>
 
 namespace app {
@@ -9,6 +13,18 @@ class TFundliste : public QWidget {
     Q_OBJECT
 public:
     explicit TFundliste(QWidget *parent = nullptr);
+
+    // Fills the lists and sizes the window for a screen `bildschirmHoehe` high.
+    void FundeZeigen(const QList<search::Albumfund> &funde, int bildschirmHoehe);
+    // Shows the window with the notice that `begriff` was not found.
+    void NichtsGefunden(const QString &begriff);
+
+    QListWidget *ListBoxFund;
+    QListWidget *ListBox1;
+    QLabel *LabelNichtsgefunden;
+
+Q_SIGNALS:
+    void fundGewaehlt(int n);  // 1-based
 };
 
 } // namespace app

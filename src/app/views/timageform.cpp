@@ -4,6 +4,8 @@
 #include "app/core/projektdateien.h"
 #include "album/views/bildansichtpanels.h"
 #include "app/views/bildmenue.h"
+#include "search/core/falten.h"
+#include "search/views/suchleiste.h"
 #include "app/views/tbearbeitung.h"
 #include "app/views/tfundliste.h"
 #include "authoring/core/exelaufwerk.h"
@@ -78,6 +80,7 @@ TImageForm::~TImageForm() = default;
 void TImageForm::setFenster(TFundliste *fundliste, TBearbeitung *bearbeitung) {
     fundliste_ = fundliste;
     bearbeitung_ = bearbeitung;
+    if (fundliste_) connect(fundliste_, &TFundliste::fundGewaehlt, this, &TImageForm::Suchbildausgeben);
 }
 
 void TImageForm::bauen() {
@@ -152,6 +155,8 @@ void TImageForm::bauen() {
 
     menue_ = new BildMenue(flaeche_);
     connect(menue_, &BildMenue::ImageMenuMouseDown, this, &TImageForm::ImageMenuMouseDown);
+    menue_->LabelFundliste->installEventFilter(this);
+    menue_->LabelFundliste->setCursor(Qt::PointingHandCursor);
     buchVerbinden();
 
     // Panels of the picture view, the search and the authoring progress; placed for
@@ -165,11 +170,25 @@ void TImageForm::bauen() {
     };
     bildansichtBauen();
     Panel12Fortschritt = platzhalter("Panel12Fortschritt", 300, 24);
-    PanelSuchen = platzhalter("PanelSuchen", 560, 90);
-    Shape1 = platzhalter("Shape1", 40, 40);
+    PanelSuchen = new search::Suchleiste(flaeche_);
+    connect(PanelSuchen, &search::Suchleiste::bereichGeklickt, this, &TImageForm::BevelImBuch);
+    connect(PanelSuchen->BitBtn3, &QPushButton::clicked, this, &TImageForm::BitBtn3Click);
+    connect(PanelSuchen->BitBtn4, &QPushButton::clicked, PanelSuchen, &QWidget::hide);
+    auto *rahmen = new QFrame(flaeche_);
+    rahmen->setObjectName("Shape1");
+    rahmen->setFrameShape(QFrame::Box);
+    rahmen->setLineWidth(2);
+    QPalette rot = rahmen->palette();
+    rot.setColor(QPalette::WindowText, Qt::red);
+    rahmen->setPalette(rot);
+    rahmen->resize(100, 100);
+    rahmen->hide();
+    Shape1 = rahmen;
     Shape1->installEventFilter(this);
     PanelMemoListe = platzhalter("PanelMemoListe", 640, 480);
     LabelShape = new QLabel(flaeche_);
+    LabelShape->setObjectName("LabelShape");
+    book::Textfarbe(LabelShape, Qt::red);
     LabelShape->installEventFilter(this);
     LabelShape->hide();
     LabelCover = new QLabel(flaeche_);
@@ -228,7 +247,7 @@ void TImageForm::menueBauen() {
     eintrag(datei, "Beenden", tr("Beenden"), &TImageForm::BeendenClick);
     QAction *suchen = bar->addAction(tr("Suchen"));
     suchen->setObjectName("Suchen");
-    connect(suchen, &QAction::triggered, this, [this] { PanelSuchen->show(); });
+    connect(suchen, &QAction::triggered, this, &TImageForm::SuchenClick);
     QMenu *ansicht = bar->addMenu(tr("Ansicht"));
     ansicht->menuAction()->setObjectName("Ansicht1");
     eintrag(ansicht, "Bildlauf1", tr("Bildlauf"), [this] {
@@ -301,7 +320,89 @@ void TImageForm::bildansichtBauen() {
     buch_->ImageAlbum->installEventFilter(this);
 }
 
+void TImageForm::SuchenClick() {
+    PanelSuchen->PanelNotFound->hide();
+    BevelImBuch(Suchbereich);
+    PanelSuchen->show();
+    PanelSuchen->raise();
+    PanelSuchen->Edit2->setFocus();
+}
+
+void TImageForm::BevelImBuch(int bereich) {
+    Suchbereich = bereich;
+    PanelSuchen->BevelImBuch(bereich);
+    PanelSuchen->PanelNotFound->hide();
+    if (bereich == 1) z_.textDatei.seek(0);
+    if (bereich == 2) z_.hilfeDatei.seek(0);
+}
+
+void TImageForm::BitBtn3Click() {
+    if (PanelSuchen->Edit2->text().isEmpty()) return;
+    Suchbegriff = PanelSuchen->Edit2->text();
+    const bool tolerant = PanelSuchen->CheckBox1->isChecked();
+    const QString begriff = search::Falten(Suchbegriff, tolerant);
+    if (Suchbereich == 0) {
+        PanelSuchen->hide();
+        const QList<search::Albumfund> funde = search::BilderDurchsuchen(z_.dateien, z_.ProjektVerzeichnis, begriff, tolerant);
+        if (!fundliste_) return;
+        if (funde.isEmpty()) {
+            fundliste_->NichtsGefunden(Suchbegriff);
+            return;
+        }
+        fundliste_->FundeZeigen(funde, screen_.info().height);
+        menue_->LabelFundliste->show();
+        return;
+    }
+    const bool hilfe = Suchbereich == 2;
+    const auto fund = search::SeitendateiDurchsuchen(hilfe ? z_.hilfeDatei : z_.textDatei, begriff, tolerant);
+    if (!fund) {
+        PanelSuchen->PanelNotFound->show();
+        PanelSuchen->PanelNotFound->raise();
+        return;
+    }
+    PfeilHinweis = fund->position % 2 == 1 ? 1 : 2;
+    buch_->ImageLeftArrow->move(buch_->ImageLeftArrow->x(), fund->zeile * 13 + 10);
+    buch_->ImageRightArrow->move(buch_->ImageRightArrow->x(), fund->zeile * 13 + 10);
+    SeitenZeigen(hilfe ? 2000 + fund->position : fund->position);
+    PanelSuchen->raise();
+}
+
+void TImageForm::Suchbildausgeben(int n) {
+    if (!fundliste_ || n < 1 || n > fundliste_->ListBox1->count()) return;
+    const platform::ScreenInfo s = screen_.info();
+    buch_->hide();
+    LabelProjekttitel1->hide();
+    LabelProjekttitel2->hide();
+    const QString zeile = fundliste_->ListBox1->item(n - 1)->text();
+    const int x = book::ZiffernWert(zeile.mid(0, 4)), y = book::ZiffernWert(zeile.mid(5, 4));
+    fundliste_->move(x > s.width / 2 ? 0 : s.width - fundliste_->width(), fundliste_->y());
+    const qsizetype pfeil = zeile.indexOf('>');
+    LabelShape->setText(zeile.mid(10, pfeil - 10));
+    const QString name = zeile.mid(pfeil + 1).left(90);
+    AktuellesBild = name;
+    Bildzentrieren(name);
+    Shape1->move(ImageMain->x() + x - 50, ImageMain->y() + y - 50);
+    LabelShape->adjustSize();
+    LabelShape->move(Shape1->x() + 2, Shape1->y() + Shape1->height() - 16);
+    Shape1->show();
+    Shape1->raise();
+    LabelShape->show();
+    LabelShape->raise();
+    menue_->hide();
+    z_.AktuellerBildIndex = 1;
+    for (int i = 0; i < memoListe_.size(); ++i)
+        if (memoListe_[i].section(':', 0, 0) == name) z_.BildIndex = i;
+    NamenLaden(name);
+}
+
 void TImageForm::SpracheEinrichten() {
+    PanelSuchen->LabelGesuchterName->setText(tr("Suche"));
+    PanelSuchen->CheckBox1->setText(tr("schreibungstolerant"));
+    PanelSuchen->PanelNotFound->setText(tr("Suchbegriff nicht gefunden"));
+    PanelSuchen->LabelSucheBuch->setText(tr("im Text"));
+    PanelSuchen->LabelSucheAlbum->setText(tr("im Album"));
+    PanelSuchen->LabelSucheHilfe->setText(tr("in der Hilfe"));
+    PanelSuchen->BitBtn4->setText(tr("Abbrechen"));
     PanelBildlauf->LabelBildlauf->setText(
         tr("Ein Bildlauf - ähnlich einer Dia-Show - wird gestartet (Abbruch durch beliebigen Mausklick)"));
     PanelBildlauf->LabelBildwechsel->setText(tr("Bildwechsel nach"));
@@ -421,7 +522,7 @@ void TImageForm::layoutFuerBildschirm() {
     Panel12Fortschritt->move((W - Panel12Fortschritt->width()) / 2, H - 40);
     LabelHuge->move((W - LabelHuge->width()) / 2, H - 330);
     buch_->MemoTextLinks->move(buch_->MemoTextLinks->x(), 32);
-    PanelSuchen->move((W - PanelSuchen->width()) / 2, PanelSuchen->y());
+    PanelSuchen->move((W - PanelSuchen->width()) / 2, 8);
 }
 
 void TImageForm::IniDateiLesen(const QString &name) {
@@ -1272,7 +1373,7 @@ void TImageForm::ImageMenuMouseDown(int x, int y) {
     case MenueBefehl::Lesen: SeitenZeigen(z_.LetzteTextseite); break;
     case MenueBefehl::Album: SeitenZeigen(1000 + 2 * z_.AlbumAufschlag); break;
     case MenueBefehl::Hilfe: SeitenZeigen(z_.LetzteHilfeseite); break;
-    case MenueBefehl::Suchen: PanelSuchen->show(); break;
+    case MenueBefehl::Suchen: SuchenClick(); break;
     case MenueBefehl::Bildlauf:
         PanelBildlauf->show();
         PanelBildlauf->raise();
@@ -1325,6 +1426,11 @@ bool TImageForm::eventFilter(QObject *obj, QEvent *event) {
         if (typ == QEvent::MouseMove)
             Hinweis(tr("Vergrößerte Kopie laden. Klicken Sie danach auf ein Detail, das Sie größer sehen möchten."));
         if (typ == QEvent::MouseButtonRelease) SpeedButtonEnlargeMouseUp(static_cast<QMouseEvent *>(event)->button());
+    }
+    if (obj == menue_->LabelFundliste && typ == QEvent::MouseButtonPress && fundliste_) {
+        fundliste_->show();
+        fundliste_->raise();
+        return true;
     }
     if (obj == Imagebig && typ == QEvent::MouseButtonPress) {
         Imagebig->hide();

@@ -21,6 +21,10 @@ class QPushButton;
 class QMenu;
 class QAction;
 
+namespace search {
+class Suchleiste;
+}
+
 namespace album {
 class BildlaufPanel;
 class BildtextPanel;
@@ -109,6 +113,13 @@ public:
     void SpeedButtonEnlargeMouseUp(Qt::MouseButton taste);
     void BitBtnBildlaufOkClick();
     void Timer2Timer();
+    // The search.
+    void SuchenClick();
+    void BevelImBuch(int bereich);
+    void BitBtn3Click();
+    void Suchbildausgeben(int n);
+    int Suchbereich = 0;
+    QString Suchbegriff;
     QString AktuellesBild;
     QString AktuellerBildtext;
     bool Vergroesserung = false;
@@ -144,7 +155,7 @@ public:
     QLabel *Imagebig = nullptr;
     QTimer Timer2;
     QWidget *Panel12Fortschritt = nullptr;
-    QWidget *PanelSuchen = nullptr;
+    search::Suchleiste *PanelSuchen = nullptr;
     QWidget *Shape1 = nullptr;
     QWidget *PanelMemoListe = nullptr;
     QLabel *ImageLast = nullptr;

@@ -1,0 +1,134 @@
+// The search in the running window: the text search jumping from hit to hit, the
+// not-found notice, the album search with its found list and a framed hit.
+#include "app/views/tbearbeitung.h"
+#include "app/views/tfundliste.h"
+#include "app/views/timageform.h"
+#include "book/core/seitensatz.h"
+#include "book/views/bildflaeche.h"
+#include "book/views/buchpanel.h"
+#include "fixture.h"
+#include "platform/fonts.h"
+#include "search/views/suchleiste.h"
+
+#include <QApplication>
+#include <QtTest>
+
+using namespace app;
+
+namespace {
+
+class Still : public Meldungen {
+public:
+    void zeigen(Art, const QString &) override {}
+    bool okAbbrechen(const QString &) override { return true; }
+};
+
+struct Suche {
+    Suche() {
+        w.schreiben("names.exe", "x");
+        w.text("Pagora.ini", {"ShowCBT=0"});
+        w.text("Pagora/Pages/Pagora.1", {"Anfang   2"});
+        QByteArray seiten;
+        for (int s = 1; s <= 10; ++s) {
+            book::Seitensatz satz;
+            satz.setzen(1, "Seite " + QByteArray::number(s));
+            if (s == 3) satz.setzen(7, "Die Stra\xdf" "e am Hafen");
+            if (s == 8) satz.setzen(12, "noch eine Strasse");
+            seiten += satz.bytes();
+        }
+        w.schreiben("Pagora/Pages/Pagora.5", seiten);
+        w.text("Pagora/Pages/Pagora.3", {"Hafen:Der Hafen"});
+        w.bitmap("Pagora/Album/Hafen.bmp", 400, 300, Qt::darkCyan);
+        w.text("Pagora/Album/Hafen.txt", {"0120,0080,Das Rathaus", "0300,0200,Der Kran"});
+        zustand = std::make_unique<Zustand>(w.dateien());
+        zustand->programmDatei = w.gespeichert() + "Pagora.exe";
+        form = std::make_unique<TImageForm>(*zustand, screen, still);
+        form->TimerAnfang.stop();
+        form->setFenster(&fundliste, &bearbeitung);
+        for (int i = 0; i < 60; ++i) form->TimerAnfangTimer();
+    }
+    void suchen(const QString &begriff, int bereich) {
+        form->SuchenClick();
+        form->BevelImBuch(bereich);
+        form->PanelSuchen->Edit2->setText(begriff);
+        form->BitBtn3Click();
+    }
+    testing::Datenwurzel w;
+    platform::SimulatedScreen screen{{800, 600, 96}};
+    Still still;
+    TFundliste fundliste;
+    TBearbeitung bearbeitung;
+    std::unique_ptr<Zustand> zustand;
+    std::unique_ptr<TImageForm> form;
+};
+
+} // namespace
+
+class TestSuchansicht : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void theTextSearchGoesFromHitToHit() {
+        Suche s;
+        s.suchen("Strasse", 1);
+        QCOMPARE(s.zustand->AktuelleSeite, 4);  // page 3 lies on spread 3/4
+        QVERIFY(s.form->PanelBuch()->ImageLeftArrow->isVisibleTo(s.form.get()));
+        QCOMPARE(s.form->PanelBuch()->ImageLeftArrow->y(), 7 * 13 + 10);
+        s.form->BitBtn3Click();  // OK again continues after the spread
+        QCOMPARE(s.zustand->AktuelleSeite, 8);
+        QVERIFY(s.form->PanelBuch()->ImageRightArrow->isVisibleTo(s.form.get()));
+        s.form->BitBtn3Click();
+        QVERIFY(s.form->PanelSuchen->PanelNotFound->isVisibleTo(s.form.get()));
+        QCOMPARE(s.form->PanelSuchen->PanelNotFound->text(), QString("Suchbegriff nicht gefunden"));
+        // Choosing the scope again starts at the beginning.
+        s.form->BevelImBuch(1);
+        s.form->BitBtn3Click();
+        QCOMPARE(s.zustand->AktuelleSeite, 4);
+    }
+
+    void plainModeFindsOnlyTheSameSpelling() {
+        Suche s;
+        s.form->SuchenClick();
+        s.form->PanelSuchen->CheckBox1->setChecked(false);
+        s.form->BevelImBuch(1);
+        s.form->PanelSuchen->Edit2->setText("strasse");
+        s.form->BitBtn3Click();
+        QCOMPARE(s.zustand->AktuelleSeite, 8);
+    }
+
+    void theAlbumSearchListsHitsAndFramesTheSpot() {
+        Suche s;
+        s.suchen("rathaus", 0);
+        QVERIFY(!s.form->PanelSuchen->isVisibleTo(s.form.get()));
+        QVERIFY(s.fundliste.isVisible());
+        QCOMPARE(s.fundliste.ListBoxFund->count(), 1);
+        QCOMPARE(s.fundliste.ListBoxFund->item(0)->text(), QString("Das Rathaus>Hafen"));
+        QCOMPARE(s.fundliste.height(), 200);
+        s.form->Suchbildausgeben(1);
+        QVERIFY(!s.form->PanelBuch()->isVisibleTo(s.form.get()));
+        QCOMPARE(s.form->ImageMain->pos(), QPoint(200, 150));
+        QVERIFY(s.form->Shape1->isVisibleTo(s.form.get()));
+        QCOMPARE(s.form->Shape1->geometry(), QRect(200 + 120 - 50, 150 + 80 - 50, 100, 100));
+        QCOMPARE(s.form->LabelShape->text(), QString("Das Rathaus"));
+        QCOMPARE(s.fundliste.x(), 800 - s.fundliste.width());
+        QCOMPARE(s.zustand->BildIndex, 0);
+        s.form->Shape1MouseDown();
+        QVERIFY(!s.form->Shape1->isVisibleTo(s.form.get()));
+    }
+
+    void anAlbumSearchWithoutHitsSaysSo() {
+        Suche s;
+        s.suchen("Leuchtturm", 0);
+        QVERIFY(s.fundliste.isVisible());
+        QCOMPARE(s.fundliste.LabelNichtsgefunden->text(), QString("\"Leuchtturm\" wurde nicht gefunden"));
+        QVERIFY(!s.fundliste.ListBoxFund->isVisibleTo(&s.fundliste));
+    }
+};
+
+int main(int argc, char **argv) {
+    QApplication app(argc, argv);
+    platform::registerBundledFonts();
+    TestSuchansicht t;
+    return QTest::qExec(&t, argc, argv);
+}
+
+#include "test_suchansicht.moc"
