@@ -45,7 +45,7 @@ bench: build
 fuzz: fuzz-deps
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DPAGORA_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
-	for ziel in einstellungen textimport albumeingabe; do \
+	for ziel in einstellungen textimport albumeingabe marken; do \
 	    mkdir -p $(FUZZ_BUILD)/corpus/$$ziel && cp fuzz/corpus/$$ziel/* $(FUZZ_BUILD)/corpus/$$ziel/ && \
 	    $(FUZZ_BUILD)/fuzz/fuzz_$$ziel -max_total_time=$(FUZZ_SECONDS) -timeout=5 -rss_limit_mb=4096 \
 	        $(FUZZ_BUILD)/corpus/$$ziel || exit 1; \

@@ -595,8 +595,7 @@ void TImageForm::ProjektReset() {
 }
 
 void TImageForm::ListeLaden() {
-    QByteArray inhalt;
-    memoListe_.clear();
+    QByteArray inhalt;  // without a list file the list keeps its lines
     if (z_.dateien.read(z_.ProjektVerzeichnis + "Pages\\" + z_.ProgrammName + ".3", &inhalt, 16 << 20))
         memoListe_ = platform::splitLines(inhalt);
     z_.BilderAnzahl = int(memoListe_.size());
@@ -1114,7 +1113,11 @@ void TImageForm::Timer2Timer() {
 
 void TImageForm::LabelZeigen(int k) {
     QLabel *l = buch_->AlbumLabels[size_t(k % 16)];
-    const QString zeile = k < memoListe_.size() ? memoListe_[k] : QString();
+    if (k > 2147483615) {  // a request to empty the label
+        l->clear();
+        return;
+    }
+    const QString zeile = k >= 0 && k < memoListe_.size() ? memoListe_[k] : QString();
     const int ppi = screen_.info().ppi;
     const qsizetype doppelpunkt = zeile.indexOf(':');
     QString text;
