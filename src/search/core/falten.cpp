@@ -16,31 +16,46 @@ QString KleinMitUmlaut(const QString &text) {
     return s;
 }
 
-QString modifiedUpcase(const QString &text) {
-    QString s = KleinMitUmlaut(text);
+void modifiedUpcase(QStringView text, QString &s, QString &r) {
+    s.resize(text.size());
+    QChar *w = s.data();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        w[i] = (c >= 'A' && c <= 'Z') ? QChar(c.unicode() + 32) : c;
+    }
+    ErstesErsetzen(QStringLiteral("Ö"), QStringLiteral("ö"), s);
+    ErstesErsetzen(QStringLiteral("Ü"), QStringLiteral("ü"), s);
+    ErstesErsetzen(QStringLiteral("Ä"), QStringLiteral("ä"), s);
     ErstesErsetzen(QStringLiteral("ck"), QStringLiteral("k"), s);
     ErstesErsetzen(QStringLiteral("gg"), QStringLiteral("k"), s);
     ErstesErsetzen(QStringLiteral("oi"), QStringLiteral("eu"), s);
     ErstesErsetzen(QStringLiteral("ae"), QStringLiteral("e"), s);
-    QString r;
-    r.reserve(s.size());
+    r.resize(s.size());
+    QChar *out = r.data();
+    qsizetype n = 0;
     QChar p;
-    for (const QChar c : s) {
+    for (const QChar c : std::as_const(s)) {
         const char16_t u = c.unicode();
         if (u == 'h') {
-            if (!(p == 'a' || p == 'e' || p == 'i' || p == 'o' || p == 'u')) r += c;
+            if (!(p == 'a' || p == 'e' || p == 'i' || p == 'o' || p == 'u')) out[n++] = c;
         } else if (u == 'y' || u == u'Ü' || u == u'ü') {
-            r += QLatin1Char('i');
+            out[n++] = QLatin1Char('i');
         } else if (u == u'Ä' || u == u'Ö' || u == u'ä' || u == u'ö') {
-            r += QLatin1Char('e');
+            out[n++] = QLatin1Char('e');
         } else if (u == u'ß') {
-            r += QLatin1Char('s');
+            out[n++] = QLatin1Char('s');
         } else if (u != ' ' && c != p) {
-            r += c;
+            out[n++] = c;
         }
         p = c;
     }
-    return r;
+    r.truncate(n);
+}
+
+QString modifiedUpcase(const QString &text) {
+    QString arbeit, ergebnis;
+    modifiedUpcase(text, arbeit, ergebnis);
+    return ergebnis;
 }
 
 QString Grossbuchstaben(const QString &text) {

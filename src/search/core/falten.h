@@ -11,6 +11,9 @@ void ErstesErsetzen(const QString &was, const QString &durch, QString &text);
 QString KleinMitUmlaut(const QString &text);
 // The tolerant folding (lower case despite its name).
 QString modifiedUpcase(const QString &text);
+// The same into `ergebnis`, with `arbeit` as working space: no allocation once the two
+// have grown, for searches that fold many lines.
+void modifiedUpcase(QStringView text, QString &arbeit, QString &ergebnis);
 // "a".."z" to upper case only: the plain mode.
 QString Grossbuchstaben(const QString &text);
 // The folding chosen by the tolerant check box.

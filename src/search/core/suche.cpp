@@ -4,15 +4,50 @@
 #include "search/core/falten.h"
 #include "platform/cp1252.h"
 
+#include <algorithm>
+
 namespace search {
 
+namespace {
+
+// Letters of a folded term that the folding only ever takes from the same letter
+// (either case) of the text: a record without one of them cannot match. The others
+// may come from other spellings (e from ä or ae, i from y or ü, k from ck or gg, s from
+// ß, u from oi).
+QList<char> festeBuchstaben(const QString &begriff, bool tolerant) {
+    QList<char> feste;
+    for (const QChar c : begriff) {
+        const char16_t u = c.unicode();
+        const char klein = (u >= 'A' && u <= 'Z') ? char(u + 32) : (u >= 'a' && u <= 'z') ? char(u) : 0;
+        if (!klein || feste.contains(klein)) continue;
+        if (tolerant && QByteArray("eiksu").contains(klein)) continue;
+        feste.append(klein);
+    }
+    return feste;
+}
+
+} // namespace
+
 std::optional<Textfund> SeitendateiDurchsuchen(platform::RecordFile &datei, const QString &begriff, bool tolerant) {
+    const QList<char> feste = festeBuchstaben(begriff, tolerant);
     QByteArray satz;
+    QString text, arbeit, gefaltet;
     while (datei.readNext(&satz)) {
+        bool vorhanden[256] = {};
+        for (const char c : satz) vorhanden[static_cast<unsigned char>(c)] = true;
+        const bool moeglich = std::all_of(feste.cbegin(), feste.cend(), [&vorhanden](char c) {
+            return vorhanden[static_cast<unsigned char>(c)] || vorhanden[static_cast<unsigned char>(c - 32)];
+        });
+        if (!moeglich) continue;
         int gefunden = 0;
         for (int i = 1; i <= book::kZeilenJeSeite; ++i) {
-            const QByteArray zeile = satz.mid((i - 1) * book::kZeilenLaenge + 1, book::kZeilenLaenge - 1);
-            if (Falten(platform::fromCp1252(zeile), tolerant).contains(begriff)) gefunden = i;
+            // Each line as stored: 49 columns, "|", CR and LF.
+            const QByteArray zeile = QByteArray::fromRawData(satz.constData() + (i - 1) * book::kZeilenLaenge + 1,
+                                                             book::kZeilenLaenge - 1);
+            text = platform::fromCp1252(zeile);
+            if (tolerant) modifiedUpcase(text, arbeit, gefaltet);
+            else gefaltet = Grossbuchstaben(text);
+            if (gefaltet.contains(begriff)) gefunden = i;
         }
         if (gefunden) return Textfund{int(datei.position()), gefunden};
     }
