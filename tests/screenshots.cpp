@@ -6,6 +6,8 @@
 #include "app/views/bildmenue.h"
 #include "book/views/bildflaeche.h"
 #include "app/views/tbearbeitung.h"
+#include "app/views/tfundliste.h"
+#include "search/views/suchleiste.h"
 #include "app/views/timageform.h"
 #include "authoring/core/exelaufwerk.h"
 #include "platform/fonts.h"
@@ -109,6 +111,30 @@ bool aufnehmen(const QString &ordner, platform::ScreenInfo info) {
     zustand.BildIndex = 11;  // the section title "In der Mühle"
     form.BildLaden(QString());
     ok &= speichern(form, ordner, vorsilbe + "21-abschnittstitel");
+    // The album with a caption hint, then the search: the bar with its not-found notice,
+    // the found list and a framed hit.
+    form.SeitenZeigen(1002);
+    form.ImageAlbumMouseMove(130, 20);
+    ok &= speichern(form, ordner, vorsilbe + "22-album-hinweis");
+    form.SuchenClick();
+    form.BevelImBuch(1);
+    form.PanelSuchen->Edit2->setText(QStringLiteral("Einhorn"));
+    form.BitBtn3Click();
+    ok &= speichern(form, ordner, vorsilbe + "23-suche-nicht-gefunden");
+    app::TFundliste fundliste;
+    form.setFenster(&fundliste, &bearbeitung);
+    form.BevelImBuch(0);
+    form.PanelSuchen->Edit2->setText(QStringLiteral("Mühle"));
+    form.BitBtn3Click();
+    QCoreApplication::processEvents();
+    const QString liste = ordner + '/' + vorsilbe + "24-fundliste.png";
+    ok &= fundliste.grab().save(liste);
+    std::printf("geschrieben %s\n", qPrintable(liste));
+    form.Suchbildausgeben(1);
+    ok &= speichern(form, ordner, vorsilbe + "25-fund-gerahmt");
+    fundliste.hide();
+    form.setFenster(nullptr, &bearbeitung);
+    form.Shape1MouseDown();
     form.SeitenZeigen(12);
     form.Windowsstil();
     form.Hinweis(QStringLiteral("Die Fensterdarstellung mit Menüleiste"));

@@ -154,7 +154,9 @@ private Q_SLOTS:
 
     void albumAndHelpSpreads() {
         Buch buch;
+        buch.form->SeitenZeigen(4);  // text in the memos, then straight to the album
         buch.form->SeitenZeigen(1004);
+        QVERIFY(!sichtbar(buch.b().MemoTextLinks) && !sichtbar(buch.b().MemoTextRechts));
         QCOMPARE(buch.zustand->AlbumAufschlag, 2);
         QVERIFY(sichtbar(buch.b().PanelAlbum));
         QCOMPARE(QColor(buch.b().ImageAlbum->pixmap().toImage().pixel(5, 5)), QColor(Qt::blue));

@@ -115,6 +115,19 @@ private Q_SLOTS:
         QVERIFY(!s.form->Shape1->isVisibleTo(s.form.get()));
     }
 
+    void aHitAfterATitleScreenShowsItsPicture() {
+        Suche s;
+        s.w.text("Pagora/Pages/Pagora.3", {":I:Kapitel", "Hafen:Der Hafen"});
+        s.form->ListeLaden();
+        s.zustand->BildIndex = 0;
+        s.form->BildLaden(QString());  // the title screen
+        s.suchen("Kran", 0);
+        s.form->Suchbildausgeben(1);
+        QCOMPARE(s.zustand->BildIndex, 1);
+        QVERIFY(!s.form->LabelHuge->isVisibleTo(s.form.get()));
+        QCOMPARE(s.form->ImageMain->size(), QSize(400, 300));
+    }
+
     void anAlbumSearchWithoutHitsSaysSo() {
         Suche s;
         s.suchen("Leuchtturm", 0);

@@ -380,6 +380,11 @@ void TImageForm::Suchbildausgeben(int n) {
     LabelShape->setText(zeile.mid(10, pfeil - 10));
     const QString name = zeile.mid(pfeil + 1).left(90);
     AktuellesBild = name;
+    // The hit's list line is chosen before the picture is centred, which reads that line:
+    // a title line chosen earlier would otherwise turn the hit into a title screen.
+    for (int i = 0; i < memoListe_.size(); ++i)
+        if (memoListe_[i].section(':', 0, 0) == name) z_.BildIndex = i;
+    Hinweis(QString());
     Bildzentrieren(name);
     Shape1->move(ImageMain->x() + x - 50, ImageMain->y() + y - 50);
     LabelShape->adjustSize();
@@ -390,8 +395,6 @@ void TImageForm::Suchbildausgeben(int n) {
     LabelShape->raise();
     menue_->hide();
     z_.AktuellerBildIndex = 1;
-    for (int i = 0; i < memoListe_.size(); ++i)
-        if (memoListe_[i].section(':', 0, 0) == name) z_.BildIndex = i;
     NamenLaden(name);
 }
 
@@ -646,7 +649,7 @@ void TImageForm::Bildzentrieren(const QString &name) {
         LabelHuge->setText(titel.section('~', 0, 0));
         LabelHuge->setFont(platform::screenFont("Arial", 28, screen_.info().ppi, true));
         LabelHuge->show();
-        LabelHuge->raise();
+        LabelHuge->stackUnder(buch_);
     }
     const int reserve = fensterstil_ ? 66 : 0;
     ImageMain->move((s.width - ImageMain->width()) / 2, (s.height - reserve - ImageMain->height()) / 2);
@@ -756,6 +759,9 @@ void TImageForm::SeitenZeigen(int n) {
             TestseiteBearbeiten(buch_->MemoTextRechts, true);
             BilderImBuch();
         } else if (n > 1000 && n < 2000) {
+            // Opening the album part: the pages give way to the album sheet.
+            buch_->MemoTextLinks->hide();
+            buch_->MemoTextRechts->hide();
             buch_->TextBilderWeg();
             buch_->PanelAlbum->show();
             Griffregistersetzen(1000);
