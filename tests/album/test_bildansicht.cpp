@@ -90,6 +90,19 @@ private Q_SLOTS:
         QVERIFY(sichtbar(a.form->SpeedButtonEnlarge));
     }
 
+    void titleLinesShowTheTitleScreenThenHideThePicture() {
+        Ansicht a;
+        a.w.text("Pagora/Pages/Pagora.3", {"Hafen:Der Hafen", ":I:Kapitel 2~ und mehr", ":I:Kapitel 3"});
+        a.form->ListeLaden();
+        a.oeffnen(0);
+        a.oeffnen(1);
+        QVERIFY(sichtbar(a.form->LabelHuge));
+        QCOMPARE(a.form->LabelHuge->text(), QString("Kapitel 2"));
+        QCOMPARE(a.form->ImageMain->size(), QSize(800, 600));
+        a.oeffnen(2);  // a second title line: both names empty, the picture goes
+        QVERIFY(!sichtbar(a.form->ImageMain));
+    }
+
     void marksExplainThemselvesUnderTheMouse() {
         Ansicht a;
         a.oeffnen(1);
