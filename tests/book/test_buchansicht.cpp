@@ -9,6 +9,7 @@
 #include "book/views/bildflaeche.h"
 #include "book/views/buchpanel.h"
 #include "fixture.h"
+#include "stillemeldungen.h"
 #include "platform/fonts.h"
 
 #include <QApplication>
@@ -18,12 +19,6 @@
 using namespace app;
 
 namespace {
-
-class Still : public Meldungen {
-public:
-    void zeigen(Art, const QString &) override {}
-    bool okAbbrechen(const QString &) override { return true; }
-};
 
 QByteArray seitendatei(int seiten, const QMap<int, QMap<int, QByteArray>> &besondere = {}) {
     QByteArray b;
@@ -65,7 +60,7 @@ struct Buch {
     book::BuchPanel &b() const { return *form->PanelBuch(); }
     testing::Datenwurzel w;
     platform::SimulatedScreen screen{{1024, 768, 96}};
-    Still meldungen;
+    testing::StilleMeldungen meldungen;
     TBearbeitung bearbeitung;
     std::unique_ptr<Zustand> zustand;
     std::unique_ptr<TImageForm> form;

@@ -7,6 +7,7 @@
 #include "book/views/bildflaeche.h"
 #include "book/views/buchpanel.h"
 #include "fixture.h"
+#include "stillemeldungen.h"
 #include "platform/fonts.h"
 #include "search/views/suchleiste.h"
 
@@ -16,12 +17,6 @@
 using namespace app;
 
 namespace {
-
-class Still : public Meldungen {
-public:
-    void zeigen(Art, const QString &) override {}
-    bool okAbbrechen(const QString &) override { return true; }
-};
 
 struct Suche {
     Suche() {
@@ -55,7 +50,7 @@ struct Suche {
     }
     testing::Datenwurzel w;
     platform::SimulatedScreen screen{{800, 600, 96}};
-    Still still;
+    testing::StilleMeldungen still;
     TFundliste fundliste;
     TBearbeitung bearbeitung;
     std::unique_ptr<Zustand> zustand;
