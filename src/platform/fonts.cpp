@@ -3,7 +3,6 @@
 #include "platform/cp1252.h"
 
 #include <QFontDatabase>
-#include <QGuiApplication>
 #include <QFontMetrics>
 
 namespace platform {
@@ -16,8 +15,6 @@ bool registerBundledFonts() {
         if (QFontDatabase::addApplicationFont(QString::fromLatin1(file)) >= 0) ++loaded;
     for (const char *family : {"MS Sans Serif", "Small Fonts", "Arial"})
         QFont::insertSubstitution(QString::fromLatin1(family), QStringLiteral("Liberation Sans"));
-    // Fields and buttons write in the same face, so no second font is looked up.
-    QGuiApplication::setFont(screenFont(QStringLiteral("MS Sans Serif"), 8));
     return loaded == 2;
 }
 

@@ -8,9 +8,8 @@
 
 namespace platform {
 
-// Registers the built-in fonts and the family substitutions and makes the built-in
-// face the application's default; call once after the application object exists.
-// False when a font could not be loaded.
+// Registers the built-in fonts and the family substitutions; call once after the
+// application object exists. False when a font could not be loaded.
 bool registerBundledFonts();
 
 // A font of the given family and size in points, as a screen of ppi pixels per inch
