@@ -122,11 +122,11 @@ private Q_SLOTS:
         a.oeffnen(3);  // Turm, without marks yet
         const QPoint p = a.bei(50, 60);
         a.form->ImageMainMouseDown(Qt::LeftButton, p.x(), p.y());
-        QVERIFY(sichtbar(a.form->PanelEingabe));
+        QVERIFY(sichtbar(a.form->PanelEingabe()));
         QCOMPARE(a.form->KlickX, QString("0050"));
-        a.form->PanelEingabe->Edit1->setText("Die Turmspitze");
+        a.form->PanelEingabe()->Edit1->setText("Die Turmspitze");
         a.form->BitBtn1Click();
-        QVERIFY(!sichtbar(a.form->PanelEingabe));
+        QVERIFY(!sichtbar(a.form->PanelEingabe()));
         QByteArray datei;  // names are looked up ignoring case, as the program does
         QVERIFY(a.w.dateien().read(a.w.gespeichert() + "Pagora\\Album\\Turm.Txt", &datei));
         QCOMPARE(datei, QByteArray("0050,0060,Die Turmspitze\r\n"));
@@ -146,8 +146,8 @@ private Q_SLOTS:
         a.meldungen.antwort = true;
         a.form->ImageMainMouseDown(Qt::RightButton, lager.x(), lager.y());
         QCOMPARE(a.w.lesen("Pagora/Album/Hafen.Txt"), QByteArray("0100,0100,Der Kran\r\n0300,0250,Die Mole\r\n"));
-        QCOMPARE(a.form->PanelEingabe->Edit1->text(), QString("Das Lagerhaus"));
-        QVERIFY(sichtbar(a.form->PanelEingabe));
+        QCOMPARE(a.form->PanelEingabe()->Edit1->text(), QString("Das Lagerhaus"));
+        QVERIFY(sichtbar(a.form->PanelEingabe()));
         QCOMPARE(a.form->marken().marken.size(), 3);
     }
 
@@ -157,8 +157,8 @@ private Q_SLOTS:
         a.oeffnen(3);
         const QPoint p = a.bei(50, 60);
         a.form->ImageMainMouseDown(Qt::LeftButton, p.x(), p.y());
-        QVERIFY(!sichtbar(a.form->PanelEingabe));
-        a.form->PanelEingabe->Edit1->setText("x");
+        QVERIFY(!sichtbar(a.form->PanelEingabe()));
+        a.form->PanelEingabe()->Edit1->setText("x");
         a.form->BitBtn1Click();
         QVERIFY(!a.w.dateien().exists(a.w.gespeichert() + "Pagora\\Album\\Turm.Txt"));
     }
@@ -167,18 +167,18 @@ private Q_SLOTS:
         Ansicht a;
         a.oeffnen(1);
         a.form->LabelCoverMouseMove(400, 1);
-        QVERIFY(sichtbar(a.form->PanelBildtext));
-        QCOMPARE(a.form->PanelBildtext->MemoBildtext->height(), 85);
-        QCOMPARE(a.form->PanelBildtext->LabelBildtext->text(), QString("Der alte Hafen im Winter|Der alte Hafen im Winter 1911"));
-        QVERIFY(!a.form->PanelBildtext->BitBtnSichern->isVisibleTo(a.form->PanelBildtext));
+        QVERIFY(sichtbar(a.form->PanelBildtext()));
+        QCOMPARE(a.form->PanelBildtext()->MemoBildtext->height(), 85);
+        QCOMPARE(a.form->PanelBildtext()->LabelBildtext->text(), QString("Der alte Hafen im Winter|Der alte Hafen im Winter 1911"));
+        QVERIFY(!a.form->PanelBildtext()->BitBtnSichern->isVisibleTo(a.form->PanelBildtext()));
         a.form->PanelBildtextClick();
-        QCOMPARE(a.form->PanelBildtext->height(), 109);
-        QVERIFY(a.form->PanelBildtext->bearbeitet());
-        a.form->PanelBildtext->MemoBildtext->setPlainText("Neu");
-        a.form->PanelBildtext->MemoBildtext->moveCursor(QTextCursor::End);
-        QTest::keyClicks(a.form->PanelBildtext->MemoBildtext, " geschrieben");
-        a.form->PanelBildtext->BitBtnAbbruch->click();
-        QCOMPARE(a.form->PanelBildtext->MemoBildtext->toPlainText(), QString("Neu geschrieben"));
+        QCOMPARE(a.form->PanelBildtext()->height(), 109);
+        QVERIFY(a.form->PanelBildtext()->bearbeitet());
+        a.form->PanelBildtext()->MemoBildtext->setPlainText("Neu");
+        a.form->PanelBildtext()->MemoBildtext->moveCursor(QTextCursor::End);
+        QTest::keyClicks(a.form->PanelBildtext()->MemoBildtext, " geschrieben");
+        a.form->PanelBildtext()->BitBtnAbbruch->click();
+        QCOMPARE(a.form->PanelBildtext()->MemoBildtext->toPlainText(), QString("Neu geschrieben"));
         a.form->BildtextSpeichern();
         QCOMPARE(a.w.lesen("Pagora/Album/Hafen.dok"), QByteArray("Neu geschrieben\r\n"));
         QStringList dreissig;
@@ -186,7 +186,7 @@ private Q_SLOTS:
         a.w.text("Pagora/Album/Turm.dok", dreissig);
         a.oeffnen(3);
         a.form->LabelCoverMouseMove(400, 1);
-        QCOMPARE(a.form->PanelBildtext->MemoBildtext->height(), 340);
+        QCOMPARE(a.form->PanelBildtext()->MemoBildtext->height(), 340);
     }
 
     void edgeArrowsOnlyWhereThereIsAPicture() {
@@ -225,7 +225,7 @@ private Q_SLOTS:
 
     void theSlideShowWrapsAndAClickStopsIt() {
         Ansicht a;
-        a.form->PanelBildlauf->SpinEditBildlauf->setValue(999);
+        a.form->PanelBildlauf()->SpinEditBildlauf->setValue(999);
         a.form->BitBtnBildlaufOkClick();
         QCOMPARE(a.form->Timer2.interval(), 999000);
         QVERIFY(a.form->Timer2.isActive());
@@ -238,7 +238,7 @@ private Q_SLOTS:
         QCOMPARE(a.zustand->BildIndex, 3);  // the empty line is skipped
         a.form->ImageMainMouseDown(Qt::LeftButton, 400, 300);
         QVERIFY(!a.form->Timer2.isActive());
-        QVERIFY(!sichtbar(a.form->PanelEingabe));  // the click only stopped the show
+        QVERIFY(!sichtbar(a.form->PanelEingabe()));  // the click only stopped the show
     }
 };
 

@@ -45,7 +45,7 @@ struct Suche {
     void suchen(const QString &begriff, int bereich) {
         form->SuchenClick();
         form->BevelImBuch(bereich);
-        form->PanelSuchen->Edit2->setText(begriff);
+        form->PanelSuchen()->Edit2->setText(begriff);
         form->BitBtn3Click();
     }
     testing::Datenwurzel w;
@@ -72,8 +72,8 @@ private Q_SLOTS:
         QCOMPARE(s.zustand->AktuelleSeite, 8);
         QVERIFY(s.form->PanelBuch()->ImageRightArrow->isVisibleTo(s.form.get()));
         s.form->BitBtn3Click();
-        QVERIFY(s.form->PanelSuchen->PanelNotFound->isVisibleTo(s.form.get()));
-        QCOMPARE(s.form->PanelSuchen->PanelNotFound->text(), QString("Suchbegriff nicht gefunden"));
+        QVERIFY(s.form->PanelSuchen()->PanelNotFound->isVisibleTo(s.form.get()));
+        QCOMPARE(s.form->PanelSuchen()->PanelNotFound->text(), QString("Suchbegriff nicht gefunden"));
         // Choosing the scope again starts at the beginning.
         s.form->BevelImBuch(1);
         s.form->BitBtn3Click();
@@ -83,9 +83,9 @@ private Q_SLOTS:
     void plainModeFindsOnlyTheSameSpelling() {
         Suche s;
         s.form->SuchenClick();
-        s.form->PanelSuchen->CheckBox1->setChecked(false);
+        s.form->PanelSuchen()->CheckBox1->setChecked(false);
         s.form->BevelImBuch(1);
-        s.form->PanelSuchen->Edit2->setText("strasse");
+        s.form->PanelSuchen()->Edit2->setText("strasse");
         s.form->BitBtn3Click();
         QCOMPARE(s.zustand->AktuelleSeite, 8);
     }
@@ -93,7 +93,7 @@ private Q_SLOTS:
     void theAlbumSearchListsHitsAndFramesTheSpot() {
         Suche s;
         s.suchen("rathaus", 0);
-        QVERIFY(!s.form->PanelSuchen->isVisibleTo(s.form.get()));
+        QVERIFY(!s.form->PanelSuchen()->isVisibleTo(s.form.get()));
         QVERIFY(s.fundliste.isVisible());
         QCOMPARE(s.fundliste.ListBoxFund->count(), 1);
         QCOMPARE(s.fundliste.ListBoxFund->item(0)->text(), QString("Das Rathaus>Hafen"));

@@ -170,10 +170,6 @@ void TImageForm::bauen() {
     };
     bildansichtBauen();
     Panel12Fortschritt = platzhalter("Panel12Fortschritt", 300, 24);
-    PanelSuchen = new search::Suchleiste(flaeche_);
-    connect(PanelSuchen, &search::Suchleiste::bereichGeklickt, this, &TImageForm::BevelImBuch);
-    connect(PanelSuchen->BitBtn3, &QPushButton::clicked, this, &TImageForm::BitBtn3Click);
-    connect(PanelSuchen->BitBtn4, &QPushButton::clicked, PanelSuchen, &QWidget::hide);
     auto *rahmen = new QFrame(flaeche_);
     rahmen->setObjectName("Shape1");
     rahmen->setFrameShape(QFrame::Box);
@@ -251,8 +247,8 @@ void TImageForm::menueBauen() {
     QMenu *ansicht = bar->addMenu(tr("Ansicht"));
     ansicht->menuAction()->setObjectName("Ansicht1");
     eintrag(ansicht, "Bildlauf1", tr("Bildlauf"), [this] {
-        PanelBildlauf->show();
-        PanelBildlauf->raise();
+        PanelBildlauf()->show();
+        PanelBildlauf()->raise();
     });
     eintrag(ansicht, "Album1", tr("Album"), [this] { SeitenZeigen(1000 + 2 * z_.AlbumAufschlag); });
     eintrag(ansicht, "Lesen1", tr("Lesen"), [this] { SeitenZeigen(z_.LetzteTextseite); });
@@ -286,9 +282,6 @@ void TImageForm::menueBauen() {
 }
 
 void TImageForm::bildansichtBauen() {
-    PanelEingabe = new album::EingabePanel(flaeche_);
-    PanelBildtext = new album::BildtextPanel(flaeche_);
-    PanelBildlauf = new album::BildlaufPanel(flaeche_);
     Imagebig = new QLabel(flaeche_);
     Imagebig->setObjectName("Imagebig");
     Imagebig->installEventFilter(this);
@@ -299,16 +292,6 @@ void TImageForm::bildansichtBauen() {
     SpeedButtonEnlarge->setMouseTracking(true);
     SpeedButtonEnlarge->installEventFilter(this);
     SpeedButtonEnlarge->hide();
-    connect(PanelBildtext, &album::BildtextPanel::geklickt, this, &TImageForm::PanelBildtextClick);
-    connect(PanelBildtext->BitBtnSichern, &QPushButton::clicked, this, [this] {
-        BildtextSpeichern();
-        PanelBildtext->hide();
-    });
-    connect(PanelBildtext->BitBtnAbbruch, &QPushButton::clicked, PanelBildtext, &QWidget::hide);
-    connect(PanelEingabe->BitBtn1, &QPushButton::clicked, this, &TImageForm::BitBtn1Click);
-    connect(PanelEingabe->SpeedButton1, &QPushButton::clicked, PanelEingabe, &QWidget::hide);
-    connect(PanelBildlauf->BitBtnBildlaufOk, &QPushButton::clicked, this, &TImageForm::BitBtnBildlaufOkClick);
-    connect(PanelBildlauf->BitBtnKeinBildlauf, &QPushButton::clicked, PanelBildlauf, &QWidget::hide);
     Timer2.setInterval(2000);
     connect(&Timer2, &QTimer::timeout, this, &TImageForm::Timer2Timer);
     for (QLabel *pfeil : {ImageLast, ImageNext}) {
@@ -320,29 +303,88 @@ void TImageForm::bildansichtBauen() {
     buch_->ImageAlbum->installEventFilter(this);
 }
 
+album::EingabePanel *TImageForm::PanelEingabe() {
+    if (!eingabe_) {
+        const platform::ScreenInfo s = screen_.info();
+        eingabe_ = new album::EingabePanel(flaeche_);
+        eingabe_->move((s.width - eingabe_->width()) / 2, s.height - 50);
+        connect(eingabe_->BitBtn1, &QPushButton::clicked, this, &TImageForm::BitBtn1Click);
+        connect(eingabe_->SpeedButton1, &QPushButton::clicked, eingabe_, &QWidget::hide);
+    }
+    return eingabe_;
+}
+
+album::BildtextPanel *TImageForm::PanelBildtext() {
+    if (!bildtext_) {
+        bildtext_ = new album::BildtextPanel(flaeche_);
+        bildtext_->setGeometry(0, 0, screen_.info().width, bildtext_->height());
+        connect(bildtext_, &album::BildtextPanel::geklickt, this, &TImageForm::PanelBildtextClick);
+        connect(bildtext_->BitBtnSichern, &QPushButton::clicked, this, [this] {
+            BildtextSpeichern();
+            bildtext_->hide();
+        });
+        connect(bildtext_->BitBtnAbbruch, &QPushButton::clicked, bildtext_, &QWidget::hide);
+    }
+    return bildtext_;
+}
+
+album::BildlaufPanel *TImageForm::PanelBildlauf() {
+    if (!bildlauf_) {
+        const platform::ScreenInfo s = screen_.info();
+        bildlauf_ = new album::BildlaufPanel(flaeche_);
+        bildlauf_->move((s.width - bildlauf_->width()) / 2, (s.height - bildlauf_->height()) / 2);
+        bildlauf_->LabelBildlauf->setText(
+            tr("Ein Bildlauf - ähnlich einer Dia-Show - wird gestartet (Abbruch durch beliebigen Mausklick)"));
+        bildlauf_->LabelBildwechsel->setText(tr("Bildwechsel nach"));
+        bildlauf_->LabelSekunden->setText(tr("Sekunden"));
+        bildlauf_->BitBtnKeinBildlauf->setText(tr("Abbrechen"));
+        connect(bildlauf_->BitBtnBildlaufOk, &QPushButton::clicked, this, &TImageForm::BitBtnBildlaufOkClick);
+        connect(bildlauf_->BitBtnKeinBildlauf, &QPushButton::clicked, bildlauf_, &QWidget::hide);
+    }
+    return bildlauf_;
+}
+
+search::Suchleiste *TImageForm::PanelSuchen() {
+    if (!suchleiste_) {
+        suchleiste_ = new search::Suchleiste(flaeche_);
+        suchleiste_->move((screen_.info().width - suchleiste_->width()) / 2, 8);
+        suchleiste_->LabelGesuchterName->setText(tr("Suche"));
+        suchleiste_->CheckBox1->setText(tr("schreibungstolerant"));
+        suchleiste_->PanelNotFound->setText(tr("Suchbegriff nicht gefunden"));
+        suchleiste_->LabelSucheBuch->setText(tr("im Text"));
+        suchleiste_->LabelSucheAlbum->setText(tr("im Album"));
+        suchleiste_->LabelSucheHilfe->setText(tr("in der Hilfe"));
+        suchleiste_->BitBtn4->setText(tr("Abbrechen"));
+        connect(suchleiste_, &search::Suchleiste::bereichGeklickt, this, &TImageForm::BevelImBuch);
+        connect(suchleiste_->BitBtn3, &QPushButton::clicked, this, &TImageForm::BitBtn3Click);
+        connect(suchleiste_->BitBtn4, &QPushButton::clicked, suchleiste_, &QWidget::hide);
+    }
+    return suchleiste_;
+}
+
 void TImageForm::SuchenClick() {
-    PanelSuchen->PanelNotFound->hide();
+    PanelSuchen()->PanelNotFound->hide();
     BevelImBuch(Suchbereich);
-    PanelSuchen->show();
-    PanelSuchen->raise();
-    PanelSuchen->Edit2->setFocus();
+    PanelSuchen()->show();
+    PanelSuchen()->raise();
+    PanelSuchen()->Edit2->setFocus();
 }
 
 void TImageForm::BevelImBuch(int bereich) {
     Suchbereich = bereich;
-    PanelSuchen->BevelImBuch(bereich);
-    PanelSuchen->PanelNotFound->hide();
+    PanelSuchen()->BevelImBuch(bereich);
+    PanelSuchen()->PanelNotFound->hide();
     if (bereich == 1) z_.textDatei.seek(0);
     if (bereich == 2) z_.hilfeDatei.seek(0);
 }
 
 void TImageForm::BitBtn3Click() {
-    if (PanelSuchen->Edit2->text().isEmpty()) return;
-    Suchbegriff = PanelSuchen->Edit2->text();
-    const bool tolerant = PanelSuchen->CheckBox1->isChecked();
+    if (PanelSuchen()->Edit2->text().isEmpty()) return;
+    Suchbegriff = PanelSuchen()->Edit2->text();
+    const bool tolerant = PanelSuchen()->CheckBox1->isChecked();
     const QString begriff = search::Falten(Suchbegriff, tolerant);
     if (Suchbereich == 0) {
-        PanelSuchen->hide();
+        PanelSuchen()->hide();
         const QList<search::Albumfund> funde = search::BilderDurchsuchen(z_.dateien, z_.ProjektVerzeichnis, begriff, tolerant);
         if (!fundliste_) return;
         if (funde.isEmpty()) {
@@ -356,15 +398,15 @@ void TImageForm::BitBtn3Click() {
     const bool hilfe = Suchbereich == 2;
     const auto fund = search::SeitendateiDurchsuchen(hilfe ? z_.hilfeDatei : z_.textDatei, begriff, tolerant);
     if (!fund) {
-        PanelSuchen->PanelNotFound->show();
-        PanelSuchen->PanelNotFound->raise();
+        PanelSuchen()->PanelNotFound->show();
+        PanelSuchen()->PanelNotFound->raise();
         return;
     }
     PfeilHinweis = fund->position % 2 == 1 ? 1 : 2;
     buch_->ImageLeftArrow->move(buch_->ImageLeftArrow->x(), fund->zeile * 13 + 10);
     buch_->ImageRightArrow->move(buch_->ImageRightArrow->x(), fund->zeile * 13 + 10);
     SeitenZeigen(hilfe ? 2000 + fund->position : fund->position);
-    PanelSuchen->raise();
+    PanelSuchen()->raise();
 }
 
 void TImageForm::Suchbildausgeben(int n) {
@@ -399,18 +441,6 @@ void TImageForm::Suchbildausgeben(int n) {
 }
 
 void TImageForm::SpracheEinrichten() {
-    PanelSuchen->LabelGesuchterName->setText(tr("Suche"));
-    PanelSuchen->CheckBox1->setText(tr("schreibungstolerant"));
-    PanelSuchen->PanelNotFound->setText(tr("Suchbegriff nicht gefunden"));
-    PanelSuchen->LabelSucheBuch->setText(tr("im Text"));
-    PanelSuchen->LabelSucheAlbum->setText(tr("im Album"));
-    PanelSuchen->LabelSucheHilfe->setText(tr("in der Hilfe"));
-    PanelSuchen->BitBtn4->setText(tr("Abbrechen"));
-    PanelBildlauf->LabelBildlauf->setText(
-        tr("Ein Bildlauf - ähnlich einer Dia-Show - wird gestartet (Abbruch durch beliebigen Mausklick)"));
-    PanelBildlauf->LabelBildwechsel->setText(tr("Bildwechsel nach"));
-    PanelBildlauf->LabelSekunden->setText(tr("Sekunden"));
-    PanelBildlauf->BitBtnKeinBildlauf->setText(tr("Abbrechen"));
     menue_->LabelLesezeichen->setText(tr("Lesezeichen"));
     menue_->LabelFundliste->setText(tr("Fundliste"));
     buch_->LabelNoCBT->setText(tr("Anleitung nicht mehr zeigen"));
@@ -514,18 +544,14 @@ void TImageForm::layoutFuerBildschirm() {
     // The window covers the screen even where no window manager honours full screen.
     if (screen_.isReal()) setGeometry(0, 0, W, H);
     else resize(W, H);
-    PanelEingabe->move((W - PanelEingabe->width()) / 2, H - 50);
     PanelName->move((W - PanelName->width()) / 2, H - 40);
     buch_->move(buch_->x(), (H - buch_->height()) / 2);
     z_.BuchLinks = (W - buch_->width()) / 2 + 2;
     menue_->anordnen(W, H, z_.BuchLinks);
-    PanelBildtext->setGeometry(0, 0, W, PanelBildtext->height());
     LabelCover->resize(W, H);
-    PanelBildlauf->move((W - PanelBildlauf->width()) / 2, (H - PanelBildlauf->height()) / 2);
     Panel12Fortschritt->move((W - Panel12Fortschritt->width()) / 2, H - 40);
     LabelHuge->move((W - LabelHuge->width()) / 2, H - 330);
     buch_->MemoTextLinks->move(buch_->MemoTextLinks->x(), 32);
-    PanelSuchen->move((W - PanelSuchen->width()) / 2, 8);
 }
 
 void TImageForm::IniDateiLesen(const QString &name) {
@@ -610,7 +636,7 @@ void TImageForm::Bildzentrieren(const QString &name) {
     LabelShape->hide();
     Vergroesserung = false;
     Imagebig->hide();
-    PanelEingabe->hide();
+    if (eingabe_) eingabe_->hide();
     const QString zeile = z_.BildIndex >= 0 && z_.BildIndex < memoListe_.size() ? memoListe_[z_.BildIndex] : QString();
     if (ZentriertesBild.isEmpty() && name.isEmpty()) {
         ImageMain->hide();
@@ -954,10 +980,13 @@ void TImageForm::BildLaden(const QString &name) {
 void TImageForm::NamenLaden(const QString &name) {
     QByteArray bytes;
     const QString album = z_.ProjektVerzeichnis + "Album\\" + name;
-    PanelBildtext->MemoBildtext->clear();
-    if (!name.isEmpty() && z_.dateien.read(album + ".dok", &bytes, 1 << 20))
-        PanelBildtext->MemoBildtext->setPlainText(platform::splitLines(bytes).join('\n'));
-    PanelBildtext->MemoBildtext->document()->setModified(false);
+    const bool text = !name.isEmpty() && z_.dateien.read(album + ".dok", &bytes, 1 << 20);
+    if (text || bildtext_) {
+        QPlainTextEdit *memo = PanelBildtext()->MemoBildtext;
+        memo->clear();
+        if (text) memo->setPlainText(platform::splitLines(bytes).join('\n'));
+        memo->document()->setModified(false);
+    }
     marken_ = album::Markentabelle();
     if (!name.isEmpty() && z_.dateien.read(album + ".Txt", &bytes, 4 << 20)) marken_ = album::Markentabelle::Lesen(bytes);
 }
@@ -991,14 +1020,14 @@ void TImageForm::LabelCoverMouseMove(int x, int y) {
     }
     ImageNext->hide();
     if (y < 3) {
-        if (!AktuellerBildtext.isEmpty() || !PanelBildtext->MemoBildtext->toPlainText().isEmpty()) {
-            PanelBildtext->resize(s.width, PanelBildtext->height());
-            PanelBildtext->lesenZeigen(AktuellerBildtext.isEmpty() ? QString() : album::OhneTilde(AktuellerBildtext));
-            PanelBildtext->show();
-            PanelBildtext->raise();
+        if (!AktuellerBildtext.isEmpty() || (bildtext_ && !bildtext_->MemoBildtext->toPlainText().isEmpty())) {
+            PanelBildtext()->resize(s.width, PanelBildtext()->height());
+            PanelBildtext()->lesenZeigen(AktuellerBildtext.isEmpty() ? QString() : album::OhneTilde(AktuellerBildtext));
+            PanelBildtext()->show();
+            PanelBildtext()->raise();
         }
-    } else if (!PanelBildtext->bearbeitet()) {
-        PanelBildtext->hide();
+    } else if (bildtext_ && !bildtext_->bearbeitet()) {
+        bildtext_->hide();
     }
     const album::Markentabelle::Treffer treffer = marken_.Unter(x - ImageMain->x(), y - ImageMain->y());
     MarkeUnterMaus = treffer.index;
@@ -1026,25 +1055,25 @@ void TImageForm::ImageMainMouseDown(Qt::MouseButton taste, int x, int y) {
     if (taste == Qt::LeftButton && by < 3) {
         PanelBildtextClick();
     } else if (taste == Qt::LeftButton) {
-        PanelEingabe->Edit1->clear();
-        PanelEingabe->show();
-        PanelEingabe->raise();
-        PanelEingabe->Edit1->setFocus();
+        PanelEingabe()->Edit1->clear();
+        PanelEingabe()->show();
+        PanelEingabe()->raise();
+        PanelEingabe()->Edit1->setFocus();
     } else if (taste == Qt::RightButton && PanelName->isVisibleTo(this) && MarkeUnterMaus > 0 &&
                MarkeUnterMaus <= marken_.marken.size()) {
         album::Marke &marke = marken_.marken[MarkeUnterMaus - 1];
         if (!meldungen_.okAbbrechen(tr("Eintrag \"%1\" löschen?").arg(marke.text))) return;
-        PanelEingabe->Edit1->setText(marke.text);
+        PanelEingabe()->Edit1->setText(marke.text);
         const QByteArray rest = marken_.SchreibenOhne(MarkeUnterMaus);
         marke.text.clear();
         z_.dateien.write(z_.ProjektVerzeichnis + "Album\\" + AktuellesBild + ".Txt", rest);
-        PanelEingabe->show();
-        PanelEingabe->raise();
+        PanelEingabe()->show();
+        PanelEingabe()->raise();
     }
 }
 
 void TImageForm::BitBtn1Click() {
-    const QString text = PanelEingabe->Edit1->text();
+    const QString text = PanelEingabe()->Edit1->text();
     if (z_.NurLesen || text.isEmpty()) return;
     const QString datei = z_.ProjektVerzeichnis + "Album\\" + AktuellesBild + ".Txt";
     QByteArray bytes;
@@ -1055,16 +1084,17 @@ void TImageForm::BitBtn1Click() {
         return;
     }
     marken_.marken.append({book::ZiffernWert(KlickX), book::ZiffernWert(KlickY), text.left(80)});
-    PanelEingabe->hide();
+    PanelEingabe()->hide();
 }
 
 void TImageForm::PanelBildtextClick() {
-    PanelBildtext->resize(screen_.info().width, PanelBildtext->height());
-    PanelBildtext->bearbeitenZeigen(album::OhneTilde(AktuellerBildtext));
+    PanelBildtext()->resize(screen_.info().width, PanelBildtext()->height());
+    PanelBildtext()->bearbeitenZeigen(album::OhneTilde(AktuellerBildtext));
 }
 
 void TImageForm::BildtextSpeichern() {
-    QPlainTextEdit *memo = PanelBildtext->MemoBildtext;
+    if (!bildtext_) return;
+    QPlainTextEdit *memo = bildtext_->MemoBildtext;
     if (z_.NurLesen || !memo->document()->isModified()) return;
     const QStringList zeilen = memo->toPlainText().split('\n');
     if (z_.dateien.write(z_.ProjektVerzeichnis + "Album\\" + AktuellesBild + ".dok", platform::joinLines(zeilen))) {
@@ -1106,9 +1136,9 @@ void TImageForm::SpeedButtonEnlargeMouseUp(Qt::MouseButton taste) {
 }
 
 void TImageForm::BitBtnBildlaufOkClick() {
-    Timer2.setInterval(PanelBildlauf->SpinEditBildlauf->value() * 1000);
+    Timer2.setInterval(PanelBildlauf()->SpinEditBildlauf->value() * 1000);
     Timer2.start();
-    PanelBildlauf->hide();
+    PanelBildlauf()->hide();
     buch_->hide();
 }
 
@@ -1350,7 +1380,7 @@ void TImageForm::ImageRechtsPfeilClick() {
 }
 
 void TImageForm::ImageForwardClick() {
-    PanelBildtext->hide();
+    if (bildtext_) bildtext_->hide();
     if (z_.BildIndex < z_.BilderAnzahl - 1) ++z_.BildIndex;
     auto leer = [this](int i) { return i >= 0 && i < memoListe_.size() && (memoListe_[i].isEmpty() || memoListe_[i].startsWith(' ')); };
     while (leer(z_.BildIndex) && z_.BildIndex < z_.BilderAnzahl - 1) ++z_.BildIndex;
@@ -1359,7 +1389,7 @@ void TImageForm::ImageForwardClick() {
 }
 
 void TImageForm::ImageBackClick() {
-    PanelBildtext->hide();
+    if (bildtext_) bildtext_->hide();
     if (z_.BildIndex > 0) --z_.BildIndex;
     auto leer = [this](int i) { return i >= 0 && i < memoListe_.size() && (memoListe_[i].isEmpty() || memoListe_[i].startsWith(' ')); };
     if (leer(z_.BildIndex) && z_.BildIndex > 0) --z_.BildIndex;
@@ -1384,8 +1414,8 @@ void TImageForm::ImageMenuMouseDown(int x, int y) {
     case MenueBefehl::Hilfe: SeitenZeigen(z_.LetzteHilfeseite); break;
     case MenueBefehl::Suchen: SuchenClick(); break;
     case MenueBefehl::Bildlauf:
-        PanelBildlauf->show();
-        PanelBildlauf->raise();
+        PanelBildlauf()->show();
+        PanelBildlauf()->raise();
         break;
     case MenueBefehl::Hintergrundbild:
         if (bearbeitung_) bearbeitung_->Auswahl(5);

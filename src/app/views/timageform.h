@@ -147,15 +147,16 @@ public:
     int PfeilHinweis = 0;
     int TitelzeilenLinks = 0;
     int TitelzeilenRechts = 0;
-    album::EingabePanel *PanelEingabe = nullptr;
-    album::BildtextPanel *PanelBildtext = nullptr;
+    // The panels of the picture view and the search bar are made when first used.
+    album::EingabePanel *PanelEingabe();
+    album::BildtextPanel *PanelBildtext();
     QLabel *LabelCover = nullptr;
-    album::BildlaufPanel *PanelBildlauf = nullptr;
+    album::BildlaufPanel *PanelBildlauf();
     QPushButton *SpeedButtonEnlarge = nullptr;
     QLabel *Imagebig = nullptr;
     QTimer Timer2;
     QWidget *Panel12Fortschritt = nullptr;
-    search::Suchleiste *PanelSuchen = nullptr;
+    search::Suchleiste *PanelSuchen();
     QWidget *Shape1 = nullptr;
     QWidget *PanelMemoListe = nullptr;
     QLabel *ImageLast = nullptr;
@@ -204,6 +205,10 @@ private:
     QStringList memoListe_;
     QStringList inhaltEintraege_;
     album::Markentabelle marken_;
+    album::EingabePanel *eingabe_ = nullptr;
+    album::BildtextPanel *bildtext_ = nullptr;
+    album::BildlaufPanel *bildlauf_ = nullptr;
+    search::Suchleiste *suchleiste_ = nullptr;
     std::function<QString(const QImage &)> drucker_;
     QList<QMenu *> menues_;
 };
