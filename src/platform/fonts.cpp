@@ -20,7 +20,8 @@ bool registerBundledFonts() {
 
 QFont screenFont(const QString &family, int points, int ppi, bool bold) {
     QFont f(family);
-    f.setPixelSize(qMax(1, (points * ppi + 36) / 72));
+    // Sizes come from settings files: anything absurd is held to what a screen can show.
+    f.setPixelSize(int(qBound<qint64>(1, (qint64(points) * ppi + 36) / 72, 2000)));
     f.setBold(bold);
     f.setHintingPreference(QFont::PreferNoHinting);
     f.setKerning(false);

@@ -139,6 +139,8 @@ private Q_SLOTS:
         }
         QCOMPARE(screenFont("Arial", 7, 120).pixelSize(), 12);
         QCOMPARE(screenFont("Arial", 36, 96).pixelSize(), 48);
+        QCOMPARE(screenFont("Arial", 2147483647, 192).pixelSize(), 2000);  // from an overlong settings value
+        QCOMPARE(screenFont("Arial", 0, 96).pixelSize(), 1);
         // The same text measures the same every time, and wider text measures wider.
         FontMeasurer m(screenFont("MS Sans Serif", 8));
         QVERIFY(m.width("Ein Buch") > 0);
