@@ -21,7 +21,7 @@ bool registerBundledFonts() {
 QFont screenFont(const QString &family, int points, int ppi, bool bold) {
     QFont f(family);
     // Sizes come from settings files: anything absurd is held to what a screen can show.
-    f.setPixelSize(int(qBound<qint64>(1, (qint64(points) * ppi + 36) / 72, 2000)));
+    f.setPixelSize(int(qBound(qint64(1), (qint64(points) * ppi + 36) / 72, qint64(2000))));
     f.setBold(bold);
     f.setHintingPreference(QFont::PreferNoHinting);
     f.setKerning(false);
