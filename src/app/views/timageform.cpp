@@ -187,9 +187,6 @@ void TImageForm::bauen() {
     book::Textfarbe(LabelShape, Qt::red);
     LabelShape->installEventFilter(this);
     LabelShape->hide();
-    LabelCover = new QLabel(flaeche_);
-    LabelCover->setObjectName("LabelCover");
-    LabelCover->hide();
 
     // Designed as a 1 ms timer on a system whose timers tick every 15.6 ms at best; the
     // opening is paced at that tick here too, so the title visibly types itself.
@@ -548,7 +545,6 @@ void TImageForm::layoutFuerBildschirm() {
     buch_->move(buch_->x(), (H - buch_->height()) / 2);
     z_.BuchLinks = (W - buch_->width()) / 2 + 2;
     menue_->anordnen(W, H, z_.BuchLinks);
-    LabelCover->resize(W, H);
     Panel12Fortschritt->move((W - Panel12Fortschritt->width()) / 2, H - 40);
     LabelHuge->move((W - LabelHuge->width()) / 2, H - 330);
     buch_->MemoTextLinks->move(buch_->MemoTextLinks->x(), 32);
@@ -1432,10 +1428,10 @@ void TImageForm::Shape1MouseDown() {
     LabelShape->hide();
 }
 
-int TImageForm::bildschirmHoehe() const { return screen_.info().height; }
-
 bool TImageForm::eventFilter(QObject *obj, QEvent *event) {
     const QEvent::Type typ = event->type();
+    // The window's surface and the picture on it take the mouse of the picture view
+    // (the transparent cover layer of the original layout).
     if ((typ == QEvent::MouseMove || typ == QEvent::MouseButtonPress) && (obj == flaeche_ || obj == ImageMain)) {
         const auto *maus = static_cast<QMouseEvent *>(event);
         const QPoint p = maus->position().toPoint() + (obj == ImageMain ? ImageMain->pos() : QPoint());

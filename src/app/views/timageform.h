@@ -150,7 +150,6 @@ public:
     // The panels of the picture view and the search bar are made when first used.
     album::EingabePanel *PanelEingabe();
     album::BildtextPanel *PanelBildtext();
-    QLabel *LabelCover = nullptr;
     album::BildlaufPanel *PanelBildlauf();
     QPushButton *SpeedButtonEnlarge = nullptr;
     QLabel *Imagebig = nullptr;
@@ -186,7 +185,6 @@ private:
     std::array<int, 4> lesezeichenSeiten() const;
     void layoutFuerBildschirm();
     void buchOeffnen(int takt);
-    int bildschirmHoehe() const;
 
     Zustand &z_;
     const platform::Screen &screen_;
