@@ -15,6 +15,8 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QTemporaryDir>
+#include "median.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <sys/resource.h>
@@ -50,11 +52,6 @@ Prozess ausfuehren(const QStringList &befehl) {
     rusage r{};
     wait4(kind, &status, 0, &r);
     return {double(uhr.nsecsElapsed()) / 1e6, r.ru_maxrss, WIFEXITED(status) && WEXITSTATUS(status) == 0};
-}
-
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
 }
 
 class OhneBilder : public authoring::Bildquelle {

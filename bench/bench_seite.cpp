@@ -4,26 +4,18 @@
 #include "app/views/timageform.h"
 #include "book/views/buchpanel.h"
 #include "platform/fonts.h"
+#include "stillemeldungen.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include "median.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <vector>
 
 namespace {
-
-class Still : public app::Meldungen {
-public:
-    void zeigen(Art, const QString &) override {}
-    bool okAbbrechen(const QString &) override { return true; }
-};
-
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
 
 } // namespace
 
@@ -38,7 +30,7 @@ int main(int argc, char **argv) {
     app::Zustand zustand;
     zustand.programmDatei = zustand.dateien.stored(QDir(QString::fromLocal8Bit(argv[1])).absoluteFilePath("Pagora.exe"));
     platform::SimulatedScreen screen({1920, 1080, 96});
-    Still still;
+    testing::StilleMeldungen still;
     app::TImageForm form(zustand, screen, still);
     app::TBearbeitung bearbeitung;
     form.setFenster(nullptr, &bearbeitung);

@@ -1,5 +1,7 @@
 // Start-up benchmark: time from process start to the first painted frame, and peak
 // memory, of Pagora on its data root against a bare Qt window, median of several runs.
+#include "median.h"
+
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -47,11 +49,6 @@ Lauf starten(const std::string &programm, const std::string &ordner) {
     lauf.spitzeKiB = verbrauch.ru_maxrss;
     lauf.ok = gelesen.find("erstes-bild") != std::string::npos && WIFEXITED(status) && WEXITSTATUS(status) == 0;
     return lauf;
-}
-
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
 }
 
 } // namespace

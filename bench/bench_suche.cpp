@@ -8,6 +8,7 @@
 #include "app/views/timageform.h"
 #include "book/core/seitensatz.h"
 #include "platform/fonts.h"
+#include "stillemeldungen.h"
 #include "search/core/falten.h"
 #include "search/core/suche.h"
 
@@ -16,6 +17,8 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
+#include "median.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <sys/wait.h>
@@ -23,11 +26,6 @@
 #include <vector>
 
 namespace {
-
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
 
 double befehl(const QStringList &teile) {
     std::fflush(stdout);
@@ -54,12 +52,6 @@ void schreiben(const QString &pfad, const QByteArray &bytes) {
     f.open(QIODevice::WriteOnly);
     f.write(bytes);
 }
-
-class Still : public app::Meldungen {
-public:
-    void zeigen(Art, const QString &) override {}
-    bool okAbbrechen(const QString &) override { return true; }
-};
 
 void textsuche(const QString &seitendatei, const QString &ordner) {
     QFile quelle(seitendatei);
@@ -134,7 +126,7 @@ void naechstesBild(const QString &ordner) {
     app::Zustand zustand;
     zustand.programmDatei = zustand.dateien.stored(wurzel + "/Pagora.exe");
     platform::SimulatedScreen screen({1920, 1080, 96});
-    Still still;
+    testing::StilleMeldungen still;
     app::TImageForm form(zustand, screen, still);
     app::TBearbeitung bearbeitung;
     form.setFenster(nullptr, &bearbeitung);

@@ -1,6 +1,9 @@
 #pragma once
-// Message boxes that answer themselves, for tests that only drive the windows.
+// Helpers for tests that drive the windows: message boxes that answer themselves,
+// and what a user would see.
 #include "app/views/meldungen.h"
+
+#include <QWidget>
 
 namespace testing {
 
@@ -9,5 +12,8 @@ public:
     void zeigen(Art, const QString &) override {}
     bool okAbbrechen(const QString &) override { return true; }
 };
+
+// What a user would see: the widget is shown within its window.
+inline bool sichtbar(const QWidget *w) { return w->isVisibleTo(w->window()); }
 
 } // namespace testing

@@ -7,12 +7,14 @@
 #include "book/views/bildflaeche.h"
 #include "book/views/buchpanel.h"
 #include "fixture.h"
+#include "stillemeldungen.h"
 #include "platform/fonts.h"
 
 #include <QApplication>
 #include <QtTest>
 
 using namespace app;
+using testing::sichtbar;
 
 namespace {
 
@@ -64,8 +66,6 @@ struct Ansicht {
     std::unique_ptr<Zustand> zustand;
     std::unique_ptr<TImageForm> form;
 };
-
-bool sichtbar(QWidget *w) { return w->isVisibleTo(w->window()); }
 
 } // namespace
 

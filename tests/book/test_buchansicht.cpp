@@ -17,6 +17,7 @@
 #include <QtTest>
 
 using namespace app;
+using testing::sichtbar;
 
 namespace {
 
@@ -65,8 +66,6 @@ struct Buch {
     std::unique_ptr<Zustand> zustand;
     std::unique_ptr<TImageForm> form;
 };
-
-bool sichtbar(QWidget *w) { return w->isVisibleTo(w->window()); }
 
 } // namespace
 
