@@ -2,6 +2,8 @@
 // opening, the tour, the window presentation, the keys and the exit.
 #include "app/views/bildmenue.h"
 #include "app/views/tbearbeitung.h"
+#include "app/views/buchsteuerung.h"
+#include "app/views/hinweiszeile.h"
 #include "app/views/timageform.h"
 #include "book/views/buchpanel.h"
 #include "fixture.h"
@@ -131,7 +133,7 @@ private Q_SLOTS:
         QCOMPARE(p.zustand.BuchLinks, (W - 660) / 2 + 2);
         QCOMPARE(f.PanelBuch()->PanelNoCBT->x(), 112);
         QCOMPARE(p.zustand.AktuelleSeite, -6);
-        QVERIFY(f.Timer1.isActive());
+        QVERIFY(f.buchsteuerung()->Timer1.isActive());
         QVERIFY(f.PanelBuch()->ImageCBT->isVisibleTo(f.PanelBuch()));
         QCOMPARE(f.PanelBuch()->ImageCBT->pos(), QPoint(288, 212));
     }
@@ -142,7 +144,7 @@ private Q_SLOTS:
         Programm p(w);
         p.ticks(60);
         QCOMPARE(p.zustand.AktuelleSeite, -1);
-        QVERIFY(!p.form->Timer1.isActive());
+        QVERIFY(!p.form->buchsteuerung()->Timer1.isActive());
     }
 
     void theTourFigureRunsOnceThenTheNextScreenFollows() {
@@ -151,10 +153,10 @@ private Q_SLOTS:
         Programm p(w);
         p.ticks(60);
         TImageForm &f = *p.form;
-        for (int i = 0; i < 9; ++i) f.Timer1Timer();
+        for (int i = 0; i < 9; ++i) f.buchsteuerung()->Timer1Timer();
         QCOMPARE(f.PanelBuch()->ImageCBT->pos(), QPoint(30, 251));
         QCOMPARE(p.zustand.AktuelleSeite, -6);
-        f.Timer1Timer();
+        f.buchsteuerung()->Timer1Timer();
         QCOMPARE(p.zustand.AktuelleSeite, -5);
         QCOMPARE(f.PanelBuch()->ImageCBT->pos(), QPoint(1, 54));
     }
@@ -165,18 +167,18 @@ private Q_SLOTS:
         Programm p(w);
         p.ticks(60);
         TImageForm &f = *p.form;
-        for (int i = 0; i < 12; ++i) f.Timer1Timer();
-        f.LabelNoCBTClick();
+        for (int i = 0; i < 12; ++i) f.buchsteuerung()->Timer1Timer();
+        f.buchsteuerung()->LabelNoCBTClick();
         QCOMPARE(p.zustand.AktuelleSeite, 0);
         QCOMPARE(p.zustand.einstellungen.wert("ShowCBT"), QString("0"));
-        QVERIFY(!f.Timer1.isActive());
-        f.LabelNoCBTClick();
+        QVERIFY(!f.buchsteuerung()->Timer1.isActive());
+        f.buchsteuerung()->LabelNoCBTClick();
         QCOMPARE(p.zustand.AktuelleSeite, -6);
         QCOMPARE(p.zustand.einstellungen.wert("ShowCBT"), QString());
         const QPoint sitzend = f.PanelBuch()->ImageCBT->pos();
-        for (int i = 0; i < 6; ++i) f.Timer1Timer();  // ticks 13..18: no figure, then stop
+        for (int i = 0; i < 6; ++i) f.buchsteuerung()->Timer1Timer();  // ticks 13..18: no figure, then stop
         QCOMPARE(f.PanelBuch()->ImageCBT->pos(), sitzend);
-        QVERIFY(!f.Timer1.isActive());
+        QVERIFY(!f.buchsteuerung()->Timer1.isActive());
     }
 
     void withoutCbtEndTheTickBoxIsNeverShown() {
@@ -228,7 +230,7 @@ private Q_SLOTS:
         w.schreiben("Pagora/Album/voll.txt", "0001,0001,x\r\n");
         Programm p(w);
         p.ticks(60);
-        p.form->LabelNoCBTClick();
+        p.form->buchsteuerung()->LabelNoCBTClick();
         QSignalSpy ende(p.form.get(), &TImageForm::programmEnde);
         p.form->BeendenClick();
         QCOMPARE(ende.count(), 1);
@@ -253,7 +255,7 @@ private Q_SLOTS:
         w.schreibschutz();
         Programm p(w);
         QVERIFY(p.zustand.NurLesen);
-        p.form->LabelNoCBTClick();
+        p.form->buchsteuerung()->LabelNoCBTClick();
         QSignalSpy ende(p.form.get(), &TImageForm::programmEnde);
         p.form->BeendenClick();
         QCOMPARE(ende.count(), 1);
@@ -290,7 +292,7 @@ private Q_SLOTS:
         testing::Datenwurzel w;
         tourRootAnlegen(w);
         Programm p(w);
-        p.form->LabelNoCBTClick();
+        p.form->buchsteuerung()->LabelNoCBTClick();
         p.form->close();
         QVERIFY(!w.gibt("Autor.ini"));
     }
@@ -320,7 +322,7 @@ private Q_SLOTS:
         TImageForm &f = *breit.form;
         QVERIFY(f.fensterstil());
         QVERIFY(!f.PanelMenu()->isVisible());
-        QCOMPARE(f.PanelName->y(), 768 - 100);
+        QCOMPARE(f.PanelName()->y(), 768 - 100);
         QCOMPARE(f.PanelBuch()->y(), (768 - 66 - 441) / 2);
         QStringList sichtbar;
         for (QAction *a : f.menuBar()->actions())
@@ -342,12 +344,12 @@ private Q_SLOTS:
         tourRootAnlegen(w);
         Programm p(w);
         p.form->Hinweis("vorige Seite");
-        QVERIFY(p.form->PanelName->isVisibleTo(p.form.get()));
-        QCOMPARE(p.form->PanelName->width(), p.form->LabelName->width() + 16);
-        QCOMPARE(p.form->PanelName->x(), (1024 - p.form->PanelName->width()) / 2);
-        QCOMPARE(p.form->PanelName->y(), 768 - 40);
+        QVERIFY(p.form->PanelName()->isVisibleTo(p.form.get()));
+        QCOMPARE(p.form->PanelName()->width(), p.form->PanelName()->LabelName->width() + 16);
+        QCOMPARE(p.form->PanelName()->x(), (1024 - p.form->PanelName()->width()) / 2);
+        QCOMPARE(p.form->PanelName()->y(), 768 - 40);
         p.form->Hinweis("");
-        QVERIFY(!p.form->PanelName->isVisibleTo(p.form.get()));
+        QVERIFY(!p.form->PanelName()->isVisibleTo(p.form.get()));
     }
 
     void withoutTheCdTheProgrammeEndsWithAWarning() {

@@ -1,19 +1,14 @@
 #pragma once
 // Modal message boxes, behind one interface so tests can see and answer them.
-#include <QString>
+#include "platform/meldungen.h"
+
 #include <QStringList>
 
 class QWidget;
 
 namespace app {
 
-class Meldungen {
-public:
-    enum class Art { Fehler, Information, Warnung };
-    virtual ~Meldungen() = default;
-    virtual void zeigen(Art art, const QString &text) = 0;  // OK button only
-    virtual bool okAbbrechen(const QString &text) = 0;      // true for OK
-};
+using Meldungen = platform::Meldungen;
 
 class Meldungsboxen : public Meldungen {
 public:
