@@ -94,10 +94,13 @@ BildtextPanel *Bildansicht::PanelBildtext() {
         bildtext_->setGeometry(0, 0, screen_.info().width, bildtext_->height());
         connect(bildtext_, &BildtextPanel::geklickt, this, &Bildansicht::PanelBildtextClick);
         connect(bildtext_->BitBtnSichern, &QPushButton::clicked, this, [this] {
-            BildtextSpeichern();
+            if (BildtextSpeichern()) bildtext_->hide();
+        });
+        // Cancel discards the edit: the text on disk comes back into the memo.
+        connect(bildtext_->BitBtnAbbruch, &QPushButton::clicked, this, [this] {
+            NamenLaden(AktuellesBild);
             bildtext_->hide();
         });
-        connect(bildtext_->BitBtnAbbruch, &QPushButton::clicked, bildtext_, &QWidget::hide);
     }
     return bildtext_;
 }
@@ -299,30 +302,53 @@ void Bildansicht::ImageMainMouseDown(Qt::MouseButton taste, int x, int y, bool g
     } else if (taste == Qt::RightButton && hinweisSichtbar && MarkeUnterMaus > 0 &&
                MarkeUnterMaus <= marken_.marken.size()) {
         Marke &marke = marken_.marken[MarkeUnterMaus - 1];
-        if (!meldungen_.okAbbrechen(tr("Eintrag \"%1\" löschen?").arg(marke.text))) return;
+        if (marke.entfernt || !meldungen_.okAbbrechen(tr("Eintrag \"%1\" löschen?").arg(marke.text))) return;
+        // Exactly the mark's line goes; every other line stays byte for byte.
+        const QString datei = k_.ProjektVerzeichnis + "Album\\" + AktuellesBild + ".Txt";
+        QByteArray bytes;
+        std::optional<QByteArray> rest;
+        if (k_.dateien.read(datei, &bytes)) rest = MarkeEntfernen(bytes, marken_.Dateizeile(MarkeUnterMaus), marke);
+        if (!rest || !k_.dateien.write(datei, *rest)) {
+            meldungen_.zeigen(platform::Meldungen::Art::Fehler,
+                              tr("Der Kommentar \"%1\" kann nicht gelöscht werden.").arg(marke.text));
+            return;
+        }
         PanelEingabe()->Edit1->setText(marke.text);
-        const QByteArray rest = marken_.SchreibenOhne(MarkeUnterMaus);
         marke.text.clear();
-        k_.dateien.write(k_.ProjektVerzeichnis + "Album\\" + AktuellesBild + ".Txt", rest);
+        marke.entfernt = true;
         PanelEingabe()->show();
         PanelEingabe()->raise();
     }
 }
 
+bool Bildansicht::nurSpeicherbareZeichen(QString &text) {
+    const QString fremd = platform::notInCp1252(text);
+    if (fremd.isEmpty()) return true;
+    if (!meldungen_.okAbbrechen(tr("Diese Zeichen können nicht gespeichert werden: %1\nOhne sie speichern?").arg(fremd)))
+        return false;
+    text = platform::withoutNonCp1252(text);
+    return true;
+}
+
 void Bildansicht::BitBtn1Click() {
-    const QString text = PanelEingabe()->Edit1->text();
-    if (k_.NurLesen || text.isEmpty()) return;
+    QString text = PanelEingabe()->Edit1->text();
+    if (k_.NurLesen || text.isEmpty() || !nurSpeicherbareZeichen(text) || text.isEmpty()) return;
     const QString datei = k_.ProjektVerzeichnis + "Album\\" + AktuellesBild + ".Txt";
     QByteArray bytes;
-    k_.dateien.read(datei, &bytes, 4 << 20);
-    if (!bytes.isEmpty() && !bytes.endsWith('\n')) bytes += "\r\n";
-    const QString zeile = Vierstellig(KlickX) + ',' + Vierstellig(KlickY) + ',' + text;
-    if (!k_.dateien.write(datei, bytes + platform::joinLines({zeile}))) {
+    // A file that cannot be read whole is never rewritten from the part that was read.
+    if (k_.dateien.exists(datei) && !k_.dateien.read(datei, &bytes)) {
+        meldungen_.zeigen(platform::Meldungen::Art::Fehler,
+                          tr("Die Kommentardatei %1 kann nicht gelesen werden; der Kommentar wurde nicht gespeichert.")
+                              .arg(AktuellesBild + ".Txt"));
+        return;
+    }
+    // The position as its four-digit fields hold it.
+    const int x = book::ZiffernWert(Vierstellig(KlickX)), y = book::ZiffernWert(Vierstellig(KlickY));
+    if (!k_.dateien.write(datei, MarkeAnhaengen(bytes, x, y, text))) {
         meldungen_.zeigen(platform::Meldungen::Art::Fehler, tr("Der Kommentar kann nicht gespeichert werden."));
         return;
     }
-    // The mark as it will be read back: its position from the four-digit fields.
-    marken_.marken.append({book::ZiffernWert(Vierstellig(KlickX)), book::ZiffernWert(Vierstellig(KlickY)), text.left(80)});
+    marken_.marken.append({x, y, text.left(kMaxMarkentext)});
     PanelEingabe()->hide();
 }
 
@@ -331,15 +357,19 @@ void Bildansicht::PanelBildtextClick() {
     PanelBildtext()->bearbeitenZeigen(OhneTilde(AktuellerBildtext));
 }
 
-void Bildansicht::BildtextSpeichern() {
-    if (!bildtext_) return;
+bool Bildansicht::BildtextSpeichern() {
+    if (!bildtext_) return true;
     QPlainTextEdit *memo = bildtext_->MemoBildtext;
-    if (k_.NurLesen || !memo->document()->isModified()) return;
-    const QStringList zeilen = memo->toPlainText().split('\n');
-    if (k_.dateien.write(k_.ProjektVerzeichnis + "Album\\" + AktuellesBild + ".dok", platform::joinLines(zeilen))) {
-        memo->document()->setModified(false);
-        NamenLaden(AktuellesBild);
+    if (k_.NurLesen || !memo->document()->isModified()) return true;
+    QString text = memo->toPlainText();
+    if (!nurSpeicherbareZeichen(text)) return false;
+    if (!k_.dateien.write(k_.ProjektVerzeichnis + "Album\\" + AktuellesBild + ".dok", platform::joinLines(text.split('\n')))) {
+        meldungen_.zeigen(platform::Meldungen::Art::Fehler, tr("Der Bildtext kann nicht gespeichert werden."));
+        return false;
     }
+    memo->document()->setModified(false);
+    NamenLaden(AktuellesBild);
+    return true;
 }
 
 void Bildansicht::BildHinweis(int k) {

@@ -6,8 +6,10 @@
 #include "platform/files.h"
 #include "platform/recordfile.h"
 
+#include <QLockFile>
 #include <QString>
 #include <array>
+#include <memory>
 
 namespace app {
 
@@ -19,6 +21,9 @@ struct Zustand {
 
     Einstellungen einstellungen;
     Einstellungen Vorgaben;
+    // The settings file the table belongs to: the one it was read from, or the one a
+    // new project makes. Only that file may be overwritten with the table.
+    QString einstellungsQuelle;
 
     QString StammVerzeichnis;
     QString ProgrammName;
@@ -29,6 +34,7 @@ struct Zustand {
     QString TextSeitenDateiName;
     QString HilfeSeitenDateiName;
     bool NurLesen = false;
+    std::unique_ptr<QLockFile> sperre;  // held while this instance may write the data root
 
     platform::RecordFile textDatei;
     platform::RecordFile hilfeDatei;

@@ -323,6 +323,12 @@ void TImageForm::FormCreate() {
     if (const auto autor = AutorIniLesen(z_)) name = *autor;
     z_.ProgrammName = name;
     z_.NurLesen = !SchreibTest(z_);
+    if (!z_.NurLesen && !DatenwurzelSperren(z_)) {
+        z_.NurLesen = true;
+        meldungen_.zeigen(Meldungen::Art::Information,
+                          tr("Das Buch ist bereits in einem anderen Pagora-Fenster geöffnet. Es wird hier nur zum Lesen "
+                             "geöffnet: Lesezeichen, Kommentare und Bildtexte werden nicht gespeichert."));
+    }
     IniDateiLesen(name);
 
     z_.HilfeVerzeichnis = z_.StammVerzeichnis + "Help\\";
