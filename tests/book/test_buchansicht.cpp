@@ -285,6 +285,17 @@ private Q_SLOTS:
         QCOMPARE(buch.form->PanelName()->LabelName->text(), QString::fromUtf8("nächste Seite"));
         buch.form->buchsteuerung()->ImageBuchMouseMove(300, 100);
         QVERIFY(!sichtbar(buch.form->PanelBuch()->PanelRechtsPfeil));
+        // The bands' edges: the left arrow for 41..55, the right one for 601..615.
+        const struct {
+            int x;
+            bool links, rechts;
+        } kanten[] = {{40, false, false},  {41, true, false},   {55, true, false},  {56, false, false},
+                      {600, false, false}, {601, false, true}, {615, false, true}, {616, false, false}};
+        for (const auto &k : kanten) {
+            buch.form->buchsteuerung()->ImageBuchMouseMove(k.x, 100);
+            QVERIFY2(sichtbar(buch.form->PanelBuch()->PanelLinksPfeil) == k.links, qPrintable(QString::number(k.x)));
+            QVERIFY2(sichtbar(buch.form->PanelBuch()->PanelRechtsPfeil) == k.rechts, qPrintable(QString::number(k.x)));
+        }
     }
 
     void printingATextSpreadTurnsToTheNext() {
