@@ -3,10 +3,12 @@
 // ignoring letter case, component by component, as the program's data was made on a
 // file system that ignores case. Every write replaces its file atomically.
 #include "platform/drivemap.h"
+#include "platform/folderindex.h"
 
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <memory>
 
 namespace platform {
 
@@ -51,6 +53,8 @@ public:
 
 private:
     DriveMap drives_;
+    // Shared by copies: they look at the same folders.
+    std::shared_ptr<FolderIndex> index_ = std::make_shared<FolderIndex>();
 };
 
 // Text lines of a Windows-1252 file; CR LF, bare LF and bare CR all end a line.
