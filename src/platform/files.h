@@ -32,6 +32,7 @@ public:
     bool write(const QString &storedPath, const QByteArray &bytes) const;
     bool remove(const QString &storedPath) const;
     bool makeFolder(const QString &storedPath) const;
+    // Copies the bytes atomically and the permissions after them.
     bool copy(const QString &fromStored, const QString &toStored) const;
     // Names (not paths) of the files in a folder matching a wildcard such as "*.txt",
     // ignoring case, sorted.
