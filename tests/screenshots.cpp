@@ -192,7 +192,8 @@ bool neuesProjekt(const QString &ordner, platform::ScreenInfo info) {
     form.setFenster(nullptr, &bearbeitung);
     form.TimerAnfang.stop();
     form.show();
-    for (int i = 0; i < 60; ++i) form.TimerAnfangTimer();
+    while (form.PanelDeckel->isHidden() || form.PanelDeckel->width() > 200) form.TimerAnfangTimer();
+    while (form.PanelDeckel->isVisible()) form.TimerAnfangTimer();
     form.SeitenZeigen(0);
     bearbeitung.ImageFundamentalsClick();
     authoring::Rahmendaten &p = *bearbeitung.Panel4Rahmendaten;

@@ -5,6 +5,7 @@
 #include "authoring/views/demoladen.h"
 #include "authoring/views/rahmendaten.h"
 #include "authoring/views/startpanel.h"
+#include "platform/fonts.h"
 
 #include <QKeyEvent>
 #include <QStackedWidget>
@@ -23,6 +24,7 @@ TBearbeitung::TBearbeitung(app::Zustand &zustand, const platform::Screen &screen
     QPalette farbe = palette();
     farbe.setColor(QPalette::Window, QColor(155, 251, 193));
     setPalette(farbe);
+    setFont(platform::screenFont("MS Sans Serif", 8, screen_.info().ppi));
     if (screen_.info().ppi > 96) setFixedSize(475, 385);
     else setFixedSize(381, 309);
 
