@@ -119,6 +119,7 @@ private Q_SLOTS:
         QTest::newRow("empty name") << "" << "Buch" << false;
         QTest::newRow("blank folder") << "Buch" << " " << false;
         QTest::newRow("dot in name") << "Mein.Buch" << "Buch" << false;
+        QTest::newRow("blank around name") << " Buch" << "Buch" << false;
     }
     void refusedNamesAndFoldersMakeNothing() {
         QFETCH(QString, name);

@@ -57,10 +57,11 @@ Projektergebnis ProjektAnlegen(const platform::Files &dateien, const Projektauft
         r.meldung = tr("Programmname und Verzeichnis dürfen nicht leer sein.");
         return r;
     }
-    if (a.programmName.contains('.')) {
+    // The name the drive locator and the settings reader will give the project back.
+    if (!app::GueltigerProgrammName(a.programmName)) {
         r.status = Status::Abgelehnt;
-        r.meldung = tr("Ein Programmname darf keinen Punkt enthalten: Programm- und Einstellungsdatei werden nur "
-                       "bis zum ersten Punkt gelesen.");
+        r.meldung = tr("Ein Programmname darf keinen Punkt, keine Steuerzeichen und keine Leerzeichen am Anfang oder "
+                       "Ende enthalten: Programm- und Einstellungsdatei werden sonst nicht wiedergefunden.");
         return r;
     }
     if (!unterDerWurzel(dateien, a.stammVerzeichnis, a.ordner)) {
