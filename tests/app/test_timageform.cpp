@@ -271,6 +271,29 @@ private Q_SLOTS:
         QVERIFY(!p.bearbeitung.isVisible());
     }
 
+    // A second instance on the same data root reads only: what the first saves stays.
+    void aSecondInstanceOpensReadOnly() {
+        testing::Datenwurzel w;
+        tourRootAnlegen(w);
+        auto erste = std::make_unique<Programm>(w);
+        QVERIFY(!erste->zustand.NurLesen);
+        QVERIFY(erste->meldungen.boxen.isEmpty());
+        Programm zweite(w);
+        QVERIFY(zweite.zustand.NurLesen);
+        QCOMPARE(zweite.meldungen.boxen.size(), 1);
+        QVERIFY(zweite.meldungen.boxen[0].second.contains(QString::fromUtf8("nur zum Lesen")));
+        erste->form->LabelNoCBTClick();
+        erste->form->BeendenClick();
+        const QByteArray gesichert = w.lesen("Pagora.ini");
+        QVERIFY(gesichert.contains("ShowCBT=0"));
+        zweite.form->BeendenClick();
+        QCOMPARE(w.lesen("Pagora.ini"), gesichert);
+        // Once the first has gone, the next instance may write again.
+        erste.reset();
+        Programm dritte(w);
+        QVERIFY(!dritte.zustand.NurLesen);
+    }
+
     void exitWithThePictureListOpenAsksFirst() {
         testing::Datenwurzel w;
         tourRootAnlegen(w);

@@ -320,10 +320,13 @@ album::BildtextPanel *TImageForm::PanelBildtext() {
         bildtext_->setGeometry(0, 0, screen_.info().width, bildtext_->height());
         connect(bildtext_, &album::BildtextPanel::geklickt, this, &TImageForm::PanelBildtextClick);
         connect(bildtext_->BitBtnSichern, &QPushButton::clicked, this, [this] {
-            BildtextSpeichern();
+            if (BildtextSpeichern()) bildtext_->hide();
+        });
+        // Cancel discards the edit: the text on disk comes back into the memo.
+        connect(bildtext_->BitBtnAbbruch, &QPushButton::clicked, this, [this] {
+            NamenLaden(AktuellesBild);
             bildtext_->hide();
         });
-        connect(bildtext_->BitBtnAbbruch, &QPushButton::clicked, bildtext_, &QWidget::hide);
     }
     return bildtext_;
 }
@@ -524,6 +527,12 @@ void TImageForm::FormCreate() {
     if (const auto autor = AutorIniLesen(z_)) name = *autor;
     z_.ProgrammName = name;
     z_.NurLesen = !SchreibTest(z_);
+    if (!z_.NurLesen && !DatenwurzelSperren(z_)) {
+        z_.NurLesen = true;
+        meldungen_.zeigen(Meldungen::Art::Information,
+                          tr("Das Buch ist bereits in einem anderen Pagora-Fenster geöffnet. Es wird hier nur zum Lesen "
+                             "geöffnet: Lesezeichen, Kommentare und Bildtexte werden nicht gespeichert."));
+    }
     IniDateiLesen(name);
 
     z_.HilfeVerzeichnis = z_.StammVerzeichnis + "Help\\";
@@ -1063,28 +1072,51 @@ void TImageForm::ImageMainMouseDown(Qt::MouseButton taste, int x, int y) {
     } else if (taste == Qt::RightButton && PanelName->isVisibleTo(this) && MarkeUnterMaus > 0 &&
                MarkeUnterMaus <= marken_.marken.size()) {
         album::Marke &marke = marken_.marken[MarkeUnterMaus - 1];
-        if (!meldungen_.okAbbrechen(tr("Eintrag \"%1\" löschen?").arg(marke.text))) return;
+        if (marke.entfernt || !meldungen_.okAbbrechen(tr("Eintrag \"%1\" löschen?").arg(marke.text))) return;
+        // Exactly the mark's line goes; every other line stays byte for byte.
+        const QString datei = z_.ProjektVerzeichnis + "Album\\" + AktuellesBild + ".Txt";
+        QByteArray bytes;
+        std::optional<QByteArray> rest;
+        if (z_.dateien.read(datei, &bytes)) rest = album::MarkeEntfernen(bytes, marken_.Dateizeile(MarkeUnterMaus), marke);
+        if (!rest || !z_.dateien.write(datei, *rest)) {
+            meldungen_.zeigen(Meldungen::Art::Fehler, tr("Der Kommentar \"%1\" kann nicht gelöscht werden.").arg(marke.text));
+            return;
+        }
         PanelEingabe()->Edit1->setText(marke.text);
-        const QByteArray rest = marken_.SchreibenOhne(MarkeUnterMaus);
         marke.text.clear();
-        z_.dateien.write(z_.ProjektVerzeichnis + "Album\\" + AktuellesBild + ".Txt", rest);
+        marke.entfernt = true;
         PanelEingabe()->show();
         PanelEingabe()->raise();
     }
 }
 
+bool TImageForm::nurSpeicherbareZeichen(QString &text) {
+    const QString fremd = platform::notInCp1252(text);
+    if (fremd.isEmpty()) return true;
+    if (!meldungen_.okAbbrechen(tr("Diese Zeichen können nicht gespeichert werden: %1\nOhne sie speichern?").arg(fremd)))
+        return false;
+    text = platform::withoutNonCp1252(text);
+    return true;
+}
+
 void TImageForm::BitBtn1Click() {
-    const QString text = PanelEingabe()->Edit1->text();
-    if (z_.NurLesen || text.isEmpty()) return;
+    QString text = PanelEingabe()->Edit1->text();
+    if (z_.NurLesen || text.isEmpty() || !nurSpeicherbareZeichen(text) || text.isEmpty()) return;
     const QString datei = z_.ProjektVerzeichnis + "Album\\" + AktuellesBild + ".Txt";
     QByteArray bytes;
-    z_.dateien.read(datei, &bytes, 4 << 20);
-    if (!bytes.isEmpty() && !bytes.endsWith('\n')) bytes += "\r\n";
-    if (!z_.dateien.write(datei, bytes + platform::joinLines({KlickX + ',' + KlickY + ',' + text}))) {
+    // A file that cannot be read whole is never rewritten from the part that was read.
+    if (z_.dateien.exists(datei) && !z_.dateien.read(datei, &bytes)) {
+        meldungen_.zeigen(Meldungen::Art::Fehler,
+                          tr("Die Kommentardatei %1 kann nicht gelesen werden; der Kommentar wurde nicht gespeichert.")
+                              .arg(AktuellesBild + ".Txt"));
+        return;
+    }
+    const int x = book::ZiffernWert(KlickX), y = book::ZiffernWert(KlickY);
+    if (!z_.dateien.write(datei, album::MarkeAnhaengen(bytes, x, y, text))) {
         meldungen_.zeigen(Meldungen::Art::Fehler, tr("Der Kommentar kann nicht gespeichert werden."));
         return;
     }
-    marken_.marken.append({book::ZiffernWert(KlickX), book::ZiffernWert(KlickY), text.left(80)});
+    marken_.marken.append({x, y, text.left(album::kMaxMarkentext)});
     PanelEingabe()->hide();
 }
 
@@ -1093,15 +1125,19 @@ void TImageForm::PanelBildtextClick() {
     PanelBildtext()->bearbeitenZeigen(album::OhneTilde(AktuellerBildtext));
 }
 
-void TImageForm::BildtextSpeichern() {
-    if (!bildtext_) return;
+bool TImageForm::BildtextSpeichern() {
+    if (!bildtext_) return true;
     QPlainTextEdit *memo = bildtext_->MemoBildtext;
-    if (z_.NurLesen || !memo->document()->isModified()) return;
-    const QStringList zeilen = memo->toPlainText().split('\n');
-    if (z_.dateien.write(z_.ProjektVerzeichnis + "Album\\" + AktuellesBild + ".dok", platform::joinLines(zeilen))) {
-        memo->document()->setModified(false);
-        NamenLaden(AktuellesBild);
+    if (z_.NurLesen || !memo->document()->isModified()) return true;
+    QString text = memo->toPlainText();
+    if (!nurSpeicherbareZeichen(text)) return false;
+    if (!z_.dateien.write(z_.ProjektVerzeichnis + "Album\\" + AktuellesBild + ".dok", platform::joinLines(text.split('\n')))) {
+        meldungen_.zeigen(Meldungen::Art::Fehler, tr("Der Bildtext kann nicht gespeichert werden."));
+        return false;
     }
+    memo->document()->setModified(false);
+    NamenLaden(AktuellesBild);
+    return true;
 }
 
 void TImageForm::ImageAlbumMouseDown(int x, int y) {

@@ -112,7 +112,8 @@ public:
     void ImageAlbumMouseMove(int x, int y);
     void BildHinweis(int k);
     void PanelBildtextClick();
-    void BildtextSpeichern();
+    // False when the text stays unsaved: the author declined or the write failed.
+    bool BildtextSpeichern();
     void BitBtn1Click();
     void SpeedButtonEnlargeMouseUp(Qt::MouseButton taste);
     void BitBtnBildlaufOkClick();
@@ -181,6 +182,9 @@ protected:
     bool eventFilter(QObject *obj, QEvent *event) override;
 
 private:
+    // Asks before characters that Windows-1252 cannot hold are left out of `text`;
+    // false when the author would rather not store it so.
+    bool nurSpeicherbareZeichen(QString &text);
     void bauen();
     void bildansichtBauen();
     void menueBauen();
