@@ -2,6 +2,7 @@
 // their order, what an existing project keeps, missing templates, refusals and a copy
 // that fails, and the settings a new project starts with.
 #include "authoring/core/projektanlage.h"
+#include "app/core/projektdateien.h"
 #include "fixture.h"
 
 #include <QtTest>
@@ -162,6 +163,16 @@ private Q_SLOTS:
         QCOMPARE(z.ProgrammName, lang);
         QCOMPARE(z.ProjektVerzeichnis, w.gespeichert() + "Werk\\");
         QCOMPARE(z.HilfeSeitenDateiName, w.gespeichert() + lang + "\\Pages\\" + lang + ".7");
+    }
+
+    void aNewProjectsSettingsReplaceAnOlderFile() {
+        testing::Datenwurzel w;
+        w.text("Buch.ini", {"Title=Alt", "Sheet1=Alt"});
+        app::Zustand z(w.dateien());
+        w.zustandEinrichten(z, "Pagora");
+        NeuesProjektEinstellen(z, "Buch", "Buch");
+        QVERIFY(app::IniDateiSchreiben(z));
+        QVERIFY(w.lesen("Buch.ini").startsWith("Path=Buch\r\nTitle=Buch\r\nTitle.Left=64"));
     }
 };
 

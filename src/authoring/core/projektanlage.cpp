@@ -103,6 +103,8 @@ void NeuesProjektEinstellen(app::Zustand &z, const QString &programmName, const 
     z.einstellungen.setzen("Title", programmName.left(app::kMaxWertLaenge));
     z.einstellungen.setzen("Path", ordner.left(app::kMaxWertLaenge));
     z.ProjektVerzeichnis = z.StammVerzeichnis + ordner + "\\";
+    // This table is the project's settings file from now on, even where an older one lies.
+    z.einstellungsQuelle = z.StammVerzeichnis + programmName + ".ini";
     app::SeitenDateiNamenNachfuehren(z);
 }
 
