@@ -294,6 +294,16 @@ private Q_SLOTS:
         QVERIFY(!dritte.zustand.NurLesen);
     }
 
+    void aMissingHelpFolderIsNamed() {
+        testing::Datenwurzel w;
+        tourRootAnlegen(w);
+        QDir(w.nativ("Help")).removeRecursively();
+        Programm p(w);
+        QCOMPARE(p.meldungen.boxen.size(), 1);
+        QCOMPARE(p.meldungen.boxen[0].first, Meldungen::Art::Warnung);
+        QVERIFY(p.meldungen.boxen[0].second.startsWith(QString::fromUtf8("Der Ordner \"Help\" fehlt in ")));
+    }
+
     void exitWithThePictureListOpenAsksFirst() {
         testing::Datenwurzel w;
         tourRootAnlegen(w);

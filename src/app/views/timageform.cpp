@@ -536,6 +536,11 @@ void TImageForm::FormCreate() {
     IniDateiLesen(name);
 
     z_.HilfeVerzeichnis = z_.StammVerzeichnis + "Help\\";
+    if (!z_.dateien.folderExists(z_.HilfeVerzeichnis))
+        meldungen_.zeigen(Meldungen::Art::Warnung,
+                          tr("Der Ordner \"Help\" fehlt in %1. Ohne ihn fehlen das Buch, seine Bilder und die Hilfe; "
+                             "bitte installieren Sie Pagora neu.")
+                              .arg(z_.dateien.native(z_.StammVerzeichnis)));
     if (!z_.dateien.exists(z_.HilfeVerzeichnis + "CBTEnd.bmp")) {
         for (QWidget *w : {static_cast<QWidget *>(buch_->ImageNoCBT), static_cast<QWidget *>(buch_->ImageYesCBT),
                            static_cast<QWidget *>(buch_->LabelNoCBT)}) {
@@ -609,12 +614,14 @@ void TImageForm::IniAuswerten() {
     ZentriertesBild.clear();
     Bildzentrieren(e.wert("Wallpaper"));
     const platform::ScreenInfo s = screen_.info();
-    if (z_.dateien.exists(z_.ProjektVerzeichnis + "Album\\" + e.wert("Wallpaper") + ".bmp") && ImageMain->width() + 100 < s.width &&
-        ImageMain->height() + 100 < s.height) {
+    // The picture's own size: an unreadable file has none, and gets no message.
+    const QString hintergrund = z_.ProjektVerzeichnis + "Album\\" + e.wert("Wallpaper") + ".bmp";
+    const auto masse = z_.dateien.exists(hintergrund) ? platform::bitmapSize(z_.dateien.native(hintergrund)) : std::nullopt;
+    if (masse && masse->width() + 100 < s.width && masse->height() + 100 < s.height) {
         meldungen_.zeigen(Meldungen::Art::Information,
                           tr("Wir empfehlen eine kleinere Bildschirmauflösung. Das Hintergrundbild ist nur %1x%2 Pixels groß.")
-                              .arg(ImageMain->width())
-                              .arg(ImageMain->height()));
+                              .arg(masse->width())
+                              .arg(masse->height()));
     }
     z_.AktuellerBildIndex = 0;
     ListeLaden();
@@ -998,7 +1005,7 @@ void TImageForm::NamenLaden(const QString &name) {
         memo->document()->setModified(false);
     }
     marken_ = album::Markentabelle();
-    if (!name.isEmpty() && z_.dateien.read(album + ".Txt", &bytes, 4 << 20)) marken_ = album::Markentabelle::Lesen(bytes);
+    if (!name.isEmpty() && z_.dateien.read(album + ".Txt", &bytes)) marken_ = album::Markentabelle::Lesen(bytes);
 }
 
 void TImageForm::LabelCoverMouseMove(int x, int y) {
