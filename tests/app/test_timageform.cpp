@@ -1,8 +1,9 @@
 // The main window on a fixture data root and a simulated screen: start-up, the
 // opening, the tour, the window presentation, the keys and the exit.
 #include "app/views/bildmenue.h"
-#include "app/views/tbearbeitung.h"
-#include "app/views/buchsteuerung.h"
+#include "authoring/views/rahmendaten.h"
+#include "authoring/views/tbearbeitung.h"
+#include "app/views/buchlenkung.h"
 #include "app/views/hinweiszeile.h"
 #include "app/views/timageform.h"
 #include "book/views/buchpanel.h"
@@ -10,6 +11,8 @@
 #include "platform/fonts.h"
 
 #include <QApplication>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QtTest>
 
@@ -54,7 +57,7 @@ struct Programm {
     Zustand zustand;
     platform::SimulatedScreen screen;
     Aufzeichnung meldungen;
-    TBearbeitung bearbeitung;
+    authoring::TBearbeitung bearbeitung{zustand, screen, meldungen};
     std::unique_ptr<TImageForm> form;
 };
 
@@ -133,7 +136,7 @@ private Q_SLOTS:
         QCOMPARE(p.zustand.BuchLinks, (W - 660) / 2 + 2);
         QCOMPARE(f.PanelBuch()->PanelNoCBT->x(), 112);
         QCOMPARE(p.zustand.AktuelleSeite, -6);
-        QVERIFY(f.buchsteuerung()->Timer1.isActive());
+        QVERIFY(f.buchlenkung()->Timer1.isActive());
         QVERIFY(f.PanelBuch()->ImageCBT->isVisibleTo(f.PanelBuch()));
         QCOMPARE(f.PanelBuch()->ImageCBT->pos(), QPoint(288, 212));
     }
@@ -144,7 +147,7 @@ private Q_SLOTS:
         Programm p(w);
         p.ticks(60);
         QCOMPARE(p.zustand.AktuelleSeite, -1);
-        QVERIFY(!p.form->buchsteuerung()->Timer1.isActive());
+        QVERIFY(!p.form->buchlenkung()->Timer1.isActive());
     }
 
     void theTourFigureRunsOnceThenTheNextScreenFollows() {
@@ -153,10 +156,10 @@ private Q_SLOTS:
         Programm p(w);
         p.ticks(60);
         TImageForm &f = *p.form;
-        for (int i = 0; i < 9; ++i) f.buchsteuerung()->Timer1Timer();
+        for (int i = 0; i < 9; ++i) f.buchlenkung()->Timer1Timer();
         QCOMPARE(f.PanelBuch()->ImageCBT->pos(), QPoint(30, 251));
         QCOMPARE(p.zustand.AktuelleSeite, -6);
-        f.buchsteuerung()->Timer1Timer();
+        f.buchlenkung()->Timer1Timer();
         QCOMPARE(p.zustand.AktuelleSeite, -5);
         QCOMPARE(f.PanelBuch()->ImageCBT->pos(), QPoint(1, 54));
     }
@@ -167,18 +170,18 @@ private Q_SLOTS:
         Programm p(w);
         p.ticks(60);
         TImageForm &f = *p.form;
-        for (int i = 0; i < 12; ++i) f.buchsteuerung()->Timer1Timer();
-        f.buchsteuerung()->LabelNoCBTClick();
+        for (int i = 0; i < 12; ++i) f.buchlenkung()->Timer1Timer();
+        f.buchlenkung()->LabelNoCBTClick();
         QCOMPARE(p.zustand.AktuelleSeite, 0);
         QCOMPARE(p.zustand.einstellungen.wert("ShowCBT"), QString("0"));
-        QVERIFY(!f.buchsteuerung()->Timer1.isActive());
-        f.buchsteuerung()->LabelNoCBTClick();
+        QVERIFY(!f.buchlenkung()->Timer1.isActive());
+        f.buchlenkung()->LabelNoCBTClick();
         QCOMPARE(p.zustand.AktuelleSeite, -6);
         QCOMPARE(p.zustand.einstellungen.wert("ShowCBT"), QString());
         const QPoint sitzend = f.PanelBuch()->ImageCBT->pos();
-        for (int i = 0; i < 6; ++i) f.buchsteuerung()->Timer1Timer();  // ticks 13..18: no figure, then stop
+        for (int i = 0; i < 6; ++i) f.buchlenkung()->Timer1Timer();  // ticks 13..18: no figure, then stop
         QCOMPARE(f.PanelBuch()->ImageCBT->pos(), sitzend);
-        QVERIFY(!f.buchsteuerung()->Timer1.isActive());
+        QVERIFY(!f.buchlenkung()->Timer1.isActive());
     }
 
     void withoutCbtEndTheTickBoxIsNeverShown() {
@@ -230,7 +233,7 @@ private Q_SLOTS:
         w.schreiben("Pagora/Album/voll.txt", "0001,0001,x\r\n");
         Programm p(w);
         p.ticks(60);
-        p.form->buchsteuerung()->LabelNoCBTClick();
+        p.form->buchlenkung()->LabelNoCBTClick();
         QSignalSpy ende(p.form.get(), &TImageForm::programmEnde);
         p.form->BeendenClick();
         QCOMPARE(ende.count(), 1);
@@ -255,7 +258,7 @@ private Q_SLOTS:
         w.schreibschutz();
         Programm p(w);
         QVERIFY(p.zustand.NurLesen);
-        p.form->buchsteuerung()->LabelNoCBTClick();
+        p.form->buchlenkung()->LabelNoCBTClick();
         QSignalSpy ende(p.form.get(), &TImageForm::programmEnde);
         p.form->BeendenClick();
         QCOMPARE(ende.count(), 1);
@@ -281,7 +284,7 @@ private Q_SLOTS:
         QVERIFY(zweite.zustand.NurLesen);
         QCOMPARE(zweite.meldungen.boxen.size(), 1);
         QVERIFY(zweite.meldungen.boxen[0].second.contains(QString::fromUtf8("nur zum Lesen")));
-        erste->form->buchsteuerung()->LabelNoCBTClick();
+        erste->form->buchlenkung()->LabelNoCBTClick();
         erste->form->BeendenClick();
         const QByteArray gesichert = w.lesen("Pagora.ini");
         QVERIFY(gesichert.contains("ShowCBT=0"));
@@ -291,6 +294,16 @@ private Q_SLOTS:
         erste.reset();
         Programm dritte(w);
         QVERIFY(!dritte.zustand.NurLesen);
+    }
+
+    void aMissingHelpFolderIsNamed() {
+        testing::Datenwurzel w;
+        tourRootAnlegen(w);
+        QDir(w.nativ("Help")).removeRecursively();
+        Programm p(w);
+        QCOMPARE(p.meldungen.boxen.size(), 1);
+        QCOMPARE(p.meldungen.boxen[0].first, Meldungen::Art::Warnung);
+        QVERIFY(p.meldungen.boxen[0].second.startsWith(QString::fromUtf8("Der Ordner \"Help\" fehlt in ")));
     }
 
     void exitWithThePictureListOpenAsksFirst() {
@@ -315,7 +328,7 @@ private Q_SLOTS:
         testing::Datenwurzel w;
         tourRootAnlegen(w);
         Programm p(w);
-        p.form->buchsteuerung()->LabelNoCBTClick();
+        p.form->buchlenkung()->LabelNoCBTClick();
         p.form->close();
         QVERIFY(!w.gibt("Autor.ini"));
     }
@@ -327,10 +340,66 @@ private Q_SLOTS:
         Programm p(w);
         QCOMPARE(p.zustand.ProgrammName, QString());
         p.form->ImageMenuMouseDown(10, 10);
-        QCOMPARE(p.bearbeitung.aktuellesPanel(), 0);
+        QCOMPARE(p.bearbeitung.aktuellesPanel(), 4);
         p.zustand.ProgrammName = "Pagora";
         p.form->ImageMenuMouseDown(10, 10);
         QCOMPARE(p.bearbeitung.aktuellesPanel(), 1);
+    }
+
+    void theProjectCommandsRunTheAuthoringTasks_data() {
+        QTest::addColumn<QString>("eintrag");
+        QTest::addColumn<int>("tag");
+        QTest::addColumn<bool>("sichtbar");
+        QTest::newRow("new project") << "NeuesProjekt" << 4 << true;
+        QTest::newRow("title") << "Titel1" << 8 << true;
+        QTest::newRow("copyright") << "Copyright" << 10 << true;
+        QTest::newRow("register") << "Griffregister1" << 9 << true;
+        QTest::newRow("import") << "TextImportieren1" << 7 << true;
+        QTest::newRow("switch") << "WechselzwischenProjekten1" << 6 << true;
+        QTest::newRow("contents") << "Inhaltsverzeichnisbearbeiten" << 12 << true;
+        QTest::newRow("pictures into the list") << "BilderindieListe1" << 0 << false;
+        QTest::newRow("pictures into the album") << "BilderinsAlbum1" << 0 << false;
+    }
+    void theProjectCommandsRunTheAuthoringTasks() {
+        QFETCH(QString, eintrag);
+        QFETCH(int, tag);
+        QFETCH(bool, sichtbar);
+        testing::Datenwurzel w;
+        tourRootAnlegen(w);
+        Programm p(w);
+        QAction *befehl = p.form->findChild<QAction *>(eintrag);
+        QVERIFY(befehl);
+        befehl->trigger();
+        QCOMPARE(p.bearbeitung.aktuellesPanel(), tag);
+        QCOMPARE(p.bearbeitung.isVisible(), sichtbar);
+    }
+
+    void aNewProjectOpensOnItsHelpContents() {
+        testing::Datenwurzel w;
+        tourRootAnlegen(w);
+        w.schreiben("Help/Projekt.dat", "Programm");
+        w.text("Help/default.6", {"Willkommen                 2"});
+        w.schreiben("Help/default.7", QByteArray(2 * 1537, ' '));
+        Programm p(w);
+        p.ticks(60);
+        p.form->SeitenZeigen(0);
+        QCOMPARE(p.form->PanelBuch()->Inhalt1->item(0)->text().left(6), QString("Anfang"));
+        p.bearbeitung.ImageFundamentalsClick();
+        authoring::Rahmendaten &r = *p.bearbeitung.Panel4Rahmendaten;
+        for (QLineEdit *feld : {r.EditProgrammName, r.EditProjektVerzeichnis}) {
+            feld->setText("Garten");
+            feld->setModified(true);
+        }
+        r.BitBtnProjektOKClick();
+        r.BitBtnProjektOKClick();
+        QVERIFY(!p.bearbeitung.isVisible());
+        QCOMPARE(p.zustand.AktuelleSeite, 2000);
+        QCOMPARE(p.zustand.ProjektVerzeichnis, w.gespeichert() + "Garten\\");
+        QCOMPARE(p.zustand.HilfeSeitenZahl, 2);
+        QCOMPARE(p.form->PanelBuch()->LabelProjekttitel3->text(), QString("Garten"));
+        QCOMPARE(p.form->PanelBuch()->Inhalt1->count(), 1);
+        QVERIFY(p.form->PanelBuch()->Inhalt1->item(0)->text().startsWith("Willkommen"));
+        QVERIFY(p.form->PanelBuch()->Inhalt2->count() == 0);
     }
 
     void theWindowPresentation() {

@@ -3,11 +3,10 @@
 // pictures in the text and printing.
 #include "app/views/bildmenue.h"
 #include "app/views/druckausgabe.h"
-#include "app/views/tbearbeitung.h"
 #include "album/views/bildansicht.h"
-#include "app/views/buchsteuerung.h"
-#include "app/views/hinweiszeile.h"
 #include "album/views/albumblatt.h"
+#include "app/views/buchlenkung.h"
+#include "app/views/hinweiszeile.h"
 #include "app/views/timageform.h"
 #include "book/core/seitensatz.h"
 #include "book/views/bildflaeche.h"
@@ -59,14 +58,13 @@ struct Buch {
         zustand->programmDatei = w.gespeichert() + "Pagora.exe";
         form = std::make_unique<TImageForm>(*zustand, screen, meldungen);
         form->TimerAnfang.stop();
-        form->setFenster(nullptr, &bearbeitung);
+        form->setFenster(nullptr, nullptr);
         for (int i = 0; i < 60; ++i) form->TimerAnfangTimer();
     }
     book::BuchPanel &b() const { return *form->PanelBuch(); }
     testing::Datenwurzel w;
     platform::SimulatedScreen screen{{1024, 768, 96}};
     testing::StilleMeldungen meldungen;
-    TBearbeitung bearbeitung;
     std::unique_ptr<Zustand> zustand;
     std::unique_ptr<TImageForm> form;
 };
@@ -122,7 +120,7 @@ private Q_SLOTS:
         buch.w.text("Pagora/Pages/Pagora.3", {"B0:Eins", "Turm:Der Turm", "", "B3:Vier"});
         buch.form->ListeLaden();
         buch.form->SeitenZeigen(5);
-        buch.form->buchsteuerung()->ImageTextBildClick(1);
+        buch.form->buchlenkung()->ImageTextBildClick(1);
         QCOMPARE(buch.zustand->BildIndex, 1);
         QVERIFY(!sichtbar(&buch.b()));
         QVERIFY(sichtbar(buch.form->bildansicht()->ImageMain));
@@ -180,7 +178,7 @@ private Q_SLOTS:
 
     void theSearchArrowShowsOnce() {
         Buch buch;
-        buch.form->buchsteuerung()->PfeilHinweis = 1;
+        buch.form->buchlenkung()->PfeilHinweis = 1;
         buch.form->SeitenZeigen(4);
         QVERIFY(sichtbar(buch.b().ImageLeftArrow));
         buch.form->SeitenZeigen(6);
@@ -196,11 +194,11 @@ private Q_SLOTS:
         QCOMPARE(buch.b().PanelInhalt->text(), QString("Inhalt (Texte)"));
         QCOMPARE(buch.b().Inhalt1->count(), 2);
         QCOMPARE(buch.b().Inhalt1->geometry(), QRect(358, 72, 241, 329));
-        buch.form->buchsteuerung()->InhaltClick(buch.b().Inhalt1, 1);
+        buch.form->buchlenkung()->InhaltClick(buch.b().Inhalt1, 1);
         QCOMPARE(buch.zustand->AktuelleSeite, 6);
         buch.form->SeitenZeigen(1000);
         QCOMPARE(buch.b().PanelInhalt->text(), QString("Inhalt (Bilder)"));
-        buch.form->buchsteuerung()->InhaltClick(buch.b().Inhalt1, 0);
+        buch.form->buchlenkung()->InhaltClick(buch.b().Inhalt1, 0);
         QCOMPARE(buch.zustand->AktuelleSeite, 1002);
         // Without the album contents file the album contents are refused.
         QFile::remove(buch.w.nativ("Pagora/Pages/Pagora.2"));
@@ -232,16 +230,16 @@ private Q_SLOTS:
         QVERIFY(!sichtbar(buch.b().GriffL[3]) && !sichtbar(buch.b().GriffR[3]));
         buch.form->SeitenZeigen(2000);
         for (int i = 0; i < 3; ++i) QVERIFY(sichtbar(buch.b().GriffL[size_t(i)]));
-        buch.form->buchsteuerung()->GriffHinweis(2);
+        buch.form->buchlenkung()->GriffHinweis(2);
         QCOMPARE(buch.form->PanelName()->LabelName->text(), QString("Inhaltsverzeichnis am Beginn des Abschnitts \"Bilder\""));
-        buch.form->buchsteuerung()->LabelGriffClick(1);
+        buch.form->buchlenkung()->LabelGriffClick(1);
         QCOMPARE(buch.zustand->AktuelleSeite, 0);
     }
 
     void bookmarksStickOutOnTheRightEdgeAndAreKept() {
         Buch buch;
         buch.form->SeitenZeigen(12);
-        buch.form->buchsteuerung()->LesezeichenSetzen(1);
+        buch.form->buchlenkung()->LesezeichenSetzen(1);
         QCOMPARE(buch.zustand->einstellungen.wert("Mark6"), QString("12"));
         QVERIFY(!buch.form->PanelMenu()->LesezeichenU[0]->isVisibleTo(buch.form.get()));
         QVERIFY(sichtbar(buch.b().LesezeichenR[0]));
@@ -251,11 +249,11 @@ private Q_SLOTS:
         QVERIFY(!sichtbar(buch.b().LesezeichenR[0]));
         buch.form->SeitenZeigen(4);
         QVERIFY(sichtbar(buch.b().LesezeichenR[0]));
-        buch.form->buchsteuerung()->LesezeichenMouseDown(1, Qt::LeftButton);
+        buch.form->buchlenkung()->LesezeichenMouseDown(1, Qt::LeftButton);
         QCOMPARE(buch.zustand->AktuelleSeite, 12);
         // A bookmark laid on the contents spread keeps no page.
         buch.form->SeitenZeigen(0);
-        buch.form->buchsteuerung()->LesezeichenSetzen(2);
+        buch.form->buchlenkung()->LesezeichenSetzen(2);
         QVERIFY(!sichtbar(buch.b().LesezeichenL[1]) && !sichtbar(buch.b().LesezeichenR[1]));
     }
 
@@ -263,27 +261,27 @@ private Q_SLOTS:
         Buch buch({"Mark6=12", "Mark7=1004", "Mark8=2002", "Mark9=8"});
         buch.form->SeitenZeigen(6);
         QVERIFY(sichtbar(buch.b().LesezeichenR[3]));
-        buch.form->buchsteuerung()->LesezeichenMouseDown(4, Qt::RightButton);
+        buch.form->buchlenkung()->LesezeichenMouseDown(4, Qt::RightButton);
         QVERIFY(!sichtbar(buch.b().LesezeichenR[3]));
         QCOMPARE(buch.zustand->einstellungen.wert("Mark9"), QString());
         QCOMPARE(buch.zustand->einstellungen.wert("Mark6"), QString("12"));
         QCOMPARE(buch.zustand->einstellungen.wert("Mark8"), QString("2002"));
-        QCOMPARE(buch.form->buchsteuerung()->lesezeichenHinweis(2), QString("Album, Seite 3-4"));
+        QCOMPARE(buch.form->buchlenkung()->lesezeichenHinweis(2), QString("Album, Seite 3-4"));
         QCOMPARE(buch.b().LesezeichenL[1]->toolTip(), QString("Album, Seite 3-4"));
     }
 
     void theArrowsFollowTheMouseAlongTheEdges() {
         Buch buch;
         buch.form->SeitenZeigen(4);
-        buch.form->buchsteuerung()->ImageBuchMouseMove(48, 200);
+        buch.form->buchlenkung()->ImageBuchMouseMove(48, 200);
         QVERIFY(sichtbar(buch.form->PanelBuch()->PanelLinksPfeil));
         QCOMPARE(buch.form->PanelBuch()->PanelLinksPfeil->pos(), QPoint(40, 192));
         QCOMPARE(buch.form->PanelName()->LabelName->text(), QString("vorige Seite"));
-        buch.form->buchsteuerung()->ImageBuchMouseMove(605, 100);
+        buch.form->buchlenkung()->ImageBuchMouseMove(605, 100);
         QVERIFY(!sichtbar(buch.form->PanelBuch()->PanelLinksPfeil));
         QVERIFY(sichtbar(buch.form->PanelBuch()->PanelRechtsPfeil));
         QCOMPARE(buch.form->PanelName()->LabelName->text(), QString::fromUtf8("nächste Seite"));
-        buch.form->buchsteuerung()->ImageBuchMouseMove(300, 100);
+        buch.form->buchlenkung()->ImageBuchMouseMove(300, 100);
         QVERIFY(!sichtbar(buch.form->PanelBuch()->PanelRechtsPfeil));
         // The bands' edges: the left arrow for 41..55, the right one for 601..615.
         const struct {
@@ -292,11 +290,12 @@ private Q_SLOTS:
         } kanten[] = {{40, false, false},  {41, true, false},   {55, true, false},  {56, false, false},
                       {600, false, false}, {601, false, true}, {615, false, true}, {616, false, false}};
         for (const auto &k : kanten) {
-            buch.form->buchsteuerung()->ImageBuchMouseMove(k.x, 100);
+            buch.form->buchlenkung()->ImageBuchMouseMove(k.x, 100);
             QVERIFY2(sichtbar(buch.form->PanelBuch()->PanelLinksPfeil) == k.links, qPrintable(QString::number(k.x)));
             QVERIFY2(sichtbar(buch.form->PanelBuch()->PanelRechtsPfeil) == k.rechts, qPrintable(QString::number(k.x)));
         }
     }
+
 
     void printingATextSpreadTurnsToTheNext() {
         Buch buch;

@@ -217,7 +217,7 @@ void Bildansicht::NamenLaden(const QString &name) {
         memo->document()->setModified(false);
     }
     marken_ = Markentabelle();
-    if (!name.isEmpty() && k_.dateien.read(album + ".Txt", &bytes, 4 << 20)) marken_ = Markentabelle::Lesen(bytes);
+    if (!name.isEmpty() && k_.dateien.read(album + ".Txt", &bytes)) marken_ = Markentabelle::Lesen(bytes);
 }
 
 void Bildansicht::TextbildZeigen(const QString &name) {

@@ -1,8 +1,6 @@
 #pragma once
-// Modal message boxes, behind one interface so tests can see and answer them.
+// The program's message boxes: the interface is the platform's, the boxes are Qt's.
 #include "platform/meldungen.h"
-
-#include <QStringList>
 
 class QWidget;
 
@@ -16,6 +14,7 @@ public:
     void setEltern(QWidget *eltern) { eltern_ = eltern; }
     void zeigen(Art art, const QString &text) override;
     bool okAbbrechen(const QString &text) override;
+    bool jaNein(const QString &text) override;
 
 private:
     QWidget *eltern_;

@@ -4,14 +4,14 @@
 #include "album/views/bildansicht.h"
 #include "app/core/projektdateien.h"
 #include "app/views/bildmenue.h"
-#include "app/views/buchsteuerung.h"
+#include "app/views/buchlenkung.h"
 #include "app/views/hinweiszeile.h"
 #include "app/views/timageform.h"
 #include "authoring/core/exelaufwerk.h"
 #include "book/core/seitenformat.h"
 #include "book/core/ziffernwert.h"
-#include "book/views/bildflaeche.h"
 #include "book/views/buchpanel.h"
+#include "platform/bitmapfile.h"
 #include "platform/fonts.h"
 
 #include <QLabel>
@@ -98,6 +98,11 @@ void TImageForm::FormCreate() {
     IniDateiLesen(name);
 
     z_.HilfeVerzeichnis = z_.StammVerzeichnis + "Help\\";
+    if (!z_.dateien.folderExists(z_.HilfeVerzeichnis))
+        meldungen_.zeigen(Meldungen::Art::Warnung,
+                          tr("Der Ordner \"Help\" fehlt in %1. Ohne ihn fehlen das Buch, seine Bilder und die Hilfe; "
+                             "bitte installieren Sie Pagora neu.")
+                              .arg(z_.dateien.native(z_.StammVerzeichnis)));
     if (!z_.dateien.exists(z_.HilfeVerzeichnis + "CBTEnd.bmp"))
         for (QWidget *w : {static_cast<QWidget *>(buch_->ImageNoCBT), static_cast<QWidget *>(buch_->ImageYesCBT),
                            static_cast<QWidget *>(buch_->LabelNoCBT)})
@@ -153,7 +158,7 @@ void TImageForm::IniAuswerten() {
                             zahl("Title2.Top"), platform::screenFont("Arial", groesse("Title2.FontSize"), ppi));
     // The register tabs' captions and the bookmarks laid into the book.
     buch_->GriffeBeschriften({e.wert("Sheet1"), e.wert("Sheet2"), e.wert("Sheet3"), e.wert("Sheet4"), e.wert("Sheet5")});
-    buchsteuerung_->LesezeichenLesen();
+    buchlenkung_->LesezeichenLesen();
     ProjektVerzeichnisSetzen(z_);
     if (e.wert("ShowCBT") == "0") buch_->ImageNoCBT->raise();
     else buch_->ImageYesCBT->raise();
@@ -161,13 +166,14 @@ void TImageForm::IniAuswerten() {
     bildansicht_->neuZentrieren();
     bildansicht_->Bildzentrieren(e.wert("Wallpaper"));
     const platform::ScreenInfo s = screen_.info();
-    const QWidget *bild = bildansicht_->ImageMain;
-    if (z_.dateien.exists(z_.ProjektVerzeichnis + "Album\\" + e.wert("Wallpaper") + ".bmp") &&
-        bild->width() + 100 < s.width && bild->height() + 100 < s.height) {
+    // The picture's own size: an unreadable file has none, and gets no message.
+    const QString hintergrund = z_.ProjektVerzeichnis + "Album\\" + e.wert("Wallpaper") + ".bmp";
+    const auto masse = z_.dateien.exists(hintergrund) ? platform::bitmapSize(z_.dateien.native(hintergrund)) : std::nullopt;
+    if (masse && masse->width() + 100 < s.width && masse->height() + 100 < s.height) {
         meldungen_.zeigen(Meldungen::Art::Information,
                           tr("Wir empfehlen eine kleinere Bildschirmauflösung. Das Hintergrundbild ist nur %1x%2 Pixels groß.")
-                              .arg(bild->width())
-                              .arg(bild->height()));
+                              .arg(masse->width())
+                              .arg(masse->height()));
     }
     z_.AktuellerBildIndex = 0;
     ListeLaden();
@@ -175,6 +181,8 @@ void TImageForm::IniAuswerten() {
 }
 
 void TImageForm::ProjektReset() {
+    buch_->Inhalt1->clear();
+    buch_->Inhalt2->clear();
     buch_->MemoTextLinks->leeren();
     buch_->MemoTextRechts->leeren();
     bildansicht_->ListeLeeren();

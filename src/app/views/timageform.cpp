@@ -6,11 +6,12 @@
 #include "app/core/menuezelle.h"
 #include "app/core/projektdateien.h"
 #include "app/views/bildmenue.h"
-#include "app/views/buchsteuerung.h"
+#include "app/views/buchadapter.h"
+#include "app/views/buchlenkung.h"
 #include "app/views/hinweiszeile.h"
-#include "app/views/tbearbeitung.h"
 #include "app/views/tfundliste.h"
 #include "authoring/core/exelaufwerk.h"
+#include "authoring/views/tbearbeitung.h"
 #include "book/views/bildflaeche.h"
 #include "book/views/bildlader.h"
 #include "book/views/buchpanel.h"
@@ -58,9 +59,11 @@ TImageForm::TImageForm(Zustand &zustand, const platform::Screen &screen, Meldung
 
 TImageForm::~TImageForm() = default;
 
-void TImageForm::setFenster(TFundliste *fundliste, TBearbeitung *bearbeitung) {
+void TImageForm::setFenster(TFundliste *fundliste, authoring::TBearbeitung *bearbeitung) {
     fundliste_ = fundliste;
     bearbeitung_ = bearbeitung;
+    if (!buchadapter_) buchadapter_ = std::make_unique<Buchadapter>(*this);
+    if (bearbeitung_) bearbeitung_->setBuch(buchadapter_.get());
     if (fundliste_) connect(fundliste_, &TFundliste::fundGewaehlt, this, &TImageForm::Suchbildausgeben);
 }
 
@@ -106,7 +109,7 @@ void TImageForm::bauen() {
     menue_ = new BildMenue(flaeche_);
     menue_->LabelFundliste->setCursor(Qt::PointingHandCursor);
     menue_->LabelFundliste->installEventFilter(this);
-    buchsteuerung_ = new Buchsteuerung(*buch_, *menue_, *albumblatt_, z_, screen_, flaeche_);
+    buchlenkung_ = new Buchlenkung(*buch_, *menue_, *albumblatt_, z_, screen_, flaeche_);
     suche_ = new search::Suchsteuerung(flaeche_, z_.dateien, z_.ProjektVerzeichnis, z_.textDatei, z_.hilfeDatei, screen_);
 
     // Panels of the authoring progress and the picture list editor, placed for the screen.
@@ -140,8 +143,8 @@ void TImageForm::bauen() {
 
 void TImageForm::verbinden() {
     connect(menue_, &BildMenue::ImageMenuMouseDown, this, &TImageForm::ImageMenuMouseDown);
-    connect(buchsteuerung_, &Buchsteuerung::hinweis, this, &TImageForm::Hinweis);
-    connect(buchsteuerung_, &Buchsteuerung::textbildGewaehlt, bildansicht_, &album::Bildansicht::TextbildZeigen);
+    connect(buchlenkung_, &Buchlenkung::hinweis, this, &TImageForm::Hinweis);
+    connect(buchlenkung_, &Buchlenkung::textbildGewaehlt, bildansicht_, &album::Bildansicht::TextbildZeigen);
 
     using album::Bildansicht;
     connect(bildansicht_, &Bildansicht::hinweis, this, &TImageForm::Hinweis);
@@ -164,7 +167,7 @@ void TImageForm::verbinden() {
     });
 
     connect(suche_, &search::Suchsteuerung::textGefunden, this, [this](int seite, int zeile, bool links) {
-        buchsteuerung_->PfeilHinweis = links ? 1 : 2;
+        buchlenkung_->PfeilHinweis = links ? 1 : 2;
         for (QLabel *pfeil : {buch_->ImageLeftArrow, buch_->ImageRightArrow}) pfeil->move(pfeil->x(), zeile * 13 + 10);
         SeitenZeigen(seite);
     });
@@ -216,22 +219,22 @@ void TImageForm::menueBauen() {
     hilfe->setObjectName("Hilfe");
     QMenu *projekte = bar->addMenu(tr("Projekte"));
     projekte->menuAction()->setObjectName("Projekte");
-    auto bearbeiten = [this](int panel) {
-        return [this, panel] {
-            if (bearbeitung_) bearbeitung_->Auswahl(panel);
+    auto bearbeiten = [this](void (authoring::TBearbeitung::*handler)()) {
+        return [this, handler] {
+            if (bearbeitung_) (bearbeitung_->*handler)();
         };
     };
-    eintrag(projekte, "NeuesProjekt", tr("Neues Projekt"), [this] {
-        if (bearbeitung_) bearbeitung_->ImageFundamentalsClick();
-    });
-    eintrag(projekte, "Titel1", tr("Titel"), bearbeiten(2));
-    eintrag(projekte, "Copyright", tr("Copyright"), bearbeiten(3));
-    eintrag(projekte, "Griffregister1", tr("Griffregister"), bearbeiten(4));
-    eintrag(projekte, "TextImportieren1", tr("Text importieren"), bearbeiten(6));
-    eintrag(projekte, "BilderindieListe1", tr("Bilder in die Liste"), bearbeiten(7));
-    eintrag(projekte, "BilderinsAlbum1", tr("Bilder ins Album"), bearbeiten(8));
-    eintrag(projekte, "WechselzwischenProjekten1", tr("Wechsel zwischen Projekten"), bearbeiten(9));
-    eintrag(projekte, "Inhaltsverzeichnisbearbeiten", tr("Inhaltsverzeichnis bearbeiten"), bearbeiten(10));
+    using B = authoring::TBearbeitung;
+    eintrag(projekte, "NeuesProjekt", tr("Neues Projekt"), bearbeiten(&B::ImageFundamentalsClick));
+    eintrag(projekte, "Titel1", tr("Titel"), bearbeiten(&B::PanelProjektTitelClick));
+    eintrag(projekte, "Copyright", tr("Copyright"), bearbeiten(&B::PanelCopyrightClick));
+    eintrag(projekte, "Griffregister1", tr("Griffregister"), bearbeiten(&B::PanelRegisterClick));
+    eintrag(projekte, "TextImportieren1", tr("Text importieren"), bearbeiten(&B::ImageTextImportClick));
+    eintrag(projekte, "BilderindieListe1", tr("Bilder in die Liste"), bearbeiten(&B::ImageNeueBilderClick));
+    eintrag(projekte, "BilderinsAlbum1", tr("Bilder ins Album"), bearbeiten(&B::ImageBilderInsAlbumClick));
+    eintrag(projekte, "WechselzwischenProjekten1", tr("Wechsel zwischen Projekten"), bearbeiten(&B::ImageRunDemoClick));
+    eintrag(projekte, "Inhaltsverzeichnisbearbeiten", tr("Inhaltsverzeichnis bearbeiten"),
+            bearbeiten(&B::InhaltsverzeichnisbearbeitenClick));
     Dummy = bar->addAction(QString());
     Dummy->setObjectName("Dummy");
     for (QAction *a : bar->actions()) a->setVisible(false);
@@ -252,7 +255,7 @@ void TImageForm::Suchbildausgeben(int n) {
     bildansicht_->NamenLaden(fund->bild);
 }
 
-void TImageForm::SeitenZeigen(int n) { buchsteuerung_->SeitenZeigen(n); }
+void TImageForm::SeitenZeigen(int n) { buchlenkung_->SeitenZeigen(n); }
 
 void TImageForm::LabelCoverMouseMove(int x, int y) {
     const platform::ScreenInfo s = screen_.info();
@@ -285,8 +288,8 @@ void TImageForm::Drucken() {
     const QString ziel = drucker_ ? drucker_(seite) : QString();
     if (!ziel.isEmpty()) Hinweis(tr("Die Seite wurde in die Datei %1 gedruckt.").arg(ziel));
     if (buchSichtbar) {
-        buchsteuerung_->ImageRechtsPfeilClick();
-        buchsteuerung_->LesezeichenKontrollieren();
+        buchlenkung_->ImageRechtsPfeilClick();
+        buchlenkung_->LesezeichenKontrollieren();
     }
 }
 
@@ -363,12 +366,12 @@ void TImageForm::keyPressEvent(QKeyEvent *event) {
     switch (event->key()) {
     case Qt::Key_Left:
     case Qt::Key_Up:
-        if (buch_->isVisibleTo(this)) buchsteuerung_->ImageLinksPfeilClick();
+        if (buch_->isVisibleTo(this)) buchlenkung_->ImageLinksPfeilClick();
         else bildansicht_->ImageBackClick();
         break;
     case Qt::Key_Right:
     case Qt::Key_Down:
-        if (buch_->isVisibleTo(this)) buchsteuerung_->ImageRechtsPfeilClick();
+        if (buch_->isVisibleTo(this)) buchlenkung_->ImageRechtsPfeilClick();
         else bildansicht_->ImageForwardClick();
         break;
     case Qt::Key_Q:

@@ -21,6 +21,10 @@ class Albumblatt;
 class Bildansicht;
 }
 
+namespace authoring {
+class TBearbeitung;
+}
+
 namespace book {
 class BuchPanel;
 }
@@ -32,9 +36,9 @@ class Suchsteuerung;
 namespace app {
 
 class BildMenue;
-class Buchsteuerung;
+class Buchadapter;
+class Buchlenkung;
 class Hinweiszeile;
-class TBearbeitung;
 class TFundliste;
 
 class TImageForm : public QMainWindow {
@@ -44,7 +48,7 @@ public:
     ~TImageForm() override;
 
     // Created after the main window, as the program creates its windows.
-    void setFenster(TFundliste *fundliste, TBearbeitung *bearbeitung);
+    void setFenster(TFundliste *fundliste, authoring::TBearbeitung *bearbeitung);
     // True when the start-up ended the program (the data was not found).
     bool startAbgebrochen() const { return startAbgebrochen_; }
     // Where a printed page goes; returns the file it was written to, if any.
@@ -75,7 +79,7 @@ public:
 
     // The owners.
     book::BuchPanel *PanelBuch() const { return buch_; }
-    Buchsteuerung *buchsteuerung() const { return buchsteuerung_; }
+    Buchlenkung *buchlenkung() const { return buchlenkung_; }
     album::Bildansicht *bildansicht() const { return bildansicht_; }
     album::Albumblatt *albumblatt() const { return albumblatt_; }
     search::Suchsteuerung *suche() const { return suche_; }
@@ -111,7 +115,8 @@ private:
     const platform::Screen &screen_;
     Meldungen &meldungen_;
     TFundliste *fundliste_ = nullptr;
-    TBearbeitung *bearbeitung_ = nullptr;
+    authoring::TBearbeitung *bearbeitung_ = nullptr;
+    std::unique_ptr<Buchadapter> buchadapter_;
 
     QWidget *flaeche_ = nullptr;
     book::BuchPanel *buch_ = nullptr;
@@ -119,7 +124,7 @@ private:
     Hinweiszeile *hinweiszeile_ = nullptr;
     album::Bildansicht *bildansicht_ = nullptr;
     album::Albumblatt *albumblatt_ = nullptr;
-    Buchsteuerung *buchsteuerung_ = nullptr;
+    Buchlenkung *buchlenkung_ = nullptr;
     search::Suchsteuerung *suche_ = nullptr;
     std::unique_ptr<Eroeffnung> eroeffnung_;
     bool fensterstil_ = false;

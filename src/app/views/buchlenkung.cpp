@@ -1,4 +1,4 @@
-#include "app/views/buchsteuerung.h"
+#include "app/views/buchlenkung.h"
 
 #include "album/views/albumblatt.h"
 #include "app/core/startlogik.h"
@@ -13,39 +13,39 @@
 
 namespace app {
 
-Buchsteuerung::Buchsteuerung(book::BuchPanel &buch, BildMenue &menue, album::Albumblatt &albumblatt, Zustand &zustand,
+Buchlenkung::Buchlenkung(book::BuchPanel &buch, BildMenue &menue, album::Albumblatt &albumblatt, Zustand &zustand,
                              const platform::Screen &screen, QWidget *fokus)
     : QObject(&buch), buch_(buch), menue_(menue), albumblatt_(albumblatt), z_(zustand), screen_(screen),
       fokus_(fokus) {
     Timer1.setInterval(500);
-    connect(&Timer1, &QTimer::timeout, this, &Buchsteuerung::Timer1Timer);
+    connect(&Timer1, &QTimer::timeout, this, &Buchlenkung::Timer1Timer);
     verbinden();
 }
 
-void Buchsteuerung::verbinden() {
+void Buchlenkung::verbinden() {
     using B = book::BuchPanel;
-    connect(&buch_, &B::tickBoxGeklickt, this, &Buchsteuerung::LabelNoCBTClick);
+    connect(&buch_, &B::tickBoxGeklickt, this, &Buchlenkung::LabelNoCBTClick);
     connect(&buch_, &B::tourBildMausBewegt, this, [this](QPoint p) { ImageCBTMouseMove(p.x(), p.y()); });
     connect(&buch_, &B::buchMausBewegt, this, [this](QPoint p) { ImageBuchMouseMove(p.x(), p.y()); });
-    connect(&buch_, &B::seiteMausBewegt, this, &Buchsteuerung::PanelBuchMouseMove);
+    connect(&buch_, &B::seiteMausBewegt, this, &Buchlenkung::PanelBuchMouseMove);
     connect(&buch_, &B::pfeilGeklickt, this, [this](bool vor) {
         if (vor) ImageRechtsPfeilClick();
         else ImageLinksPfeilClick();
     });
-    connect(&buch_, &B::inhaltGeklickt, this, &Buchsteuerung::InhaltClick);
+    connect(&buch_, &B::inhaltGeklickt, this, &Buchlenkung::InhaltClick);
     connect(&buch_, &B::inhaltMausBewegt, this, [this] {
         buch_.PanelRechtsPfeil->hide();
         Q_EMIT hinweis(tr("Klicken Sie auf das Kapitel Ihrer Wahl!"));
     });
-    connect(&buch_, &B::griffGeklickt, this, &Buchsteuerung::LabelGriffClick);
-    connect(&buch_, &B::griffMausBewegt, this, &Buchsteuerung::GriffHinweis);
-    connect(&buch_, &B::lesezeichenGedrueckt, this, &Buchsteuerung::LesezeichenMouseDown);
+    connect(&buch_, &B::griffGeklickt, this, &Buchlenkung::LabelGriffClick);
+    connect(&buch_, &B::griffMausBewegt, this, &Buchlenkung::GriffHinweis);
+    connect(&buch_, &B::lesezeichenGedrueckt, this, &Buchlenkung::LesezeichenMouseDown);
     connect(&buch_, &B::lesezeichenMausBewegt, this, [this](int n) { Q_EMIT hinweis(lesezeichenHinweis(n)); });
-    connect(&buch_, &B::textbildGeklickt, this, &Buchsteuerung::ImageTextBildClick);
-    connect(&menue_, &BildMenue::lesezeichenGeklickt, this, &Buchsteuerung::LesezeichenSetzen);
+    connect(&buch_, &B::textbildGeklickt, this, &Buchlenkung::ImageTextBildClick);
+    connect(&menue_, &BildMenue::lesezeichenGeklickt, this, &Buchlenkung::LesezeichenSetzen);
 }
 
-void Buchsteuerung::SeitenZeigen(int n) {
+void Buchlenkung::SeitenZeigen(int n) {
     const QString seiten = z_.ProjektVerzeichnis + "Pages\\" + z_.ProgrammName;
     if ((n == 0 && !z_.dateien.exists(seiten + ".1")) || (n == 1000 && !z_.dateien.exists(seiten + ".2"))) return;
     buch_.TitelZuruecksetzen();
@@ -168,7 +168,7 @@ void Buchsteuerung::SeitenZeigen(int n) {
     buch_.LabelSeitenzahlRechts->setText(QStringLiteral("- %1 -").arg(m));
 }
 
-void Buchsteuerung::TestseiteBearbeiten(book::SeitenMemo *memo, bool ausHilfe) {
+void Buchlenkung::TestseiteBearbeiten(book::SeitenMemo *memo, bool ausHilfe) {
     memo->leeren();
     QByteArray bytes;
     book::Seitensatz satz;
@@ -182,7 +182,7 @@ void Buchsteuerung::TestseiteBearbeiten(book::SeitenMemo *memo, bool ausHilfe) {
     buch_.MemoTextRechts->show();
 }
 
-void Buchsteuerung::BilderImBuch() {
+void Buchlenkung::BilderImBuch() {
     buch_.TextBilderWeg();
     QStringList links = buch_.MemoTextLinks->zeilen(), rechts = buch_.MemoTextRechts->zeilen();
     const QList<book::Textbild> bilder =
@@ -197,7 +197,7 @@ void Buchsteuerung::BilderImBuch() {
     for (size_t i = 0; i < 4; ++i) buch_.Unterschrift[i]->setVisible(!buch_.Unterschrift[i]->text().isEmpty());
 }
 
-void Buchsteuerung::InhaltZeigen(int teil) {
+void Buchlenkung::InhaltZeigen(int teil) {
     static const char *const kTitel[] = {QT_TR_NOOP("Inhalt (Texte)"), QT_TR_NOOP("Inhalt (Bilder)"),
                                          QT_TR_NOOP("Inhalt (Hilfe)")};
     static const char *const kEndung[] = {".1", ".2", ".6"};
@@ -212,34 +212,34 @@ void Buchsteuerung::InhaltZeigen(int teil) {
     buch_.InhaltSetzen(seite, stand.Aktuell == 1, tr(kTitel[teil - 1]));
 }
 
-void Buchsteuerung::InhaltClick(QListWidget *liste, int zeile) {
+void Buchlenkung::InhaltClick(QListWidget *liste, int zeile) {
     QStringList eintraege;
     for (int i = 0; i < liste->count(); ++i) eintraege << liste->item(i)->text();
     SeitenZeigen(z_.AktuelleSeite + book::InhaltZiel(eintraege, zeile));
 }
 
-std::array<int, 5> Buchsteuerung::griffZiele() const {
+std::array<int, 5> Buchlenkung::griffZiele() const {
     std::array<int, 5> ziele{};
     for (int i = 0; i < 5; ++i)
         ziele[size_t(i)] = book::ZiffernWert(z_.einstellungen.wert(QStringLiteral("Mark%1").arg(i + 1)));
     return ziele;
 }
 
-void Buchsteuerung::Griffregistersetzen(int n) { buch_.Griffregistersetzen(n, griffZiele()); }
+void Buchlenkung::Griffregistersetzen(int n) { buch_.Griffregistersetzen(n, griffZiele()); }
 
-void Buchsteuerung::LabelGriffClick(int nummer) {
+void Buchlenkung::LabelGriffClick(int nummer) {
     for (book::Inhaltsstand &s : z_.inhaltsstand) s.Aktuell = 1;
     if (nummer >= 4) Timer1.stop();
     SeitenZeigen(griffZiele()[size_t(nummer - 1)]);
 }
 
-void Buchsteuerung::GriffHinweis(int nummer) {
+void Buchlenkung::GriffHinweis(int nummer) {
     Q_EMIT hinweis(book::GriffHinweis(buch_.LabelGriffL[size_t(nummer - 1)]->text(), griffZiele()[size_t(nummer - 1)]));
     buch_.PanelLinksPfeil->hide();
     buch_.PanelRechtsPfeil->hide();
 }
 
-void Buchsteuerung::ImageBuchMouseMove(int x, int y) {
+void Buchlenkung::ImageBuchMouseMove(int x, int y) {
     menue_.hide();
     if (x > 40 && x < 56 && z_.AktuelleSeite >= 0) {
         buch_.PanelLinksPfeil->move(40, y - 8);
@@ -260,14 +260,14 @@ void Buchsteuerung::ImageBuchMouseMove(int x, int y) {
     }
 }
 
-void Buchsteuerung::PanelBuchMouseMove() {
+void Buchlenkung::PanelBuchMouseMove() {
     buch_.PanelLinksPfeil->hide();
     buch_.PanelRechtsPfeil->hide();
     menue_.hide();
     Q_EMIT hinweis(QString());
 }
 
-void Buchsteuerung::LesezeichenLesen() {
+void Buchlenkung::LesezeichenLesen() {
     for (int i = 0; i < 4; ++i) {
         const int seite = book::ZiffernWert(z_.einstellungen.wert(QStringLiteral("Mark%1").arg(i + 6)));
         lesezeichen_[size_t(i)] = seite;
@@ -275,7 +275,7 @@ void Buchsteuerung::LesezeichenLesen() {
     }
 }
 
-void Buchsteuerung::LesezeichenSetzen(int nummer) {
+void Buchlenkung::LesezeichenSetzen(int nummer) {
     menue_.LesezeichenU[size_t(nummer - 1)]->hide();
     lesezeichen_[size_t(nummer - 1)] = z_.AktuelleSeite;
     LesezeichenHint(nummer, z_.AktuelleSeite);
@@ -283,14 +283,14 @@ void Buchsteuerung::LesezeichenSetzen(int nummer) {
     z_.einstellungen.setzen(QStringLiteral("Mark%1").arg(nummer + 5), QString::number(z_.AktuelleSeite));
 }
 
-void Buchsteuerung::LesezeichenHint(int nummer, int seite) {
+void Buchlenkung::LesezeichenHint(int nummer, int seite) {
     const QString text = book::LesezeichenHint(seite);
     buch_.LesezeichenL[size_t(nummer - 1)]->setToolTip(text);
     buch_.LesezeichenR[size_t(nummer - 1)]->setToolTip(text);
     lesezeichenHinweise_[size_t(nummer - 1)] = text;
 }
 
-void Buchsteuerung::LesezeichenMouseDown(int nummer, Qt::MouseButton taste) {
+void Buchlenkung::LesezeichenMouseDown(int nummer, Qt::MouseButton taste) {
     Timer1.stop();
     if (taste == Qt::LeftButton) {
         SeitenZeigen(lesezeichen_[size_t(nummer - 1)]);
@@ -302,13 +302,13 @@ void Buchsteuerung::LesezeichenMouseDown(int nummer, Qt::MouseButton taste) {
     }
 }
 
-void Buchsteuerung::LesezeichenKontrollieren() { buch_.LesezeichenKontrollieren(z_.AktuelleSeite, lesezeichen_); }
+void Buchlenkung::LesezeichenKontrollieren() { buch_.LesezeichenKontrollieren(z_.AktuelleSeite, lesezeichen_); }
 
-void Buchsteuerung::ImageTextBildClick(int platz) { Q_EMIT textbildGewaehlt(buch_.TextbildNamen[size_t(platz - 1)]); }
+void Buchlenkung::ImageTextBildClick(int platz) { Q_EMIT textbildGewaehlt(buch_.TextbildNamen[size_t(platz - 1)]); }
 
-void Buchsteuerung::CBT(int x, int y, const QString &name) { buch_.CBT(z_.HilfeVerzeichnis, x, y, name); }
+void Buchlenkung::CBT(int x, int y, const QString &name) { buch_.CBT(z_.HilfeVerzeichnis, x, y, name); }
 
-void Buchsteuerung::Timer1Timer() {
+void Buchlenkung::Timer1Timer() {
     const TourBild bild = TourTakt(++timer1Tag_);
     switch (bild.art) {
     case TourBild::Art::Bild: CBT(bild.x, bild.y, bild.name); break;
@@ -318,7 +318,7 @@ void Buchsteuerung::Timer1Timer() {
     }
 }
 
-void Buchsteuerung::LabelNoCBTClick() {
+void Buchlenkung::LabelNoCBTClick() {
     if (!z_.einstellungen.wert("ShowCBT").isEmpty()) {
         z_.einstellungen.setzen("ShowCBT", "");
         SeitenZeigen(-6);
@@ -330,7 +330,7 @@ void Buchsteuerung::LabelNoCBTClick() {
     }
 }
 
-void Buchsteuerung::ImageCBTMouseMove(int x, int y) {
+void Buchlenkung::ImageCBTMouseMove(int x, int y) {
     if (z_.AktuelleSeite == -3 && x >= 41 && x <= 55) {
         buch_.PanelLinksPfeil->move(40, buch_.ImageCBT->y() + y - 8);
         buch_.PanelLinksPfeil->show();
@@ -340,14 +340,14 @@ void Buchsteuerung::ImageCBTMouseMove(int x, int y) {
     }
 }
 
-void Buchsteuerung::ImageLinksPfeilClick() {
+void Buchlenkung::ImageLinksPfeilClick() {
     const book::Blaetterziel ziel = book::ZurueckBlaettern(z_.AktuelleSeite, z_.inhaltsstand, z_.umfang());
     if (!ziel.zeigen) return;
     if (ziel.danebenSetzen) z_.AktuelleSeite = ziel.seite;
     SeitenZeigen(ziel.seite);
 }
 
-void Buchsteuerung::ImageRechtsPfeilClick() {
+void Buchlenkung::ImageRechtsPfeilClick() {
     const book::Blaetterziel ziel = book::VorBlaettern(z_.AktuelleSeite, z_.inhaltsstand, z_.umfang());
     if (!ziel.zeigen) return;
     if (ziel.danebenSetzen) z_.AktuelleSeite = ziel.seite;

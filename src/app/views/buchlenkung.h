@@ -25,11 +25,11 @@ namespace app {
 
 class BildMenue;
 
-class Buchsteuerung : public QObject {
+class Buchlenkung : public QObject {
     Q_OBJECT
 public:
     // `fokus` takes the keys while a spread is shown.
-    Buchsteuerung(book::BuchPanel &buch, BildMenue &menue, album::Albumblatt &albumblatt, Zustand &zustand,
+    Buchlenkung(book::BuchPanel &buch, BildMenue &menue, album::Albumblatt &albumblatt, Zustand &zustand,
                   const platform::Screen &screen, QWidget *fokus);
 
     void SeitenZeigen(int n);
