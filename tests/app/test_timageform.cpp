@@ -1,6 +1,7 @@
 // The main window on a fixture data root and a simulated screen: start-up, the
 // opening, the tour, the window presentation, the keys and the exit.
 #include "app/views/bildmenue.h"
+#include "app/views/meldungen.h"
 #include "authoring/views/rahmendaten.h"
 #include "authoring/views/tbearbeitung.h"
 #include "app/views/buchlenkung.h"
@@ -14,6 +15,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QPushButton>
+#include <QTimer>
 #include <QtTest>
 
 using namespace app;
@@ -294,6 +297,35 @@ private Q_SLOTS:
         erste.reset();
         Programm dritte(w);
         QVERIFY(!dritte.zustand.NurLesen);
+    }
+
+    // Questions speak German whatever the locale; Escape is the cautious answer.
+    void messageBoxesHaveGermanButtons() {
+        Meldungsboxen boxen;
+        QStringList knoepfe;
+        auto antworten = [&knoepfe](const QString &klick) {
+            QTimer::singleShot(0, [&knoepfe, klick] {
+                QWidget *box = QApplication::activeModalWidget();
+                QVERIFY(box);
+                knoepfe.clear();
+                for (QPushButton *b : box->findChildren<QPushButton *>()) knoepfe << b->text();
+                if (klick.isEmpty()) QTest::keyClick(box, Qt::Key_Escape);
+                for (QPushButton *b : box->findChildren<QPushButton *>())
+                    if (b->text() == klick) QTest::mouseClick(b, Qt::LeftButton);
+            });
+        };
+        antworten("Abbrechen");
+        QVERIFY(!boxen.okAbbrechen("Frage?"));
+        knoepfe.sort();
+        QCOMPARE(knoepfe, (QStringList{"Abbrechen", "OK"}));
+        antworten("OK");
+        QVERIFY(boxen.okAbbrechen("Frage?"));
+        antworten(QString());
+        QVERIFY(!boxen.jaNein("Frage?"));
+        knoepfe.sort();
+        QCOMPARE(knoepfe, (QStringList{"Ja", "Nein"}));
+        antworten("Ja");
+        QVERIFY(boxen.jaNein("Frage?"));
     }
 
     void aMissingHelpFolderIsNamed() {
