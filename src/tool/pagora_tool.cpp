@@ -8,12 +8,14 @@
 #include "authoring/core/textimport.h"
 #include "book/core/seitensatz.h"
 #include "platform/cp1252.h"
+#include "platform/entwurf.h"
 #include "platform/fonts.h"
 
 #include <QDir>
 #include <QGuiApplication>
 #include <QSet>
 #include <cstdio>
+#include <sys/mman.h>
 
 namespace {
 
@@ -156,21 +158,33 @@ int importieren(app::Zustand &z, const Aufruf &a) {
         klage("Die Textdatei " + a.datei + " kann nicht gelesen werden.");
         return Abgelehnt;
     }
-    const QByteArray text = quelle.readAll();
+    // The text is mapped, not copied, and the pages go to a draft beside the page file as
+    // they fill: memory stays the same however long the text is.
+    // The bytes the import has left behind are handed back in steps of 4 MB.
+    QByteArray text;
+    uchar *karte = quelle.size() > 0 ? quelle.map(0, quelle.size()) : nullptr;
+    if (karte) text = QByteArray::fromRawData(reinterpret_cast<const char *>(karte), quelle.size());
+    else text = quelle.readAll();  // empty, or a file that cannot be mapped
+    qsizetype freigegeben = 0;
+    auto gelesen = [karte, &freigegeben](qsizetype bis) {
+        constexpr qsizetype kSchritt = 4 << 20;
+        const qsizetype grenze = bis / kSchritt * kSchritt;
+        if (!karte || grenze <= freigegeben) return;
+        ::madvise(karte + freigegeben, size_t(grenze - freigegeben), MADV_DONTNEED);
+        freigegeben = grenze;
+    };
     const bool hilfe = a.teil == "help";
     const QString seitenDatei = hilfe ? z.HilfeSeitenDateiName : z.TextSeitenDateiName;
-    Projektbilder bilder(z);
-    QByteArray seiten;
-    seiten.reserve((text.size() / 700 + 2) * book::kSeitensatzGroesse);
-    const auto r = authoring::Buchmachen(text, authoring::Importmasse::Bildschirm(), bilder,
-                                         [&seiten](const book::Seitensatz &s) {
-                                             seiten += s.bytes();
-                                             return true;
-                                         });
     z.dateien.makeFolder(z.ProjektVerzeichnis + "Pages\\");
+    Projektbilder bilder(z);
+    platform::Entwurf seiten(z.dateien, seitenDatei);
+    const auto r = authoring::Buchmachen(text, authoring::Importmasse::Bildschirm(), bilder,
+                                         [&seiten](const book::Seitensatz &s) { return seiten.anhaengen(s.bytes()); }, gelesen);
+    const QString fertig = seiten.abschliessen();
     const QString inhalt = inhaltsdatei(z, hilfe ? ".6" : ".1");
     // Pages and contents belong together: both are replaced, or neither.
-    const int fehler = z.dateien.writeAll({{seitenDatei, seiten}, {inhalt, platform::joinLines(r.MemoInhalt)}});
+    const int fehler =
+        fertig.isEmpty() ? 0 : z.dateien.writeAll({{seitenDatei, {}, fertig}, {inhalt, platform::joinLines(r.MemoInhalt)}});
     if (fehler >= 0) {
         klage("Die Datei " + (fehler == 0 ? seitenDatei : inhalt) +
               " kann nicht geschrieben werden. Seiten und Inhaltsverzeichnis sind unverändert.");
