@@ -201,7 +201,10 @@ bool Files::makeFolder(const QString &storedPath) const {
 
 bool Files::copy(const QString &fromStored, const QString &toStored) const {
     QByteArray bytes;
-    return read(fromStored, &bytes, qint64(1) << 31) && write(toStored, bytes);
+    if (!read(fromStored, &bytes, qint64(1) << 31) || !write(toStored, bytes)) return false;
+    // A copied programme stays runnable.
+    QFile::setPermissions(native(toStored), QFile::permissions(native(fromStored)));
+    return true;
 }
 
 QStringList Files::list(const QString &storedFolder, const QString &wildcard) const {

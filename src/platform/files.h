@@ -55,6 +55,7 @@ public:
     int writeAll(const QList<Neu> &dateien) const;
     bool remove(const QString &storedPath) const;
     bool makeFolder(const QString &storedPath) const;
+    // Copies the bytes atomically and the permissions after them.
     bool copy(const QString &fromStored, const QString &toStored) const;
     // Names (not paths) of the files in a folder matching a wildcard such as "*.txt",
     // ignoring case, sorted.

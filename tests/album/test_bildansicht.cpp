@@ -2,7 +2,6 @@
 // hints, marks under the mouse, storing and deleting marks, the picture text strip,
 // the edge arrows, the enlarged copy and the slide show.
 #include "album/views/bildansichtpanels.h"
-#include "app/views/tbearbeitung.h"
 #include "app/views/timageform.h"
 #include "book/views/bildflaeche.h"
 #include "book/views/buchpanel.h"
@@ -49,7 +48,7 @@ struct Ansicht {
         zustand->programmDatei = w.gespeichert() + "Pagora.exe";
         form = std::make_unique<TImageForm>(*zustand, screen, meldungen);
         form->TimerAnfang.stop();
-        form->setFenster(nullptr, &bearbeitung);
+        form->setFenster(nullptr, nullptr);
         for (int i = 0; i < 60; ++i) form->TimerAnfangTimer();
         form->show();
     }
@@ -62,7 +61,6 @@ struct Ansicht {
     testing::Datenwurzel w;
     platform::SimulatedScreen screen{{800, 600, 96}};
     Antworten meldungen;
-    TBearbeitung bearbeitung;
     std::unique_ptr<Zustand> zustand;
     std::unique_ptr<TImageForm> form;
 };

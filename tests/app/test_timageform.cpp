@@ -1,14 +1,20 @@
 // The main window on a fixture data root and a simulated screen: start-up, the
 // opening, the tour, the window presentation, the keys and the exit.
 #include "app/views/bildmenue.h"
-#include "app/views/tbearbeitung.h"
+#include "app/views/meldungen.h"
+#include "authoring/views/rahmendaten.h"
+#include "authoring/views/tbearbeitung.h"
 #include "app/views/timageform.h"
 #include "book/views/buchpanel.h"
 #include "fixture.h"
 #include "platform/fonts.h"
 
 #include <QApplication>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QMenuBar>
+#include <QPushButton>
+#include <QTimer>
 #include <QtTest>
 
 using namespace app;
@@ -52,7 +58,7 @@ struct Programm {
     Zustand zustand;
     platform::SimulatedScreen screen;
     Aufzeichnung meldungen;
-    TBearbeitung bearbeitung;
+    authoring::TBearbeitung bearbeitung{zustand, screen, meldungen};
     std::unique_ptr<TImageForm> form;
 };
 
@@ -291,6 +297,35 @@ private Q_SLOTS:
         QVERIFY(!dritte.zustand.NurLesen);
     }
 
+    // Questions speak German whatever the locale; Escape is the cautious answer.
+    void messageBoxesHaveGermanButtons() {
+        Meldungsboxen boxen;
+        QStringList knoepfe;
+        auto antworten = [&knoepfe](const QString &klick) {
+            QTimer::singleShot(0, [&knoepfe, klick] {
+                QWidget *box = QApplication::activeModalWidget();
+                QVERIFY(box);
+                knoepfe.clear();
+                for (QPushButton *b : box->findChildren<QPushButton *>()) knoepfe << b->text();
+                if (klick.isEmpty()) QTest::keyClick(box, Qt::Key_Escape);
+                for (QPushButton *b : box->findChildren<QPushButton *>())
+                    if (b->text() == klick) QTest::mouseClick(b, Qt::LeftButton);
+            });
+        };
+        antworten("Abbrechen");
+        QVERIFY(!boxen.okAbbrechen("Frage?"));
+        knoepfe.sort();
+        QCOMPARE(knoepfe, (QStringList{"Abbrechen", "OK"}));
+        antworten("OK");
+        QVERIFY(boxen.okAbbrechen("Frage?"));
+        antworten(QString());
+        QVERIFY(!boxen.jaNein("Frage?"));
+        knoepfe.sort();
+        QCOMPARE(knoepfe, (QStringList{"Ja", "Nein"}));
+        antworten("Ja");
+        QVERIFY(boxen.jaNein("Frage?"));
+    }
+
     void aMissingHelpFolderIsNamed() {
         testing::Datenwurzel w;
         tourRootAnlegen(w);
@@ -335,10 +370,66 @@ private Q_SLOTS:
         Programm p(w);
         QCOMPARE(p.zustand.ProgrammName, QString());
         p.form->ImageMenuMouseDown(10, 10);
-        QCOMPARE(p.bearbeitung.aktuellesPanel(), 0);
+        QCOMPARE(p.bearbeitung.aktuellesPanel(), 4);
         p.zustand.ProgrammName = "Pagora";
         p.form->ImageMenuMouseDown(10, 10);
         QCOMPARE(p.bearbeitung.aktuellesPanel(), 1);
+    }
+
+    void theProjectCommandsRunTheAuthoringTasks_data() {
+        QTest::addColumn<QString>("eintrag");
+        QTest::addColumn<int>("tag");
+        QTest::addColumn<bool>("sichtbar");
+        QTest::newRow("new project") << "NeuesProjekt" << 4 << true;
+        QTest::newRow("title") << "Titel1" << 8 << true;
+        QTest::newRow("copyright") << "Copyright" << 10 << true;
+        QTest::newRow("register") << "Griffregister1" << 9 << true;
+        QTest::newRow("import") << "TextImportieren1" << 7 << true;
+        QTest::newRow("switch") << "WechselzwischenProjekten1" << 6 << true;
+        QTest::newRow("contents") << "Inhaltsverzeichnisbearbeiten" << 12 << true;
+        QTest::newRow("pictures into the list") << "BilderindieListe1" << 0 << false;
+        QTest::newRow("pictures into the album") << "BilderinsAlbum1" << 0 << false;
+    }
+    void theProjectCommandsRunTheAuthoringTasks() {
+        QFETCH(QString, eintrag);
+        QFETCH(int, tag);
+        QFETCH(bool, sichtbar);
+        testing::Datenwurzel w;
+        tourRootAnlegen(w);
+        Programm p(w);
+        QAction *befehl = p.form->findChild<QAction *>(eintrag);
+        QVERIFY(befehl);
+        befehl->trigger();
+        QCOMPARE(p.bearbeitung.aktuellesPanel(), tag);
+        QCOMPARE(p.bearbeitung.isVisible(), sichtbar);
+    }
+
+    void aNewProjectOpensOnItsHelpContents() {
+        testing::Datenwurzel w;
+        tourRootAnlegen(w);
+        w.schreiben("Help/Projekt.dat", "Programm");
+        w.text("Help/default.6", {"Willkommen                 2"});
+        w.schreiben("Help/default.7", QByteArray(2 * 1537, ' '));
+        Programm p(w);
+        p.ticks(60);
+        p.form->SeitenZeigen(0);
+        QCOMPARE(p.form->PanelBuch()->Inhalt1->item(0)->text().left(6), QString("Anfang"));
+        p.bearbeitung.ImageFundamentalsClick();
+        authoring::Rahmendaten &r = *p.bearbeitung.Panel4Rahmendaten;
+        for (QLineEdit *feld : {r.EditProgrammName, r.EditProjektVerzeichnis}) {
+            feld->setText("Garten");
+            feld->setModified(true);
+        }
+        r.BitBtnProjektOKClick();
+        r.BitBtnProjektOKClick();
+        QVERIFY(!p.bearbeitung.isVisible());
+        QCOMPARE(p.zustand.AktuelleSeite, 2000);
+        QCOMPARE(p.zustand.ProjektVerzeichnis, w.gespeichert() + "Garten\\");
+        QCOMPARE(p.zustand.HilfeSeitenZahl, 2);
+        QCOMPARE(p.form->PanelBuch()->LabelProjekttitel3->text(), QString("Garten"));
+        QCOMPARE(p.form->PanelBuch()->Inhalt1->count(), 1);
+        QVERIFY(p.form->PanelBuch()->Inhalt1->item(0)->text().startsWith("Willkommen"));
+        QVERIFY(p.form->PanelBuch()->Inhalt2->count() == 0);
     }
 
     void theWindowPresentation() {

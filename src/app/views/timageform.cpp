@@ -4,11 +4,12 @@
 #include "app/core/projektdateien.h"
 #include "album/views/bildansichtpanels.h"
 #include "app/views/bildmenue.h"
+#include "app/views/buchadapter.h"
 #include "search/core/falten.h"
 #include "search/views/suchleiste.h"
-#include "app/views/tbearbeitung.h"
 #include "app/views/tfundliste.h"
 #include "authoring/core/exelaufwerk.h"
+#include "authoring/views/tbearbeitung.h"
 #include "book/core/lesezeichen.h"
 #include "book/core/seitenformat.h"
 #include "book/core/seitensatz.h"
@@ -77,9 +78,11 @@ TImageForm::TImageForm(Zustand &zustand, const platform::Screen &screen, Meldung
 
 TImageForm::~TImageForm() = default;
 
-void TImageForm::setFenster(TFundliste *fundliste, TBearbeitung *bearbeitung) {
+void TImageForm::setFenster(TFundliste *fundliste, authoring::TBearbeitung *bearbeitung) {
     fundliste_ = fundliste;
     bearbeitung_ = bearbeitung;
+    if (!buchadapter_) buchadapter_ = std::make_unique<Buchadapter>(*this);
+    if (bearbeitung_) bearbeitung_->setBuch(buchadapter_.get());
     if (fundliste_) connect(fundliste_, &TFundliste::fundGewaehlt, this, &TImageForm::Suchbildausgeben);
 }
 
@@ -256,22 +259,22 @@ void TImageForm::menueBauen() {
     hilfe->setObjectName("Hilfe");
     QMenu *projekte = bar->addMenu(tr("Projekte"));
     projekte->menuAction()->setObjectName("Projekte");
-    auto bearbeiten = [this](int panel) {
-        return [this, panel] {
-            if (bearbeitung_) bearbeitung_->Auswahl(panel);
+    auto bearbeiten = [this](void (authoring::TBearbeitung::*handler)()) {
+        return [this, handler] {
+            if (bearbeitung_) (bearbeitung_->*handler)();
         };
     };
-    eintrag(projekte, "NeuesProjekt", tr("Neues Projekt"), [this] {
-        if (bearbeitung_) bearbeitung_->ImageFundamentalsClick();
-    });
-    eintrag(projekte, "Titel1", tr("Titel"), bearbeiten(2));
-    eintrag(projekte, "Copyright", tr("Copyright"), bearbeiten(3));
-    eintrag(projekte, "Griffregister1", tr("Griffregister"), bearbeiten(4));
-    eintrag(projekte, "TextImportieren1", tr("Text importieren"), bearbeiten(6));
-    eintrag(projekte, "BilderindieListe1", tr("Bilder in die Liste"), bearbeiten(7));
-    eintrag(projekte, "BilderinsAlbum1", tr("Bilder ins Album"), bearbeiten(8));
-    eintrag(projekte, "WechselzwischenProjekten1", tr("Wechsel zwischen Projekten"), bearbeiten(9));
-    eintrag(projekte, "Inhaltsverzeichnisbearbeiten", tr("Inhaltsverzeichnis bearbeiten"), bearbeiten(10));
+    using B = authoring::TBearbeitung;
+    eintrag(projekte, "NeuesProjekt", tr("Neues Projekt"), bearbeiten(&B::ImageFundamentalsClick));
+    eintrag(projekte, "Titel1", tr("Titel"), bearbeiten(&B::PanelProjektTitelClick));
+    eintrag(projekte, "Copyright", tr("Copyright"), bearbeiten(&B::PanelCopyrightClick));
+    eintrag(projekte, "Griffregister1", tr("Griffregister"), bearbeiten(&B::PanelRegisterClick));
+    eintrag(projekte, "TextImportieren1", tr("Text importieren"), bearbeiten(&B::ImageTextImportClick));
+    eintrag(projekte, "BilderindieListe1", tr("Bilder in die Liste"), bearbeiten(&B::ImageNeueBilderClick));
+    eintrag(projekte, "BilderinsAlbum1", tr("Bilder ins Album"), bearbeiten(&B::ImageBilderInsAlbumClick));
+    eintrag(projekte, "WechselzwischenProjekten1", tr("Wechsel zwischen Projekten"), bearbeiten(&B::ImageRunDemoClick));
+    eintrag(projekte, "Inhaltsverzeichnisbearbeiten", tr("Inhaltsverzeichnis bearbeiten"),
+            bearbeiten(&B::InhaltsverzeichnisbearbeitenClick));
     Dummy = bar->addAction(QString());
     Dummy->setObjectName("Dummy");
     for (QAction *a : bar->actions()) a->setVisible(false);
@@ -626,6 +629,8 @@ void TImageForm::IniAuswerten() {
 }
 
 void TImageForm::ProjektReset() {
+    buch_->Inhalt1->clear();
+    buch_->Inhalt2->clear();
     buch_->MemoTextLinks->leeren();
     buch_->MemoTextRechts->leeren();
     z_.BilderAnzahl = 0;

@@ -31,6 +31,10 @@ class BildtextPanel;
 class EingabePanel;
 }
 
+namespace authoring {
+class TBearbeitung;
+}
+
 namespace book {
 class Bildflaeche;
 class BuchPanel;
@@ -40,7 +44,7 @@ class SeitenMemo;
 namespace app {
 
 class BildMenue;
-class TBearbeitung;
+class Buchadapter;
 class TFundliste;
 
 class TImageForm : public QMainWindow {
@@ -50,7 +54,7 @@ public:
     ~TImageForm() override;
 
     // Created after the main window, as the program creates its windows.
-    void setFenster(TFundliste *fundliste, TBearbeitung *bearbeitung);
+    void setFenster(TFundliste *fundliste, authoring::TBearbeitung *bearbeitung);
     // True when the start-up ended the program (the data was not found).
     bool startAbgebrochen() const { return startAbgebrochen_; }
 
@@ -194,7 +198,8 @@ private:
     const platform::Screen &screen_;
     Meldungen &meldungen_;
     TFundliste *fundliste_ = nullptr;
-    TBearbeitung *bearbeitung_ = nullptr;
+    authoring::TBearbeitung *bearbeitung_ = nullptr;
+    std::unique_ptr<Buchadapter> buchadapter_;
 
     QWidget *flaeche_ = nullptr;
     book::BuchPanel *buch_ = nullptr;
