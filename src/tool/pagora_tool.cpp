@@ -11,6 +11,7 @@
 #include "platform/entwurf.h"
 #include "platform/fonts.h"
 #include "tool/befehl_neu.h"
+#include "tool/befehl_suche.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -40,6 +41,7 @@ const char *kHilfe =
     "  contents --part text|album|help Inhaltsverzeichnis ausgeben\n"
     "  check                           Projekt prüfen (fehlende und nicht gelistete Bilder,\n"
     "                                  zu lange Namen, beschädigte Seitensätze)\n"
+    "  suche --part text|help|album BEGRIFF   fehlertolerant suchen, ein Treffer je Zeile\n"
     "  neu NAME VERZEICHNIS            neues Projekt anlegen (--name entfällt; neu --help)\n"
     "\n"
     "BEFEHL --help zeigt die Hilfe zu einem Befehl.\n"
@@ -55,6 +57,9 @@ const QMap<QString, const char *> kBefehlsHilfe = {
               "Gibt Seiten aus: \"# \" Überschrift, \"[Bild] \" Bildzeile, \"[Unterschrift] \" Bildunterschrift.\n"},
     {"contents", "Aufruf: pagora-tool --root ORDNER --name NAME contents --part text|album|help\n"
                  "Gibt das Inhaltsverzeichnis des Teils aus.\n"},
+    {"suche", "Aufruf: pagora-tool --root ORDNER --name NAME suche --part text|help|album BEGRIFF\n"
+              "Sucht wie Pagora fehlertolerant im Leseteil, in der Hilfe oder in den Bildmarken und gibt\n"
+              "jeden Treffer auf einer Zeile aus. Rückgabe 0 mit Treffern, 1 ohne.\n"},
     {"check", "Aufruf: pagora-tool --root ORDNER --name NAME check\n"
               "Prüft das Projekt; Rückgabe 1, wenn etwas nicht stimmt.\n"},
 };
@@ -388,6 +393,7 @@ int main(int argc, char **argv) {
     else if (a.befehl == "pages") ergebnis = seitenZeigen(z, a);
     else if (a.befehl == "contents") ergebnis = inhaltZeigen(z, a);
     else if (a.befehl == "check") ergebnis = pruefen(z);
+    else if (a.befehl == "suche") ergebnis = befehlSuche(z, a.teil, a.datei, sag, klage);
     if (ergebnis == Aufruffehler) klage(QString::fromUtf8(kBefehlsHilfe.value(a.befehl)));
     return ergebnis;
 }

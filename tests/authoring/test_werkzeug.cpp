@@ -240,6 +240,41 @@ private Q_SLOTS:
         QCOMPARE(werkzeug({"--root", leer.nativ(), "--name", "Buch", "check"}).code, 1);
     }
 
+    // The program's own search from the command line: one hit a line, pages in order.
+    void searchFromTheCommandLine_data() {
+        QTest::addColumn<QString>("teil");
+        QTest::addColumn<QString>("begriff");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("ersterTreffer");  // a regular expression
+        QTest::newRow("text, other spelling") << "text" << "Muehle" << 0 << "^Seite \\d+, Zeile \\d+: .*m(ü|ue)hle";
+        QTest::newRow("help") << "help" << "Seite" << 0 << "^Seite \\d+, Zeile \\d+: .*seite";
+        QTest::newRow("album marks") << "album" << "pflugschare" << 0 << "^Acker: Die Pflugschare schneiden";
+        QTest::newRow("nothing") << "text" << "Xylophonzz" << 1 << "";
+        QTest::newRow("unknown part") << "bilder" << "Turm" << 2 << "";
+    }
+    void searchFromTheCommandLine() {
+        QFETCH(QString, teil);
+        QFETCH(QString, begriff);
+        QFETCH(int, code);
+        QFETCH(QString, ersterTreffer);
+        const Ausgabe a =
+            werkzeug({"--root", QStringLiteral(PAGORA_ROOT), "--name", "Quarn", "suche", "--part", teil, begriff});
+        QCOMPARE(a.code, code);
+        if (code != 0) {
+            QVERIFY(!a.text.contains("Seite "));
+            return;
+        }
+        const QStringList zeilen = a.text.split('\n', Qt::SkipEmptyParts);
+        QVERIFY(QRegularExpression(ersterTreffer, QRegularExpression::CaseInsensitiveOption).match(zeilen[0]).hasMatch());
+        int vorige = 0;
+        for (const QString &z : zeilen) {
+            if (teil == "album") break;
+            const int seite = z.section(' ', 1, 1).chopped(1).toInt();
+            QVERIFY2(seite > vorige, qPrintable(z));
+            vorige = seite;
+        }
+    }
+
     void theBundledDemoPassesItsCheck() {
         const Ausgabe a = werkzeug({"--root", QStringLiteral(PAGORA_ROOT), "--name", "Quarn", "check"});
         QCOMPARE(a.code, 0);
