@@ -17,6 +17,7 @@
 #include <QGuiApplication>
 #include <QSet>
 #include <cstdio>
+#include <memory>
 #include <sys/mman.h>
 
 namespace {
@@ -368,10 +369,17 @@ void stilleMeldungen(QtMsgType typ, const QMessageLogContext &, const QString &t
 int main(int argc, char **argv) {
     qInstallMessageHandler(stilleMeldungen);
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
-    QGuiApplication anwendung(argc, argv);  // fonts for measuring
-    platform::registerBundledFonts();
-    if (const auto neu = befehlNeu(anwendung.arguments())) return *neu;
-    const auto aufruf = lesen(anwendung.arguments());
+    // Only the commands that measure text need fonts, and with them the slower start of
+    // a graphical application; reading and searching start without.
+    QStringList roh;
+    for (int i = 0; i < argc; ++i) roh << QString::fromLocal8Bit(argv[i]);
+    const auto vorab = lesen(roh);
+    const bool schrift = !vorab || !QStringList{"pages", "contents", "check", "suche"}.contains(vorab->befehl);
+    const std::unique_ptr<QCoreApplication> anwendung(schrift ? new QGuiApplication(argc, argv)
+                                                              : new QCoreApplication(argc, argv));
+    if (schrift) platform::registerBundledFonts();
+    if (const auto neu = befehlNeu(QCoreApplication::arguments())) return *neu;
+    const auto aufruf = lesen(QCoreApplication::arguments());
     if (!aufruf) {
         klage(QString::fromUtf8(kHilfe));
         return Aufruffehler;
