@@ -15,9 +15,7 @@ int befehlSuche(const app::Zustand &z, const QString &teil, const QString &begri
     int treffer = 0;
     if (teil == "album") {
         for (const search::Albumfund &f : search::BilderDurchsuchen(z.dateien, z.ProjektVerzeichnis, gefaltet, tolerant)) {
-            // "comment>NAME" becomes "NAME: comment".
-            const qsizetype pfeil = f.anzeige.lastIndexOf('>');
-            zeile(f.anzeige.mid(pfeil + 1) + ": " + f.anzeige.left(pfeil).trimmed());
+            zeile(f.bild + ": " + f.kommentar.trimmed());
             ++treffer;
         }
         return treffer > 0 ? 0 : 1;

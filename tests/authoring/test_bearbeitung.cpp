@@ -6,7 +6,7 @@
 #include "authoring/views/rahmendaten.h"
 #include "authoring/views/startpanel.h"
 #include "authoring/views/tbearbeitung.h"
-#include "fixture.h"
+#include "zustandfixture.h"
 
 #include <QApplication>
 #include <QDirIterator>
@@ -68,7 +68,7 @@ struct Umgebung {
     explicit Umgebung(platform::ScreenInfo s = {1024, 768, 96}, platform::DriveMap laufwerke = platform::DriveMap::system())
         : zustand(platform::Files(laufwerke)), screen(s) {
         vorlagenAnlegen(w);
-        w.zustandEinrichten(zustand, "Pagora");
+        testing::zustandEinrichten(w, zustand, "Pagora");
         zustand.ProjektPfad = "Pagora\\";
         fenster = std::make_unique<TBearbeitung>(zustand, screen, meldungen);
         fenster->setBuch(&buch);

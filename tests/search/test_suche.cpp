@@ -98,6 +98,10 @@ private Q_SLOTS:
         QCOMPARE(f.size(), 1);
         QCOMPARE(f[0].zeile, QString("0120,0450,Rathaus>Markt"));
         QCOMPARE(f[0].anzeige, QString("Rathaus>Markt"));
+        // The hit as the picture view takes it: picture, mark position and comment.
+        QCOMPARE(f[0].bild, QString("Markt"));
+        QCOMPARE(QPoint(f[0].x, f[0].y), QPoint(120, 450));
+        QCOMPARE(f[0].kommentar, QString("Rathaus"));
         QVERIFY(BilderDurchsuchen(w.dateien(), w.gespeichert() + "P\\", modifiedUpcase("012"), true).isEmpty());
     }
 
