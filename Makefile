@@ -44,6 +44,7 @@ bench: build
 	$(BUILD)/bench/pagora_bench_suche $(CURDIR)/$(BUILD)/root/Quarn/Pages/Quarn.5
 	$(BUILD)/bench/pagora_bench_engines $(CURDIR)/data/quarn/buch.txt $(CURDIR)/$(BUILD)/root/pagora-tool \
 	    $(CURDIR)/$(BUILD)/root/Help
+	./bench/ganzprozesse.sh $(CURDIR)/$(BUILD)/root $(CURDIR)
 
 fuzz: fuzz-deps
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DPAGORA_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo
