@@ -41,17 +41,30 @@ bool speichern(QWidget &w, const QString &ordner, const QString &name) {
     return ok;
 }
 
-bool aufnehmen(const QString &ordner, platform::ScreenInfo info) {
+// The program on a data root and a simulated screen, its opening timer stopped.
+struct Programm {
+    Programm(const QString &wurzel, platform::ScreenInfo info) : screen(info) {
+        zustand.programmDatei = zustand.dateien.stored(wurzel + "/Pagora.exe");
+        form = std::make_unique<app::TImageForm>(zustand, screen, boxen);
+        if (form->startAbgebrochen()) return;
+        bearbeitung = std::make_unique<authoring::TBearbeitung>(zustand, screen, boxen);
+        form->setFenster(nullptr, bearbeitung.get());
+        form->TimerAnfang.stop();
+        form->show();
+    }
     app::Zustand zustand;
-    zustand.programmDatei = zustand.dateien.stored(QStringLiteral(PAGORA_ROOT "/Pagora.exe"));
-    platform::SimulatedScreen screen(info);
+    platform::SimulatedScreen screen;
     OhneBoxen boxen;
-    app::TImageForm form(zustand, screen, boxen);
-    if (form.startAbgebrochen()) return false;
-    authoring::TBearbeitung bearbeitung(zustand, screen, boxen);
-    form.setFenster(nullptr, &bearbeitung);
-    form.TimerAnfang.stop();
-    form.show();
+    std::unique_ptr<app::TImageForm> form;
+    std::unique_ptr<authoring::TBearbeitung> bearbeitung;
+};
+
+bool aufnehmen(const QString &ordner, platform::ScreenInfo info) {
+    Programm programm(QStringLiteral(PAGORA_ROOT), info);
+    if (programm.form->startAbgebrochen()) return false;
+    app::Zustand &zustand = programm.zustand;
+    app::TImageForm &form = *programm.form;
+    authoring::TBearbeitung &bearbeitung = *programm.bearbeitung;
     const QString vorsilbe = QStringLiteral("%1x%2-").arg(info.width).arg(info.height);
     bool ok = true;
     const int halb = 20 + 5 * (int(zustand.BuchTitel.size()) / 2) + 1;
@@ -186,16 +199,10 @@ bool neuesProjekt(const QString &ordner, platform::ScreenInfo info) {
     }
     for (const char *datei : {"names.exe", "Pagora.ini"})
         QFile::copy(quelle + '/' + datei, kopie.path() + '/' + datei);
-    app::Zustand zustand;
-    zustand.programmDatei = zustand.dateien.stored(kopie.path() + "/Pagora.exe");
-    platform::SimulatedScreen screen(info);
-    OhneBoxen boxen;
-    app::TImageForm form(zustand, screen, boxen);
-    if (form.startAbgebrochen()) return false;
-    authoring::TBearbeitung bearbeitung(zustand, screen, boxen);
-    form.setFenster(nullptr, &bearbeitung);
-    form.TimerAnfang.stop();
-    form.show();
+    Programm programm(kopie.path(), info);
+    if (programm.form->startAbgebrochen()) return false;
+    app::TImageForm &form = *programm.form;
+    authoring::TBearbeitung &bearbeitung = *programm.bearbeitung;
     while (form.PanelDeckel->isHidden() || form.PanelDeckel->width() > 200) form.TimerAnfangTimer();
     while (form.PanelDeckel->isVisible()) form.TimerAnfangTimer();
     form.SeitenZeigen(0);
