@@ -79,7 +79,11 @@ std::optional<QImage> readBitmap(const QString &nativePath, qint64 maxPixels, QR
     if (size.isValid() && qint64(size.width()) * size.height() > maxPixels) return std::nullopt;
     QImage image;
     if (!reader.read(&image)) return std::nullopt;
-    if (area.isValid()) image = image.copy(area.intersected(image.rect()));
+    if (area.isValid()) {
+        // Like the plain path: a part outside the picture is an empty picture, never the whole.
+        const QRect part = area.intersected(image.rect());
+        image = part.isEmpty() ? QImage() : image.copy(part);
+    }
     return image;
 }
 

@@ -119,6 +119,8 @@ private Q_SLOTS:
             QCOMPARE(teil->size(), QSize(7, 4));  // clipped to the picture
             QCOMPARE(teil->pixel(0, 0), bild.pixel(30, 5));
             QCOMPARE(teil->pixel(6, 3), bild.pixel(36, 8));
+            const auto daneben = readBitmap(pfad, 1 << 20, QRect(40, 2, 5, 5));  // wholly outside
+            QVERIFY(daneben.has_value() && daneben->isNull());
             QCOMPARE(bitmapSize(pfad), std::optional<QSize>(QSize(37, 23)));
         }
         QVERIFY(!readBitmap(w.nativ("b.bmp"), 100).has_value());  // more pixels than allowed
