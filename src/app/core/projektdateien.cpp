@@ -10,18 +10,22 @@ bool SchreibTest(const Zustand &z) {
 }
 
 bool EinstellungsdateiLesen(Zustand &z, QString name) {
-    QString datei;
+    QString datei, stamm = z.StammVerzeichnis;
     if (name.contains(":\\")) {
-        // A project on another data root: the root is everything up to the last "\".
+        // A project on another data root: the root is everything up to the last "\",
+        // and it starts with a drive ("E:\"); anything else would name the working folder.
         const qsizetype schnitt = name.lastIndexOf('\\');
+        const bool laufwerk = name.size() >= 3 && name.at(0).isLetter() && name.at(1) == ':' && name.at(2) == '\\';
+        if (!laufwerk) return false;
         datei = name + ".ini";
-        z.StammVerzeichnis = name.left(schnitt + 1);
+        stamm = name.left(schnitt + 1);
         name = name.mid(schnitt + 1);
     } else {
         datei = z.StammVerzeichnis + name + ".ini";
     }
     QByteArray inhalt;
     if (!z.dateien.read(datei, &inhalt, 1 << 20)) return false;
+    z.StammVerzeichnis = stamm;
     z.textDatei.close();
     z.TextDateiOffen = false;
     z.einstellungen = z.Vorgaben;
