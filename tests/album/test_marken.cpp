@@ -23,6 +23,22 @@ private Q_SLOTS:
         QCOMPARE(Markentabelle::Lesen(datei).radius, radius);
     }
 
+    void aFullMarkFileIsReadWithoutDelay() {
+        // 62,500 marks 40 apart (about 0.9 MB), two nearer ones at either end of the file:
+        // the radius still follows the nearest pair, and reading takes no noticeable time.
+        QByteArray datei = "9999,9999,erste\r\n";
+        for (int x = 0; x < 250; ++x)
+            for (int y = 0; y < 250; ++y)
+                datei += QByteArray::number(10000 + x * 40).right(4) + ',' + QByteArray::number(10000 + y * 40).right(4) + ",m\r\n";
+        datei += "9999,9969,letzte\r\n";
+        QElapsedTimer uhr;
+        uhr.start();
+        const Markentabelle t = Markentabelle::Lesen(datei);
+        QCOMPARE(t.marken.size(), 62502);
+        QCOMPARE(t.radius, 15);
+        QVERIFY2(uhr.elapsed() < 3000, qPrintable(QString::number(uhr.elapsed()) + " ms"));
+    }
+
     void everyLineCountsButOnlyMarksHaveComments() {
         const Markentabelle t = Markentabelle::Lesen("0312,0140,Rathaus mit Turm\r\n12,0040,x\r\n0001,0002," +
                                                      QByteArray(100, 'k') + "\r\n");

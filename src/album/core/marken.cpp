@@ -4,6 +4,7 @@
 #include "book/core/ziffernwert.h"
 #include "platform/files.h"
 
+#include <QHash>
 #include <cmath>
 
 namespace album {
@@ -19,13 +20,23 @@ Markentabelle Markentabelle::Lesen(const QByteArray &datei) {
         }
         t.marken << m;
     }
-    const int n = int(t.marken.size());
-    for (int i = 0; i < n; ++i)
-        for (int j = 0; j < n; ++j) {
-            if (i == j) continue;
-            const Marke &a = t.marken[i], &b = t.marken[j];
-            while (std::abs(a.x - b.x) < 2 * t.radius && std::abs(a.y - b.y) < 2 * t.radius && t.radius > 8) --t.radius;
-        }
+    // Only a pair closer than 40 in both directions can shrink the radius, so each mark
+    // meets the earlier marks of its own and the eight neighbouring 40 × 40 cells. While
+    // the radius is above 8 a cell holds at most nine marks; at 8 the search ends.
+    QHash<quint64, QList<int>> zellen;
+    auto zelle = [](int cx, int cy) { return (quint64(quint32(cx)) << 32) | quint32(cy); };
+    for (int i = 0; i < t.marken.size() && t.radius > 8; ++i) {
+        const Marke &a = t.marken[i];
+        const int cx = a.x / 40, cy = a.y / 40;
+        for (int dx = -1; dx <= 1; ++dx)
+            for (int dy = -1; dy <= 1; ++dy)
+                for (const int j : zellen.value(zelle(cx + dx, cy + dy))) {
+                    const Marke &b = t.marken[j];
+                    while (std::abs(a.x - b.x) < 2 * t.radius && std::abs(a.y - b.y) < 2 * t.radius && t.radius > 8)
+                        --t.radius;
+                }
+        zellen[zelle(cx, cy)] << i;
+    }
     return t;
 }
 
