@@ -6,7 +6,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSaveFile>
+#include <QTemporaryFile>
+
+#include <cstdio>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace platform {
 
@@ -73,16 +77,93 @@ bool Files::read(const QString &storedPath, QByteArray *out, qint64 maxBytes) co
     return out->size() <= maxBytes && f.error() == QFileDevice::NoError;
 }
 
-bool Files::write(const QString &storedPath, const QByteArray &bytes) const {
-    const QString n = native(storedPath);
-    if (n.isEmpty()) return false;
-    QSaveFile f(n);
-    if (!f.open(QIODevice::WriteOnly)) return false;
-    if (f.write(bytes) != bytes.size()) {
-        f.cancelWriting();
-        return false;
+bool Files::readHead(const QString &storedPath, QByteArray *out, qint64 maxBytes, bool *abgeschnitten) const {
+    QFile f(native(storedPath));
+    if (f.fileName().isEmpty() || !f.open(QIODevice::ReadOnly)) return false;
+    *out = f.read(maxBytes + 1);
+    if (f.error() != QFileDevice::NoError) return false;
+    *abgeschnitten = out->size() > maxBytes;
+    if (*abgeschnitten) out->truncate(maxBytes);
+    return true;
+}
+
+namespace {
+
+// A finished copy of `bytes` beside `ziel`, on disk before the call returns: the
+// name of the temporary file, or empty when it could not be written whole.
+QString nebenDatei(const QString &ziel, const QByteArray &bytes) {
+    const QFileInfo info(ziel);
+    QTemporaryFile f(info.absolutePath() + "/." + info.fileName() + ".XXXXXX");
+    if (!f.open()) return {};
+    bool gut = f.write(bytes) == bytes.size() && f.flush() && ::fsync(f.handle()) == 0;
+    // The new file gets the old one's permissions, or those a new file would get.
+    struct stat alt;
+    mode_t modus;
+    if (::lstat(QFile::encodeName(ziel).constData(), &alt) == 0 && S_ISREG(alt.st_mode)) {
+        modus = alt.st_mode & 07777;
+    } else {
+        const mode_t maske = ::umask(0);
+        ::umask(maske);
+        modus = 0666 & ~maske;
     }
-    return f.commit();
+    gut = gut && ::fchmod(f.handle(), modus) == 0;
+    if (!gut) return {};
+    f.setAutoRemove(false);
+    return f.fileName();
+}
+
+// rename() puts the new file in place of whatever the name is, a link included.
+bool umbenennen(const QString &von, const QString &nach) {
+    return std::rename(QFile::encodeName(von).constData(), QFile::encodeName(nach).constData()) == 0;
+}
+
+} // namespace
+
+bool Files::write(const QString &storedPath, const QByteArray &bytes) const {
+    return writeAll({{storedPath, bytes}}) < 0;
+}
+
+int Files::writeAll(const QList<Neu> &dateien) const {
+    QStringList ziele, neue;
+    auto aufraeumen = [&neue] {
+        for (const QString &n : neue) QFile::remove(n);
+    };
+    for (qsizetype i = 0; i < dateien.size(); ++i) {
+        const QString n = native(dateien[i].storedPath);
+        const QString neu = n.isEmpty() ? QString() : nebenDatei(n, dateien[i].bytes);
+        if (neu.isEmpty()) {
+            aufraeumen();
+            return int(i);
+        }
+        ziele << n;
+        neue << neu;
+    }
+    // Every new file is whole on disk. Each rename replaces its target in one step; with
+    // several files the old ones are kept as hard links until all new ones are in place,
+    // so a failed rename can put everything back.
+    const bool einzeln = ziele.size() == 1;
+    QStringList gesichert(ziele.size());
+    for (qsizetype i = 0; i < ziele.size(); ++i) {
+        const QString sicherung = neue[i] + ".alt";
+        struct stat st;
+        const bool vorhanden = ::lstat(QFile::encodeName(ziele[i]).constData(), &st) == 0;
+        bool gut = einzeln || !vorhanden ||
+                   ::link(QFile::encodeName(ziele[i]).constData(), QFile::encodeName(sicherung).constData()) == 0;
+        if (gut && vorhanden && !einzeln) gesichert[i] = sicherung;
+        gut = gut && umbenennen(neue[i], ziele[i]);
+        if (!gut) {
+            for (qsizetype k = 0; k < i; ++k) {
+                if (gesichert[k].isEmpty()) QFile::remove(ziele[k]);
+                else umbenennen(gesichert[k], ziele[k]);
+            }
+            if (!gesichert[i].isEmpty()) QFile::remove(gesichert[i]);
+            aufraeumen();
+            return int(i);
+        }
+    }
+    for (const QString &s : gesichert)
+        if (!s.isEmpty()) QFile::remove(s);
+    return -1;
 }
 
 bool Files::remove(const QString &storedPath) const {

@@ -28,8 +28,20 @@ public:
     qint64 size(const QString &storedPath) const;      // -1 when missing
     // Whole file, at most maxBytes; false when missing, unreadable or larger.
     bool read(const QString &storedPath, QByteArray *out, qint64 maxBytes = 64 << 20) const;
-    // Replaces the file atomically: on failure the old file stays whole.
+    // The first maxBytes of a file (all of a smaller one); false when missing or
+    // unreadable. `abgeschnitten` tells whether the file goes on beyond them.
+    bool readHead(const QString &storedPath, QByteArray *out, qint64 maxBytes, bool *abgeschnitten) const;
+    // Replaces the file atomically: on failure the old file stays whole. A symbolic
+    // link in the file's place is replaced itself; its target is never written.
     bool write(const QString &storedPath, const QByteArray &bytes) const;
+    // Replaces several files as one: all of them or none. Returns -1 on success, else
+    // the index of the file whose new content could not be written or put in place;
+    // every file then keeps its old content.
+    struct Neu {
+        QString storedPath;
+        QByteArray bytes;
+    };
+    int writeAll(const QList<Neu> &dateien) const;
     bool remove(const QString &storedPath) const;
     bool makeFolder(const QString &storedPath) const;
     bool copy(const QString &fromStored, const QString &toStored) const;

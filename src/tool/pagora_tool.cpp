@@ -19,8 +19,13 @@ namespace {
 
 enum Ausgang { Erfolg = 0, Abgelehnt = 1, Aufruffehler = 2 };
 
-void sag(const QString &text) { std::fputs(qPrintable(text + '\n'), stdout); }
-void klage(const QString &text) { std::fputs(qPrintable(text + '\n'), stderr); }
+// Whole texts, NUL characters included: a page line may hold any byte.
+void ausgeben(const QString &text, FILE *wohin) {
+    const QByteArray b = (text + '\n').toLocal8Bit();
+    std::fwrite(b.constData(), 1, size_t(b.size()), wohin);
+}
+void sag(const QString &text) { ausgeben(text, stdout); }
+void klage(const QString &text) { ausgeben(text, stderr); }
 
 const char *kHilfe =
     "Aufruf: pagora-tool --root ORDNER --name NAME BEFEHL [OPTIONEN]\n"
@@ -65,9 +70,13 @@ public:
     }
     int Kleinbild(const QByteArray &name) override {
         const auto r = album::Kleinbild(z_.dateien, z_.ProjektVerzeichnis, platform::fromCp1252(name));
-        if (!r.fehler.isEmpty()) klage(r.fehler);
+        if (!r.fehler.isEmpty()) {
+            klage(r.fehler);
+            ++fehlend;
+        }
         return r.zeilen;
     }
+    int fehlend = 0;  // pictures named in the text that could not be placed
 
 private:
     const app::Zustand &z_;
@@ -109,6 +118,11 @@ std::optional<Aufruf> lesen(const QStringList &args) {
 }
 
 bool oeffnen(app::Zustand &z, const Aufruf &a) {
+    if (!app::GueltigerProgrammName(a.name)) {
+        klage("Ungültiger Programmname \"" + a.name +
+              "\": ohne Punkt und ohne die Zeichen \\ / : * ? \" < > |, wie Pagora selbst Programme benennt.");
+        return false;
+    }
     const QString wurzel = z.dateien.stored(QDir(a.root).absolutePath() + '/');
     z.programmDatei = wurzel + a.name + ".exe";
     const auto lw = authoring::ExeLaufwerk(z.dateien, z.programmDatei);
@@ -120,7 +134,11 @@ bool oeffnen(app::Zustand &z, const Aufruf &a) {
     z.TextSeitenDateiName = lw.textSeitenDateiName;
     z.HilfeSeitenDateiName = lw.hilfeSeitenDateiName;
     z.ProgrammName = a.name;
-    app::EinstellungsdateiLesen(z, a.name);
+    if (!app::EinstellungsdateiLesen(z, a.name) && !z.dateien.folderExists(z.StammVerzeichnis + a.name + "\\")) {
+        klage("Das Projekt \"" + a.name + "\" gibt es in " + a.root + " nicht: weder " + a.name + ".ini noch der Ordner " +
+              a.name + ".");
+        return false;
+    }
     z.ProjektPfad = z.einstellungen.wert("Path");
     app::ProjektVerzeichnisSetzen(z);
     z.HilfeVerzeichnis = z.StammVerzeichnis + "Help\\";
@@ -150,23 +168,53 @@ int importieren(app::Zustand &z, const Aufruf &a) {
                                              return true;
                                          });
     z.dateien.makeFolder(z.ProjektVerzeichnis + "Pages\\");
-    if (!z.dateien.write(seitenDatei, seiten) ||
-        !z.dateien.write(inhaltsdatei(z, hilfe ? ".6" : ".1"), platform::joinLines(r.MemoInhalt))) {
-        klage("Die Seitendatei " + seitenDatei + " kann nicht geschrieben werden.");
+    const QString inhalt = inhaltsdatei(z, hilfe ? ".6" : ".1");
+    // Pages and contents belong together: both are replaced, or neither.
+    const int fehler = z.dateien.writeAll({{seitenDatei, seiten}, {inhalt, platform::joinLines(r.MemoInhalt)}});
+    if (fehler >= 0) {
+        klage("Die Datei " + (fehler == 0 ? seitenDatei : inhalt) +
+              " kann nicht geschrieben werden. Seiten und Inhaltsverzeichnis sind unverändert.");
         return Abgelehnt;
     }
     sag(QStringLiteral("%1 Seiten, %2 Einträge im Inhaltsverzeichnis.").arg(r.GeschriebeneSeiten).arg(r.MemoInhalt.size()));
-    return Erfolg;
+    int ergebnis = Erfolg;
+    if (!r.gekuerzteZeilen.isEmpty()) {
+        QStringList nummern;
+        for (const int n : r.gekuerzteZeilen) nummern << QString::number(n);
+        klage(QStringLiteral("%1 Zeilen ohne Trennstelle (Leerzeichen, Komma, Bindestrich, Punkt) wurden gekürzt: "
+                             "Zeile %2.")
+                  .arg(r.gekuerzteZeilen.size())
+                  .arg(nummern.join(", ")));
+        ergebnis = Abgelehnt;
+    }
+    if (r.GeschriebeneSeiten > 999) {
+        klage(QStringLiteral("Das Buch hat %1 Seiten; gezeigt werden können nur die Seiten 1 bis 999.")
+                  .arg(r.GeschriebeneSeiten));
+        ergebnis = Abgelehnt;
+    }
+    if (bilder.fehlend > 0) {
+        klage(QStringLiteral("%1 Bilder im Text konnten nicht eingesetzt werden.").arg(bilder.fehlend));
+        ergebnis = Abgelehnt;
+    }
+    return ergebnis;
 }
 
-QStringList listeLesen(const app::Zustand &z) {
+// The picture list; no list file is an empty list, an unreadable one no value.
+std::optional<QStringList> listeLesen(const app::Zustand &z) {
+    const QString datei = z.ProjektVerzeichnis + "Pages\\" + z.ProgrammName + ".3";
+    if (!z.dateien.exists(datei)) return QStringList();
     QByteArray b;
-    z.dateien.read(z.ProjektVerzeichnis + "Pages\\" + z.ProgrammName + ".3", &b, 16 << 20);
+    if (!z.dateien.read(datei, &b, qint64(1) << 30)) {
+        klage("Die Bilderliste " + datei + " kann nicht gelesen werden.");
+        return std::nullopt;
+    }
     return platform::splitLines(b);
 }
 
 int albumHerstellen(app::Zustand &z) {
-    const authoring::Albumauftrag auftrag{z.StammVerzeichnis, z.ProjektVerzeichnis, z.ProgrammName, listeLesen(z)};
+    const auto liste = listeLesen(z);
+    if (!liste) return Abgelehnt;
+    const authoring::Albumauftrag auftrag{z.StammVerzeichnis, z.ProjektVerzeichnis, z.ProgrammName, *liste};
     const auto masse = authoring::Importmasse::Bildschirm();
     const auto r = authoring::AlbumBearbeiten(z.dateien, auftrag, masse.inhalt);
     using S = authoring::Albumergebnis::Status;
@@ -233,7 +281,9 @@ int pruefen(const app::Zustand &z) {
     QStringList probleme;
     const QString album = z.ProjektVerzeichnis + "Album\\";
     QSet<QString> gelistet;
-    const QStringList liste = listeLesen(z);
+    const auto gelesen = listeLesen(z);
+    if (!gelesen) probleme << "Die Bilderliste kann nicht gelesen werden.";
+    const QStringList liste = gelesen.value_or(QStringList());
     for (qsizetype i = 0; i < liste.size(); ++i) {
         const QString &zeile = liste[i];
         if (zeile.isEmpty() || zeile.startsWith(' ') || zeile.startsWith(":")) continue;
@@ -254,7 +304,10 @@ int pruefen(const app::Zustand &z) {
     for (const auto &[teil, datei] : {std::pair{QStringLiteral("Leseteil"), z.TextSeitenDateiName},
                                       std::pair{QStringLiteral("Hilfe"), z.HilfeSeitenDateiName}}) {
         QByteArray b;
-        if (!z.dateien.read(datei, &b, qint64(1) << 31)) continue;
+        if (!z.dateien.read(datei, &b, qint64(1) << 31)) {
+            probleme << teil + ": Seitendatei fehlt oder kann nicht gelesen werden: " + datei;
+            continue;
+        }
         if (b.size() % book::kSeitensatzGroesse != 0)
             probleme << teil + ": Seitendatei endet mit einem unvollständigen Seitensatz.";
         for (qsizetype s = 0; s + book::kSeitensatzGroesse <= b.size(); s += book::kSeitensatzGroesse) {

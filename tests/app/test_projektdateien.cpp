@@ -143,6 +143,38 @@ private Q_SLOTS:
         Zustand o(ohne.dateien());
         ohne.zustandEinrichten(o);
         QVERIFY(!AutorIniLesen(o).has_value());
+        // A first line that is no programme name is no name at all.
+        for (const QByteArray &binaer : {QByteArray("\x01\x7f\x02MZ\r\n"), QByteArray("Quarn.exe\r\n"),
+                                        QByteArray("C:\\a\\b:c\r\n")}) {
+            w.schreiben("Autor.ini", binaer);
+            QVERIFY2(!AutorIniLesen(z).has_value(), binaer.constData());
+        }
+        w.schreiben("Autor.ini", "C:\\buecher\\Quarn\r\n");
+        QCOMPARE(AutorIniLesen(z).value_or("fehlt"), QString("C:\\buecher\\Quarn"));
+    }
+
+    // Settings are never lost: an oversized file is read from its head, and a file is
+    // only replaced by the table that was read from it.
+    void settingsFilesAreOnlyReplacedByWhatWasReadFromThem() {
+        testing::Datenwurzel w;
+        const QByteArray gross = "Title=Gross\r\nSheet1=Eins\r\n" + QByteArray(2 << 20, 'x') + "\r\n";
+        w.schreiben("Quarn.ini", gross);
+        w.text("Pagora.ini", {"Title=Eigen"});
+        Zustand z(w.dateien());
+        w.zustandEinrichten(z);
+        QVERIFY(EinstellungsdateiLesen(z, "Quarn"));
+        QCOMPARE(z.einstellungen.wert("Title"), QString("Gross"));
+        QCOMPARE(z.einstellungen.wert("Sheet1"), QString("Eins"));
+        QVERIFY(IniDateiSchreiben(z));
+        QVERIFY(platform::fromCp1252(w.lesen("Quarn.ini")).contains("Title=Gross\r\n"));
+        // Quarn's table is not written under another project's name.
+        z.ProgrammName = "Pagora";
+        QVERIFY(!IniDateiSchreiben(z));
+        QCOMPARE(w.lesen("Pagora.ini"), QByteArray("Title=Eigen\r\n"));
+        // A new project's file that does not exist yet is written.
+        z.ProgrammName = "Neu";
+        QVERIFY(IniDateiSchreiben(z));
+        QVERIFY(w.gibt("Neu.ini"));
     }
 
     void pageFilesAreCountedInWholeRecords() {

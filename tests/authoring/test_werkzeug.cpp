@@ -61,6 +61,9 @@ private Q_SLOTS:
         testing::Datenwurzel w;
         projektAnlegen(w);
         const QStringList projekt{"--root", w.nativ(), "--name", "Buch"};
+        QCOMPARE(werkzeug(projekt + QStringList{"import", "--part", "text", w.nativ("text.txt")}).code, 0);
+        w.text("help.txt", {":I:Hilfe", "Ein Hinweis."});
+        QCOMPARE(werkzeug(projekt + QStringList{"import", "--part", "help", w.nativ("help.txt")}).code, 0);
         QCOMPARE(werkzeug(projekt + QStringList{"album"}).code, 0);
         QVERIFY(w.gibt("Buch/Pages/Buch002.bmp"));
         QVERIFY(platform::fromCp1252(w.lesen("Buch/Pages/Buch.2")).startsWith("Bauten"));
@@ -73,6 +76,76 @@ private Q_SLOTS:
         QCOMPARE(a.code, 1);
         QVERIFY(a.text.contains("Bild fehlt: FEHLT.bmp"));
         QVERIFY(a.text.contains("nicht in der Bilderliste: Lose.bmp"));
+        QFile::remove(w.nativ("Buch/Pages/Buch.7"));
+        QVERIFY(werkzeug(projekt + QStringList{"check"}).text.contains("Hilfe: Seitendatei fehlt"));
+    }
+
+    // Names the program would not make itself, and projects that do not exist, are
+    // refused before anything is written.
+    void refusesNamesThatWouldMixUpProjects() {
+        testing::Datenwurzel w;
+        projektAnlegen(w);
+        w.schreiben("Buch/Pages/Buch.5", QByteArray(1537, 'x'));
+        for (const QString name : {"Buch.exe", "Buch.", "../Buch", "Bu:ch", " Buch", "Fremd"}) {
+            const Ausgabe a = werkzeug({"--root", w.nativ(), "--name", name, "import", "--part", "text", w.nativ("text.txt")});
+            QCOMPARE(a.code, 1);
+            QVERIFY2(a.text.contains(name == "Fremd" ? "gibt es in" : "Ungültiger Programmname"), qPrintable(a.text));
+            QCOMPARE(werkzeug({"--root", w.nativ(), "--name", name, "album"}).code, 1);
+        }
+        QCOMPARE(w.lesen("Buch/Pages/Buch.5"), QByteArray(1537, 'x'));
+        QCOMPARE(QDir(w.nativ()).entryList(QDir::Files | QDir::Hidden).size(), 3);  // names.exe, Buch.ini, text.txt
+        QCOMPARE(QDir(w.nativ("Buch/Pages")).entryList(QDir::Files).size(), 2);
+    }
+
+    // Pages and contents are replaced together or not at all.
+    void aFailedContentsWriteKeepsTheOldPages() {
+        testing::Datenwurzel w;
+        projektAnlegen(w);
+        w.schreiben("Buch/Pages/Buch.5", QByteArray(1537, 'x'));
+        QDir().mkpath(w.nativ("Buch/Pages/Buch.1/belegt"));  // a folder where the contents go
+        const Ausgabe a = werkzeug({"--root", w.nativ(), "--name", "Buch", "import", "--part", "text", w.nativ("text.txt")});
+        QCOMPARE(a.code, 1);
+        QVERIFY2(a.text.contains("Buch.1 kann nicht geschrieben werden"), qPrintable(a.text));
+        QCOMPARE(w.lesen("Buch/Pages/Buch.5"), QByteArray(1537, 'x'));
+        QCOMPARE(QDir(w.nativ("Buch/Pages")).entryList(QDir::Files | QDir::Hidden).size(), 2);  // Buch.3, Buch.5
+    }
+
+    // The import writes the book, and says what it could not take over as it stands.
+    void theImportNamesWhatItCouldNotKeep() {
+        testing::Datenwurzel w;
+        projektAnlegen(w);
+        const QByteArray lang(120, 'W');
+        w.text("text.txt", {"Ein Absatz.", ":B:Gibtsnicht|Fehlt", ":B:..|Unsicher", "Dann " + QString::fromLatin1(lang),
+                            "Schluss."});
+        const QStringList projekt{"--root", w.nativ(), "--name", "Buch"};
+        Ausgabe a = werkzeug(projekt + QStringList{"import", "--part", "text", w.nativ("text.txt")});
+        QCOMPARE(a.code, 1);
+        QVERIFY(w.gibt("Buch/Pages/Buch.5"));
+        QVERIFY2(a.text.contains("1 Zeilen ohne Trennstelle") && a.text.contains("Zeile 4."), qPrintable(a.text));
+        QVERIFY2(a.text.contains("2 Bilder im Text konnten nicht eingesetzt werden"), qPrintable(a.text));
+        // A NUL byte in a page line reaches the output; what follows it too.
+        QByteArray seiten = w.lesen("Buch/Pages/Buch.5");
+        QVERIFY(seiten.size() >= 1537);
+        seiten[53 + 5] = '\0';
+        w.schreiben("Buch/Pages/Buch.5", seiten);
+        a = werkzeug(projekt + QStringList{"pages", "--part", "text", "--from", "1", "--to", "1"});
+        QVERIFY(a.text.contains(QChar(0)));
+        QVERIFY(a.text.contains("Schluss."));
+    }
+
+    // Spread files carry three digits: a list longer than 499 spreads is refused whole.
+    void anOverlongPictureListIsRefused() {
+        testing::Datenwurzel w;
+        projektAnlegen(w);
+        const QStringList projekt{"--root", w.nativ(), "--name", "Buch"};
+        w.text("Buch/Pages/Buch.3", QStringList(7984, QString()) << "Turm:Der Turm");
+        const Ausgabe a = werkzeug(projekt + QStringList{"album"});
+        QCOMPARE(a.code, 1);
+        QVERIFY2(a.text.contains("7985 Zeilen"), qPrintable(a.text));
+        QVERIFY(!w.gibt("Buch/Pages/Buch002.bmp"));
+        w.text("Buch/Pages/Buch.3", QStringList(7983, QString()) << "Turm:Der Turm");
+        QCOMPARE(werkzeug(projekt + QStringList{"album"}).code, 0);
+        QVERIFY(w.gibt("Buch/Pages/Buch998.bmp"));
     }
 
     void aBrokenPictureStopsTheAlbumWithItsLine() {

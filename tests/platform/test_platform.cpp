@@ -79,6 +79,48 @@ private Q_SLOTS:
         QByteArray gross;
         w.schreiben("gross", QByteArray(100, 'x'));
         QVERIFY(!w.dateien().read(w.gespeichert() + "gross", &gross, 99));
+        QVERIFY(w.dateien().read(w.gespeichert() + "gross", &gross, 100));
+        bool abgeschnitten = false;
+        QVERIFY(w.dateien().readHead(w.gespeichert() + "gross", &gross, 99, &abgeschnitten));
+        QVERIFY(abgeschnitten && gross.size() == 99);
+        QVERIFY(w.dateien().readHead(w.gespeichert() + "gross", &gross, 100, &abgeschnitten));
+        QVERIFY(!abgeschnitten && gross.size() == 100);
+        // The new bytes go to a new file: a reader that opened the old one keeps it.
+        QFile offen(w.nativ("a.ini"));
+        QVERIFY(offen.open(QIODevice::ReadOnly));
+        QVERIFY(w.dateien().write(w.gespeichert() + "a.ini", "neuer"));
+        QCOMPARE(offen.readAll(), QByteArray("neu"));
+        QCOMPARE(w.lesen("a.ini"), QByteArray("neuer"));
+    }
+
+    // A link in a file's place is replaced, never followed: no write reaches its target.
+    void writesReplaceLinksThemselves() {
+        testing::Datenwurzel w, draussen;
+        draussen.schreiben("fremd.txt", "fremd");
+        QVERIFY(QFile::link(draussen.nativ("fremd.txt"), w.nativ("verweis.txt")));
+        QVERIFY(QFile::link(draussen.nativ("neu.txt"), w.nativ("haengend.txt")));
+        QVERIFY(w.dateien().write(w.gespeichert() + "verweis.txt", "eigen"));
+        QVERIFY(w.dateien().write(w.gespeichert() + "haengend.txt", "eigen"));
+        QCOMPARE(draussen.lesen("fremd.txt"), QByteArray("fremd"));
+        QVERIFY(!draussen.gibt("neu.txt"));
+        QVERIFY(!QFileInfo(w.nativ("verweis.txt")).isSymLink());
+        QCOMPARE(w.lesen("haengend.txt"), QByteArray("eigen"));
+    }
+
+    // Several files are replaced as one; when one fails, all keep their old bytes.
+    void writeAllReplacesAllOrNone() {
+        testing::Datenwurzel w;
+        w.schreiben("a", "alt a");
+        w.schreiben("b", "alt b");
+        const QString g = w.gespeichert();
+        QCOMPARE(w.dateien().writeAll({{g + "a", "neu a"}, {g + "b", "neu b"}, {g + "c", "neu c"}}), -1);
+        QCOMPARE(w.lesen("a") + w.lesen("b") + w.lesen("c"), QByteArray("neu aneu bneu c"));
+        QDir().mkpath(w.nativ("ordner/belegt"));
+        QCOMPARE(w.dateien().writeAll({{g + "a", "x"}, {g + "c", "x"}, {g + "ordner", "x"}}), 2);
+        QCOMPARE(w.lesen("a") + w.lesen("c"), QByteArray("neu aneu c"));
+        QCOMPARE(w.dateien().writeAll({{g + "d", "x"}, {g + "ordner", "x"}}), 1);
+        QVERIFY(!w.gibt("d"));
+        QCOMPARE(QDir(w.nativ()).entryList(QDir::Files | QDir::Hidden).size(), 3);  // a, b, c: no leftovers
     }
 
     void recordFilesCountWholeRecordsAndReadInOrder() {

@@ -4,6 +4,19 @@
 
 namespace app {
 
+bool GueltigerProgrammName(const QString &name) {
+    if (name.isEmpty() || name.trimmed() != name) return false;
+    for (const QChar c : name)
+        if (c.unicode() < 32 || QStringView(u"\\/:*?\"<>|.").contains(c)) return false;
+    return true;
+}
+
+namespace {
+
+QString einstellungsDatei(const Zustand &z) { return z.StammVerzeichnis + z.ProgrammName + ".ini"; }
+
+} // namespace
+
 bool SchreibTest(const Zustand &z) {
     const QString test = z.StammVerzeichnis + "Test.txt";
     return z.dateien.write(test, "Test\r\n") && z.dateien.remove(test);
@@ -24,8 +37,11 @@ bool EinstellungsdateiLesen(Zustand &z, QString name) {
         datei = z.StammVerzeichnis + name + ".ini";
     }
     QByteArray inhalt;
-    if (!z.dateien.read(datei, &inhalt, 1 << 20)) return false;
+    bool abgeschnitten = false;
+    if (!z.dateien.readHead(datei, &inhalt, 1 << 20, &abgeschnitten)) return false;
+    if (abgeschnitten) inhalt.truncate(qMax(inhalt.lastIndexOf('\n'), inhalt.lastIndexOf('\r')) + 1);
     z.StammVerzeichnis = stamm;
+    z.einstellungsQuelle = datei;
     z.textDatei.close();
     z.TextDateiOffen = false;
     z.einstellungen = z.Vorgaben;
@@ -45,7 +61,9 @@ void SeitenDateiNamenNachfuehren(Zustand &z) {
 
 bool IniDateiSchreiben(const Zustand &z) {
     if (!SchreibTest(z)) return false;
-    return z.dateien.write(z.StammVerzeichnis + z.ProgrammName + ".ini", z.einstellungen.schreiben(z.Vorgaben));
+    const QString datei = einstellungsDatei(z);
+    if (z.dateien.exists(datei) && z.dateien.native(datei) != z.dateien.native(z.einstellungsQuelle)) return false;
+    return z.dateien.write(datei, z.einstellungen.schreiben(z.Vorgaben));
 }
 
 bool AutorIniSchreiben(Zustand &z, const QString &eigeneWurzel) {
@@ -57,7 +75,12 @@ std::optional<QString> AutorIniLesen(const Zustand &z) {
     QByteArray inhalt;
     if (!z.dateien.read(z.StammVerzeichnis + "Autor.ini", &inhalt, 1 << 16)) return std::nullopt;
     const QStringList zeilen = platform::splitLines(inhalt);
-    return zeilen.isEmpty() ? QString() : zeilen.first().left(kMaxZeilenLaenge);
+    // An empty name is kept: it leads the author to the new-project panel.
+    const QString name = zeilen.isEmpty() ? QString() : zeilen.first().left(kMaxZeilenLaenge);
+    if (name.isEmpty()) return name;
+    const QString stamm = name.contains(":\\") ? name.mid(name.lastIndexOf('\\') + 1) : name;
+    if (!GueltigerProgrammName(stamm)) return std::nullopt;
+    return name;
 }
 
 void SeitenDateienOeffnen(Zustand &z) {

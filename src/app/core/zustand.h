@@ -19,6 +19,9 @@ struct Zustand {
 
     Einstellungen einstellungen;
     Einstellungen Vorgaben;
+    // The settings file the table belongs to: the one it was read from, or the one a
+    // new project makes. Only that file may be overwritten with the table.
+    QString einstellungsQuelle;
 
     QString StammVerzeichnis;
     QString ProgrammName;

@@ -58,6 +58,14 @@ void InhaltAlbum(QStringList &memo, const QString &zeile, int seite, const platf
 Albumergebnis AlbumBearbeiten(const platform::Files &dateien, const Albumauftrag &a,
                               const platform::ByteWidths &inhaltMasse, const std::function<void(const Albumschritt &)> &schritt) {
     Albumergebnis r;
+    if (a.MemoListe.size() > kMaxListenzeilen) {
+        r.status = Albumergebnis::Status::ZuVieleZeilen;
+        r.meldung = QStringLiteral("Die Bilderliste hat %1 Zeilen; das Album fasst höchstens %2 (499 Doppelseiten). "
+                                   "Es wurden keine Albumseiten hergestellt.")
+                        .arg(a.MemoListe.size())
+                        .arg(kMaxListenzeilen);
+        return r;
+    }
     QByteArray leerBytes;
     QImage leer;
     if (!dateien.read(a.StammVerzeichnis + "Help\\Album0.bmp", &leerBytes) || !leer.loadFromData(leerBytes, "BMP")) {

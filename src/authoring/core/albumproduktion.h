@@ -25,13 +25,17 @@ struct Albumschritt {
 };
 
 struct Albumergebnis {
-    enum class Status { Fertig, OhneAlbumblatt, Bildfehler, Schreibfehler };
+    enum class Status { Fertig, OhneAlbumblatt, Bildfehler, Schreibfehler, ZuVieleZeilen };
     Status status = Status::Fertig;
     int gespeicherteAufschlaege = 0;
     QStringList MemoInhalt;
     QStringList MemoInhalt2;
-    QString meldung;  // for Bildfehler and Schreibfehler: what, and which list line
+    QString meldung;  // for Bildfehler, Schreibfehler and ZuVieleZeilen: what, and which list line
 };
+
+// The album's pages run from 1000 to 1999, and a spread's file takes the last three
+// digits of its right page: 499 spreads of 16 cells, so at most this many list lines.
+constexpr int kMaxListenzeilen = 499 * 16;
 
 // Reduction of a w × h picture: the smallest d with w·10 div d <= 1080 and h·10 div d <= 760.
 int AlbumTeiler(int w, int h);

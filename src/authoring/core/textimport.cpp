@@ -54,6 +54,7 @@ public:
                 if (ueberschriftmodus_) testzeile_ += kUeberschriftende;
             } else if (c == 13) {
                 zeileBeenden();
+                ++quellzeile_;
             } else {
                 testzeile_ += c;
                 if (testzeile_.size() >= 50 && istUmbruchzeichen(c)) ZeileUmbrechen(true);
@@ -104,7 +105,11 @@ private:
             }
             if (laenge < testzeile_.size()) {
                 rest_.insert(0, testzeile_, laenge, std::string::npos);
-                if (rest_.size() > kMaxRest) rest_.resize(kMaxRest);
+                if (rest_.size() > kMaxRest) {
+                    rest_.resize(kMaxRest);
+                    if (ergebnis_.gekuerzteZeilen.isEmpty() || ergebnis_.gekuerzteZeilen.back() != quellzeile_)
+                        ergebnis_.gekuerzteZeilen << quellzeile_;
+                }
                 testzeile_.resize(laenge);
             }
             if (!rest_.empty() && rest_.front() == ' ') rest_.erase(0, 1);
@@ -154,7 +159,10 @@ private:
             if (!zeilenende_) {
                 while (pos_ < text_.size() && kommentar.size() < 254) {
                     const char c = text_[pos_++];
-                    if (c == 13) break;
+                    if (c == 13) {
+                        ++quellzeile_;
+                        break;
+                    }
                     kommentar += c;
                 }
             }
@@ -258,6 +266,7 @@ private:
     bool kapitelanfang_ = false;
     QList<QByteArray> gemerkteBilder_;
     Importergebnis ergebnis_;
+    int quellzeile_ = 1;
 };
 
 } // namespace

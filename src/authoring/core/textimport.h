@@ -37,6 +37,9 @@ struct Importergebnis {
     bool ok = true;          // false: a page could not be written
     int GeschriebeneSeiten = 0;
     QStringList MemoInhalt;  // the contents lines
+    // Source lines (1-based) that held a run without a place to break, longer than a
+    // page line can carry: the page keeps its layout and the excess is dropped.
+    QList<int> gekuerzteZeilen;
 };
 
 // Runs the import of `text`. Each finished page goes to `seiteSchreiben`; when that
