@@ -50,8 +50,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     z.HilfeSeitenDateiName = "C:\\Pagora\\Pages\\Pagora.7";
 
     const std::optional<QString> name = app::AutorIniLesen(z);
-    PRUEFEN(name.has_value() == (size <= (1 << 16)));
+    if (size > (1 << 16)) PRUEFEN(!name);
     if (!name) return 0;
+    const QString stamm = name->mid(name->lastIndexOf('\\') + 1);
+    PRUEFEN(name->isEmpty() || app::GueltigerProgrammName(stamm));
     PRUEFEN(name->size() <= app::kMaxZeilenLaenge && !name->contains('\r') && !name->contains('\n'));
     PRUEFEN(w.aufDerWurzel(z.StammVerzeichnis + *name + ".ini"));
 
