@@ -172,6 +172,36 @@ private Q_SLOTS:
         QVERIFY(!readBitmap(w.nativ("fehlt.bmp")).has_value());
     }
 
+    void topDownPaletteBitmapsKeepTheirSizeAndTheCap_data() {
+        QTest::addColumn<int>("breite");
+        QTest::newRow("narrow") << 3;
+        QTest::newRow("wider than the fast header allows") << 70000;
+    }
+    void topDownPaletteBitmapsKeepTheirSizeAndTheCap() {
+        // An 8-bit bitmap stored top-down (negative height) goes through Qt's reader, which
+        // tells its height negative: the size probes and the pixel cap must still hold.
+        QFETCH(int, breite);
+        const int zeile = (breite + 3) / 4 * 4, hoehe = 2;
+        QByteArray b("BM");
+        auto le = [&b](quint32 v, int n) {
+            for (int i = 0; i < n; ++i) b += char((v >> (8 * i)) & 0xff);
+        };
+        le(54 + 8 + zeile * hoehe, 4), le(0, 4), le(54 + 8, 4);
+        le(40, 4), le(quint32(breite), 4), le(quint32(-hoehe), 4), le(1, 2), le(8, 2), le(0, 4);
+        le(quint32(zeile * hoehe), 4), le(2835, 4), le(2835, 4), le(2, 4), le(0, 4);
+        le(0x000000, 4), le(0xffffff, 4);  // palette: black, white
+        b += QByteArray(zeile, '\1') + QByteArray(zeile, '\0');  // top row white
+        testing::Datenwurzel w;
+        w.schreiben("oben.bmp", b);
+        const QString pfad = w.nativ("oben.bmp");
+        QCOMPARE(bitmapSize(pfad), std::optional<QSize>(QSize(breite, hoehe)));
+        const auto bild = readBitmap(pfad);
+        QVERIFY(bild.has_value());
+        QCOMPARE(bild->size(), QSize(breite, hoehe));
+        QCOMPARE(bild->pixel(0, 0), qRgb(255, 255, 255));
+        QVERIFY(!readBitmap(pfad, qint64(breite) * hoehe - 1).has_value());
+    }
+
     void bundledFontsStandInForTheScreenFonts() {
         QVERIFY(registerBundledFonts());
         for (const char *family : {"MS Sans Serif", "Small Fonts", "Arial"}) {
