@@ -53,6 +53,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     PRUEFEN(teil.has_value());
     const QRect innen = bereich.intersected(ganz->rect());
     if (innen.isEmpty()) PRUEFEN(teil->isNull());
-    else PRUEFEN(*teil == ganz->copy(innen));
+    else PRUEFEN(teil->size() == innen.size());
+    // Pixels are compared for the bitmaps read here. Qt's own BMP reader leaves the
+    // pixels of a truncated RLE bitmap unwritten, so two reads of one may differ.
+    if (kopf && kopf->plain() && !innen.isEmpty()) PRUEFEN(*teil == ganz->copy(innen));
     return 0;
 }
