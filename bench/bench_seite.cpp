@@ -1,6 +1,5 @@
 // Showing a spread: SeitenZeigen plus the repaint of the main window for a text spread
 // with two pictures, against one repaint of the unchanged window, at 1920 x 1080.
-#include "app/views/tbearbeitung.h"
 #include "app/views/timageform.h"
 #include "book/views/buchpanel.h"
 #include "platform/fonts.h"
@@ -32,8 +31,7 @@ int main(int argc, char **argv) {
     platform::SimulatedScreen screen({1920, 1080, 96});
     testing::StilleMeldungen still;
     app::TImageForm form(zustand, screen, still);
-    app::TBearbeitung bearbeitung;
-    form.setFenster(nullptr, &bearbeitung);
+    form.setFenster(nullptr, nullptr);
     form.TimerAnfang.stop();
     while (form.PanelDeckel->isVisible() || !form.PanelBuch()->isVisibleTo(&form)) form.TimerAnfangTimer();
     form.show();

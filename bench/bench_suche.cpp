@@ -4,7 +4,6 @@
 //  - the album search through 5,000 mark files, against `grep -ri` over the same files;
 //  - the next picture (ImageForwardClick) for 1920 x 1080 bitmaps, load plus repaint,
 //    against the plain repaint.
-#include "app/views/tbearbeitung.h"
 #include "app/views/timageform.h"
 #include "book/core/seitensatz.h"
 #include "platform/fonts.h"
@@ -128,8 +127,7 @@ void naechstesBild(const QString &ordner) {
     platform::SimulatedScreen screen({1920, 1080, 96});
     testing::StilleMeldungen still;
     app::TImageForm form(zustand, screen, still);
-    app::TBearbeitung bearbeitung;
-    form.setFenster(nullptr, &bearbeitung);
+    form.setFenster(nullptr, nullptr);
     form.TimerAnfang.stop();
     form.show();
     zustand.BildIndex = 0;

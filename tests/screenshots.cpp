@@ -5,7 +5,9 @@
 #include "album/views/bildansichtpanels.h"
 #include "app/views/bildmenue.h"
 #include "book/views/bildflaeche.h"
-#include "app/views/tbearbeitung.h"
+#include "authoring/views/demoladen.h"
+#include "authoring/views/rahmendaten.h"
+#include "authoring/views/tbearbeitung.h"
 #include "app/views/tfundliste.h"
 #include "search/views/suchleiste.h"
 #include "app/views/timageform.h"
@@ -14,6 +16,9 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QDirIterator>
+#include <QLineEdit>
+#include <QTemporaryDir>
 #include <cstdio>
 
 namespace {
@@ -39,7 +44,7 @@ bool aufnehmen(const QString &ordner, platform::ScreenInfo info) {
     OhneBoxen boxen;
     app::TImageForm form(zustand, screen, boxen);
     if (form.startAbgebrochen()) return false;
-    app::TBearbeitung bearbeitung;
+    authoring::TBearbeitung bearbeitung(zustand, screen, boxen);
     form.setFenster(nullptr, &bearbeitung);
     form.TimerAnfang.stop();
     form.show();
@@ -139,7 +144,66 @@ bool aufnehmen(const QString &ordner, platform::ScreenInfo info) {
     form.Windowsstil();
     form.Hinweis(QStringLiteral("Die Fensterdarstellung mit Menüleiste"));
     ok &= speichern(form, ordner, vorsilbe + "14-fenster");
+    // The authoring window: start, the album question, a new project in both stages,
+    // switching projects.
+    bearbeitung.Auswahl(1);
+    ok &= speichern(bearbeitung, ordner, vorsilbe + "30-bearbeitung-start");
+    bearbeitung.Auswahl(3);
+    ok &= speichern(bearbeitung, ordner, vorsilbe + "31-bearbeitung-album-jetzt");
+    bearbeitung.ImageFundamentalsClick();
+    ok &= speichern(bearbeitung, ordner, vorsilbe + "32-neues-projekt-eingabe");
+    bearbeitung.Panel4Rahmendaten->EditProgrammName->setText(QStringLiteral("Garten"));
+    bearbeitung.Panel4Rahmendaten->EditProgrammName->setModified(true);
+    bearbeitung.Panel4Rahmendaten->EditProjektVerzeichnis->setText(QStringLiteral("Garten"));
+    bearbeitung.Panel4Rahmendaten->EditProjektVerzeichnis->setModified(true);
+    bearbeitung.Panel4Rahmendaten->BitBtnProjektOKClick();
+    ok &= speichern(bearbeitung, ordner, vorsilbe + "33-neues-projekt-bestaetigen");
+    bearbeitung.BitBtnSpaeterClick();
+    bearbeitung.ImageRunDemoClick();
+    bearbeitung.Panel6DemoLaden->FileListBox1->setCurrentRow(0);
+    ok &= speichern(bearbeitung, ordner, vorsilbe + "34-projekt-laden");
+    bearbeitung.hide();
     return ok;
+}
+
+// The book right after a new project was made, on a copy of the data root.
+bool neuesProjekt(const QString &ordner, platform::ScreenInfo info) {
+    QTemporaryDir kopie;
+    const QString quelle = QStringLiteral(PAGORA_ROOT);
+    if (!kopie.isValid()) return false;
+    for (const QString &teil : {QStringLiteral("Help"), QStringLiteral("Pagora")}) {
+        QDirIterator it(quelle + '/' + teil, QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString datei = it.next();
+            const QString ziel = kopie.path() + datei.mid(quelle.size());
+            QDir().mkpath(QFileInfo(ziel).absolutePath());
+            QFile::copy(datei, ziel);
+        }
+    }
+    for (const char *datei : {"names.exe", "Pagora.ini"})
+        QFile::copy(quelle + '/' + datei, kopie.path() + '/' + datei);
+    app::Zustand zustand;
+    zustand.programmDatei = zustand.dateien.stored(kopie.path() + "/Pagora.exe");
+    platform::SimulatedScreen screen(info);
+    OhneBoxen boxen;
+    app::TImageForm form(zustand, screen, boxen);
+    if (form.startAbgebrochen()) return false;
+    authoring::TBearbeitung bearbeitung(zustand, screen, boxen);
+    form.setFenster(nullptr, &bearbeitung);
+    form.TimerAnfang.stop();
+    form.show();
+    while (form.PanelDeckel->isHidden() || form.PanelDeckel->width() > 200) form.TimerAnfangTimer();
+    while (form.PanelDeckel->isVisible()) form.TimerAnfangTimer();
+    form.SeitenZeigen(0);
+    bearbeitung.ImageFundamentalsClick();
+    authoring::Rahmendaten &p = *bearbeitung.Panel4Rahmendaten;
+    p.EditProgrammName->setText(QStringLiteral("Garten"));
+    p.EditProgrammName->setModified(true);
+    p.EditProjektVerzeichnis->setText(QStringLiteral("Garten"));
+    p.EditProjektVerzeichnis->setModified(true);
+    p.BitBtnProjektOKClick();
+    p.BitBtnProjektOKClick();
+    return speichern(form, ordner, QStringLiteral("%1x%2-35-neues-projekt-buch").arg(info.width).arg(info.height));
 }
 
 } // namespace
@@ -151,6 +215,6 @@ int main(int argc, char **argv) {
     QDir().mkpath(ordner);
     bool ok = true;
     for (const platform::ScreenInfo info : {platform::ScreenInfo{800, 600, 96}, platform::ScreenInfo{1920, 1080, 96}})
-        ok &= aufnehmen(ordner, info);
+        ok &= aufnehmen(ordner, info) && neuesProjekt(ordner, info);
     return ok ? 0 : 1;
 }

@@ -1,5 +1,6 @@
 #include "platform/cp1252.h"
 
+#include <QList>
 #include <array>
 
 namespace platform {
@@ -40,6 +41,31 @@ QByteArray toCp1252(const QString &text) {
         out[i] = b < 0 ? '?' : char(b);
     }
     return out;
+}
+
+namespace {
+
+template <typename Fn>
+void forEachCodePoint(const QString &text, Fn fn) {
+    for (const char32_t c : text.toUcs4()) fn(c, c <= 0xFFFF && toByte(char16_t(c)) >= 0);
+}
+
+} // namespace
+
+QString notInCp1252(const QString &text) {
+    QList<char32_t> seen;
+    forEachCodePoint(text, [&seen](char32_t c, bool fits) {
+        if (!fits && !seen.contains(c)) seen << c;
+    });
+    return QString::fromUcs4(seen.constData(), seen.size());
+}
+
+QString withoutNonCp1252(const QString &text) {
+    QList<char32_t> kept;
+    forEachCodePoint(text, [&kept](char32_t c, bool fits) {
+        if (fits) kept << c;
+    });
+    return QString::fromUcs4(kept.constData(), kept.size());
 }
 
 } // namespace platform

@@ -10,5 +10,10 @@ namespace platform {
 QString fromCp1252(const QByteArray &bytes);
 // Characters outside the code page become '?'.
 QByteArray toCp1252(const QString &text);
+// The characters of `text` the code page cannot hold, each once, in order of first
+// appearance (a character beyond 16 bits stays whole); empty when all fit.
+QString notInCp1252(const QString &text);
+// `text` without those characters.
+QString withoutNonCp1252(const QString &text);
 
 } // namespace platform

@@ -38,15 +38,9 @@ QString Files::native(const QString &storedPath) const {
         if (part == "..") return {};  // stored paths never climb
         QString name = part;
         if (!missing && !QFileInfo::exists(current + part)) {
-            const QStringList entries =
-                QDir(current).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-            missing = true;
-            for (const QString &e : entries)
-                if (e.compare(part, Qt::CaseInsensitive) == 0) {
-                    name = e;
-                    missing = false;
-                    break;
-                }
+            const QString found = index_->find(current, part);
+            missing = found.isEmpty();
+            if (!missing) name = found;
         }
         current += name;
         if (i + 1 < parts.size()) current += '/';
@@ -137,6 +131,7 @@ int Files::writeAll(const QList<Neu> &dateien) const {
         }
         ziele << n;
         neue << neu;
+        index_->forget(QFileInfo(n).absolutePath() + '/');
     }
     // Every new file is whole on disk. Each rename replaces its target in one step; with
     // several files the old ones are kept as hard links until all new ones are in place,
@@ -178,7 +173,10 @@ bool Files::makeFolder(const QString &storedPath) const {
 
 bool Files::copy(const QString &fromStored, const QString &toStored) const {
     QByteArray bytes;
-    return read(fromStored, &bytes, qint64(1) << 31) && write(toStored, bytes);
+    if (!read(fromStored, &bytes, qint64(1) << 31) || !write(toStored, bytes)) return false;
+    // A copied programme stays runnable.
+    QFile::setPermissions(native(toStored), QFile::permissions(native(fromStored)));
+    return true;
 }
 
 QStringList Files::list(const QString &storedFolder, const QString &wildcard) const {

@@ -3,10 +3,12 @@
 // ignoring letter case, component by component, as the program's data was made on a
 // file system that ignores case. Every write replaces its file atomically.
 #include "platform/drivemap.h"
+#include "platform/folderindex.h"
 
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <memory>
 
 namespace platform {
 
@@ -44,6 +46,7 @@ public:
     int writeAll(const QList<Neu> &dateien) const;
     bool remove(const QString &storedPath) const;
     bool makeFolder(const QString &storedPath) const;
+    // Copies the bytes atomically and the permissions after them.
     bool copy(const QString &fromStored, const QString &toStored) const;
     // Names (not paths) of the files in a folder matching a wildcard such as "*.txt",
     // ignoring case, sorted.
@@ -51,6 +54,8 @@ public:
 
 private:
     DriveMap drives_;
+    // Shared by copies: they look at the same folders.
+    std::shared_ptr<FolderIndex> index_ = std::make_shared<FolderIndex>();
 };
 
 // Text lines of a Windows-1252 file; CR LF, bare LF and bare CR all end a line.

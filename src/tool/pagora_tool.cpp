@@ -9,6 +9,7 @@
 #include "book/core/seitensatz.h"
 #include "platform/cp1252.h"
 #include "platform/fonts.h"
+#include "tool/befehl_neu.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -37,6 +38,7 @@ const char *kHilfe =
     "  contents --part text|album|help Inhaltsverzeichnis ausgeben\n"
     "  check                           Projekt prüfen (fehlende und nicht gelistete Bilder,\n"
     "                                  zu lange Namen, beschädigte Seitensätze)\n"
+    "  neu NAME VERZEICHNIS            neues Projekt anlegen (--name entfällt; neu --help)\n"
     "\n"
     "BEFEHL --help zeigt die Hilfe zu einem Befehl.\n"
     "Rückgabe: 0 Erfolg, 1 Eingabe abgelehnt oder Fehler im Projekt, 2 Aufruffehler.\n";
@@ -349,6 +351,7 @@ int main(int argc, char **argv) {
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QGuiApplication anwendung(argc, argv);  // fonts for measuring
     platform::registerBundledFonts();
+    if (const auto neu = befehlNeu(anwendung.arguments())) return *neu;
     const auto aufruf = lesen(anwendung.arguments());
     if (!aufruf) {
         klage(QString::fromUtf8(kHilfe));

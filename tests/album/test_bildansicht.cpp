@@ -2,7 +2,6 @@
 // hints, marks under the mouse, storing and deleting marks, the picture text strip,
 // the edge arrows, the enlarged copy and the slide show.
 #include "album/views/bildansichtpanels.h"
-#include "app/views/tbearbeitung.h"
 #include "app/views/timageform.h"
 #include "book/views/bildflaeche.h"
 #include "book/views/buchpanel.h"
@@ -49,7 +48,7 @@ struct Ansicht {
         zustand->programmDatei = w.gespeichert() + "Pagora.exe";
         form = std::make_unique<TImageForm>(*zustand, screen, meldungen);
         form->TimerAnfang.stop();
-        form->setFenster(nullptr, &bearbeitung);
+        form->setFenster(nullptr, nullptr);
         for (int i = 0; i < 60; ++i) form->TimerAnfangTimer();
         form->show();
     }
@@ -62,7 +61,6 @@ struct Ansicht {
     testing::Datenwurzel w;
     platform::SimulatedScreen screen{{800, 600, 96}};
     Antworten meldungen;
-    TBearbeitung bearbeitung;
     std::unique_ptr<Zustand> zustand;
     std::unique_ptr<TImageForm> form;
 };
@@ -151,6 +149,44 @@ private Q_SLOTS:
         QCOMPARE(a.form->marken().marken.size(), 3);
     }
 
+    // Marks are stored and deleted line by line: every other line stays as it was,
+    // whatever the table could hold of it.
+    void marksChangeOnlyTheirOwnLine() {
+        Ansicht a;
+        const QByteArray lang = "0500,0500," + QByteArray(120, 'k') + "\r\n";
+        a.w.schreiben("Pagora/Album/Hafen.Txt", "0100,0100,Der Kran\r\n" + lang + "0200,0150,Das Lagerhaus\r\n0300,0250,Die Mole\r\n");
+        a.oeffnen(1);
+        for (const QPoint bild : {QPoint(200, 150), QPoint(300, 250)}) {
+            const QPoint p = a.bei(bild.x(), bild.y());
+            a.form->LabelCoverMouseMove(p.x(), p.y());
+            a.form->ImageMainMouseDown(Qt::RightButton, p.x(), p.y());
+        }
+        QCOMPARE(a.w.lesen("Pagora/Album/Hafen.Txt"), "0100,0100,Der Kran\r\n" + lang);
+        // A file changed behind the view's back is not rewritten; the user is told.
+        a.w.schreiben("Pagora/Album/Hafen.Txt", "0001,0001,Anders\r\n");
+        const QPoint kran = a.bei(100, 100);
+        a.form->LabelCoverMouseMove(kran.x(), kran.y());
+        a.form->ImageMainMouseDown(Qt::RightButton, kran.x(), kran.y());
+        QCOMPARE(a.meldungen.boxen, QStringList{QString::fromUtf8("Der Kommentar \"Der Kran\" kann nicht gelöscht werden.")});
+        QCOMPARE(a.form->marken().marken[0].text, QString("Der Kran"));
+        QCOMPARE(a.w.lesen("Pagora/Album/Hafen.Txt"), QByteArray("0001,0001,Anders\r\n"));
+        // The input takes what a line holds, and says so; foreign characters are asked about.
+        const QPoint p = a.bei(50, 60);
+        a.form->ImageMainMouseDown(Qt::LeftButton, p.x(), p.y());
+        QLineEdit *feld = a.form->PanelEingabe()->Edit1;
+        QTest::keyClicks(feld, QString(90, 'z'));
+        QCOMPARE(feld->text().size(), 80);
+        QCOMPARE(a.form->PanelEingabe()->LabelSchreibenSie->text(), QString::fromUtf8("Ein Kommentar fasst höchstens 80 Zeichen."));
+        feld->setText(QString::fromUtf8("Möwe \U0001F426"));
+        a.meldungen.antwort = false;
+        QTest::keyClick(feld, Qt::Key_Return);
+        QCOMPARE(a.w.lesen("Pagora/Album/Hafen.Txt"), QByteArray("0001,0001,Anders\r\n"));
+        QVERIFY(sichtbar(a.form->PanelEingabe()));
+        a.meldungen.antwort = true;
+        QTest::keyClick(feld, Qt::Key_Return);
+        QCOMPARE(a.w.lesen("Pagora/Album/Hafen.Txt"), QByteArray("0001,0001,Anders\r\n0050,0060,M\xf6we \r\n"));
+    }
+
     void aProtectedProjectSavesNoMarks() {
         Ansicht a;
         a.zustand->NurLesen = true;
@@ -177,10 +213,32 @@ private Q_SLOTS:
         a.form->PanelBildtext()->MemoBildtext->setPlainText("Neu");
         a.form->PanelBildtext()->MemoBildtext->moveCursor(QTextCursor::End);
         QTest::keyClicks(a.form->PanelBildtext()->MemoBildtext, " geschrieben");
-        a.form->PanelBildtext()->BitBtnAbbruch->click();
-        QCOMPARE(a.form->PanelBildtext()->MemoBildtext->toPlainText(), QString("Neu geschrieben"));
-        a.form->BildtextSpeichern();
+        const QByteArray vorher = a.w.lesen("Pagora/Album/Hafen.dok");
+        QTest::mouseClick(a.form->PanelBildtext()->BitBtnAbbruch, Qt::LeftButton);  // cancel discards the edit
+        QCOMPARE(a.form->PanelBildtext()->MemoBildtext->toPlainText(), QString("Zeile 1\nZeile 2\nZeile 3\nZeile 4\nZeile 5"));
+        QVERIFY(a.form->BildtextSpeichern());
+        QCOMPARE(a.w.lesen("Pagora/Album/Hafen.dok"), vorher);
+        a.form->PanelBildtextClick();
+        a.form->PanelBildtext()->MemoBildtext->setPlainText("Neu");
+        a.form->PanelBildtext()->MemoBildtext->moveCursor(QTextCursor::End);
+        QTest::keyClicks(a.form->PanelBildtext()->MemoBildtext, " geschrieben");
+        QTest::mouseClick(a.form->PanelBildtext()->BitBtnSichern, Qt::LeftButton);
         QCOMPARE(a.w.lesen("Pagora/Album/Hafen.dok"), QByteArray("Neu geschrieben\r\n"));
+        QVERIFY(!sichtbar(a.form->PanelBildtext()));
+        // Characters the file cannot hold are named; declining stores nothing and keeps the strip open.
+        a.form->PanelBildtextClick();
+        a.form->PanelBildtext()->MemoBildtext->setPlainText(QString::fromUtf8("Boot \u26F5 und"));
+        a.form->PanelBildtext()->MemoBildtext->moveCursor(QTextCursor::End);
+        a.form->PanelBildtext()->MemoBildtext->insertPlainText(QString::fromUtf8(" \U0001F600"));
+        a.meldungen.antwort = false;
+        QTest::mouseClick(a.form->PanelBildtext()->BitBtnSichern, Qt::LeftButton);
+        QCOMPARE(a.meldungen.fragen.size(), 1);
+        QVERIFY(a.meldungen.fragen[0].contains(QString::fromUtf8("\u26F5\U0001F600")));
+        QCOMPARE(a.w.lesen("Pagora/Album/Hafen.dok"), QByteArray("Neu geschrieben\r\n"));
+        QVERIFY(sichtbar(a.form->PanelBildtext()));
+        a.meldungen.antwort = true;
+        QTest::mouseClick(a.form->PanelBildtext()->BitBtnSichern, Qt::LeftButton);
+        QCOMPARE(a.w.lesen("Pagora/Album/Hafen.dok"), QByteArray("Boot  und \r\n"));
         QStringList dreissig;
         for (int i = 0; i < 30; ++i) dreissig << "x";
         a.w.text("Pagora/Album/Turm.dok", dreissig);

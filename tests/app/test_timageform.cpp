@@ -1,13 +1,16 @@
 // The main window on a fixture data root and a simulated screen: start-up, the
 // opening, the tour, the window presentation, the keys and the exit.
 #include "app/views/bildmenue.h"
-#include "app/views/tbearbeitung.h"
+#include "authoring/views/rahmendaten.h"
+#include "authoring/views/tbearbeitung.h"
 #include "app/views/timageform.h"
 #include "book/views/buchpanel.h"
 #include "fixture.h"
 #include "platform/fonts.h"
 
 #include <QApplication>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QtTest>
 
@@ -52,7 +55,7 @@ struct Programm {
     Zustand zustand;
     platform::SimulatedScreen screen;
     Aufzeichnung meldungen;
-    TBearbeitung bearbeitung;
+    authoring::TBearbeitung bearbeitung{zustand, screen, meldungen};
     std::unique_ptr<TImageForm> form;
 };
 
@@ -268,6 +271,39 @@ private Q_SLOTS:
         QVERIFY(!p.bearbeitung.isVisible());
     }
 
+    // A second instance on the same data root reads only: what the first saves stays.
+    void aSecondInstanceOpensReadOnly() {
+        testing::Datenwurzel w;
+        tourRootAnlegen(w);
+        auto erste = std::make_unique<Programm>(w);
+        QVERIFY(!erste->zustand.NurLesen);
+        QVERIFY(erste->meldungen.boxen.isEmpty());
+        Programm zweite(w);
+        QVERIFY(zweite.zustand.NurLesen);
+        QCOMPARE(zweite.meldungen.boxen.size(), 1);
+        QVERIFY(zweite.meldungen.boxen[0].second.contains(QString::fromUtf8("nur zum Lesen")));
+        erste->form->LabelNoCBTClick();
+        erste->form->BeendenClick();
+        const QByteArray gesichert = w.lesen("Pagora.ini");
+        QVERIFY(gesichert.contains("ShowCBT=0"));
+        zweite.form->BeendenClick();
+        QCOMPARE(w.lesen("Pagora.ini"), gesichert);
+        // Once the first has gone, the next instance may write again.
+        erste.reset();
+        Programm dritte(w);
+        QVERIFY(!dritte.zustand.NurLesen);
+    }
+
+    void aMissingHelpFolderIsNamed() {
+        testing::Datenwurzel w;
+        tourRootAnlegen(w);
+        QDir(w.nativ("Help")).removeRecursively();
+        Programm p(w);
+        QCOMPARE(p.meldungen.boxen.size(), 1);
+        QCOMPARE(p.meldungen.boxen[0].first, Meldungen::Art::Warnung);
+        QVERIFY(p.meldungen.boxen[0].second.startsWith(QString::fromUtf8("Der Ordner \"Help\" fehlt in ")));
+    }
+
     void exitWithThePictureListOpenAsksFirst() {
         testing::Datenwurzel w;
         tourRootAnlegen(w);
@@ -302,10 +338,66 @@ private Q_SLOTS:
         Programm p(w);
         QCOMPARE(p.zustand.ProgrammName, QString());
         p.form->ImageMenuMouseDown(10, 10);
-        QCOMPARE(p.bearbeitung.aktuellesPanel(), 0);
+        QCOMPARE(p.bearbeitung.aktuellesPanel(), 4);
         p.zustand.ProgrammName = "Pagora";
         p.form->ImageMenuMouseDown(10, 10);
         QCOMPARE(p.bearbeitung.aktuellesPanel(), 1);
+    }
+
+    void theProjectCommandsRunTheAuthoringTasks_data() {
+        QTest::addColumn<QString>("eintrag");
+        QTest::addColumn<int>("tag");
+        QTest::addColumn<bool>("sichtbar");
+        QTest::newRow("new project") << "NeuesProjekt" << 4 << true;
+        QTest::newRow("title") << "Titel1" << 8 << true;
+        QTest::newRow("copyright") << "Copyright" << 10 << true;
+        QTest::newRow("register") << "Griffregister1" << 9 << true;
+        QTest::newRow("import") << "TextImportieren1" << 7 << true;
+        QTest::newRow("switch") << "WechselzwischenProjekten1" << 6 << true;
+        QTest::newRow("contents") << "Inhaltsverzeichnisbearbeiten" << 12 << true;
+        QTest::newRow("pictures into the list") << "BilderindieListe1" << 0 << false;
+        QTest::newRow("pictures into the album") << "BilderinsAlbum1" << 0 << false;
+    }
+    void theProjectCommandsRunTheAuthoringTasks() {
+        QFETCH(QString, eintrag);
+        QFETCH(int, tag);
+        QFETCH(bool, sichtbar);
+        testing::Datenwurzel w;
+        tourRootAnlegen(w);
+        Programm p(w);
+        QAction *befehl = p.form->findChild<QAction *>(eintrag);
+        QVERIFY(befehl);
+        befehl->trigger();
+        QCOMPARE(p.bearbeitung.aktuellesPanel(), tag);
+        QCOMPARE(p.bearbeitung.isVisible(), sichtbar);
+    }
+
+    void aNewProjectOpensOnItsHelpContents() {
+        testing::Datenwurzel w;
+        tourRootAnlegen(w);
+        w.schreiben("Help/Projekt.dat", "Programm");
+        w.text("Help/default.6", {"Willkommen                 2"});
+        w.schreiben("Help/default.7", QByteArray(2 * 1537, ' '));
+        Programm p(w);
+        p.ticks(60);
+        p.form->SeitenZeigen(0);
+        QCOMPARE(p.form->PanelBuch()->Inhalt1->item(0)->text().left(6), QString("Anfang"));
+        p.bearbeitung.ImageFundamentalsClick();
+        authoring::Rahmendaten &r = *p.bearbeitung.Panel4Rahmendaten;
+        for (QLineEdit *feld : {r.EditProgrammName, r.EditProjektVerzeichnis}) {
+            feld->setText("Garten");
+            feld->setModified(true);
+        }
+        r.BitBtnProjektOKClick();
+        r.BitBtnProjektOKClick();
+        QVERIFY(!p.bearbeitung.isVisible());
+        QCOMPARE(p.zustand.AktuelleSeite, 2000);
+        QCOMPARE(p.zustand.ProjektVerzeichnis, w.gespeichert() + "Garten\\");
+        QCOMPARE(p.zustand.HilfeSeitenZahl, 2);
+        QCOMPARE(p.form->PanelBuch()->LabelProjekttitel3->text(), QString("Garten"));
+        QCOMPARE(p.form->PanelBuch()->Inhalt1->count(), 1);
+        QVERIFY(p.form->PanelBuch()->Inhalt1->item(0)->text().startsWith("Willkommen"));
+        QVERIFY(p.form->PanelBuch()->Inhalt2->count() == 0);
     }
 
     void theWindowPresentation() {

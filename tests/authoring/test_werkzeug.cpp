@@ -115,14 +115,18 @@ private Q_SLOTS:
         testing::Datenwurzel w;
         projektAnlegen(w);
         const QByteArray lang(120, 'W');
+        w.bitmap("Buch/Album/Schmal.bmp", 1, 2000);
+        w.schreiben("Buch/Album/Kaputt.bmp", "BM kein Bild");
         w.text("text.txt", {"Ein Absatz.", ":B:Gibtsnicht|Fehlt", ":B:..|Unsicher", "Dann " + QString::fromLatin1(lang),
-                            "Schluss."});
+                            ":B:Schmal", ":B:Kaputt", "Schluss."});
         const QStringList projekt{"--root", w.nativ(), "--name", "Buch"};
         Ausgabe a = werkzeug(projekt + QStringList{"import", "--part", "text", w.nativ("text.txt")});
         QCOMPARE(a.code, 1);
         QVERIFY(w.gibt("Buch/Pages/Buch.5"));
         QVERIFY2(a.text.contains("1 Zeilen ohne Trennstelle") && a.text.contains("Zeile 4."), qPrintable(a.text));
-        QVERIFY2(a.text.contains("2 Bilder im Text konnten nicht eingesetzt werden"), qPrintable(a.text));
+        QVERIFY2(a.text.contains("4 Bilder im Text konnten nicht eingesetzt werden"), qPrintable(a.text));
+        QVERIFY(a.text.contains("SCHMAL.bmp (1 x 2000 Pixel) ist zu schmal") || a.text.contains("Schmal.bmp (1 x 2000 Pixel) ist zu schmal"));
+        QVERIFY(a.text.contains("ist kein lesbares Bitmap"));
         // A NUL byte in a page line reaches the output; what follows it too.
         QByteArray seiten = w.lesen("Buch/Pages/Buch.5");
         QVERIFY(seiten.size() >= 1537);
@@ -146,6 +150,15 @@ private Q_SLOTS:
         w.text("Buch/Pages/Buch.3", QStringList(7983, QString()) << "Turm:Der Turm");
         QCOMPARE(werkzeug(projekt + QStringList{"album"}).code, 0);
         QVERIFY(w.gibt("Buch/Pages/Buch998.bmp"));
+    }
+
+    void anUnreadableAlbumSheetIsNotCalledMissing() {
+        testing::Datenwurzel w;
+        projektAnlegen(w);
+        w.schreiben("Help/Album0.bmp", "BM" + QByteArray(60, '\xff'));
+        const Ausgabe a = werkzeug({"--root", w.nativ(), "--name", "Buch", "album"});
+        QCOMPARE(a.code, 1);
+        QVERIFY2(a.text.contains("kein lesbares Bitmap oder zu groß") && !a.text.contains("fehlt"), qPrintable(a.text));
     }
 
     void aBrokenPictureStopsTheAlbumWithItsLine() {

@@ -3,7 +3,6 @@
 // pictures in the text and printing.
 #include "app/views/bildmenue.h"
 #include "app/views/druckausgabe.h"
-#include "app/views/tbearbeitung.h"
 #include "app/views/timageform.h"
 #include "book/core/seitensatz.h"
 #include "book/views/bildflaeche.h"
@@ -55,14 +54,13 @@ struct Buch {
         zustand->programmDatei = w.gespeichert() + "Pagora.exe";
         form = std::make_unique<TImageForm>(*zustand, screen, meldungen);
         form->TimerAnfang.stop();
-        form->setFenster(nullptr, &bearbeitung);
+        form->setFenster(nullptr, nullptr);
         for (int i = 0; i < 60; ++i) form->TimerAnfangTimer();
     }
     book::BuchPanel &b() const { return *form->PanelBuch(); }
     testing::Datenwurzel w;
     platform::SimulatedScreen screen{{1024, 768, 96}};
     testing::StilleMeldungen meldungen;
-    TBearbeitung bearbeitung;
     std::unique_ptr<Zustand> zustand;
     std::unique_ptr<TImageForm> form;
 };

@@ -43,6 +43,13 @@ private Q_SLOTS:
         QCOMPARE(b.ersteTitelzeile, 2);
     }
 
+    void controlBytesOfADamagedRecordShowAsBlanks() {
+        const Seitenbild b = TestseiteBearbeiten(seite({{1, QByteArray("a\r\nb\x01" "c\x81" "d\0e\t", 11)}, {2, "\xd0" "T\ni"}}));
+        QCOMPARE(b.zeilen.size(), 28);
+        QCOMPARE(b.zeilen[0], QString("a  b c d e"));
+        QCOMPARE(b.titel, QString("T i"));
+    }
+
     void aPageWithoutHeadingsHasNoTitle() {
         const Seitenbild b = TestseiteBearbeiten(Seitensatz());
         QCOMPARE(b.titelzeilen, 0);

@@ -45,6 +45,34 @@ private Q_SLOTS:
         QCOMPARE(f.list(w.gespeichert() + "help", "*.BMP"), QStringList{"CBTend.bmp"});
     }
 
+    // Folder listings are kept between lookups, yet changes made behind the program's
+    // back are seen: new, renamed and deleted files, and a folder that goes away.
+    void caseLookupsSeeChangesBehindTheirBack() {
+        testing::Datenwurzel w;
+        const Files f = w.dateien();
+        const QString g = w.gespeichert();
+        w.schreiben("Album/Turm.bmp", "t");
+        QVERIFY(f.exists(g + "ALBUM\\TURM.BMP"));
+        QVERIFY(!f.exists(g + "ALBUM\\HAFEN.BMP"));
+        w.schreiben("Album/hafen.Bmp", "h");
+        QVERIFY(f.exists(g + "ALBUM\\HAFEN.BMP"));
+        QVERIFY(QFile::rename(w.nativ("Album/Turm.bmp"), w.nativ("Album/Kirche.bmp")));
+        QVERIFY(!f.exists(g + "ALBUM\\TURM.BMP"));
+        QVERIFY(f.exists(g + "ALBUM\\KIRCHE.BMP"));
+        QVERIFY(QFile::remove(w.nativ("Album/hafen.Bmp")));
+        QVERIFY(!f.exists(g + "ALBUM\\HAFEN.BMP"));
+        // Names that differ only in case: the exact one, else one of them.
+        w.schreiben("Album/b.txt", "klein");
+        w.schreiben("Album/B.txt", "gross");
+        QCOMPARE(f.native(g + "Album\\b.txt"), w.nativ("Album/b.txt"));
+        QCOMPARE(f.native(g + "Album\\B.txt"), w.nativ("Album/B.txt"));
+        const QString eines = f.native(g + "ALBUM\\b.TXT");
+        QVERIFY(eines == w.nativ("Album/b.txt") || eines == w.nativ("Album/B.txt"));
+        QVERIFY(QDir(w.nativ("Album")).removeRecursively());
+        QVERIFY(!f.exists(g + "ALBUM\\KIRCHE.BMP"));
+        QVERIFY(!f.folderExists(g + "album\\"));
+    }
+
     void storedPathsNeverClimbOutOfTheirFolder() {
         testing::Datenwurzel w;
         const Files &f = w.dateien();

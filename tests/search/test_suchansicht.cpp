@@ -1,6 +1,5 @@
 // The search in the running window: the text search jumping from hit to hit, the
 // not-found notice, the album search with its found list and a framed hit.
-#include "app/views/tbearbeitung.h"
 #include "app/views/tfundliste.h"
 #include "app/views/timageform.h"
 #include "book/core/seitensatz.h"
@@ -39,7 +38,7 @@ struct Suche {
         zustand->programmDatei = w.gespeichert() + "Pagora.exe";
         form = std::make_unique<TImageForm>(*zustand, screen, still);
         form->TimerAnfang.stop();
-        form->setFenster(&fundliste, &bearbeitung);
+        form->setFenster(&fundliste, nullptr);
         for (int i = 0; i < 60; ++i) form->TimerAnfangTimer();
     }
     void suchen(const QString &begriff, int bereich) {
@@ -52,7 +51,6 @@ struct Suche {
     platform::SimulatedScreen screen{{800, 600, 96}};
     testing::StilleMeldungen still;
     TFundliste fundliste;
-    TBearbeitung bearbeitung;
     std::unique_ptr<Zustand> zustand;
     std::unique_ptr<TImageForm> form;
 };

@@ -29,7 +29,16 @@ Kleinbildergebnis Kleinbild(const platform::Files &dateien, const QString &proje
         proben = Punktproben(nativ, d);
     }
     if (!proben) {
-        r.fehler = "Kann Datei " + name + ".bmp in den Verzeichnissen ALBUM, SLIDES und HELP nicht finden.";
+        r.fehler = dateien.exists(quelle)
+                       ? "Die Datei " + name + ".bmp im Verzeichnis ALBUM ist kein lesbares Bitmap."
+                       : "Kann Datei " + name + ".bmp in den Verzeichnissen ALBUM, SLIDES und HELP nicht finden.";
+        return r;
+    }
+    if (masse->breite / d == 0 || masse->hoehe / d == 0) {
+        r.fehler = QStringLiteral("Das Bild %1.bmp (%2 x %3 Pixel) ist zu schmal oder zu niedrig für eine verkleinerte Kopie.")
+                       .arg(name)
+                       .arg(masse->breite)
+                       .arg(masse->hoehe);
         return r;
     }
     const QImage kopie = proben->copy(0, 0, masse->breite / d, masse->hoehe / d);

@@ -9,35 +9,86 @@
 
 namespace album {
 
-Markentabelle Markentabelle::Lesen(const QByteArray &datei) {
-    Markentabelle t;
-    for (const QString &zeile : platform::splitLines(datei)) {
-        Marke m;
-        if (zeile.size() >= 5 && zeile.at(4) == ',') {
-            m.x = book::ZiffernWert(zeile.mid(0, 4));
-            m.y = book::ZiffernWert(zeile.mid(5, 4));
-            m.text = zeile.mid(10, 100).left(80);
-        }
-        t.marken << m;
+namespace {
+
+Marke markeAusZeile(const QString &zeile) {
+    Marke m;
+    if (zeile.size() >= 5 && zeile.at(4) == ',') {
+        m.x = book::ZiffernWert(zeile.mid(0, 4));
+        m.y = book::ZiffernWert(zeile.mid(5, 4));
+        m.text = zeile.mid(10, 100).left(kMaxMarkentext);
     }
-    // Only a pair closer than 40 in both directions can shrink the radius, so each mark
-    // meets the earlier marks of its own and the eight neighbouring 40 × 40 cells. While
-    // the radius is above 8 a cell holds at most nine marks; at 8 the search ends.
-    QHash<quint64, QList<int>> zellen;
-    auto zelle = [](int cx, int cy) { return (quint64(quint32(cx)) << 32) | quint32(cy); };
-    for (int i = 0; i < t.marken.size() && t.radius > 8; ++i) {
-        const Marke &a = t.marken[i];
-        const int cx = a.x / 40, cy = a.y / 40;
+    return m;
+}
+
+// The squares shrink from 20 to at most half the largest distance along one axis of
+// the closest pair, and never below 8. Only pairs nearer than 40 can shrink them, so
+// the marks are sorted into 40-pixel cells and each is compared with the eight
+// neighbouring cells only: the cost grows with the number of marks, not its square.
+int markenRadius(const QList<Marke> &marken) {
+    constexpr int kGross = 20, kKlein = 8, kZelle = 2 * kGross;
+    int radius = kGross;
+    QHash<qint64, QList<int>> zellen;
+    auto schluessel = [](int zx, int zy) { return (qint64(zx) << 32) ^ quint32(zy); };
+    for (int i = 0; i < marken.size() && radius > kKlein; ++i) {
+        const Marke &a = marken[i];
+        const int zx = a.x / kZelle, zy = a.y / kZelle;
         for (int dx = -1; dx <= 1; ++dx)
             for (int dy = -1; dy <= 1; ++dy)
-                for (const int j : zellen.value(zelle(cx + dx, cy + dy))) {
-                    const Marke &b = t.marken[j];
-                    while (std::abs(a.x - b.x) < 2 * t.radius && std::abs(a.y - b.y) < 2 * t.radius && t.radius > 8)
-                        --t.radius;
+                for (const int j : zellen.value(schluessel(zx + dx, zy + dy))) {
+                    const Marke &b = marken[j];
+                    const int abstand = qMax(std::abs(a.x - b.x), std::abs(a.y - b.y));
+                    radius = qMax(kKlein, qMin(radius, abstand / 2));
                 }
-        zellen[zelle(cx, cy)] << i;
+        zellen[schluessel(zx, zy)].append(i);
     }
+    return radius;
+}
+
+// Start and end (after its line break) of every line, as splitLines counts them.
+QList<std::pair<qsizetype, qsizetype>> zeilenGrenzen(const QByteArray &b) {
+    QList<std::pair<qsizetype, qsizetype>> grenzen;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < b.size(); ++i) {
+        const char c = b[i];
+        if (c != '\r' && c != '\n') continue;
+        if (c == '\r' && i + 1 < b.size() && b[i + 1] == '\n') ++i;
+        grenzen.append({start, i + 1});
+        start = i + 1;
+    }
+    if (start < b.size()) grenzen.append({start, b.size()});
+    return grenzen;
+}
+
+} // namespace
+
+Markentabelle Markentabelle::Lesen(const QByteArray &datei) {
+    Markentabelle t;
+    for (const QString &zeile : platform::splitLines(datei)) t.marken << markeAusZeile(zeile);
+    t.radius = markenRadius(t.marken);
     return t;
+}
+
+int Markentabelle::Dateizeile(int index) const {
+    int zeile = index;
+    for (int i = 0; i < index - 1 && i < marken.size(); ++i)
+        if (marken[i].entfernt) --zeile;
+    return zeile;
+}
+
+QByteArray MarkeAnhaengen(const QByteArray &datei, int x, int y, const QString &text) {
+    QByteArray neu = datei;
+    if (!neu.isEmpty() && !neu.endsWith('\n') && !neu.endsWith('\r')) neu += "\r\n";
+    return neu + platform::joinLines({Vierstellig(x) + ',' + Vierstellig(y) + ',' + text});
+}
+
+std::optional<QByteArray> MarkeEntfernen(const QByteArray &datei, int zeile, const Marke &marke) {
+    const auto grenzen = zeilenGrenzen(datei);
+    if (zeile < 1 || zeile > grenzen.size()) return std::nullopt;
+    const auto [von, bis] = grenzen[zeile - 1];
+    const Marke dort = markeAusZeile(platform::splitLines(datei.mid(von, bis - von)).value(0));
+    if (dort.x != marke.x || dort.y != marke.y || dort.text != marke.text) return std::nullopt;
+    return datei.left(von) + datei.mid(bis);
 }
 
 Markentabelle::Treffer Markentabelle::Unter(int x, int y) const {
@@ -50,13 +101,6 @@ Markentabelle::Treffer Markentabelle::Unter(int x, int y) const {
         }
     }
     return t;
-}
-
-QByteArray Markentabelle::SchreibenOhne(int ohne) const {
-    QStringList zeilen;
-    for (int i = 0; i < marken.size(); ++i)
-        if (i + 1 != ohne) zeilen << Vierstellig(marken[i].x) + ',' + Vierstellig(marken[i].y) + ',' + marken[i].text;
-    return platform::joinLines(zeilen);
 }
 
 int AlbumZelle(int x, int y, bool schwebend) {

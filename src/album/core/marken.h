@@ -4,13 +4,17 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <optional>
 
 namespace album {
+
+constexpr int kMaxMarkentext = 80;  // what a line of the mark file holds of a comment
 
 struct Marke {
     int x = 0;
     int y = 0;
-    QString text;  // at most 80 characters; empty for a line that is no mark
+    QString text;          // at most 80 characters; empty for a line that is no mark
+    bool entfernt = false;  // deleted from the file; the entry keeps its place here
 };
 
 struct Markentabelle {
@@ -26,9 +30,18 @@ struct Markentabelle {
         QString text;
     };
     Treffer Unter(int x, int y) const;
-    // The file without mark `ohne` (1-based): the lines that remain after a deletion.
-    QByteArray SchreibenOhne(int ohne) const;
+    // The line of the file (1-based) that holds entry `index` (1-based), counting the
+    // lines that deleted entries left behind them.
+    int Dateizeile(int index) const;
 };
+
+// The mark file with one more line "xxxx,yyyy,comment" at its end; every byte before
+// it stays as it was.
+QByteArray MarkeAnhaengen(const QByteArray &datei, int x, int y, const QString &text);
+// The mark file without line `zeile` (1-based, lines counted as Markentabelle::Lesen
+// counts them); every other byte stays as it was. No value when that line is missing
+// or no longer holds `marke` (the file changed since it was read).
+std::optional<QByteArray> MarkeEntfernen(const QByteArray &datei, int zeile, const Marke &marke);
 
 // The cell (1..16) under a point of the album spread bitmap, 0 for none. Hovering
 // limits x' to 255, so the far right column reacts to clicks only.

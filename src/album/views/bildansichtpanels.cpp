@@ -1,5 +1,7 @@
 #include "album/views/bildansichtpanels.h"
 
+#include "album/core/marken.h"
+
 #include <QEvent>
 #include <QScrollBar>
 
@@ -84,10 +86,18 @@ EingabePanel::EingabePanel(QWidget *parent) : QWidget(parent) {
     setPalette(QPalette(QColor(250, 244, 226)));
     LabelSchreibenSie = new QLabel(this);
     LabelSchreibenSie->setObjectName("LabelSchreibenSie");
-    LabelSchreibenSie->setText(tr("Schreiben Sie einen Kommentar zu dem Bildelement oder klicken Sie auf \"x\""));
+    const QString aufforderung = tr("Schreiben Sie einen Kommentar zu dem Bildelement oder klicken Sie auf \"x\"");
+    LabelSchreibenSie->setText(aufforderung);
     LabelSchreibenSie->setGeometry(6, 3, 373, 16);
     Edit1 = new QLineEdit(this);
     Edit1->setObjectName("Edit1");
+    Edit1->setAccessibleName(tr("Kommentar"));
+    // A line of the mark file holds 80 characters of a comment; the field says so when full.
+    Edit1->setMaxLength(kMaxMarkentext);
+    connect(Edit1, &QLineEdit::textChanged, this, [this, aufforderung](const QString &text) {
+        LabelSchreibenSie->setText(text.size() >= kMaxMarkentext ? tr("Ein Kommentar fasst höchstens 80 Zeichen.")
+                                                                 : aufforderung);
+    });
     Edit1->setGeometry(6, 24, 280, 24);
     BitBtn1 = new QPushButton(tr("OK"), this);
     BitBtn1->setObjectName("BitBtn1");

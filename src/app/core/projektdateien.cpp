@@ -22,6 +22,14 @@ bool SchreibTest(const Zustand &z) {
     return z.dateien.write(test, "Test\r\n") && z.dateien.remove(test);
 }
 
+bool DatenwurzelSperren(Zustand &z) {
+    z.sperre = std::make_unique<QLockFile>(z.dateien.native(z.StammVerzeichnis + "Pagora.lock"));
+    z.sperre->setStaleLockTime(0);  // only a dead owner's lock is stale
+    if (z.sperre->tryLock(0)) return true;
+    z.sperre.reset();
+    return false;
+}
+
 bool EinstellungsdateiLesen(Zustand &z, QString name) {
     QString datei, stamm = z.StammVerzeichnis;
     if (name.contains(":\\")) {

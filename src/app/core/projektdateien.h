@@ -16,6 +16,11 @@ bool GueltigerProgrammName(const QString &name);
 // The write test in the data root: "Test.txt" holding "Test", created and deleted.
 bool SchreibTest(const Zustand &z);
 
+// Claims the data root for this instance ("Pagora.lock" there). False when another
+// running instance holds it: this one must then save nothing. A lock left by an
+// instance that died is taken over.
+bool DatenwurzelSperren(Zustand &z);
+
 // Reads the settings file of `name` (which may carry a data root in front,
 // "E:\Quarn") into the table, starting from the defaults. False when the file does
 // not exist; then the table and ProgrammName keep what they hold. Only the head of

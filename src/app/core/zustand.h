@@ -6,8 +6,10 @@
 #include "platform/files.h"
 #include "platform/recordfile.h"
 
+#include <QLockFile>
 #include <QString>
 #include <array>
+#include <memory>
 
 namespace app {
 
@@ -32,6 +34,7 @@ struct Zustand {
     QString TextSeitenDateiName;
     QString HilfeSeitenDateiName;
     bool NurLesen = false;
+    std::unique_ptr<QLockFile> sperre;  // held while this instance may write the data root
 
     platform::RecordFile textDatei;
     platform::RecordFile hilfeDatei;

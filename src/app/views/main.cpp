@@ -2,10 +2,10 @@
 #include "app/core/zustand.h"
 #include "app/views/druckausgabe.h"
 #include "app/views/meldungen.h"
-#include "app/views/tbearbeitung.h"
 #include "app/views/tfundliste.h"
 #include "app/views/timageform.h"
 #include "authoring/core/exelaufwerk.h"
+#include "authoring/views/tbearbeitung.h"
 #include "platform/fonts.h"
 #include "platform/screen.h"
 
@@ -50,7 +50,7 @@ int main(int argc, char **argv) {
     app::TImageForm ImageForm(zustand, bildschirm, boxen);
     if (ImageForm.startAbgebrochen()) return 1;
     app::TFundliste Fundliste;
-    app::TBearbeitung Bearbeitung;
+    authoring::TBearbeitung Bearbeitung(zustand, bildschirm, boxen);
     ImageForm.setFenster(&Fundliste, &Bearbeitung);
     ImageForm.setDrucker([](const QImage &seite) { return app::Ausdrucken(seite, QDir::homePath()); });
     boxen.setEltern(&ImageForm);

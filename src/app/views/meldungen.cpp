@@ -18,4 +18,9 @@ bool Meldungsboxen::okAbbrechen(const QString &text) {
                                  QMessageBox::Cancel) == QMessageBox::Ok;
 }
 
+bool Meldungsboxen::jaNein(const QString &text) {
+    return QMessageBox::warning(eltern_, QStringLiteral("Pagora"), text, QMessageBox::Yes | QMessageBox::No,
+                                QMessageBox::No) == QMessageBox::Yes;
+}
+
 } // namespace app

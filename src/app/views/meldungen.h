@@ -1,19 +1,12 @@
 #pragma once
-// Modal message boxes, behind one interface so tests can see and answer them.
-#include <QString>
-#include <QStringList>
+// The program's message boxes: the interface is the platform's, the boxes are Qt's.
+#include "platform/meldungen.h"
 
 class QWidget;
 
 namespace app {
 
-class Meldungen {
-public:
-    enum class Art { Fehler, Information, Warnung };
-    virtual ~Meldungen() = default;
-    virtual void zeigen(Art art, const QString &text) = 0;  // OK button only
-    virtual bool okAbbrechen(const QString &text) = 0;      // true for OK
-};
+using Meldungen = platform::Meldungen;
 
 class Meldungsboxen : public Meldungen {
 public:
@@ -21,6 +14,7 @@ public:
     void setEltern(QWidget *eltern) { eltern_ = eltern; }
     void zeigen(Art art, const QString &text) override;
     bool okAbbrechen(const QString &text) override;
+    bool jaNein(const QString &text) override;
 
 private:
     QWidget *eltern_;

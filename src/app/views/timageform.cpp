@@ -4,11 +4,12 @@
 #include "app/core/projektdateien.h"
 #include "album/views/bildansichtpanels.h"
 #include "app/views/bildmenue.h"
+#include "app/views/buchadapter.h"
 #include "search/core/falten.h"
 #include "search/views/suchleiste.h"
-#include "app/views/tbearbeitung.h"
 #include "app/views/tfundliste.h"
 #include "authoring/core/exelaufwerk.h"
+#include "authoring/views/tbearbeitung.h"
 #include "book/core/lesezeichen.h"
 #include "book/core/seitenformat.h"
 #include "book/core/seitensatz.h"
@@ -77,9 +78,11 @@ TImageForm::TImageForm(Zustand &zustand, const platform::Screen &screen, Meldung
 
 TImageForm::~TImageForm() = default;
 
-void TImageForm::setFenster(TFundliste *fundliste, TBearbeitung *bearbeitung) {
+void TImageForm::setFenster(TFundliste *fundliste, authoring::TBearbeitung *bearbeitung) {
     fundliste_ = fundliste;
     bearbeitung_ = bearbeitung;
+    if (!buchadapter_) buchadapter_ = std::make_unique<Buchadapter>(*this);
+    if (bearbeitung_) bearbeitung_->setBuch(buchadapter_.get());
     if (fundliste_) connect(fundliste_, &TFundliste::fundGewaehlt, this, &TImageForm::Suchbildausgeben);
 }
 
@@ -256,22 +259,22 @@ void TImageForm::menueBauen() {
     hilfe->setObjectName("Hilfe");
     QMenu *projekte = bar->addMenu(tr("Projekte"));
     projekte->menuAction()->setObjectName("Projekte");
-    auto bearbeiten = [this](int panel) {
-        return [this, panel] {
-            if (bearbeitung_) bearbeitung_->Auswahl(panel);
+    auto bearbeiten = [this](void (authoring::TBearbeitung::*handler)()) {
+        return [this, handler] {
+            if (bearbeitung_) (bearbeitung_->*handler)();
         };
     };
-    eintrag(projekte, "NeuesProjekt", tr("Neues Projekt"), [this] {
-        if (bearbeitung_) bearbeitung_->ImageFundamentalsClick();
-    });
-    eintrag(projekte, "Titel1", tr("Titel"), bearbeiten(2));
-    eintrag(projekte, "Copyright", tr("Copyright"), bearbeiten(3));
-    eintrag(projekte, "Griffregister1", tr("Griffregister"), bearbeiten(4));
-    eintrag(projekte, "TextImportieren1", tr("Text importieren"), bearbeiten(6));
-    eintrag(projekte, "BilderindieListe1", tr("Bilder in die Liste"), bearbeiten(7));
-    eintrag(projekte, "BilderinsAlbum1", tr("Bilder ins Album"), bearbeiten(8));
-    eintrag(projekte, "WechselzwischenProjekten1", tr("Wechsel zwischen Projekten"), bearbeiten(9));
-    eintrag(projekte, "Inhaltsverzeichnisbearbeiten", tr("Inhaltsverzeichnis bearbeiten"), bearbeiten(10));
+    using B = authoring::TBearbeitung;
+    eintrag(projekte, "NeuesProjekt", tr("Neues Projekt"), bearbeiten(&B::ImageFundamentalsClick));
+    eintrag(projekte, "Titel1", tr("Titel"), bearbeiten(&B::PanelProjektTitelClick));
+    eintrag(projekte, "Copyright", tr("Copyright"), bearbeiten(&B::PanelCopyrightClick));
+    eintrag(projekte, "Griffregister1", tr("Griffregister"), bearbeiten(&B::PanelRegisterClick));
+    eintrag(projekte, "TextImportieren1", tr("Text importieren"), bearbeiten(&B::ImageTextImportClick));
+    eintrag(projekte, "BilderindieListe1", tr("Bilder in die Liste"), bearbeiten(&B::ImageNeueBilderClick));
+    eintrag(projekte, "BilderinsAlbum1", tr("Bilder ins Album"), bearbeiten(&B::ImageBilderInsAlbumClick));
+    eintrag(projekte, "WechselzwischenProjekten1", tr("Wechsel zwischen Projekten"), bearbeiten(&B::ImageRunDemoClick));
+    eintrag(projekte, "Inhaltsverzeichnisbearbeiten", tr("Inhaltsverzeichnis bearbeiten"),
+            bearbeiten(&B::InhaltsverzeichnisbearbeitenClick));
     Dummy = bar->addAction(QString());
     Dummy->setObjectName("Dummy");
     for (QAction *a : bar->actions()) a->setVisible(false);
@@ -317,10 +320,13 @@ album::BildtextPanel *TImageForm::PanelBildtext() {
         bildtext_->setGeometry(0, 0, screen_.info().width, bildtext_->height());
         connect(bildtext_, &album::BildtextPanel::geklickt, this, &TImageForm::PanelBildtextClick);
         connect(bildtext_->BitBtnSichern, &QPushButton::clicked, this, [this] {
-            BildtextSpeichern();
+            if (BildtextSpeichern()) bildtext_->hide();
+        });
+        // Cancel discards the edit: the text on disk comes back into the memo.
+        connect(bildtext_->BitBtnAbbruch, &QPushButton::clicked, this, [this] {
+            NamenLaden(AktuellesBild);
             bildtext_->hide();
         });
-        connect(bildtext_->BitBtnAbbruch, &QPushButton::clicked, bildtext_, &QWidget::hide);
     }
     return bildtext_;
 }
@@ -521,9 +527,20 @@ void TImageForm::FormCreate() {
     if (const auto autor = AutorIniLesen(z_)) name = *autor;
     z_.ProgrammName = name;
     z_.NurLesen = !SchreibTest(z_);
+    if (!z_.NurLesen && !DatenwurzelSperren(z_)) {
+        z_.NurLesen = true;
+        meldungen_.zeigen(Meldungen::Art::Information,
+                          tr("Das Buch ist bereits in einem anderen Pagora-Fenster geöffnet. Es wird hier nur zum Lesen "
+                             "geöffnet: Lesezeichen, Kommentare und Bildtexte werden nicht gespeichert."));
+    }
     IniDateiLesen(name);
 
     z_.HilfeVerzeichnis = z_.StammVerzeichnis + "Help\\";
+    if (!z_.dateien.folderExists(z_.HilfeVerzeichnis))
+        meldungen_.zeigen(Meldungen::Art::Warnung,
+                          tr("Der Ordner \"Help\" fehlt in %1. Ohne ihn fehlen das Buch, seine Bilder und die Hilfe; "
+                             "bitte installieren Sie Pagora neu.")
+                              .arg(z_.dateien.native(z_.StammVerzeichnis)));
     if (!z_.dateien.exists(z_.HilfeVerzeichnis + "CBTEnd.bmp")) {
         for (QWidget *w : {static_cast<QWidget *>(buch_->ImageNoCBT), static_cast<QWidget *>(buch_->ImageYesCBT),
                            static_cast<QWidget *>(buch_->LabelNoCBT)}) {
@@ -597,12 +614,14 @@ void TImageForm::IniAuswerten() {
     ZentriertesBild.clear();
     Bildzentrieren(e.wert("Wallpaper"));
     const platform::ScreenInfo s = screen_.info();
-    if (z_.dateien.exists(z_.ProjektVerzeichnis + "Album\\" + e.wert("Wallpaper") + ".bmp") && ImageMain->width() + 100 < s.width &&
-        ImageMain->height() + 100 < s.height) {
+    // The picture's own size: an unreadable file has none, and gets no message.
+    const QString hintergrund = z_.ProjektVerzeichnis + "Album\\" + e.wert("Wallpaper") + ".bmp";
+    const auto masse = z_.dateien.exists(hintergrund) ? platform::bitmapSize(z_.dateien.native(hintergrund)) : std::nullopt;
+    if (masse && masse->width() + 100 < s.width && masse->height() + 100 < s.height) {
         meldungen_.zeigen(Meldungen::Art::Information,
                           tr("Wir empfehlen eine kleinere Bildschirmauflösung. Das Hintergrundbild ist nur %1x%2 Pixels groß.")
-                              .arg(ImageMain->width())
-                              .arg(ImageMain->height()));
+                              .arg(masse->width())
+                              .arg(masse->height()));
     }
     z_.AktuellerBildIndex = 0;
     ListeLaden();
@@ -610,6 +629,8 @@ void TImageForm::IniAuswerten() {
 }
 
 void TImageForm::ProjektReset() {
+    buch_->Inhalt1->clear();
+    buch_->Inhalt2->clear();
     buch_->MemoTextLinks->leeren();
     buch_->MemoTextRechts->leeren();
     z_.BilderAnzahl = 0;
@@ -984,7 +1005,7 @@ void TImageForm::NamenLaden(const QString &name) {
         memo->document()->setModified(false);
     }
     marken_ = album::Markentabelle();
-    if (!name.isEmpty() && z_.dateien.read(album + ".Txt", &bytes, 4 << 20)) marken_ = album::Markentabelle::Lesen(bytes);
+    if (!name.isEmpty() && z_.dateien.read(album + ".Txt", &bytes)) marken_ = album::Markentabelle::Lesen(bytes);
 }
 
 void TImageForm::LabelCoverMouseMove(int x, int y) {
@@ -1058,28 +1079,51 @@ void TImageForm::ImageMainMouseDown(Qt::MouseButton taste, int x, int y) {
     } else if (taste == Qt::RightButton && PanelName->isVisibleTo(this) && MarkeUnterMaus > 0 &&
                MarkeUnterMaus <= marken_.marken.size()) {
         album::Marke &marke = marken_.marken[MarkeUnterMaus - 1];
-        if (!meldungen_.okAbbrechen(tr("Eintrag \"%1\" löschen?").arg(marke.text))) return;
+        if (marke.entfernt || !meldungen_.okAbbrechen(tr("Eintrag \"%1\" löschen?").arg(marke.text))) return;
+        // Exactly the mark's line goes; every other line stays byte for byte.
+        const QString datei = z_.ProjektVerzeichnis + "Album\\" + AktuellesBild + ".Txt";
+        QByteArray bytes;
+        std::optional<QByteArray> rest;
+        if (z_.dateien.read(datei, &bytes)) rest = album::MarkeEntfernen(bytes, marken_.Dateizeile(MarkeUnterMaus), marke);
+        if (!rest || !z_.dateien.write(datei, *rest)) {
+            meldungen_.zeigen(Meldungen::Art::Fehler, tr("Der Kommentar \"%1\" kann nicht gelöscht werden.").arg(marke.text));
+            return;
+        }
         PanelEingabe()->Edit1->setText(marke.text);
-        const QByteArray rest = marken_.SchreibenOhne(MarkeUnterMaus);
         marke.text.clear();
-        z_.dateien.write(z_.ProjektVerzeichnis + "Album\\" + AktuellesBild + ".Txt", rest);
+        marke.entfernt = true;
         PanelEingabe()->show();
         PanelEingabe()->raise();
     }
 }
 
+bool TImageForm::nurSpeicherbareZeichen(QString &text) {
+    const QString fremd = platform::notInCp1252(text);
+    if (fremd.isEmpty()) return true;
+    if (!meldungen_.okAbbrechen(tr("Diese Zeichen können nicht gespeichert werden: %1\nOhne sie speichern?").arg(fremd)))
+        return false;
+    text = platform::withoutNonCp1252(text);
+    return true;
+}
+
 void TImageForm::BitBtn1Click() {
-    const QString text = PanelEingabe()->Edit1->text();
-    if (z_.NurLesen || text.isEmpty()) return;
+    QString text = PanelEingabe()->Edit1->text();
+    if (z_.NurLesen || text.isEmpty() || !nurSpeicherbareZeichen(text) || text.isEmpty()) return;
     const QString datei = z_.ProjektVerzeichnis + "Album\\" + AktuellesBild + ".Txt";
     QByteArray bytes;
-    z_.dateien.read(datei, &bytes, 4 << 20);
-    if (!bytes.isEmpty() && !bytes.endsWith('\n')) bytes += "\r\n";
-    if (!z_.dateien.write(datei, bytes + platform::joinLines({KlickX + ',' + KlickY + ',' + text}))) {
+    // A file that cannot be read whole is never rewritten from the part that was read.
+    if (z_.dateien.exists(datei) && !z_.dateien.read(datei, &bytes)) {
+        meldungen_.zeigen(Meldungen::Art::Fehler,
+                          tr("Die Kommentardatei %1 kann nicht gelesen werden; der Kommentar wurde nicht gespeichert.")
+                              .arg(AktuellesBild + ".Txt"));
+        return;
+    }
+    const int x = book::ZiffernWert(KlickX), y = book::ZiffernWert(KlickY);
+    if (!z_.dateien.write(datei, album::MarkeAnhaengen(bytes, x, y, text))) {
         meldungen_.zeigen(Meldungen::Art::Fehler, tr("Der Kommentar kann nicht gespeichert werden."));
         return;
     }
-    marken_.marken.append({book::ZiffernWert(KlickX), book::ZiffernWert(KlickY), text.left(80)});
+    marken_.marken.append({x, y, text.left(album::kMaxMarkentext)});
     PanelEingabe()->hide();
 }
 
@@ -1088,15 +1132,19 @@ void TImageForm::PanelBildtextClick() {
     PanelBildtext()->bearbeitenZeigen(album::OhneTilde(AktuellerBildtext));
 }
 
-void TImageForm::BildtextSpeichern() {
-    if (!bildtext_) return;
+bool TImageForm::BildtextSpeichern() {
+    if (!bildtext_) return true;
     QPlainTextEdit *memo = bildtext_->MemoBildtext;
-    if (z_.NurLesen || !memo->document()->isModified()) return;
-    const QStringList zeilen = memo->toPlainText().split('\n');
-    if (z_.dateien.write(z_.ProjektVerzeichnis + "Album\\" + AktuellesBild + ".dok", platform::joinLines(zeilen))) {
-        memo->document()->setModified(false);
-        NamenLaden(AktuellesBild);
+    if (z_.NurLesen || !memo->document()->isModified()) return true;
+    QString text = memo->toPlainText();
+    if (!nurSpeicherbareZeichen(text)) return false;
+    if (!z_.dateien.write(z_.ProjektVerzeichnis + "Album\\" + AktuellesBild + ".dok", platform::joinLines(text.split('\n')))) {
+        meldungen_.zeigen(Meldungen::Art::Fehler, tr("Der Bildtext kann nicht gespeichert werden."));
+        return false;
     }
+    memo->document()->setModified(false);
+    NamenLaden(AktuellesBild);
+    return true;
 }
 
 void TImageForm::ImageAlbumMouseDown(int x, int y) {

@@ -31,6 +31,10 @@ class BildtextPanel;
 class EingabePanel;
 }
 
+namespace authoring {
+class TBearbeitung;
+}
+
 namespace book {
 class Bildflaeche;
 class BuchPanel;
@@ -40,7 +44,7 @@ class SeitenMemo;
 namespace app {
 
 class BildMenue;
-class TBearbeitung;
+class Buchadapter;
 class TFundliste;
 
 class TImageForm : public QMainWindow {
@@ -50,7 +54,7 @@ public:
     ~TImageForm() override;
 
     // Created after the main window, as the program creates its windows.
-    void setFenster(TFundliste *fundliste, TBearbeitung *bearbeitung);
+    void setFenster(TFundliste *fundliste, authoring::TBearbeitung *bearbeitung);
     // True when the start-up ended the program (the data was not found).
     bool startAbgebrochen() const { return startAbgebrochen_; }
 
@@ -108,7 +112,8 @@ public:
     void ImageAlbumMouseMove(int x, int y);
     void BildHinweis(int k);
     void PanelBildtextClick();
-    void BildtextSpeichern();
+    // False when the text stays unsaved: the author declined or the write failed.
+    bool BildtextSpeichern();
     void BitBtn1Click();
     void SpeedButtonEnlargeMouseUp(Qt::MouseButton taste);
     void BitBtnBildlaufOkClick();
@@ -177,6 +182,9 @@ protected:
     bool eventFilter(QObject *obj, QEvent *event) override;
 
 private:
+    // Asks before characters that Windows-1252 cannot hold are left out of `text`;
+    // false when the author would rather not store it so.
+    bool nurSpeicherbareZeichen(QString &text);
     void bauen();
     void bildansichtBauen();
     void menueBauen();
@@ -190,7 +198,8 @@ private:
     const platform::Screen &screen_;
     Meldungen &meldungen_;
     TFundliste *fundliste_ = nullptr;
-    TBearbeitung *bearbeitung_ = nullptr;
+    authoring::TBearbeitung *bearbeitung_ = nullptr;
+    std::unique_ptr<Buchadapter> buchadapter_;
 
     QWidget *flaeche_ = nullptr;
     book::BuchPanel *buch_ = nullptr;

@@ -68,8 +68,15 @@ Albumergebnis AlbumBearbeiten(const platform::Files &dateien, const Albumauftrag
     }
     QByteArray leerBytes;
     QImage leer;
-    if (!dateien.read(a.StammVerzeichnis + "Help\\Album0.bmp", &leerBytes) || !leer.loadFromData(leerBytes, "BMP")) {
+    const QString blatt = a.StammVerzeichnis + "Help\\Album0.bmp";
+    if (!dateien.exists(blatt)) {
         r.status = Albumergebnis::Status::OhneAlbumblatt;
+        return r;
+    }
+    if (!dateien.read(blatt, &leerBytes) || !leer.loadFromData(leerBytes, "BMP")) {
+        r.status = Albumergebnis::Status::Bildfehler;
+        r.meldung = "Help\\Album0.bmp kann nicht gelesen werden: die Datei ist kein lesbares Bitmap oder zu groß "
+                    "(das leere Albumblatt ist 524 x 384 Pixel groß).";
         return r;
     }
     leer = leer.convertToFormat(QImage::Format_RGB32);

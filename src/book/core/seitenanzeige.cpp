@@ -8,6 +8,9 @@ Seitenbild TestseiteBearbeiten(const Seitensatz &satz) {
     Seitenbild b;
     for (int i = 1; i <= 28; ++i) {
         QString s = platform::fromCp1252(satz.text(i));
+        // A damaged record must not push lines about: control characters show as blanks.
+        for (QChar &c : s)
+            if (c.category() == QChar::Other_Control) c = ' ';
         while (s.endsWith(' ')) s.chop(1);
         if (!s.isEmpty() && s.at(0) == QChar(0xD0)) {
             s.remove(0, 1);

@@ -63,7 +63,7 @@ QList<Albumfund> BilderDurchsuchen(const platform::Files &dateien, const QString
         if (const qsizetype punkt = name.indexOf('.'); punkt >= 0) name.remove(punkt, 4);
         if (!dateien.exists(album + name + ".bmp")) continue;
         QByteArray bytes;
-        if (!dateien.read(album + datei, &bytes, 4 << 20)) continue;
+        if (!dateien.read(album + datei, &bytes)) continue;
         for (const QString &zeile : platform::splitLines(bytes)) {
             if (!Falten(zeile.mid(10), tolerant).contains(begriff)) continue;
             funde.append({zeile + '>' + name, zeile.mid(10).left(245) + '>' + name});

@@ -1,0 +1,103 @@
+#include "authoring/views/demoladen.h"
+
+#include "authoring/core/exelaufwerk.h"
+#include "authoring/views/tbearbeitung.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace authoring {
+
+using Art = platform::Meldungen::Art;
+
+DemoLaden::DemoLaden(TBearbeitung &fenster) : Aufgabenpanel(fenster, "Panel6DemoLaden") {
+    LabelDemoLaden = new QLabel(tr("Projekt oder Demo laden:"), this);
+    LabelDemoLaden->setObjectName("LabelDemoLaden");
+    EditIniDatei = new QLineEdit(QStringLiteral("*.ini"), this);
+    EditIniDatei->setObjectName("EditIniDatei");
+    EditIniDatei->setAccessibleName(tr("Projekt oder Demo laden:"));
+    FileListBox1 = new QListWidget(this);
+    FileListBox1->setObjectName("FileListBox1");
+    FileListBox1->setAccessibleName(tr("Einstellungsdateien"));
+    PanelDemoCD = new QPushButton(tr("Demo- CD"), this);
+    PanelDemoCD->setObjectName("PanelDemoCD");
+    PanelIniLadenOk = new QPushButton(tr("OK"), this);
+    PanelIniLadenOk->setObjectName("PanelIniLadenOk");
+    BitBtnIniNichtLaden = new QPushButton(tr("Abbrechen"), this);
+    BitBtnIniNichtLaden->setObjectName("BitBtnIniNichtLaden");
+    connect(FileListBox1, &QListWidget::currentTextChanged, EditIniDatei, [this](const QString &name) {
+        if (!name.isEmpty()) EditIniDatei->setText(name);
+    });
+    connect(PanelDemoCD, &QPushButton::clicked, this, &DemoLaden::PanelDemoCDClick);
+    connect(PanelIniLadenOk, &QPushButton::clicked, this, &DemoLaden::BitBtnDemoLadenClick);
+    connect(BitBtnIniNichtLaden, &QPushButton::clicked, &fenster_, &TBearbeitung::BitBtnSpaeterClick);
+
+    auto *raster = new QGridLayout(this);
+    raster->setContentsMargins(16, 12, 16, 12);
+    raster->addWidget(LabelDemoLaden, 0, 0, 1, 2);
+    raster->addWidget(EditIniDatei, 1, 0);
+    raster->addWidget(FileListBox1, 2, 0, 3, 1);
+    raster->addWidget(PanelDemoCD, 2, 1);
+    raster->addWidget(PanelIniLadenOk, 3, 1);
+    raster->addWidget(BitBtnIniNichtLaden, 4, 1, Qt::AlignTop);
+    raster->setRowStretch(4, 1);
+}
+
+bool DemoLaden::stammVerzeichnisErmitteln() {
+    app::Zustand &z = fenster_.zustand();
+    const Laufwerksergebnis lw = ExeLaufwerk(z.dateien, z.programmDatei);
+    if (lw.status != Laufwerksergebnis::Status::Gefunden) {
+        fenster_.meldungen().zeigen(Art::Warnung, tr("Legen Sie die CD in ihr Laufwerk!"));
+        return false;
+    }
+    z.StammVerzeichnis = lw.stammVerzeichnis;
+    z.TextSeitenDateiName = lw.textSeitenDateiName;
+    z.HilfeSeitenDateiName = lw.hilfeSeitenDateiName;
+    return true;
+}
+
+void DemoLaden::vorbereiten() {
+    FileListBox1->clear();
+    if (!stammVerzeichnisErmitteln()) return;
+    const app::Zustand &z = fenster_.zustand();
+    QStringList namen = z.dateien.list(z.StammVerzeichnis, "*.ini");
+    // The author file names the last project; it is no project of its own.
+    namen.removeIf([](const QString &n) { return n.compare(QStringLiteral("Autor.ini"), Qt::CaseInsensitive) == 0; });
+    namen.sort(Qt::CaseInsensitive);
+    FileListBox1->addItems(namen);
+}
+
+void DemoLaden::BitBtnDemoLadenClick() {
+    if (!stammVerzeichnisErmitteln()) return;
+    const QString name = EditIniDatei->text().section('.', 0, 0).trimmed();
+    if (name == QStringLiteral("*") || name.isEmpty()) return;
+    fenster_.hide();
+    if (Buchsteuerung *buch = fenster_.buch()) buch->IniDateiLesen(name);
+    geladen();
+}
+
+void DemoLaden::PanelDemoCDClick() {
+    app::Zustand &z = fenster_.zustand();
+    QString laufwerk;
+    for (char16_t l = 'C'; l <= 'Z' && laufwerk.isEmpty(); ++l) {
+        const QString wurzel = QString(QChar(l)) + ":\\";
+        if (z.dateien.exists(wurzel + "Quarn.exe")) laufwerk = wurzel;
+    }
+    if (laufwerk.isEmpty()) {
+        fenster_.meldungen().zeigen(Art::Warnung, tr("Die Demo-CDROM befindet sich nicht im CD-Laufwerk!"));
+        return;
+    }
+    fenster_.hide();
+    z.StammVerzeichnis = laufwerk;
+    if (Buchsteuerung *buch = fenster_.buch()) buch->IniDateiLesen(QStringLiteral("Quarn"));
+    geladen();
+}
+
+void DemoLaden::geladen() {
+    if (Buchsteuerung *buch = fenster_.buch()) buch->ProjekttitelZeigen(fenster_.zustand().einstellungen.wert("Title"));
+}
+
+} // namespace authoring

@@ -1,0 +1,35 @@
+#pragma once
+// Panel 6: switching to another project by its settings file, or to the demo on its CD.
+#include "authoring/views/aufgabenpanel.h"
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+namespace authoring {
+
+class DemoLaden : public Aufgabenpanel {
+    Q_OBJECT
+public:
+    explicit DemoLaden(TBearbeitung &fenster);
+
+    // Points the file list at the data root the drive locator reports.
+    void vorbereiten();
+    void BitBtnDemoLadenClick();
+    void PanelDemoCDClick();
+    void ok() override { BitBtnDemoLadenClick(); }
+
+    QLabel *LabelDemoLaden;
+    QLineEdit *EditIniDatei;
+    QListWidget *FileListBox1;
+    QPushButton *PanelDemoCD;
+    QPushButton *PanelIniLadenOk;
+    QPushButton *BitBtnIniNichtLaden;
+
+private:
+    bool stammVerzeichnisErmitteln();
+    void geladen();
+};
+
+} // namespace authoring

@@ -1,0 +1,153 @@
+#include "authoring/views/rahmendaten.h"
+
+#include "authoring/core/exelaufwerk.h"
+#include "authoring/core/projektanlage.h"
+#include "authoring/views/tbearbeitung.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace authoring {
+
+using Art = platform::Meldungen::Art;
+
+Rahmendaten::Rahmendaten(TBearbeitung &fenster) : Aufgabenpanel(fenster, "Panel4Rahmendaten") {
+    LabelRahmendaten = new QLabel(this);
+    LabelRahmendaten->setObjectName("LabelRahmendaten");
+    LabelRahmendaten->setWordWrap(true);
+    EditProgrammName = new QLineEdit(this);
+    EditProgrammName->setObjectName("EditProgrammName");
+    EditProgrammName->setAccessibleName(tr("Programm-Name"));
+    EditProjektVerzeichnis = new QLineEdit(this);
+    EditProjektVerzeichnis->setObjectName("EditProjektVerzeichnis");
+    EditProjektVerzeichnis->setAccessibleName(tr("Verzeichnis"));
+    LabelEingabeHinweis = new QLabel(tr("Eingabe mit Enter bestätigen, mit Esc abbrechen"), this);
+    LabelEingabeHinweis->setObjectName("LabelEingabeHinweis");
+    BitBtnProjektOK = new QPushButton(tr("OK"), this);
+    BitBtnProjektOK->setObjectName("BitBtnProjektOK");
+    BitBtnNotOk = new QPushButton(tr("Abbrechen"), this);
+    BitBtnNotOk->setObjectName("BitBtnNotOk");
+    for (QLineEdit *e : {EditProgrammName, EditProjektVerzeichnis}) e->installEventFilter(this);
+    connect(BitBtnProjektOK, &QPushButton::clicked, this, &Rahmendaten::BitBtnProjektOKClick);
+    connect(BitBtnNotOk, &QPushButton::clicked, &fenster_, &TBearbeitung::BitBtnSpaeterClick);
+
+    auto *spalte = new QVBoxLayout(this);
+    spalte->setContentsMargins(16, 12, 16, 12);
+    spalte->addWidget(LabelRahmendaten);
+    auto *felder = new QFormLayout;
+    felder->addRow(tr("Programm-Name"), EditProgrammName);
+    felder->addRow(tr("Verzeichnis"), EditProjektVerzeichnis);
+    spalte->addLayout(felder);
+    spalte->addWidget(LabelEingabeHinweis);
+    spalte->addStretch();
+    auto *knoepfe = new QHBoxLayout;
+    knoepfe->addStretch();
+    knoepfe->addWidget(BitBtnProjektOK);
+    knoepfe->addWidget(BitBtnNotOk);
+    spalte->addLayout(knoepfe);
+}
+
+void Rahmendaten::hinweisLeeren() { LabelEingabeHinweis->clear(); }
+
+void Rahmendaten::ImageFundamentalsClick() {
+    const app::Zustand &z = fenster_.zustand();
+    fenster_.hide();
+    LabelRahmendaten->setText(
+        tr("Was Ihr Projekt zuerst braucht, sind ein Programmname und ein Dateiverzeichnis. Wenn beides angelegt "
+           "ist, kommen die Feinheiten (Titel, Bildschirm-Optionen, Copyright)"));
+    stufe_ = Eingabe;
+    // The folder is shown without the "\" the setting ends in, so that it passes the
+    // file-name test when the author keeps it.
+    QString ordner = z.ProjektPfad;
+    while (ordner.endsWith('\\')) ordner.chop(1);
+    EditProgrammName->setText(z.ProgrammName);
+    EditProjektVerzeichnis->setText(ordner);
+    for (QLineEdit *e : {EditProgrammName, EditProjektVerzeichnis}) {
+        e->selectAll();
+        e->setModified(false);
+    }
+    fenster_.Auswahl(4);
+    EditProgrammName->setFocus();
+}
+
+void Rahmendaten::BitBtnProjektOKClick() {
+    platform::Meldungen &m = fenster_.meldungen();
+    for (const QLineEdit *e : {EditProgrammName, EditProjektVerzeichnis}) {
+        if (const auto warnung = DateinamenPruefen(e->text())) {
+            m.zeigen(Art::Warnung, *warnung);
+            return;
+        }
+    }
+    if (stufe_ == Eingabe) {
+        const bool name = EditProgrammName->isModified();
+        const bool ordner = EditProjektVerzeichnis->isModified();
+        if (!name && !ordner) {
+            fenster_.hide();
+            return;
+        }
+        if (!ordner && !m.jaNein(tr("Das Projektverzeichnis wurde nicht geändert. Trotzdem fortfahren?"))) return;
+        if (!name && !m.jaNein(tr("Der Programmname wurde nicht geändert. Trotzdem fortfahren?"))) return;
+        LabelRahmendaten->setText(tr("Das folgende Projektverzeichnis und die dazu gehörenden Programmdateien "
+                                     "erstellen? (Platzbedarf ca. 2 MB)"));
+        stufe_ = Bestaetigung;
+        fenster_.Auswahl(4);
+    } else if (stufe_ == Bestaetigung) {
+        anlegen();
+    }
+}
+
+void Rahmendaten::anlegen() {
+    app::Zustand &z = fenster_.zustand();
+    platform::Meldungen &m = fenster_.meldungen();
+    const Laufwerksergebnis lw = ExeLaufwerk(z.dateien, z.programmDatei);
+    if (lw.status != Laufwerksergebnis::Status::Gefunden) {
+        m.zeigen(Art::Warnung, tr("Legen Sie die CD in ihr Laufwerk!"));
+        return;
+    }
+    z.StammVerzeichnis = lw.stammVerzeichnis;
+    z.TextSeitenDateiName = lw.textSeitenDateiName;
+    z.HilfeSeitenDateiName = lw.hilfeSeitenDateiName;
+    const QString name = EditProgrammName->text();
+    const QString ordner = EditProjektVerzeichnis->text();
+    const Projektergebnis r = ProjektAnlegen(z.dateien, {z.StammVerzeichnis, name, ordner});
+    for (const QString &w : r.warnungen) m.zeigen(Art::Warnung, w);
+    if (r.status == Projektergebnis::Status::Abgelehnt) {
+        m.zeigen(Art::Warnung, r.meldung);
+        return;
+    }
+    if (r.status == Projektergebnis::Status::Fehler) {
+        m.zeigen(Art::Fehler, r.meldung);
+        return;
+    }
+    Buchsteuerung *buch = fenster_.buch();
+    if (buch) buch->ProjektReset();
+    stufe_ = Nichts;
+    NeuesProjektEinstellen(z, name, ordner);
+    fenster_.hide();
+    if (buch) {
+        buch->IniAuswerten();
+        buch->SeitenZeigen(2000);
+    }
+}
+
+bool Rahmendaten::eventFilter(QObject *obj, QEvent *event) {
+    if (event->type() == QEvent::KeyPress) {
+        const int taste = static_cast<QKeyEvent *>(event)->key();
+        if (taste == Qt::Key_Return || taste == Qt::Key_Enter) {
+            BitBtnProjektOKClick();
+            return true;
+        }
+        if (taste == Qt::Key_Escape) {
+            fenster_.hide();
+            return true;
+        }
+    }
+    return Aufgabenpanel::eventFilter(obj, event);
+}
+
+} // namespace authoring

@@ -1,0 +1,140 @@
+#include "authoring/views/tbearbeitung.h"
+
+#include "authoring/views/albumfrage.h"
+#include "authoring/views/aufgabenpanel.h"
+#include "authoring/views/demoladen.h"
+#include "authoring/views/rahmendaten.h"
+#include "authoring/views/startpanel.h"
+#include "platform/fonts.h"
+
+#include <QKeyEvent>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+namespace authoring {
+
+TBearbeitung::TBearbeitung(app::Zustand &zustand, const platform::Screen &screen, platform::Meldungen &meldungen,
+                           QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint),
+      z_(zustand), screen_(screen), meldungen_(meldungen) {
+    setObjectName("Bearbeitung");
+    setWindowTitle(tr("Bearbeitung"));
+    setAutoFillBackground(true);
+    QPalette farbe = palette();
+    farbe.setColor(QPalette::Window, QColor(155, 251, 193));
+    setPalette(farbe);
+    setFont(platform::screenFont("MS Sans Serif", 8, screen_.info().ppi));
+    if (screen_.info().ppi > 96) setFixedSize(475, 385);
+    else setFixedSize(381, 309);
+
+    stapel_ = new QStackedWidget(this);
+    auto *rand = new QVBoxLayout(this);
+    rand->setContentsMargins(0, 0, 0, 0);
+    rand->addWidget(stapel_);
+
+    Panel1DemoOderProjekt = new Startpanel(*this);
+    Panel3JetztDasAlbum = new Albumfrage(*this);
+    Panel4Rahmendaten = new Rahmendaten(*this);
+    Panel6DemoLaden = new DemoLaden(*this);
+    panels_[1] = Panel1DemoOderProjekt;
+    panels_[3] = Panel3JetztDasAlbum;
+    panels_[4] = Panel4Rahmendaten;
+    panels_[6] = Panel6DemoLaden;
+    // The panels of the later tasks: empty frames until their editors move in.
+    panels_[5] = new Aufgabenpanel(*this, "Panel5Wallpaper");
+    panels_[7] = new Aufgabenpanel(*this, "Panel7Import");
+    panels_[8] = new Aufgabenpanel(*this, "Panel8Titel");
+    panels_[9] = new Aufgabenpanel(*this, "Panel9Register");
+    panels_[10] = new Aufgabenpanel(*this, "Panel10Copyright");
+    panels_[11] = new Aufgabenpanel(*this, "Panel11Inhaltsverzeichnis");
+    panels_[12] = panels_[11];
+    PanelVerzeichnisAuswahl = new QWidget(panels_[11]);
+    PanelVerzeichnisAuswahl->setObjectName("PanelVerzeichnisAuswahl");
+    for (int i = 1; i <= kPanelAnzahl; ++i)
+        if (panels_[size_t(i)] && stapel_->indexOf(panels_[size_t(i)]) < 0) stapel_->addWidget(panels_[size_t(i)]);
+    stapel_->setCurrentWidget(Panel1DemoOderProjekt);
+
+    // The hint of the new-project panel stays three seconds after the program started.
+    Timer1.setInterval(3000);
+    Timer1.setSingleShot(true);
+    connect(&Timer1, &QTimer::timeout, this, &TBearbeitung::Timer1Timer);
+    Timer1.start();
+}
+
+TBearbeitung::~TBearbeitung() = default;
+
+Aufgabenpanel *TBearbeitung::panel(int index) const {
+    return index >= 1 && index <= kPanelAnzahl ? panels_[size_t(index)] : nullptr;
+}
+
+Aufgabenpanel *TBearbeitung::vorderesPanel() const { return static_cast<Aufgabenpanel *>(stapel_->currentWidget()); }
+
+void TBearbeitung::Auswahl(int index) {
+    setWindowTitle(tr("Bearbeitung"));
+    tag_ = index;
+    if (Aufgabenpanel *p = panel(index)) {
+        if (index == 6) Panel6DemoLaden->vorbereiten();
+        if (index == 11 || index == 12) PanelVerzeichnisAuswahl->setVisible(index == 12);
+        stapel_->setCurrentWidget(p);
+    }
+    if (!zentriert_) {
+        const platform::ScreenInfo s = screen_.info();
+        move((s.width - width()) / 2, (s.height - height()) / 2);
+        zentriert_ = true;
+    }
+    show();
+    raise();
+    activateWindow();
+}
+
+void TBearbeitung::ImageRunDemoClick() {
+    hide();
+    Auswahl(6);
+}
+
+void TBearbeitung::ImageTextImportClick() {
+    hide();
+    Auswahl(7);
+}
+
+void TBearbeitung::ImageFundamentalsClick() { Panel4Rahmendaten->ImageFundamentalsClick(); }
+
+// The picture list builder and album production run in the main window once they
+// exist there; until then the entries only clear the way for them.
+void TBearbeitung::ImageNeueBilderClick() {
+    hide();
+    if (buch_) buch_->auffrischen();
+}
+
+void TBearbeitung::ImageBilderInsAlbumClick() {
+    hide();
+    if (buch_) buch_->auffrischen();
+}
+
+void TBearbeitung::PanelProjektTitelClick() { Auswahl(8); }
+void TBearbeitung::PanelRegisterClick() { Auswahl(9); }
+void TBearbeitung::PanelCopyrightClick() { Auswahl(10); }
+void TBearbeitung::InhaltsverzeichnisbearbeitenClick() { Auswahl(12); }
+
+void TBearbeitung::BitBtnSpaeterClick() { hide(); }
+
+void TBearbeitung::Timer1Timer() {
+    Panel4Rahmendaten->hinweisLeeren();
+    Timer1.stop();
+}
+
+void TBearbeitung::keyPressEvent(QKeyEvent *event) {
+    switch (event->key()) {
+    case Qt::Key_Escape: hide(); return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (tag_ == 4 || (tag_ >= 6 && tag_ <= 10)) {
+            if (Aufgabenpanel *p = panel(tag_)) p->ok();
+        }
+        return;
+    default: QWidget::keyPressEvent(event);
+    }
+}
+
+} // namespace authoring

@@ -1,0 +1,83 @@
+#pragma once
+// The authoring window: a small tool window in front of the book holding one panel
+// per authoring task, of which Auswahl brings one to the front. It lives for the
+// whole run, hidden until a task shows it.
+#include "app/core/zustand.h"
+#include "authoring/views/buchsteuerung.h"
+#include "platform/meldungen.h"
+#include "platform/screen.h"
+
+#include <QTimer>
+#include <QWidget>
+#include <array>
+
+class QStackedWidget;
+
+namespace authoring {
+
+class Aufgabenpanel;
+class Albumfrage;
+class DemoLaden;
+class Rahmendaten;
+class Startpanel;
+
+class TBearbeitung : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kPanelAnzahl = 12;
+
+    TBearbeitung(app::Zustand &zustand, const platform::Screen &screen, platform::Meldungen &meldungen,
+                 QWidget *parent = nullptr);
+    ~TBearbeitung() override;
+
+    // The book the panels show their results in; set by the main window.
+    void setBuch(Buchsteuerung *buch) { buch_ = buch; }
+    Buchsteuerung *buch() const { return buch_; }
+    app::Zustand &zustand() const { return z_; }
+    platform::Meldungen &meldungen() const { return meldungen_; }
+
+    // Brings task panel `index` (1..12) to the front and shows the window; an index
+    // without a panel shows the panel that was in front before.
+    void Auswahl(int index);
+    // The window's Tag: the index last chosen by Auswahl.
+    int aktuellesPanel() const { return tag_; }
+    Aufgabenpanel *panel(int index) const;
+    Aufgabenpanel *vorderesPanel() const;
+
+    // The tasks of the start panel, also run by the main window's commands.
+    void ImageRunDemoClick();
+    void ImageTextImportClick();
+    void ImageFundamentalsClick();
+    void ImageNeueBilderClick();
+    void ImageBilderInsAlbumClick();
+    void PanelProjektTitelClick();
+    void PanelRegisterClick();
+    void PanelCopyrightClick();
+    void InhaltsverzeichnisbearbeitenClick();
+    // Cancel of the task panels.
+    void BitBtnSpaeterClick();
+    void Timer1Timer();
+
+    Startpanel *Panel1DemoOderProjekt = nullptr;
+    Albumfrage *Panel3JetztDasAlbum = nullptr;
+    Rahmendaten *Panel4Rahmendaten = nullptr;
+    DemoLaden *Panel6DemoLaden = nullptr;
+    QWidget *PanelVerzeichnisAuswahl = nullptr;
+    QTimer Timer1;
+
+protected:
+    // FormKeyDown: the keys no field took. Escape hides, Enter runs the front panel's OK.
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    app::Zustand &z_;
+    const platform::Screen &screen_;
+    platform::Meldungen &meldungen_;
+    Buchsteuerung *buch_ = nullptr;
+    QStackedWidget *stapel_ = nullptr;
+    std::array<Aufgabenpanel *, kPanelAnzahl + 1> panels_{};
+    int tag_ = 0;
+    bool zentriert_ = false;
+};
+
+} // namespace authoring

@@ -1,0 +1,363 @@
+// The authoring window on a simulated screen with a recording book: its look, the
+// keys, the start panel, a new project in two stages, switching projects, the demo
+// CD, and the same project made by the window and by `pagora-tool neu`.
+#include "authoring/views/albumfrage.h"
+#include "authoring/views/demoladen.h"
+#include "authoring/views/rahmendaten.h"
+#include "authoring/views/startpanel.h"
+#include "authoring/views/tbearbeitung.h"
+#include "fixture.h"
+
+#include <QApplication>
+#include <QDirIterator>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProcess>
+#include <QPushButton>
+#include <QtTest>
+
+using namespace authoring;
+using Art = platform::Meldungen::Art;
+
+namespace {
+
+class Aufzeichnung : public platform::Meldungen {
+public:
+    void zeigen(Art art, const QString &text) override { boxen << qMakePair(art, text); }
+    bool okAbbrechen(const QString &text) override { return jaNein(text); }
+    bool jaNein(const QString &text) override {
+        fragen << text;
+        return antworten.isEmpty() ? true : antworten.takeFirst();
+    }
+    QList<QPair<Art, QString>> boxen;
+    QStringList fragen;
+    QList<bool> antworten;
+};
+
+class Buch : public Buchsteuerung {
+public:
+    void SeitenZeigen(int seite) override { auftraege << QStringLiteral("SeitenZeigen %1").arg(seite); }
+    void ProjektReset() override { auftraege << "ProjektReset"; }
+    void IniAuswerten() override { auftraege << "IniAuswerten"; }
+    void IniDateiLesen(const QString &name) override { auftraege << "IniDateiLesen " + name; }
+    void ProjekttitelZeigen(const QString &titel) override { auftraege << "Titel " + titel; }
+    void auffrischen() override { auftraege << "auffrischen"; }
+    QStringList auftraege;
+};
+
+void vorlagenAnlegen(const testing::Datenwurzel &w) {
+    w.schreiben("names.exe", "Festplatte");
+    w.schreiben("Help/Projekt.dat", "Programm");
+    w.schreiben("Help/default.6", "Hilfeinhalt\r\n");
+    w.schreiben("Help/default.7", "Hilfeseiten");
+    w.text("Pagora.ini", {"Title=Pagora"});
+    w.text("Quarn.ini", {"Path=Quarn\\"});
+    w.text("a.b.ini", {"Title=Punkte"});
+    w.text("Autor.ini", {"Quarn"});
+}
+
+const QString kStufe1 = QString::fromUtf8(
+    "Was Ihr Projekt zuerst braucht, sind ein Programmname und ein Dateiverzeichnis. Wenn beides angelegt ist, "
+    "kommen die Feinheiten (Titel, Bildschirm-Optionen, Copyright)");
+const QString kStufe2 = QString::fromUtf8(
+    "Das folgende Projektverzeichnis und die dazu gehörenden Programmdateien erstellen? (Platzbedarf ca. 2 MB)");
+
+struct Umgebung {
+    explicit Umgebung(platform::ScreenInfo s = {1024, 768, 96}, platform::DriveMap laufwerke = platform::DriveMap::system())
+        : zustand(platform::Files(laufwerke)), screen(s) {
+        vorlagenAnlegen(w);
+        w.zustandEinrichten(zustand, "Pagora");
+        zustand.ProjektPfad = "Pagora\\";
+        fenster = std::make_unique<TBearbeitung>(zustand, screen, meldungen);
+        fenster->setBuch(&buch);
+    }
+    Rahmendaten &p4() const { return *fenster->Panel4Rahmendaten; }
+    DemoLaden &p6() const { return *fenster->Panel6DemoLaden; }
+    QStringList dateien() const {
+        QStringList liste;
+        QDirIterator it(w.nativ(), QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+        while (it.hasNext()) liste << it.next().mid(w.nativ().size());
+        liste.sort();
+        return liste;
+    }
+    testing::Datenwurzel w;
+    app::Zustand zustand;
+    platform::SimulatedScreen screen;
+    Aufzeichnung meldungen;
+    Buch buch;
+    std::unique_ptr<TBearbeitung> fenster;
+};
+
+// Typing as an author does: into the field that has the focus.
+void tippen(const QString &text) {
+    QWidget *fokus = QApplication::focusWidget();
+    QVERIFY(fokus);
+    QTest::keyClicks(fokus, text);
+}
+
+} // namespace
+
+class TestBearbeitung : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void theWindow_data() {
+        QTest::addColumn<int>("breite");
+        QTest::addColumn<int>("hoehe");
+        QTest::addColumn<int>("ppi");
+        QTest::addColumn<QSize>("groesse");
+        QTest::newRow("800x600") << 800 << 600 << 96 << QSize(381, 309);
+        QTest::newRow("1920x1080") << 1920 << 1080 << 96 << QSize(381, 309);
+        QTest::newRow("large fonts") << 1920 << 1080 << 120 << QSize(475, 385);
+        QTest::newRow("97 ppi") << 1024 << 768 << 97 << QSize(475, 385);
+    }
+    void theWindow() {
+        QFETCH(int, breite);
+        QFETCH(int, hoehe);
+        QFETCH(int, ppi);
+        QFETCH(QSize, groesse);
+        Umgebung u({breite, hoehe, ppi});
+        TBearbeitung &f = *u.fenster;
+        QVERIFY(!f.isVisible());
+        QCOMPARE(f.size(), groesse);
+        QVERIFY(f.windowFlags() & Qt::WindowStaysOnTopHint);
+        QVERIFY(!(f.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+        QCOMPARE(f.palette().color(QPalette::Window), QColor(155, 251, 193));
+        f.Auswahl(1);
+        QCOMPARE(f.windowTitle(), QString("Bearbeitung"));
+        QCOMPARE(f.pos(), QPoint((breite - groesse.width()) / 2, (hoehe - groesse.height()) / 2));
+        // Where the author moved it, it stays.
+        f.move(10, 20);
+        f.hide();
+        f.Auswahl(6);
+        QCOMPARE(f.pos(), QPoint(10, 20));
+    }
+
+    void theStartPanelsEntries_data() {
+        QTest::addColumn<QString>("eintrag");
+        QTest::addColumn<int>("tag");
+        QTest::addColumn<bool>("sichtbar");
+        QTest::newRow("switch") << "ImageRunDemo" << 6 << true;
+        QTest::newRow("import") << "ImageTextImport" << 7 << true;
+        QTest::newRow("new project") << "ImageFundamentals" << 4 << true;
+        QTest::newRow("title") << "PanelProjektTitel" << 8 << true;
+        QTest::newRow("register") << "PanelRegister" << 9 << true;
+        QTest::newRow("copyright") << "PanelCopyright" << 10 << true;
+        QTest::newRow("contents") << "Inhaltsverzeichnisbearbeiten" << 12 << true;
+        QTest::newRow("new pictures") << "ImageNeueBilder" << 1 << false;
+        QTest::newRow("album") << "ImageBilderInsAlbum" << 1 << false;
+    }
+    void theStartPanelsEntries() {
+        QFETCH(QString, eintrag);
+        QFETCH(int, tag);
+        QFETCH(bool, sichtbar);
+        Umgebung u;
+        u.fenster->Auswahl(1);
+        auto *knopf = u.fenster->Panel1DemoOderProjekt->findChild<QPushButton *>(eintrag);
+        QVERIFY(knopf);
+        QVERIFY(!knopf->accessibleName().isEmpty());
+        QTest::mouseClick(knopf, Qt::LeftButton);
+        QCOMPARE(u.fenster->aktuellesPanel(), tag);
+        QCOMPARE(u.fenster->isVisible(), sichtbar);
+        QCOMPARE(u.fenster->vorderesPanel(), u.fenster->panel(tag));
+        if (!sichtbar) QCOMPARE(u.buch.auftraege, QStringList{"auffrischen"});
+        if (tag == 12) QVERIFY(u.fenster->PanelVerzeichnisAuswahl->isVisibleTo(u.fenster.get()));
+    }
+
+    void panelChoiceAndCancel() {
+        Umgebung u;
+        TBearbeitung &f = *u.fenster;
+        f.Auswahl(11);
+        QVERIFY(!f.PanelVerzeichnisAuswahl->isVisibleTo(&f));
+        // An index without a panel keeps the panel in front.
+        f.Auswahl(2);
+        QCOMPARE(f.aktuellesPanel(), 2);
+        QCOMPARE(f.vorderesPanel(), f.panel(11));
+        QTest::keyClick(&f, Qt::Key_Return);  // no OK for this Tag
+        QVERIFY(f.isVisible());
+        f.Auswahl(3);
+        QTest::mouseClick(f.Panel3JetztDasAlbum->BitBtnSpaeter, Qt::LeftButton);
+        QVERIFY(!f.isVisible());
+        QVERIFY(u.buch.auftraege.isEmpty());
+        f.Auswahl(3);
+        QTest::mouseClick(f.Panel3JetztDasAlbum->BitBtnJetzt, Qt::LeftButton);
+        QVERIFY(!f.isVisible());
+        QCOMPARE(u.buch.auftraege, QStringList{"auffrischen"});
+        f.Auswahl(5);
+        QTest::keyClick(&f, Qt::Key_Escape);
+        QVERIFY(!f.isVisible());
+    }
+
+    void okWithBothFieldsUntouchedCreatesNothing() {
+        Umgebung u;
+        const QStringList vorher = u.dateien();
+        u.fenster->ImageFundamentalsClick();
+        QVERIFY(QTest::qWaitForWindowActive(u.fenster.get()));
+        QCOMPARE(QApplication::focusWidget(), u.p4().EditProgrammName);
+        QCOMPARE(u.p4().EditProgrammName->text(), QString("Pagora"));
+        QCOMPARE(u.p4().EditProjektVerzeichnis->text(), QString("Pagora"));
+        QCOMPARE(u.p4().LabelRahmendaten->text(), kStufe1);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QVERIFY(!u.fenster->isVisible());
+        QVERIFY(u.meldungen.fragen.isEmpty());
+        QVERIFY(u.buch.auftraege.isEmpty());
+        QCOMPARE(u.dateien(), vorher);
+    }
+
+    void changingOnlyTheNameAsksAboutTheFolder() {
+        Umgebung u;
+        const QStringList vorher = u.dateien();
+        u.fenster->ImageFundamentalsClick();
+        QVERIFY(QTest::qWaitForWindowActive(u.fenster.get()));
+        tippen("Buch");  // replaces the selected name
+        QCOMPARE(u.p4().EditProgrammName->text(), QString("Buch"));
+        u.meldungen.antworten = {false};
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(u.meldungen.fragen,
+                 QStringList{QString::fromUtf8("Das Projektverzeichnis wurde nicht geändert. Trotzdem fortfahren?")});
+        QCOMPARE(u.p4().stufe(), int(Rahmendaten::Eingabe));
+        QCOMPARE(u.p4().LabelRahmendaten->text(), kStufe1);
+        QVERIFY(u.fenster->isVisible());
+        QCOMPARE(u.dateien(), vorher);
+        // Yes: the second stage waits for the final OK, which makes the project.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(u.meldungen.fragen.size(), 2);
+        QCOMPARE(u.p4().stufe(), int(Rahmendaten::Bestaetigung));
+        QCOMPARE(u.p4().LabelRahmendaten->text(), kStufe2);
+        QCOMPARE(u.dateien(), vorher);
+        QTest::keyClick(u.fenster.get(), Qt::Key_Return);
+        QCOMPARE(u.buch.auftraege, (QStringList{"ProjektReset", "IniAuswerten", "SeitenZeigen 2000"}));
+        QVERIFY(!u.fenster->isVisible());
+        QCOMPARE(u.p4().stufe(), int(Rahmendaten::Nichts));
+        QCOMPARE(u.w.lesen("Buch.exe"), QByteArray("Programm"));
+        QCOMPARE(u.w.lesen("Pagora/Pages/Buch.6"), QByteArray("Hilfeinhalt\r\n"));
+        QCOMPARE(u.zustand.ProgrammName, QString("Buch"));
+        QCOMPARE(u.zustand.einstellungen.wert("Title"), QString("Buch"));
+        QCOMPARE(u.zustand.einstellungen.wert("Path"), QString("Pagora"));
+        QVERIFY(u.meldungen.boxen.isEmpty());
+        // A further OK does nothing.
+        u.buch.auftraege.clear();
+        u.p4().BitBtnProjektOKClick();
+        QVERIFY(u.buch.auftraege.isEmpty());
+    }
+
+    void keysInTheNameFields() {
+        Umgebung u;
+        u.fenster->ImageFundamentalsClick();
+        QVERIFY(QTest::qWaitForWindowActive(u.fenster.get()));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), u.p4().EditProjektVerzeichnis);
+        tippen("Werk?");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter);
+        QCOMPARE(u.meldungen.boxen.size(), 1);
+        QCOMPARE(u.meldungen.boxen.first().second,
+                 QString::fromUtf8("Ein Dateiname darf keines der folgenden Zeichen enthalten: \\ / : * ? \" < > |"));
+        QVERIFY(u.meldungen.fragen.isEmpty());
+        QCOMPARE(u.p4().stufe(), int(Rahmendaten::Eingabe));
+        QVERIFY(u.fenster->isVisible());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY(!u.fenster->isVisible());
+        QVERIFY(!u.w.gibt("Werk?"));
+    }
+
+    void loadingAProjectBySettingsFile_data() {
+        QTest::addColumn<QString>("eingabe");
+        QTest::addColumn<QStringList>("auftraege");
+        QTest::newRow("nothing chosen") << "*.ini" << QStringList{};
+        QTest::newRow("several dots") << "a.b.ini" << QStringList{"IniDateiLesen a", "Titel Pagora"};
+        QTest::newRow("without ending") << "Quarn" << QStringList{"IniDateiLesen Quarn", "Titel Pagora"};
+    }
+    void loadingAProjectBySettingsFile() {
+        QFETCH(QString, eingabe);
+        QFETCH(QStringList, auftraege);
+        Umgebung u;
+        u.zustand.StammVerzeichnis = "C:\\anderswo\\";
+        u.fenster->ImageRunDemoClick();
+        QCOMPARE(u.zustand.StammVerzeichnis, u.w.gespeichert());
+        QCOMPARE(u.p6().EditIniDatei->text(), QString("*.ini"));
+        u.p6().EditIniDatei->setText(eingabe);
+        QTest::keyClick(u.p6().EditIniDatei, Qt::Key_Return);
+        QCOMPARE(u.buch.auftraege, auftraege);
+        QCOMPARE(u.fenster->isVisible(), auftraege.isEmpty());
+    }
+
+    void theFileListWritesTheChosenName() {
+        Umgebung u;
+        u.fenster->Auswahl(6);
+        QListWidget *liste = u.p6().FileListBox1;
+        QStringList namen;
+        for (int i = 0; i < liste->count(); ++i) namen << liste->item(i)->text();
+        QCOMPARE(namen, (QStringList{"a.b.ini", "Pagora.ini", "Quarn.ini"}));
+        const QRect zeile = liste->visualItemRect(liste->item(2));
+        QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, zeile.center());
+        QCOMPARE(u.p6().EditIniDatei->text(), QString("Quarn.ini"));
+        QTest::mouseClick(u.p6().PanelIniLadenOk, Qt::LeftButton);
+        QCOMPARE(u.buch.auftraege.first(), QString("IniDateiLesen Quarn"));
+    }
+
+    void theDemoCd() {
+        QTemporaryDir d, e;
+        platform::DriveMap laufwerke = platform::DriveMap::system();
+        laufwerke.setDrive('D', d.path());
+        laufwerke.setDrive('E', e.path());
+        Umgebung u({1024, 768, 96}, laufwerke);
+        u.fenster->Auswahl(6);
+        QTest::mouseClick(u.p6().PanelDemoCD, Qt::LeftButton);
+        QCOMPARE(u.meldungen.boxen.size(), 1);
+        QCOMPARE(u.meldungen.boxen.first().second, QString("Die Demo-CDROM befindet sich nicht im CD-Laufwerk!"));
+        QVERIFY(u.fenster->isVisible());
+        QVERIFY(u.buch.auftraege.isEmpty());
+        QFile cd(e.path() + "/QUARN.EXE");
+        QVERIFY(cd.open(QIODevice::WriteOnly));
+        cd.close();
+        QTest::mouseClick(u.p6().PanelDemoCD, Qt::LeftButton);
+        QVERIFY(!u.fenster->isVisible());
+        QCOMPARE(u.zustand.StammVerzeichnis, QString("E:\\"));
+        QCOMPARE(u.buch.auftraege, (QStringList{"IniDateiLesen Quarn", "Titel Pagora"}));
+    }
+
+    void theToolAndTheWindowMakeTheSameProject() {
+        Umgebung u;
+        u.fenster->ImageFundamentalsClick();
+        u.p4().EditProgrammName->setText("Buch");
+        u.p4().EditProgrammName->setModified(true);
+        u.p4().EditProjektVerzeichnis->setText("Werk");
+        u.p4().EditProjektVerzeichnis->setModified(true);
+        u.p4().BitBtnProjektOKClick();
+        u.p4().BitBtnProjektOKClick();
+        QCOMPARE(u.zustand.ProgrammName, QString("Buch"));
+
+        testing::Datenwurzel werkzeug;
+        vorlagenAnlegen(werkzeug);
+        QProcess p;
+        p.start(QStringLiteral(PAGORA_TOOL), {"--root", werkzeug.nativ(), "neu", "Buch", "Werk"});
+        QVERIFY(p.waitForFinished(60000));
+        QCOMPARE(p.exitCode(), 0);
+        QStringList erwartet = u.dateien();
+        erwartet << "Buch.ini";
+        erwartet.sort();
+        QDirIterator it(werkzeug.nativ(), QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+        QStringList gemacht;
+        while (it.hasNext()) gemacht << it.next().mid(werkzeug.nativ().size());
+        gemacht.sort();
+        QCOMPARE(gemacht, erwartet);
+        for (const QString &datei : u.dateien())
+            if (QFileInfo(u.w.nativ(datei)).isFile()) QCOMPARE(werkzeug.lesen(datei), u.w.lesen(datei));
+        // The window saves the settings at exit; they are the tool's file.
+        QCOMPARE(werkzeug.lesen("Buch.ini"), u.zustand.einstellungen.schreiben(u.zustand.Vorgaben));
+        QVERIFY(werkzeug.lesen("Buch.ini").startsWith("Path=Werk\r\nTitle=Buch\r\n"));
+
+        // Refusals and usage, as the other commands give them.
+        p.start(QStringLiteral(PAGORA_TOOL), {"--root", werkzeug.nativ(), "neu", "Bu:ch", "Werk2"});
+        QVERIFY(p.waitForFinished(60000));
+        QCOMPARE(p.exitCode(), 1);
+        QVERIFY(QString::fromLocal8Bit(p.readAllStandardError()).contains("Ein Dateiname darf keines"));
+        QVERIFY(!werkzeug.gibt("Werk2"));
+        p.start(QStringLiteral(PAGORA_TOOL), {"--root", werkzeug.nativ(), "neu", "Buch"});
+        QVERIFY(p.waitForFinished(60000));
+        QCOMPARE(p.exitCode(), 2);
+    }
+};
+
+QTEST_MAIN(TestBearbeitung)
+#include "test_bearbeitung.moc"
