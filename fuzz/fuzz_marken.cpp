@@ -1,7 +1,6 @@
 // Any bytes as a mark file, up to the 4 MiB the picture view reads: no crash, no hang,
 // the radius stays within 8..20 and (for up to 300 marks) is the one every pair of marks
-// gives, every comment within 80 characters, and deleting the last mark leaves one line
-// fewer.
+// gives, every comment within 80 characters, and deleting a mark leaves one line fewer.
 #include "album/core/marken.h"
 
 #include <cmath>
@@ -32,9 +31,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
         if (m.text.size() > 80 || m.x < 0 || m.y < 0) std::abort();
     if (!t.marken.isEmpty()) {
         (void)t.Unter(t.marken.first().x, t.marken.first().y);
-        // Deleting the last mark (or line) takes out exactly its line.
-        const int letzte = int(t.marken.size());
-        const auto ohne = album::MarkeEntfernen(datei, t.Dateizeile(letzte), t.marken.last());
+        // Deleting a mark (or line) takes out exactly its line.
+        const int k = 1 + int(datei.size() % t.marken.size());
+        const auto ohne = album::MarkeEntfernen(datei, t.Dateizeile(k), t.marken[k - 1]);
         if (!ohne || album::Markentabelle::Lesen(*ohne).marken.size() != t.marken.size() - 1) std::abort();
     }
     return 0;
