@@ -5,11 +5,13 @@ BUILD      ?= build
 FUZZ_BUILD ?= build-fuzz
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 FUZZ_SECONDS ?= 600
+# Extra CMake options for the first configure, e.g. CMAKE_FLAGS=-DPAGORA_WERROR=ON (CI).
+CMAKE_FLAGS ?=
 
 DEBIAN_PACKAGES = cmake make g++ qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgl-dev fonts-liberation2
 FUZZ_PACKAGES   = clang libclang-rt-14-dev
 
-.PHONY: all run test screenshots bench fuzz deps fuzz-deps build clean
+.PHONY: all run test screenshots bench fuzz deps fuzz-deps build clean format-check
 
 all: build
 
@@ -20,7 +22,7 @@ fuzz-deps:
 	@./cmake/install-deps.sh $(DEBIAN_PACKAGES) $(FUZZ_PACKAGES)
 
 $(BUILD)/CMakeCache.txt:
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS)
 
 build: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS)
@@ -62,5 +64,10 @@ fuzz: fuzz-deps
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DPAGORA_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
 	$(foreach ziel,$(FUZZ_ZIELE),$(call fuzz_lauf,$(ziel)))
+
+# Reports every source file that differs from the checked-in .clang-format.
+format-check:
+	@./cmake/format-check.sh
+
 clean:
 	rm -rf $(BUILD) $(FUZZ_BUILD)

@@ -1,5 +1,6 @@
 // Showing a spread: SeitenZeigen plus the repaint of the main window for a text spread
 // with two pictures, against one repaint of the unchanged window, at 1920 x 1080.
+#include "app/views/buchlenkung.h"
 #include "app/views/timageform.h"
 #include "book/views/buchpanel.h"
 #include "platform/fonts.h"
@@ -41,7 +42,7 @@ int main(int argc, char **argv) {
     int spread = 0;
     for (int n = 2; n <= zustand.TextSeitenZahl && spread == 0; n += 2) {
         form.SeitenZeigen(n);
-        if (form.TextbildZaehler >= 2) spread = n;
+        if (form.buchlenkung()->TextbildZaehler >= 2) spread = n;
     }
     if (spread == 0) {
         std::fprintf(stderr, "Kein Aufschlag mit zwei Bildern gefunden.\n");

@@ -4,6 +4,7 @@
 //  - the album search through 5,000 mark files, against `grep -ri` over the same files;
 //  - the next picture (ImageForwardClick) for 1920 x 1080 bitmaps, load plus repaint,
 //    against the plain repaint.
+#include "album/views/bildansicht.h"
 #include "app/views/timageform.h"
 #include "book/core/seitensatz.h"
 #include "platform/fonts.h"
@@ -131,17 +132,17 @@ void naechstesBild(const QString &ordner) {
     form.TimerAnfang.stop();
     form.show();
     zustand.BildIndex = 0;
-    form.BildLaden(QString());
+    form.bildansicht()->BildLaden(QString());
     QImage ziel(1920, 1080, QImage::Format_ARGB32_Premultiplied);
     std::vector<double> weiter, malen;
     for (int i = 0; i < 21; ++i) {
         if (zustand.BildIndex >= 7) {
             zustand.BildIndex = 0;
-            form.BildLaden(QString());
+            form.bildansicht()->BildLaden(QString());
         }
         QElapsedTimer uhr;
         uhr.start();
-        form.ImageForwardClick();
+        form.bildansicht()->ImageForwardClick();
         form.render(&ziel);
         weiter.push_back(uhr.nsecsElapsed() / 1e6);
         uhr.restart();

@@ -1,6 +1,7 @@
 // Any bytes as album input: as a picture list (every heading becomes contents lines
 // that fit their width and end in the album page) and as a bitmap file that the
 // thumbnail sampler reads (no crash, no hang, samples of the promised size or none).
+#include "album/core/bilderliste.h"
 #include "album/core/kleinbild.h"
 #include "album/core/punktproben.h"
 #include "authoring/core/albumproduktion.h"

@@ -1,6 +1,5 @@
 #pragma once
 // A data root in a temporary folder, written file by file, for tests.
-#include "app/core/zustand.h"
 #include "platform/cp1252.h"
 #include "platform/files.h"
 
@@ -47,15 +46,6 @@ public:
     bool gibt(const QString &relativ) const { return QFileInfo::exists(nativ(relativ)); }
     // Makes the write test fail even for root: "Test.txt" is a folder.
     void schreibschutz() const { QDir().mkpath(nativ("Test.txt")); }
-
-    // A state on this root as the drive locator would leave it for programme `name`.
-    void zustandEinrichten(app::Zustand &z, const QString &name = "Pagora") const {
-        z.StammVerzeichnis = gespeichert();
-        z.ProgrammName = name;
-        z.programmDatei = gespeichert() + name + ".exe";
-        z.TextSeitenDateiName = gespeichert() + name + "\\Pages\\" + name + ".5";
-        z.HilfeSeitenDateiName = gespeichert() + name + "\\Pages\\" + name + ".7";
-    }
 
 private:
     QTemporaryDir dir_;

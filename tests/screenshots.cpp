@@ -10,6 +10,10 @@
 #include "authoring/views/tbearbeitung.h"
 #include "app/views/tfundliste.h"
 #include "search/views/suchleiste.h"
+#include "album/views/bildansicht.h"
+#include "album/views/albumblatt.h"
+#include "app/views/buchlenkung.h"
+#include "search/views/suchsteuerung.h"
 #include "app/views/timageform.h"
 #include "authoring/core/exelaufwerk.h"
 #include "platform/fonts.h"
@@ -65,7 +69,7 @@ bool aufnehmen(const QString &ordner, platform::ScreenInfo info) {
     ok &= speichern(form, ordner, vorsilbe + "6-inhalt");
     form.SeitenZeigen(14);  // a heading on one page, a picture on the other
     ok &= speichern(form, ordner, vorsilbe + "7-textseite");
-    form.LesezeichenSetzen(1);
+    form.buchlenkung()->LesezeichenSetzen(1);
     form.SeitenZeigen(20);
     ok &= speichern(form, ordner, vorsilbe + "8-lesezeichen-und-register");
     form.SeitenZeigen(1000);
@@ -90,47 +94,47 @@ bool aufnehmen(const QString &ordner, platform::ScreenInfo info) {
     // The picture view: a picture with a mark hint, the picture text strip, the mark
     // input, the enlarged copy, the slide show dialog and a section-title screen.
     zustand.BildIndex = 17;  // the Mahlgang of the demo: marks, a picture text, an enlarged copy
-    form.BildLaden(QString());
-    if (!form.marken().marken.isEmpty()) {
-        const album::Marke &m = form.marken().marken.first();
-        form.LabelCoverMouseMove(form.ImageMain->x() + m.x, form.ImageMain->y() + m.y);
+    form.bildansicht()->BildLaden(QString());
+    if (!form.bildansicht()->marken().marken.isEmpty()) {
+        const album::Marke &m = form.bildansicht()->marken().marken.first();
+        form.LabelCoverMouseMove(form.bildansicht()->ImageMain->x() + m.x, form.bildansicht()->ImageMain->y() + m.y);
     }
     ok &= speichern(form, ordner, vorsilbe + "15-bild-mit-markierung");
     form.LabelCoverMouseMove(info.width / 2, 1);
     ok &= speichern(form, ordner, vorsilbe + "16-bildtext");
-    form.PanelBildtextClick();
+    form.bildansicht()->PanelBildtextClick();
     ok &= speichern(form, ordner, vorsilbe + "17-bildtext-bearbeiten");
-    form.PanelBildtext()->hide();
-    form.ImageMainMouseDown(Qt::LeftButton, form.ImageMain->x() + 200, form.ImageMain->y() + 200);
-    form.PanelEingabe()->Edit1->setText(QStringLiteral("Hier rieselt das Mehl heraus"));
+    form.bildansicht()->PanelBildtext()->hide();
+    form.ImageMainMouseDown(Qt::LeftButton, form.bildansicht()->ImageMain->x() + 200, form.bildansicht()->ImageMain->y() + 200);
+    form.bildansicht()->PanelEingabe()->Edit1->setText(QStringLiteral("Hier rieselt das Mehl heraus"));
     ok &= speichern(form, ordner, vorsilbe + "18-markierung-eingeben");
-    form.PanelEingabe()->hide();
-    form.SpeedButtonEnlargeMouseUp(Qt::LeftButton);
-    form.ImageMainMouseDown(Qt::LeftButton, form.ImageMain->x() + 400, form.ImageMain->y() + 250);
+    form.bildansicht()->PanelEingabe()->hide();
+    form.bildansicht()->SpeedButtonEnlargeMouseUp(Qt::LeftButton);
+    form.ImageMainMouseDown(Qt::LeftButton, form.bildansicht()->ImageMain->x() + 400, form.bildansicht()->ImageMain->y() + 250);
     ok &= speichern(form, ordner, vorsilbe + "19-vergroesserung");
-    form.Imagebig->hide();
-    form.PanelBildlauf()->show();
-    form.PanelBildlauf()->raise();
+    form.bildansicht()->Imagebig->hide();
+    form.bildansicht()->PanelBildlauf()->show();
+    form.bildansicht()->PanelBildlauf()->raise();
     ok &= speichern(form, ordner, vorsilbe + "20-bildlauf");
-    form.PanelBildlauf()->hide();
+    form.bildansicht()->PanelBildlauf()->hide();
     zustand.BildIndex = 11;  // the section title "In der Mühle"
-    form.BildLaden(QString());
+    form.bildansicht()->BildLaden(QString());
     ok &= speichern(form, ordner, vorsilbe + "21-abschnittstitel");
     // The album with a caption hint, then the search: the bar with its not-found notice,
     // the found list and a framed hit.
     form.SeitenZeigen(1002);
-    form.ImageAlbumMouseMove(130, 20);
+    form.albumblatt()->ImageAlbumMouseMove(130, 20);
     ok &= speichern(form, ordner, vorsilbe + "22-album-hinweis");
-    form.SuchenClick();
-    form.BevelImBuch(1);
-    form.PanelSuchen()->Edit2->setText(QStringLiteral("Einhorn"));
-    form.BitBtn3Click();
+    form.suche()->SuchenClick();
+    form.suche()->BevelImBuch(1);
+    form.suche()->PanelSuchen()->Edit2->setText(QStringLiteral("Einhorn"));
+    form.suche()->BitBtn3Click();
     ok &= speichern(form, ordner, vorsilbe + "23-suche-nicht-gefunden");
     app::TFundliste fundliste;
     form.setFenster(&fundliste, &bearbeitung);
-    form.BevelImBuch(0);
-    form.PanelSuchen()->Edit2->setText(QStringLiteral("Mühle"));
-    form.BitBtn3Click();
+    form.suche()->BevelImBuch(0);
+    form.suche()->PanelSuchen()->Edit2->setText(QStringLiteral("Mühle"));
+    form.suche()->BitBtn3Click();
     QCoreApplication::processEvents();
     const QString liste = ordner + '/' + vorsilbe + "24-fundliste.png";
     ok &= fundliste.grab().save(liste);
@@ -139,7 +143,7 @@ bool aufnehmen(const QString &ordner, platform::ScreenInfo info) {
     ok &= speichern(form, ordner, vorsilbe + "25-fund-gerahmt");
     fundliste.hide();
     form.setFenster(nullptr, &bearbeitung);
-    form.Shape1MouseDown();
+    form.bildansicht()->Shape1MouseDown();
     form.SeitenZeigen(12);
     form.Windowsstil();
     form.Hinweis(QStringLiteral("Die Fensterdarstellung mit Menüleiste"));

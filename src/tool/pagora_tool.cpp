@@ -1,6 +1,7 @@
 // pagora-tool: the authoring engines without the windows. Works on a data root and a
 // programme name as the program does when started through "<name>.exe" there.
 #include "album/core/kleinbild.h"
+#include "album/core/bilderliste.h"
 #include "album/core/punktproben.h"
 #include "app/core/projektdateien.h"
 #include "authoring/core/albumproduktion.h"

@@ -2,6 +2,9 @@
 // hints, marks under the mouse, storing and deleting marks, the picture text strip,
 // the edge arrows, the enlarged copy and the slide show.
 #include "album/views/bildansichtpanels.h"
+#include "album/views/bildansicht.h"
+#include "album/views/albumblatt.h"
+#include "app/views/hinweiszeile.h"
 #include "app/views/timageform.h"
 #include "book/views/bildflaeche.h"
 #include "book/views/buchpanel.h"
@@ -54,10 +57,10 @@ struct Ansicht {
     }
     void oeffnen(int zeile) {
         zustand->BildIndex = zeile;
-        form->BildLaden(QString());
+        form->bildansicht()->BildLaden(QString());
     }
     // Screen point of picture point (x, y).
-    QPoint bei(int x, int y) const { return form->ImageMain->pos() + QPoint(x, y); }
+    QPoint bei(int x, int y) const { return form->bildansicht()->ImageMain->pos() + QPoint(x, y); }
     testing::Datenwurzel w;
     platform::SimulatedScreen screen{{800, 600, 96}};
     Antworten meldungen;
@@ -73,19 +76,19 @@ private Q_SLOTS:
     void albumCellsOpenPicturesAndShowHints() {
         Ansicht a;
         a.form->SeitenZeigen(1002);
-        a.form->ImageAlbumMouseMove(130, 20);  // cell 2: line 1
-        QCOMPARE(a.form->LabelName->text(), QString("Der alte Hafen im Winter 1911"));
-        QCOMPARE(a.form->PanelBuch()->AlbumLabels[1]->text(), QString("Der alte Hafen"));
-        QCOMPARE(a.form->PanelBuch()->AlbumLabels[0]->text(), QString("Kapitel 2"));
-        QCOMPARE(a.form->PanelBuch()->AlbumLabels[0]->height(), 70);
-        a.form->ImageAlbumMouseMove(110, 50);
-        QCOMPARE(a.form->LabelName->text(), QString());
-        a.form->ImageAlbumMouseDown(130, 20);
+        a.form->albumblatt()->ImageAlbumMouseMove(130, 20);  // cell 2: line 1
+        QCOMPARE(a.form->PanelName()->LabelName->text(), QString("Der alte Hafen im Winter 1911"));
+        QCOMPARE(a.form->albumblatt()->AlbumLabels[1]->text(), QString("Der alte Hafen"));
+        QCOMPARE(a.form->albumblatt()->AlbumLabels[0]->text(), QString("Kapitel 2"));
+        QCOMPARE(a.form->albumblatt()->AlbumLabels[0]->height(), 70);
+        a.form->albumblatt()->ImageAlbumMouseMove(110, 50);
+        QCOMPARE(a.form->PanelName()->LabelName->text(), QString());
+        a.form->albumblatt()->ImageAlbumMouseDown(130, 20);
         QCOMPARE(a.zustand->BildIndex, 1);
-        QCOMPARE(a.form->AktuellesBild, QString("HAFEN"));
+        QCOMPARE(a.form->bildansicht()->AktuellesBild, QString("HAFEN"));
         QVERIFY(!sichtbar(a.form->PanelBuch()));
-        QCOMPARE(a.form->ImageMain->pos(), QPoint(200, 150));
-        QVERIFY(sichtbar(a.form->SpeedButtonEnlarge));
+        QCOMPARE(a.form->bildansicht()->ImageMain->pos(), QPoint(200, 150));
+        QVERIFY(sichtbar(a.form->bildansicht()->SpeedButtonEnlarge));
     }
 
     void titleLinesShowTheTitleScreenThenHideThePicture() {
@@ -94,25 +97,25 @@ private Q_SLOTS:
         a.form->ListeLaden();
         a.oeffnen(0);
         a.oeffnen(1);
-        QVERIFY(sichtbar(a.form->LabelHuge));
-        QCOMPARE(a.form->LabelHuge->text(), QString("Kapitel 2"));
-        QCOMPARE(a.form->ImageMain->size(), QSize(800, 600));
+        QVERIFY(sichtbar(a.form->bildansicht()->LabelHuge));
+        QCOMPARE(a.form->bildansicht()->LabelHuge->text(), QString("Kapitel 2"));
+        QCOMPARE(a.form->bildansicht()->ImageMain->size(), QSize(800, 600));
         a.oeffnen(2);  // a second title line: both names empty, the picture goes
-        QVERIFY(!sichtbar(a.form->ImageMain));
+        QVERIFY(!sichtbar(a.form->bildansicht()->ImageMain));
     }
 
     void marksExplainThemselvesUnderTheMouse() {
         Ansicht a;
         a.oeffnen(1);
-        QCOMPARE(a.form->marken().marken.size(), 3);
+        QCOMPARE(a.form->bildansicht()->marken().marken.size(), 3);
         const QPoint kran = a.bei(105, 95);
         a.form->LabelCoverMouseMove(kran.x(), kran.y());
-        QCOMPARE(a.form->LabelName->text(), QString("Der Kran"));
-        QCOMPARE(a.form->MarkeUnterMaus, 1);
+        QCOMPARE(a.form->PanelName()->LabelName->text(), QString("Der Kran"));
+        QCOMPARE(a.form->bildansicht()->MarkeUnterMaus, 1);
         const QPoint leer = a.bei(5, 250);
         a.form->LabelCoverMouseMove(leer.x(), leer.y());
-        QCOMPARE(a.form->MarkeUnterMaus, 0);
-        QVERIFY(!sichtbar(a.form->PanelName));
+        QCOMPARE(a.form->bildansicht()->MarkeUnterMaus, 0);
+        QVERIFY(!sichtbar(a.form->PanelName()));
     }
 
     void aClickStartsAMarkAndOkStoresIt() {
@@ -120,16 +123,16 @@ private Q_SLOTS:
         a.oeffnen(3);  // Turm, without marks yet
         const QPoint p = a.bei(50, 60);
         a.form->ImageMainMouseDown(Qt::LeftButton, p.x(), p.y());
-        QVERIFY(sichtbar(a.form->PanelEingabe()));
-        QCOMPARE(a.form->KlickX, QString("0050"));
-        a.form->PanelEingabe()->Edit1->setText("Die Turmspitze");
-        a.form->BitBtn1Click();
-        QVERIFY(!sichtbar(a.form->PanelEingabe()));
+        QVERIFY(sichtbar(a.form->bildansicht()->PanelEingabe()));
+        QCOMPARE(a.form->bildansicht()->KlickX, 50);
+        a.form->bildansicht()->PanelEingabe()->Edit1->setText("Die Turmspitze");
+        a.form->bildansicht()->BitBtn1Click();
+        QVERIFY(!sichtbar(a.form->bildansicht()->PanelEingabe()));
         QByteArray datei;  // names are looked up ignoring case, as the program does
         QVERIFY(a.w.dateien().read(a.w.gespeichert() + "Pagora\\Album\\Turm.Txt", &datei));
         QCOMPARE(datei, QByteArray("0050,0060,Die Turmspitze\r\n"));
         a.form->LabelCoverMouseMove(p.x(), p.y());
-        QCOMPARE(a.form->LabelName->text(), QString("Die Turmspitze"));
+        QCOMPARE(a.form->PanelName()->LabelName->text(), QString("Die Turmspitze"));
     }
 
     void deletingMarkTwoOfThreeRewritesTheFile() {
@@ -140,13 +143,13 @@ private Q_SLOTS:
         a.meldungen.antwort = false;
         a.form->ImageMainMouseDown(Qt::RightButton, lager.x(), lager.y());
         QCOMPARE(a.meldungen.fragen, QStringList{QString::fromUtf8("Eintrag \"Das Lagerhaus\" löschen?")});
-        QCOMPARE(a.form->marken().marken[1].text, QString("Das Lagerhaus"));
+        QCOMPARE(a.form->bildansicht()->marken().marken[1].text, QString("Das Lagerhaus"));
         a.meldungen.antwort = true;
         a.form->ImageMainMouseDown(Qt::RightButton, lager.x(), lager.y());
         QCOMPARE(a.w.lesen("Pagora/Album/Hafen.Txt"), QByteArray("0100,0100,Der Kran\r\n0300,0250,Die Mole\r\n"));
-        QCOMPARE(a.form->PanelEingabe()->Edit1->text(), QString("Das Lagerhaus"));
-        QVERIFY(sichtbar(a.form->PanelEingabe()));
-        QCOMPARE(a.form->marken().marken.size(), 3);
+        QCOMPARE(a.form->bildansicht()->PanelEingabe()->Edit1->text(), QString("Das Lagerhaus"));
+        QVERIFY(sichtbar(a.form->bildansicht()->PanelEingabe()));
+        QCOMPARE(a.form->bildansicht()->marken().marken.size(), 3);
     }
 
     // Marks are stored and deleted line by line: every other line stays as it was,
@@ -168,20 +171,20 @@ private Q_SLOTS:
         a.form->LabelCoverMouseMove(kran.x(), kran.y());
         a.form->ImageMainMouseDown(Qt::RightButton, kran.x(), kran.y());
         QCOMPARE(a.meldungen.boxen, QStringList{QString::fromUtf8("Der Kommentar \"Der Kran\" kann nicht gelöscht werden.")});
-        QCOMPARE(a.form->marken().marken[0].text, QString("Der Kran"));
+        QCOMPARE(a.form->bildansicht()->marken().marken[0].text, QString("Der Kran"));
         QCOMPARE(a.w.lesen("Pagora/Album/Hafen.Txt"), QByteArray("0001,0001,Anders\r\n"));
         // The input takes what a line holds, and says so; foreign characters are asked about.
         const QPoint p = a.bei(50, 60);
         a.form->ImageMainMouseDown(Qt::LeftButton, p.x(), p.y());
-        QLineEdit *feld = a.form->PanelEingabe()->Edit1;
+        QLineEdit *feld = a.form->bildansicht()->PanelEingabe()->Edit1;
         QTest::keyClicks(feld, QString(90, 'z'));
         QCOMPARE(feld->text().size(), 80);
-        QCOMPARE(a.form->PanelEingabe()->LabelSchreibenSie->text(), QString::fromUtf8("Ein Kommentar fasst höchstens 80 Zeichen."));
+        QCOMPARE(a.form->bildansicht()->PanelEingabe()->LabelSchreibenSie->text(), QString::fromUtf8("Ein Kommentar fasst höchstens 80 Zeichen."));
         feld->setText(QString::fromUtf8("Möwe \U0001F426"));
         a.meldungen.antwort = false;
         QTest::keyClick(feld, Qt::Key_Return);
         QCOMPARE(a.w.lesen("Pagora/Album/Hafen.Txt"), QByteArray("0001,0001,Anders\r\n"));
-        QVERIFY(sichtbar(a.form->PanelEingabe()));
+        QVERIFY(sichtbar(a.form->bildansicht()->PanelEingabe()));
         a.meldungen.antwort = true;
         QTest::keyClick(feld, Qt::Key_Return);
         QCOMPARE(a.w.lesen("Pagora/Album/Hafen.Txt"), QByteArray("0001,0001,Anders\r\n0050,0060,M\xf6we \r\n"));
@@ -193,9 +196,9 @@ private Q_SLOTS:
         a.oeffnen(3);
         const QPoint p = a.bei(50, 60);
         a.form->ImageMainMouseDown(Qt::LeftButton, p.x(), p.y());
-        QVERIFY(!sichtbar(a.form->PanelEingabe()));
-        a.form->PanelEingabe()->Edit1->setText("x");
-        a.form->BitBtn1Click();
+        QVERIFY(!sichtbar(a.form->bildansicht()->PanelEingabe()));
+        a.form->bildansicht()->PanelEingabe()->Edit1->setText("x");
+        a.form->bildansicht()->BitBtn1Click();
         QVERIFY(!a.w.dateien().exists(a.w.gespeichert() + "Pagora\\Album\\Turm.Txt"));
     }
 
@@ -203,48 +206,48 @@ private Q_SLOTS:
         Ansicht a;
         a.oeffnen(1);
         a.form->LabelCoverMouseMove(400, 1);
-        QVERIFY(sichtbar(a.form->PanelBildtext()));
-        QCOMPARE(a.form->PanelBildtext()->MemoBildtext->height(), 85);
-        QCOMPARE(a.form->PanelBildtext()->LabelBildtext->text(), QString("Der alte Hafen im Winter|Der alte Hafen im Winter 1911"));
-        QVERIFY(!a.form->PanelBildtext()->BitBtnSichern->isVisibleTo(a.form->PanelBildtext()));
-        a.form->PanelBildtextClick();
-        QCOMPARE(a.form->PanelBildtext()->height(), 109);
-        QVERIFY(a.form->PanelBildtext()->bearbeitet());
-        a.form->PanelBildtext()->MemoBildtext->setPlainText("Neu");
-        a.form->PanelBildtext()->MemoBildtext->moveCursor(QTextCursor::End);
-        QTest::keyClicks(a.form->PanelBildtext()->MemoBildtext, " geschrieben");
+        QVERIFY(sichtbar(a.form->bildansicht()->PanelBildtext()));
+        QCOMPARE(a.form->bildansicht()->PanelBildtext()->MemoBildtext->height(), 85);
+        QCOMPARE(a.form->bildansicht()->PanelBildtext()->LabelBildtext->text(), QString("Der alte Hafen im Winter|Der alte Hafen im Winter 1911"));
+        QVERIFY(!a.form->bildansicht()->PanelBildtext()->BitBtnSichern->isVisibleTo(a.form->bildansicht()->PanelBildtext()));
+        a.form->bildansicht()->PanelBildtextClick();
+        QCOMPARE(a.form->bildansicht()->PanelBildtext()->height(), 109);
+        QVERIFY(a.form->bildansicht()->PanelBildtext()->bearbeitet());
+        a.form->bildansicht()->PanelBildtext()->MemoBildtext->setPlainText("Neu");
+        a.form->bildansicht()->PanelBildtext()->MemoBildtext->moveCursor(QTextCursor::End);
+        QTest::keyClicks(a.form->bildansicht()->PanelBildtext()->MemoBildtext, " geschrieben");
         const QByteArray vorher = a.w.lesen("Pagora/Album/Hafen.dok");
-        QTest::mouseClick(a.form->PanelBildtext()->BitBtnAbbruch, Qt::LeftButton);  // cancel discards the edit
-        QCOMPARE(a.form->PanelBildtext()->MemoBildtext->toPlainText(), QString("Zeile 1\nZeile 2\nZeile 3\nZeile 4\nZeile 5"));
-        QVERIFY(a.form->BildtextSpeichern());
+        QTest::mouseClick(a.form->bildansicht()->PanelBildtext()->BitBtnAbbruch, Qt::LeftButton);  // cancel discards the edit
+        QCOMPARE(a.form->bildansicht()->PanelBildtext()->MemoBildtext->toPlainText(), QString("Zeile 1\nZeile 2\nZeile 3\nZeile 4\nZeile 5"));
+        QVERIFY(a.form->bildansicht()->BildtextSpeichern());
         QCOMPARE(a.w.lesen("Pagora/Album/Hafen.dok"), vorher);
-        a.form->PanelBildtextClick();
-        a.form->PanelBildtext()->MemoBildtext->setPlainText("Neu");
-        a.form->PanelBildtext()->MemoBildtext->moveCursor(QTextCursor::End);
-        QTest::keyClicks(a.form->PanelBildtext()->MemoBildtext, " geschrieben");
-        QTest::mouseClick(a.form->PanelBildtext()->BitBtnSichern, Qt::LeftButton);
+        a.form->bildansicht()->PanelBildtextClick();
+        a.form->bildansicht()->PanelBildtext()->MemoBildtext->setPlainText("Neu");
+        a.form->bildansicht()->PanelBildtext()->MemoBildtext->moveCursor(QTextCursor::End);
+        QTest::keyClicks(a.form->bildansicht()->PanelBildtext()->MemoBildtext, " geschrieben");
+        QTest::mouseClick(a.form->bildansicht()->PanelBildtext()->BitBtnSichern, Qt::LeftButton);
         QCOMPARE(a.w.lesen("Pagora/Album/Hafen.dok"), QByteArray("Neu geschrieben\r\n"));
-        QVERIFY(!sichtbar(a.form->PanelBildtext()));
+        QVERIFY(!sichtbar(a.form->bildansicht()->PanelBildtext()));
         // Characters the file cannot hold are named; declining stores nothing and keeps the strip open.
-        a.form->PanelBildtextClick();
-        a.form->PanelBildtext()->MemoBildtext->setPlainText(QString::fromUtf8("Boot \u26F5 und"));
-        a.form->PanelBildtext()->MemoBildtext->moveCursor(QTextCursor::End);
-        a.form->PanelBildtext()->MemoBildtext->insertPlainText(QString::fromUtf8(" \U0001F600"));
+        a.form->bildansicht()->PanelBildtextClick();
+        a.form->bildansicht()->PanelBildtext()->MemoBildtext->setPlainText(QString::fromUtf8("Boot \u26F5 und"));
+        a.form->bildansicht()->PanelBildtext()->MemoBildtext->moveCursor(QTextCursor::End);
+        a.form->bildansicht()->PanelBildtext()->MemoBildtext->insertPlainText(QString::fromUtf8(" \U0001F600"));
         a.meldungen.antwort = false;
-        QTest::mouseClick(a.form->PanelBildtext()->BitBtnSichern, Qt::LeftButton);
+        QTest::mouseClick(a.form->bildansicht()->PanelBildtext()->BitBtnSichern, Qt::LeftButton);
         QCOMPARE(a.meldungen.fragen.size(), 1);
         QVERIFY(a.meldungen.fragen[0].contains(QString::fromUtf8("\u26F5\U0001F600")));
         QCOMPARE(a.w.lesen("Pagora/Album/Hafen.dok"), QByteArray("Neu geschrieben\r\n"));
-        QVERIFY(sichtbar(a.form->PanelBildtext()));
+        QVERIFY(sichtbar(a.form->bildansicht()->PanelBildtext()));
         a.meldungen.antwort = true;
-        QTest::mouseClick(a.form->PanelBildtext()->BitBtnSichern, Qt::LeftButton);
+        QTest::mouseClick(a.form->bildansicht()->PanelBildtext()->BitBtnSichern, Qt::LeftButton);
         QCOMPARE(a.w.lesen("Pagora/Album/Hafen.dok"), QByteArray("Boot  und \r\n"));
         QStringList dreissig;
         for (int i = 0; i < 30; ++i) dreissig << "x";
         a.w.text("Pagora/Album/Turm.dok", dreissig);
         a.oeffnen(3);
         a.form->LabelCoverMouseMove(400, 1);
-        QCOMPARE(a.form->PanelBildtext()->MemoBildtext->height(), 340);
+        QCOMPARE(a.form->bildansicht()->PanelBildtext()->MemoBildtext->height(), 340);
     }
 
     void edgeArrowsOnlyWhereThereIsAPicture() {
@@ -253,50 +256,50 @@ private Q_SLOTS:
         a.form->PanelBuch()->hide();
         a.zustand->AktuellerBildIndex = 0;
         a.form->LabelCoverMouseMove(5, 300);
-        QVERIFY(!sichtbar(a.form->ImageLast));
+        QVERIFY(!sichtbar(a.form->bildansicht()->ImageLast));
         a.oeffnen(3);
         a.form->LabelCoverMouseMove(5, 300);
-        QVERIFY(sichtbar(a.form->ImageLast));
+        QVERIFY(sichtbar(a.form->bildansicht()->ImageLast));
         a.form->LabelCoverMouseMove(795, 300);
-        QVERIFY(sichtbar(a.form->ImageNext));
-        QCOMPARE(a.form->LabelName->text(), QString::fromUtf8("nächstes Bild"));
+        QVERIFY(sichtbar(a.form->bildansicht()->ImageNext));
+        QCOMPARE(a.form->PanelName()->LabelName->text(), QString::fromUtf8("nächstes Bild"));
         a.oeffnen(4);
         a.form->LabelCoverMouseMove(795, 300);
-        QVERIFY(!sichtbar(a.form->ImageNext));
+        QVERIFY(!sichtbar(a.form->bildansicht()->ImageNext));
     }
 
     void theEnlargedCopyIsPlacedAroundTheDetail() {
         Ansicht a;
         a.oeffnen(1);
-        a.form->SpeedButtonEnlargeMouseUp(Qt::LeftButton);
-        QVERIFY(a.form->Vergroesserung);
+        a.form->bildansicht()->SpeedButtonEnlargeMouseUp(Qt::LeftButton);
+        QVERIFY(a.form->bildansicht()->Vergroesserung);
         const QPoint mitte = a.bei(200, 150);
         a.form->ImageMainMouseDown(Qt::LeftButton, mitte.x(), mitte.y());
-        QCOMPARE(a.form->Imagebig->pos(), QPoint(-400, -300));
+        QCOMPARE(a.form->bildansicht()->Imagebig->pos(), QPoint(-400, -300));
         const QPoint ecke = a.bei(0, 0);
         a.form->ImageMainMouseDown(Qt::LeftButton, ecke.x(), ecke.y());
-        QCOMPARE(a.form->Imagebig->pos(), QPoint(0, 0));
+        QCOMPARE(a.form->bildansicht()->Imagebig->pos(), QPoint(0, 0));
         a.oeffnen(3);
-        QVERIFY(!a.form->Vergroesserung);
-        QVERIFY(!sichtbar(a.form->Imagebig));
+        QVERIFY(!a.form->bildansicht()->Vergroesserung);
+        QVERIFY(!sichtbar(a.form->bildansicht()->Imagebig));
     }
 
     void theSlideShowWrapsAndAClickStopsIt() {
         Ansicht a;
-        a.form->PanelBildlauf()->SpinEditBildlauf->setValue(999);
-        a.form->BitBtnBildlaufOkClick();
-        QCOMPARE(a.form->Timer2.interval(), 999000);
-        QVERIFY(a.form->Timer2.isActive());
+        a.form->bildansicht()->PanelBildlauf()->SpinEditBildlauf->setValue(999);
+        a.form->bildansicht()->BitBtnBildlaufOkClick();
+        QCOMPARE(a.form->bildansicht()->Timer2.interval(), 999000);
+        QVERIFY(a.form->bildansicht()->Timer2.isActive());
         a.zustand->BildIndex = 4;  // the last line
-        a.form->Timer2Timer();
+        a.form->bildansicht()->Timer2Timer();
         QCOMPARE(a.zustand->BildIndex, 0);  // starts again with the first line: a title
-        a.form->Timer2Timer();
+        a.form->bildansicht()->Timer2Timer();
         QCOMPARE(a.zustand->BildIndex, 1);
-        a.form->Timer2Timer();
+        a.form->bildansicht()->Timer2Timer();
         QCOMPARE(a.zustand->BildIndex, 3);  // the empty line is skipped
         a.form->ImageMainMouseDown(Qt::LeftButton, 400, 300);
-        QVERIFY(!a.form->Timer2.isActive());
-        QVERIFY(!sichtbar(a.form->PanelEingabe()));  // the click only stopped the show
+        QVERIFY(!a.form->bildansicht()->Timer2.isActive());
+        QVERIFY(!sichtbar(a.form->bildansicht()->PanelEingabe()));  // the click only stopped the show
     }
 };
 

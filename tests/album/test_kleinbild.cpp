@@ -93,20 +93,6 @@ private Q_SLOTS:
         w.schreiben("kurz.bmp", kurz.left(kurz.size() / 2));
         QVERIFY(!Punktproben(w.nativ("kurz.bmp"), 1).has_value());
     }
-
-    void nameHelpers() {
-        QCOMPARE(Vierstellig(7), QString("0007"));
-        QCOMPARE(Vierstellig(312), QString("0312"));
-        QCOMPARE(Vierstellig(12345), QString("1234"));
-        QCOMPARE(OhneTilde("Der alte Hafen~ im Winter~"), QString("Der alte Hafen im Winter~"));
-        QString rest, name;
-        ListenzeileZerlegen("Hafen:Der alte Hafen~ im Winter|Der alte Hafen im Winter 1911", &rest, &name);
-        QCOMPARE(name, QString("HAFEN"));
-        QCOMPARE(rest, QString("Der alte Hafen~ im Winter|Der alte Hafen im Winter 1911"));
-        ListenzeileZerlegen("Kapitel 3", &rest, &name);
-        QCOMPARE(name, QString());
-        QCOMPARE(rest, QString("Kapitel 3"));
-    }
 };
 
 int main(int argc, char **argv) {

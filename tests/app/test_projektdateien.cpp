@@ -1,7 +1,7 @@
 // Settings files on disk: reading with and without a data root in front, the write
 // test, Autor.ini, the page files and the tidying at exit.
 #include "app/core/projektdateien.h"
-#include "fixture.h"
+#include "zustandfixture.h"
 
 #include <QtTest>
 
@@ -14,7 +14,7 @@ private Q_SLOTS:
         testing::Datenwurzel w;
         w.text("Quarn.ini", {"Title=Quarn"});
         Zustand z(w.dateien());
-        w.zustandEinrichten(z);
+        testing::zustandEinrichten(w, z);
         z.einstellungen.setzen("Sheet1", "vorher");
         QVERIFY(EinstellungsdateiLesen(z, "Quarn"));
         QCOMPARE(z.ProgrammName, QString("Quarn"));
@@ -27,7 +27,7 @@ private Q_SLOTS:
         w.text("Quarn.ini", {"Path=Quarn\\"});
         w.text("Pagora.ini", {"Title=Eigen"});
         Zustand z(w.dateien());
-        w.zustandEinrichten(z);  // running as Pagora.exe
+        testing::zustandEinrichten(w, z);  // running as Pagora.exe
         const QString eigene = z.TextSeitenDateiName;
         QVERIFY(EinstellungsdateiLesen(z, "Pagora"));
         QCOMPARE(z.TextSeitenDateiName, eigene);
@@ -39,7 +39,7 @@ private Q_SLOTS:
     void aMissingFileChangesNothing() {
         testing::Datenwurzel w;
         Zustand z(w.dateien());
-        w.zustandEinrichten(z);
+        testing::zustandEinrichten(w, z);
         z.einstellungen.setzen("Title", "vorher");
         QVERIFY(!EinstellungsdateiLesen(z, "Fehlt"));
         QCOMPARE(z.ProgrammName, QString("Pagora"));
@@ -70,7 +70,7 @@ private Q_SLOTS:
         platform::DriveMap map = platform::DriveMap::system();
         map.setDrive('E', cd.path());
         Zustand z{platform::Files(map)};
-        eigene.zustandEinrichten(z);
+        testing::zustandEinrichten(eigene, z);
         QFile f(cd.path() + "/Quarn.ini");
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write("Title=Vom Datentr\xe4ger\r\n");
@@ -90,13 +90,13 @@ private Q_SLOTS:
     void theWriteTestLeavesNoFileAndFailsOnAProtectedRoot() {
         testing::Datenwurzel w;
         Zustand z(w.dateien());
-        w.zustandEinrichten(z);
+        testing::zustandEinrichten(w, z);
         QVERIFY(SchreibTest(z));
         QVERIFY(!w.gibt("Test.txt"));
         testing::Datenwurzel geschuetzt;
         geschuetzt.schreibschutz();
         Zustand g(geschuetzt.dateien());
-        geschuetzt.zustandEinrichten(g);
+        testing::zustandEinrichten(geschuetzt, g);
         QVERIFY(!SchreibTest(g));
         g.einstellungen.setzen("Title", "x");
         QVERIFY(!IniDateiSchreiben(g));
@@ -111,7 +111,7 @@ private Q_SLOTS:
                                  "Mark9=\r\nShowCBT=0\r\nWallpaper=\r\n";
         w.schreiben("Pagora.ini", datei);
         Zustand z(w.dateien());
-        w.zustandEinrichten(z);
+        testing::zustandEinrichten(w, z);
         QVERIFY(EinstellungsdateiLesen(z, "Pagora"));
         QVERIFY(IniDateiSchreiben(z));
         QCOMPARE(w.lesen("Pagora.ini"), datei);
@@ -120,7 +120,7 @@ private Q_SLOTS:
     void autorIniNamesTheProjectAndItsRootWhenThatIsProtected() {
         testing::Datenwurzel eigene;
         Zustand z(eigene.dateien());
-        eigene.zustandEinrichten(z, "Quarn");
+        testing::zustandEinrichten(eigene, z, "Quarn");
         QVERIFY(AutorIniSchreiben(z, eigene.gespeichert()));
         QCOMPARE(eigene.lesen("Autor.ini"), QByteArray("Quarn\r\n"));
         QCOMPARE(AutorIniLesen(z).value_or("fehlt"), QString("Quarn"));
@@ -137,11 +137,11 @@ private Q_SLOTS:
         testing::Datenwurzel w;
         w.schreiben("Autor.ini", "\r\n");
         Zustand z(w.dateien());
-        w.zustandEinrichten(z);
+        testing::zustandEinrichten(w, z);
         QCOMPARE(AutorIniLesen(z).value_or("fehlt"), QString());
         testing::Datenwurzel ohne;
         Zustand o(ohne.dateien());
-        ohne.zustandEinrichten(o);
+        testing::zustandEinrichten(ohne, o);
         QVERIFY(!AutorIniLesen(o).has_value());
         // A first line that is no programme name is no name at all.
         for (const QByteArray &binaer : {QByteArray("\x01\x7f\x02MZ\r\n"), QByteArray("Quarn.exe\r\n"),
@@ -161,7 +161,7 @@ private Q_SLOTS:
         w.schreiben("Quarn.ini", gross);
         w.text("Pagora.ini", {"Title=Eigen"});
         Zustand z(w.dateien());
-        w.zustandEinrichten(z);
+        testing::zustandEinrichten(w, z);
         QVERIFY(EinstellungsdateiLesen(z, "Quarn"));
         QCOMPARE(z.einstellungen.wert("Title"), QString("Gross"));
         QCOMPARE(z.einstellungen.wert("Sheet1"), QString("Eins"));
@@ -182,7 +182,7 @@ private Q_SLOTS:
         w.schreiben("Pagora/Pages/Pagora.5", QByteArray(1537 * 3, ' '));
         w.schreiben("Pagora/Pages/Pagora.7", QByteArray(1537 * 2 + 5, ' '));
         Zustand z(w.dateien());
-        w.zustandEinrichten(z);
+        testing::zustandEinrichten(w, z);
         SeitenDateienOeffnen(z);
         QCOMPARE(z.TextSeitenZahl, 3);
         QCOMPARE(z.HilfeSeitenZahl, 2);
@@ -201,7 +201,7 @@ private Q_SLOTS:
         w.schreiben("Pagora/Album/voll.Txt", "0001,0002,Turm\r\n");
         w.schreiben("Pagora/Album/bild.dok", "");
         Zustand z(w.dateien());
-        w.zustandEinrichten(z);
+        testing::zustandEinrichten(w, z);
         z.ProjektPfad = "Pagora\\";
         ProjektVerzeichnisSetzen(z);
         QCOMPARE(LeereKommentareLoeschen(z), 2);

@@ -1,8 +1,11 @@
 // The main window on a fixture data root and a simulated screen: start-up, the
 // opening, the tour, the window presentation, the keys and the exit.
 #include "app/views/bildmenue.h"
+#include "app/views/meldungen.h"
 #include "authoring/views/rahmendaten.h"
 #include "authoring/views/tbearbeitung.h"
+#include "app/views/buchlenkung.h"
+#include "app/views/hinweiszeile.h"
 #include "app/views/timageform.h"
 #include "book/views/buchpanel.h"
 #include "fixture.h"
@@ -12,6 +15,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QPushButton>
+#include <QTimer>
 #include <QtTest>
 
 using namespace app;
@@ -134,7 +139,7 @@ private Q_SLOTS:
         QCOMPARE(p.zustand.BuchLinks, (W - 660) / 2 + 2);
         QCOMPARE(f.PanelBuch()->PanelNoCBT->x(), 112);
         QCOMPARE(p.zustand.AktuelleSeite, -6);
-        QVERIFY(f.Timer1.isActive());
+        QVERIFY(f.buchlenkung()->Timer1.isActive());
         QVERIFY(f.PanelBuch()->ImageCBT->isVisibleTo(f.PanelBuch()));
         QCOMPARE(f.PanelBuch()->ImageCBT->pos(), QPoint(288, 212));
     }
@@ -145,7 +150,7 @@ private Q_SLOTS:
         Programm p(w);
         p.ticks(60);
         QCOMPARE(p.zustand.AktuelleSeite, -1);
-        QVERIFY(!p.form->Timer1.isActive());
+        QVERIFY(!p.form->buchlenkung()->Timer1.isActive());
     }
 
     void theTourFigureRunsOnceThenTheNextScreenFollows() {
@@ -154,10 +159,10 @@ private Q_SLOTS:
         Programm p(w);
         p.ticks(60);
         TImageForm &f = *p.form;
-        for (int i = 0; i < 9; ++i) f.Timer1Timer();
+        for (int i = 0; i < 9; ++i) f.buchlenkung()->Timer1Timer();
         QCOMPARE(f.PanelBuch()->ImageCBT->pos(), QPoint(30, 251));
         QCOMPARE(p.zustand.AktuelleSeite, -6);
-        f.Timer1Timer();
+        f.buchlenkung()->Timer1Timer();
         QCOMPARE(p.zustand.AktuelleSeite, -5);
         QCOMPARE(f.PanelBuch()->ImageCBT->pos(), QPoint(1, 54));
     }
@@ -168,18 +173,18 @@ private Q_SLOTS:
         Programm p(w);
         p.ticks(60);
         TImageForm &f = *p.form;
-        for (int i = 0; i < 12; ++i) f.Timer1Timer();
-        f.LabelNoCBTClick();
+        for (int i = 0; i < 12; ++i) f.buchlenkung()->Timer1Timer();
+        f.buchlenkung()->LabelNoCBTClick();
         QCOMPARE(p.zustand.AktuelleSeite, 0);
         QCOMPARE(p.zustand.einstellungen.wert("ShowCBT"), QString("0"));
-        QVERIFY(!f.Timer1.isActive());
-        f.LabelNoCBTClick();
+        QVERIFY(!f.buchlenkung()->Timer1.isActive());
+        f.buchlenkung()->LabelNoCBTClick();
         QCOMPARE(p.zustand.AktuelleSeite, -6);
         QCOMPARE(p.zustand.einstellungen.wert("ShowCBT"), QString());
         const QPoint sitzend = f.PanelBuch()->ImageCBT->pos();
-        for (int i = 0; i < 6; ++i) f.Timer1Timer();  // ticks 13..18: no figure, then stop
+        for (int i = 0; i < 6; ++i) f.buchlenkung()->Timer1Timer();  // ticks 13..18: no figure, then stop
         QCOMPARE(f.PanelBuch()->ImageCBT->pos(), sitzend);
-        QVERIFY(!f.Timer1.isActive());
+        QVERIFY(!f.buchlenkung()->Timer1.isActive());
     }
 
     void withoutCbtEndTheTickBoxIsNeverShown() {
@@ -231,7 +236,7 @@ private Q_SLOTS:
         w.schreiben("Pagora/Album/voll.txt", "0001,0001,x\r\n");
         Programm p(w);
         p.ticks(60);
-        p.form->LabelNoCBTClick();
+        p.form->buchlenkung()->LabelNoCBTClick();
         QSignalSpy ende(p.form.get(), &TImageForm::programmEnde);
         p.form->BeendenClick();
         QCOMPARE(ende.count(), 1);
@@ -256,7 +261,7 @@ private Q_SLOTS:
         w.schreibschutz();
         Programm p(w);
         QVERIFY(p.zustand.NurLesen);
-        p.form->LabelNoCBTClick();
+        p.form->buchlenkung()->LabelNoCBTClick();
         QSignalSpy ende(p.form.get(), &TImageForm::programmEnde);
         p.form->BeendenClick();
         QCOMPARE(ende.count(), 1);
@@ -282,7 +287,7 @@ private Q_SLOTS:
         QVERIFY(zweite.zustand.NurLesen);
         QCOMPARE(zweite.meldungen.boxen.size(), 1);
         QVERIFY(zweite.meldungen.boxen[0].second.contains(QString::fromUtf8("nur zum Lesen")));
-        erste->form->LabelNoCBTClick();
+        erste->form->buchlenkung()->LabelNoCBTClick();
         erste->form->BeendenClick();
         const QByteArray gesichert = w.lesen("Pagora.ini");
         QVERIFY(gesichert.contains("ShowCBT=0"));
@@ -292,6 +297,35 @@ private Q_SLOTS:
         erste.reset();
         Programm dritte(w);
         QVERIFY(!dritte.zustand.NurLesen);
+    }
+
+    // Questions speak German whatever the locale; Escape is the cautious answer.
+    void messageBoxesHaveGermanButtons() {
+        Meldungsboxen boxen;
+        QStringList knoepfe;
+        auto antworten = [&knoepfe](const QString &klick) {
+            QTimer::singleShot(0, [&knoepfe, klick] {
+                QWidget *box = QApplication::activeModalWidget();
+                QVERIFY(box);
+                knoepfe.clear();
+                for (QPushButton *b : box->findChildren<QPushButton *>()) knoepfe << b->text();
+                if (klick.isEmpty()) QTest::keyClick(box, Qt::Key_Escape);
+                for (QPushButton *b : box->findChildren<QPushButton *>())
+                    if (b->text() == klick) QTest::mouseClick(b, Qt::LeftButton);
+            });
+        };
+        antworten("Abbrechen");
+        QVERIFY(!boxen.okAbbrechen("Frage?"));
+        knoepfe.sort();
+        QCOMPARE(knoepfe, (QStringList{"Abbrechen", "OK"}));
+        antworten("OK");
+        QVERIFY(boxen.okAbbrechen("Frage?"));
+        antworten(QString());
+        QVERIFY(!boxen.jaNein("Frage?"));
+        knoepfe.sort();
+        QCOMPARE(knoepfe, (QStringList{"Ja", "Nein"}));
+        antworten("Ja");
+        QVERIFY(boxen.jaNein("Frage?"));
     }
 
     void aMissingHelpFolderIsNamed() {
@@ -326,7 +360,7 @@ private Q_SLOTS:
         testing::Datenwurzel w;
         tourRootAnlegen(w);
         Programm p(w);
-        p.form->LabelNoCBTClick();
+        p.form->buchlenkung()->LabelNoCBTClick();
         p.form->close();
         QVERIFY(!w.gibt("Autor.ini"));
     }
@@ -412,7 +446,7 @@ private Q_SLOTS:
         TImageForm &f = *breit.form;
         QVERIFY(f.fensterstil());
         QVERIFY(!f.PanelMenu()->isVisible());
-        QCOMPARE(f.PanelName->y(), 768 - 100);
+        QCOMPARE(f.PanelName()->y(), 768 - 100);
         QCOMPARE(f.PanelBuch()->y(), (768 - 66 - 441) / 2);
         QStringList sichtbar;
         for (QAction *a : f.menuBar()->actions())
@@ -434,12 +468,12 @@ private Q_SLOTS:
         tourRootAnlegen(w);
         Programm p(w);
         p.form->Hinweis("vorige Seite");
-        QVERIFY(p.form->PanelName->isVisibleTo(p.form.get()));
-        QCOMPARE(p.form->PanelName->width(), p.form->LabelName->width() + 16);
-        QCOMPARE(p.form->PanelName->x(), (1024 - p.form->PanelName->width()) / 2);
-        QCOMPARE(p.form->PanelName->y(), 768 - 40);
+        QVERIFY(p.form->PanelName()->isVisibleTo(p.form.get()));
+        QCOMPARE(p.form->PanelName()->width(), p.form->PanelName()->LabelName->width() + 16);
+        QCOMPARE(p.form->PanelName()->x(), (1024 - p.form->PanelName()->width()) / 2);
+        QCOMPARE(p.form->PanelName()->y(), 768 - 40);
         p.form->Hinweis("");
-        QVERIFY(!p.form->PanelName->isVisibleTo(p.form.get()));
+        QVERIFY(!p.form->PanelName()->isVisibleTo(p.form.get()));
     }
 
     void withoutTheCdTheProgrammeEndsWithAWarning() {

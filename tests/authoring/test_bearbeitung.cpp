@@ -6,7 +6,7 @@
 #include "authoring/views/rahmendaten.h"
 #include "authoring/views/startpanel.h"
 #include "authoring/views/tbearbeitung.h"
-#include "fixture.h"
+#include "zustandfixture.h"
 
 #include <QApplication>
 #include <QDirIterator>
@@ -41,6 +41,7 @@ public:
     void ProjektReset() override { auftraege << "ProjektReset"; }
     void IniAuswerten() override { auftraege << "IniAuswerten"; }
     void IniDateiLesen(const QString &name) override { auftraege << "IniDateiLesen " + name; }
+    void Fensterfarbe(const QColor &farbe) override { auftraege << "Farbe " + farbe.name(); }
     void ProjekttitelZeigen(const QString &titel) override { auftraege << "Titel " + titel; }
     void auffrischen() override { auftraege << "auffrischen"; }
     QStringList auftraege;
@@ -67,7 +68,7 @@ struct Umgebung {
     explicit Umgebung(platform::ScreenInfo s = {1024, 768, 96}, platform::DriveMap laufwerke = platform::DriveMap::system())
         : zustand(platform::Files(laufwerke)), screen(s) {
         vorlagenAnlegen(w);
-        w.zustandEinrichten(zustand, "Pagora");
+        testing::zustandEinrichten(w, zustand, "Pagora");
         zustand.ProjektPfad = "Pagora\\";
         fenster = std::make_unique<TBearbeitung>(zustand, screen, meldungen);
         fenster->setBuch(&buch);
@@ -226,7 +227,7 @@ private Q_SLOTS:
         QCOMPARE(u.p4().LabelRahmendaten->text(), kStufe2);
         QCOMPARE(u.dateien(), vorher);
         QTest::keyClick(u.fenster.get(), Qt::Key_Return);
-        QCOMPARE(u.buch.auftraege, (QStringList{"ProjektReset", "IniAuswerten", "SeitenZeigen 2000"}));
+        QCOMPARE(u.buch.auftraege, (QStringList{"ProjektReset", "Farbe #000000", "IniAuswerten", "Titel Buch", "SeitenZeigen 2000"}));
         QVERIFY(!u.fenster->isVisible());
         QCOMPARE(u.p4().stufe(), int(Rahmendaten::Nichts));
         QCOMPARE(u.w.lesen("Buch.exe"), QByteArray("Programm"));

@@ -3,7 +3,7 @@
 // that fails, and the settings a new project starts with.
 #include "authoring/core/projektanlage.h"
 #include "app/core/projektdateien.h"
-#include "fixture.h"
+#include "zustandfixture.h"
 
 #include <QtTest>
 
@@ -153,7 +153,7 @@ private Q_SLOTS:
     void theSettingsOfANewProject() {
         testing::Datenwurzel w;
         app::Zustand z(w.dateien());
-        w.zustandEinrichten(z, "Pagora");
+        testing::zustandEinrichten(w, z, "Pagora");
         z.einstellungen.setzen("Sheet1", "geändert");
         const QString lang(250, QChar('x'));
         NeuesProjektEinstellen(z, lang, "Werk");
@@ -169,7 +169,7 @@ private Q_SLOTS:
         testing::Datenwurzel w;
         w.text("Buch.ini", {"Title=Alt", "Sheet1=Alt"});
         app::Zustand z(w.dateien());
-        w.zustandEinrichten(z, "Pagora");
+        testing::zustandEinrichten(w, z, "Pagora");
         NeuesProjektEinstellen(z, "Buch", "Buch");
         QVERIFY(app::IniDateiSchreiben(z));
         QVERIFY(w.lesen("Buch.ini").startsWith("Path=Buch\r\nTitle=Buch\r\nTitle.Left=64"));

@@ -3,6 +3,10 @@
 // pictures in the text and printing.
 #include "app/views/bildmenue.h"
 #include "app/views/druckausgabe.h"
+#include "album/views/bildansicht.h"
+#include "album/views/albumblatt.h"
+#include "app/views/buchlenkung.h"
+#include "app/views/hinweiszeile.h"
 #include "app/views/timageform.h"
 #include "book/core/seitensatz.h"
 #include "book/views/bildflaeche.h"
@@ -116,13 +120,13 @@ private Q_SLOTS:
         buch.w.text("Pagora/Pages/Pagora.3", {"B0:Eins", "Turm:Der Turm", "", "B3:Vier"});
         buch.form->ListeLaden();
         buch.form->SeitenZeigen(5);
-        buch.form->ImageTextBildClick(1);
+        buch.form->buchlenkung()->ImageTextBildClick(1);
         QCOMPARE(buch.zustand->BildIndex, 1);
         QVERIFY(!sichtbar(&buch.b()));
-        QVERIFY(sichtbar(buch.form->ImageMain));
-        QCOMPARE(buch.form->ImageMain->size(), QSize(640, 480));
-        QCOMPARE(buch.form->ImageMain->pos(), QPoint((1024 - 640) / 2, (768 - 480) / 2));
-        QCOMPARE(buch.form->ImageMain->teil().size(), QSize(640, 480));
+        QVERIFY(sichtbar(buch.form->bildansicht()->ImageMain));
+        QCOMPARE(buch.form->bildansicht()->ImageMain->size(), QSize(640, 480));
+        QCOMPARE(buch.form->bildansicht()->ImageMain->pos(), QPoint((1024 - 640) / 2, (768 - 480) / 2));
+        QCOMPARE(buch.form->bildansicht()->ImageMain->teil().size(), QSize(640, 480));
         // With the book hidden the arrow keys step through the list, skipping the empty line.
         QTest::keyClick(buch.form.get(), Qt::Key_Right);
         QCOMPARE(buch.zustand->BildIndex, 3);
@@ -134,13 +138,13 @@ private Q_SLOTS:
         buch.w.bitmap("Pagora/Album/Gross.bmp", 1600, 1000, Qt::darkRed);
         buch.zustand->einstellungen.setzen("Wallpaper", "Gross");
         buch.form->IniAuswerten();
-        QCOMPARE(buch.form->ImageMain->size(), QSize(1600, 1000));
-        QCOMPARE(buch.form->ImageMain->pos(), QPoint((1024 - 1600) / 2, (768 - 1000) / 2));
+        QCOMPARE(buch.form->bildansicht()->ImageMain->size(), QSize(1600, 1000));
+        QCOMPARE(buch.form->bildansicht()->ImageMain->pos(), QPoint((1024 - 1600) / 2, (768 - 1000) / 2));
         // The screen's 1024 columns and its 768 rows with 66 to spare above and below.
-        QCOMPARE(buch.form->ImageMain->teil().size(), QSize(1024, 768 + 132));
+        QCOMPARE(buch.form->bildansicht()->ImageMain->teil().size(), QSize(1024, 768 + 132));
         QImage bild(1024, 768, QImage::Format_RGB32);
-        buch.form->ImageMain->render(&bild, QPoint(), QRegion(-buch.form->ImageMain->pos().x(),
-                                                               -buch.form->ImageMain->pos().y(), 1024, 768));
+        buch.form->bildansicht()->ImageMain->render(&bild, QPoint(), QRegion(-buch.form->bildansicht()->ImageMain->pos().x(),
+                                                               -buch.form->bildansicht()->ImageMain->pos().y(), 1024, 768));
         QCOMPARE(QColor(bild.pixel(512, 384)), QColor(Qt::darkRed));
     }
 
@@ -152,8 +156,8 @@ private Q_SLOTS:
         QCOMPARE(buch.zustand->AlbumAufschlag, 2);
         QVERIFY(sichtbar(buch.b().PanelAlbum));
         QCOMPARE(QColor(buch.b().ImageAlbum->pixmap().toImage().pixel(5, 5)), QColor(Qt::blue));
-        QCOMPARE(buch.b().AlbumLabels[0]->text(), QString("Bild 16"));
-        QCOMPARE(buch.b().AlbumLabels[15]->text(), QString("Bild 31"));
+        QCOMPARE(buch.form->albumblatt()->AlbumLabels[0]->text(), QString("Bild 16"));
+        QCOMPARE(buch.form->albumblatt()->AlbumLabels[15]->text(), QString("Bild 31"));
         QCOMPARE(buch.b().LabelSeitenzahlRechts->text(), QString("- 4 -"));
         buch.form->SeitenZeigen(2002);
         QCOMPARE(buch.zustand->AktuelleSeite, 2002);
@@ -174,7 +178,7 @@ private Q_SLOTS:
 
     void theSearchArrowShowsOnce() {
         Buch buch;
-        buch.form->PfeilHinweis = 1;
+        buch.form->buchlenkung()->PfeilHinweis = 1;
         buch.form->SeitenZeigen(4);
         QVERIFY(sichtbar(buch.b().ImageLeftArrow));
         buch.form->SeitenZeigen(6);
@@ -190,11 +194,11 @@ private Q_SLOTS:
         QCOMPARE(buch.b().PanelInhalt->text(), QString("Inhalt (Texte)"));
         QCOMPARE(buch.b().Inhalt1->count(), 2);
         QCOMPARE(buch.b().Inhalt1->geometry(), QRect(358, 72, 241, 329));
-        buch.form->InhaltClick(buch.b().Inhalt1, 1);
+        buch.form->buchlenkung()->InhaltClick(buch.b().Inhalt1, 1);
         QCOMPARE(buch.zustand->AktuelleSeite, 6);
         buch.form->SeitenZeigen(1000);
         QCOMPARE(buch.b().PanelInhalt->text(), QString("Inhalt (Bilder)"));
-        buch.form->InhaltClick(buch.b().Inhalt1, 0);
+        buch.form->buchlenkung()->InhaltClick(buch.b().Inhalt1, 0);
         QCOMPARE(buch.zustand->AktuelleSeite, 1002);
         // Without the album contents file the album contents are refused.
         QFile::remove(buch.w.nativ("Pagora/Pages/Pagora.2"));
@@ -226,16 +230,16 @@ private Q_SLOTS:
         QVERIFY(!sichtbar(buch.b().GriffL[3]) && !sichtbar(buch.b().GriffR[3]));
         buch.form->SeitenZeigen(2000);
         for (int i = 0; i < 3; ++i) QVERIFY(sichtbar(buch.b().GriffL[size_t(i)]));
-        buch.form->GriffHinweis(2);
-        QCOMPARE(buch.form->LabelName->text(), QString("Inhaltsverzeichnis am Beginn des Abschnitts \"Bilder\""));
-        buch.form->LabelGriffClick(1);
+        buch.form->buchlenkung()->GriffHinweis(2);
+        QCOMPARE(buch.form->PanelName()->LabelName->text(), QString("Inhaltsverzeichnis am Beginn des Abschnitts \"Bilder\""));
+        buch.form->buchlenkung()->LabelGriffClick(1);
         QCOMPARE(buch.zustand->AktuelleSeite, 0);
     }
 
     void bookmarksStickOutOnTheRightEdgeAndAreKept() {
         Buch buch;
         buch.form->SeitenZeigen(12);
-        buch.form->LesezeichenSetzen(1);
+        buch.form->buchlenkung()->LesezeichenSetzen(1);
         QCOMPARE(buch.zustand->einstellungen.wert("Mark6"), QString("12"));
         QVERIFY(!buch.form->PanelMenu()->LesezeichenU[0]->isVisibleTo(buch.form.get()));
         QVERIFY(sichtbar(buch.b().LesezeichenR[0]));
@@ -245,11 +249,11 @@ private Q_SLOTS:
         QVERIFY(!sichtbar(buch.b().LesezeichenR[0]));
         buch.form->SeitenZeigen(4);
         QVERIFY(sichtbar(buch.b().LesezeichenR[0]));
-        buch.form->LesezeichenMouseDown(1, Qt::LeftButton);
+        buch.form->buchlenkung()->LesezeichenMouseDown(1, Qt::LeftButton);
         QCOMPARE(buch.zustand->AktuelleSeite, 12);
         // A bookmark laid on the contents spread keeps no page.
         buch.form->SeitenZeigen(0);
-        buch.form->LesezeichenSetzen(2);
+        buch.form->buchlenkung()->LesezeichenSetzen(2);
         QVERIFY(!sichtbar(buch.b().LesezeichenL[1]) && !sichtbar(buch.b().LesezeichenR[1]));
     }
 
@@ -257,28 +261,41 @@ private Q_SLOTS:
         Buch buch({"Mark6=12", "Mark7=1004", "Mark8=2002", "Mark9=8"});
         buch.form->SeitenZeigen(6);
         QVERIFY(sichtbar(buch.b().LesezeichenR[3]));
-        buch.form->LesezeichenMouseDown(4, Qt::RightButton);
+        buch.form->buchlenkung()->LesezeichenMouseDown(4, Qt::RightButton);
         QVERIFY(!sichtbar(buch.b().LesezeichenR[3]));
         QCOMPARE(buch.zustand->einstellungen.wert("Mark9"), QString());
         QCOMPARE(buch.zustand->einstellungen.wert("Mark6"), QString("12"));
         QCOMPARE(buch.zustand->einstellungen.wert("Mark8"), QString("2002"));
-        QCOMPARE(buch.b().LesezeichenL[1]->property("Hint").toString(), QString("Album, Seite 3-4"));
+        QCOMPARE(buch.form->buchlenkung()->lesezeichenHinweis(2), QString("Album, Seite 3-4"));
+        QCOMPARE(buch.b().LesezeichenL[1]->toolTip(), QString("Album, Seite 3-4"));
     }
 
     void theArrowsFollowTheMouseAlongTheEdges() {
         Buch buch;
         buch.form->SeitenZeigen(4);
-        buch.form->ImageBuchMouseMove(48, 200);
-        QVERIFY(sichtbar(buch.form->PanelLinksPfeil));
-        QCOMPARE(buch.form->PanelLinksPfeil->pos(), QPoint(40, 192));
-        QCOMPARE(buch.form->LabelName->text(), QString("vorige Seite"));
-        buch.form->ImageBuchMouseMove(605, 100);
-        QVERIFY(!sichtbar(buch.form->PanelLinksPfeil));
-        QVERIFY(sichtbar(buch.form->PanelRechtsPfeil));
-        QCOMPARE(buch.form->LabelName->text(), QString::fromUtf8("nächste Seite"));
-        buch.form->ImageBuchMouseMove(300, 100);
-        QVERIFY(!sichtbar(buch.form->PanelRechtsPfeil));
+        buch.form->buchlenkung()->ImageBuchMouseMove(48, 200);
+        QVERIFY(sichtbar(buch.form->PanelBuch()->PanelLinksPfeil));
+        QCOMPARE(buch.form->PanelBuch()->PanelLinksPfeil->pos(), QPoint(40, 192));
+        QCOMPARE(buch.form->PanelName()->LabelName->text(), QString("vorige Seite"));
+        buch.form->buchlenkung()->ImageBuchMouseMove(605, 100);
+        QVERIFY(!sichtbar(buch.form->PanelBuch()->PanelLinksPfeil));
+        QVERIFY(sichtbar(buch.form->PanelBuch()->PanelRechtsPfeil));
+        QCOMPARE(buch.form->PanelName()->LabelName->text(), QString::fromUtf8("nächste Seite"));
+        buch.form->buchlenkung()->ImageBuchMouseMove(300, 100);
+        QVERIFY(!sichtbar(buch.form->PanelBuch()->PanelRechtsPfeil));
+        // The bands' edges: the left arrow for 41..55, the right one for 601..615.
+        const struct {
+            int x;
+            bool links, rechts;
+        } kanten[] = {{40, false, false},  {41, true, false},   {55, true, false},  {56, false, false},
+                      {600, false, false}, {601, false, true}, {615, false, true}, {616, false, false}};
+        for (const auto &k : kanten) {
+            buch.form->buchlenkung()->ImageBuchMouseMove(k.x, 100);
+            QVERIFY2(sichtbar(buch.form->PanelBuch()->PanelLinksPfeil) == k.links, qPrintable(QString::number(k.x)));
+            QVERIFY2(sichtbar(buch.form->PanelBuch()->PanelRechtsPfeil) == k.rechts, qPrintable(QString::number(k.x)));
+        }
     }
+
 
     void printingATextSpreadTurnsToTheNext() {
         Buch buch;

@@ -1,6 +1,8 @@
 // The search in the running window: the text search jumping from hit to hit, the
 // not-found notice, the album search with its found list and a framed hit.
 #include "app/views/tfundliste.h"
+#include "album/views/bildansicht.h"
+#include "search/views/suchsteuerung.h"
 #include "app/views/timageform.h"
 #include "book/core/seitensatz.h"
 #include "book/views/bildflaeche.h"
@@ -42,10 +44,10 @@ struct Suche {
         for (int i = 0; i < 60; ++i) form->TimerAnfangTimer();
     }
     void suchen(const QString &begriff, int bereich) {
-        form->SuchenClick();
-        form->BevelImBuch(bereich);
-        form->PanelSuchen()->Edit2->setText(begriff);
-        form->BitBtn3Click();
+        form->suche()->SuchenClick();
+        form->suche()->BevelImBuch(bereich);
+        form->suche()->PanelSuchen()->Edit2->setText(begriff);
+        form->suche()->BitBtn3Click();
     }
     testing::Datenwurzel w;
     platform::SimulatedScreen screen{{800, 600, 96}};
@@ -66,46 +68,46 @@ private Q_SLOTS:
         QCOMPARE(s.zustand->AktuelleSeite, 4);  // page 3 lies on spread 3/4
         QVERIFY(s.form->PanelBuch()->ImageLeftArrow->isVisibleTo(s.form.get()));
         QCOMPARE(s.form->PanelBuch()->ImageLeftArrow->y(), 7 * 13 + 10);
-        s.form->BitBtn3Click();  // OK again continues after the spread
+        s.form->suche()->BitBtn3Click();  // OK again continues after the spread
         QCOMPARE(s.zustand->AktuelleSeite, 8);
         QVERIFY(s.form->PanelBuch()->ImageRightArrow->isVisibleTo(s.form.get()));
-        s.form->BitBtn3Click();
-        QVERIFY(s.form->PanelSuchen()->PanelNotFound->isVisibleTo(s.form.get()));
-        QCOMPARE(s.form->PanelSuchen()->PanelNotFound->text(), QString("Suchbegriff nicht gefunden"));
+        s.form->suche()->BitBtn3Click();
+        QVERIFY(s.form->suche()->PanelSuchen()->PanelNotFound->isVisibleTo(s.form.get()));
+        QCOMPARE(s.form->suche()->PanelSuchen()->PanelNotFound->text(), QString("Suchbegriff nicht gefunden"));
         // Choosing the scope again starts at the beginning.
-        s.form->BevelImBuch(1);
-        s.form->BitBtn3Click();
+        s.form->suche()->BevelImBuch(1);
+        s.form->suche()->BitBtn3Click();
         QCOMPARE(s.zustand->AktuelleSeite, 4);
     }
 
     void plainModeFindsOnlyTheSameSpelling() {
         Suche s;
-        s.form->SuchenClick();
-        s.form->PanelSuchen()->CheckBox1->setChecked(false);
-        s.form->BevelImBuch(1);
-        s.form->PanelSuchen()->Edit2->setText("strasse");
-        s.form->BitBtn3Click();
+        s.form->suche()->SuchenClick();
+        s.form->suche()->PanelSuchen()->CheckBox1->setChecked(false);
+        s.form->suche()->BevelImBuch(1);
+        s.form->suche()->PanelSuchen()->Edit2->setText("strasse");
+        s.form->suche()->BitBtn3Click();
         QCOMPARE(s.zustand->AktuelleSeite, 8);
     }
 
     void theAlbumSearchListsHitsAndFramesTheSpot() {
         Suche s;
         s.suchen("rathaus", 0);
-        QVERIFY(!s.form->PanelSuchen()->isVisibleTo(s.form.get()));
+        QVERIFY(!s.form->suche()->PanelSuchen()->isVisibleTo(s.form.get()));
         QVERIFY(s.fundliste.isVisible());
         QCOMPARE(s.fundliste.ListBoxFund->count(), 1);
         QCOMPARE(s.fundliste.ListBoxFund->item(0)->text(), QString("Das Rathaus>Hafen"));
         QCOMPARE(s.fundliste.height(), 200);
         s.form->Suchbildausgeben(1);
         QVERIFY(!s.form->PanelBuch()->isVisibleTo(s.form.get()));
-        QCOMPARE(s.form->ImageMain->pos(), QPoint(200, 150));
-        QVERIFY(s.form->Shape1->isVisibleTo(s.form.get()));
-        QCOMPARE(s.form->Shape1->geometry(), QRect(200 + 120 - 50, 150 + 80 - 50, 100, 100));
-        QCOMPARE(s.form->LabelShape->text(), QString("Das Rathaus"));
+        QCOMPARE(s.form->bildansicht()->ImageMain->pos(), QPoint(200, 150));
+        QVERIFY(s.form->bildansicht()->Shape1->isVisibleTo(s.form.get()));
+        QCOMPARE(s.form->bildansicht()->Shape1->geometry(), QRect(200 + 120 - 50, 150 + 80 - 50, 100, 100));
+        QCOMPARE(s.form->bildansicht()->LabelShape->text(), QString("Das Rathaus"));
         QCOMPARE(s.fundliste.x(), 800 - s.fundliste.width());
         QCOMPARE(s.zustand->BildIndex, 0);
-        s.form->Shape1MouseDown();
-        QVERIFY(!s.form->Shape1->isVisibleTo(s.form.get()));
+        s.form->bildansicht()->Shape1MouseDown();
+        QVERIFY(!s.form->bildansicht()->Shape1->isVisibleTo(s.form.get()));
     }
 
     void aHitAfterATitleScreenShowsItsPicture() {
@@ -113,12 +115,12 @@ private Q_SLOTS:
         s.w.text("Pagora/Pages/Pagora.3", {":I:Kapitel", "Hafen:Der Hafen"});
         s.form->ListeLaden();
         s.zustand->BildIndex = 0;
-        s.form->BildLaden(QString());  // the title screen
+        s.form->bildansicht()->BildLaden(QString());  // the title screen
         s.suchen("Kran", 0);
         s.form->Suchbildausgeben(1);
         QCOMPARE(s.zustand->BildIndex, 1);
-        QVERIFY(!s.form->LabelHuge->isVisibleTo(s.form.get()));
-        QCOMPARE(s.form->ImageMain->size(), QSize(400, 300));
+        QVERIFY(!s.form->bildansicht()->LabelHuge->isVisibleTo(s.form.get()));
+        QCOMPARE(s.form->bildansicht()->ImageMain->size(), QSize(400, 300));
     }
 
     void anAlbumSearchWithoutHitsSaysSo() {

@@ -54,22 +54,4 @@ Kleinbildergebnis Kleinbild(const platform::Files &dateien, const QString &proje
     return r;
 }
 
-QString Vierstellig(int n) { return QString::number(n).rightJustified(4, '0').left(4); }
-
-QString OhneTilde(QString text) {
-    if (const qsizetype i = text.indexOf('~'); i >= 0) text.remove(i, 1);
-    return text;
-}
-
-void ListenzeileZerlegen(const QString &zeile, QString *rest, QString *name) {
-    const qsizetype doppelpunkt = zeile.indexOf(':');
-    if (doppelpunkt < 0) {
-        *name = QString();
-        *rest = zeile;
-        return;
-    }
-    *name = zeile.left(doppelpunkt).toUpper();
-    *rest = zeile.mid(doppelpunkt + 1);
-}
-
 } // namespace album

@@ -17,12 +17,4 @@ int KleinbildTeiler(int w, int h);
 
 Kleinbildergebnis Kleinbild(const platform::Files &dateien, const QString &projektVerzeichnis, const QString &name);
 
-// Vierstellig: the decimal text of n, zero-padded to four characters, cut to four.
-QString Vierstellig(int n);
-// OhneTilde: the text without its first "~".
-QString OhneTilde(QString text);
-// ListenzeileZerlegen: name (upper-cased, before the first ":") and the rest of a
-// picture list line; without ":" the name is empty and the rest is the whole line.
-void ListenzeileZerlegen(const QString &zeile, QString *rest, QString *name);
-
 } // namespace album

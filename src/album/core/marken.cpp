@@ -1,6 +1,6 @@
 #include "album/core/marken.h"
 
-#include "album/core/kleinbild.h"
+#include "album/core/bilderliste.h"
 #include "book/core/ziffernwert.h"
 #include "platform/files.h"
 

@@ -12,6 +12,8 @@ void Buchadapter::IniAuswerten() { form_.IniAuswerten(); }
 void Buchadapter::IniDateiLesen(const QString &name) { form_.IniDateiLesen(name); }
 void Buchadapter::auffrischen() { form_.auffrischen(); }
 
+void Buchadapter::Fensterfarbe(const QColor &farbe) { form_.centralWidget()->setPalette(QPalette(farbe)); }
+
 void Buchadapter::ProjekttitelZeigen(const QString &titel) {
     for (QLabel *l : {form_.LabelProjekttitel1, form_.LabelProjekttitel2}) {
         l->setText(titel);

@@ -14,6 +14,7 @@ public:
     void ProjektReset() override;
     void IniAuswerten() override;
     void IniDateiLesen(const QString &name) override;
+    void Fensterfarbe(const QColor &farbe) override;
     void ProjekttitelZeigen(const QString &titel) override;
     void auffrischen() override;
 

@@ -29,6 +29,7 @@ TFundliste::TFundliste(QWidget *parent) : QWidget(parent, Qt::Window | Qt::Windo
 void TFundliste::FundeZeigen(const QList<search::Albumfund> &funde, int bildschirmHoehe) {
     ListBoxFund->clear();
     ListBox1->clear();
+    funde_ = funde;
     for (const search::Albumfund &f : funde) {
         ListBox1->addItem(f.zeile);
         auto *eintrag = new QListWidgetItem(f.anzeige, ListBoxFund);
@@ -52,6 +53,7 @@ void TFundliste::FundeZeigen(const QList<search::Albumfund> &funde, int bildschi
 void TFundliste::NichtsGefunden(const QString &begriff) {
     ListBoxFund->clear();
     ListBox1->clear();
+    funde_.clear();
     LabelNichtsgefunden->setText('"' + begriff + "\" " + tr("wurde nicht gefunden"));
     ListBoxFund->hide();
     LabelNichtsgefunden->raise();

@@ -18,6 +18,8 @@ public:
     void FundeZeigen(const QList<search::Albumfund> &funde, int bildschirmHoehe);
     // Shows the window with the notice that `begriff` was not found.
     void NichtsGefunden(const QString &begriff);
+    // Hit n (1-based) of the list shown; nothing outside it.
+    const search::Albumfund *fund(int n) const { return n >= 1 && n <= funde_.size() ? &funde_[n - 1] : nullptr; }
 
     QListWidget *ListBoxFund;
     QListWidget *ListBox1;
@@ -25,6 +27,9 @@ public:
 
 Q_SIGNALS:
     void fundGewaehlt(int n);  // 1-based
+
+private:
+    QList<search::Albumfund> funde_;
 };
 
 } // namespace app

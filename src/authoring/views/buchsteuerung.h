@@ -1,6 +1,7 @@
 #pragma once
 // What the authoring window asks of the book it works on. The main window implements
 // it and hands it over; the authoring side never reaches into the main window itself.
+#include <QColor>
 #include <QString>
 
 namespace authoring {
@@ -18,6 +19,8 @@ public:
     // Reads the settings file of a project (a name, possibly with its data root in
     // front) and applies it.
     virtual void IniDateiLesen(const QString &name) = 0;
+    // The colour of the main window behind the book.
+    virtual void Fensterfarbe(const QColor &farbe) = 0;
     // The screen title and its shadow.
     virtual void ProjekttitelZeigen(const QString &titel) = 0;
     // Paints the main window now, before a long task keeps the event loop busy.

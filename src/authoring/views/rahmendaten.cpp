@@ -130,7 +130,10 @@ void Rahmendaten::anlegen() {
     NeuesProjektEinstellen(z, name, ordner);
     fenster_.hide();
     if (buch) {
+        buch->Fensterfarbe(Qt::black);
         buch->IniAuswerten();
+        // The screen title names the new project, not the one shown before.
+        buch->ProjekttitelZeigen(z.einstellungen.wert("Title"));
         buch->SeitenZeigen(2000);
     }
 }

@@ -27,4 +27,8 @@ QPixmap MitTransparenz(const QImage &bild) {
     return QPixmap::fromImage(argb);
 }
 
+QPixmap Pfeilbild(bool links) {
+    return MitTransparenz(QImage(links ? QStringLiteral(":/art/PfeilLinks.bmp") : QStringLiteral(":/art/PfeilRechts.bmp"), "BMP"));
+}
+
 } // namespace book

@@ -19,4 +19,8 @@ void Textfarbe(QWidget *widget, const QColor &farbe);
 // as the tour figures, ribbons and tabs are drawn on a key colour.
 QPixmap MitTransparenz(const QImage &bild);
 
+// The page-turning and picture arrow, pointing left or right, on its key colour made
+// transparent.
+QPixmap Pfeilbild(bool links);
+
 } // namespace book

@@ -1,6 +1,7 @@
 #include "book/views/buchpanel.h"
 
 #include "book/views/bildlader.h"
+#include "platform/fonts.h"
 
 #include <QMouseEvent>
 #include <QStyledItemDelegate>
@@ -32,16 +33,6 @@ BuchPanel::BuchPanel(const platform::Files &dateien, QWidget *parent) : QWidget(
     PanelAlbum->setPalette(QPalette(Qt::white));
     ImageAlbum = new QLabel(PanelAlbum);
     ImageAlbum->setGeometry(0, 0, 524, 384);
-    for (int k = 0; k < 16; ++k) {
-        auto *l = new QLabel(PanelAlbum);
-        l->setObjectName(QStringLiteral("Label%1").arg(k + 1));
-        l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        l->setWordWrap(true);
-        static constexpr int kSpalten[] = {0, 120, 296, 416};
-        static constexpr int kZeilen[] = {5, 101, 197, 293};
-        l->setGeometry(kSpalten[(k / 8) * 2 + k % 2], kZeilen[(k % 8) / 2], 102, 22);
-        AlbumLabels[size_t(k)] = l;
-    }
     PanelAlbum->hide();
     PanelAlbum->installEventFilter(this);
 
@@ -201,7 +192,7 @@ BuchPanel::BuchPanel(const platform::Files &dateien, QWidget *parent) : QWidget(
     for (bool links : {true, false}) {
         auto *pfeil = new QLabel(this);
         pfeil->setObjectName(links ? "PanelLinksPfeil" : "PanelRechtsPfeil");
-        pfeil->setPixmap(MitTransparenz(QImage(links ? ":/art/PfeilLinks.bmp" : ":/art/PfeilRechts.bmp", "BMP")));
+        pfeil->setPixmap(Pfeilbild(links));
         pfeil->resize(16, 17);
         pfeil->setCursor(Qt::PointingHandCursor);
         pfeil->installEventFilter(this);
@@ -211,7 +202,7 @@ BuchPanel::BuchPanel(const platform::Files &dateien, QWidget *parent) : QWidget(
     for (bool links : {true, false}) {
         auto *marke = new QLabel(this);
         marke->setObjectName(links ? "ImageLeftArrow" : "ImageRightArrow");
-        marke->setPixmap(MitTransparenz(QImage(":/art/PfeilRechts.bmp", "BMP")));
+        marke->setPixmap(Pfeilbild(false));
         marke->setGeometry(links ? 40 : 344, 0, 16, 17);
         marke->hide();
         (links ? ImageLeftArrow : ImageRightArrow) = marke;
@@ -455,6 +446,44 @@ bool BuchPanel::eventFilter(QObject *obj, QEvent *event) {
         return false;
     }
     return QWidget::eventFilter(obj, event);
+}
+
+void BuchPanel::SchriftenSetzen(int schriftgrad, int ppi, bool skaliert) {
+    if (skaliert) {
+        const QFont arial = platform::screenFont("Arial", schriftgrad, ppi);
+        for (QWidget *w : {static_cast<QWidget *>(MemoTextLinks), static_cast<QWidget *>(MemoTextRechts),
+                           static_cast<QWidget *>(Inhalt1), static_cast<QWidget *>(Inhalt2)})
+            w->setFont(arial);
+        for (QLabel *t : {TitelLinks, TitelRechts}) t->setFont(platform::screenFont("Arial", schriftgrad, ppi, true));
+        for (size_t i = 0; i < 5; ++i) {
+            LabelGriffL[i]->setFont(arial);
+            LabelGriffR[i]->setFont(arial);
+        }
+    } else {
+        const QFont design = platform::screenFont("MS Sans Serif", 8, ppi);
+        for (QWidget *w : {static_cast<QWidget *>(MemoTextLinks), static_cast<QWidget *>(MemoTextRechts),
+                           static_cast<QWidget *>(Inhalt1), static_cast<QWidget *>(Inhalt2)})
+            w->setFont(design);
+        for (QLabel *t : {TitelLinks, TitelRechts}) t->setFont(platform::screenFont("MS Sans Serif", 8, ppi, true));
+        for (size_t i = 0; i < 5; ++i) {
+            LabelGriffL[i]->setFont(platform::screenFont("Small Fonts", 7, ppi));
+            LabelGriffR[i]->setFont(platform::screenFont("Small Fonts", 7, ppi));
+        }
+    }
+    PanelInhalt->setFont(platform::screenFont("Arial", 10, ppi, true));
+    for (QLabel *u : Unterschrift) u->setFont(platform::screenFont("Small Fonts", 7, ppi));
+    LabelNoCBT->setFont(platform::screenFont("Arial", schriftgrad, ppi));
+    for (QLabel *l : {LabelSeitenzahlLinks, LabelSeitenzahlRechts}) l->setFont(platform::screenFont("MS Sans Serif", 8, ppi));
+}
+
+void BuchPanel::TitelseiteSetzen(const QString &titel, int titelOben, const QFont &titelSchrift,
+                                 const QString &untertitel, int untertitelOben, const QFont &untertitelSchrift) {
+    LabelProjekttitel3->setText(titel);
+    LabelProjekttitel3->move(LabelProjekttitel3->x(), titelOben);
+    LabelProjektUnterTitel->setText(untertitel);
+    LabelProjektUnterTitel->move(LabelProjektUnterTitel->x(), untertitelOben);
+    LabelProjekttitel3->setFont(titelSchrift);
+    LabelProjektUnterTitel->setFont(untertitelSchrift);
 }
 
 } // namespace book

@@ -30,6 +30,13 @@ public:
     bool CBT(const QString &hilfeVerzeichnis, int x, int y, const QString &name);
     bool BuchbildGeladen = false;
 
+    // The fonts of pages, titles, contents, tabs and captions: Arial in `schriftgrad` on a
+    // screen with large fonts (`skaliert`), else the fonts the book was designed in.
+    void SchriftenSetzen(int schriftgrad, int ppi, bool skaliert);
+    // The title page: the title and subtitle, each at its height and in its font.
+    void TitelseiteSetzen(const QString &titel, int titelOben, const QFont &titelSchrift, const QString &untertitel,
+                          int untertitelOben, const QFont &untertitelSchrift);
+
     // The album sheet picture; decoded when the album is first shown. A missing
     // picture leaves the sheet empty.
     void albumBlattVormerken(const QString &storedPath);
@@ -69,7 +76,6 @@ public:
     QLabel *ImageYesCBT;
     QWidget *PanelAlbum;
     QLabel *ImageAlbum;
-    std::array<QLabel *, 16> AlbumLabels{};
     QWidget *PanelLinks;
     QLabel *TitelLinks;
     QWidget *PanelRechts;

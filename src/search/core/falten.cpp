@@ -30,6 +30,10 @@ void modifiedUpcase(QStringView text, QString &s, QString &r) {
     ErstesErsetzen(QStringLiteral("gg"), QStringLiteral("k"), s);
     ErstesErsetzen(QStringLiteral("oi"), QStringLiteral("eu"), s);
     ErstesErsetzen(QStringLiteral("ae"), QStringLiteral("e"), s);
+    // German readers write an umlaut as "ue" or "ae" anywhere in a word: "Tuerkei" is
+    // "Türkei". "oe" stays, so that "Oel" remains apart from "Öl".
+    s.replace(QStringLiteral("ue"), QStringLiteral("ü"));
+    s.replace(QStringLiteral("ae"), QStringLiteral("ä"));
     r.resize(s.size());
     QChar *out = r.data();
     qsizetype n = 0;

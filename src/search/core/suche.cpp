@@ -1,6 +1,7 @@
 #include "search/core/suche.h"
 
 #include "book/core/seitenformat.h"
+#include "book/core/ziffernwert.h"
 #include "search/core/falten.h"
 #include "platform/cp1252.h"
 
@@ -66,7 +67,8 @@ QList<Albumfund> BilderDurchsuchen(const platform::Files &dateien, const QString
         if (!dateien.read(album + datei, &bytes)) continue;
         for (const QString &zeile : platform::splitLines(bytes)) {
             if (!Falten(zeile.mid(10), tolerant).contains(begriff)) continue;
-            funde.append({zeile + '>' + name, zeile.mid(10).left(245) + '>' + name});
+            funde.append({name, book::ZiffernWert(zeile.mid(0, 4)), book::ZiffernWert(zeile.mid(5, 4)), zeile.mid(10),
+                          zeile + '>' + name, zeile.mid(10).left(245) + '>' + name});
         }
     }
     return funde;

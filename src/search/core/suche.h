@@ -18,8 +18,11 @@ struct Textfund {
 std::optional<Textfund> SeitendateiDurchsuchen(platform::RecordFile &datei, const QString &begriff, bool tolerant);
 
 struct Albumfund {
-    QString zeile;    // the whole mark line + ">" + picture name (ListBox1)
-    QString anzeige;  // the comment (at most 245 characters) + ">" + name (ListBoxFund)
+    QString bild;       // the picture's name
+    int x = 0, y = 0;   // the mark's position on the picture
+    QString kommentar;  // the mark's comment
+    QString zeile;      // the whole mark line + ">" + picture name (ListBox1)
+    QString anzeige;    // the comment (at most 245 characters) + ">" + name (ListBoxFund)
 };
 // Every mark whose comment holds the term, over the mark files of pictures that exist.
 QList<Albumfund> BilderDurchsuchen(const platform::Files &dateien, const QString &projektVerzeichnis,

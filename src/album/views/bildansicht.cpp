@@ -1,0 +1,454 @@
+#include "album/views/bildansicht.h"
+
+#include "album/views/bildansichtpanels.h"
+#include "book/core/ziffernwert.h"
+#include "book/views/bildflaeche.h"
+#include "book/views/bildlader.h"
+#include "platform/bitmapfile.h"
+#include "platform/cp1252.h"
+#include "platform/fonts.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+
+namespace album {
+
+Bildansicht::Bildansicht(QWidget *flaeche, QWidget *buch, const Bildkontext &kontext, const platform::Screen &screen,
+                         platform::Meldungen &meldungen)
+    : QObject(flaeche), flaeche_(flaeche), buch_(buch), k_(kontext), screen_(screen), meldungen_(meldungen) {
+    ImageMain = new book::Bildflaeche(flaeche_);
+    ImageMain->setObjectName("ImageMain");
+    ImageMain->setMouseTracking(true);
+    ImageMain->hide();
+    LabelHuge = new QLabel(flaeche_);
+    LabelHuge->setObjectName("LabelHuge");
+    LabelHuge->setAlignment(Qt::AlignCenter);
+    book::Textfarbe(LabelHuge, QColor(236, 226, 200));
+    LabelHuge->resize(600, 80);
+    LabelHuge->hide();
+
+    // The previous-picture and next-picture arrows at the screen edges.
+    for (QLabel **pfeil : {&ImageLast, &ImageNext}) {
+        *pfeil = new QLabel(flaeche_);
+        (*pfeil)->setPixmap(book::Pfeilbild(pfeil == &ImageLast));
+        (*pfeil)->resize(16, 17);
+        (*pfeil)->hide();
+        (*pfeil)->setMouseTracking(true);
+        (*pfeil)->installEventFilter(this);
+        (*pfeil)->setCursor(Qt::PointingHandCursor);
+    }
+    ImageLast->setObjectName("ImageLast");
+    ImageNext->setObjectName("ImageNext");
+
+    Imagebig = new QLabel(flaeche_);
+    Imagebig->setObjectName("Imagebig");
+    Imagebig->installEventFilter(this);
+    Imagebig->hide();
+    SpeedButtonEnlarge = new QPushButton(QStringLiteral("+"), flaeche_);
+    SpeedButtonEnlarge->setObjectName("SpeedButtonEnlarge");
+    SpeedButtonEnlarge->setAccessibleName(tr("Vergrößerte Kopie laden"));
+    SpeedButtonEnlarge->setGeometry(8, 8, 28, 28);
+    SpeedButtonEnlarge->setMouseTracking(true);
+    SpeedButtonEnlarge->installEventFilter(this);
+    SpeedButtonEnlarge->hide();
+    Timer2.setInterval(2000);
+    connect(&Timer2, &QTimer::timeout, this, &Bildansicht::Timer2Timer);
+
+    // The frame round a found mark, and the mark's comment in it.
+    auto *rahmen = new QFrame(flaeche_);
+    rahmen->setObjectName("Shape1");
+    rahmen->setFrameShape(QFrame::Box);
+    rahmen->setLineWidth(2);
+    QPalette rot = rahmen->palette();
+    rot.setColor(QPalette::WindowText, Qt::red);
+    rahmen->setPalette(rot);
+    rahmen->resize(100, 100);
+    rahmen->hide();
+    Shape1 = rahmen;
+    Shape1->installEventFilter(this);
+    LabelShape = new QLabel(flaeche_);
+    LabelShape->setObjectName("LabelShape");
+    book::Textfarbe(LabelShape, Qt::red);
+    LabelShape->installEventFilter(this);
+    LabelShape->hide();
+}
+
+Bildansicht::~Bildansicht() = default;
+
+EingabePanel *Bildansicht::PanelEingabe() {
+    if (!eingabe_) {
+        const platform::ScreenInfo s = screen_.info();
+        eingabe_ = new EingabePanel(flaeche_);
+        eingabe_->move((s.width - eingabe_->width()) / 2, s.height - 50);
+        connect(eingabe_->BitBtn1, &QPushButton::clicked, this, &Bildansicht::BitBtn1Click);
+        connect(eingabe_->SpeedButton1, &QPushButton::clicked, eingabe_, &QWidget::hide);
+    }
+    return eingabe_;
+}
+
+BildtextPanel *Bildansicht::PanelBildtext() {
+    if (!bildtext_) {
+        bildtext_ = new BildtextPanel(flaeche_);
+        bildtext_->setGeometry(0, 0, screen_.info().width, bildtext_->height());
+        connect(bildtext_, &BildtextPanel::geklickt, this, &Bildansicht::PanelBildtextClick);
+        connect(bildtext_->BitBtnSichern, &QPushButton::clicked, this, [this] {
+            if (BildtextSpeichern()) bildtext_->hide();
+        });
+        // Cancel discards the edit: the text on disk comes back into the memo.
+        connect(bildtext_->BitBtnAbbruch, &QPushButton::clicked, this, [this] {
+            NamenLaden(AktuellesBild);
+            bildtext_->hide();
+        });
+    }
+    return bildtext_;
+}
+
+BildlaufPanel *Bildansicht::PanelBildlauf() {
+    if (!bildlauf_) {
+        const platform::ScreenInfo s = screen_.info();
+        bildlauf_ = new BildlaufPanel(flaeche_);
+        bildlauf_->move((s.width - bildlauf_->width()) / 2, (s.height - bildlauf_->height()) / 2);
+        bildlauf_->LabelBildlauf->setText(
+            tr("Ein Bildlauf - ähnlich einer Dia-Show - wird gestartet (Abbruch durch beliebigen Mausklick)"));
+        bildlauf_->LabelBildwechsel->setText(tr("Bildwechsel nach"));
+        bildlauf_->LabelSekunden->setText(tr("Sekunden"));
+        bildlauf_->BitBtnKeinBildlauf->setText(tr("Abbrechen"));
+        connect(bildlauf_->BitBtnBildlaufOk, &QPushButton::clicked, this, &Bildansicht::BitBtnBildlaufOkClick);
+        connect(bildlauf_->BitBtnKeinBildlauf, &QPushButton::clicked, bildlauf_, &QWidget::hide);
+    }
+    return bildlauf_;
+}
+
+void Bildansicht::ListeLaden(const QString &listenDatei) {
+    QByteArray inhalt;  // without a list file the list keeps its lines
+    if (k_.dateien.read(listenDatei, &inhalt, 16 << 20)) liste_.setzen(platform::splitLines(inhalt));
+    k_.BilderAnzahl = liste_.anzahl();
+}
+
+void Bildansicht::ListeLeeren() {
+    liste_.leeren();
+    k_.BilderAnzahl = 0;
+}
+
+void Bildansicht::Bildzentrieren(const QString &name) {
+    const platform::ScreenInfo s = screen_.info();
+    Shape1->hide();
+    LabelShape->hide();
+    Vergroesserung = false;
+    Imagebig->hide();
+    if (eingabe_) eingabe_->hide();
+    const QString zeile = liste_.zeile(k_.BildIndex);
+    if (ZentriertesBild.isEmpty() && name.isEmpty()) {
+        ImageMain->hide();
+        ZentriertesBild = name;
+        return;
+    }
+    if (name == ZentriertesBild) return;
+    const QString datei = k_.ProjektVerzeichnis + "Album\\" + name + ".bmp";
+    // Only the part of the picture that can be on the screen is decoded: centred, in
+    // either presentation (the window one is up to 33 pixels higher).
+    auto zeigen = [&](const QString &pfad) {
+        const QString nativ = k_.dateien.native(pfad);
+        const auto groesse = k_.dateien.exists(pfad) ? platform::bitmapSize(nativ) : std::nullopt;
+        if (!groesse) return false;
+        const QPoint links((s.width - groesse->width()) / 2, (s.height - groesse->height()) / 2);
+        const QRect sichtbar =
+            QRect(-links.x(), -links.y() - 66, s.width, s.height + 132).intersected(QRect(QPoint(), *groesse));
+        const auto teil = platform::readBitmap(nativ, qint64(1) << 28, sichtbar);
+        if (!teil) return false;
+        ImageMain->setBild(*teil, sichtbar.topLeft(), *groesse);
+        return true;
+    };
+    if (!zeile.startsWith(":I:") && zeigen(datei)) {
+        if (zeile.section(':', 0, 0).toUpper() != name) AktuellerBildtext = liste_.BildtextFuer(name);
+        flaeche_->setPalette(QPalette(QColor(192, 192, 192)));
+        LabelHuge->hide();
+    } else if (!k_.HilfeVerzeichnis.isEmpty() && zeigen(k_.HilfeVerzeichnis + "Title.bmp")) {
+        flaeche_->setPalette(QPalette(Qt::black));
+        QString titel = AktuellerBildtext.mid(AktuellerBildtext.indexOf(':') + 1);
+        LabelHuge->setText(titel.section('~', 0, 0));
+        LabelHuge->setFont(platform::screenFont("Arial", 28, s.ppi, true));
+        LabelHuge->show();
+        LabelHuge->stackUnder(buch_);
+    }
+    const int reserve = fensterstil_ ? 66 : 0;
+    ImageMain->move((s.width - ImageMain->width()) / 2, (s.height - reserve - ImageMain->height()) / 2);
+    LabelHuge->move(LabelHuge->x(), ImageMain->y() + (ImageMain->height() - LabelHuge->height()) / 2);
+    Q_EMIT buchAusrichten(reserve);
+    ImageMain->show();
+    ImageMain->lower();
+    SpeedButtonEnlarge->setVisible(k_.dateien.exists(k_.ProjektVerzeichnis + "Huge\\" + AktuellesBild + ".bmp"));
+    SpeedButtonEnlarge->raise();
+    ZentriertesBild = name;
+}
+
+void Bildansicht::BildLaden(const QString &name) {
+    Q_EMIT bildKommt();
+    if (k_.BildIndex < -1 || k_.BildIndex > k_.BilderAnzahl) return;
+    if (k_.BildIndex == -1) {
+        if (!k_.dateien.exists(k_.ProjektVerzeichnis + "Album\\" + name + ".bmp")) return;
+        AktuellesBild = name;
+    } else {
+        if (k_.BildIndex >= liste_.anzahl() || liste_.zeile(k_.BildIndex).isEmpty()) return;
+        ListenzeileZerlegen(liste_.zeile(k_.BildIndex), &AktuellerBildtext, &AktuellesBild);
+    }
+    Bildzentrieren(AktuellesBild);
+    k_.AktuellerBildIndex = k_.BildIndex;
+    NamenLaden(AktuellesBild);
+    Q_EMIT hinweis(QString());
+    Q_EMIT bildGezeigt(!AktuellesBild.isEmpty());
+}
+
+void Bildansicht::BildZeigen(int index) {
+    k_.BildIndex = index;
+    BildLaden(QString());
+}
+
+void Bildansicht::NamenLaden(const QString &name) {
+    QByteArray bytes;
+    const QString album = k_.ProjektVerzeichnis + "Album\\" + name;
+    const bool text = !name.isEmpty() && k_.dateien.read(album + ".dok", &bytes, 1 << 20);
+    if (text || bildtext_) {
+        QPlainTextEdit *memo = PanelBildtext()->MemoBildtext;
+        memo->clear();
+        if (text) memo->setPlainText(platform::splitLines(bytes).join('\n'));
+        memo->document()->setModified(false);
+    }
+    marken_ = Markentabelle();
+    if (!name.isEmpty() && k_.dateien.read(album + ".Txt", &bytes)) marken_ = Markentabelle::Lesen(bytes);
+}
+
+void Bildansicht::TextbildZeigen(const QString &name) {
+    k_.BildIndex = liste_.IndexNachListenname(name);
+    BildLaden(name);
+}
+
+void Bildansicht::FundZeigen(const QString &name, int x, int y, const QString &kommentar) {
+    LabelShape->setText(kommentar);
+    AktuellesBild = name;
+    // The hit's list line is chosen before the picture is centred, which reads that line:
+    // a title line chosen earlier would otherwise turn the hit into a title screen.
+    if (const int i = liste_.IndexVon(name); i >= 0) k_.BildIndex = i;
+    Q_EMIT hinweis(QString());
+    Bildzentrieren(name);
+    Shape1->move(ImageMain->x() + x - 50, ImageMain->y() + y - 50);
+    LabelShape->adjustSize();
+    LabelShape->move(Shape1->x() + 2, Shape1->y() + Shape1->height() - 16);
+    Shape1->show();
+    Shape1->raise();
+    LabelShape->show();
+    LabelShape->raise();
+}
+
+void Bildansicht::LabelCoverMouseMove(int x, int y) {
+    const platform::ScreenInfo s = screen_.info();
+    if (x <= 7 && k_.AktuellerBildIndex >= 1) {
+        ImageLast->move(0, y - 8);
+        ImageLast->show();
+        ImageLast->raise();
+        return;
+    }
+    ImageLast->hide();
+    if (x > s.width - 8 && k_.AktuellerBildIndex < k_.BilderAnzahl - 1) {
+        Q_EMIT hinweis(tr("nächstes Bild"));
+        ImageNext->move(s.width - 15, y - 8);
+        ImageNext->show();
+        ImageNext->raise();
+        return;
+    }
+    ImageNext->hide();
+    if (y < 3) {
+        if (!AktuellerBildtext.isEmpty() || (bildtext_ && !bildtext_->MemoBildtext->toPlainText().isEmpty())) {
+            PanelBildtext()->resize(s.width, PanelBildtext()->height());
+            PanelBildtext()->lesenZeigen(AktuellerBildtext.isEmpty() ? QString() : OhneTilde(AktuellerBildtext));
+            PanelBildtext()->show();
+            PanelBildtext()->raise();
+        }
+    } else if (bildtext_ && !bildtext_->bearbeitet()) {
+        bildtext_->hide();
+    }
+    const Markentabelle::Treffer treffer = marken_.Unter(x - ImageMain->x(), y - ImageMain->y());
+    MarkeUnterMaus = treffer.index;
+    Q_EMIT hinweis(treffer.text);
+}
+
+void Bildansicht::ImageMainMouseDown(Qt::MouseButton taste, int x, int y, bool gesperrt, bool hinweisSichtbar) {
+    const platform::ScreenInfo s = screen_.info();
+    const int bx = x - ImageMain->x(), by = y - ImageMain->y();
+    if (Vergroesserung) {
+        const QSize kopie = Imagebig->size();
+        Imagebig->move(VergroesserungsLage(s.width, kopie.width(), ImageMain->width(), bx),
+                       VergroesserungsLage(s.height, kopie.height(), ImageMain->height(), by));
+        Imagebig->show();
+        Imagebig->raise();
+        return;
+    }
+    if (Timer2.isActive()) {
+        Timer2.stop();
+        return;
+    }
+    if (k_.NurLesen || gesperrt) return;
+    KlickX = bx;
+    KlickY = by;
+    if (taste == Qt::LeftButton && by < 3) {
+        PanelBildtextClick();
+    } else if (taste == Qt::LeftButton) {
+        PanelEingabe()->Edit1->clear();
+        PanelEingabe()->show();
+        PanelEingabe()->raise();
+        PanelEingabe()->Edit1->setFocus();
+    } else if (taste == Qt::RightButton && hinweisSichtbar && MarkeUnterMaus > 0 &&
+               MarkeUnterMaus <= marken_.marken.size()) {
+        Marke &marke = marken_.marken[MarkeUnterMaus - 1];
+        if (marke.entfernt || !meldungen_.okAbbrechen(tr("Eintrag \"%1\" löschen?").arg(marke.text))) return;
+        // Exactly the mark's line goes; every other line stays byte for byte.
+        const QString datei = k_.ProjektVerzeichnis + "Album\\" + AktuellesBild + ".Txt";
+        QByteArray bytes;
+        std::optional<QByteArray> rest;
+        if (k_.dateien.read(datei, &bytes)) rest = MarkeEntfernen(bytes, marken_.Dateizeile(MarkeUnterMaus), marke);
+        if (!rest || !k_.dateien.write(datei, *rest)) {
+            meldungen_.zeigen(platform::Meldungen::Art::Fehler,
+                              tr("Der Kommentar \"%1\" kann nicht gelöscht werden.").arg(marke.text));
+            return;
+        }
+        PanelEingabe()->Edit1->setText(marke.text);
+        marke.text.clear();
+        marke.entfernt = true;
+        PanelEingabe()->show();
+        PanelEingabe()->raise();
+    }
+}
+
+bool Bildansicht::nurSpeicherbareZeichen(QString &text) {
+    const QString fremd = platform::notInCp1252(text);
+    if (fremd.isEmpty()) return true;
+    if (!meldungen_.okAbbrechen(tr("Diese Zeichen können nicht gespeichert werden: %1\nOhne sie speichern?").arg(fremd)))
+        return false;
+    text = platform::withoutNonCp1252(text);
+    return true;
+}
+
+void Bildansicht::BitBtn1Click() {
+    QString text = PanelEingabe()->Edit1->text();
+    if (k_.NurLesen || text.isEmpty() || !nurSpeicherbareZeichen(text) || text.isEmpty()) return;
+    const QString datei = k_.ProjektVerzeichnis + "Album\\" + AktuellesBild + ".Txt";
+    QByteArray bytes;
+    // A file that cannot be read whole is never rewritten from the part that was read.
+    if (k_.dateien.exists(datei) && !k_.dateien.read(datei, &bytes)) {
+        meldungen_.zeigen(platform::Meldungen::Art::Fehler,
+                          tr("Die Kommentardatei %1 kann nicht gelesen werden; der Kommentar wurde nicht gespeichert.")
+                              .arg(AktuellesBild + ".Txt"));
+        return;
+    }
+    // The position as its four-digit fields hold it.
+    const int x = book::ZiffernWert(Vierstellig(KlickX)), y = book::ZiffernWert(Vierstellig(KlickY));
+    if (!k_.dateien.write(datei, MarkeAnhaengen(bytes, x, y, text))) {
+        meldungen_.zeigen(platform::Meldungen::Art::Fehler, tr("Der Kommentar kann nicht gespeichert werden."));
+        return;
+    }
+    marken_.marken.append({x, y, text.left(kMaxMarkentext)});
+    PanelEingabe()->hide();
+}
+
+void Bildansicht::PanelBildtextClick() {
+    PanelBildtext()->resize(screen_.info().width, PanelBildtext()->height());
+    PanelBildtext()->bearbeitenZeigen(OhneTilde(AktuellerBildtext));
+}
+
+bool Bildansicht::BildtextSpeichern() {
+    if (!bildtext_) return true;
+    QPlainTextEdit *memo = bildtext_->MemoBildtext;
+    if (k_.NurLesen || !memo->document()->isModified()) return true;
+    QString text = memo->toPlainText();
+    if (!nurSpeicherbareZeichen(text)) return false;
+    if (!k_.dateien.write(k_.ProjektVerzeichnis + "Album\\" + AktuellesBild + ".dok", platform::joinLines(text.split('\n')))) {
+        meldungen_.zeigen(platform::Meldungen::Art::Fehler, tr("Der Bildtext kann nicht gespeichert werden."));
+        return false;
+    }
+    memo->document()->setModified(false);
+    NamenLaden(AktuellesBild);
+    return true;
+}
+
+void Bildansicht::BildHinweis(int k) {
+    Q_EMIT hinweis(k >= 0 && k < liste_.anzahl() ? BildHinweisText(liste_.zeile(k)) : QString());
+}
+
+void Bildansicht::SpeedButtonEnlargeMouseUp(Qt::MouseButton taste) {
+    if (taste == Qt::RightButton) {
+        SpeedButtonEnlarge->hide();
+        return;
+    }
+    if (auto kopie = book::BitmapLaden(k_.dateien, k_.ProjektVerzeichnis + "Huge\\" + AktuellesBild + ".bmp")) {
+        Imagebig->setPixmap(QPixmap::fromImage(std::move(*kopie)));
+        Imagebig->adjustSize();
+        Vergroesserung = true;
+    }
+}
+
+void Bildansicht::BitBtnBildlaufOkClick() {
+    Timer2.setInterval(PanelBildlauf()->SpinEditBildlauf->value() * 1000);
+    Timer2.start();
+    PanelBildlauf()->hide();
+    Q_EMIT bildlaufBeginnt();
+}
+
+void Bildansicht::Timer2Timer() {
+    if (k_.BildIndex > k_.BilderAnzahl - 2) k_.BildIndex = -1;
+    ImageForwardClick();
+}
+
+void Bildansicht::ImageForwardClick() {
+    if (bildtext_) bildtext_->hide();
+    k_.BildIndex = liste_.Naechste(k_.BildIndex);
+    BildLaden(QString());
+    Shape1MouseDown();
+}
+
+void Bildansicht::ImageBackClick() {
+    if (bildtext_) bildtext_->hide();
+    k_.BildIndex = liste_.Vorige(k_.BildIndex);
+    BildLaden(QString());
+    Shape1MouseDown();
+}
+
+void Bildansicht::Shape1MouseDown() {
+    Shape1->hide();
+    LabelShape->hide();
+}
+
+bool Bildansicht::eventFilter(QObject *obj, QEvent *event) {
+    const QEvent::Type typ = event->type();
+    if (obj == ImageLast || obj == ImageNext) {
+        const bool zurueck = obj == ImageLast;
+        if (typ == QEvent::MouseButtonPress) {
+            if (zurueck) ImageBackClick();
+            else ImageForwardClick();
+            return true;
+        }
+        if (typ == QEvent::MouseMove) {
+            const bool moeglich = zurueck ? k_.AktuellerBildIndex > 0 : k_.AktuellerBildIndex < k_.BilderAnzahl - 1;
+            Q_EMIT hinweis(moeglich ? (zurueck ? tr("voriges Bild") : tr("nächstes Bild")) : QString());
+        }
+    }
+    if (obj == SpeedButtonEnlarge) {
+        if (typ == QEvent::MouseMove)
+            Q_EMIT hinweis(tr("Vergrößerte Kopie laden. Klicken Sie danach auf ein Detail, das Sie größer sehen möchten."));
+        if (typ == QEvent::MouseButtonRelease) SpeedButtonEnlargeMouseUp(static_cast<QMouseEvent *>(event)->button());
+    }
+    if (obj == Imagebig && typ == QEvent::MouseButtonPress) {
+        Imagebig->hide();
+        return true;
+    }
+    if (obj == Imagebig && typ == QEvent::MouseMove && static_cast<QMouseEvent *>(event)->position().x() < 10)
+        Imagebig->move(Imagebig->x() + 1, Imagebig->y());
+    if (typ == QEvent::MouseButtonPress && (obj == Shape1 || obj == LabelShape)) {
+        Shape1MouseDown();
+        return true;
+    }
+    return QObject::eventFilter(obj, event);
+}
+
+} // namespace album

@@ -1,0 +1,89 @@
+#pragma once
+// The book's steering: which spread the book shows (`SeitenZeigen`), its pages, contents,
+// register tabs, bookmarks, pictures in the text, the tour and turning the pages. It
+// tells the main window what to show in the hint line and which picture was chosen.
+#include "app/core/zustand.h"
+#include "platform/screen.h"
+
+#include <QObject>
+#include <QTimer>
+#include <array>
+
+class QListWidget;
+class QWidget;
+
+namespace album {
+class Albumblatt;
+}
+
+namespace book {
+class BuchPanel;
+class SeitenMemo;
+}
+
+namespace app {
+
+class BildMenue;
+
+class Buchlenkung : public QObject {
+    Q_OBJECT
+public:
+    // `fokus` takes the keys while a spread is shown.
+    Buchlenkung(book::BuchPanel &buch, BildMenue &menue, album::Albumblatt &albumblatt, Zustand &zustand,
+                  const platform::Screen &screen, QWidget *fokus);
+
+    void SeitenZeigen(int n);
+    void TestseiteBearbeiten(book::SeitenMemo *memo, bool ausHilfe);
+    void BilderImBuch();
+    void InhaltZeigen(int teil);
+    void InhaltClick(QListWidget *liste, int zeile);
+    void Griffregistersetzen(int n);
+    void LabelGriffClick(int nummer);
+    void GriffHinweis(int nummer);
+    void ImageBuchMouseMove(int x, int y);
+    void PanelBuchMouseMove();
+    void ImageLinksPfeilClick();
+    void ImageRechtsPfeilClick();
+    void ImageTextBildClick(int platz);
+    void CBT(int x, int y, const QString &name);
+    void Timer1Timer();
+    void LabelNoCBTClick();
+    void ImageCBTMouseMove(int x, int y);
+
+    // Bookmarks 1..4: the pages from the settings, laying one in, taking one out.
+    void LesezeichenLesen();
+    void LesezeichenSetzen(int nummer);
+    void LesezeichenMouseDown(int nummer, Qt::MouseButton taste);
+    void LesezeichenHint(int nummer, int seite);
+    void LesezeichenKontrollieren();
+    const std::array<int, 4> &lesezeichenSeiten() const { return lesezeichen_; }
+    const QString &lesezeichenHinweis(int nummer) const { return lesezeichenHinweise_[size_t(nummer - 1)]; }
+
+    // The arrow beside the line of a search hit on the next spread: 1 left, 2 right.
+    int PfeilHinweis = 0;
+    int TextbildZaehler = 0;
+    QTimer Timer1;
+    int timer1Tag() const { return timer1Tag_; }
+
+Q_SIGNALS:
+    void hinweis(const QString &text);
+    // A picture in the text was clicked: the picture view shows it.
+    void textbildGewaehlt(const QString &name);
+
+private:
+    std::array<int, 5> griffZiele() const;
+    void verbinden();
+
+    book::BuchPanel &buch_;
+    BildMenue &menue_;
+    album::Albumblatt &albumblatt_;
+    Zustand &z_;
+    const platform::Screen &screen_;
+    QWidget *fokus_;
+    QStringList inhaltEintraege_;
+    std::array<int, 4> lesezeichen_{};
+    std::array<QString, 4> lesezeichenHinweise_;
+    int timer1Tag_ = 0;
+};
+
+} // namespace app

@@ -1,0 +1,198 @@
+// The main window's start-up: captions, fonts for the screen, the drive locator, the
+// settings and the picture list, the layout for the screen; and a project's reset.
+#include "album/views/albumblatt.h"
+#include "album/views/bildansicht.h"
+#include "app/core/projektdateien.h"
+#include "app/views/bildmenue.h"
+#include "app/views/buchlenkung.h"
+#include "app/views/hinweiszeile.h"
+#include "app/views/timageform.h"
+#include "authoring/core/exelaufwerk.h"
+#include "book/core/seitenformat.h"
+#include "book/core/ziffernwert.h"
+#include "book/views/buchpanel.h"
+#include "platform/bitmapfile.h"
+#include "platform/fonts.h"
+
+#include <QLabel>
+
+namespace app {
+namespace {
+
+const char *const kSchriftskalierungFehler = QT_TRANSLATE_NOOP(
+    "app::TImageForm",
+    "Schriftskalierungen über 150 % und Zwischenwerte zwischen 100, 125 und 150 % werden nicht zuverlässig "
+    "unterstützt.");
+const char *const kSchriftskalierungHinweis = QT_TRANSLATE_NOOP(
+    "app::TImageForm",
+    "Wählen Sie im Startmenü von Windows \"Einstellungen / Systemsteuerung / Anzeige / Einstellungen / "
+    "Schriftgrad\" einen der Standardwerte, z.B. \"kleine Schriftarten\". Danach wird Windows mit den "
+    "veränderten Einstellungen gestartet.");
+
+} // namespace
+
+void TImageForm::SpracheEinrichten() {
+    menue_->LabelLesezeichen->setText(tr("Lesezeichen"));
+    menue_->LabelFundliste->setText(tr("Fundliste"));
+    buch_->LabelNoCBT->setText(tr("Anleitung nicht mehr zeigen"));
+}
+
+void TImageForm::klein(QLabel *label) {
+    label->setFont(platform::screenFont("Arial", z_.Schriftgrad, screen_.info().ppi));
+}
+
+void TImageForm::FormCreate() {
+    const platform::ScreenInfo s = screen_.info();
+    SpracheEinrichten();
+    bildansicht_->ImageLast->raise();
+    bildansicht_->ImageNext->raise();
+
+    // Font scaling for large-font screens.
+    z_.Schriftgrad = 7;
+    const Schriftskalierung skal = SchriftgradFuer(s.ppi);
+    if (skal.skalieren) {
+        z_.Schriftgrad = skal.Schriftgrad;
+        if (skal.warnen) {
+            meldungen_.zeigen(Meldungen::Art::Fehler, tr(kSchriftskalierungFehler));
+            meldungen_.zeigen(Meldungen::Art::Information, tr(kSchriftskalierungHinweis));
+        }
+        setFont(platform::screenFont("Arial", z_.Schriftgrad, s.ppi));
+        klein(menue_->LabelFundliste);
+        klein(menue_->LabelLesezeichen);
+    }
+    buch_->SchriftenSetzen(z_.Schriftgrad, s.ppi, skal.skalieren);
+
+    z_.HilfeDateiOffen = false;
+    z_.BildIndex = -1;
+    z_.Vorgaben = z_.einstellungen;
+    z_.Bearbeitungsteil = 1;
+    LabelProjekttitel1->show();
+    LabelProjekttitel2->show();
+
+    const authoring::Laufwerksergebnis lw = authoring::ExeLaufwerk(z_.dateien, z_.programmDatei);
+    if (lw.status == authoring::Laufwerksergebnis::Status::KeineCd) {
+        meldungen_.zeigen(Meldungen::Art::Warnung, tr("Legen Sie die CD in ihr Laufwerk!"));
+        startAbgebrochen_ = true;
+        return;
+    }
+    if (lw.status == authoring::Laufwerksergebnis::Status::KopierFehler) {
+        meldungen_.zeigen(Meldungen::Art::Fehler, tr("Die Datei %1 kann nicht kopiert werden.").arg(lw.fehler));
+        startAbgebrochen_ = true;
+        return;
+    }
+    z_.StammVerzeichnis = lw.stammVerzeichnis;
+    z_.TextSeitenDateiName = lw.textSeitenDateiName;
+    z_.HilfeSeitenDateiName = lw.hilfeSeitenDateiName;
+    z_.LetzteTextseite = 0;
+    z_.LetzteHilfeseite = 0;
+    QString name = lw.programmName;
+    if (const auto autor = AutorIniLesen(z_)) name = *autor;
+    z_.ProgrammName = name;
+    z_.NurLesen = !SchreibTest(z_);
+    if (!z_.NurLesen && !DatenwurzelSperren(z_)) {
+        z_.NurLesen = true;
+        meldungen_.zeigen(Meldungen::Art::Information,
+                          tr("Das Buch ist bereits in einem anderen Pagora-Fenster geöffnet. Es wird hier nur zum Lesen "
+                             "geöffnet: Lesezeichen, Kommentare und Bildtexte werden nicht gespeichert."));
+    }
+    IniDateiLesen(name);
+
+    z_.HilfeVerzeichnis = z_.StammVerzeichnis + "Help\\";
+    if (!z_.dateien.folderExists(z_.HilfeVerzeichnis))
+        meldungen_.zeigen(Meldungen::Art::Warnung,
+                          tr("Der Ordner \"Help\" fehlt in %1. Ohne ihn fehlen das Buch, seine Bilder und die Hilfe; "
+                             "bitte installieren Sie Pagora neu.")
+                              .arg(z_.dateien.native(z_.StammVerzeichnis)));
+    if (!z_.dateien.exists(z_.HilfeVerzeichnis + "CBTEnd.bmp"))
+        for (QWidget *w : {static_cast<QWidget *>(buch_->ImageNoCBT), static_cast<QWidget *>(buch_->ImageYesCBT),
+                           static_cast<QWidget *>(buch_->LabelNoCBT)})
+            w->hide();
+    layoutFuerBildschirm();
+    TimerAnfang.start();
+}
+
+void TImageForm::layoutFuerBildschirm() {
+    const platform::ScreenInfo s = screen_.info();
+    const int W = s.width, H = s.height;
+    // The window covers the screen even where no window manager honours full screen.
+    if (screen_.isReal()) setGeometry(0, 0, W, H);
+    else resize(W, H);
+    hinweiszeile_->move((W - hinweiszeile_->width()) / 2, H - 40);
+    buch_->move(buch_->x(), (H - buch_->height()) / 2);
+    z_.BuchLinks = (W - buch_->width()) / 2 + 2;
+    menue_->anordnen(W, H, z_.BuchLinks);
+    Panel12Fortschritt->move((W - Panel12Fortschritt->width()) / 2, H - 40);
+    bildansicht_->LabelHuge->move((W - bildansicht_->LabelHuge->width()) / 2, H - 330);
+    buch_->MemoTextLinks->move(buch_->MemoTextLinks->x(), 32);
+}
+
+void TImageForm::IniDateiLesen(const QString &name) {
+    if (EinstellungsdateiLesen(z_, name)) {
+        albumblatt_->leeren();
+        buch_->MemoTextLinks->leeren();
+        buch_->albumBlattVormerken(z_.StammVerzeichnis + "Help\\Album0.bmp");
+    }
+    IniAuswerten();
+    z_.BuchTitel = z_.einstellungen.wert("Title");
+    if (z_.dateien.exists(z_.HilfeSeitenDateiName)) {
+        z_.hilfeDatei.close();
+        z_.HilfeDateiOffen = z_.hilfeDatei.open(z_.dateien.native(z_.HilfeSeitenDateiName), book::kSeitensatzGroesse);
+        z_.HilfeSeitenZahl = int(z_.hilfeDatei.count());
+    }
+}
+
+void TImageForm::IniAuswerten() {
+    const Einstellungen &e = z_.einstellungen;
+    const int ppi = screen_.info().ppi;
+    auto zahl = [&e](const QString &schluessel) { return book::ZiffernWert(e.wert(schluessel)); };
+    auto groesse = [&](const QString &schluessel) { return SkalierteGroesse(zahl(schluessel), z_.Schriftgrad); };
+
+    z_.ProjektPfad = e.wert("Path");
+    const QFont titel = platform::screenFont("Arial", groesse("Title.FontSize"), ppi, true);
+    LabelProjekttitel1->setFont(titel);
+    LabelProjekttitel2->setFont(titel);
+    LabelProjekttitel1->move(zahl("Title.Left"), zahl("Title.Top"));
+    LabelProjekttitel2->move(zahl("Shadow.Left"), zahl("Shadow.Top"));
+    buch_->TitelseiteSetzen(e.wert("Title"), zahl("Title1.Top"),
+                            platform::screenFont("Arial", groesse("Title1.FontSize"), ppi, true), e.wert("Title2"),
+                            zahl("Title2.Top"), platform::screenFont("Arial", groesse("Title2.FontSize"), ppi));
+    // The register tabs' captions and the bookmarks laid into the book.
+    buch_->GriffeBeschriften({e.wert("Sheet1"), e.wert("Sheet2"), e.wert("Sheet3"), e.wert("Sheet4"), e.wert("Sheet5")});
+    buchlenkung_->LesezeichenLesen();
+    ProjektVerzeichnisSetzen(z_);
+    if (e.wert("ShowCBT") == "0") buch_->ImageNoCBT->raise();
+    else buch_->ImageYesCBT->raise();
+
+    bildansicht_->neuZentrieren();
+    bildansicht_->Bildzentrieren(e.wert("Wallpaper"));
+    const platform::ScreenInfo s = screen_.info();
+    // The picture's own size: an unreadable file has none, and gets no message.
+    const QString hintergrund = z_.ProjektVerzeichnis + "Album\\" + e.wert("Wallpaper") + ".bmp";
+    const auto masse = z_.dateien.exists(hintergrund) ? platform::bitmapSize(z_.dateien.native(hintergrund)) : std::nullopt;
+    if (masse && masse->width() + 100 < s.width && masse->height() + 100 < s.height) {
+        meldungen_.zeigen(Meldungen::Art::Information,
+                          tr("Wir empfehlen eine kleinere Bildschirmauflösung. Das Hintergrundbild ist nur %1x%2 Pixels groß.")
+                              .arg(masse->width())
+                              .arg(masse->height()));
+    }
+    z_.AktuellerBildIndex = 0;
+    ListeLaden();
+    SeitenDateienOeffnen(z_);
+}
+
+void TImageForm::ProjektReset() {
+    buch_->Inhalt1->clear();
+    buch_->Inhalt2->clear();
+    buch_->MemoTextLinks->leeren();
+    buch_->MemoTextRechts->leeren();
+    bildansicht_->ListeLeeren();
+    for (QLabel *l : {LabelProjekttitel1, LabelProjekttitel2, buch_->LabelProjekttitel3}) l->setText("Pagora");
+    z_.TextSeitenZahl = 0;
+    z_.HilfeSeitenZahl = 0;
+}
+
+void TImageForm::ListeLaden() {
+    bildansicht_->ListeLaden(z_.ProjektVerzeichnis + "Pages\\" + z_.ProgrammName + ".3");
+}
+
+} // namespace app

@@ -1,0 +1,69 @@
+#include "search/views/suchsteuerung.h"
+
+#include "search/core/falten.h"
+#include "search/views/suchleiste.h"
+
+namespace search {
+
+Suchsteuerung::Suchsteuerung(QWidget *flaeche, const platform::Files &dateien, const QString &projektVerzeichnis,
+                             platform::RecordFile &textDatei, platform::RecordFile &hilfeDatei,
+                             const platform::Screen &screen)
+    : QObject(flaeche), flaeche_(flaeche), dateien_(dateien), projektVerzeichnis_(projektVerzeichnis),
+      textDatei_(textDatei), hilfeDatei_(hilfeDatei), screen_(screen) {}
+
+Suchleiste *Suchsteuerung::PanelSuchen() {
+    if (!suchleiste_) {
+        suchleiste_ = new Suchleiste(flaeche_);
+        suchleiste_->move((screen_.info().width - suchleiste_->width()) / 2, 8);
+        suchleiste_->LabelGesuchterName->setText(tr("Suche"));
+        suchleiste_->CheckBox1->setText(tr("schreibungstolerant"));
+        suchleiste_->PanelNotFound->setText(tr("Suchbegriff nicht gefunden"));
+        suchleiste_->LabelSucheBuch->setText(tr("im Text"));
+        suchleiste_->LabelSucheAlbum->setText(tr("im Album"));
+        suchleiste_->LabelSucheHilfe->setText(tr("in der Hilfe"));
+        suchleiste_->BitBtn4->setText(tr("Abbrechen"));
+        connect(suchleiste_, &Suchleiste::bereichGeklickt, this, &Suchsteuerung::BevelImBuch);
+        connect(suchleiste_->BitBtn3, &QPushButton::clicked, this, &Suchsteuerung::BitBtn3Click);
+        connect(suchleiste_->BitBtn4, &QPushButton::clicked, suchleiste_, &QWidget::hide);
+    }
+    return suchleiste_;
+}
+
+void Suchsteuerung::SuchenClick() {
+    PanelSuchen()->PanelNotFound->hide();
+    BevelImBuch(Suchbereich);
+    PanelSuchen()->show();
+    PanelSuchen()->raise();
+    PanelSuchen()->Edit2->setFocus();
+}
+
+void Suchsteuerung::BevelImBuch(int bereich) {
+    Suchbereich = bereich;
+    PanelSuchen()->BevelImBuch(bereich);
+    PanelSuchen()->PanelNotFound->hide();
+    if (bereich == 1) textDatei_.seek(0);
+    if (bereich == 2) hilfeDatei_.seek(0);
+}
+
+void Suchsteuerung::BitBtn3Click() {
+    if (PanelSuchen()->Edit2->text().isEmpty()) return;
+    Suchbegriff = PanelSuchen()->Edit2->text();
+    const bool tolerant = PanelSuchen()->CheckBox1->isChecked();
+    const QString begriff = Falten(Suchbegriff, tolerant);
+    if (Suchbereich == 0) {
+        PanelSuchen()->hide();
+        Q_EMIT albumGesucht(BilderDurchsuchen(dateien_, projektVerzeichnis_, begriff, tolerant));
+        return;
+    }
+    const bool hilfe = Suchbereich == 2;
+    const auto fund = SeitendateiDurchsuchen(hilfe ? hilfeDatei_ : textDatei_, begriff, tolerant);
+    if (!fund) {
+        PanelSuchen()->PanelNotFound->show();
+        PanelSuchen()->PanelNotFound->raise();
+        return;
+    }
+    Q_EMIT textGefunden(hilfe ? 2000 + fund->position : fund->position, fund->zeile, fund->position % 2 == 1);
+    PanelSuchen()->raise();
+}
+
+} // namespace search
