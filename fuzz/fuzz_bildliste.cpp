@@ -1,9 +1,10 @@
 // Any bytes as the picture list ("Pages\<name>.3") as the program loads it: the album
 // part is paged through as the reader turns its spreads (each cell's caption and hint),
-// and the pictures are stepped through as the slide show does (name and text of each
-// line). No crash, no hang; paging leaves the album within its 499 spreads, each spread
-// has its own sheet file, names are upper case and come from before the first ":".
-#include "album/core/kleinbild.h"
+// and the pictures are stepped through as the slide show does (name, text and the line
+// found again by its name). No crash, no hang; paging leaves the album within its 499
+// spreads, each spread has its own sheet file, names are upper case and come from before
+// the first ":", the slide show only moves forward and back within the list.
+#include "album/core/bilderliste.h"
 #include "album/core/marken.h"
 #include "book/core/blaettern.h"
 #include "book/core/seitensatz.h"
@@ -53,23 +54,34 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     }
     PRUEFEN(blaetter.size() <= 499);
 
-    // The slide show, forward through the list.
-    const int anzahl = int(liste.size());
+    // The slide show, forward and back through the list.
+    album::Bilderliste bilder;
+    bilder.setzen(liste);
+    const int anzahl = bilder.anzahl();
     int index = -1, schritte = 0;
     for (;;) {
-        const int vorher = index;
-        if (index < anzahl - 1) ++index;
-        while (leer(liste, index) && index < anzahl - 1) ++index;
-        if (index == vorher) break;
+        const int naechste = bilder.Naechste(index);
+        PRUEFEN(naechste >= index && naechste <= qMax(anzahl - 1, -1));
+        if (naechste == index) break;
         PRUEFEN(++schritte <= anzahl);
-        if (liste[index].isEmpty()) continue;
+        index = naechste;
+        const QString zeile = bilder.zeile(index);
         QString rest, name;
-        album::ListenzeileZerlegen(liste[index], &rest, &name);
-        const QString &zeile = liste[index];
+        album::ListenzeileZerlegen(zeile, &rest, &name);
         const qsizetype doppelpunkt = zeile.indexOf(':');
         if (doppelpunkt < 0) PRUEFEN(name.isEmpty() && rest == zeile);
         else PRUEFEN(name == zeile.left(doppelpunkt).toUpper() && rest == zeile.mid(doppelpunkt + 1));
-        (void)album::OhneTilde(rest);
+        PRUEFEN(album::OhneTilde(rest).size() >= rest.size() - 1);
+        if (schritte <= 2 || index == anzahl - 1) {
+            PRUEFEN(bilder.BildtextFuer(name).size() <= 255);
+            const int gefunden = bilder.IndexNachListenname(name);
+            PRUEFEN(gefunden >= index && gefunden < anzahl);  // the line itself has that name
+        }
+    }
+    for (int i = anzahl - 1, n = 0; i > 0 && n < 64; ++n) {
+        const int vorige = bilder.Vorige(i);
+        PRUEFEN(vorige < i && vorige >= i - 2);
+        i = vorige;
     }
     return 0;
 }
