@@ -4,10 +4,10 @@
 // to lies on the data root or is refused.
 #include "app/core/projektdateien.h"
 
+#include "pruefen.h"
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include "pruefen.h"
 
 #include <cstdint>
 
@@ -61,8 +61,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     app::EinstellungsdateiLesen(z, *name);
     app::ProjektVerzeichnisSetzen(z);
     app::SeitenDateienOeffnen(z);
-    for (const QString &datei : {z.StammVerzeichnis + z.ProgrammName + ".ini", z.TextSeitenDateiName, z.HilfeSeitenDateiName,
-                                 z.ProjektVerzeichnis + "Pages\\" + z.ProgrammName + ".3", z.StammVerzeichnis + "Test.txt"})
+    for (const QString &datei :
+         {z.StammVerzeichnis + z.ProgrammName + ".ini", z.TextSeitenDateiName, z.HilfeSeitenDateiName,
+          z.ProjektVerzeichnis + "Pages\\" + z.ProgrammName + ".3", z.StammVerzeichnis + "Test.txt"})
         PRUEFEN(w.aufDerWurzel(datei));
     PRUEFEN(z.TextSeitenZahl >= 0 && z.HilfeSeitenZahl >= 0);
     return 0;

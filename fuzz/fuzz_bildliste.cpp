@@ -10,8 +10,8 @@
 #include "book/core/seitensatz.h"
 #include "platform/files.h"
 
-#include <QSet>
 #include "pruefen.h"
+#include <QSet>
 
 #include <cstdint>
 
@@ -35,7 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
         PRUEFEN(schritte <= 1000);
         const book::Blaetterziel ziel = book::VorBlaettern(n, stand, umfang);
         if (!ziel.zeigen) break;
-        n = ziel.seite + ziel.seite % 2;  // the book shows odd numbers as the next spread
+        n = ziel.seite + ziel.seite % 2; // the book shows odd numbers as the next spread
         if (n >= 2000) break;
         PRUEFEN(n > 1000);
         const QString blatt = book::Albumblattname("Quarn", n);
@@ -69,13 +69,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
         QString rest, name;
         album::ListenzeileZerlegen(zeile, &rest, &name);
         const qsizetype doppelpunkt = zeile.indexOf(':');
-        if (doppelpunkt < 0) PRUEFEN(name.isEmpty() && rest == zeile);
-        else PRUEFEN(name == zeile.left(doppelpunkt).toUpper() && rest == zeile.mid(doppelpunkt + 1));
+        if (doppelpunkt < 0)
+            PRUEFEN(name.isEmpty() && rest == zeile);
+        else
+            PRUEFEN(name == zeile.left(doppelpunkt).toUpper() && rest == zeile.mid(doppelpunkt + 1));
         PRUEFEN(album::OhneTilde(rest).size() >= rest.size() - 1);
         if (schritte <= 2 || index == anzahl - 1) {
             PRUEFEN(bilder.BildtextFuer(name).size() <= 255);
             const int gefunden = bilder.IndexNachListenname(name);
-            PRUEFEN(gefunden >= index && gefunden < anzahl);  // the line itself has that name
+            PRUEFEN(gefunden >= index && gefunden < anzahl); // the line itself has that name
         }
     }
     for (int i = anzahl - 1, n = 0; i > 0 && n < 64; ++n) {

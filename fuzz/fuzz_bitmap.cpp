@@ -5,16 +5,16 @@
 #include "album/core/punktproben.h"
 #include "platform/bitmapfile.h"
 
+#include "pruefen.h"
 #include <QBuffer>
 #include <QFile>
 #include <QTemporaryDir>
-#include "pruefen.h"
 
 #include <cstdint>
 
 namespace {
 
-constexpr qint64 kHoechstens = qint64(1) << 22;  // keeps runs fast; larger pictures are refused
+constexpr qint64 kHoechstens = qint64(1) << 22; // keeps runs fast; larger pictures are refused
 
 } // namespace
 
@@ -52,8 +52,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     const auto teil = platform::readBitmap(pfad, kHoechstens, bereich);
     PRUEFEN(teil.has_value());
     const QRect innen = bereich.intersected(ganz->rect());
-    if (innen.isEmpty()) PRUEFEN(teil->isNull());
-    else PRUEFEN(teil->size() == innen.size());
+    if (innen.isEmpty())
+        PRUEFEN(teil->isNull());
+    else
+        PRUEFEN(teil->size() == innen.size());
     // Pixels are compared for the bitmaps read here. Qt's own BMP reader leaves the
     // pixels of a truncated RLE bitmap unwritten, so two reads of one may differ.
     if (kopf && kopf->plain() && !innen.isEmpty()) PRUEFEN(*teil == ganz->copy(innen));

@@ -21,7 +21,8 @@ void klicken(const QStringList &seite) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
-    const QStringList eintraege = platform::splitLines(QByteArray(reinterpret_cast<const char *>(data), qsizetype(size)));
+    const QStringList eintraege =
+        platform::splitLines(QByteArray(reinterpret_cast<const char *>(data), qsizetype(size)));
     const int anzahl = book::InhaltFuer(eintraege, 1).anzahl;
     PRUEFEN(anzahl >= 1);
     // One spread past the last, as a stale position from another project would ask.

@@ -15,7 +15,8 @@ int radiusPaarweise(const QList<album::Marke> &m) {
     int radius = 20;
     for (qsizetype i = 0; i < m.size(); ++i)
         for (qsizetype j = 0; j < m.size(); ++j)
-            while (i != j && std::abs(m[i].x - m[j].x) < 2 * radius && std::abs(m[i].y - m[j].y) < 2 * radius && radius > 8)
+            while (i != j && std::abs(m[i].x - m[j].x) < 2 * radius && std::abs(m[i].y - m[j].y) < 2 * radius &&
+                   radius > 8)
                 --radius;
     return radius;
 }

@@ -8,9 +8,9 @@
 #include "search/core/falten.h"
 #include "search/core/suche.h"
 
+#include "pruefen.h"
 #include <QFile>
 #include <QTemporaryDir>
-#include "pruefen.h"
 
 #include <cstdint>
 
@@ -41,13 +41,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     for (qint64 n = 0; n < anzahl; n += 2) {
         QStringList memo[2];
         for (QStringList &zeilen : memo) {
-            if (!seiten.readNext(&bytes)) break;  // an odd count: the right page stays empty
+            if (!seiten.readNext(&bytes)) break; // an odd count: the right page stays empty
             book::Seitensatz satz;
             PRUEFEN(book::Seitensatz::ausBytes(bytes, &satz) && satz.bytes() == bytes);
             const book::Seitenbild b = book::TestseiteBearbeiten(satz);
             PRUEFEN(b.zeilen.size() == 28 && b.titelzeilen >= 0 && b.ersteTitelzeile >= 0 && b.ersteTitelzeile <= 28);
             PRUEFEN((b.titelzeilen == 0) == (b.ersteTitelzeile == 0));
-            for (int i = 1; i <= book::kZeilenJeSeite; ++i) (void)book::ArtDerZeile(satz.text(i));
+            for (int i = 1; i <= book::kZeilenJeSeite; ++i)
+                (void)book::ArtDerZeile(satz.text(i));
             zeilen = b.zeilen;
         }
         const qsizetype laengen[2] = {memo[0].size(), memo[1].size()};
@@ -62,7 +63,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     PRUEFEN(!seiten.readNext(&bytes));
 
     // The search, from the first page, for a term taken from the file's first bytes.
-    const QString begriff = platform::fromCp1252(QByteArray(reinterpret_cast<const char *>(data), qMin<qsizetype>(qsizetype(size), 3)));
+    const QString begriff =
+        platform::fromCp1252(QByteArray(reinterpret_cast<const char *>(data), qMin<qsizetype>(qsizetype(size), 3)));
     for (const bool tolerant : {false, true}) {
         PRUEFEN(seiten.seek(0));
         const QString gefaltet = search::Falten(begriff, tolerant);

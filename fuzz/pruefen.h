@@ -4,10 +4,10 @@
 #include <cstdio>
 #include <cstdlib>
 
-#define PRUEFEN(bedingung)                                                                          \
-    do {                                                                                            \
-        if (!(bedingung)) {                                                                         \
-            std::fprintf(stderr, "%s:%d: verletzt: %s\n", __FILE__, __LINE__, #bedingung);         \
-            std::abort();                                                                           \
-        }                                                                                           \
+#define PRUEFEN(bedingung)                                                                                             \
+    do {                                                                                                               \
+        if (!(bedingung)) {                                                                                            \
+            std::fprintf(stderr, "%s:%d: verletzt: %s\n", __FILE__, __LINE__, #bedingung);                             \
+            std::abort();                                                                                              \
+        }                                                                                                              \
     } while (false)

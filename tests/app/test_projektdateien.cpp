@@ -54,7 +54,7 @@ private Q_SLOTS:
         const QString vorher = QDir::currentPath();
         QDir::setCurrent(w.nativ());
         Zustand z(w.dateien());
-        w.zustandEinrichten(z);
+        testing::zustandEinrichten(w, z);
         const QString stamm = z.StammVerzeichnis;
         for (const char *name : {"xE:\\Quarn", "Q:\\Fehlt", ":\\Quarn"}) {
             QVERIFY2(!EinstellungsdateiLesen(z, QString::fromLatin1(name)), name);
