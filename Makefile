@@ -44,6 +44,7 @@ bench: build
 	$(BUILD)/bench/pagora_bench_suche $(CURDIR)/$(BUILD)/root/Quarn/Pages/Quarn.5
 	$(BUILD)/bench/pagora_bench_engines $(CURDIR)/data/quarn/buch.txt $(CURDIR)/$(BUILD)/root/pagora-tool \
 	    $(CURDIR)/$(BUILD)/root/Help
+	./bench/ganzprozesse.sh $(CURDIR)/$(BUILD)/root $(CURDIR)
 
 # Every libFuzzer target runs FUZZ_SECONDS on its seeds (make fuzz FUZZ_ZIELE=bitmap runs one).
 # FUZZ_LAENGE_<target> lifts libFuzzer's input length where the reader takes more.

@@ -9,6 +9,7 @@
 #include <QTemporaryFile>
 
 #include <cstdio>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -83,24 +84,24 @@ bool Files::readHead(const QString &storedPath, QByteArray *out, qint64 maxBytes
 
 namespace {
 
-// A finished copy of `bytes` beside `ziel`, on disk before the call returns: the
-// name of the temporary file, or empty when it could not be written whole.
-QString nebenDatei(const QString &ziel, const QByteArray &bytes) {
+// The new file gets the old one's permissions, or those a new file would get.
+mode_t modusFuer(const QString &ziel) {
+    struct stat alt;
+    if (::lstat(QFile::encodeName(ziel).constData(), &alt) == 0 && S_ISREG(alt.st_mode)) return alt.st_mode & 07777;
+    const mode_t maske = ::umask(0);
+    ::umask(maske);
+    return 0666 & ~maske;
+}
+
+// A finished copy of `bytes` beside `ziel`, on disk before the call returns unless
+// `syncen` is false: the name of the temporary file, or empty when it could not be
+// written whole.
+QString nebenDatei(const QString &ziel, const QByteArray &bytes, bool syncen) {
     const QFileInfo info(ziel);
     QTemporaryFile f(info.absolutePath() + "/." + info.fileName() + ".XXXXXX");
     if (!f.open()) return {};
-    bool gut = f.write(bytes) == bytes.size() && f.flush() && ::fsync(f.handle()) == 0;
-    // The new file gets the old one's permissions, or those a new file would get.
-    struct stat alt;
-    mode_t modus;
-    if (::lstat(QFile::encodeName(ziel).constData(), &alt) == 0 && S_ISREG(alt.st_mode)) {
-        modus = alt.st_mode & 07777;
-    } else {
-        const mode_t maske = ::umask(0);
-        ::umask(maske);
-        modus = 0666 & ~maske;
-    }
-    gut = gut && ::fchmod(f.handle(), modus) == 0;
+    const bool gut = f.write(bytes) == bytes.size() && f.flush() && (!syncen || ::fsync(f.handle()) == 0) &&
+                     ::fchmod(f.handle(), modusFuer(ziel)) == 0;
     if (!gut) return {};
     f.setAutoRemove(false);
     return f.fileName();
@@ -117,14 +118,41 @@ bool Files::write(const QString &storedPath, const QByteArray &bytes) const {
     return writeAll({{storedPath, bytes}}) < 0;
 }
 
-int Files::writeAll(const QList<Neu> &dateien) const {
+bool Files::writeUnsynced(const QString &storedPath, const QByteArray &bytes) const {
+    return ersetzen({{storedPath, bytes}}, false) < 0;
+}
+
+bool Files::syncFolder(const QString &storedFolder) const {
+    const QString n = native(storedFolder);
+    if (n.isEmpty()) return false;
+    const int fd = ::open(QFile::encodeName(n).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return false;
+    const bool gut = ::syncfs(fd) == 0;
+    ::close(fd);
+    return gut;
+}
+
+int Files::writeAll(const QList<Neu> &dateien) const { return ersetzen(dateien, true); }
+
+int Files::ersetzen(const QList<Neu> &dateien, bool syncen) const {
     QStringList ziele, neue;
-    auto aufraeumen = [&neue] {
+    // Finished drafts belong to this call from the start: a failure removes them all,
+    // those not yet reached included.
+    auto aufraeumen = [&neue, &dateien] {
         for (const QString &n : neue) QFile::remove(n);
+        for (const Neu &d : dateien)
+            if (!d.fertig.isEmpty()) QFile::remove(d.fertig);
     };
     for (qsizetype i = 0; i < dateien.size(); ++i) {
         const QString n = native(dateien[i].storedPath);
-        const QString neu = n.isEmpty() ? QString() : nebenDatei(n, dateien[i].bytes);
+        const QString &fertig = dateien[i].fertig;
+        QString neu;
+        if (!n.isEmpty() && fertig.isEmpty()) {
+            neu = nebenDatei(n, dateien[i].bytes, syncen);
+        } else if (!n.isEmpty() && QFileInfo(fertig).absolutePath() == QFileInfo(n).absolutePath() &&
+                   ::chmod(QFile::encodeName(fertig).constData(), modusFuer(n)) == 0) {
+            neu = fertig;  // a rename never leaves its folder's file system
+        }
         if (neu.isEmpty()) {
             aufraeumen();
             return int(i);

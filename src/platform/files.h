@@ -36,12 +36,21 @@ public:
     // Replaces the file atomically: on failure the old file stays whole. A symbolic
     // link in the file's place is replaced itself; its target is never written.
     bool write(const QString &storedPath, const QByteArray &bytes) const;
+    // The same, but the new file is not synced to disk before it takes the old one's
+    // place: for runs that write many files and then call syncFolder once. Readers
+    // still see the old file or the new one whole, never a part.
+    bool writeUnsynced(const QString &storedPath, const QByteArray &bytes) const;
+    // Puts on disk everything written to the file system that holds the folder.
+    bool syncFolder(const QString &storedFolder) const;
     // Replaces several files as one: all of them or none. Returns -1 on success, else
     // the index of the file whose new content could not be written or put in place;
     // every file then keeps its old content.
     struct Neu {
         QString storedPath;
         QByteArray bytes;
+        // Instead of `bytes`: the native name of a finished draft beside the target
+        // (Entwurf::abschliessen). It is moved in place, or removed when the write fails.
+        QString fertig = {};
     };
     int writeAll(const QList<Neu> &dateien) const;
     bool remove(const QString &storedPath) const;
@@ -53,6 +62,8 @@ public:
     QStringList list(const QString &storedFolder, const QString &wildcard) const;
 
 private:
+    int ersetzen(const QList<Neu> &dateien, bool syncen) const;
+
     DriveMap drives_;
     // Shared by copies: they look at the same folders.
     std::shared_ptr<FolderIndex> index_ = std::make_shared<FolderIndex>();

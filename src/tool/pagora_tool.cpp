@@ -9,13 +9,17 @@
 #include "authoring/core/textimport.h"
 #include "book/core/seitensatz.h"
 #include "platform/cp1252.h"
+#include "platform/entwurf.h"
 #include "platform/fonts.h"
 #include "tool/befehl_neu.h"
+#include "tool/befehl_suche.h"
 
 #include <QDir>
 #include <QGuiApplication>
 #include <QSet>
 #include <cstdio>
+#include <memory>
+#include <sys/mman.h>
 
 namespace {
 
@@ -39,6 +43,7 @@ const char *kHilfe =
     "  contents --part text|album|help Inhaltsverzeichnis ausgeben\n"
     "  check                           Projekt prüfen (fehlende und nicht gelistete Bilder,\n"
     "                                  zu lange Namen, beschädigte Seitensätze)\n"
+    "  suche --part text|help|album BEGRIFF   fehlertolerant suchen, ein Treffer je Zeile\n"
     "  neu NAME VERZEICHNIS            neues Projekt anlegen (--name entfällt; neu --help)\n"
     "\n"
     "BEFEHL --help zeigt die Hilfe zu einem Befehl.\n"
@@ -54,6 +59,9 @@ const QMap<QString, const char *> kBefehlsHilfe = {
               "Gibt Seiten aus: \"# \" Überschrift, \"[Bild] \" Bildzeile, \"[Unterschrift] \" Bildunterschrift.\n"},
     {"contents", "Aufruf: pagora-tool --root ORDNER --name NAME contents --part text|album|help\n"
                  "Gibt das Inhaltsverzeichnis des Teils aus.\n"},
+    {"suche", "Aufruf: pagora-tool --root ORDNER --name NAME suche --part text|help|album BEGRIFF\n"
+              "Sucht wie Pagora fehlertolerant im Leseteil, in der Hilfe oder in den Bildmarken und gibt\n"
+              "jeden Treffer auf einer Zeile aus. Rückgabe 0 mit Treffern, 1 ohne.\n"},
     {"check", "Aufruf: pagora-tool --root ORDNER --name NAME check\n"
               "Prüft das Projekt; Rückgabe 1, wenn etwas nicht stimmt.\n"},
 };
@@ -159,21 +167,33 @@ int importieren(app::Zustand &z, const Aufruf &a) {
         klage("Die Textdatei " + a.datei + " kann nicht gelesen werden.");
         return Abgelehnt;
     }
-    const QByteArray text = quelle.readAll();
+    // The text is mapped, not copied, and the pages go to a draft beside the page file as
+    // they fill: memory stays the same however long the text is.
+    // The bytes the import has left behind are handed back in steps of 4 MB.
+    QByteArray text;
+    uchar *karte = quelle.size() > 0 ? quelle.map(0, quelle.size()) : nullptr;
+    if (karte) text = QByteArray::fromRawData(reinterpret_cast<const char *>(karte), quelle.size());
+    else text = quelle.readAll();  // empty, or a file that cannot be mapped
+    qsizetype freigegeben = 0;
+    auto gelesen = [karte, &freigegeben](qsizetype bis) {
+        constexpr qsizetype kSchritt = 4 << 20;
+        const qsizetype grenze = bis / kSchritt * kSchritt;
+        if (!karte || grenze <= freigegeben) return;
+        ::madvise(karte + freigegeben, size_t(grenze - freigegeben), MADV_DONTNEED);
+        freigegeben = grenze;
+    };
     const bool hilfe = a.teil == "help";
     const QString seitenDatei = hilfe ? z.HilfeSeitenDateiName : z.TextSeitenDateiName;
-    Projektbilder bilder(z);
-    QByteArray seiten;
-    seiten.reserve((text.size() / 700 + 2) * book::kSeitensatzGroesse);
-    const auto r = authoring::Buchmachen(text, authoring::Importmasse::Bildschirm(), bilder,
-                                         [&seiten](const book::Seitensatz &s) {
-                                             seiten += s.bytes();
-                                             return true;
-                                         });
     z.dateien.makeFolder(z.ProjektVerzeichnis + "Pages\\");
+    Projektbilder bilder(z);
+    platform::Entwurf seiten(z.dateien, seitenDatei);
+    const auto r = authoring::Buchmachen(text, authoring::Importmasse::Bildschirm(), bilder,
+                                         [&seiten](const book::Seitensatz &s) { return seiten.anhaengen(s.bytes()); }, gelesen);
+    const QString fertig = seiten.abschliessen();
     const QString inhalt = inhaltsdatei(z, hilfe ? ".6" : ".1");
     // Pages and contents belong together: both are replaced, or neither.
-    const int fehler = z.dateien.writeAll({{seitenDatei, seiten}, {inhalt, platform::joinLines(r.MemoInhalt)}});
+    const int fehler =
+        fertig.isEmpty() ? 0 : z.dateien.writeAll({{seitenDatei, {}, fertig}, {inhalt, platform::joinLines(r.MemoInhalt)}});
     if (fehler >= 0) {
         klage("Die Datei " + (fehler == 0 ? seitenDatei : inhalt) +
               " kann nicht geschrieben werden. Seiten und Inhaltsverzeichnis sind unverändert.");
@@ -350,10 +370,17 @@ void stilleMeldungen(QtMsgType typ, const QMessageLogContext &, const QString &t
 int main(int argc, char **argv) {
     qInstallMessageHandler(stilleMeldungen);
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
-    QGuiApplication anwendung(argc, argv);  // fonts for measuring
-    platform::registerBundledFonts();
-    if (const auto neu = befehlNeu(anwendung.arguments())) return *neu;
-    const auto aufruf = lesen(anwendung.arguments());
+    // Only the commands that measure text need fonts, and with them the slower start of
+    // a graphical application; reading and searching start without.
+    QStringList roh;
+    for (int i = 0; i < argc; ++i) roh << QString::fromLocal8Bit(argv[i]);
+    const auto vorab = lesen(roh);
+    const bool schrift = !vorab || !QStringList{"pages", "contents", "check", "suche"}.contains(vorab->befehl);
+    const std::unique_ptr<QCoreApplication> anwendung(schrift ? new QGuiApplication(argc, argv)
+                                                              : new QCoreApplication(argc, argv));
+    if (schrift) platform::registerBundledFonts();
+    if (const auto neu = befehlNeu(QCoreApplication::arguments())) return *neu;
+    const auto aufruf = lesen(QCoreApplication::arguments());
     if (!aufruf) {
         klage(QString::fromUtf8(kHilfe));
         return Aufruffehler;
@@ -375,6 +402,7 @@ int main(int argc, char **argv) {
     else if (a.befehl == "pages") ergebnis = seitenZeigen(z, a);
     else if (a.befehl == "contents") ergebnis = inhaltZeigen(z, a);
     else if (a.befehl == "check") ergebnis = pruefen(z);
+    else if (a.befehl == "suche") ergebnis = befehlSuche(z, a.teil, a.datei, sag, klage);
     if (ergebnis == Aufruffehler) klage(QString::fromUtf8(kBefehlsHilfe.value(a.befehl)));
     return ergebnis;
 }

@@ -135,6 +135,47 @@ private Q_SLOTS:
         QCOMPARE(a.form->PanelName()->LabelName->text(), QString("Die Turmspitze"));
     }
 
+    // Keys as a user presses them: after a mark is stored or the text strip closes the
+    // arrows turn the pictures again; Escape goes back to the book; quick clicks on an
+    // edge arrow each take one step.
+    void keysAndQuickClicksInThePictureView() {
+        Ansicht a;
+        a.form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(a.form.get()));
+        a.oeffnen(1);
+        album::Bildansicht *b = a.form->bildansicht();
+        auto taste = [&a](Qt::Key k) {
+            QWidget *ziel = QApplication::focusWidget();
+            QTest::keyClick(ziel ? ziel : static_cast<QWidget *>(a.form.get()), k);
+        };
+        const QPoint p = a.bei(50, 60);
+        a.form->ImageMainMouseDown(Qt::LeftButton, p.x(), p.y());
+        QCOMPARE(QApplication::focusWidget(), b->PanelEingabe()->Edit1);
+        QTest::keyClicks(b->PanelEingabe()->Edit1, "Boot");
+        taste(Qt::Key_Return);
+        QVERIFY(!sichtbar(b->PanelEingabe()));
+        taste(Qt::Key_Right);
+        QCOMPARE(a.zustand->AktuellerBildIndex, 3);  // the empty line is skipped
+        b->PanelBildtextClick();
+        QTest::mouseClick(b->PanelBildtext()->BitBtnAbbruch, Qt::LeftButton);
+        taste(Qt::Key_Left);
+        QCOMPARE(a.zustand->AktuellerBildIndex, 1);
+        a.form->LabelCoverMouseMove(795, 300);
+        QVERIFY(sichtbar(b->ImageNext));
+        QTest::mousePress(b->ImageNext, Qt::LeftButton);
+        QTest::mouseRelease(b->ImageNext, Qt::LeftButton);
+        QTest::mouseDClick(b->ImageNext, Qt::LeftButton);
+        QCOMPARE(a.zustand->AktuellerBildIndex, 4);  // 1 → 3 → 4: two clicks, two steps
+        a.form->LabelCoverMouseMove(400, 1);
+        QVERIFY(sichtbar(b->PanelBildtext()));
+        a.form->LabelCoverMouseMove(5, 300);
+        QVERIFY(sichtbar(b->ImageLast));
+        taste(Qt::Key_Escape);
+        QVERIFY(sichtbar(a.form->PanelBuch()));
+        // Nothing of the picture view stays over the book.
+        QVERIFY(!sichtbar(b->PanelBildtext()) && !sichtbar(b->ImageLast) && !sichtbar(b->ImageNext));
+    }
+
     void deletingMarkTwoOfThreeRewritesTheFile() {
         Ansicht a;
         a.oeffnen(1);

@@ -328,6 +328,16 @@ private Q_SLOTS:
         QVERIFY(boxen.jaNein("Frage?"));
     }
 
+    void theHelpCellOpensTheHelpContentsFirst() {
+        testing::Datenwurzel w;
+        tourRootAnlegen(w, {"Title=Abcd", "ShowCBT=0"});
+        w.text("Pagora/Pages/Pagora.6", {"Willkommen                 2"});
+        Programm p(w);
+        p.ticks(60);
+        p.form->ImageMenuMouseDown(200, 10);
+        QCOMPARE(p.zustand.AktuelleSeite, 2000);
+    }
+
     void aMissingHelpFolderIsNamed() {
         testing::Datenwurzel w;
         tourRootAnlegen(w);

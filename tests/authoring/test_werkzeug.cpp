@@ -1,7 +1,11 @@
 // The command-line companion as a user runs it: import, pages, contents, album, check,
 // and its exit codes.
+#include "album/core/punktproben.h"
+#include "authoring/core/textimport.h"
 #include "fixture.h"
+#include "platform/fonts.h"
 
+#include <QGuiApplication>
 #include <QProcess>
 #include <QtTest>
 
@@ -30,6 +34,20 @@ void projektAnlegen(const testing::Datenwurzel &w) {
     w.text("text.txt", {":I:Erstes Kapitel", "Ein Absatz.", ":B:Turm|Der Turm", "Noch ein Absatz."});
 }
 
+// The pictures of the data root's Help folder, measured as the tool measures them.
+class Hilfebilder : public authoring::Bildquelle {
+public:
+    explicit Hilfebilder(QString ordner) : ordner_(std::move(ordner)) {}
+    std::optional<int> vorhandeneHoehe(const QByteArray &name) override {
+        const auto m = album::BitmapMasse(ordner_ + QString::fromLatin1(name) + ".bmp");
+        return m ? std::optional<int>(m->hoehe) : std::nullopt;
+    }
+    int Kleinbild(const QByteArray &) override { return 0; }
+
+private:
+    QString ordner_;
+};
+
 } // namespace
 
 class TestWerkzeug : public QObject {
@@ -55,6 +73,42 @@ private Q_SLOTS:
         QCOMPARE(a.code, 0);
         QVERIFY(a.text.trimmed().startsWith("Erstes Kapitel"));
         QVERIFY(a.text.trimmed().endsWith("2"));
+    }
+
+    // The tool writes pages to disk as they fill: its page file is byte for byte what
+    // the import makes when every page is kept in memory, over hundreds of pages with
+    // headings, page breaks, tabs, overlong words and pictures placed or deferred.
+    void aStreamedImportWritesTheSamePagesAsOneInMemory() {
+        testing::Datenwurzel w;
+        projektAnlegen(w);
+        w.bitmap("Help/Hoch.bmp", 60, 300);
+        w.bitmap("Help/Flach.bmp", 90, 40);
+        QByteArray text;
+        for (int k = 0; k < 300; ++k) {
+            const QByteArray n = QByteArray::number(k);
+            text += ":I:Kapitel " + n + (k % 5 ? "\r\n" : " mit einem Titel, der zu lang f\xfcr eine Zeile ist\r\n");
+            text += "Ein Absatz\tmit Tab und einem Wort, das sich zieht: " + QByteArray(k % 40, 'x') + " Ende.\r\n";
+            if (k % 3 == 0) text += ":B:" + QByteArray(k % 2 ? "Hoch" : "Flach") + "|Bild " + n + " am Rand\r\n";
+            if (k % 7 == 0) text += ":S:\r\n";
+            for (int z = 0; z < k % 11; ++z)
+                text += "Zeile " + QByteArray::number(z) + " mit so viel Text, dass sie umbricht und weiterl\xe4uft.\r\n";
+        }
+        w.schreiben("lang.txt", text);
+        QByteArray erwartet;
+        Hilfebilder bilder(w.nativ("Help/"));
+        const auto r = authoring::Buchmachen(text, authoring::Importmasse::Bildschirm(), bilder,
+                                             [&erwartet](const book::Seitensatz &s) {
+                                                 erwartet += s.bytes();
+                                                 return true;
+                                             });
+        QVERIFY(r.GeschriebeneSeiten > 100);
+        const QStringList projekt{"--root", w.nativ(), "--name", "Buch"};
+        QCOMPARE(werkzeug(projekt + QStringList{"import", "--part", "text", w.nativ("lang.txt")}).code, 0);
+        const QByteArray seiten = w.lesen("Buch/Pages/Buch.5");
+        QCOMPARE(seiten.size(), erwartet.size());
+        QVERIFY(seiten == erwartet);
+        QCOMPARE(QDir(w.nativ("Buch/Pages")).entryList(QDir::Hidden | QDir::Files, QDir::Name),
+                 QStringList({"Buch.1", "Buch.3", "Buch.5"}));  // no draft left behind
     }
 
     void albumAndCheck() {
@@ -186,6 +240,41 @@ private Q_SLOTS:
         QCOMPARE(werkzeug({"--root", leer.nativ(), "--name", "Buch", "check"}).code, 1);
     }
 
+    // The program's own search from the command line: one hit a line, pages in order.
+    void searchFromTheCommandLine_data() {
+        QTest::addColumn<QString>("teil");
+        QTest::addColumn<QString>("begriff");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("ersterTreffer");  // a regular expression
+        QTest::newRow("text, other spelling") << "text" << "Muehle" << 0 << "^Seite \\d+, Zeile \\d+: .*m(ü|ue)hle";
+        QTest::newRow("help") << "help" << "Seite" << 0 << "^Seite \\d+, Zeile \\d+: .*seite";
+        QTest::newRow("album marks") << "album" << "pflugschare" << 0 << "^Acker: Die Pflugschare schneiden";
+        QTest::newRow("nothing") << "text" << "Xylophonzz" << 1 << "";
+        QTest::newRow("unknown part") << "bilder" << "Turm" << 2 << "";
+    }
+    void searchFromTheCommandLine() {
+        QFETCH(QString, teil);
+        QFETCH(QString, begriff);
+        QFETCH(int, code);
+        QFETCH(QString, ersterTreffer);
+        const Ausgabe a =
+            werkzeug({"--root", QStringLiteral(PAGORA_ROOT), "--name", "Quarn", "suche", "--part", teil, begriff});
+        QCOMPARE(a.code, code);
+        if (code != 0) {
+            QVERIFY(!a.text.contains("Seite "));
+            return;
+        }
+        const QStringList zeilen = a.text.split('\n', Qt::SkipEmptyParts);
+        QVERIFY(QRegularExpression(ersterTreffer, QRegularExpression::CaseInsensitiveOption).match(zeilen[0]).hasMatch());
+        int vorige = 0;
+        for (const QString &z : zeilen) {
+            if (teil == "album") break;
+            const int seite = z.section(' ', 1, 1).chopped(1).toInt();
+            QVERIFY2(seite > vorige, qPrintable(z));
+            vorige = seite;
+        }
+    }
+
     void theBundledDemoPassesItsCheck() {
         const Ausgabe a = werkzeug({"--root", QStringLiteral(PAGORA_ROOT), "--name", "Quarn", "check"});
         QCOMPARE(a.code, 0);
@@ -195,5 +284,10 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestWerkzeug)
+int main(int argc, char **argv) {
+    QGuiApplication app(argc, argv);  // the import measures in the bundled fonts
+    platform::registerBundledFonts();
+    TestWerkzeug t;
+    return QTest::qExec(&t, argc, argv);
+}
 #include "test_werkzeug.moc"

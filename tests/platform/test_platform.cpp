@@ -3,6 +3,7 @@
 #include "platform/bitmapfile.h"
 #include "platform/cp1252.h"
 #include "platform/drivemap.h"
+#include "platform/entwurf.h"
 #include "platform/files.h"
 #include "platform/fonts.h"
 #include "platform/recordfile.h"
@@ -148,6 +149,20 @@ private Q_SLOTS:
         QCOMPARE(w.lesen("a") + w.lesen("c"), QByteArray("neu aneu c"));
         QCOMPARE(w.dateien().writeAll({{g + "d", "x"}, {g + "ordner", "x"}}), 1);
         QVERIFY(!w.gibt("d"));
+        // A draft written piece by piece goes in place with the others, or is removed
+        // with them; one never handed over leaves nothing behind.
+        Entwurf entwurf(w.dateien(), g + "a");
+        QVERIFY(entwurf.anhaengen("ent") && entwurf.anhaengen("wurf"));
+        QCOMPARE(w.dateien().writeAll({{g + "a", {}, entwurf.abschliessen()}, {g + "b", "neu b2"}}), -1);
+        QCOMPARE(w.lesen("a") + w.lesen("b"), QByteArray("entwurfneu b2"));
+        Entwurf verworfen(w.dateien(), g + "b");
+        QVERIFY(verworfen.anhaengen("verworfen"));
+        QCOMPARE(w.dateien().writeAll({{g + "ordner", "x"}, {g + "b", {}, verworfen.abschliessen()}}), 0);
+        QCOMPARE(w.lesen("b"), QByteArray("neu b2"));
+        {
+            Entwurf liegengelassen(w.dateien(), g + "c");
+            QVERIFY(liegengelassen.anhaengen("halb"));
+        }
         QCOMPARE(QDir(w.nativ()).entryList(QDir::Files | QDir::Hidden).size(), 3);  // a, b, c: no leftovers
     }
 

@@ -13,6 +13,7 @@
 #include "search/views/suchleiste.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QtTest>
 
 using namespace app;
@@ -78,6 +79,17 @@ private Q_SLOTS:
         s.form->suche()->BevelImBuch(1);
         s.form->suche()->BitBtn3Click();
         QCOMPARE(s.zustand->AktuelleSeite, 4);
+    }
+
+    void escapeInTheSearchFieldClosesTheBar() {
+        Suche s;
+        s.form->show();
+        s.form->suche()->SuchenClick();
+        QLineEdit *feld = s.form->suche()->PanelSuchen()->Edit2;
+        QVERIFY(feld->isVisible());
+        QTest::keyClick(feld, Qt::Key_Escape);
+        QVERIFY(!s.form->suche()->PanelSuchen()->isVisible());
+        QVERIFY(s.form->PanelBuch()->isVisible());  // the book stays where it was
     }
 
     void plainModeFindsOnlyTheSameSpelling() {

@@ -4,6 +4,9 @@
 
 #include <QFile>
 
+#include <cerrno>
+#include <unistd.h>
+
 namespace album {
 
 std::optional<Bildmasse> BitmapMasse(const QString &nativePath) {
@@ -12,10 +15,29 @@ std::optional<Bildmasse> BitmapMasse(const QString &nativePath) {
     return Bildmasse{s->width(), s->height()};
 }
 
+namespace {
+
+// Exactly `n` bytes at `ab`, in one call unless the system splits it.
+bool lesenAb(int fd, char *ziel, qint64 n, qint64 ab) {
+    while (n > 0) {
+        const ssize_t gelesen = ::pread(fd, ziel, size_t(n), off_t(ab));
+        if (gelesen < 0 && errno == EINTR) continue;
+        if (gelesen <= 0) return false;
+        ziel += gelesen;
+        ab += gelesen;
+        n -= gelesen;
+    }
+    return true;
+}
+
+} // namespace
+
 std::optional<QImage> Punktproben(const QString &nativePath, int d) {
     if (d < 1) return std::nullopt;
+    // Unbuffered: each sampled row is one positioned read of just the bytes up to its
+    // last sample, never a block of the rows in between.
     QFile f(nativePath);
-    if (!f.open(QIODevice::ReadOnly)) return std::nullopt;
+    if (!f.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) return std::nullopt;
     const auto k = platform::readBitmapHeader(f);
     if (k && k->plain()) {
         const int w = k->width, h = qAbs(k->height);
@@ -24,11 +46,12 @@ std::optional<QImage> Punktproben(const QString &nativePath, int d) {
         if (k->dataOffset + zeilenLaenge * h > f.size()) return std::nullopt;
         const int sw = (w + d - 1) / d, sh = (h + d - 1) / d;
         QImage proben(sw, sh, QImage::Format_RGB32);
-        QByteArray zeile(zeilenLaenge, Qt::Uninitialized);
+        const qint64 noetig = (qint64(sw) - 1) * d * bytesJePixel + bytesJePixel;
+        QByteArray zeile(noetig, Qt::Uninitialized);
         for (int j = 0; j < sh; ++j) {
             const int y = j * d;
             const int gespeichert = k->height > 0 ? h - 1 - y : y;
-            if (!f.seek(k->dataOffset + gespeichert * zeilenLaenge) || f.read(zeile.data(), zeilenLaenge) != zeilenLaenge)
+            if (!lesenAb(f.handle(), zeile.data(), noetig, k->dataOffset + gespeichert * zeilenLaenge))
                 return std::nullopt;
             auto *ziel = reinterpret_cast<QRgb *>(proben.scanLine(j));
             const auto *quelle = reinterpret_cast<const uchar *>(zeile.constData());

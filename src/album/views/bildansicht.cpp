@@ -8,6 +8,7 @@
 #include "platform/cp1252.h"
 #include "platform/fonts.h"
 
+#include <QApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QMouseEvent>
@@ -81,6 +82,7 @@ EingabePanel *Bildansicht::PanelEingabe() {
     if (!eingabe_) {
         const platform::ScreenInfo s = screen_.info();
         eingabe_ = new EingabePanel(flaeche_);
+        eingabe_->installEventFilter(this);
         eingabe_->move((s.width - eingabe_->width()) / 2, s.height - 50);
         connect(eingabe_->BitBtn1, &QPushButton::clicked, this, &Bildansicht::BitBtn1Click);
         connect(eingabe_->SpeedButton1, &QPushButton::clicked, eingabe_, &QWidget::hide);
@@ -91,6 +93,7 @@ EingabePanel *Bildansicht::PanelEingabe() {
 BildtextPanel *Bildansicht::PanelBildtext() {
     if (!bildtext_) {
         bildtext_ = new BildtextPanel(flaeche_);
+        bildtext_->installEventFilter(this);
         bildtext_->setGeometry(0, 0, screen_.info().width, bildtext_->height());
         connect(bildtext_, &BildtextPanel::geklickt, this, &Bildansicht::PanelBildtextClick);
         connect(bildtext_->BitBtnSichern, &QPushButton::clicked, this, [this] {
@@ -109,6 +112,7 @@ BildlaufPanel *Bildansicht::PanelBildlauf() {
     if (!bildlauf_) {
         const platform::ScreenInfo s = screen_.info();
         bildlauf_ = new BildlaufPanel(flaeche_);
+        bildlauf_->installEventFilter(this);
         bildlauf_->move((s.width - bildlauf_->width()) / 2, (s.height - bildlauf_->height()) / 2);
         bildlauf_->LabelBildlauf->setText(
             tr("Ein Bildlauf - ähnlich einer Dia-Show - wird gestartet (Abbruch durch beliebigen Mausklick)"));
@@ -421,9 +425,17 @@ void Bildansicht::Shape1MouseDown() {
 
 bool Bildansicht::eventFilter(QObject *obj, QEvent *event) {
     const QEvent::Type typ = event->type();
+    // A panel that closes hands the keys back to the surface, so the arrows turn the
+    // pictures again instead of going to a hidden field.
+    if (typ == QEvent::Hide && obj->isWidgetType() &&
+        (obj == eingabe_ || obj == bildtext_ || obj == bildlauf_)) {
+        QWidget *fokus = QApplication::focusWidget();
+        if (!fokus || !fokus->isVisible() || static_cast<QWidget *>(obj)->isAncestorOf(fokus)) flaeche_->setFocus();
+    }
     if (obj == ImageLast || obj == ImageNext) {
         const bool zurueck = obj == ImageLast;
-        if (typ == QEvent::MouseButtonPress) {
+        // Each click steps once: the second of two quick clicks arrives as a double-click.
+        if (typ == QEvent::MouseButtonPress || typ == QEvent::MouseButtonDblClick) {
             if (zurueck) ImageBackClick();
             else ImageForwardClick();
             return true;
@@ -449,6 +461,14 @@ bool Bildansicht::eventFilter(QObject *obj, QEvent *event) {
         return true;
     }
     return QObject::eventFilter(obj, event);
+}
+
+void Bildansicht::UeberlagerungenEntfernen() {
+    for (QWidget *w : {static_cast<QWidget *>(ImageLast), static_cast<QWidget *>(ImageNext), static_cast<QWidget *>(Imagebig),
+                       static_cast<QWidget *>(SpeedButtonEnlarge), Shape1, static_cast<QWidget *>(LabelShape),
+                       static_cast<QWidget *>(eingabe_), static_cast<QWidget *>(bildtext_)})
+        if (w) w->hide();
+    Vergroesserung = false;
 }
 
 } // namespace album

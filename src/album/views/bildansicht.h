@@ -78,6 +78,8 @@ public:
     void BitBtnBildlaufOkClick();
     void Timer2Timer();
     void Shape1MouseDown();
+    // Leaving the picture view: the strips, arrows, frame and enlarged copy go.
+    void UeberlagerungenEntfernen();
     void setFensterstil(bool an) { fensterstil_ = an; }
 
     // The panels are made when first used.

@@ -55,6 +55,7 @@ void Buchlenkung::SeitenZeigen(int n) {
 
     TextbildZaehler = 0;
     buch_.show();
+    Q_EMIT buchAufgeschlagen();
     buch_.PanelAlbum->hide();
     buch_.InhaltVerbergen();
     fokus_->setFocus();

@@ -69,6 +69,8 @@ Q_SIGNALS:
     void hinweis(const QString &text);
     // A picture in the text was clicked: the picture view shows it.
     void textbildGewaehlt(const QString &name);
+    // The book is laid open again: what lay over a picture goes.
+    void buchAufgeschlagen();
 
 private:
     std::array<int, 5> griffZiele() const;

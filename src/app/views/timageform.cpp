@@ -145,6 +145,7 @@ void TImageForm::verbinden() {
     connect(menue_, &BildMenue::ImageMenuMouseDown, this, &TImageForm::ImageMenuMouseDown);
     connect(buchlenkung_, &Buchlenkung::hinweis, this, &TImageForm::Hinweis);
     connect(buchlenkung_, &Buchlenkung::textbildGewaehlt, bildansicht_, &album::Bildansicht::TextbildZeigen);
+    connect(buchlenkung_, &Buchlenkung::buchAufgeschlagen, bildansicht_, &album::Bildansicht::UeberlagerungenEntfernen);
 
     using album::Bildansicht;
     connect(bildansicht_, &Bildansicht::hinweis, this, &TImageForm::Hinweis);
@@ -374,6 +375,16 @@ void TImageForm::keyPressEvent(QKeyEvent *event) {
         if (buch_->isVisibleTo(this)) buchlenkung_->ImageRechtsPfeilClick();
         else bildansicht_->ImageForwardClick();
         break;
+    case Qt::Key_Escape:
+        // Escape closes the search bar, else leaves the picture view for the book.
+        if (suche_->schliessen()) break;
+        if (!buch_->isVisibleTo(this) && !TimerAnfang.isActive()) {
+            bildansicht_->Timer2.stop();
+            SeitenZeigen(z_.AktuelleSeite);
+            break;
+        }
+        QMainWindow::keyPressEvent(event);
+        return;
     case Qt::Key_Q:
         // Leaving without a mouse: Ctrl+Q is the exit command.
         if (event->modifiers() & Qt::ControlModifier) {
@@ -416,7 +427,8 @@ void TImageForm::ImageMenuMouseDown(int x, int y) {
         break;
     case MenueBefehl::Lesen: SeitenZeigen(z_.LetzteTextseite); break;
     case MenueBefehl::Album: SeitenZeigen(1000 + 2 * z_.AlbumAufschlag); break;
-    case MenueBefehl::Hilfe: SeitenZeigen(z_.LetzteHilfeseite); break;
+    // Before any help page was shown, the help opens on its contents.
+    case MenueBefehl::Hilfe: SeitenZeigen(qMax(z_.LetzteHilfeseite, 2000)); break;
     case MenueBefehl::Suchen: suche_->SuchenClick(); break;
     case MenueBefehl::Bildlauf:
         bildansicht_->PanelBildlauf()->show();

@@ -19,7 +19,8 @@ bool speichern(const platform::Files &dateien, const Albumauftrag &a, const QIma
     QBuffer puffer(&bytes);
     puffer.open(QIODevice::WriteOnly);
     if (!aufschlag.convertToFormat(QImage::Format_RGB888).save(&puffer, "BMP")) return false;
-    return dateien.write(a.ProjektVerzeichnis + book::Albumblattname(a.ProgrammName, 1000 + 2 * nummer), bytes);
+    // Each spread replaces its file whole; the run syncs them all once at its end.
+    return dateien.writeUnsynced(a.ProjektVerzeichnis + book::Albumblattname(a.ProgrammName, 1000 + 2 * nummer), bytes);
 }
 
 } // namespace
@@ -134,7 +135,11 @@ Albumergebnis AlbumBearbeiten(const platform::Files &dateien, const Albumauftrag
         }
         if (i % 16 == 15 && !sichern(i / 16 + 1)) return r;
     }
-    if (anzahl % 16 != 0) sichern((anzahl - 1) / 16 + 1);
+    if (anzahl % 16 != 0 && !sichern((anzahl - 1) / 16 + 1)) return r;
+    if (r.gespeicherteAufschlaege > 0 && !dateien.syncFolder(a.ProjektVerzeichnis + "Pages\\")) {
+        r.status = Albumergebnis::Status::Schreibfehler;
+        r.meldung = "Die Albumseiten in " + a.ProjektVerzeichnis + "Pages\\ können nicht auf die Platte geschrieben werden.";
+    }
     return r;
 }
 

@@ -25,8 +25,8 @@ QByteArrayView sicht(const std::string &s) { return QByteArrayView(s.data(), qsi
 class Import {
 public:
     Import(const QByteArray &text, const Importmasse &masse, Bildquelle &bilder,
-           const std::function<bool(const Seitensatz &)> &ausgabe)
-        : text_(text), masse_(masse), bilder_(bilder), ausgabe_(ausgabe) {}
+           const std::function<bool(const Seitensatz &)> &ausgabe, const std::function<void(qsizetype)> &gelesen)
+        : text_(text), masse_(masse), bilder_(bilder), ausgabe_(ausgabe), gelesen_(gelesen) {}
 
     Importergebnis laufen() {
         testzeile_.reserve(128);
@@ -248,12 +248,14 @@ private:
             return;
         }
         ++geschriebeneSeiten_;
+        if (gelesen_) gelesen_(pos_);
     }
 
     const QByteArray &text_;
     const Importmasse &masse_;
     Bildquelle &bilder_;
     const std::function<bool(const Seitensatz &)> &ausgabe_;
+    const std::function<void(qsizetype)> &gelesen_;
     qsizetype pos_ = 0;
 
     Seitensatz testseite_;
@@ -285,8 +287,9 @@ Importmasse Importmasse::Bildschirm() {
 }
 
 Importergebnis Buchmachen(const QByteArray &text, const Importmasse &masse, Bildquelle &bilder,
-                          const std::function<bool(const book::Seitensatz &)> &seiteSchreiben) {
-    return Import(text, masse, bilder, seiteSchreiben).laufen();
+                          const std::function<bool(const book::Seitensatz &)> &seiteSchreiben,
+                          const std::function<void(qsizetype)> &gelesen) {
+    return Import(text, masse, bilder, seiteSchreiben, gelesen).laufen();
 }
 
 void InhaltZeile(QStringList &memoInhalt, QString ueberschrift, int seiteNummer, const platform::ByteWidths &masse) {

@@ -43,9 +43,11 @@ struct Importergebnis {
 };
 
 // Runs the import of `text`. Each finished page goes to `seiteSchreiben`; when that
-// returns false the import stops there.
+// returns false the import stops there. `gelesen`, when given, learns after each page
+// how many bytes of the text lie behind the import: it never looks at them again.
 Importergebnis Buchmachen(const QByteArray &text, const Importmasse &masse, Bildquelle &bilder,
-                          const std::function<bool(const book::Seitensatz &)> &seiteSchreiben);
+                          const std::function<bool(const book::Seitensatz &)> &seiteSchreiben,
+                          const std::function<void(qsizetype)> &gelesen = {});
 
 // A contents entry for a heading on page `seite`, fitted to 237 pixels, appended to
 // `memoInhalt`; an earlier entry of the same page gives up its number.

@@ -66,4 +66,10 @@ void Suchsteuerung::BitBtn3Click() {
     PanelSuchen()->raise();
 }
 
+bool Suchsteuerung::schliessen() {
+    if (!suchleiste_ || !suchleiste_->isVisible()) return false;
+    suchleiste_->hide();
+    return true;
+}
+
 } // namespace search

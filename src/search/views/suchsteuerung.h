@@ -23,6 +23,8 @@ public:
                   platform::RecordFile &textDatei, platform::RecordFile &hilfeDatei, const platform::Screen &screen);
 
     Suchleiste *PanelSuchen();
+    // Closes the bar; false when it was not open.
+    bool schliessen();
     void SuchenClick();
     // The scope: 0 album, 1 text, 2 help; the text and help search start again at the front.
     void BevelImBuch(int bereich);

@@ -1,0 +1,41 @@
+#!/bin/bash
+# Whole processes against standard tools, alternating, on generated data: the import
+# against fold, album production against ImageMagick's point sampling on one thread,
+# the text search against grep. Prints min/median/max of the paired time ratios
+# (below 1: faster than the reference).
+#   ganzprozesse.sh ROOT SOURCES [ROUNDS] [PICTURES]
+# ROOT is the built data root with the demo project Quarn, SOURCES the source tree.
+set -euo pipefail
+root=$1 quellen=$2 runden=${3:-7} bilder=${4:-200}
+hier=$(cd "$(dirname "$0")" && pwd)
+arbeit=$(mktemp -d)
+trap 'rm -rf "$arbeit"' EXIT
+cp -r "$root" "$arbeit/wurzel"
+tool=$arbeit/wurzel/pagora-tool
+paare() { python3 "$hier/paarweise.py" "$runden" "$@"; }
+erzeugen() { python3 "$hier/erzeugen.py" "$@"; }
+
+for mb in 0.5 5 50; do
+    erzeugen text "$quellen/data/quarn/buch.txt" "$mb" "$arbeit/text.txt"
+    paare "import $mb MB / fold -s -w 49" -- "$tool" --root "$arbeit/wurzel" --name Quarn import --part text \
+        "$arbeit/text.txt" -- fold -s -w 49 "$arbeit/text.txt"
+done
+
+# About 2,000 pages to search.
+erzeugen text "$quellen/data/quarn/buch.txt" 1.4 "$arbeit/text.txt"
+"$tool" --root "$arbeit/wurzel" --name Quarn import --part text "$arbeit/text.txt" > /dev/null || true
+paare "suche text (2.000 Seiten) / grep -c" -- "$tool" --root "$arbeit/wurzel" --name Quarn suche --part text Muehle \
+    -- grep -c -i muehle "$arbeit/wurzel/Quarn/Pages/Quarn.5"
+
+for groesse in 800x600 1600x1200; do
+    b=${groesse%x*} h=${groesse#*x}
+    # The reduction album production uses: thumbnails of at most 108 x 76 pixels.
+    d1=$(( (b * 10 + 1079) / 1080 )) d2=$(( (h * 10 + 759) / 760 ))
+    d=$(( d1 > d2 ? d1 : d2 ))
+    erzeugen album "$arbeit/album" Proj "$bilder" "$b" "$h"
+    mkdir -p "$arbeit/proben"
+    paare "album $bilder x $groesse / mogrify" -- "$tool" --root "$arbeit/album" --name Proj album \
+        -- mogrify -limit thread 1 -path "$arbeit/proben" -sample $((b / d))x$((h / d)) \
+        "$arbeit"/album/Proj/Album/*.bmp
+    rm -rf "$arbeit/album" "$arbeit/proben"
+done

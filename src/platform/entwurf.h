@@ -1,0 +1,30 @@
+#pragma once
+// A new file written piece by piece beside the file it is to replace, for output too
+// large to hold in memory. Nothing is visible under the target's name until
+// Files::writeAll puts the finished draft in place; a draft never handed over is
+// removed with this object.
+#include <QByteArrayView>
+#include <QString>
+#include <QTemporaryFile>
+
+namespace platform {
+
+class Files;
+
+class Entwurf {
+public:
+    Entwurf(const Files &dateien, const QString &storedPath);
+
+    bool ok() const { return ok_; }
+    // Appends bytes; false (and from then on) when the disk refuses them.
+    bool anhaengen(QByteArrayView bytes);
+    // Writes out and syncs the draft and gives up its ownership: the native name of
+    // the finished file for Files::Neu::fertig, or empty when it is not whole on disk.
+    QString abschliessen();
+
+private:
+    QTemporaryFile datei_;
+    bool ok_ = false;
+};
+
+} // namespace platform

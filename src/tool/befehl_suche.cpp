@@ -1,0 +1,41 @@
+#include "tool/befehl_suche.h"
+
+#include "book/core/seitenformat.h"
+#include "book/core/seitensatz.h"
+#include "platform/cp1252.h"
+#include "platform/recordfile.h"
+#include "search/core/falten.h"
+#include "search/core/suche.h"
+
+int befehlSuche(const app::Zustand &z, const QString &teil, const QString &begriff,
+                const std::function<void(const QString &)> &zeile, const std::function<void(const QString &)> &klage) {
+    if ((teil != "text" && teil != "help" && teil != "album") || begriff.isEmpty()) return 2;
+    constexpr bool tolerant = true;
+    const QString gefaltet = search::Falten(begriff, tolerant);
+    int treffer = 0;
+    if (teil == "album") {
+        for (const search::Albumfund &f : search::BilderDurchsuchen(z.dateien, z.ProjektVerzeichnis, gefaltet, tolerant)) {
+            zeile(f.bild + ": " + f.kommentar.trimmed());
+            ++treffer;
+        }
+        return treffer > 0 ? 0 : 1;
+    }
+    const QString datei = teil == "help" ? z.HilfeSeitenDateiName : z.TextSeitenDateiName;
+    platform::RecordFile seiten;
+    if (!seiten.open(z.dateien.native(datei), book::kSeitensatzGroesse)) {
+        klage("Die Seitendatei " + datei + " kann nicht gelesen werden.");
+        return 1;
+    }
+    // Each search reads on from the record after the last hit: one hit per page, its
+    // last matching line.
+    while (const auto fund = search::SeitendateiDurchsuchen(seiten, gefaltet, tolerant)) {
+        book::Seitensatz satz;
+        QByteArray bytes;
+        if (seiten.seek(fund->position - 1) && seiten.readNext(&bytes)) book::Seitensatz::ausBytes(bytes, &satz);
+        QString text = platform::fromCp1252(satz.text(fund->zeile));
+        while (text.endsWith(' ')) text.chop(1);
+        zeile(QStringLiteral("Seite %1, Zeile %2: %3").arg(fund->position).arg(fund->zeile).arg(text));
+        ++treffer;
+    }
+    return treffer > 0 ? 0 : 1;
+}
