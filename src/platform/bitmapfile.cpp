@@ -7,6 +7,17 @@
 
 namespace platform {
 
+namespace {
+
+// The size Qt's reader tells without decoding; a top-down bitmap tells its height
+// negative. Invalid when the reader cannot tell.
+QSize leserGroesse(QImageReader &reader) {
+    const QSize size = reader.size();
+    return QSize(size.width(), qAbs(size.height()));
+}
+
+} // namespace
+
 std::optional<BitmapHeader> readBitmapHeader(QIODevice &device) {
     const QByteArray b = device.read(54);
     if (b.size() < 54 || b[0] != 'B' || b[1] != 'M') return std::nullopt;
@@ -27,7 +38,8 @@ std::optional<QSize> bitmapSize(const QString &nativePath) {
     if (nativePath.isEmpty() || !f.open(QIODevice::ReadOnly)) return std::nullopt;
     if (const auto h = readBitmapHeader(f)) return QSize(h->width, qAbs(h->height));
     f.close();
-    const QSize size = QImageReader(nativePath).size();
+    QImageReader reader(nativePath);
+    const QSize size = leserGroesse(reader);
     if (!size.isValid()) return std::nullopt;
     return size;
 }
@@ -75,11 +87,15 @@ std::optional<QImage> readBitmap(const QString &nativePath, qint64 maxPixels, QR
     }
     f.close();
     QImageReader reader(nativePath);
-    const QSize size = reader.size();
+    const QSize size = leserGroesse(reader);
     if (size.isValid() && qint64(size.width()) * size.height() > maxPixels) return std::nullopt;
     QImage image;
-    if (!reader.read(&image)) return std::nullopt;
-    if (area.isValid()) image = image.copy(area.intersected(image.rect()));
+    if (!reader.read(&image) || qint64(image.width()) * image.height() > maxPixels) return std::nullopt;
+    if (area.isValid()) {
+        // Like the plain path: a part outside the picture is an empty picture, never the whole.
+        const QRect part = area.intersected(image.rect());
+        image = part.isEmpty() ? QImage() : image.copy(part);
+    }
     return image;
 }
 

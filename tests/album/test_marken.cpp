@@ -82,6 +82,17 @@ private Q_SLOTS:
         QVERIFY(!MarkeEntfernen(QByteArray(), 1, Marke{}));
     }
 
+    void deletingNeverJoinsTwoLineBreaks() {
+        // A lone CR before the line and an LF after it would read as one break: the
+        // empty line after it would vanish and every later line move up by one.
+        const QByteArray datei = "0001,0001,a\r0002,0002,b\n\n0003,0003,c";
+        const Markentabelle t = Markentabelle::Lesen(datei);
+        const auto ohne = MarkeEntfernen(datei, 2, t.marken[1]);
+        QVERIFY(ohne);
+        QCOMPARE(Markentabelle::Lesen(*ohne).marken.size(), 3);
+        QCOMPARE(*ohne, QByteArray("0001,0001,a\n\n0003,0003,c"));
+    }
+
     void appendingKeepsWhatIsThere() {
         QCOMPARE(MarkeAnhaengen("", 5, 60, "neu"), QByteArray("0005,0060,neu\r\n"));
         QCOMPARE(MarkeAnhaengen("0001,0001,a", 5, 60, "neu"), QByteArray("0001,0001,a\r\n0005,0060,neu\r\n"));

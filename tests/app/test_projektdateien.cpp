@@ -46,6 +46,24 @@ private Q_SLOTS:
         QCOMPARE(z.einstellungen.wert("Title"), QString("vorher"));
     }
 
+    void onlyADriveInFrontIsADataRoot() {
+        // A name from Autor.ini that is no drive path must not lead anywhere else: not to
+        // the working folder, and a missing file on a drive does not move the data root.
+        testing::Datenwurzel w;
+        w.text("xE:/Quarn.ini", {"Title=Daneben"});
+        const QString vorher = QDir::currentPath();
+        QDir::setCurrent(w.nativ());
+        Zustand z(w.dateien());
+        testing::zustandEinrichten(w, z);
+        const QString stamm = z.StammVerzeichnis;
+        for (const char *name : {"xE:\\Quarn", "Q:\\Fehlt", ":\\Quarn"}) {
+            QVERIFY2(!EinstellungsdateiLesen(z, QString::fromLatin1(name)), name);
+            QCOMPARE(z.StammVerzeichnis, stamm);
+            QCOMPARE(z.ProgrammName, QString("Pagora"));
+        }
+        QDir::setCurrent(vorher);
+    }
+
     void aNameWithADataRootReadsFromThatRoot() {
         testing::Datenwurzel eigene;
         QTemporaryDir cd;

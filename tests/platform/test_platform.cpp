@@ -204,6 +204,8 @@ private Q_SLOTS:
             QCOMPARE(teil->size(), QSize(7, 4));  // clipped to the picture
             QCOMPARE(teil->pixel(0, 0), bild.pixel(30, 5));
             QCOMPARE(teil->pixel(6, 3), bild.pixel(36, 8));
+            const auto daneben = readBitmap(pfad, 1 << 20, QRect(40, 2, 5, 5));  // wholly outside
+            QVERIFY(daneben.has_value() && daneben->isNull());
             QCOMPARE(bitmapSize(pfad), std::optional<QSize>(QSize(37, 23)));
         }
         QVERIFY(!readBitmap(w.nativ("b.bmp"), 100).has_value());  // more pixels than allowed
@@ -211,6 +213,36 @@ private Q_SLOTS:
         w.schreiben("kurz.bmp", bytes.left(bytes.size() - 10));
         QVERIFY(!readBitmap(w.nativ("kurz.bmp")).has_value());
         QVERIFY(!readBitmap(w.nativ("fehlt.bmp")).has_value());
+    }
+
+    void topDownPaletteBitmapsKeepTheirSizeAndTheCap_data() {
+        QTest::addColumn<int>("breite");
+        QTest::newRow("narrow") << 3;
+        QTest::newRow("wider than the fast header allows") << 70000;
+    }
+    void topDownPaletteBitmapsKeepTheirSizeAndTheCap() {
+        // An 8-bit bitmap stored top-down (negative height) goes through Qt's reader, which
+        // tells its height negative: the size probes and the pixel cap must still hold.
+        QFETCH(int, breite);
+        const int zeile = (breite + 3) / 4 * 4, hoehe = 2;
+        QByteArray b("BM");
+        auto le = [&b](quint32 v, int n) {
+            for (int i = 0; i < n; ++i) b += char((v >> (8 * i)) & 0xff);
+        };
+        le(54 + 8 + zeile * hoehe, 4), le(0, 4), le(54 + 8, 4);
+        le(40, 4), le(quint32(breite), 4), le(quint32(-hoehe), 4), le(1, 2), le(8, 2), le(0, 4);
+        le(quint32(zeile * hoehe), 4), le(2835, 4), le(2835, 4), le(2, 4), le(0, 4);
+        le(0x000000, 4), le(0xffffff, 4);  // palette: black, white
+        b += QByteArray(zeile, '\1') + QByteArray(zeile, '\0');  // top row white
+        testing::Datenwurzel w;
+        w.schreiben("oben.bmp", b);
+        const QString pfad = w.nativ("oben.bmp");
+        QCOMPARE(bitmapSize(pfad), std::optional<QSize>(QSize(breite, hoehe)));
+        const auto bild = readBitmap(pfad);
+        QVERIFY(bild.has_value());
+        QCOMPARE(bild->size(), QSize(breite, hoehe));
+        QCOMPARE(bild->pixel(0, 0), qRgb(255, 255, 255));
+        QVERIFY(!readBitmap(pfad, qint64(breite) * hoehe - 1).has_value());
     }
 
     void bundledFontsStandInForTheScreenFonts() {

@@ -3,7 +3,6 @@
 #include "platform/bitmapfile.h"
 
 #include <QFile>
-#include <QImageReader>
 
 #include <cerrno>
 #include <unistd.h>
@@ -11,13 +10,9 @@
 namespace album {
 
 std::optional<Bildmasse> BitmapMasse(const QString &nativePath) {
-    QFile f(nativePath);
-    if (!f.open(QIODevice::ReadOnly)) return std::nullopt;
-    if (const auto k = platform::readBitmapHeader(f)) return Bildmasse{k->width, qAbs(k->height)};
-    QImageReader leser(nativePath);
-    const QSize s = leser.size();
-    if (!s.isValid()) return std::nullopt;
-    return Bildmasse{s.width(), s.height()};
+    const auto s = platform::bitmapSize(nativePath);
+    if (!s) return std::nullopt;
+    return Bildmasse{s->width(), s->height()};
 }
 
 namespace {

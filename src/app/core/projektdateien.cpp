@@ -31,12 +31,15 @@ bool DatenwurzelSperren(Zustand &z) {
 }
 
 bool EinstellungsdateiLesen(Zustand &z, QString name) {
-    QString datei;
+    QString datei, stamm = z.StammVerzeichnis;
     if (name.contains(":\\")) {
-        // A project on another data root: the root is everything up to the last "\".
+        // A project on another data root: the root is everything up to the last "\",
+        // and it starts with a drive ("E:\"); anything else would name the working folder.
         const qsizetype schnitt = name.lastIndexOf('\\');
+        const bool laufwerk = name.size() >= 3 && name.at(0).isLetter() && name.at(1) == ':' && name.at(2) == '\\';
+        if (!laufwerk) return false;
         datei = name + ".ini";
-        z.StammVerzeichnis = name.left(schnitt + 1);
+        stamm = name.left(schnitt + 1);
         name = name.mid(schnitt + 1);
     } else {
         datei = z.StammVerzeichnis + name + ".ini";
@@ -45,6 +48,7 @@ bool EinstellungsdateiLesen(Zustand &z, QString name) {
     bool abgeschnitten = false;
     if (!z.dateien.readHead(datei, &inhalt, 1 << 20, &abgeschnitten)) return false;
     if (abgeschnitten) inhalt.truncate(qMax(inhalt.lastIndexOf('\n'), inhalt.lastIndexOf('\r')) + 1);
+    z.StammVerzeichnis = stamm;
     z.einstellungsQuelle = datei;
     z.textDatei.close();
     z.TextDateiOffen = false;
