@@ -50,6 +50,8 @@ bench: build
 # FUZZ_LAENGE_<target> lifts libFuzzer's input length where the reader takes more.
 FUZZ_ZIELE ?= einstellungen textimport albumeingabe marken seitensatz inhalt bildliste bitmap bildtext autorini
 FUZZ_LAENGE_marken     = 4194304
+# Mark files grow large in use: libFuzzer tries long inputs from the start, not after hours.
+FUZZ_ZUSATZ_marken     = -len_control=0
 FUZZ_LAENGE_seitensatz = 16384
 FUZZ_LAENGE_inhalt     = 65536
 FUZZ_LAENGE_bildliste  = 262144
@@ -57,7 +59,7 @@ FUZZ_LAENGE_bildliste  = 262144
 define fuzz_lauf
 	mkdir -p $(FUZZ_BUILD)/corpus/$(1) && cp fuzz/corpus/$(1)/* $(FUZZ_BUILD)/corpus/$(1)/
 	$(FUZZ_BUILD)/fuzz/fuzz_$(1) -max_total_time=$(FUZZ_SECONDS) -timeout=5 -rss_limit_mb=4096 \
-	    $(if $(FUZZ_LAENGE_$(1)),-max_len=$(FUZZ_LAENGE_$(1))) $(FUZZ_BUILD)/corpus/$(1)
+	    $(if $(FUZZ_LAENGE_$(1)),-max_len=$(FUZZ_LAENGE_$(1))) $(FUZZ_ZUSATZ_$(1)) $(FUZZ_BUILD)/corpus/$(1)
 
 endef
 
