@@ -73,12 +73,19 @@ private Q_SLOTS:
         QCOMPARE(s.zustand->AktuelleSeite, 8);
         QVERIFY(s.form->PanelBuch()->ImageRightArrow->isVisibleTo(s.form.get()));
         s.form->suche()->BitBtn3Click();
-        QVERIFY(s.form->suche()->PanelSuchen()->PanelNotFound->isVisibleTo(s.form.get()));
-        QCOMPARE(s.form->suche()->PanelSuchen()->PanelNotFound->text(), QString("Suchbegriff nicht gefunden"));
+        search::Suchleiste *leiste = s.form->suche()->PanelSuchen();
+        QVERIFY(leiste->PanelNotFound->isVisibleTo(s.form.get()));
+        QCOMPARE(leiste->PanelNotFound->text(), QString("Suchbegriff nicht gefunden"));
+        // The notice lies inside the bar and covers none of its controls.
+        QVERIFY(leiste->rect().contains(leiste->PanelNotFound->geometry()));
+        for (QWidget *w : leiste->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            if (w != leiste->PanelNotFound && w->isVisibleTo(leiste))
+                QVERIFY2(!w->geometry().intersects(leiste->PanelNotFound->geometry()), qPrintable(w->objectName()));
         // Choosing the scope again starts at the beginning.
         s.form->suche()->BevelImBuch(1);
         s.form->suche()->BitBtn3Click();
         QCOMPARE(s.zustand->AktuelleSeite, 4);
+        QVERIFY(!leiste->PanelNotFound->isVisibleTo(s.form.get()));  // a later hit clears the notice
     }
 
     void escapeInTheSearchFieldClosesTheBar() {
@@ -141,6 +148,9 @@ private Q_SLOTS:
         QVERIFY(s.fundliste.isVisible());
         QCOMPARE(s.fundliste.LabelNichtsgefunden->text(), QString("\"Leuchtturm\" wurde nicht gefunden"));
         QVERIFY(!s.fundliste.ListBoxFund->isVisibleTo(&s.fundliste));
+        s.suchen("Kran", 0);  // a later list is not covered by the earlier notice
+        QVERIFY(s.fundliste.ListBoxFund->isVisibleTo(&s.fundliste));
+        QVERIFY(!s.fundliste.LabelNichtsgefunden->isVisibleTo(&s.fundliste));
     }
 };
 

@@ -27,6 +27,7 @@ TFundliste::TFundliste(QWidget *parent) : QWidget(parent, Qt::Window | Qt::Windo
 }
 
 void TFundliste::FundeZeigen(const QList<search::Albumfund> &funde, int bildschirmHoehe) {
+    LabelNichtsgefunden->hide();  // an earlier search's notice must not lie over the list
     ListBoxFund->clear();
     ListBox1->clear();
     funde_ = funde;
@@ -56,6 +57,7 @@ void TFundliste::NichtsGefunden(const QString &begriff) {
     funde_.clear();
     LabelNichtsgefunden->setText('"' + begriff + "\" " + tr("wurde nicht gefunden"));
     ListBoxFund->hide();
+    LabelNichtsgefunden->show();
     LabelNichtsgefunden->raise();
     resize(329, 90);
     show();

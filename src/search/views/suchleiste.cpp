@@ -49,7 +49,9 @@ Suchleiste::Suchleiste(QWidget *parent) : QFrame(parent) {
     PanelNotFound->setAutoFillBackground(true);
     PanelNotFound->setPalette(QPalette(QColor(255, 240, 120)));
     PanelNotFound->setAlignment(Qt::AlignCenter);
-    PanelNotFound->setGeometry(218, 8, 338, 42);
+    // Below the controls, in a strip the bar grows by while the notice shows: it never
+    // covers the scope buttons.
+    PanelNotFound->setGeometry(218, 58, 338, 24);
     PanelNotFound->hide();
     connect(Edit2, &QLineEdit::returnPressed, BitBtn3, &QPushButton::click);
     hide();

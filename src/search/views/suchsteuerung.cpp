@@ -30,7 +30,7 @@ Suchleiste *Suchsteuerung::PanelSuchen() {
 }
 
 void Suchsteuerung::SuchenClick() {
-    PanelSuchen()->PanelNotFound->hide();
+    nichtGefundenVerbergen();
     BevelImBuch(Suchbereich);
     PanelSuchen()->show();
     PanelSuchen()->raise();
@@ -40,7 +40,7 @@ void Suchsteuerung::SuchenClick() {
 void Suchsteuerung::BevelImBuch(int bereich) {
     Suchbereich = bereich;
     PanelSuchen()->BevelImBuch(bereich);
-    PanelSuchen()->PanelNotFound->hide();
+    nichtGefundenVerbergen();
     if (bereich == 1) textDatei_.seek(0);
     if (bereich == 2) hilfeDatei_.seek(0);
 }
@@ -58,12 +58,19 @@ void Suchsteuerung::BitBtn3Click() {
     const bool hilfe = Suchbereich == 2;
     const auto fund = SeitendateiDurchsuchen(hilfe ? hilfeDatei_ : textDatei_, begriff, tolerant);
     if (!fund) {
+        PanelSuchen()->resize(PanelSuchen()->width(), 86);
         PanelSuchen()->PanelNotFound->show();
         PanelSuchen()->PanelNotFound->raise();
         return;
     }
+    nichtGefundenVerbergen();
     Q_EMIT textGefunden(hilfe ? 2000 + fund->position : fund->position, fund->zeile, fund->position % 2 == 1);
     PanelSuchen()->raise();
+}
+
+void Suchsteuerung::nichtGefundenVerbergen() {
+    PanelSuchen()->PanelNotFound->hide();
+    PanelSuchen()->resize(PanelSuchen()->width(), 58);
 }
 
 bool Suchsteuerung::schliessen() {

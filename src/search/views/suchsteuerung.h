@@ -46,6 +46,7 @@ private:
     platform::RecordFile &textDatei_;
     platform::RecordFile &hilfeDatei_;
     const platform::Screen &screen_;
+    void nichtGefundenVerbergen();
     Suchleiste *suchleiste_ = nullptr;
 };
 
