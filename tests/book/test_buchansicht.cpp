@@ -107,6 +107,7 @@ private Q_SLOTS:
         // Caption lines join as the memo holds them, trailing blanks gone.
         QCOMPARE(buch.b().Unterschrift[0]->text(), QString("Der Turm amMarkt"));
         QCOMPARE(buch.b().Unterschrift[0]->y(), 100);
+        QCOMPARE(buch.b().Unterschrift[0]->font().pixelSize(), 7);  // pixels, not points
         QCOMPARE(buch.b().TextbildNamen[0], QString("Turm"));
         QVERIFY(!sichtbar(buch.b().PanelTextBild[1]));
         QVERIFY(buch.b().MemoTextLinks->zeilen().value(4).isEmpty());

@@ -471,7 +471,10 @@ void BuchPanel::SchriftenSetzen(int schriftgrad, int ppi, bool skaliert) {
         }
     }
     PanelInhalt->setFont(platform::screenFont("Arial", 10, ppi, true));
-    for (QLabel *u : Unterschrift) u->setFont(platform::screenFont("Small Fonts", 7, ppi));
+    // Captions of pictures in the text are 7 pixels high on every screen.
+    QFont unterschrift = platform::screenFont("Small Fonts", 7, ppi);
+    unterschrift.setPixelSize(7);
+    for (QLabel *u : Unterschrift) u->setFont(unterschrift);
     LabelNoCBT->setFont(platform::screenFont("Arial", schriftgrad, ppi));
     for (QLabel *l : {LabelSeitenzahlLinks, LabelSeitenzahlRechts}) l->setFont(platform::screenFont("MS Sans Serif", 8, ppi));
 }
