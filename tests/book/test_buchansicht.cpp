@@ -260,11 +260,14 @@ private Q_SLOTS:
 
     void removingBookmarkFourClearsOnlyItsEntry() {
         Buch buch({"Mark6=12", "Mark7=1004", "Mark8=2002", "Mark9=8"});
+        for (QLabel *band : buch.form->PanelMenu()->LesezeichenU)  // the restored ones are out of the box
+            QVERIFY(!band->isVisibleTo(buch.form->PanelMenu()));
         buch.form->SeitenZeigen(6);
         QVERIFY(sichtbar(buch.b().LesezeichenR[3]));
         buch.form->buchlenkung()->LesezeichenMouseDown(4, Qt::RightButton);
         QVERIFY(!sichtbar(buch.b().LesezeichenR[3]));
         QCOMPARE(buch.zustand->einstellungen.wert("Mark9"), QString());
+        QVERIFY(buch.form->PanelMenu()->LesezeichenU[3]->isVisibleTo(buch.form->PanelMenu()));
         QCOMPARE(buch.zustand->einstellungen.wert("Mark6"), QString("12"));
         QCOMPARE(buch.zustand->einstellungen.wert("Mark8"), QString("2002"));
         QCOMPARE(buch.form->buchlenkung()->lesezeichenHinweis(2), QString("Album, Seite 3-4"));

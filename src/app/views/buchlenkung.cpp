@@ -272,6 +272,8 @@ void Buchlenkung::LesezeichenLesen() {
     for (int i = 0; i < 4; ++i) {
         const int seite = book::ZiffernWert(z_.einstellungen.wert(QStringLiteral("Mark%1").arg(i + 6)));
         lesezeichen_[size_t(i)] = seite;
+        // A bookmark laid into the book is no longer in the box.
+        menue_.LesezeichenU[size_t(i)]->setVisible(seite <= 0);
         if (seite > 0) LesezeichenHint(i + 1, seite);
     }
 }
