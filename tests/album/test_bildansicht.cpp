@@ -172,8 +172,11 @@ private Q_SLOTS:
         QVERIFY(sichtbar(b->ImageLast));
         taste(Qt::Key_Escape);
         QVERIFY(sichtbar(a.form->PanelBuch()));
-        // Nothing of the picture view stays over the book.
+        // Nothing of the picture view stays over the book, which lies on the background
+        // (black: the project has none) under its screen title again.
         QVERIFY(!sichtbar(b->PanelBildtext()) && !sichtbar(b->ImageLast) && !sichtbar(b->ImageNext));
+        QVERIFY(!sichtbar(b->ImageMain) && !sichtbar(b->SpeedButtonEnlarge));
+        QVERIFY(sichtbar(a.form->LabelProjekttitel1));
     }
 
     void deletingMarkTwoOfThreeRewritesTheFile() {

@@ -471,4 +471,19 @@ void Bildansicht::UeberlagerungenEntfernen() {
     Vergroesserung = false;
 }
 
+void Bildansicht::HintergrundZeigen(const QString &name) {
+    if (name.isEmpty()) {
+        ImageMain->hide();
+        LabelHuge->hide();
+        flaeche_->setPalette(QPalette(Qt::black));
+        ZentriertesBild.clear();
+        return;
+    }
+    // Centred as at start: no list line decides between picture and title screen.
+    const int index = k_.BildIndex;
+    k_.BildIndex = -1;
+    Bildzentrieren(name);
+    k_.BildIndex = index;
+}
+
 } // namespace album

@@ -80,6 +80,9 @@ public:
     void Shape1MouseDown();
     // Leaving the picture view: the strips, arrows, frame and enlarged copy go.
     void UeberlagerungenEntfernen();
+    // The background picture behind the book again (black without one), whatever
+    // picture was shown last.
+    void HintergrundZeigen(const QString &name);
     void setFensterstil(bool an) { fensterstil_ = an; }
 
     // The panels are made when first used.

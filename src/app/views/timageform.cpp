@@ -145,11 +145,21 @@ void TImageForm::verbinden() {
     connect(menue_, &BildMenue::ImageMenuMouseDown, this, &TImageForm::ImageMenuMouseDown);
     connect(buchlenkung_, &Buchlenkung::hinweis, this, &TImageForm::Hinweis);
     connect(buchlenkung_, &Buchlenkung::textbildGewaehlt, bildansicht_, &album::Bildansicht::TextbildZeigen);
-    connect(buchlenkung_, &Buchlenkung::buchAufgeschlagen, bildansicht_, &album::Bildansicht::UeberlagerungenEntfernen);
+    // Back from a picture, the book lies on the background again under the screen title.
+    connect(buchlenkung_, &Buchlenkung::buchAufgeschlagen, this, [this] {
+        if (titelWeg_) {
+            titelWeg_ = false;
+            bildansicht_->HintergrundZeigen(z_.einstellungen.wert("Wallpaper"));
+            LabelProjekttitel1->show();
+            LabelProjekttitel2->show();
+        }
+        bildansicht_->UeberlagerungenEntfernen();
+    });
 
     using album::Bildansicht;
     connect(bildansicht_, &Bildansicht::hinweis, this, &TImageForm::Hinweis);
     connect(bildansicht_, &Bildansicht::bildKommt, this, [this] {
+        titelWeg_ = true;
         LabelProjekttitel1->hide();
         LabelProjekttitel2->hide();
     });
@@ -247,6 +257,7 @@ void TImageForm::Suchbildausgeben(int n) {
     if (!fund) return;
     const platform::ScreenInfo s = screen_.info();
     buch_->hide();
+    titelWeg_ = true;
     LabelProjekttitel1->hide();
     LabelProjekttitel2->hide();
     fundliste_->move(fund->x > s.width / 2 ? 0 : s.width - fundliste_->width(), fundliste_->y());

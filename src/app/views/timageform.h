@@ -121,6 +121,7 @@ private:
     QWidget *flaeche_ = nullptr;
     book::BuchPanel *buch_ = nullptr;
     BildMenue *menue_ = nullptr;
+    bool titelWeg_ = false;  // a picture took the screen title away
     Hinweiszeile *hinweiszeile_ = nullptr;
     album::Bildansicht *bildansicht_ = nullptr;
     album::Albumblatt *albumblatt_ = nullptr;
