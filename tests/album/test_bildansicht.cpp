@@ -13,6 +13,7 @@
 #include "platform/fonts.h"
 
 #include <QApplication>
+#include <QSpinBox>
 #include <QtTest>
 
 using namespace app;
@@ -326,6 +327,22 @@ private Q_SLOTS:
         a.oeffnen(3);
         QVERIFY(!a.form->bildansicht()->Vergroesserung);
         QVERIFY(!sichtbar(a.form->bildansicht()->Imagebig));
+    }
+
+    void theSlideShowIntervalShowsItsBounds() {
+        Ansicht a;
+        album::BildlaufPanel *p = a.form->bildansicht()->PanelBildlauf();
+        p->show();
+        QCOMPARE(p->LabelGrenzen->text(), QString("1 bis 999 Sekunden"));
+        QSpinBox *feld = p->SpinEditBildlauf;
+        feld->selectAll();
+        QTest::keyClicks(feld, "0");
+        QVERIFY2(!p->BitBtnBildlaufOk->isEnabled(), qPrintable(feld->text()));  // 0 is no interval: OK cannot start the show
+        QTest::keyClick(feld, Qt::Key_Backspace);
+        QTest::keyClicks(feld, "15");
+        QVERIFY(p->BitBtnBildlaufOk->isEnabled());
+        QTest::mouseClick(p->BitBtnBildlaufOk, Qt::LeftButton);
+        QCOMPARE(a.form->bildansicht()->Timer2.interval(), 15000);
     }
 
     void theSlideShowWrapsAndAClickStopsIt() {

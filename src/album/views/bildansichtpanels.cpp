@@ -126,9 +126,26 @@ BildlaufPanel::BildlaufPanel(QWidget *parent) : QWidget(parent) {
     SpinEditBildlauf->setGeometry(124, 70, 64, 26);
     LabelSekunden = new QLabel(this);
     LabelSekunden->setGeometry(194, 72, 80, 24);
+    LabelGrenzen = new QLabel(tr("1 bis 999 Sekunden"), this);
+    LabelGrenzen->setObjectName("LabelGrenzen");
+    LabelGrenzen->setGeometry(124, 96, 150, 14);
+    QFont klein = LabelGrenzen->font();
+    klein.setPixelSize(10);
+    LabelGrenzen->setFont(klein);
     BitBtnBildlaufOk = new QPushButton(tr("OK"), this);
     BitBtnBildlaufOk->setObjectName("BitBtnBildlaufOk");
     BitBtnBildlaufOk->setGeometry(40, 112, 90, 28);
+    // A value outside the bounds (0, or nothing) is shown as such and cannot start the show.
+    // The field's own editor tells of every keystroke; the spin box only of accepted values.
+    connect(SpinEditBildlauf->findChild<QLineEdit *>(), &QLineEdit::textChanged, this, [this] {
+        bool zahl = false;
+        const int wert = SpinEditBildlauf->cleanText().toInt(&zahl);
+        const bool gueltig = zahl && wert >= SpinEditBildlauf->minimum() && wert <= SpinEditBildlauf->maximum();
+        QPalette p = LabelGrenzen->palette();
+        p.setColor(QPalette::WindowText, gueltig ? QColor(Qt::black) : QColor(Qt::red));
+        LabelGrenzen->setPalette(p);
+        BitBtnBildlaufOk->setEnabled(gueltig);
+    });
     BitBtnKeinBildlauf = new QPushButton(this);
     BitBtnKeinBildlauf->setObjectName("BitBtnKeinBildlauf");
     BitBtnKeinBildlauf->setGeometry(150, 112, 90, 28);

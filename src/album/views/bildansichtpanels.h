@@ -54,6 +54,7 @@ public:
     QLabel *LabelBildlauf;
     QLabel *LabelBildwechsel;
     QLabel *LabelSekunden;
+    QLabel *LabelGrenzen;  // the interval's bounds, red while the field holds none of them
     QSpinBox *SpinEditBildlauf;
     QPushButton *BitBtnBildlaufOk;
     QPushButton *BitBtnKeinBildlauf;
