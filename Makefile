@@ -46,7 +46,7 @@ bench: build
 	    $(CURDIR)/$(BUILD)/root/Help
 	./bench/ganzprozesse.sh $(CURDIR)/$(BUILD)/root $(CURDIR)
 
-# Every libFuzzer target runs FUZZ_SECONDS on its seeds (make fuzz FUZZ_ZIELE=bitmap runs one).
+# make fuzz gives each fuzzer FUZZ_SECONDS on its seed inputs; FUZZ_ZIELE picks which (e.g. FUZZ_ZIELE=bitmap).
 # FUZZ_LAENGE_<target> lifts libFuzzer's input length where the reader takes more.
 FUZZ_ZIELE ?= einstellungen textimport albumeingabe marken seitensatz inhalt bildliste bitmap bildtext autorini
 FUZZ_LAENGE_marken     = 4194304
