@@ -5,6 +5,9 @@
 #include "search/core/falten.h"
 #include "search/core/suche.h"
 
+#include "platform/cp1252.h"
+
+#include <QRandomGenerator>
 #include <QtTest>
 
 using namespace search;
@@ -56,6 +59,23 @@ private Q_SLOTS:
         QCOMPARE(KleinMitUmlaut("ÄÖÜ ÄBC"), QString("äöü Äbc"));
         QCOMPARE(Grossbuchstaben("Müller"), QString("MüLLER"));
         QCOMPARE(Falten("Müller", false), QString("MüLLER"));
+    }
+
+    // The page search folds bytes; it must agree with the folding of text on every
+    // line, the first-only replacements and the doubled letters included.
+    void bytesFoldLikeText() {
+        const QByteArray alphabet = QByteArray("aeiouyhckgsAEIOUHCKGS  .|\r\n") + "\xc4\xd6\xdc\xe4\xf6\xfc\xdf\x81\x9d\x80";
+        QRandomGenerator zufall(1537);
+        std::string arbeit, gefaltet;
+        for (int n = 0; n < 20000; ++n) {
+            QByteArray zeile(int(zufall.bounded(1, 53)), Qt::Uninitialized);
+            for (char &c : zeile) c = alphabet[int(zufall.bounded(alphabet.size()))];
+            for (const bool tolerant : {true, false}) {
+                search::FaltenBytes(std::string_view(zeile.constData(), size_t(zeile.size())), tolerant, arbeit, gefaltet);
+                const QByteArray erwartet = platform::toCp1252(search::Falten(platform::fromCp1252(zeile), tolerant));
+                QCOMPARE(QByteArray::fromStdString(gefaltet), erwartet);
+            }
+        }
     }
 
     void theTextSearchPointsAtTheLastMatchingLine() {
