@@ -41,6 +41,7 @@ bench: build
 	@./cmake/install-deps.sh imagemagick
 	$(BUILD)/bench/pagora_bench_start $(CURDIR)/$(BUILD)/root $(CURDIR)/$(BUILD)/bench/bare_window
 	$(BUILD)/bench/pagora_bench_seite $(CURDIR)/$(BUILD)/root
+	$(BUILD)/bench/pagora_bench_bildwechsel $(CURDIR)/$(BUILD)/root/Help
 	$(BUILD)/bench/pagora_bench_suche $(CURDIR)/$(BUILD)/root/Quarn/Pages/Quarn.5
 	$(BUILD)/bench/pagora_bench_engines $(CURDIR)/data/quarn/buch.txt $(CURDIR)/$(BUILD)/root/pagora-tool \
 	    $(CURDIR)/$(BUILD)/root/Help
