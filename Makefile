@@ -8,7 +8,7 @@ FUZZ_SECONDS ?= 600
 # Extra CMake options for the first configure, e.g. CMAKE_FLAGS=-DPAGORA_WERROR=ON (CI).
 CMAKE_FLAGS ?=
 
-DEBIAN_PACKAGES = cmake make g++ qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgl-dev fonts-liberation2
+DEBIAN_PACKAGES = cmake make g++ qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgl-dev fonts-liberation2 libhyphen-dev hyphen-de
 FUZZ_PACKAGES   = clang libclang-rt-14-dev
 
 .PHONY: all run test screenshots bench fuzz deps fuzz-deps build clean format-check
