@@ -116,7 +116,8 @@ private:
             if (stelle > 0) laenge = stelle;
             if (laenge < testzeile_.size()) {
                 rest_.insert(0, testzeile_, laenge, std::string::npos);
-                if (rest_.size() > kMaxRest) {
+                // With hyphenation the rest keeps all its letters: the next lines take them.
+                if (rest_.size() > kMaxRest && !trennung_) {
                     rest_.resize(kMaxRest);
                     if (ergebnis_.gekuerzteZeilen.isEmpty() || ergebnis_.gekuerzteZeilen.back() != quellzeile_)
                         ergebnis_.gekuerzteZeilen << quellzeile_;

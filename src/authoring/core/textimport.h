@@ -56,7 +56,7 @@ struct Importergebnis {
 // how many bytes of the text lie behind the import: it never looks at them again.
 // With `trennung`, a word that does not fit the line is split where it allows, with a
 // hyphen, instead of being moved whole to the next line or cut without one; a word
-// it cannot split is cut as without it.
+// it cannot split is cut as without it, and no character of a long run is dropped.
 Importergebnis Buchmachen(const QByteArray &text, const Importmasse &masse, Bildquelle &bilder,
                           const std::function<bool(const book::Seitensatz &)> &seiteSchreiben,
                           const std::function<void(qsizetype)> &gelesen = {}, Worttrennung *trennung = nullptr);
