@@ -7,6 +7,7 @@
 
 #include <QEvent>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTextBlock>
 
 namespace authoring {
@@ -20,9 +21,12 @@ QPlainTextEdit *Inhaltsbearbeitung::memoMachen(const char *name, int links) {
     auto *memo = new QPlainTextEdit(buch ? buch->Buchflaeche() : nullptr);
     memo->setObjectName(QString::fromLatin1(name));
     memo->setAccessibleName(tr("Inhaltsverzeichnis"));
-    memo->setGeometry(links, 32, 241, 378);
+    // The entries' 241 pixels, and beside them the scroll bar of a long contents.
+    memo->setFrameShape(QFrame::NoFrame);
+    memo->document()->setDocumentMargin(0);
+    memo->setGeometry(links, 32, 241 + memo->verticalScrollBar()->sizeHint().width(), 378);
     memo->setLineWrapMode(QPlainTextEdit::NoWrap);
-    memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // The entries are fitted to 237 pixels of the contents font: the memo shows them so.
     memo->setFont(platform::screenFont("MS Sans Serif", 8));
     memo->setToolTip(tr("Doppelklick speichert das Inhaltsverzeichnis"));
