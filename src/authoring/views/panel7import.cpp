@@ -114,16 +114,19 @@ Panel7Import::Panel7Import(TBearbeitung &fenster) : Aufgabenpanel(fenster, "Pane
     knoepfe->addWidget(BitBtnCancel);
     spalte->addLayout(knoepfe);
 
-    // The folder of the last import, else the folder the program was started in.
-    const platform::Files &dateien = fenster_.zustand().dateien;
-    const QString gemerkt = vorlieben().value("Import/Ordner").toString();
-    ordnerSetzen(!gemerkt.isEmpty() && dateien.folderExists(gemerkt) ? gemerkt
-                                                                       : dateien.stored(QDir::currentPath() + '/'));
 }
 
 void Panel7Import::vorbereiten() {
     teilZeigen();
     laufwerkeLesen();
+    // The folder of the last import, else the folder the program was started in; read
+    // when the panel is first shown, not at the start of the program.
+    if (ordner_.isEmpty()) {
+        const platform::Files &dateien = fenster_.zustand().dateien;
+        const QString gemerkt = vorlieben().value("Import/Ordner").toString();
+        ordner_ = !gemerkt.isEmpty() && dateien.folderExists(gemerkt) ? gemerkt
+                                                                        : dateien.stored(QDir::currentPath() + '/');
+    }
     ordnerSetzen(ordner_);
 }
 
