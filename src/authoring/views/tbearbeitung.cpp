@@ -1,8 +1,11 @@
 #include "authoring/views/tbearbeitung.h"
 
 #include "authoring/views/albumfrage.h"
+#include "authoring/views/albumherstellung.h"
 #include "authoring/views/aufgabenpanel.h"
 #include "authoring/views/demoladen.h"
+#include "authoring/views/fortschrittsanzeige.h"
+#include "authoring/views/panelmemoliste.h"
 #include "authoring/views/rahmendaten.h"
 #include "authoring/views/startpanel.h"
 #include "platform/fonts.h"
@@ -60,6 +63,11 @@ TBearbeitung::TBearbeitung(app::Zustand &zustand, const platform::Screen &screen
     Timer1.setSingleShot(true);
     connect(&Timer1, &QTimer::timeout, this, &TBearbeitung::Timer1Timer);
     Timer1.start();
+
+    // One tick after the progress strip was painted, the picture list editor opens.
+    TimerBilderliste.setInterval(1000);
+    TimerBilderliste.setSingleShot(true);
+    connect(&TimerBilderliste, &QTimer::timeout, this, &TBearbeitung::TimerBilderlisteTimer);
 }
 
 TBearbeitung::~TBearbeitung() = default;
@@ -100,16 +108,48 @@ void TBearbeitung::ImageTextImportClick() {
 
 void TBearbeitung::ImageFundamentalsClick() { Panel4Rahmendaten->ImageFundamentalsClick(); }
 
-// The picture list builder and album production run in the main window once they
-// exist there; until then the entries only clear the way for them.
 void TBearbeitung::ImageNeueBilderClick() {
     hide();
-    if (buch_) buch_->auffrischen();
+    if (!buch_) return;
+    buch_->auffrischen();
+    fortschritt()->zeigen(tr("Bilderliste wird geschrieben"), QString());
+    TimerBilderliste.start();
 }
 
 void TBearbeitung::ImageBilderInsAlbumClick() {
     hide();
-    if (buch_) buch_->auffrischen();
+    if (!buch_) return;
+    buch_->auffrischen();
+    AlbumBearbeiten();
+}
+
+void TBearbeitung::TimerBilderlisteTimer() {
+    TimerBilderliste.stop();
+    if (PanelMemoListe *editor = listeneditor()) editor->Bilderliste();
+}
+
+void TBearbeitung::AlbumBearbeiten() {
+    if (buch_) albumherstellung()->AlbumBearbeiten();
+}
+
+PanelMemoListe *TBearbeitung::listeneditor(bool anlegen) {
+    if (!listeneditor_ && anlegen && buch_) listeneditor_ = new PanelMemoListe(*this, buch_->Listenfeld());
+    return listeneditor_;
+}
+
+Fortschrittsanzeige *TBearbeitung::fortschritt() {
+    if (!fortschritt_ && buch_) fortschritt_ = new Fortschrittsanzeige(buch_->Fortschrittsfeld());
+    return fortschritt_;
+}
+
+Albumherstellung *TBearbeitung::albumherstellung() {
+    if (!albumherstellung_) albumherstellung_ = new Albumherstellung(*this);
+    return albumherstellung_;
+}
+
+void TBearbeitung::untenLinksAblegen() {
+    move(0, screen_.info().height - height());
+    zentriert_ = true;
 }
 
 void TBearbeitung::PanelProjektTitelClick() { Auswahl(8); }

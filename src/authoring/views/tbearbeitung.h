@@ -7,6 +7,7 @@
 #include "platform/meldungen.h"
 #include "platform/screen.h"
 
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 #include <array>
@@ -17,6 +18,9 @@ namespace authoring {
 
 class Aufgabenpanel;
 class Albumfrage;
+class Albumherstellung;
+class Fortschrittsanzeige;
+class PanelMemoListe;
 class DemoLaden;
 class Rahmendaten;
 class Startpanel;
@@ -58,12 +62,30 @@ public:
     void BitBtnSpaeterClick();
     void Timer1Timer();
 
+    // Picture list editor and album production.
+    // The tick after "Neue Bilder in die Liste aufnehmen" that opens the list editor.
+    void TimerBilderlisteTimer();
+    // Album production, with the progress in the book.
+    void AlbumBearbeiten();
+    // The list editor over the book, made when first asked for (`anlegen`).
+    PanelMemoListe *listeneditor(bool anlegen = true);
+    Fortschrittsanzeige *fortschritt();
+    Albumherstellung *albumherstellung();
+    // The window goes to the bottom-left corner of the screen, and stays there.
+    void untenLinksAblegen();
+    QTimer TimerBilderliste;
+
     Startpanel *Panel1DemoOderProjekt = nullptr;
     Albumfrage *Panel3JetztDasAlbum = nullptr;
     Rahmendaten *Panel4Rahmendaten = nullptr;
     DemoLaden *Panel6DemoLaden = nullptr;
     QWidget *PanelVerzeichnisAuswahl = nullptr;
     QTimer Timer1;
+
+Q_SIGNALS:
+    // Album production has finished: the album's two contents lists for the author to
+    // retouch on the book's contents page.
+    void albumInhaltHergestellt(const QStringList &links, const QStringList &rechts);
 
 protected:
     // FormKeyDown: the keys no field took. Escape hides, Enter runs the front panel's OK.
@@ -78,6 +100,9 @@ private:
     std::array<Aufgabenpanel *, kPanelAnzahl + 1> panels_{};
     int tag_ = 0;
     bool zentriert_ = false;
+    QPointer<PanelMemoListe> listeneditor_;
+    Fortschrittsanzeige *fortschritt_ = nullptr;
+    Albumherstellung *albumherstellung_ = nullptr;
 };
 
 } // namespace authoring
