@@ -27,8 +27,9 @@ private Q_SLOTS:
             << QStringList{} << QStringList{};
         QTest::newRow("new pictures sorted") << QStringList{} << QStringList{"c.bmp", "a.bmp", "B.bmp"} << 0
                                              << QStringList{} << QStringList{"a", "B", "c"} << QStringList{};
-        QTest::newRow("case does not matter") << QStringList{"haus:Text"} << QStringList{"HAUS.bmp"} << 1
-                                              << QStringList{} << QStringList{} << QStringList{};
+        QTest::newRow("case does not matter, the background is no new picture")
+            << QStringList{"haus:Text"} << QStringList{"HAUS.bmp", "Tisch.bmp"} << 1 << QStringList{} << QStringList{}
+            << QStringList{};
         QTest::newRow("name up to the first dot") << QStringList{"Foto:alt"} << QStringList{"Foto.alt.bmp"} << 0
                                                   << QStringList{"Foto"} << QStringList{"Foto"} << QStringList{};
         QTest::newRow("long names and hidden files") << QStringList{} << QStringList{lang + ".bmp", ".versteckt.bmp"}
@@ -48,7 +49,7 @@ private Q_SLOTS:
         w.schreiben("P/Album/Notiz.txt", "keine Bitmap");
         for (const QString &b : bilder)
             w.bitmap("P/Album/" + b, 4, 4);
-        const Listenabgleich r = ListeAbgleichen(w.dateien(), w.gespeichert() + "P\\", liste);
+        const Listenabgleich r = ListeAbgleichen(w.dateien(), w.gespeichert() + "P\\", liste, "tisch");
         QCOMPARE(r.VorhandeneBilder, vorhanden);
         QCOMPARE(r.fehlende, fehlende);
         QStringList namen;

@@ -8,7 +8,7 @@
 namespace album {
 
 Listenabgleich ListeAbgleichen(const platform::Files &dateien, const QString &projektVerzeichnis,
-                               const QStringList &zeilen) {
+                               const QStringList &zeilen, const QString &hintergrund) {
     Listenabgleich r;
     // Hidden files do not count as pictures of the album.
     QStringList bitmaps = dateien.list(projektVerzeichnis + "Album\\", "*.bmp");
@@ -38,6 +38,7 @@ Listenabgleich ListeAbgleichen(const platform::Files &dateien, const QString &pr
 
     for (const QString &d : bitmaps) {
         if (gelistet.contains(d.toLower())) continue;
+        if (!hintergrund.isEmpty() && d.compare(hintergrund + ".bmp", Qt::CaseInsensitive) == 0) continue;
         const QString name = d.section('.', 0, 0);
         if (name.size() > 40) r.langeNamen.prepend(name);
         r.neue.append({name, d});

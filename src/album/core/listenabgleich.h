@@ -20,8 +20,9 @@ struct Listenabgleich {
 };
 
 // Compares `zeilen` with "<projektVerzeichnis>Album\*.bmp"; the folder is listed once.
+// The project's background picture `hintergrund` is never offered as a new picture.
 Listenabgleich ListeAbgleichen(const platform::Files &dateien, const QString &projektVerzeichnis,
-                               const QStringList &zeilen);
+                               const QStringList &zeilen, const QString &hintergrund = {});
 
 // Names joined with ", " for a message box, cut to at most 253 characters.
 QString NamenFuerMeldung(const QStringList &namen);

@@ -134,7 +134,8 @@ PanelMemoListe::PanelMemoListe(TBearbeitung &fenster, QWidget *feld) : QWidget(f
         tr("- Fügen Sie Leerzeilen ein,"), tr("  wo kein Bild sein soll"), tr("- Schreiben Sie Titel von"),
         tr("  Abschnitten beginnend"), tr("  mit ") + "\":I:\"" + tr(" in eine leere Zeile"), " "}
                                      .join('\n'));
-    Memoredigieren->setGeometry(0, 256, 122, 196);
+    Memoredigieren->document()->setDocumentMargin(1);
+    Memoredigieren->setGeometry(2, 256, 121, 196);
 
     LabelBildkommentare = bezeichnung(this, "LabelBildkommentare");
     LabelBildkommentare->setWordWrap(true);
@@ -242,7 +243,7 @@ void PanelMemoListe::Bilderliste() {
     QByteArray inhalt; // without a list file the editor opens on an empty list
     QStringList liste = z.dateien.read(listenDatei(), &inhalt, 16 << 20) ? platform::splitLines(inhalt) : QStringList();
 
-    const album::Listenabgleich abgleich = album::ListeAbgleichen(z.dateien, z.ProjektVerzeichnis, liste);
+    const album::Listenabgleich abgleich = album::ListeAbgleichen(z.dateien, z.ProjektVerzeichnis, liste, z.einstellungen.wert("Wallpaper"));
     // The empty cells from the second line on are written out as blanks.
     for (int i : album::LeereZeilenAbZweiter(liste))
         liste[i] = album::kLeereZelle;
