@@ -44,6 +44,7 @@ bench: build
 	$(BUILD)/bench/pagora_bench_suche $(CURDIR)/$(BUILD)/root/Quarn/Pages/Quarn.5
 	$(BUILD)/bench/pagora_bench_engines $(CURDIR)/data/quarn/buch.txt $(CURDIR)/$(BUILD)/root/pagora-tool \
 	    $(CURDIR)/$(BUILD)/root/Help
+	$(BUILD)/bench/pagora_bench_album $(CURDIR)/$(BUILD)/root/Help $(CURDIR)/$(BUILD)/root/pagora-tool
 	./bench/ganzprozesse.sh $(CURDIR)/$(BUILD)/root $(CURDIR)
 
 # make fuzz gives each fuzzer FUZZ_SECONDS on its seed inputs; FUZZ_ZIELE picks which (e.g. FUZZ_ZIELE=bitmap).
