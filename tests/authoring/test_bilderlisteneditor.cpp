@@ -94,6 +94,7 @@ struct Umgebung {
         zustand.ProjektVerzeichnis = w.gespeichert() + "Pagora\\";
         w.bitmap("Help/Album0.bmp", 524, 384, Qt::white);
         w.text(kListe, liste);
+        w.text("Pagora/Pages/Pagora.2", {"Alter Inhalt"});
         for (const QString &b : bilder)
             w.bitmap("Pagora/Album/" + b, 200, 100, Qt::darkGreen);
         fenster = std::make_unique<TBearbeitung>(zustand, screen, meldungen);
@@ -397,6 +398,15 @@ private Q_SLOTS:
         QCOMPARE(inhalt.count(), 0);
         QVERIFY(!u.buch.fortschrittsfeld->isVisible());
         QCOMPARE(u.buch.auftraege.last(), QString("SeitenZeigen 1002"));
+        // On a read-only data root neither task starts.
+        Umgebung lesend(liste, bilder);
+        lesend.zustand.NurLesen = true;
+        lesend.fenster->ImageBilderInsAlbumClick();
+        lesend.fenster->ImageNeueBilderClick();
+        QCOMPARE(lesend.meldungen.boxen.size(), 2);
+        QVERIFY(lesend.meldungen.boxen.first().second.startsWith("Die Bearbeitungsfunktionen sind erst"));
+        QVERIFY(!lesend.fenster->TimerBilderliste.isActive());
+        QVERIFY(!lesend.w.gibt("Pagora/Pages/Pagora002.bmp"));
         // Without the empty spread nothing happens at all.
         Umgebung ohne(liste, bilder);
         QFile::remove(ohne.w.nativ("Help/Album0.bmp"));

@@ -84,6 +84,9 @@ Albumergebnis Albumherstellung::AlbumBearbeiten() {
     fenster_.hide();
     z.Bearbeitungsteil = 0;
     buch->SeitenZeigen(1000);
+    // A project whose album never had contents has no contents page to open yet; the
+    // author sees the first new spread instead.
+    if (!z.dateien.exists(z.ProjektVerzeichnis + "Pages\\" + z.ProgrammName + ".2")) buch->SeitenZeigen(1002);
     Q_EMIT fenster_.albumInhaltHergestellt(r.MemoInhalt, r.MemoInhalt2);
     return r;
 }

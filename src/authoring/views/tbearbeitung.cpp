@@ -110,7 +110,7 @@ void TBearbeitung::ImageFundamentalsClick() { Panel4Rahmendaten->ImageFundamenta
 
 void TBearbeitung::ImageNeueBilderClick() {
     hide();
-    if (!buch_) return;
+    if (!buch_ || !schreibbar()) return;
     buch_->auffrischen();
     fortschritt()->zeigen(tr("Bilderliste wird geschrieben"), QString());
     TimerBilderliste.start();
@@ -118,9 +118,17 @@ void TBearbeitung::ImageNeueBilderClick() {
 
 void TBearbeitung::ImageBilderInsAlbumClick() {
     hide();
-    if (!buch_) return;
+    if (!buch_ || !schreibbar()) return;
     buch_->auffrischen();
     AlbumBearbeiten();
+}
+
+bool TBearbeitung::schreibbar() {
+    if (!z_.NurLesen) return true;
+    meldungen_.zeigen(platform::Meldungen::Art::Fehler,
+                      tr("Die Bearbeitungsfunktionen sind erst ausführbar, wenn das Programm auf einer Festplatte "
+                         "installiert wurde."));
+    return false;
 }
 
 void TBearbeitung::TimerBilderlisteTimer() {

@@ -100,6 +100,8 @@ private:
     std::array<Aufgabenpanel *, kPanelAnzahl + 1> panels_{};
     int tag_ = 0;
     bool zentriert_ = false;
+    // The list and the album are written: refused, with a box, on a data root that is read-only.
+    bool schreibbar();
     QPointer<PanelMemoListe> listeneditor_;
     Fortschrittsanzeige *fortschritt_ = nullptr;
     Albumherstellung *albumherstellung_ = nullptr;
