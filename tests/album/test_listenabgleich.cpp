@@ -1,5 +1,5 @@
 // The picture list against the album folder (missing and new pictures), the editor's
-// rules for lines, caret and marker, and moving a picture to "Rest\".
+// rules for lines, and moving a picture to "Rest\".
 #include "album/core/listenabgleich.h"
 #include "album/core/listenregeln.h"
 #include "album/core/restordner.h"
@@ -70,28 +70,6 @@ private Q_SLOTS:
         // Pictures while editing: not empty, not led by a blank or ":".
         QCOMPARE(VorhandeneBilder({"Haus:Kirche", "", ":I:Kapitel", "   "}), 1);
         QCOMPARE(LeereZeilenAbZweiter({"", "A:", "", " ", ""}), (QList<int>{2, 4}));
-        // The caret: at offset 0 nothing lies before it; inside line j it counts j + 1,
-        // at the very start of line j only j.
-        QCOMPARE(ermittelterIndex(0, 0), 0);
-        QCOMPARE(ermittelterIndex(0, 3), 1);
-        QCOMPARE(ermittelterIndex(4, 0), 4);
-        QCOMPARE(ermittelterIndex(4, 1), 5);
-    }
-
-    void markerOnTheMiniature_data() {
-        QTest::addColumn<int>("k");
-        QTest::addColumn<QPoint>("stelle");
-        QTest::newRow("first cell") << 0 << QPoint(16, 10);
-        QTest::newRow("right column, second row") << 3 << QPoint(36, 27);
-        QTest::newRow("right page, left column") << 8 << QPoint(70, 10);
-        QTest::newRow("last cell") << 15 << QPoint(90, 61);
-        QTest::newRow("second spread starts over") << 22 << QPoint(16, 61);
-    }
-    void markerOnTheMiniature() {
-        QFETCH(int, k);
-        QFETCH(QPoint, stelle);
-        QCOMPARE(MarkerStelle(k), std::optional<QPoint>(stelle));
-        QVERIFY(!MarkerStelle(-1));
     }
 
     void movingToRest_data() {

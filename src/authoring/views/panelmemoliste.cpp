@@ -197,6 +197,10 @@ PanelMemoListe::PanelMemoListe(TBearbeitung &fenster, QWidget *feld) : QWidget(f
     connect(MemoListe, &ListenMemo::tasteLosgelassen, this, &PanelMemoListe::MemoListeKeyUp);
     connect(MemoListe, &QPlainTextEdit::textChanged, this, &PanelMemoListe::MemoListeChange);
     connect(ListboxNeueBilder, &QListWidget::itemClicked, this, &PanelMemoListe::ListboxNeueBilderClick);
+    // Chosen with the arrow keys, a picture counts as clicked.
+    connect(ListboxNeueBilder, &QListWidget::currentRowChanged, this, [this](int zeile) {
+        if (zeile >= 0 && ListboxNeueBilder->hasFocus()) ListboxNeueBilderClick();
+    });
     connect(PanelNameIstTitel, &QPushButton::clicked, this, &PanelMemoListe::PanelNameIstTitelClick);
     connect(BitBtnAlle, &QPushButton::clicked, this, &PanelMemoListe::BitBtnAlleClick);
     connect(BitBtnNichtshinzu, &QPushButton::clicked, this, &PanelMemoListe::BitBtnNichtshinzuClick);
