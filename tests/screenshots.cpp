@@ -8,6 +8,7 @@
 #include "authoring/views/albumherstellung.h"
 #include "authoring/views/demoladen.h"
 #include "authoring/views/panelmemoliste.h"
+#include "authoring/views/panel7import.h"
 #include "authoring/views/rahmendaten.h"
 #include "authoring/views/tbearbeitung.h"
 #include "app/views/tfundliste.h"
@@ -27,6 +28,8 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QTextBlock>
+#include <QPainter>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <cstdio>
 
@@ -222,6 +225,59 @@ bool neuesProjekt(const QString &ordner, platform::ScreenInfo info) {
     return speichern(form, ordner, QStringLiteral("%1x%2-35-neues-projekt-buch").arg(info.width).arg(info.height));
 }
 
+// The main window with the authoring window drawn where it stands on the screen.
+bool speichernMitFenster(QWidget &form, QWidget &fenster, const QString &ordner, const QString &name) {
+    QCoreApplication::processEvents();
+    QPixmap bild = form.grab();
+    if (fenster.isVisible()) {
+        QPainter maler(&bild);
+        maler.drawPixmap(fenster.pos(), fenster.grab());
+    }
+    const QString pfad = ordner + '/' + name + ".png";
+    const bool ok = bild.save(pfad);
+    std::printf("%s %s\n", ok ? "geschrieben" : "FEHLER", qPrintable(pfad));
+    return ok;
+}
+
+// Importing the demo's text in the window, on a copy of the data root: the import panel
+// on the text folder, the book right after the import with the contents memo, panel 11,
+// panel 12 and the album contents in the memos.
+bool textImport(const QString &ordner, platform::ScreenInfo info) {
+    QTemporaryDir kopie;
+    if (!kopie.isValid() || QProcess::execute("cp", {"-r", QStringLiteral(PAGORA_ROOT "/."), kopie.path()}) != 0)
+        return false;
+    Programm programm(kopie.path(), info);
+    if (programm.form->startAbgebrochen()) return false;
+    app::TImageForm &form = *programm.form;
+    authoring::TBearbeitung &bearbeitung = *programm.bearbeitung;
+    while (form.PanelDeckel->isHidden() || form.PanelDeckel->width() > 200) form.TimerAnfangTimer();
+    while (form.PanelDeckel->isVisible()) form.TimerAnfangTimer();
+    const QString vorsilbe = QStringLiteral("%1x%2-").arg(info.width).arg(info.height);
+    bool ok = true;
+    form.SeitenZeigen(0);
+    bearbeitung.ImageTextImportClick();
+    authoring::Panel7Import &p = *bearbeitung.Panel7Import;
+    p.ordnerSetzen(programm.zustand.dateien.stored(kopie.path() + "/Quarn/Texte/"));
+    p.FileListBox->setCurrentRow(0);
+    ok &= speichern(bearbeitung, ordner, vorsilbe + "40-text-importieren");
+    p.BitBtnLadenClick();
+    ok &= speichernMitFenster(form, bearbeitung, ordner, vorsilbe + "41-nach-dem-import");
+    ok &= speichern(bearbeitung, ordner, vorsilbe + "42-inhaltsverzeichnis");
+    bearbeitung.PanelSaveContentsClick();
+    // The demo's own text gives the book the build made.
+    for (const char *datei : {"/Quarn/Pages/Quarn.5", "/Quarn/Pages/Quarn.1"}) {
+        QFile neu(kopie.path() + datei), alt(QStringLiteral(PAGORA_ROOT) + datei);
+        const bool gleich = neu.open(QIODevice::ReadOnly) && alt.open(QIODevice::ReadOnly) && neu.readAll() == alt.readAll();
+        std::printf("%s nach dem Import im Fenster: %s\n", datei, gleich ? "wie gebaut" : "ANDERS ALS GEBAUT");
+        ok &= gleich;
+    }
+    bearbeitung.InhaltsverzeichnisbearbeitenClick();
+    ok &= speichern(bearbeitung, ordner, vorsilbe + "43-inhaltsverzeichnis-auswahl");
+    bearbeitung.NurInhaltsverzeichnis(0);
+    ok &= speichernMitFenster(form, bearbeitung, ordner, vorsilbe + "44-albuminhalt-bearbeiten");
+    return ok;
+}
+
 // The picture list editor and album production on a copy of the demo: two new bitmaps
 // in its album folder and one listed picture gone.
 bool bilderliste(const QString &ordner, platform::ScreenInfo info) {
@@ -249,7 +305,7 @@ bool bilderliste(const QString &ordner, platform::ScreenInfo info) {
     const QString vorsilbe = QStringLiteral("%1x%2-").arg(info.width).arg(info.height);
     bool ok = true;
     bearbeitung.ImageNeueBilderClick();
-    ok &= speichern(form, ordner, vorsilbe + "40-bilderliste-wird-geschrieben");
+    ok &= speichern(form, ordner, vorsilbe + "50-bilderliste-wird-geschrieben");
     bearbeitung.TimerBilderlisteTimer();
     authoring::PanelMemoListe &e = *bearbeitung.listeneditor();
     QTextCursor zeile(e.MemoListe->document()->findBlockByNumber(3));
@@ -259,31 +315,31 @@ bool bilderliste(const QString &ordner, platform::ScreenInfo info) {
     e.ListboxNeueBilder->setCurrentRow(1);
     e.ListboxNeueBilderClick();
     e.EditBildKommentar->setText(QStringLiteral("Die Scheune~ am Hof"));
-    ok &= speichern(form, ordner, vorsilbe + "41-bilderliste-neue-bilder");
+    ok &= speichern(form, ordner, vorsilbe + "51-bilderliste-neue-bilder");
     QMessageBox box(QMessageBox::Critical, QStringLiteral("Pagora"),
                     QString::fromUtf8("\"Brezel\" wurde verschoben oder gelöscht!"), QMessageBox::Ok, &form);
     box.show();
     box.move((info.width - box.width()) / 2, (info.height - box.height()) / 2);
-    ok &= speichern(box, ordner, vorsilbe + "42-bilderliste-fehlt");
+    ok &= speichern(box, ordner, vorsilbe + "52-bilderliste-fehlt");
     box.hide();
     e.BitBtnAlleClick();
-    ok &= speichern(form, ordner, vorsilbe + "43-bilderliste-ohne-neue");
+    ok &= speichern(form, ordner, vorsilbe + "53-bilderliste-ohne-neue");
     e.PanelSaveClick();
-    ok &= speichern(bearbeitung, ordner, vorsilbe + "44-bearbeitung-album-jetzt");
+    ok &= speichern(bearbeitung, ordner, vorsilbe + "54-bearbeitung-album-jetzt");
     QFile::rename(kopie.path() + "/Brezel.bmp", album + "Brezel.bmp");  // found again before the album is made
     bool halb = false;
     QObject::connect(bearbeitung.albumherstellung(), &authoring::Albumherstellung::slotFertig, &form,
                      [&](int, int prozent) {
                          if (halb || prozent < 50) return;
                          halb = true;
-                         ok &= speichern(form, ordner, vorsilbe + "45-album-herstellung-halb");
+                         ok &= speichern(form, ordner, vorsilbe + "55-album-herstellung-halb");
                      });
     bearbeitung.albumherstellung()->setBildabstand(0);
     bearbeitung.ImageBilderInsAlbumClick();
     ok &= halb;
-    ok &= speichern(form, ordner, vorsilbe + "46-albuminhalt-nach-herstellung");
+    ok &= speichern(form, ordner, vorsilbe + "56-albuminhalt-nach-herstellung");
     form.SeitenZeigen(1004);
-    ok &= speichern(form, ordner, vorsilbe + "47-album-neue-seite");
+    ok &= speichern(form, ordner, vorsilbe + "57-album-neue-seite");
     return ok;
 }
 
@@ -296,6 +352,7 @@ int main(int argc, char **argv) {
     QDir().mkpath(ordner);
     bool ok = true;
     for (const platform::ScreenInfo info : {platform::ScreenInfo{800, 600, 96}, platform::ScreenInfo{1920, 1080, 96}})
-        ok &= aufnehmen(ordner, info) && neuesProjekt(ordner, info) && bilderliste(ordner, info);
+        ok &= aufnehmen(ordner, info) && neuesProjekt(ordner, info) && textImport(ordner, info) &&
+              bilderliste(ordner, info);
     return ok ? 0 : 1;
 }

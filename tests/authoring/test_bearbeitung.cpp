@@ -58,7 +58,10 @@ public:
     void SeitenzahlenLeeren() override {}
     void AlbumblattZeigen(const QImage &) override {}
     void LabelZeigen(int) override {}
+    QWidget *Buchflaeche() override { return &flaeche; }
+    void InhaltListenLeeren() override { auftraege << "InhaltListenLeeren"; }
     QStringList auftraege;
+    QWidget flaeche;
     QWidget listenfeld, fortschrittsfeld;
 };
 

@@ -76,6 +76,8 @@ public:
     void LabelZeigen(int k) override {
         if (k <= 2147483615) labels << k;
     }
+    QWidget *Buchflaeche() override { return &flaeche; }
+    void InhaltListenLeeren() override {}
     QWidget flaeche;
     QWidget *listenfeld;
     QWidget *fortschrittsfeld;

@@ -58,4 +58,11 @@ void Buchadapter::AlbumblattZeigen(const QImage &aufschlag) {
     blatt->parentWidget()->repaint();  // with its captions, now: a long task keeps the event loop busy
 }
 
+QWidget *Buchadapter::Buchflaeche() { return form_.PanelBuch(); }
+
+void Buchadapter::InhaltListenLeeren() {
+    form_.PanelBuch()->Inhalt1->clear();
+    form_.PanelBuch()->Inhalt2->clear();
+}
+
 } // namespace app

@@ -33,6 +33,9 @@ public:
     void SeitenzahlenLeeren() override;
     void AlbumblattZeigen(const QImage &aufschlag) override;
     void LabelZeigen(int k) override;
+    // Text import and contents editing.
+    QWidget *Buchflaeche() override;
+    void InhaltListenLeeren() override;
 
 private:
     TImageForm &form_;

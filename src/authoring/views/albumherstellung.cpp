@@ -80,8 +80,8 @@ Albumergebnis Albumherstellung::AlbumBearbeiten() {
         if (!r.meldung.isEmpty()) fenster_.meldungen().zeigen(platform::Meldungen::Art::Fehler, r.meldung);
         return r;
     }
-    fenster_.untenLinksAblegen();
     fenster_.hide();
+    fenster_.inDieEcke();
     z.Bearbeitungsteil = 0;
     buch->SeitenZeigen(1000);
     // A project whose album never had contents has no contents page to open yet; the

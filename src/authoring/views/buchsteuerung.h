@@ -58,6 +58,12 @@ public:
     virtual void AlbumblattZeigen(const QImage &aufschlag) = 0;
     // The album sheet's caption of list line k; a k above 2147483615 empties caption k % 16.
     virtual void LabelZeigen(int k) = 0;
+
+    // --- Text import and contents editing ---
+    // The book itself (660 × 441): the contents memos lie on it over the contents page.
+    virtual QWidget *Buchflaeche() = 0;
+    // Empties the book's contents lists, so that only the memos show the contents.
+    virtual void InhaltListenLeeren() = 0;
 };
 
 } // namespace authoring
