@@ -247,7 +247,8 @@ void PanelMemoListe::Bilderliste() {
     QByteArray inhalt; // without a list file the editor opens on an empty list
     QStringList liste = z.dateien.read(listenDatei(), &inhalt, 16 << 20) ? platform::splitLines(inhalt) : QStringList();
 
-    const album::Listenabgleich abgleich = album::ListeAbgleichen(z.dateien, z.ProjektVerzeichnis, liste, z.einstellungen.wert("Wallpaper"));
+    const album::Listenabgleich abgleich =
+        album::ListeAbgleichen(z.dateien, z.ProjektVerzeichnis, liste, z.einstellungen.wert("Wallpaper"));
     // The empty cells from the second line on are written out as blanks.
     for (int i : album::LeereZeilenAbZweiter(liste))
         liste[i] = album::kLeereZelle;
