@@ -195,6 +195,17 @@ private Q_SLOTS:
         QVERIFY(!l.PanelNeueBilder->isVisible());
     }
 
+    void aListThatCannotBeReadIsNotOpened() {
+        Umgebung u({}, {"a.bmp"});
+        u.w.schreiben(kListe, QByteArray((16 << 20) + 1, 'x'));
+        u.oeffnen();
+        QVERIFY(!u.buch.listenfeld->isVisible());
+        QVERIFY(!u.buch.fortschrittsfeld->isVisible());
+        QCOMPARE(u.meldungen.boxen.size(), 1);
+        QVERIFY(u.meldungen.boxen.first().second.endsWith("Pagora.3 kann nicht gelesen werden."));
+        QCOMPARE(QFileInfo(u.w.nativ(kListe)).size(), qint64(16 << 20) + 1);
+    }
+
     void longNamesAreReported() {
         const QString lang = QString(41, 'x');
         Umgebung u({}, {lang + ".bmp"});

@@ -28,8 +28,9 @@ namespace {
 constexpr int kLinks = 123;         // the list's left edge; the column before it holds the previews
 constexpr int kBreitMitNeuen = 385; // the list's width while new pictures are offered
 constexpr int kBreitOhneNeue = 537;
-constexpr QSize kVorschauBox(112, 84);   // preview of the current line
-constexpr QSize kNeuesBildBox(136, 102); // preview of the chosen new picture
+constexpr QSize kVorschauBox(112, 84);      // preview of the current line
+constexpr QSize kNeuesBildBox(136, 102);    // preview of the chosen new picture
+constexpr qint64 kGroessteListe = 16 << 20; // far beyond the 7,984 lines the album holds
 
 // The miniature spread: two pages of eight cells at the places the marker takes.
 QPixmap Miniatur() {
@@ -238,14 +239,23 @@ void PanelMemoListe::NeueBilderLeeren() {
 
 void PanelMemoListe::Bilderliste() {
     app::Zustand &z = fenster_.zustand();
+    QByteArray inhalt; // without a list file the editor opens on an empty list
+    const bool gelesen = z.dateien.read(listenDatei(), &inhalt, kGroessteListe);
+    if (!gelesen && z.dateien.exists(listenDatei())) {
+        // A list that cannot be read is not opened: saving would replace it with nothing.
+        fenster_.fortschritt()->verbergen();
+        fenster_.TimerBilderliste.stop();
+        fenster_.meldungen().zeigen(Art::Fehler,
+                                    tr("Die Bilderliste %1 kann nicht gelesen werden.").arg(listenDatei()));
+        return;
+    }
     for (QWidget *w : {static_cast<QWidget *>(PanelNameIstTitel), static_cast<QWidget *>(BitBtnAlle),
                        static_cast<QWidget *>(BitBtnDateiWeg), PanelNeueBilder})
         w->show();
     VorhandeneBilder = 0;
     NeuesBildGewaehlt = false;
     EditBildKommentar->clear();
-    QByteArray inhalt; // without a list file the editor opens on an empty list
-    QStringList liste = z.dateien.read(listenDatei(), &inhalt, 16 << 20) ? platform::splitLines(inhalt) : QStringList();
+    QStringList liste = gelesen ? platform::splitLines(inhalt) : QStringList();
 
     const album::Listenabgleich abgleich =
         album::ListeAbgleichen(z.dateien, z.ProjektVerzeichnis, liste, z.einstellungen.wert("Wallpaper"));
