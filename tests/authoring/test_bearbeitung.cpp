@@ -37,14 +37,25 @@ public:
 
 class Buch : public Buchsteuerung {
 public:
-    void SeitenZeigen(int seite) override { auftraege << QStringLiteral("SeitenZeigen %1").arg(seite); }
+    void SeitenZeigen(int seite) override {
+        auftraege << QStringLiteral("SeitenZeigen %1").arg(seite);
+        if (zustand) zustand->AktuelleSeite = seite;
+    }
     void ProjektReset() override { auftraege << "ProjektReset"; }
     void IniAuswerten() override { auftraege << "IniAuswerten"; }
     void IniDateiLesen(const QString &name) override { auftraege << "IniDateiLesen " + name; }
     void Fensterfarbe(const QColor &farbe) override { auftraege << "Farbe " + farbe.name(); }
     void ProjekttitelZeigen(const QString &titel) override { auftraege << "Titel " + titel; }
     void auffrischen() override { auftraege << "auffrischen"; }
+    void TitelVorschau(const app::Titelgestaltung &t) override { auftraege << "TitelVorschau " + t.titel; }
+    void GriffeVorschau(const QStringList &texte, const std::array<int, 5> &) override {
+        auftraege << "GriffeVorschau " + texte.join('|');
+    }
+    void TextLinksSchreibbar(bool an) override { auftraege << QStringLiteral("TextLinksSchreibbar %1").arg(an); }
+    QStringList TextLinksZeilen() const override { return {}; }
+    void HintergrundZeigen(const QString &name) override { auftraege << "HintergrundZeigen " + name; }
     QStringList auftraege;
+    app::Zustand *zustand = nullptr;  // the page shown, as the book would set it
 };
 
 void vorlagenAnlegen(const testing::Datenwurzel &w) {
@@ -72,6 +83,7 @@ struct Umgebung {
         zustand.ProjektPfad = "Pagora\\";
         fenster = std::make_unique<TBearbeitung>(zustand, screen, meldungen);
         fenster->setBuch(&buch);
+        buch.zustand = &zustand;
     }
     Rahmendaten &p4() const { return *fenster->Panel4Rahmendaten; }
     DemoLaden &p6() const { return *fenster->Panel6DemoLaden; }

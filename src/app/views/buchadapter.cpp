@@ -1,8 +1,12 @@
 #include "app/views/buchadapter.h"
 
+#include "album/views/bildansicht.h"
 #include "app/views/timageform.h"
+#include "app/views/titelanzeige.h"
+#include "book/views/buchpanel.h"
 
 #include <QLabel>
+#include <QTextEdit>
 
 namespace app {
 
@@ -19,6 +23,36 @@ void Buchadapter::ProjekttitelZeigen(const QString &titel) {
         l->setText(titel);
         l->adjustSize();
     }
+}
+
+void Buchadapter::TitelVorschau(const Titelgestaltung &titel) {
+    TitelAnzeigen(*form_.LabelProjekttitel1, *form_.LabelProjekttitel2, *form_.PanelBuch(), titel, z_.Schriftgrad,
+                  screen_.info().ppi, true);
+}
+
+void Buchadapter::GriffeVorschau(const QStringList &texte, const std::array<int, 5> &ziele) {
+    form_.PanelBuch()->GriffeBeschriften(texte);
+    form_.PanelBuch()->Griffregistersetzen(z_.AktuelleSeite, ziele);
+}
+
+void Buchadapter::TextLinksSchreibbar(bool schreibbar) {
+    book::SeitenMemo *memo = form_.PanelBuch()->MemoTextLinks;
+    if (schreibbar) {
+        form_.installEventFilter(&tastensperre_);
+        memo->setSchreibbar(true);
+        form_.activateWindow();
+        memo->schreibfeld()->setFocus();
+    } else {
+        form_.removeEventFilter(&tastensperre_);
+        memo->setSchreibbar(false);
+    }
+}
+
+QStringList Buchadapter::TextLinksZeilen() const { return form_.PanelBuch()->MemoTextLinks->zeilen(); }
+
+void Buchadapter::HintergrundZeigen(const QString &name) {
+    form_.bildansicht()->neuZentrieren();
+    form_.bildansicht()->HintergrundZeigen(name);
 }
 
 } // namespace app

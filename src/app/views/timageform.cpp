@@ -62,7 +62,7 @@ TImageForm::~TImageForm() = default;
 void TImageForm::setFenster(TFundliste *fundliste, authoring::TBearbeitung *bearbeitung) {
     fundliste_ = fundliste;
     bearbeitung_ = bearbeitung;
-    if (!buchadapter_) buchadapter_ = std::make_unique<Buchadapter>(*this);
+    if (!buchadapter_) buchadapter_ = std::make_unique<Buchadapter>(*this, z_, screen_);
     if (bearbeitung_) bearbeitung_->setBuch(buchadapter_.get());
     if (fundliste_) connect(fundliste_, &TFundliste::fundGewaehlt, this, &TImageForm::Suchbildausgeben);
 }

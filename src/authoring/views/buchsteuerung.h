@@ -1,8 +1,12 @@
 #pragma once
 // What the authoring window asks of the book it works on. The main window implements
 // it and hands it over; the authoring side never reaches into the main window itself.
+#include "app/core/titelgestaltung.h"
+
 #include <QColor>
 #include <QString>
+#include <QStringList>
+#include <array>
 
 namespace authoring {
 
@@ -25,6 +29,19 @@ public:
     virtual void ProjekttitelZeigen(const QString &titel) = 0;
     // Paints the main window now, before a long task keeps the event loop busy.
     virtual void auffrischen() = 0;
+
+    // Design editors: title, register tabs, copyright page, background picture.
+    // The screen title, its shadow, the book title and the subtitle shown with these values.
+    virtual void TitelVorschau(const app::Titelgestaltung &titel) = 0;
+    // The register tabs with these captions, at the edges their target pages give for
+    // the page shown (an empty caption: no tab).
+    virtual void GriffeVorschau(const QStringList &texte, const std::array<int, 5> &ziele) = 0;
+    // The left page of the open book writable, with the input focus; meanwhile the main
+    // window leaves all keys to it and turns no pages. False: read-only again.
+    virtual void TextLinksSchreibbar(bool schreibbar) = 0;
+    virtual QStringList TextLinksZeilen() const = 0;
+    // The background picture `name` of the album folder behind the book, at once.
+    virtual void HintergrundZeigen(const QString &name) = 0;
 };
 
 } // namespace authoring
