@@ -2,9 +2,13 @@
 
 #include "authoring/views/albumfrage.h"
 #include "authoring/views/aufgabenpanel.h"
+#include "authoring/views/copyrightpanel.h"
 #include "authoring/views/demoladen.h"
+#include "authoring/views/hintergrundpanel.h"
 #include "authoring/views/rahmendaten.h"
+#include "authoring/views/registerpanel.h"
 #include "authoring/views/startpanel.h"
+#include "authoring/views/titelpanel.h"
 #include "platform/fonts.h"
 
 #include <QKeyEvent>
@@ -41,12 +45,16 @@ TBearbeitung::TBearbeitung(app::Zustand &zustand, const platform::Screen &screen
     panels_[3] = Panel3JetztDasAlbum;
     panels_[4] = Panel4Rahmendaten;
     panels_[6] = Panel6DemoLaden;
+    Panel5Wallpaper = new Hintergrundpanel(*this);
+    Panel8Titel = new Titelpanel(*this);
+    Panel9Register = new Registerpanel(*this);
+    Panel10Copyright = new Copyrightpanel(*this);
+    panels_[5] = Panel5Wallpaper;
+    panels_[8] = Panel8Titel;
+    panels_[9] = Panel9Register;
+    panels_[10] = Panel10Copyright;
     // The panels of the later tasks: empty frames until their editors move in.
-    panels_[5] = new Aufgabenpanel(*this, "Panel5Wallpaper");
     panels_[7] = new Aufgabenpanel(*this, "Panel7Import");
-    panels_[8] = new Aufgabenpanel(*this, "Panel8Titel");
-    panels_[9] = new Aufgabenpanel(*this, "Panel9Register");
-    panels_[10] = new Aufgabenpanel(*this, "Panel10Copyright");
     panels_[11] = new Aufgabenpanel(*this, "Panel11Inhaltsverzeichnis");
     panels_[12] = panels_[11];
     PanelVerzeichnisAuswahl = new QWidget(panels_[11]);
@@ -75,6 +83,10 @@ void TBearbeitung::Auswahl(int index) {
     tag_ = index;
     if (Aufgabenpanel *p = panel(index)) {
         if (index == 6) Panel6DemoLaden->vorbereiten();
+        if (index == 5) Panel5Wallpaper->vorbereiten();
+        if (index == 9) Panel9Register->laden();
+        // Another task ends the writing on the copyright page.
+        if (index != 10) Panel10Copyright->beenden();
         if (index == 11 || index == 12) PanelVerzeichnisAuswahl->setVisible(index == 12);
         stapel_->setCurrentWidget(p);
     }
@@ -112,12 +124,21 @@ void TBearbeitung::ImageBilderInsAlbumClick() {
     if (buch_) buch_->auffrischen();
 }
 
-void TBearbeitung::PanelProjektTitelClick() { Auswahl(8); }
-void TBearbeitung::PanelRegisterClick() { Auswahl(9); }
-void TBearbeitung::PanelCopyrightClick() { Auswahl(10); }
+void TBearbeitung::PanelProjektTitelClick() { Panel8Titel->PanelProjektTitelClick(); }
+void TBearbeitung::PanelRegisterClick() { Panel9Register->PanelRegisterClick(); }
+void TBearbeitung::PanelCopyrightClick() { Panel10Copyright->PanelCopyrightClick(); }
 void TBearbeitung::InhaltsverzeichnisbearbeitenClick() { Auswahl(12); }
 
-void TBearbeitung::BitBtnSpaeterClick() { hide(); }
+void TBearbeitung::BitBtnSpaeterClick() {
+    Panel10Copyright->beenden();
+    hide();
+}
+
+void TBearbeitung::inDieEcke(bool rechts) {
+    const platform::ScreenInfo s = screen_.info();
+    move(rechts ? s.width - width() : 0, s.height - height());
+    zentriert_ = true;
+}
 
 void TBearbeitung::Timer1Timer() {
     Panel4Rahmendaten->hinweisLeeren();

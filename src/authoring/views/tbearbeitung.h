@@ -17,9 +17,13 @@ namespace authoring {
 
 class Aufgabenpanel;
 class Albumfrage;
+class Copyrightpanel;
 class DemoLaden;
+class Hintergrundpanel;
 class Rahmendaten;
+class Registerpanel;
 class Startpanel;
+class Titelpanel;
 
 class TBearbeitung : public QWidget {
     Q_OBJECT
@@ -35,6 +39,10 @@ public:
     Buchsteuerung *buch() const { return buch_; }
     app::Zustand &zustand() const { return z_; }
     platform::Meldungen &meldungen() const { return meldungen_; }
+    platform::ScreenInfo bildschirm() const { return screen_.info(); }
+    // Moves the window into the bottom left or right corner of the screen, where it
+    // leaves the book free.
+    void inDieEcke(bool rechts);
 
     // Brings task panel `index` (1..12) to the front and shows the window; an index
     // without a panel shows the panel that was in front before.
@@ -62,6 +70,10 @@ public:
     Albumfrage *Panel3JetztDasAlbum = nullptr;
     Rahmendaten *Panel4Rahmendaten = nullptr;
     DemoLaden *Panel6DemoLaden = nullptr;
+    Hintergrundpanel *Panel5Wallpaper = nullptr;
+    Titelpanel *Panel8Titel = nullptr;
+    Registerpanel *Panel9Register = nullptr;
+    Copyrightpanel *Panel10Copyright = nullptr;
     QWidget *PanelVerzeichnisAuswahl = nullptr;
     QTimer Timer1;
 
