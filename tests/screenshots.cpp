@@ -5,9 +5,15 @@
 #include "album/views/bildansichtpanels.h"
 #include "app/views/bildmenue.h"
 #include "book/views/bildflaeche.h"
+#include "authoring/views/copyrightpanel.h"
 #include "authoring/views/demoladen.h"
+#include "authoring/views/hintergrundpanel.h"
 #include "authoring/views/rahmendaten.h"
+#include "authoring/views/registerpanel.h"
 #include "authoring/views/tbearbeitung.h"
+#include "authoring/views/titelpanel.h"
+#include "book/views/buchpanel.h"
+#include "book/views/seitenmemo.h"
 #include "app/views/tfundliste.h"
 #include "search/views/suchleiste.h"
 #include "album/views/bildansicht.h"
@@ -22,7 +28,11 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QPainter>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QTextEdit>
 #include <cstdio>
 
 namespace {
@@ -183,12 +193,14 @@ bool aufnehmen(const QString &ordner, platform::ScreenInfo info) {
     return ok;
 }
 
-// The book right after a new project was made, on a copy of the data root.
-bool neuesProjekt(const QString &ordner, platform::ScreenInfo info) {
-    QTemporaryDir kopie;
+// The help and the programme's own project copied into `kopie`, for screens that write;
+// with `demo` also the demo book, which the author file then names.
+bool wurzelKopieren(const QTemporaryDir &kopie, bool demo = false) {
     const QString quelle = QStringLiteral(PAGORA_ROOT);
     if (!kopie.isValid()) return false;
-    for (const QString &teil : {QStringLiteral("Help"), QStringLiteral("Pagora")}) {
+    QStringList teile{QStringLiteral("Help"), QStringLiteral("Pagora")};
+    if (demo) teile << QStringLiteral("Quarn");
+    for (const QString &teil : teile) {
         QDirIterator it(quelle + '/' + teil, QDir::Files, QDirIterator::Subdirectories);
         while (it.hasNext()) {
             const QString datei = it.next();
@@ -199,6 +211,79 @@ bool neuesProjekt(const QString &ordner, platform::ScreenInfo info) {
     }
     for (const char *datei : {"names.exe", "Pagora.ini"})
         QFile::copy(quelle + '/' + datei, kopie.path() + '/' + datei);
+    if (demo)
+        for (const char *datei : {"Quarn.ini", "Autor.ini"}) QFile::copy(quelle + '/' + datei, kopie.path() + '/' + datei);
+    return true;
+}
+
+// The main window with the authoring window over it, where it stands on the screen.
+bool mitBearbeitung(app::TImageForm &form, QWidget &bearbeitung, const QString &ordner, const QString &name) {
+    QCoreApplication::processEvents();
+    QImage bild = form.grab().toImage();
+    QPainter maler(&bild);
+    maler.drawPixmap(bearbeitung.pos(), bearbeitung.grab());
+    maler.end();
+    const QString pfad = ordner + '/' + name + ".png";
+    const bool ok = bild.save(pfad);
+    std::printf("%s %s\n", ok ? "geschrieben" : "FEHLER", qPrintable(pfad));
+    return ok;
+}
+
+// The design editors with their live previews on the book, on a copy of the data root.
+bool gestaltung(const QString &ordner, platform::ScreenInfo info) {
+    QTemporaryDir kopie;
+    if (!wurzelKopieren(kopie, true)) return false;
+    Programm programm(kopie.path(), info);
+    if (programm.form->startAbgebrochen()) return false;
+    app::TImageForm &form = *programm.form;
+    authoring::TBearbeitung &bearbeitung = *programm.bearbeitung;
+    const QString vorsilbe = QStringLiteral("%1x%2-").arg(info.width).arg(info.height);
+    while (form.PanelDeckel->isHidden() || form.PanelDeckel->width() > 200) form.TimerAnfangTimer();
+    while (form.PanelDeckel->isVisible()) form.TimerAnfangTimer();
+    bool ok = true;
+
+    bearbeitung.PanelProjektTitelClick();
+    authoring::Titelpanel &titel = *bearbeitung.Panel8Titel;
+    titel.EditTitel->setText(titel.EditTitel->text() + QStringLiteral(" Mühlenbuch"));
+    titel.EditUntertitel->setText(QStringLiteral("Vom Korn zum Mehl"));
+    for (int i = 0; i < 20; ++i) titel.ImageTitelDownClick();
+    for (int i = 0; i < 4; ++i) titel.ImageBuchtitelSmallerClick();
+    for (int i = 0; i < 10; ++i) titel.ImageUntertitelUpClick();
+    ok &= mitBearbeitung(form, bearbeitung, ordner, vorsilbe + "40-titel");
+    bearbeitung.hide();
+
+    bearbeitung.PanelRegisterClick();
+    authoring::Registerpanel &register_ = *bearbeitung.Panel9Register;
+    register_.EditGriff[3]->setText(QStringLiteral("Karten"));
+    register_.PanelGriffB[3]->click();
+    register_.EditGriffSeite[3]->setText(QStringLiteral("3"));
+    ok &= mitBearbeitung(form, bearbeitung, ordner, vorsilbe + "41-register");
+    bearbeitung.hide();
+
+    bearbeitung.PanelCopyrightClick();
+    QTextEdit *feld = form.PanelBuch()->MemoTextLinks->schreibfeld();
+    if (feld) {
+        feld->setPlainText(QStringLiteral("\n\n\n© 2026 Verlag am Mühlbach\nAlle Rechte vorbehalten\n\n"
+                                          "Nachdruck, auch auszugsweise,\nnur mit Genehmigung."));
+        feld->moveCursor(QTextCursor::End);
+    }
+    ok &= mitBearbeitung(form, bearbeitung, ordner, vorsilbe + "42-copyright");
+    bearbeitung.BitBtnSpaeterClick();
+
+    bearbeitung.Auswahl(5);
+    authoring::Hintergrundpanel &hintergrund = *bearbeitung.Panel5Wallpaper;
+    hintergrund.FileListBoxWallpaper->setCurrentRow(qMin(2, hintergrund.FileListBoxWallpaper->count() - 1));
+    ok &= mitBearbeitung(form, bearbeitung, ordner, vorsilbe + "43-hintergrund");
+    hintergrund.BitBtnWallpaperClick();
+    form.SeitenZeigen(0);
+    ok &= speichern(form, ordner, vorsilbe + "44-hintergrund-gewaehlt");
+    return ok;
+}
+
+// The book right after a new project was made, on a copy of the data root.
+bool neuesProjekt(const QString &ordner, platform::ScreenInfo info) {
+    QTemporaryDir kopie;
+    if (!wurzelKopieren(kopie)) return false;
     Programm programm(kopie.path(), info);
     if (programm.form->startAbgebrochen()) return false;
     app::TImageForm &form = *programm.form;
@@ -226,6 +311,6 @@ int main(int argc, char **argv) {
     QDir().mkpath(ordner);
     bool ok = true;
     for (const platform::ScreenInfo info : {platform::ScreenInfo{800, 600, 96}, platform::ScreenInfo{1920, 1080, 96}})
-        ok &= aufnehmen(ordner, info) && neuesProjekt(ordner, info);
+        ok &= aufnehmen(ordner, info) && neuesProjekt(ordner, info) && gestaltung(ordner, info);
     return ok ? 0 : 1;
 }
