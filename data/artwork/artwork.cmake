@@ -32,6 +32,7 @@ function(pagora_render_artwork TARGET_NAME OUT_DIR)
     bookmark_left.svg:Help/LesezeichenL.bmp:38:45
     bookmark_right.svg:Help/LesezeichenR.bmp:38:45
     bookmark_menu.svg:Help/LesezeichenU.bmp:38:45
+    found_list.svg:Help/Fundliste.bmp:26:36
     tab_left.svg:Help/GriffL.bmp:34:43
     tab_right.svg:Help/GriffR.bmp:37:43
     arrow_left.svg:Help/PfeilLinks.bmp:16:17

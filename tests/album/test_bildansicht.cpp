@@ -9,6 +9,7 @@
 #include "book/views/bildflaeche.h"
 #include "book/views/buchpanel.h"
 #include "fixture.h"
+#include "maus.h"
 #include "stillemeldungen.h"
 #include "platform/fonts.h"
 
@@ -90,6 +91,35 @@ private Q_SLOTS:
         QVERIFY(!sichtbar(a.form->PanelBuch()));
         QCOMPARE(a.form->bildansicht()->ImageMain->pos(), QPoint(200, 150));
         QVERIFY(sichtbar(a.form->bildansicht()->SpeedButtonEnlarge));
+    }
+
+    // Real mouse events: the captions lie over the sheet, yet the sheet answers for
+    // its cells; the enlarge button explains itself, and the copy creeps right.
+    void theMouseReachesCellsUnderCaptionsAndTheEnlargedCopy() {
+        Ansicht a;
+        for (int i = 0; i < 40 && sichtbar(a.form->PanelDeckel); ++i) a.form->TimerAnfangTimer();  // the book is open
+        a.form->SeitenZeigen(1002);
+        QLabel *titel = a.form->albumblatt()->AlbumLabels[0], *unterschrift = a.form->albumblatt()->AlbumLabels[1];
+        testing::mausBewegen(unterschrift, {30, 8});
+        QCOMPARE(a.form->PanelName()->LabelName->text(), QString("Der alte Hafen im Winter 1911"));
+        testing::mausBewegen(titel, {20, 30});  // the picture's hint does not stay over the title
+        QVERIFY(a.form->PanelName()->LabelName->text() != QString("Der alte Hafen im Winter 1911"));
+        testing::mausBewegen(unterschrift, {30, 8});
+        testing::mausKlick(unterschrift, {30, 8});
+        QCOMPARE(a.form->bildansicht()->AktuellesBild, QString("HAFEN"));
+
+        album::Bildansicht *b = a.form->bildansicht();
+        testing::mausBewegen(b->SpeedButtonEnlarge, {10, 10});
+        QCOMPARE(a.form->PanelName()->LabelName->text(),
+                 QString::fromUtf8("Vergrößerte Kopie laden. Klicken Sie danach auf ein Detail, das Sie größer sehen möchten."));
+        testing::mausKlick(b->SpeedButtonEnlarge, {10, 10});
+        testing::mausKlick(b->ImageMain, {0, 0});
+        QVERIFY(sichtbar(b->Imagebig));
+        QCOMPARE(b->Imagebig->pos(), QPoint(0, 0));
+        testing::mausBewegen(b->Imagebig, {5, 300});
+        QCOMPARE(b->Imagebig->pos(), QPoint(1, 0));
+        testing::mausBewegen(b->Imagebig, {200, 300});
+        QCOMPARE(b->Imagebig->pos(), QPoint(1, 0));
     }
 
     void titleLinesShowTheTitleScreenThenHideThePicture() {

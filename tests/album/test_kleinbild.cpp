@@ -33,6 +33,8 @@ private Q_SLOTS:
         QTest::newRow("240 x 150 copied 1:1") << 240 << 150 << QSize(240, 150) << 12;
         QTest::newRow("241 x 10") << 241 << 10 << QSize(120, 5) << 1;
         QTest::newRow("800 x 600") << 800 << 600 << QSize(200, 150) << 12;
+        QTest::newRow("100 x 150 fits by height") << 100 << 150 << QSize(100, 150) << 12;
+        QTest::newRow("100 x 151 halved by height") << 100 << 151 << QSize(50, 75) << 6;
     }
     void sizesAndLines() {
         QFETCH(int, breite);

@@ -144,6 +144,18 @@ private Q_SLOTS:
         QTest::newRow("x 515 clicked") << 515 << 10 << false << 10;
         QTest::newRow("x 515 hovered") << 515 << 10 << true << 0;
         QTest::newRow("right page left column") << 300 << 200 << false << 13;
+        // Both sides of every edge.
+        QTest::newRow("x 107 last of column 1") << 107 << 10 << false << 1;
+        QTest::newRow("x 108 first of the gap") << 108 << 10 << false << 0;
+        QTest::newRow("x 119 last of the gap") << 119 << 10 << false << 0;
+        QTest::newRow("y 81 last of row 1") << 10 << 81 << false << 1;
+        QTest::newRow("y 82 first of the row gap") << 10 << 82 << false << 0;
+        QTest::newRow("y 95 last of the row gap") << 10 << 95 << false << 0;
+        QTest::newRow("y 96 first of row 2") << 10 << 96 << false << 3;
+        QTest::newRow("x 295 before the right page") << 295 << 10 << false << 0;
+        QTest::newRow("x 296 right page") << 296 << 10 << false << 9;
+        QTest::newRow("x 511 hovered") << 511 << 10 << true << 10;
+        QTest::newRow("x 512 hovered") << 512 << 10 << true << 0;
     }
     void albumCells() {
         QFETCH(int, x);

@@ -187,13 +187,15 @@ private Q_SLOTS:
         QVERIFY(!f.buchlenkung()->Timer1.isActive());
     }
 
-    void withoutCbtEndTheTickBoxIsNeverShown() {
-        testing::Datenwurzel w;
-        tourRootAnlegen(w);
-        QFile::remove(w.nativ("Help/CBTend.bmp"));
-        Programm p(w);
-        p.ticks(60);
-        QVERIFY(!p.form->PanelBuch()->LabelNoCBT->isVisibleTo(p.form->PanelBuch()));
+    void theTickBoxIsShownOnlyWithCbtEnd() {
+        for (const bool mitEnde : {true, false}) {
+            testing::Datenwurzel w;
+            tourRootAnlegen(w);
+            if (!mitEnde) QFile::remove(w.nativ("Help/CBTend.bmp"));
+            Programm p(w);
+            p.ticks(60);
+            QCOMPARE(p.form->PanelBuch()->LabelNoCBT->isVisibleTo(p.form->PanelBuch()), mitEnde);
+        }
     }
 
     void arrowKeysTurnThroughTheTour() {

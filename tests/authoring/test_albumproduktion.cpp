@@ -47,6 +47,8 @@ private Q_SLOTS:
         QTest::newRow("1081 x 500") << 1081 << 500 << 11;
         QTest::newRow("100 x 76") << 100 << 76 << 1;
         QTest::newRow("100 x 77") << 100 << 77 << 2;
+        QTest::newRow("100 x 152 by height") << 100 << 152 << 2;
+        QTest::newRow("100 x 153 by height") << 100 << 153 << 3;
         QTest::newRow("1600 x 1200") << 1600 << 1200 << 16;
     }
     void reduction() {

@@ -52,6 +52,14 @@ private Q_SLOTS:
         programm.schreiben("Quarn.5", "eigene");
         ExeLaufwerk(dateien, programm.gespeichert() + "Quarn.exe");
         QCOMPARE(programm.lesen("Quarn.5"), QByteArray("eigene"));
+        // D: is looked at first: the CD there wins over F:.
+        QDir().mkpath(d.path() + "/Quarn/Pages");
+        for (const char *name : {"/Quarn.exe", "/Quarn/Pages/Quarn.5", "/Quarn/Pages/Quarn.7"}) {
+            QFile datei(d.path() + name);
+            QVERIFY(datei.open(QIODevice::WriteOnly));
+            datei.write("D");
+        }
+        QCOMPARE(ExeLaufwerk(dateien, programm.gespeichert() + "Quarn.exe").stammVerzeichnis, QString("D:\\"));
     }
 
     void withoutACdTheProgrammeEnds() {

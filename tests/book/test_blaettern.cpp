@@ -36,6 +36,13 @@ private Q_SLOTS:
         QCOMPARE(vor(1004, u), 2000);  // 16 pictures: two album spreads
         QCOMPARE(vor(2004, u), 2005);
         QCOMPARE(vor(2006, u), 99999);  // end of the help
+        // An odd help page count: its last page is the left one of the last spread.
+        const Buchumfang ungerade{7, 5, 16};
+        QCOMPARE(vor(2004, ungerade), 2005);
+        QCOMPARE(vor(2006, ungerade), 99999);
+        const Buchumfang drei{7, 3, 16};
+        QCOMPARE(vor(2002, drei), 2003);
+        QCOMPARE(vor(2004, drei), 99999);
     }
 
     void anEvenPageCountShowsTheEmptySpreadFirst() {

@@ -34,6 +34,14 @@ struct Suche {
             seiten += satz.bytes();
         }
         w.schreiben("Pagora/Pages/Pagora.5", seiten);
+        QByteArray hilfe;
+        for (int s = 1; s <= 7; ++s) {
+            book::Seitensatz satz;
+            satz.setzen(1, "Hilfe " + QByteArray::number(s));
+            if (s == 5) satz.setzen(4, "So legen Sie ein Lesezeichen");
+            hilfe += satz.bytes();
+        }
+        w.schreiben("Pagora/Pages/Pagora.7", hilfe);
         w.text("Pagora/Pages/Pagora.3", {"Hafen:Der Hafen"});
         w.bitmap("Pagora/Album/Hafen.bmp", 400, 300, Qt::darkCyan);
         w.text("Pagora/Album/Hafen.txt", {"0120,0080,Das Rathaus", "0300,0200,Der Kran"});
@@ -86,6 +94,13 @@ private Q_SLOTS:
         s.form->suche()->BitBtn3Click();
         QCOMPARE(s.zustand->AktuelleSeite, 4);
         QVERIFY(!leiste->PanelNotFound->isVisibleTo(s.form.get()));  // a later hit clears the notice
+    }
+
+    void aHelpHitOpensItsHelpSpread() {
+        Suche s;
+        s.suchen("Lesezeichen", 2);
+        QCOMPARE(s.zustand->AktuelleSeite, 2006);  // help page 5 lies on spread 2005/2006
+        QVERIFY(s.form->PanelBuch()->ImageLeftArrow->isVisibleTo(s.form.get()));
     }
 
     void escapeInTheSearchFieldClosesTheBar() {

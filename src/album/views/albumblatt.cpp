@@ -18,6 +18,8 @@ Albumblatt::Albumblatt(QWidget *panelAlbum, QLabel *imageAlbum, Bildansicht &ans
         l->setObjectName(QStringLiteral("Label%1").arg(k + 1));
         l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         l->setWordWrap(true);
+        // The sheet under the caption takes the mouse: hints and clicks by cell.
+        l->setAttribute(Qt::WA_TransparentForMouseEvents);
         l->setGeometry(AlbumSpalte(k), AlbumZeile(k), kAlbumBeschriftungBreite, 22);
         AlbumLabels[size_t(k)] = l;
     }
@@ -63,15 +65,23 @@ void Albumblatt::leeren() {
     for (QLabel *l : AlbumLabels) l->clear();
 }
 
+int Albumblatt::zelle(int x, int y, bool schwebend) const {
+    // A caption belongs to the cell above it, though it reaches into the gap below.
+    const QPoint p = imageAlbum_->pos() + QPoint(x, y);
+    for (size_t k = 0; k < AlbumLabels.size(); ++k)
+        if (!AlbumLabels[k]->text().isEmpty() && AlbumLabels[k]->geometry().contains(p)) return int(k) + 1;
+    return AlbumZelle(x, y, schwebend);
+}
+
 void Albumblatt::ImageAlbumMouseDown(int x, int y) {
-    const int c = AlbumZelle(x, y, false);
+    const int c = zelle(x, y, false);
     if (c == 0) return;
     ansicht_.BildZeigen(c + 16 * aufschlag_ - 17);
 }
 
 void Albumblatt::ImageAlbumMouseMove(int x, int y) {
     Q_EMIT mausBewegt();
-    const int c = AlbumZelle(x, y, true);
+    const int c = zelle(x, y, true);
     ansicht_.BildHinweis(c == 0 ? -1 : c + 16 * aufschlag_ - 17);
 }
 

@@ -39,6 +39,8 @@ protected:
     bool eventFilter(QObject *obj, QEvent *event) override;
 
 private:
+    // The cell (1..16) at sheet point (x, y), its caption included; 0 for none.
+    int zelle(int x, int y, bool schwebend) const;
     QLabel *imageAlbum_;
     Bildansicht &ansicht_;
     const int &aufschlag_;

@@ -46,6 +46,7 @@ Bildansicht::Bildansicht(QWidget *flaeche, QWidget *buch, const Bildkontext &kon
     Imagebig = new QLabel(flaeche_);
     Imagebig->setObjectName("Imagebig");
     Imagebig->installEventFilter(this);
+    Imagebig->setMouseTracking(true);  // the copy creeps right under the mouse at its left edge
     Imagebig->hide();
     SpeedButtonEnlarge = new QPushButton(QStringLiteral("+"), flaeche_);
     SpeedButtonEnlarge->setObjectName("SpeedButtonEnlarge");
@@ -446,8 +447,10 @@ bool Bildansicht::eventFilter(QObject *obj, QEvent *event) {
         }
     }
     if (obj == SpeedButtonEnlarge) {
-        if (typ == QEvent::MouseMove)
+        if (typ == QEvent::MouseMove) {
             Q_EMIT hinweis(tr("Vergrößerte Kopie laden. Klicken Sie danach auf ein Detail, das Sie größer sehen möchten."));
+            return true;  // the surface below would clear the hint again
+        }
         if (typ == QEvent::MouseButtonRelease) SpeedButtonEnlargeMouseUp(static_cast<QMouseEvent *>(event)->button());
     }
     if (obj == Imagebig && typ == QEvent::MouseButtonPress) {

@@ -1,6 +1,7 @@
 #include "album/views/bildansichtpanels.h"
 
 #include "album/core/marken.h"
+#include "platform/fonts.h"
 
 #include <QEvent>
 #include <QScrollBar>
@@ -13,11 +14,10 @@ BildtextPanel::BildtextPanel(QWidget *parent) : QWidget(parent) {
     setPalette(QPalette(QColor(192, 192, 192)));
     LabelBildtext = new QLabel(this);
     LabelBildtext->setObjectName("LabelBildtext");
-    QFont fett = LabelBildtext->font();
-    fett.setBold(true);
-    LabelBildtext->setFont(fett);
+    LabelBildtext->setFont(platform::screenFont("Arial", 10, 96, true));
     MemoBildtext = new QPlainTextEdit(this);
     MemoBildtext->setObjectName("MemoBildtext");
+    MemoBildtext->setFont(platform::screenFont("Arial", 10));
     MemoBildtext->viewport()->installEventFilter(this);
     LabelBildtext->installEventFilter(this);
     BitBtnSichern = new QPushButton(tr("Sichern"), this);

@@ -38,6 +38,21 @@ BildMenue::BildMenue(QWidget *parent) : QWidget(parent) {
     LabelFundliste = new QLabel(LesezeichenPanel);
     LabelFundliste->setGeometry(100, 47, 48, 16);
     for (QLabel *l : {LabelLesezeichen, LabelFundliste}) book::Textfarbe(l, QColor(230, 220, 200));
+    ImageFundliste = new QLabel(LesezeichenPanel);
+    ImageFundliste->setObjectName("ImageFundliste");
+    ImageFundliste->setAccessibleName(tr("Fundliste"));
+    ImageFundliste->setPixmap(book::MitTransparenz(QImage(":/art/Fundliste.bmp", "BMP")));
+    ImageFundliste->setGeometry(120, 6, 26, 36);
+    for (QLabel *l : {ImageFundliste, LabelFundliste}) {
+        l->setCursor(Qt::PointingHandCursor);
+        l->installEventFilter(this);
+        l->hide();
+    }
+    LesezeichenAbdeckung = new QWidget(LesezeichenPanel);
+    LesezeichenAbdeckung->setObjectName("LesezeichenAbdeckung");
+    LesezeichenAbdeckung->setAutoFillBackground(true);
+    LesezeichenAbdeckung->setGeometry(0, 0, 3 * 27 + 38, 47);
+    LesezeichenAbdeckung->hide();
     hide();
 }
 
@@ -47,10 +62,24 @@ void BildMenue::anordnen(int bildschirmBreite, int bildschirmHoehe, int buchLink
     LesezeichenPanel->move(buchLinks, 0);
 }
 
+void BildMenue::lesezeichenAbdecken(bool abdecken) {
+    LesezeichenAbdeckung->setVisible(abdecken);
+    if (abdecken) LesezeichenAbdeckung->raise();
+}
+
+void BildMenue::fundlisteAnbieten() {
+    ImageFundliste->show();
+    LabelFundliste->show();
+}
+
 bool BildMenue::eventFilter(QObject *obj, QEvent *event) {
     if (obj == ImageMenu && event->type() == QEvent::MouseButtonPress) {
         const QPoint p = static_cast<QMouseEvent *>(event)->position().toPoint();
         Q_EMIT ImageMenuMouseDown(p.x(), p.y());
+        return true;
+    }
+    if ((obj == ImageFundliste || obj == LabelFundliste) && event->type() == QEvent::MouseButtonPress) {
+        Q_EMIT fundlisteGeklickt();
         return true;
     }
     for (int i = 0; i < 4; ++i)

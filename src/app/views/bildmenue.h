@@ -1,6 +1,7 @@
 #pragma once
 // The image menu strip at the bottom of the screen (`PanelMenu`): the eight-cell
-// picture `ImageMenu` in `PanelMenue` and, to its left, the bookmark holder.
+// picture `ImageMenu` in `PanelMenue` and, to its left, the bookmark holder with the
+// found-list picture, offered once a search has found something.
 #include <QLabel>
 #include <QWidget>
 #include <array>
@@ -17,6 +18,10 @@ public:
     explicit BildMenue(QWidget *parent = nullptr);
     // Lays the strip across the screen width with the picture ending at the book's right edge.
     void anordnen(int bildschirmBreite, int bildschirmHoehe, int buchLinks);
+    // Bookmarks can be laid only into the book: without it the cover hides them.
+    void lesezeichenAbdecken(bool abdecken);
+    // Offers the found list again once a search has filled it.
+    void fundlisteAnbieten();
 
     QWidget *PanelMenue;
     QLabel *ImageMenu;
@@ -24,11 +29,14 @@ public:
     std::array<QLabel *, 4> LesezeichenU{};
     QLabel *LabelLesezeichen;
     QLabel *LabelFundliste;
+    QLabel *ImageFundliste;
+    QWidget *LesezeichenAbdeckung;
 
 Q_SIGNALS:
     // X, Y relative to ImageMenu.
     void ImageMenuMouseDown(int x, int y);
     void lesezeichenGeklickt(int nummer);  // a bookmark taken from the holder, 1..4
+    void fundlisteGeklickt();
 
 protected:
     bool eventFilter(QObject *obj, QEvent *event) override;

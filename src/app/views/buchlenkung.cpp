@@ -288,8 +288,9 @@ void Buchlenkung::LesezeichenSetzen(int nummer) {
 
 void Buchlenkung::LesezeichenHint(int nummer, int seite) {
     const QString text = book::LesezeichenHint(seite);
-    buch_.LesezeichenL[size_t(nummer - 1)]->setToolTip(text);
-    buch_.LesezeichenR[size_t(nummer - 1)]->setToolTip(text);
+    // The hint line shows the text under the mouse; screen readers get it as the name.
+    buch_.LesezeichenL[size_t(nummer - 1)]->setAccessibleName(text);
+    buch_.LesezeichenR[size_t(nummer - 1)]->setAccessibleName(text);
     lesezeichenHinweise_[size_t(nummer - 1)] = text;
 }
 

@@ -107,8 +107,6 @@ void TImageForm::bauen() {
     hinweiszeile_ = new Hinweiszeile(flaeche_);
 
     menue_ = new BildMenue(flaeche_);
-    menue_->LabelFundliste->setCursor(Qt::PointingHandCursor);
-    menue_->LabelFundliste->installEventFilter(this);
     buchlenkung_ = new Buchlenkung(*buch_, *menue_, *albumblatt_, z_, screen_, flaeche_);
     suche_ = new search::Suchsteuerung(flaeche_, z_.dateien, z_.ProjektVerzeichnis, z_.textDatei, z_.hilfeDatei, screen_);
 
@@ -143,6 +141,7 @@ void TImageForm::bauen() {
 
 void TImageForm::verbinden() {
     connect(menue_, &BildMenue::ImageMenuMouseDown, this, &TImageForm::ImageMenuMouseDown);
+    connect(menue_, &BildMenue::fundlisteGeklickt, this, &TImageForm::Fundliste1Click);
     connect(buchlenkung_, &Buchlenkung::hinweis, this, &TImageForm::Hinweis);
     connect(buchlenkung_, &Buchlenkung::textbildGewaehlt, bildansicht_, &album::Bildansicht::TextbildZeigen);
     // Back from a picture, the book lies on the background again under the screen title.
@@ -189,7 +188,7 @@ void TImageForm::verbinden() {
             return;
         }
         fundliste_->FundeZeigen(funde, screen_.info().height);
-        menue_->LabelFundliste->show();
+        menue_->fundlisteAnbieten();
     });
 }
 
@@ -207,12 +206,7 @@ void TImageForm::menueBauen() {
     };
     QMenu *datei = bar->addMenu(tr("Datei"));
     datei->menuAction()->setObjectName("Datei1");
-    eintrag(datei, "Fundliste1", tr("Fundliste"), [this] {
-        if (fundliste_) {
-            fundliste_->show();
-            fundliste_->raise();
-        }
-    });
+    eintrag(datei, "Fundliste1", tr("Fundliste"), &TImageForm::Fundliste1Click);
     eintrag(datei, "Drucken1", tr("Drucken"), &TImageForm::Drucken);
     eintrag(datei, "Beenden", tr("Beenden"), &TImageForm::BeendenClick);
     QAction *suchen = bar->addAction(tr("Suchen"));
@@ -267,6 +261,12 @@ void TImageForm::Suchbildausgeben(int n) {
     bildansicht_->NamenLaden(fund->bild);
 }
 
+void TImageForm::Fundliste1Click() {
+    if (!fundliste_) return;
+    fundliste_->show();
+    fundliste_->raise();
+}
+
 void TImageForm::SeitenZeigen(int n) { buchlenkung_->SeitenZeigen(n); }
 
 void TImageForm::LabelCoverMouseMove(int x, int y) {
@@ -274,6 +274,7 @@ void TImageForm::LabelCoverMouseMove(int x, int y) {
     if (y > s.height - 28) {
         if (z_.AktuelleSeite == -5) SeitenZeigen(-4);
         if (!fensterstil_) {
+            menue_->lesezeichenAbdecken(!buch_->isVisibleTo(this));
             menue_->show();
             menue_->raise();
             hinweiszeile_->hide();
@@ -295,6 +296,8 @@ void TImageForm::Drucken() {
     LabelProjekttitel1->hide();
     LabelProjekttitel2->hide();
     const bool buchSichtbar = buch_->isVisibleTo(this);
+    // The enlarge button is a control, not part of the picture.
+    if (!buchSichtbar) bildansicht_->SpeedButtonEnlarge->hide();
     const QImage seite = buchSichtbar ? book::Druckseite(*buch_, z_.AktuelleSeite > 999 && z_.AktuelleSeite < 2000)
                                       : flaeche_->grab().toImage();
     const QString ziel = drucker_ ? drucker_(seite) : QString();
@@ -302,6 +305,7 @@ void TImageForm::Drucken() {
     if (buchSichtbar) {
         buchlenkung_->ImageRechtsPfeilClick();
         buchlenkung_->LesezeichenKontrollieren();
+        flaeche_->setPalette(QPalette(QColor(192, 192, 192)));
     }
 }
 
@@ -466,11 +470,6 @@ bool TImageForm::eventFilter(QObject *obj, QEvent *event) {
         if (typ == QEvent::MouseMove) LabelCoverMouseMove(p.x(), p.y());
         else ImageMainMouseDown(maus->button(), p.x(), p.y());
         return typ == QEvent::MouseButtonPress;
-    }
-    if (typ == QEvent::MouseButtonPress && menue_ && obj == menue_->LabelFundliste && fundliste_) {
-        fundliste_->show();
-        fundliste_->raise();
-        return true;
     }
     return QMainWindow::eventFilter(obj, event);
 }

@@ -76,6 +76,7 @@ public:
     void ImageMainMouseDown(Qt::MouseButton taste, int x, int y);
     // An album search hit chosen in the found list (1-based).
     void Suchbildausgeben(int n);
+    void Fundliste1Click();
 
     // The owners.
     book::BuchPanel *PanelBuch() const { return buch_; }

@@ -48,8 +48,8 @@ BuchPanel::BuchPanel(const platform::Files &dateien, QWidget *parent) : QWidget(
         (*l)->setAlignment(Qt::AlignHCenter);
         (*l)->hide();
     }
-    LabelSeitenzahlLinks->setGeometry(136 - 30, 16, 60, 14);
-    LabelSeitenzahlRechts->setGeometry(456 - 30, 16, 60, 14);
+    LabelSeitenzahlLinks->setGeometry(136, 16, 60, 14);
+    LabelSeitenzahlRechts->setGeometry(456, 16, 60, 14);
 
     LabelProjekttitel3 = new QLabel(this);
     LabelProjekttitel3->setObjectName("LabelProjekttitel3");
@@ -285,6 +285,8 @@ void BuchPanel::InhaltSetzen(const Inhaltsseite &seite, bool erste, const QStrin
         Inhalt2->hide();
         Inhalt1->setGeometry(358, 72, 241, 329);
     } else {
+        // The list covers the left page: what that page held (the copyright text) goes.
+        MemoTextLinks->hide();
         Inhalt2->show();
         Inhalt2->raise();
         Inhalt1->setGeometry(358, 32, 241, 378);

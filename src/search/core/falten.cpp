@@ -69,4 +69,68 @@ QString Grossbuchstaben(const QString &text) {
     return s;
 }
 
+namespace {
+
+constexpr char kAe = char(0xE4), kOe = char(0xF6), kUe = char(0xFC), kGrossAe = char(0xC4), kGrossOe = char(0xD6),
+               kGrossUe = char(0xDC), kSz = char(0xDF);
+
+void erstesErsetzen(std::string &s, std::string_view was, std::string_view durch) {
+    if (const size_t i = s.find(was); i != std::string::npos) s.replace(i, was.size(), durch);
+}
+
+// Every "<a><b>" by `durch`, left to right, as QString::replace does.
+void alleErsetzen(std::string &s, char a, char b, char durch) {
+    size_t n = 0;
+    for (size_t i = 0; i < s.size(); ++i) {
+        if (s[i] == a && i + 1 < s.size() && s[i + 1] == b) {
+            s[n++] = durch;
+            ++i;
+        } else {
+            s[n++] = s[i];
+        }
+    }
+    s.resize(n);
+}
+
+} // namespace
+
+void FaltenBytes(std::string_view zeile, bool tolerant, std::string &s, std::string &r) {
+    s.assign(zeile);
+    if (!tolerant) {
+        for (char &c : s)
+            if (c >= 'a' && c <= 'z') c = char(c - 32);
+        r.swap(s);
+        return;
+    }
+    for (char &c : s)
+        if (c >= 'A' && c <= 'Z') c = char(c + 32);
+    erstesErsetzen(s, std::string_view(&kGrossOe, 1), std::string_view(&kOe, 1));
+    erstesErsetzen(s, std::string_view(&kGrossUe, 1), std::string_view(&kUe, 1));
+    erstesErsetzen(s, std::string_view(&kGrossAe, 1), std::string_view(&kAe, 1));
+    erstesErsetzen(s, "ck", "k");
+    erstesErsetzen(s, "gg", "k");
+    erstesErsetzen(s, "oi", "eu");
+    erstesErsetzen(s, "ae", "e");
+    alleErsetzen(s, 'u', 'e', kUe);
+    alleErsetzen(s, 'a', 'e', kAe);
+    r.resize(s.size());
+    size_t n = 0;
+    char p = 0;
+    for (const char c : s) {
+        if (c == 'h') {
+            if (!(p == 'a' || p == 'e' || p == 'i' || p == 'o' || p == 'u')) r[n++] = c;
+        } else if (c == 'y' || c == kGrossUe || c == kUe) {
+            r[n++] = 'i';
+        } else if (c == kGrossAe || c == kGrossOe || c == kAe || c == kOe) {
+            r[n++] = 'e';
+        } else if (c == kSz) {
+            r[n++] = 's';
+        } else if (c != ' ' && c != p) {
+            r[n++] = c;
+        }
+        p = c;
+    }
+    r.resize(n);
+}
+
 } // namespace search

@@ -2,6 +2,8 @@
 // Spelling-tolerant folding of German text: a term and a text match when the folded
 // term occurs in the folded text.
 #include <QString>
+#include <string>
+#include <string_view>
 
 namespace search {
 
@@ -16,6 +18,10 @@ QString modifiedUpcase(const QString &text);
 void modifiedUpcase(QStringView text, QString &arbeit, QString &ergebnis);
 // "a".."z" to upper case only: the plain mode.
 QString Grossbuchstaben(const QString &text);
+// The same foldings on a line of Windows-1252 bytes, giving bytes: a page search folds
+// every line, and this spares it the conversion to text. Byte for byte what
+// toCp1252(Falten(fromCp1252(zeile))) gives; `arbeit` is working space.
+void FaltenBytes(std::string_view zeile, bool tolerant, std::string &arbeit, std::string &ergebnis);
 // The folding chosen by the tolerant check box.
 inline QString Falten(const QString &text, bool tolerant) {
     return tolerant ? modifiedUpcase(text) : Grossbuchstaben(text);

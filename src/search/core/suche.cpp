@@ -6,6 +6,7 @@
 #include "platform/cp1252.h"
 
 #include <algorithm>
+#include <string>
 
 namespace search {
 
@@ -30,25 +31,31 @@ QList<char> festeBuchstaben(const QString &begriff, bool tolerant) {
 } // namespace
 
 std::optional<Textfund> SeitendateiDurchsuchen(platform::RecordFile &datei, const QString &begriff, bool tolerant) {
-    const QList<char> feste = festeBuchstaben(begriff, tolerant);
+    // The page file holds Windows-1252: a term with another character is never found.
+    if (!platform::notInCp1252(begriff).isEmpty()) return std::nullopt;
+    const QByteArray begriffBytes = platform::toCp1252(begriff);
+    const std::string_view gesucht(begriffBytes.constData(), size_t(begriffBytes.size()));
+    // A line without one of the term's fixed letters is not folded at all.
+    uint32_t noetig = 0;
+    for (const char c : festeBuchstaben(begriff, tolerant)) noetig |= 1u << (c - 'a');
     QByteArray satz;
-    QString text, arbeit, gefaltet;
+    std::string arbeit, gefaltet;
     while (datei.readNext(&satz)) {
-        bool vorhanden[256] = {};
-        for (const char c : satz) vorhanden[static_cast<unsigned char>(c)] = true;
-        const bool moeglich = std::all_of(feste.cbegin(), feste.cend(), [&vorhanden](char c) {
-            return vorhanden[static_cast<unsigned char>(c)] || vorhanden[static_cast<unsigned char>(c - 32)];
-        });
-        if (!moeglich) continue;
         int gefunden = 0;
         for (int i = 1; i <= book::kZeilenJeSeite; ++i) {
             // Each line as stored: 49 columns, "|", CR and LF.
-            const QByteArray zeile = QByteArray::fromRawData(satz.constData() + (i - 1) * book::kZeilenLaenge + 1,
-                                                             book::kZeilenLaenge - 1);
-            text = platform::fromCp1252(zeile);
-            if (tolerant) modifiedUpcase(text, arbeit, gefaltet);
-            else gefaltet = Grossbuchstaben(text);
-            if (gefaltet.contains(begriff)) gefunden = i;
+            const qsizetype anfang = (i - 1) * book::kZeilenLaenge + 1;
+            if (anfang >= satz.size()) break;
+            const std::string_view zeile(satz.constData() + anfang,
+                                         size_t(std::min<qsizetype>(book::kZeilenLaenge - 1, satz.size() - anfang)));
+            uint32_t da = 0;
+            for (const char c : zeile) {
+                const char klein = char(c | 0x20);
+                if (klein >= 'a' && klein <= 'z') da |= 1u << (klein - 'a');
+            }
+            if ((da & noetig) != noetig) continue;
+            FaltenBytes(zeile, tolerant, arbeit, gefaltet);
+            if (gefaltet.find(gesucht) != std::string::npos) gefunden = i;
         }
         if (gefunden) return Textfund{int(datei.position()), gefunden};
     }
