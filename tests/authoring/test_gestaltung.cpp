@@ -295,7 +295,9 @@ private Q_SLOTS:
         Programm p({}, {800, 600, 96}, schreibgeschuetzt);
         QCOMPARE(p.zustand->NurLesen, schreibgeschuetzt);
         Hintergrundpanel &h = *p.bearbeitung->Panel5Wallpaper;
-        p.bearbeitung->Auswahl(5);
+        p.form->ImageMenuMouseDown(6 * 64 + 45, 10);  // the image menu's background cell
+        QVERIFY(p.bearbeitung->isVisible());
+        QCOMPARE(p.bearbeitung->vorderesPanel(), p.bearbeitung->panel(5));
         QCOMPARE(h.FileListBoxWallpaper->count(), 3);
         QCOMPARE(h.EditHintergrundbild->text(), QString("*.bmp"));
         const QImage leer = h.vorschau();

@@ -218,7 +218,7 @@ void TImageForm::menueBauen() {
     eintrag(ansicht, "Album1", tr("Album"), [this] { SeitenZeigen(1000 + 2 * z_.AlbumAufschlag); });
     eintrag(ansicht, "Lesen1", tr("Lesen"), [this] { SeitenZeigen(z_.LetzteTextseite); });
     eintrag(ansicht, "Hintergrundbild1", tr("Hintergrundbild"), [this] {
-        if (bearbeitung_) bearbeitung_->Auswahl(5);
+        if (bearbeitung_) bearbeitung_->Hintergrundbild1Click();
     });
     QAction *hilfe = bar->addAction(tr("Hilfe"));
     hilfe->setObjectName("Hilfe");
@@ -450,7 +450,7 @@ void TImageForm::ImageMenuMouseDown(int x, int y) {
         bildansicht_->PanelBildlauf()->raise();
         break;
     case MenueBefehl::Hintergrundbild:
-        if (bearbeitung_) bearbeitung_->Auswahl(5);
+        if (bearbeitung_) bearbeitung_->Hintergrundbild1Click();
         break;
     case MenueBefehl::Windowsstil: Windowsstil(); break;
     case MenueBefehl::Beenden: BeendenClick(); break;

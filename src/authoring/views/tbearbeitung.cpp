@@ -129,6 +129,11 @@ void TBearbeitung::PanelRegisterClick() { Panel9Register->PanelRegisterClick(); 
 void TBearbeitung::PanelCopyrightClick() { Panel10Copyright->PanelCopyrightClick(); }
 void TBearbeitung::InhaltsverzeichnisbearbeitenClick() { Auswahl(12); }
 
+void TBearbeitung::Hintergrundbild1Click() {
+    hide();
+    Auswahl(5);
+}
+
 void TBearbeitung::BitBtnSpaeterClick() {
     Panel10Copyright->beenden();
     hide();

@@ -62,6 +62,8 @@ public:
     void PanelRegisterClick();
     void PanelCopyrightClick();
     void InhaltsverzeichnisbearbeitenClick();
+    // The background picture choice; also on a read-only data root.
+    void Hintergrundbild1Click();
     // Cancel of the task panels.
     void BitBtnSpaeterClick();
     void Timer1Timer();
