@@ -69,7 +69,8 @@ Titelpanel::Titelpanel(TBearbeitung &fenster) : Aufgabenpanel(fenster, "Panel8Ti
         return b;
     };
     using P = Titelpanel;
-    auto kreuz = [&](const QString &titel, std::array<QToolButton *, 4> pfeile, QLabel *links, QLabel *oben) {
+    auto kreuz = [&](const QString &titel, std::array<QToolButton *, 4> pfeile, QLabel *links, QLabel *oben,
+                     QLayout *groesse) {
         auto *gruppe = new QGroupBox(titel, this);
         auto *raster = new QGridLayout(gruppe);
         raster->setSpacing(0);
@@ -85,9 +86,11 @@ Titelpanel::Titelpanel(TBearbeitung &fenster) : Aufgabenpanel(fenster, "Panel8Ti
         }
         zahlen->addWidget(oben);
         raster->addLayout(zahlen, 3, 0, 1, 3);
+        if (groesse) raster->addLayout(groesse, 4, 0, 1, 3);
+        raster->setRowStretch(5, 1);
         return gruppe;
     };
-    auto hochRunter = [&](const QString &titel, QToolButton *hoch, QToolButton *runter, QLabel *oben) {
+    auto hochRunter = [&](const QString &titel, QToolButton *hoch, QToolButton *runter, QLabel *oben, QLayout *groesse) {
         auto *gruppe = new QGroupBox(titel, this);
         auto *raster = new QGridLayout(gruppe);
         raster->setSpacing(0);
@@ -95,11 +98,14 @@ Titelpanel::Titelpanel(TBearbeitung &fenster) : Aufgabenpanel(fenster, "Panel8Ti
         raster->addWidget(hoch, 0, 0, Qt::AlignHCenter);
         raster->addWidget(runter, 1, 0, Qt::AlignHCenter);
         raster->addWidget(oben, 2, 0);
+        raster->addLayout(groesse, 3, 0);
+        raster->setRowStretch(4, 1);
         return gruppe;
     };
     auto groesse = [&](QLabel *zahl, QToolButton *kleiner, QToolButton *groesser) {
         auto *spalte = new QVBoxLayout;
         spalte->setSpacing(0);
+        spalte->setContentsMargins(0, 6, 0, 0);
         auto *kopf = new QLabel(tr("Größe"), this);
         kopf->setAlignment(Qt::AlignCenter);
         spalte->addWidget(kopf);
@@ -112,28 +118,6 @@ Titelpanel::Titelpanel(TBearbeitung &fenster) : Aufgabenpanel(fenster, "Panel8Ti
         return spalte;
     };
 
-    QGroupBox *titel = kreuz(tr("Titel"),
-                             {knopf("ImageTitelLeft", tr("Titel nach links"), &P::ImageTitelLeftClick, Qt::LeftArrow),
-                              knopf("ImageTitelUp", tr("Titel nach oben"), &P::ImageTitelUpClick, Qt::UpArrow),
-                              knopf("ImageTitelRight", tr("Titel nach rechts"), &P::ImageTitelRightClick, Qt::RightArrow),
-                              knopf("ImageTitelDown", tr("Titel nach unten"), &P::ImageTitelDownClick, Qt::DownArrow)},
-                             LabelTitelLeft, LabelTitelTop);
-    QGroupBox *schatten = kreuz(
-        tr("Schatten"),
-        {knopf("ImageSchattenLeft", tr("Schatten nach links"), &P::ImageSchattenLeftClick, Qt::LeftArrow),
-         knopf("ImageSchattenUp", tr("Schatten nach oben"), &P::ImageSchattenUpClick, Qt::UpArrow),
-         knopf("ImageSchattenRight", tr("Schatten nach rechts"), &P::ImageSchattenRightClick, Qt::RightArrow),
-         knopf("ImageSchattenDown", tr("Schatten nach unten"), &P::ImageSchattenDownClick, Qt::DownArrow)},
-        LabelShadowLeft, LabelShadowTop);
-    QGroupBox *buchtitel = hochRunter(
-        tr("Buchtitel"), knopf("ImageBuchTitelUp", tr("Buchtitel nach oben"), &P::ImageBuchTitelUpClick, Qt::UpArrow),
-        knopf("ImageBuchTitelDown", tr("Buchtitel nach unten"), &P::ImageBuchTitelDownClick, Qt::DownArrow),
-        LabelBuchTitelTop);
-    QGroupBox *untertitel = hochRunter(
-        tr("Untertitel"),
-        knopf("ImageUntertitelUp", tr("Untertitel nach oben"), &P::ImageUntertitelUpClick, Qt::UpArrow),
-        knopf("ImageUntertitelDown", tr("Untertitel nach unten"), &P::ImageUntertitelDownClick, Qt::DownArrow),
-        LabelUntertitelTop);
     auto *titelGroesse = groesse(
         PanelTitelSize, knopf("ImageTitelSmaller", tr("Titel kleiner"), &P::ImageTitelSmallerClick, Qt::NoArrow, "-"),
         knopf("ImageTitelBigger", tr("Titel größer"), &P::ImageTitelBiggerClick, Qt::NoArrow, "+"));
@@ -146,6 +130,28 @@ Titelpanel::Titelpanel(TBearbeitung &fenster) : Aufgabenpanel(fenster, "Panel8Ti
         knopf("ImageUntertitelSmaller", tr("Untertitel kleiner"), &P::ImageUntertitelSmallerClick, Qt::NoArrow, "-"),
         knopf("ImageUntertitelBigger", tr("Untertitel größer"), &P::ImageUntertitelBiggerClick, Qt::NoArrow, "+"));
 
+    QGroupBox *titel = kreuz(tr("Titel"),
+                             {knopf("ImageTitelLeft", tr("Titel nach links"), &P::ImageTitelLeftClick, Qt::LeftArrow),
+                              knopf("ImageTitelUp", tr("Titel nach oben"), &P::ImageTitelUpClick, Qt::UpArrow),
+                              knopf("ImageTitelRight", tr("Titel nach rechts"), &P::ImageTitelRightClick, Qt::RightArrow),
+                              knopf("ImageTitelDown", tr("Titel nach unten"), &P::ImageTitelDownClick, Qt::DownArrow)},
+                             LabelTitelLeft, LabelTitelTop, titelGroesse);
+    QGroupBox *schatten = kreuz(
+        tr("Schatten"),
+        {knopf("ImageSchattenLeft", tr("Schatten nach links"), &P::ImageSchattenLeftClick, Qt::LeftArrow),
+         knopf("ImageSchattenUp", tr("Schatten nach oben"), &P::ImageSchattenUpClick, Qt::UpArrow),
+         knopf("ImageSchattenRight", tr("Schatten nach rechts"), &P::ImageSchattenRightClick, Qt::RightArrow),
+         knopf("ImageSchattenDown", tr("Schatten nach unten"), &P::ImageSchattenDownClick, Qt::DownArrow)},
+        LabelShadowLeft, LabelShadowTop, nullptr);
+    QGroupBox *buchtitel = hochRunter(
+        tr("Buchtitel"), knopf("ImageBuchTitelUp", tr("Buchtitel nach oben"), &P::ImageBuchTitelUpClick, Qt::UpArrow),
+        knopf("ImageBuchTitelDown", tr("Buchtitel nach unten"), &P::ImageBuchTitelDownClick, Qt::DownArrow),
+        LabelBuchTitelTop, buchtitelGroesse);
+    QGroupBox *untertitel = hochRunter(
+        tr("Untertitel"),
+        knopf("ImageUntertitelUp", tr("Untertitel nach oben"), &P::ImageUntertitelUpClick, Qt::UpArrow),
+        knopf("ImageUntertitelDown", tr("Untertitel nach unten"), &P::ImageUntertitelDownClick, Qt::DownArrow),
+        LabelUntertitelTop, untertitelGroesse);
     BitBtnTitelOk = new QPushButton(tr("OK"), this);
     BitBtnTitelOk->setObjectName("BitBtnTitelOk");
     connect(BitBtnTitelOk, &QPushButton::clicked, this, &Titelpanel::BitBtnTitelOkClick);
@@ -164,14 +170,7 @@ Titelpanel::Titelpanel(TBearbeitung &fenster) : Aufgabenpanel(fenster, "Panel8Ti
     gruppen->setSpacing(4);
     for (QGroupBox *g : {titel, schatten, buchtitel, untertitel}) gruppen->addWidget(g);
     raster->addLayout(gruppen, 3, 0, 1, 5);
-    auto *groessen = new QHBoxLayout;
-    groessen->addLayout(titelGroesse);
-    groessen->addStretch();
-    groessen->addLayout(buchtitelGroesse);
-    groessen->addStretch();
-    groessen->addLayout(untertitelGroesse);
-    raster->addLayout(groessen, 4, 0, 1, 5);
-    raster->addWidget(BitBtnTitelOk, 5, 4, Qt::AlignRight);
+    raster->addWidget(BitBtnTitelOk, 4, 4, Qt::AlignRight);
     raster->setRowStretch(5, 1);
     raster->setColumnStretch(1, 1);
 }
