@@ -47,6 +47,8 @@ public:
     void Fensterfarbe(const QColor &farbe) override { auftraege << "Farbe " + farbe.name(); }
     void ProjekttitelZeigen(const QString &titel) override { auftraege << "Titel " + titel; }
     void auffrischen() override { auftraege << "auffrischen"; }
+    QWidget *Buchflaeche() override { return &flaeche; }
+    void InhaltListenLeeren() override { auftraege << "InhaltListenLeeren"; }
     void TitelVorschau(const app::Titelgestaltung &t) override { auftraege << "TitelVorschau " + t.titel; }
     void GriffeVorschau(const QStringList &texte, const std::array<int, 5> &) override {
         auftraege << "GriffeVorschau " + texte.join('|');
@@ -56,6 +58,7 @@ public:
     void HintergrundZeigen(const QString &name) override { auftraege << "HintergrundZeigen " + name; }
     QStringList auftraege;
     app::Zustand *zustand = nullptr;  // the page shown, as the book would set it
+    QWidget flaeche;
 };
 
 void vorlagenAnlegen(const testing::Datenwurzel &w) {

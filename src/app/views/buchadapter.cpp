@@ -25,6 +25,13 @@ void Buchadapter::ProjekttitelZeigen(const QString &titel) {
     }
 }
 
+QWidget *Buchadapter::Buchflaeche() { return form_.PanelBuch(); }
+
+void Buchadapter::InhaltListenLeeren() {
+    form_.PanelBuch()->Inhalt1->clear();
+    form_.PanelBuch()->Inhalt2->clear();
+}
+
 void Buchadapter::TitelVorschau(const Titelgestaltung &titel) {
     TitelAnzeigen(*form_.LabelProjekttitel1, *form_.LabelProjekttitel2, *form_.PanelBuch(), titel, z_.Schriftgrad,
                   screen_.info().ppi, true);

@@ -22,6 +22,10 @@ public:
     void ProjekttitelZeigen(const QString &titel) override;
     void auffrischen() override;
 
+    // Text import and contents editing.
+    QWidget *Buchflaeche() override;
+    void InhaltListenLeeren() override;
+
     // Design editors.
     void TitelVorschau(const Titelgestaltung &titel) override;
     void GriffeVorschau(const QStringList &texte, const std::array<int, 5> &ziele) override;

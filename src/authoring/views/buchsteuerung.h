@@ -8,6 +8,8 @@
 #include <QStringList>
 #include <array>
 
+class QWidget;
+
 namespace authoring {
 
 class Buchsteuerung {
@@ -29,6 +31,12 @@ public:
     virtual void ProjekttitelZeigen(const QString &titel) = 0;
     // Paints the main window now, before a long task keeps the event loop busy.
     virtual void auffrischen() = 0;
+
+    // --- Text import and contents editing ---
+    // The book itself (660 × 441): the contents memos lie on it over the contents page.
+    virtual QWidget *Buchflaeche() = 0;
+    // Empties the book's contents lists, so that only the memos show the contents.
+    virtual void InhaltListenLeeren() = 0;
 
     // Design editors: title, register tabs, copyright page, background picture.
     // The screen title, its shadow, the book title and the subtitle shown with these values.

@@ -5,6 +5,9 @@
 #include "authoring/views/copyrightpanel.h"
 #include "authoring/views/demoladen.h"
 #include "authoring/views/hintergrundpanel.h"
+#include "authoring/views/inhaltsbearbeitung.h"
+#include "authoring/views/panel11inhalt.h"
+#include "authoring/views/panel7import.h"
 #include "authoring/views/rahmendaten.h"
 #include "authoring/views/registerpanel.h"
 #include "authoring/views/startpanel.h"
@@ -41,10 +44,17 @@ TBearbeitung::TBearbeitung(app::Zustand &zustand, const platform::Screen &screen
     Panel3JetztDasAlbum = new Albumfrage(*this);
     Panel4Rahmendaten = new Rahmendaten(*this);
     Panel6DemoLaden = new DemoLaden(*this);
+    Panel7Import = new authoring::Panel7Import(*this);
+    Panel11Inhaltsverzeichnis = new authoring::Panel11Inhaltsverzeichnis(*this);
+    inhalt_ = new Inhaltsbearbeitung(*this);
     panels_[1] = Panel1DemoOderProjekt;
     panels_[3] = Panel3JetztDasAlbum;
     panels_[4] = Panel4Rahmendaten;
     panels_[6] = Panel6DemoLaden;
+    panels_[7] = Panel7Import;
+    panels_[11] = Panel11Inhaltsverzeichnis;
+    panels_[12] = Panel11Inhaltsverzeichnis;
+    PanelVerzeichnisAuswahl = Panel11Inhaltsverzeichnis->PanelVerzeichnisAuswahl;
     Panel5Wallpaper = new Hintergrundpanel(*this);
     Panel8Titel = new Titelpanel(*this);
     Panel9Register = new Registerpanel(*this);
@@ -53,12 +63,6 @@ TBearbeitung::TBearbeitung(app::Zustand &zustand, const platform::Screen &screen
     panels_[8] = Panel8Titel;
     panels_[9] = Panel9Register;
     panels_[10] = Panel10Copyright;
-    // The panels of the later tasks: empty frames until their editors move in.
-    panels_[7] = new Aufgabenpanel(*this, "Panel7Import");
-    panels_[11] = new Aufgabenpanel(*this, "Panel11Inhaltsverzeichnis");
-    panels_[12] = panels_[11];
-    PanelVerzeichnisAuswahl = new QWidget(panels_[11]);
-    PanelVerzeichnisAuswahl->setObjectName("PanelVerzeichnisAuswahl");
     for (int i = 1; i <= kPanelAnzahl; ++i)
         if (panels_[size_t(i)] && stapel_->indexOf(panels_[size_t(i)]) < 0) stapel_->addWidget(panels_[size_t(i)]);
     stapel_->setCurrentWidget(Panel1DemoOderProjekt);
@@ -83,6 +87,7 @@ void TBearbeitung::Auswahl(int index) {
     tag_ = index;
     if (Aufgabenpanel *p = panel(index)) {
         if (index == 6) Panel6DemoLaden->vorbereiten();
+        if (index == 7) Panel7Import->vorbereiten();
         if (index == 5) Panel5Wallpaper->vorbereiten();
         if (index == 9) Panel9Register->laden();
         // Another task ends the writing on the copyright page.
@@ -136,8 +141,17 @@ void TBearbeitung::Hintergrundbild1Click() {
 
 void TBearbeitung::BitBtnSpaeterClick() {
     Panel10Copyright->beenden();
+    inhalt_->verbergen();
     hide();
 }
+
+void TBearbeitung::InhaltZurBearbeitung(int teil, const QStringList &memo, const QStringList &memo2) {
+    inhalt_->InhaltZurBearbeitung(teil, memo, memo2);
+}
+
+void TBearbeitung::NurInhaltsverzeichnis(int teil) { inhalt_->NurInhaltsverzeichnis(teil); }
+
+void TBearbeitung::PanelSaveContentsClick() { inhalt_->PanelSaveContentsClick(); }
 
 void TBearbeitung::inDieEcke(bool rechts) {
     const platform::ScreenInfo s = screen_.info();

@@ -20,6 +20,9 @@ class Albumfrage;
 class Copyrightpanel;
 class DemoLaden;
 class Hintergrundpanel;
+class Inhaltsbearbeitung;
+class Panel7Import;
+class Panel11Inhaltsverzeichnis;
 class Rahmendaten;
 class Registerpanel;
 class Startpanel;
@@ -40,9 +43,9 @@ public:
     app::Zustand &zustand() const { return z_; }
     platform::Meldungen &meldungen() const { return meldungen_; }
     platform::ScreenInfo bildschirm() const { return screen_.info(); }
-    // Moves the window into the bottom left or right corner of the screen, where it
-    // leaves the book free.
-    void inDieEcke(bool rechts);
+    // Hidden or not, the window moves into the bottom left or right corner of the
+    // screen, where it leaves the book free.
+    void inDieEcke(bool rechts = false);
 
     // Brings task panel `index` (1..12) to the front and shows the window; an index
     // without a panel shows the panel that was in front before.
@@ -65,13 +68,24 @@ public:
     // The background picture choice; also on a read-only data root.
     void Hintergrundbild1Click();
     // Cancel of the task panels.
+    // Cancel of the task panels; it also takes the contents memos off the book.
     void BitBtnSpaeterClick();
     void Timer1Timer();
+
+    // Contents editing (0 album, 1 reading part, 2 author help, 3 user help): the book
+    // in the editing state with these lines, as after an import or album production;
+    // the part's contents as its files hold them; saving them.
+    void InhaltZurBearbeitung(int teil, const QStringList &memo, const QStringList &memo2);
+    void NurInhaltsverzeichnis(int teil);
+    void PanelSaveContentsClick();
+    Inhaltsbearbeitung &inhaltsbearbeitung() const { return *inhalt_; }
 
     Startpanel *Panel1DemoOderProjekt = nullptr;
     Albumfrage *Panel3JetztDasAlbum = nullptr;
     Rahmendaten *Panel4Rahmendaten = nullptr;
     DemoLaden *Panel6DemoLaden = nullptr;
+    authoring::Panel7Import *Panel7Import = nullptr;
+    authoring::Panel11Inhaltsverzeichnis *Panel11Inhaltsverzeichnis = nullptr;
     Hintergrundpanel *Panel5Wallpaper = nullptr;
     Titelpanel *Panel8Titel = nullptr;
     Registerpanel *Panel9Register = nullptr;
@@ -88,6 +102,7 @@ private:
     const platform::Screen &screen_;
     platform::Meldungen &meldungen_;
     Buchsteuerung *buch_ = nullptr;
+    Inhaltsbearbeitung *inhalt_ = nullptr;
     QStackedWidget *stapel_ = nullptr;
     std::array<Aufgabenpanel *, kPanelAnzahl + 1> panels_{};
     int tag_ = 0;
