@@ -44,6 +44,17 @@ QString Files::native(const QString &storedPath) const {
         if (storedPath.endsWith('\\') && !direkt.endsWith('/')) direkt += '/';
         return direkt;
     }
+    // The folders as stored, the name in another case or not there: only the name is
+    // looked up among the folder's entries.
+    if (!parts.isEmpty() && parts.last() != "." && direkt.endsWith(parts.last())) {
+        const QString ordner = direkt.left(direkt.size() - parts.last().size());
+        if (ordner == base || QFileInfo::exists(ordner)) {
+            const QString gefunden = index_->find(ordner, parts.last());
+            QString ergebnis = ordner + (gefunden.isEmpty() ? parts.last() : gefunden);
+            if (storedPath.endsWith('\\') && !ergebnis.endsWith('/')) ergebnis += '/';
+            return ergebnis;
+        }
+    }
     QString current = base;
     bool missing = false;
     for (qsizetype i = 0; i < parts.size(); ++i) {

@@ -233,7 +233,7 @@ private Q_SLOTS:
                 QTest::mouseClick(box->findChild<QPushButton *>(), Qt::LeftButton);
             }
         });
-        klick.start(5);
+        klick.start(0);
         QTest::mouseClick(u.p7().BitBtnLaden, Qt::LeftButton);
         QVERIFY(gesehen);
         QCOMPARE(u.w.lesen("Buch/Pages/Buch.5"), QByteArray("alte Seiten"));

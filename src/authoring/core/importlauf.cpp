@@ -8,6 +8,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QHash>
 #include <sys/mman.h>
 
 namespace authoring {
@@ -18,11 +19,14 @@ class Projektbilder : public Bildquelle {
 public:
     Projektbilder(const app::Zustand &z, const std::function<void(const QString &)> &fehler) : z_(z), fehler_(fehler) {}
     std::optional<int> vorhandeneHoehe(const QByteArray &name) override {
+        // A text names the same pictures again and again; a picture found stays during
+        // the run (only missing ones are made), so its height is looked up once.
+        if (const auto bekannt = hoehen_.constFind(name); bekannt != hoehen_.cend()) return *bekannt;
         const QString n = platform::fromCp1252(name);
         for (const QString &ordner : {z_.HilfeVerzeichnis, z_.ProjektVerzeichnis + "Slides\\"}) {
             const QString datei = ordner + n + ".bmp";
             if (!z_.dateien.exists(datei)) continue;
-            if (const auto m = album::BitmapMasse(z_.dateien.native(datei))) return m->hoehe;
+            if (const auto m = album::BitmapMasse(z_.dateien.native(datei))) return hoehen_[name] = m->hoehe;
         }
         return std::nullopt;
     }
@@ -39,6 +43,7 @@ public:
 private:
     const app::Zustand &z_;
     const std::function<void(const QString &)> &fehler_;
+    QHash<QByteArray, int> hoehen_;
 };
 
 // The hyphenation patterns, read once per run of the program.
