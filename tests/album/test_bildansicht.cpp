@@ -12,6 +12,7 @@
 #include "maus.h"
 #include "stillemeldungen.h"
 #include "platform/fonts.h"
+#include "zugang.h"
 
 #include <QApplication>
 #include <QSpinBox>
@@ -208,6 +209,36 @@ private Q_SLOTS:
         QVERIFY(!sichtbar(b->PanelBildtext()) && !sichtbar(b->ImageLast) && !sichtbar(b->ImageNext));
         QVERIFY(!sichtbar(b->ImageMain) && !sichtbar(b->SpeedButtonEnlarge));
         QVERIFY(sichtbar(a.form->LabelProjekttitel1));
+    }
+
+    // Every control of the picture view says what it is; while the mark's comment field
+    // has the focus the keys are the field's, afterwards Page Down steps on.
+    void namedControlsAndTheCommentFieldKeepsItsKeys() {
+        Ansicht a;
+        a.form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(a.form.get()));
+        a.oeffnen(1);
+        album::Bildansicht *b = a.form->bildansicht();
+        a.form->LabelCoverMouseMove(795, 300);
+        QVERIFY(sichtbar(b->ImageNext) && sichtbar(b->SpeedButtonEnlarge));
+        b->PanelBildtextClick();
+        b->PanelBildlauf()->show();
+        QVERIFY(sichtbar(b->PanelBildtext()) && sichtbar(b->PanelBildlauf()));
+        QCOMPARE(testing::ohneNamen(a.form.get()), QStringList());
+        b->PanelBildlauf()->hide();
+        QTest::mouseClick(b->PanelBildtext()->BitBtnAbbruch, Qt::LeftButton);
+        const QPoint p = a.bei(50, 60);
+        a.form->ImageMainMouseDown(Qt::LeftButton, p.x(), p.y());
+        QCOMPARE(QApplication::focusWidget(), b->PanelEingabe()->Edit1);
+        QCOMPARE(testing::ohneNamen(a.form.get()), QStringList());
+        for (const Qt::Key k : {Qt::Key_Up, Qt::Key_Down, Qt::Key_PageDown, Qt::Key_PageUp, Qt::Key_End, Qt::Key_F1})
+            QTest::keyClick(a.form->windowHandle(), k);
+        QCOMPARE(a.zustand->AktuellerBildIndex, 1);
+        QVERIFY(sichtbar(b->PanelEingabe()) && !sichtbar(a.form->PanelBuch()));
+        QTest::mouseClick(b->PanelEingabe()->SpeedButton1, Qt::LeftButton);
+        QVERIFY(!sichtbar(b->PanelEingabe()));
+        QTest::keyClick(a.form->windowHandle(), Qt::Key_PageDown);
+        QCOMPARE(a.zustand->AktuellerBildIndex, 3);  // the empty line is skipped
     }
 
     void deletingMarkTwoOfThreeRewritesTheFile() {

@@ -1,6 +1,6 @@
 // The book on a fixture data root and a simulated screen: spreads and their page
 // numbers, titles, album and help spreads, contents, register tabs, bookmarks,
-// pictures in the text and printing.
+// pictures in the text, printing, the keys and what a screen reader finds.
 #include "app/views/bildmenue.h"
 #include "app/views/druckausgabe.h"
 #include "album/views/bildansicht.h"
@@ -15,7 +15,11 @@
 #include "maus.h"
 #include "stillemeldungen.h"
 #include "platform/fonts.h"
+#include "search/views/suchleiste.h"
+#include "search/views/suchsteuerung.h"
+#include "zugang.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QListWidget>
 #include <QPushButton>
@@ -64,6 +68,13 @@ struct Buch {
         for (int i = 0; i < 60; ++i) form->TimerAnfangTimer();
     }
     book::BuchPanel &b() const { return *form->PanelBuch(); }
+    // The window shown and active: keys go where its focus is, as for a user.
+    void zeigen() {
+        form->show();
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    }
+    void taste(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) { QTest::keyClick(form->windowHandle(), k, m); }
     testing::Datenwurzel w;
     platform::SimulatedScreen screen{{1024, 768, 96}};
     testing::StilleMeldungen meldungen;
@@ -275,6 +286,113 @@ private Q_SLOTS:
         QSignalSpy ende(buch.form.get(), &TImageForm::programmEnde);
         QTest::keyClick(buch.form.get(), Qt::Key_Q, Qt::ControlModifier);
         QCOMPARE(ende.count(), 1);
+    }
+
+    // The key map, pressed on the window: 9 text pages, 40 pictures, 4 help pages.
+    void theKeyMap_data() {
+        QTest::addColumn<int>("von");
+        QTest::addColumn<int>("taste");
+        QTest::addColumn<int>("nach");
+        QTest::newRow("Page Down turns forward") << 4 << int(Qt::Key_PageDown) << 6;
+        QTest::newRow("Page Up turns back") << 6 << int(Qt::Key_PageUp) << 4;
+        QTest::newRow("Home: the text's contents") << 6 << int(Qt::Key_Home) << 0;
+        QTest::newRow("End: the text's last spread") << 4 << int(Qt::Key_End) << 10;
+        QTest::newRow("Home: the album's contents") << 1004 << int(Qt::Key_Home) << 1000;
+        QTest::newRow("End: the album's last spread") << 1002 << int(Qt::Key_End) << 1006;
+        QTest::newRow("Home: the help's contents") << 2004 << int(Qt::Key_Home) << 2000;
+        QTest::newRow("End: the help's last spread") << 2002 << int(Qt::Key_End) << 2004;
+        QTest::newRow("End on the cover does nothing") << -1 << int(Qt::Key_End) << -1;
+        QTest::newRow("F1: the help's contents at first") << 4 << int(Qt::Key_F1) << 2000;
+    }
+    void theKeyMap() {
+        QFETCH(int, von);
+        QFETCH(int, taste);
+        QFETCH(int, nach);
+        Buch buch;
+        buch.zeigen();
+        buch.form->SeitenZeigen(von);
+        buch.taste(Qt::Key(taste));
+        QCOMPARE(buch.zustand->AktuelleSeite, nach);
+        QVERIFY(sichtbar(&buch.b()));
+    }
+
+    // F1 goes back to the help page last read; Ctrl+1..4 lay a bookmark that is in the
+    // box and open the page of one that is laid; while the search field has the focus
+    // the keys are the field's, and Escape closes the bar.
+    void helpBookmarksAndTheSearchFieldByKey() {
+        Buch buch;
+        buch.zeigen();
+        buch.form->SeitenZeigen(2004);
+        buch.form->SeitenZeigen(6);
+        buch.taste(Qt::Key_F1);
+        QCOMPARE(buch.zustand->AktuelleSeite, 2004);
+        buch.form->SeitenZeigen(12);
+        buch.taste(Qt::Key_1, Qt::ControlModifier);
+        QCOMPARE(buch.zustand->einstellungen.wert("Mark6"), QString("12"));
+        QVERIFY(sichtbar(buch.b().LesezeichenR[0]));
+        QVERIFY(!buch.form->PanelMenu()->LesezeichenU[0]->isVisibleTo(buch.form->PanelMenu()));
+        QCOMPARE(buch.form->PanelName()->LabelName->text(), QString("Text, Seite 11-12"));
+        buch.taste(Qt::Key_Home);
+        QCOMPARE(buch.zustand->AktuelleSeite, 0);
+        buch.taste(Qt::Key_2, Qt::ControlModifier);  // the contents spread keeps no bookmark
+        QVERIFY(buch.zustand->einstellungen.wert("Mark7").isEmpty());
+        QVERIFY(buch.form->PanelMenu()->LesezeichenU[1]->isVisibleTo(buch.form->PanelMenu()));
+        buch.taste(Qt::Key_1, Qt::ControlModifier);
+        QCOMPARE(buch.zustand->AktuelleSeite, 12);
+
+        buch.taste(Qt::Key_F, Qt::ControlModifier);
+        QLineEdit *feld = buch.form->suche()->PanelSuchen()->Edit2;
+        QVERIFY(sichtbar(feld));
+        QCOMPARE(QApplication::focusWidget(), feld);
+        for (const Qt::Key k : {Qt::Key_PageDown, Qt::Key_PageUp, Qt::Key_Up, Qt::Key_Down, Qt::Key_Home, Qt::Key_End,
+                                Qt::Key_F1})
+            buch.taste(k);
+        buch.taste(Qt::Key_2, Qt::ControlModifier);
+        QCOMPARE(buch.zustand->AktuelleSeite, 12);
+        QVERIFY(buch.zustand->einstellungen.wert("Mark7").isEmpty());
+        buch.taste(Qt::Key_T);
+        QCOMPARE(feld->text(), QString("t"));
+        buch.taste(Qt::Key_Escape);
+        QVERIFY(!sichtbar(buch.form->suche()->PanelSuchen()));
+        QCOMPARE(buch.zustand->AktuelleSeite, 12);
+        buch.taste(Qt::Key_PageDown);
+        QCOMPARE(buch.zustand->AktuelleSeite, 14);
+    }
+
+    // Every control says what it is; the two pages read as text, each character where
+    // the page draws it, and the text follows the page.
+    void controlsHaveNamesAndThePagesReadAsText() {
+        Buch buch;
+        buch.zeigen();
+        buch.form->SeitenZeigen(-1);
+        QCOMPARE(testing::ohneNamen(buch.form.get()), QStringList());
+        buch.form->SeitenZeigen(0);
+        QCOMPARE(testing::ohneNamen(buch.form.get()), QStringList());
+        buch.form->SeitenZeigen(1002);
+        QCOMPARE(testing::ohneNamen(buch.form.get()), QStringList());
+        buch.form->SeitenZeigen(5);  // with the tower in the text
+        buch.form->buchlenkung()->LesezeichenSetzen(1);
+        buch.form->suche()->SuchenClick();
+        testing::mausBewegen(buch.form->centralWidget(), {5, buch.screen.info().height - 5});
+        QVERIFY(sichtbar(buch.form->PanelMenu()) && sichtbar(buch.b().PanelTextBild[0]));
+        QCOMPARE(testing::ohneNamen(buch.form.get()), QStringList());
+        QCOMPARE(buch.b().ImageTextBild[0]->accessibleName(), QString("Der Turm amMarkt"));
+
+        book::SeitenMemo *links = buch.b().MemoTextLinks;
+        QAccessibleInterface *seite = QAccessible::queryAccessibleInterface(links);
+        QVERIFY(seite && seite->textInterface());
+        QCOMPARE(seite->text(QAccessible::Name), QString("Linke Seite"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(buch.b().MemoTextRechts)->text(QAccessible::Name),
+                 QString("Rechte Seite"));
+        QAccessibleTextInterface *text = seite->textInterface();
+        QCOMPARE(text->text(0, text->characterCount()), links->zeilen().join('\n'));
+        QCOMPARE(text->text(0, 7), QString("Seite 5"));
+        const QRect zeichen = text->characterRect(6);
+        QVERIFY(QRect(links->mapToGlobal(QPoint(0, 0)), QSize(links->width(), 13)).contains(zeichen.center()));
+        QCOMPARE(text->offsetAtPoint(zeichen.center()), 6);
+        buch.taste(Qt::Key_Escape);
+        buch.taste(Qt::Key_PageDown);
+        QCOMPARE(text->text(0, 7), QString("Seite 7"));
     }
 
     void registerTabsChangeSidesAndGiveHints() {

@@ -23,6 +23,8 @@ Albumblatt::Albumblatt(QWidget *panelAlbum, QLabel *imageAlbum, Bildansicht &ans
         l->setGeometry(AlbumSpalte(k), AlbumZeile(k), kAlbumBeschriftungBreite, 22);
         AlbumLabels[size_t(k)] = l;
     }
+    imageAlbum_->setAccessibleName(tr("Albumseite"));
+    imageAlbum_->setAccessibleDescription(tr("Ein Klick auf ein Bild zeigt es bildschirmfüllend."));
     imageAlbum_->setMouseTracking(true);
     imageAlbum_->installEventFilter(this);
 }

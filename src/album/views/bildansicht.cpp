@@ -21,6 +21,7 @@ Bildansicht::Bildansicht(QWidget *flaeche, QWidget *buch, const Bildkontext &kon
     : QObject(flaeche), flaeche_(flaeche), buch_(buch), k_(kontext), screen_(screen), meldungen_(meldungen) {
     ImageMain = new book::Bildflaeche(flaeche_);
     ImageMain->setObjectName("ImageMain");
+    ImageMain->setAccessibleName(tr("Bild"));
     ImageMain->setMouseTracking(true);
     ImageMain->hide();
     LabelHuge = new QLabel(flaeche_);
@@ -42,9 +43,12 @@ Bildansicht::Bildansicht(QWidget *flaeche, QWidget *buch, const Bildkontext &kon
     }
     ImageLast->setObjectName("ImageLast");
     ImageNext->setObjectName("ImageNext");
+    ImageLast->setAccessibleName(tr("voriges Bild"));
+    ImageNext->setAccessibleName(tr("nächstes Bild"));
 
     Imagebig = new QLabel(flaeche_);
     Imagebig->setObjectName("Imagebig");
+    Imagebig->setAccessibleName(tr("Vergrößerte Kopie"));
     Imagebig->installEventFilter(this);
     Imagebig->setMouseTracking(true);  // the copy creeps right under the mouse at its left edge
     Imagebig->hide();

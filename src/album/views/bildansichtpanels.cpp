@@ -17,6 +17,7 @@ BildtextPanel::BildtextPanel(QWidget *parent) : QWidget(parent) {
     LabelBildtext->setFont(platform::screenFont("Arial", 10, 96, true));
     MemoBildtext = new QPlainTextEdit(this);
     MemoBildtext->setObjectName("MemoBildtext");
+    MemoBildtext->setAccessibleName(tr("Bildtext"));
     MemoBildtext->setFont(platform::screenFont("Arial", 10));
     MemoBildtext->viewport()->installEventFilter(this);
     LabelBildtext->installEventFilter(this);
@@ -104,6 +105,7 @@ EingabePanel::EingabePanel(QWidget *parent) : QWidget(parent) {
     BitBtn1->setGeometry(292, 23, 56, 26);
     SpeedButton1 = new QPushButton(QStringLiteral("x"), this);
     SpeedButton1->setObjectName("SpeedButton1");
+    SpeedButton1->setAccessibleName(tr("Ohne Kommentar schließen"));
     SpeedButton1->setGeometry(352, 23, 26, 26);
     connect(Edit1, &QLineEdit::returnPressed, BitBtn1, &QPushButton::click);
     hide();
@@ -121,6 +123,7 @@ BildlaufPanel::BildlaufPanel(QWidget *parent) : QWidget(parent) {
     LabelBildwechsel->setGeometry(10, 72, 110, 24);
     SpinEditBildlauf = new QSpinBox(this);
     SpinEditBildlauf->setObjectName("SpinEditBildlauf");
+    SpinEditBildlauf->setAccessibleName(tr("Bildwechsel nach Sekunden"));
     SpinEditBildlauf->setRange(1, 999);
     SpinEditBildlauf->setValue(2);
     SpinEditBildlauf->setGeometry(124, 70, 64, 26);

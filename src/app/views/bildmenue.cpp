@@ -29,6 +29,7 @@ BildMenue::BildMenue(QWidget *parent) : QWidget(parent) {
     for (int i = 0; i < 4; ++i) {
         auto *l = new QLabel(LesezeichenPanel);
         l->setObjectName(QStringLiteral("LesezeichenU%1").arg(i + 1));
+        l->setAccessibleName(tr("Lesezeichen %1").arg(i + 1));
         l->setPixmap(band);
         l->setGeometry(i * 27, 0, 38, 45);
         l->setCursor(Qt::PointingHandCursor);

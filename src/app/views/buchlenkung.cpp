@@ -3,6 +3,7 @@
 #include "album/views/albumblatt.h"
 #include "app/core/startlogik.h"
 #include "app/views/bildmenue.h"
+#include "book/core/blaettern.h"
 #include "book/core/lesezeichen.h"
 #include "book/core/seitenformat.h"
 #include "book/core/seitensatz.h"
@@ -304,6 +305,34 @@ void Buchlenkung::LesezeichenMouseDown(int nummer, Qt::MouseButton taste) {
         menue_.LesezeichenU[size_t(nummer - 1)]->show();
         z_.einstellungen.setzen(QStringLiteral("Mark%1").arg(nummer + 5), QString());
     }
+}
+
+void Buchlenkung::HilfeAufschlagen() { SeitenZeigen(qMax(z_.LetzteHilfeseite, 2000)); }
+
+void Buchlenkung::TeilAnfang() {
+    const auto grenzen = book::TeilGrenzen(z_.AktuelleSeite, z_.umfang());
+    if (!grenzen) return;
+    z_.inhaltsstand[size_t(book::Teil(grenzen->anfang))].Aktuell = 1;
+    SeitenZeigen(grenzen->anfang);
+}
+
+void Buchlenkung::TeilEnde() {
+    const auto grenzen = book::TeilGrenzen(z_.AktuelleSeite, z_.umfang());
+    if (!grenzen) return;
+    SeitenZeigen(grenzen->ende);
+}
+
+void Buchlenkung::LesezeichenTaste(int nummer) {
+    if (nummer < 1 || nummer > 4) return;
+    if (lesezeichen_[size_t(nummer - 1)] > 0) {
+        LesezeichenMouseDown(nummer, Qt::LeftButton);
+        return;
+    }
+    // Laid only into the open book on a spread with a number: page 0 would read as
+    // "in the box" at the next start.
+    if (buch_.isHidden() || z_.AktuelleSeite <= 0) return;
+    LesezeichenSetzen(nummer);
+    Q_EMIT hinweis(lesezeichenHinweis(nummer));
 }
 
 void Buchlenkung::LesezeichenKontrollieren() { buch_.LesezeichenKontrollieren(z_.AktuelleSeite, lesezeichen_); }

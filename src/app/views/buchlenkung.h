@@ -56,6 +56,14 @@ public:
     void LesezeichenMouseDown(int nummer, Qt::MouseButton taste);
     void LesezeichenHint(int nummer, int seite);
     void LesezeichenKontrollieren();
+
+    // Commands of the keys: the help where it was left (its contents the first time), the
+    // first and the last spread of the part shown, and bookmark 1..4 taken when it lies
+    // in the book or laid into the spread shown when it is still in the box.
+    void HilfeAufschlagen();
+    void TeilAnfang();
+    void TeilEnde();
+    void LesezeichenTaste(int nummer);
     const std::array<int, 4> &lesezeichenSeiten() const { return lesezeichen_; }
     const QString &lesezeichenHinweis(int nummer) const { return lesezeichenHinweise_[size_t(nummer - 1)]; }
 

@@ -35,6 +35,7 @@ void TImageForm::SpracheEinrichten() {
     menue_->LabelLesezeichen->setText(tr("Lesezeichen"));
     menue_->LabelFundliste->setText(tr("Fundliste"));
     buch_->LabelNoCBT->setText(tr("Anleitung nicht mehr zeigen"));
+    for (QLabel *haken : {buch_->ImageNoCBT, buch_->ImageYesCBT}) haken->setAccessibleName(buch_->LabelNoCBT->text());
 }
 
 void TImageForm::klein(QLabel *label) {

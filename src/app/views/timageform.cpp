@@ -9,6 +9,7 @@
 #include "app/views/buchadapter.h"
 #include "app/views/buchlenkung.h"
 #include "app/views/hinweiszeile.h"
+#include "app/views/tastenkarte.h"
 #include "app/views/tfundliste.h"
 #include "authoring/core/exelaufwerk.h"
 #include "authoring/views/tbearbeitung.h"
@@ -19,9 +20,9 @@
 #include "platform/fonts.h"
 #include "search/views/suchsteuerung.h"
 
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPainter>
 
 namespace app {
@@ -54,6 +55,7 @@ TImageForm::TImageForm(Zustand &zustand, const platform::Screen &screen, Meldung
     bauen();
     verbinden();
     menueBauen();
+    installEventFilter(new Tastenkarte(*this));
     FormCreate();
 }
 
@@ -227,6 +229,7 @@ void TImageForm::menueBauen() {
     });
     QAction *hilfe = bar->addAction(tr("Hilfe"));
     hilfe->setObjectName("Hilfe");
+    connect(hilfe, &QAction::triggered, buchlenkung_, &Buchlenkung::HilfeAufschlagen);
     QMenu *projekte = bar->addMenu(tr("Projekte"));
     projekte->menuAction()->setObjectName("Projekte");
     auto bearbeiten = [this](void (authoring::TBearbeitung::*handler)()) {
@@ -383,41 +386,6 @@ void TImageForm::Windowsstil() {
     }
 }
 
-void TImageForm::keyPressEvent(QKeyEvent *event) {
-    switch (event->key()) {
-    case Qt::Key_Left:
-    case Qt::Key_Up:
-        if (buch_->isVisibleTo(this)) buchlenkung_->ImageLinksPfeilClick();
-        else bildansicht_->ImageBackClick();
-        break;
-    case Qt::Key_Right:
-    case Qt::Key_Down:
-        if (buch_->isVisibleTo(this)) buchlenkung_->ImageRechtsPfeilClick();
-        else bildansicht_->ImageForwardClick();
-        break;
-    case Qt::Key_Escape:
-        // Escape closes the search bar, else leaves the picture view for the book.
-        if (suche_->schliessen()) break;
-        if (!buch_->isVisibleTo(this) && !TimerAnfang.isActive()) {
-            bildansicht_->Timer2.stop();
-            SeitenZeigen(z_.AktuelleSeite);
-            break;
-        }
-        QMainWindow::keyPressEvent(event);
-        return;
-    case Qt::Key_Q:
-        // Leaving without a mouse: Ctrl+Q is the exit command.
-        if (event->modifiers() & Qt::ControlModifier) {
-            BeendenClick();
-            break;
-        }
-        QMainWindow::keyPressEvent(event);
-        return;
-    default: QMainWindow::keyPressEvent(event); return;
-    }
-    event->accept();
-}
-
 void TImageForm::BeendenClick() {
     if (PanelMemoListe->isVisible() &&
         !meldungen_.okAbbrechen(tr("Die Bilderliste ist noch geöffnet. Trotzdem beenden?")))
@@ -447,8 +415,7 @@ void TImageForm::ImageMenuMouseDown(int x, int y) {
         break;
     case MenueBefehl::Lesen: SeitenZeigen(z_.LetzteTextseite); break;
     case MenueBefehl::Album: SeitenZeigen(1000 + 2 * z_.AlbumAufschlag); break;
-    // Before any help page was shown, the help opens on its contents.
-    case MenueBefehl::Hilfe: SeitenZeigen(qMax(z_.LetzteHilfeseite, 2000)); break;
+    case MenueBefehl::Hilfe: buchlenkung_->HilfeAufschlagen(); break;
     case MenueBefehl::Suchen: suche_->SuchenClick(); break;
     case MenueBefehl::Bildlauf:
         bildansicht_->PanelBildlauf()->show();

@@ -86,6 +86,7 @@ public:
     search::Suchsteuerung *suche() const { return suche_; }
     Hinweiszeile *PanelName() const { return hinweiszeile_; }
     BildMenue *PanelMenu() const { return menue_; }
+    const Zustand &zustand() const { return z_; }
 
     QLabel *LabelProjekttitel1 = nullptr;
     QLabel *LabelProjekttitel2 = nullptr;
@@ -101,7 +102,6 @@ Q_SIGNALS:
     void programmEnde();
 
 protected:
-    void keyPressEvent(QKeyEvent *event) override;
     bool eventFilter(QObject *obj, QEvent *event) override;
 
 private:

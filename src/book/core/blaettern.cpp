@@ -1,5 +1,7 @@
 #include "book/core/blaettern.h"
 
+#include <algorithm>
+
 namespace book {
 
 Blaetterziel ZurueckBlaettern(int n, std::array<Inhaltsstand, 4> &stand, const Buchumfang &umfang) {
@@ -33,6 +35,15 @@ Blaetterziel VorBlaettern(int n, std::array<Inhaltsstand, 4> &stand, const Buchu
     if (m / 2 == umfang.TextSeitenZahl / 2 + 1) m = 1000;
     if (m / 2 == umfang.BilderAnzahl / 16 + 501) m = 2000;
     return {true, m, true};
+}
+
+std::optional<Teilgrenzen> TeilGrenzen(int n, const Buchumfang &umfang) {
+    const int t = Teil(n);
+    if (n < 0 || t > 3) return std::nullopt;
+    const int anfang = (t - 1) * 1000;
+    if (t == 3) return Teilgrenzen{anfang, anfang + std::max(umfang.HilfeSeitenZahl, 0)};
+    std::array<Inhaltsstand, 4> amAnfang{};  // each part's contents on its first spread
+    return Teilgrenzen{anfang, ZurueckBlaettern(anfang + 1000, amAnfang, umfang).seite};
 }
 
 } // namespace book

@@ -3,6 +3,7 @@
 // through cover, tour, contents spreads, reading part, album and help.
 #include <array>
 #include <cstddef>
+#include <optional>
 
 namespace book {
 
@@ -32,5 +33,14 @@ inline int Teil(int n) { return n / 1000 + 1; }
 Blaetterziel ZurueckBlaettern(int aktuelleSeite, std::array<Inhaltsstand, 4> &stand, const Buchumfang &umfang);
 // Turn forward. The tour screen -4 is passed through: the result is then -3.
 Blaetterziel VorBlaettern(int aktuelleSeite, std::array<Inhaltsstand, 4> &stand, const Buchumfang &umfang);
+
+// The first and the last spread of the part page n lies in: the part's contents, and the
+// spread that turning back from the next part's contents shows (the help: its last
+// page). Nothing on the cover and the tour.
+struct Teilgrenzen {
+    int anfang = 0;
+    int ende = 0;
+};
+std::optional<Teilgrenzen> TeilGrenzen(int n, const Buchumfang &umfang);
 
 } // namespace book

@@ -42,6 +42,8 @@ BuchPanel::BuchPanel(const platform::Files &dateien, QWidget *parent) : QWidget(
     MemoTextRechts = new SeitenMemo(this);
     MemoTextRechts->setObjectName("MemoTextRechts");
     MemoTextRechts->setGeometry(360, 32, 241, 378);
+    MemoTextLinks->setAccessibleName(tr("Linke Seite"));
+    MemoTextRechts->setAccessibleName(tr("Rechte Seite"));
 
     for (QLabel **l : {&LabelSeitenzahlLinks, &LabelSeitenzahlRechts}) {
         *l = new QLabel(this);
@@ -193,6 +195,7 @@ BuchPanel::BuchPanel(const platform::Files &dateien, QWidget *parent) : QWidget(
         auto *pfeil = new QLabel(this);
         pfeil->setObjectName(links ? "PanelLinksPfeil" : "PanelRechtsPfeil");
         pfeil->setPixmap(Pfeilbild(links));
+        pfeil->setAccessibleName(links ? tr("vorige Seite") : tr("nächste Seite"));
         pfeil->resize(16, 17);
         pfeil->setCursor(Qt::PointingHandCursor);
         pfeil->installEventFilter(this);
@@ -203,6 +206,7 @@ BuchPanel::BuchPanel(const platform::Files &dateien, QWidget *parent) : QWidget(
         auto *marke = new QLabel(this);
         marke->setObjectName(links ? "ImageLeftArrow" : "ImageRightArrow");
         marke->setPixmap(Pfeilbild(false));
+        marke->setAccessibleName(tr("Zeile mit dem Suchbegriff"));
         marke->setGeometry(links ? 40 : 344, 0, 16, 17);
         marke->hide();
         (links ? ImageLeftArrow : ImageRightArrow) = marke;
@@ -212,6 +216,7 @@ BuchPanel::BuchPanel(const platform::Files &dateien, QWidget *parent) : QWidget(
 
     ImageCBT = new QLabel(this);
     ImageCBT->setObjectName("ImageCBT");
+    ImageCBT->setAccessibleName(tr("Bücherwurm"));
     ImageCBT->hide();
     ImageCBT->setMouseTracking(true);
     ImageCBT->installEventFilter(this);
@@ -274,6 +279,8 @@ void BuchPanel::TitelZuruecksetzen() {
 
 void BuchPanel::InhaltSetzen(const Inhaltsseite &seite, bool erste, const QString &titel) {
     PanelInhalt->setText(titel);
+    Inhalt1->setAccessibleName(titel);
+    Inhalt2->setAccessibleName(titel);
     PanelInhalt->setVisible(erste);
     Inhalt1->clear();
     Inhalt2->clear();
@@ -369,6 +376,7 @@ void BuchPanel::BildImBuch(int platz, const Textbild &bild) {
     panel->show();
     panel->raise();
     Unterschrift[i]->setText(bild.unterschrift);
+    ImageTextBild[i]->setAccessibleName(bild.unterschrift.trimmed().isEmpty() ? name : bild.unterschrift);
     for (size_t k = 0; k < 4; ++k) Unterschrift[k]->move(0, PanelTextBild[k]->height() - Unterschrift[k]->height());
 }
 

@@ -1,5 +1,8 @@
 #include "book/views/seitenmemo.h"
 
+#include "book/views/seitenzugang.h"
+
+#include <QAccessible>
 #include <QPainter>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -10,18 +13,32 @@ namespace book {
 namespace {
 
 const QColor kTinte(30, 26, 20);
+constexpr int kEinzug = 2;
 
 } // namespace
 
 SeitenMemo::SeitenMemo(QWidget *parent) : QWidget(parent) {
+    SeitenzugangEinrichten();
     setAttribute(Qt::WA_TranslucentBackground);
     setFocusPolicy(Qt::NoFocus);
 }
 
 void SeitenMemo::setZeilen(const QStringList &zeilen) {
     if (schreibbar()) return;
+    const QString vorher = QAccessible::isActive() ? zeilen_.join('\n') : QString();
     zeilen_ = zeilen;
     update();
+    if (QAccessible::isActive()) {
+        QAccessibleTextUpdateEvent neu(this, 0, vorher, zeilen_.join('\n'));
+        QAccessible::updateAccessibility(&neu);
+    }
+}
+
+QRect SeitenMemo::zeichenRechteck(int zeile, int anfang, int laenge) const {
+    const QString text = zeilen_.value(zeile);
+    const QFontMetrics mass(font());
+    const int links = kEinzug + mass.horizontalAdvance(text.left(anfang));
+    return {links, zeile * kZeilenHoehe, mass.horizontalAdvance(text.mid(anfang, laenge)), kZeilenHoehe};
 }
 
 bool SeitenMemo::schreibbar() const { return schreibfeld_ && !schreibfeld_->isHidden(); }
@@ -65,7 +82,7 @@ void SeitenMemo::setSchreibbar(bool schreibbar) {
     alles.select(QTextCursor::Document);
     QTextBlockFormat zeile;
     zeile.setLineHeight(kZeilenHoehe, QTextBlockFormat::FixedHeight);
-    zeile.setLeftMargin(2);
+    zeile.setLeftMargin(kEinzug);
     alles.mergeBlockFormat(zeile);
     schreibfeld_->moveCursor(QTextCursor::Start);
     schreibfeld_->show();
@@ -79,7 +96,7 @@ void SeitenMemo::paintEvent(QPaintEvent *) {
     p.setPen(kTinte);
     const int zeilen = int(qMin<qsizetype>(zeilen_.size(), height() / kZeilenHoehe + 1));
     for (int i = 0; i < zeilen; ++i)
-        p.drawText(QRect(2, i * kZeilenHoehe, width() - 2, kZeilenHoehe), Qt::AlignLeft | Qt::AlignVCenter,
+        p.drawText(QRect(kEinzug, i * kZeilenHoehe, width() - kEinzug, kZeilenHoehe), Qt::AlignLeft | Qt::AlignVCenter,
                    zeilen_[i]);
 }
 

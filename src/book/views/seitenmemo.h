@@ -2,6 +2,7 @@
 // One page of the open book: up to 28 text lines in fixed 13-pixel rows, drawn over
 // the paper of the book picture. Read-only, keys going to the main window, unless it
 // is made writable: then an edit field in the same font and rows lies on the page.
+// Screen readers read its lines as text.
 #include <QStringList>
 #include <QWidget>
 
@@ -25,6 +26,9 @@ public:
     void setSchreibbar(bool schreibbar);
     bool schreibbar() const;
     QTextEdit *schreibfeld() const { return schreibfeld_; }
+
+    // Where `laenge` characters of row `zeile` from `anfang` lie on the page.
+    QRect zeichenRechteck(int zeile, int anfang, int laenge) const;
 
 protected:
     void paintEvent(QPaintEvent *) override;

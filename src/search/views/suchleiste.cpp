@@ -15,6 +15,7 @@ Suchleiste::Suchleiste(QWidget *parent) : QFrame(parent) {
     LabelGesuchterName->setGeometry(8, 6, 60, 20);
     Edit2 = new QLineEdit(this);
     Edit2->setObjectName("Edit2");
+    Edit2->setAccessibleName(tr("Suchbegriff"));
     Edit2->setGeometry(8, 28, 200, 24);
     CheckBox1 = new QCheckBox(this);
     CheckBox1->setObjectName("CheckBox1");

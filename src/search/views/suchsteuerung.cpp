@@ -22,6 +22,9 @@ Suchleiste *Suchsteuerung::PanelSuchen() {
         suchleiste_->LabelSucheAlbum->setText(tr("im Album"));
         suchleiste_->LabelSucheHilfe->setText(tr("in der Hilfe"));
         suchleiste_->BitBtn4->setText(tr("Abbrechen"));
+        // The scope panels are clicked, not their captions: they carry the captions' names.
+        for (QLabel *l : {suchleiste_->LabelSucheBuch, suchleiste_->LabelSucheAlbum, suchleiste_->LabelSucheHilfe})
+            l->parentWidget()->setAccessibleName(l->text());
         connect(suchleiste_, &Suchleiste::bereichGeklickt, this, &Suchsteuerung::BevelImBuch);
         connect(suchleiste_->BitBtn3, &QPushButton::clicked, this, &Suchsteuerung::BitBtn3Click);
         connect(suchleiste_->BitBtn4, &QPushButton::clicked, suchleiste_, &QWidget::hide);
