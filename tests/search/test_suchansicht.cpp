@@ -1,5 +1,6 @@
-// The search in the running window: the text search jumping from hit to hit, the
-// not-found notice, the album search with its found list and a framed hit.
+// The search in the running window: the text search jumping from hit to hit with the
+// found words marked, the not-found notice, the album search with its found list and a
+// framed hit.
 #include "app/views/tfundliste.h"
 #include "album/views/bildansicht.h"
 #include "search/views/suchsteuerung.h"
@@ -7,6 +8,7 @@
 #include "book/core/seitensatz.h"
 #include "book/views/bildflaeche.h"
 #include "book/views/buchpanel.h"
+#include "book/views/seitenmemo.h"
 #include "fixture.h"
 #include "stillemeldungen.h"
 #include "platform/fonts.h"
@@ -21,7 +23,8 @@ using namespace app;
 namespace {
 
 struct Suche {
-    Suche() {
+    // `zusatz`: more lines, as page → line → text.
+    explicit Suche(const QMap<int, QMap<int, QByteArray>> &zusatz = {}) {
         w.schreiben("names.exe", "x");
         w.text("Pagora.ini", {"ShowCBT=0"});
         w.text("Pagora/Pages/Pagora.1", {"Anfang   2"});
@@ -31,6 +34,7 @@ struct Suche {
             satz.setzen(1, "Seite " + QByteArray::number(s));
             if (s == 3) satz.setzen(7, "Die Stra\xdf" "e am Hafen");
             if (s == 8) satz.setzen(12, "noch eine Strasse");
+            for (auto it = zusatz.value(s).cbegin(); it != zusatz.value(s).cend(); ++it) satz.setzen(it.key(), it.value());
             seiten += satz.bytes();
         }
         w.schreiben("Pagora/Pages/Pagora.5", seiten);
@@ -94,6 +98,41 @@ private Q_SLOTS:
         s.form->suche()->BitBtn3Click();
         QCOMPARE(s.zustand->AktuelleSeite, 4);
         QVERIFY(!leiste->PanelNotFound->isVisibleTo(s.form.get()));  // a later hit clears the notice
+    }
+
+    // The found word is marked in every line of the spread where the folding finds it,
+    // under the arrow; turning the page or the next search takes the marks away.
+    void theFoundWordsAreMarkedUntilThePageTurns() {
+        Suche s({{3, {{9, "Strassen, Strassen"}}}, {4, {{2, "Hauptstrasse"}}}});
+        for (int i = 0; i < 40 && s.form->PanelDeckel->isVisibleTo(s.form.get()); ++i) s.form->TimerAnfangTimer();
+        s.form->show();
+        s.suchen("Strasse", 1);
+        QCOMPARE(s.zustand->AktuelleSeite, 4);
+        book::BuchPanel &buch = *s.form->PanelBuch();
+        QVERIFY(buch.ImageLeftArrow->isVisibleTo(s.form.get()));
+        using M = book::SeitenMemo::Markierung;
+        QCOMPARE(buch.MemoTextLinks->markierungen(), QList<M>({{6, 4, 6}, {8, 0, 7}, {8, 10, 7}}));
+        QCOMPARE(buch.MemoTextRechts->markierungen(), QList<M>({{1, 5, 7}}));
+        // Drawn as a light ground behind "Straße", none beside it.
+        const QImage bild = buch.grab().toImage();
+        const QRect wort = buch.MemoTextLinks->zeichenRechteck(6, 4, 6).translated(buch.MemoTextLinks->pos());
+        const QColor innen = bild.pixelColor(wort.left() + 1, wort.top() + 1);
+        const QColor daneben = bild.pixelColor(wort.right() + 8, wort.top() + 1);
+        QVERIFY2(innen.red() > innen.blue() + 40, qPrintable(innen.name()));
+        QVERIFY2(daneben.red() <= daneben.blue() + 40, qPrintable(daneben.name()));
+
+        QTest::keyClick(s.form->windowHandle(), Qt::Key_PageDown);
+        QVERIFY(buch.MemoTextLinks->markierungen().isEmpty() && buch.MemoTextRechts->markierungen().isEmpty());
+        QTest::keyClick(s.form->windowHandle(), Qt::Key_PageUp);
+        QVERIFY(buch.MemoTextLinks->markierungen().isEmpty());
+        s.form->suche()->BitBtn3Click();  // on after the spread shown
+        QCOMPARE(s.zustand->AktuelleSeite, 8);
+        QVERIFY(buch.MemoTextLinks->markierungen().isEmpty());
+        QCOMPARE(buch.MemoTextRechts->markierungen(), QList<M>({{11, 10, 7}}));
+        s.form->suche()->PanelSuchen()->Edit2->setText("Xylophon");
+        s.form->suche()->BitBtn3Click();
+        QVERIFY(s.form->suche()->PanelSuchen()->PanelNotFound->isVisibleTo(s.form.get()));
+        QVERIFY(buch.MemoTextLinks->markierungen().isEmpty() && buch.MemoTextRechts->markierungen().isEmpty());
     }
 
     void aHelpHitOpensItsHelpSpread() {

@@ -1,13 +1,15 @@
-// Spelling-tolerant folding, the text search through page files, the album search
+// Spelling-tolerant folding and where a folded hit lies in the line, the text search through page files, the album search
 // through mark files, and the size of the found list.
 #include "book/core/seitensatz.h"
 #include "fixture.h"
 #include "search/core/falten.h"
+#include "search/core/fundstellen.h"
 #include "search/core/suche.h"
 
 #include "platform/cp1252.h"
 
 #include <QRandomGenerator>
+#include <algorithm>
 #include <QtTest>
 
 using namespace search;
@@ -74,6 +76,61 @@ private Q_SLOTS:
                 search::FaltenBytes(std::string_view(zeile.constData(), size_t(zeile.size())), tolerant, arbeit, gefaltet);
                 const QByteArray erwartet = platform::toCp1252(search::Falten(platform::fromCp1252(zeile), tolerant));
                 QCOMPARE(QByteArray::fromStdString(gefaltet), erwartet);
+            }
+        }
+    }
+
+    // The found word as the page marks it: the folding's merged and dropped characters
+    // count to the word they belong to.
+    void foundWordsInTheLine_data() {
+        QTest::addColumn<QString>("zeile");
+        QTest::addColumn<QString>("begriff");
+        QTest::addColumn<bool>("tolerant");
+        QTest::addColumn<QStringList>("markiert");
+        QTest::newRow("ß for ss") << "Die Straße am Hafen" << "Strasse" << true << QStringList{"Straße"};
+        QTest::newRow("ue for ü") << "Müller" << "Mueller" << true << QStringList{"Müller"};
+        QTest::newRow("oi for eu") << "Hoi" << "Heu" << true << QStringList{"Hoi"};
+        QTest::newRow("every spelling") << "Der Mueller und der Miller" << "Müller" << true
+                                        << QStringList{"Mueller", "Miller"};
+        QTest::newRow("dropped h inside") << "Das Tahl im Thal" << "Tal" << true << QStringList{"Tahl"};
+        QTest::newRow("blank inside") << "im Haus Nr 5" << "hausnr" << true << QStringList{"Haus Nr"};
+        QTest::newRow("only the first ck") << "Eine Ecke, noch eine Ecke" << "Ecke" << true << QStringList{"Ecke"};
+        QTest::newRow("after a merge") << "Kaese und Käse" << "Käse" << true << QStringList{"Kaese", "Käse"};
+        QTest::newRow("plain mode") << "Die Strasse, die STRASSE, die Straße" << "strasse" << false
+                                    << QStringList{"Strasse", "STRASSE"};
+        QTest::newRow("no term") << "Hafen" << "" << true << QStringList{};
+    }
+    void foundWordsInTheLine() {
+        QFETCH(QString, zeile);
+        QFETCH(QString, begriff);
+        QFETCH(bool, tolerant);
+        QFETCH(QStringList, markiert);
+        QStringList gefunden;
+        for (const Fundstelle &f : Fundstellen(zeile, Falten(begriff, tolerant), tolerant))
+            gefunden << zeile.mid(f.anfang, f.laenge);
+        QCOMPARE(gefunden, markiert);
+        const auto stellen = Fundstellen(zeile, Falten(begriff, tolerant), tolerant);
+        QVERIFY(std::is_sorted(stellen.begin(), stellen.end(),
+                               [](const Fundstelle &a, const Fundstelle &b) { return a.anfang < b.anfang; }));
+    }
+
+    // The folding with origins gives the search's folding on any line, and every folded
+    // character comes from a stretch of the line, in order.
+    void originsFoldLikeTheSearch() {
+        const QString alphabet = QString::fromUtf8("aeiouyhckgsAEIOUHCKGSYÄÖÜäöüß .-");
+        QRandomGenerator zufall(4711);
+        for (int n = 0; n < 20000; ++n) {
+            QString zeile(int(zufall.bounded(0, 50)), Qt::Uninitialized);
+            for (QChar &c : zeile) c = alphabet[int(zufall.bounded(alphabet.size()))];
+            for (const bool tolerant : {true, false}) {
+                const Herkunft h = FaltenMitHerkunft(zeile, tolerant);
+                QCOMPARE(h.gefaltet, Falten(zeile, tolerant));
+                QCOMPARE(h.von.size(), h.gefaltet.size());
+                QCOMPARE(h.bis.size(), h.gefaltet.size());
+                for (qsizetype i = 0; i < h.gefaltet.size(); ++i) {
+                    QVERIFY(h.von[i] >= 0 && h.von[i] < h.bis[i] && h.bis[i] <= zeile.size());
+                    if (i > 0) QVERIFY(h.von[i] >= h.von[i - 1] && h.bis[i] >= h.bis[i - 1]);
+                }
             }
         }
     }

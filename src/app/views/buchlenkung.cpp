@@ -3,6 +3,7 @@
 #include "album/views/albumblatt.h"
 #include "app/core/startlogik.h"
 #include "app/views/bildmenue.h"
+#include "app/views/fundmarken.h"
 #include "book/core/blaettern.h"
 #include "book/core/lesezeichen.h"
 #include "book/core/seitenformat.h"
@@ -50,6 +51,7 @@ void Buchlenkung::SeitenZeigen(int n) {
     const QString seiten = z_.ProjektVerzeichnis + "Pages\\" + z_.ProgrammName;
     if ((n == 0 && !z_.dateien.exists(seiten + ".1")) || (n == 1000 && !z_.dateien.exists(seiten + ".2"))) return;
     buch_.TitelZuruecksetzen();
+    FundeLoeschen(buch_);
     const QString hilfe = z_.HilfeVerzeichnis;
     const bool cover = z_.dateien.exists(hilfe + "CBT0.bmp");
     if (n < 0 && !cover) n = 0;

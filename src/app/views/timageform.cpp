@@ -8,6 +8,7 @@
 #include "app/views/bildmenue.h"
 #include "app/views/buchadapter.h"
 #include "app/views/buchlenkung.h"
+#include "app/views/fundmarken.h"
 #include "app/views/hinweiszeile.h"
 #include "app/views/tastenkarte.h"
 #include "app/views/tfundliste.h"
@@ -187,7 +188,9 @@ void TImageForm::verbinden() {
         buchlenkung_->PfeilHinweis = links ? 1 : 2;
         for (QLabel *pfeil : {buch_->ImageLeftArrow, buch_->ImageRightArrow}) pfeil->move(pfeil->x(), zeile * 13 + 10);
         SeitenZeigen(seite);
+        FundeMarkieren(*buch_, suche_->Suchbegriff, suche_->Schreibungstolerant);
     });
+    connect(suche_, &search::Suchsteuerung::sucheBeginnt, this, [this] { FundeLoeschen(*buch_); });
     connect(suche_, &search::Suchsteuerung::albumGesucht, this, [this](const QList<search::Albumfund> &funde) {
         if (!fundliste_) return;
         if (funde.isEmpty()) {

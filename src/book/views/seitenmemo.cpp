@@ -13,6 +13,7 @@ namespace book {
 namespace {
 
 const QColor kTinte(30, 26, 20);
+const QColor kMarker(255, 226, 120, 170);  // a light yellow the paper shows through
 constexpr int kEinzug = 2;
 
 } // namespace
@@ -27,11 +28,18 @@ void SeitenMemo::setZeilen(const QStringList &zeilen) {
     if (schreibbar()) return;
     const QString vorher = QAccessible::isActive() ? zeilen_.join('\n') : QString();
     zeilen_ = zeilen;
+    markierungen_.clear();
     update();
     if (QAccessible::isActive()) {
         QAccessibleTextUpdateEvent neu(this, 0, vorher, zeilen_.join('\n'));
         QAccessible::updateAccessibility(&neu);
     }
+}
+
+void SeitenMemo::setMarkierungen(const QList<Markierung> &markierungen) {
+    if (markierungen == markierungen_) return;
+    markierungen_ = markierungen;
+    update();
 }
 
 QRect SeitenMemo::zeichenRechteck(int zeile, int anfang, int laenge) const {
@@ -94,6 +102,8 @@ void SeitenMemo::paintEvent(QPaintEvent *) {
     QPainter p(this);
     p.setFont(font());
     p.setPen(kTinte);
+    for (const Markierung &m : std::as_const(markierungen_))
+        p.fillRect(zeichenRechteck(m.zeile, m.anfang, m.laenge).adjusted(0, 1, 0, 0), kMarker);
     const int zeilen = int(qMin<qsizetype>(zeilen_.size(), height() / kZeilenHoehe + 1));
     for (int i = 0; i < zeilen; ++i)
         p.drawText(QRect(kEinzug, i * kZeilenHoehe, width() - kEinzug, kZeilenHoehe), Qt::AlignLeft | Qt::AlignVCenter,

@@ -50,8 +50,10 @@ void Suchsteuerung::BevelImBuch(int bereich) {
 
 void Suchsteuerung::BitBtn3Click() {
     if (PanelSuchen()->Edit2->text().isEmpty()) return;
+    Q_EMIT sucheBeginnt();
     Suchbegriff = PanelSuchen()->Edit2->text();
     const bool tolerant = PanelSuchen()->CheckBox1->isChecked();
+    Schreibungstolerant = tolerant;
     const QString begriff = Falten(Suchbegriff, tolerant);
     if (Suchbereich == 0) {
         PanelSuchen()->hide();

@@ -31,8 +31,12 @@ public:
     void BitBtn3Click();
     int Suchbereich = 0;
     QString Suchbegriff;
+    // The tolerant check box as the last search took it.
+    bool Schreibungstolerant = true;
 
 Q_SIGNALS:
+    // A search starts: what the last one marked goes.
+    void sucheBeginnt();
     // A hit in the text or the help: `seite` as the book counts pages, `zeile` 1..29 of
     // the hit, `links` when it is on the left page.
     void textGefunden(int seite, int zeile, bool links);
