@@ -3,6 +3,7 @@
 #include "app/views/bildmenue.h"
 #include "app/views/meldungen.h"
 #include "album/views/albumblatt.h"
+#include "authoring/views/inhaltsbearbeitung.h"
 #include "authoring/views/panelmemoliste.h"
 #include "authoring/views/rahmendaten.h"
 #include "authoring/views/tbearbeitung.h"
@@ -18,6 +19,7 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QPlainTextEdit>
 #include <QTimer>
 #include <QtTest>
 
@@ -420,6 +422,15 @@ private Q_SLOTS:
         const QImage blatt = p.form->PanelBuch()->ImageAlbum->pixmap().toImage();
         QCOMPARE(blatt.pixelColor(55, 10), QColor(Qt::blue));
         QCOMPARE(blatt.pixelColor(5, 10), QColor(Qt::white));
+        // The new album contents lie on the book for retouching; a double-click saves
+        // them, and from then on the album has its contents page.
+        QPlainTextEdit *memo = p.bearbeitung.inhaltsbearbeitung().MemoInhalt();
+        QVERIFY(memo->isVisibleTo(p.form.get()));
+        QTest::mouseDClick(memo->viewport(), Qt::LeftButton, {}, QPoint(10, 5));
+        QVERIFY(w.gibt("Pagora/Pages/Pagora.2") && w.gibt("Pagora/Pages/Pagora.8"));
+        QVERIFY(!memo->isVisibleTo(p.form.get()));
+        p.form->SeitenZeigen(1000);
+        QCOMPARE(p.zustand.AktuelleSeite, 1000);
     }
 
     void closingTheWindowOtherwiseSavesNothing() {
