@@ -1,6 +1,7 @@
 # Two commands set Pagora up on Debian or Ubuntu:
 #   make run    installs what is missing, builds, and starts Pagora on its data root
 #   make test   installs what is missing, builds, and runs the whole test suite
+#   make deb    builds the Debian package build/paket/pagora_<version>_<arch>.deb
 BUILD      ?= build
 FUZZ_BUILD ?= build-fuzz
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
@@ -8,10 +9,11 @@ FUZZ_SECONDS ?= 600
 # Extra CMake options for the first configure, e.g. CMAKE_FLAGS=-DPAGORA_WERROR=ON (CI).
 CMAKE_FLAGS ?=
 
-DEBIAN_PACKAGES = cmake make g++ qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgl-dev fonts-liberation2
+DEBIAN_PACKAGES = cmake make g++ qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgl-dev fonts-liberation2 \
+                  desktop-file-utils appstream groff-base dpkg-dev file
 FUZZ_PACKAGES   = clang libclang-rt-14-dev
 
-.PHONY: all run test screenshots bench fuzz deps fuzz-deps build clean format-check
+.PHONY: all run test deb screenshots bench fuzz deps fuzz-deps build clean format-check
 
 all: build
 
@@ -32,6 +34,10 @@ run: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+deb: build
+	cd $(BUILD) && cpack -G DEB
+	@ls $(BUILD)/paket/*.deb
 
 screenshots: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ./tests/pagora_screenshots $(CURDIR)/$(BUILD)/screenshots
