@@ -10,10 +10,11 @@ FUZZ_SECONDS ?= 600
 CMAKE_FLAGS ?=
 
 DEBIAN_PACKAGES = cmake make g++ qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgl-dev fonts-liberation2 \
-                  desktop-file-utils appstream groff-base dpkg-dev file
+                  desktop-file-utils appstream groff-base dpkg-dev file \
+                  qt6-l10n-tools qt6-tools-dev qt6-tools-dev-tools
 FUZZ_PACKAGES   = clang libclang-rt-14-dev
 
-.PHONY: all run test deb screenshots bench fuzz deps fuzz-deps build clean format-check
+.PHONY: all run test deb translations screenshots bench fuzz deps fuzz-deps build clean format-check
 
 all: build
 
@@ -38,6 +39,13 @@ test: build
 deb: build
 	cd $(BUILD) && cpack -G DEB
 	@ls $(BUILD)/paket/*.deb
+
+# Brings the translations up to date with the sources; new texts then await their
+# English in translations/pagora_en.ts (Qt Linguist, or by hand).
+LUPDATE ?= /usr/lib/qt6/bin/lupdate
+translations: deps
+	$(LUPDATE) -no-obsolete -locations none -source-language de_DE -target-language en src \
+	    -ts translations/pagora_en.ts
 
 screenshots: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ./tests/pagora_screenshots $(CURDIR)/$(BUILD)/screenshots
