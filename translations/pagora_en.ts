@@ -2,6 +2,233 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="de_DE">
 <context>
+    <name>Werkzeug</name>
+    <message>
+        <source>Aufruf: pagora-tool [--root ORDNER] neu NAME VERZEICHNIS
+Legt ein neues Projekt an wie &quot;Neues Projekt&quot; im Fenster Bearbeitung: das Verzeichnis mit
+Album, Slides, Pages und Huge, die Programmdatei NAME.exe, die Standardhilfe und NAME.ini mit
+Titel und Pfad. Ohne --root ist die Datenwurzel der Ordner von pagora-tool.
+Vorhandene Seiten, Bilderliste und Bilder bleiben erhalten; nur die Programmdatei wird ersetzt.
+Rückgabe 1 auch, wenn eine Vorlage fehlte: das Projekt ist dann angelegt, aber unvollständig.
+</source>
+        <translation>Usage: pagora-tool [--root DIR] neu NAME FOLDER
+Makes a new project as &quot;Neues Projekt&quot; in the authoring window does: the folder with
+Album, Slides, Pages and Huge, the programme file NAME.exe, the standard help and NAME.ini with
+title and path. Without --root the data root is the folder of pagora-tool.
+Existing pages, picture list and pictures stay; only the programme file is replaced.
+Exit status 1 also when a template was missing: the project is then made, but incomplete.
+</translation>
+    </message>
+    <message>
+        <source>Keine Pagora-Datenwurzel: &quot;names.exe&quot; fehlt in %1.</source>
+        <translation>No Pagora data root: &quot;names.exe&quot; is missing in %1.</translation>
+    </message>
+    <message>
+        <source>Die Einstellungsdatei %1.ini kann nicht geschrieben werden.</source>
+        <translation>The settings file %1.ini cannot be written.</translation>
+    </message>
+    <message>
+        <source>Projekt %1 im Verzeichnis %2 angelegt.</source>
+        <translation>Project %1 made in the folder %2.</translation>
+    </message>
+    <message>
+        <source>Die Seitendatei %1 kann nicht gelesen werden.</source>
+        <translation>The page file %1 cannot be read.</translation>
+    </message>
+    <message>
+        <source>Aufruf: pagora-tool --root ORDNER --name NAME BEFEHL [OPTIONEN]
+
+Befehle:
+  import --part text|help DATEI   Text importieren: Seitendatei (.5/.7) und Inhalt (.1/.6)
+  album                           Albumseiten und Albuminhalt (.2 und .8) herstellen
+  pages --part text|help [--from N] [--to N]   Seiten als lesbaren Text ausgeben
+  contents --part text|album|help Inhaltsverzeichnis ausgeben
+  check                           Projekt prüfen (fehlende und nicht gelistete Bilder,
+                                  zu lange Namen, beschädigte Seitensätze)
+  suche --part text|help|album BEGRIFF   fehlertolerant suchen, ein Treffer je Zeile
+  neu NAME VERZEICHNIS            neues Projekt anlegen (--name entfällt; neu --help)
+
+BEFEHL --help zeigt die Hilfe zu einem Befehl.
+Rückgabe: 0 Erfolg, 1 Eingabe abgelehnt oder Fehler im Projekt, 2 Aufruffehler.
+</source>
+        <translation>Usage: pagora-tool --root DIR --name NAME COMMAND [OPTIONS]
+
+Commands:
+  import --part text|help FILE    import a text: page file (.5/.7) and contents (.1/.6)
+  album                           make the album spreads and album contents (.2 and .8)
+  pages --part text|help [--from N] [--to N]   print pages as readable text
+  contents --part text|album|help print the contents
+  check                           check the project (missing and unlisted pictures,
+                                  names too long, damaged page records)
+  suche --part text|help|album TERM   search with spelling tolerance, one hit a line
+  neu NAME FOLDER                 make a new project (without --name; neu --help)
+
+COMMAND --help explains a command.
+Exit status: 0 success, 1 input refused or a problem in the project, 2 usage error.
+</translation>
+    </message>
+    <message>
+        <source>Aufruf: pagora-tool --root ORDNER --name NAME import --part text|help DATEI
+Importiert die Textdatei (Windows-1252, Markierungen :I: :S: :B:) in den Leseteil (text)
+oder die Hilfe (help) und speichert das Inhaltsverzeichnis (.1 bzw. .6).
+</source>
+        <translation>Usage: pagora-tool --root DIR --name NAME import --part text|help FILE
+Imports the text file (Windows-1252, markers :I: :S: :B:) into the reading part (text)
+or the help (help) and saves the contents (.1 or .6).
+</translation>
+    </message>
+    <message>
+        <source>Aufruf: pagora-tool --root ORDNER --name NAME album
+Stellt die Albumseiten aus der Bilderliste her und speichert den Albuminhalt (.2 und .8).
+</source>
+        <translation>Usage: pagora-tool --root DIR --name NAME album
+Makes the album spreads from the picture list and saves the album contents (.2 and .8).
+</translation>
+    </message>
+    <message>
+        <source>Aufruf: pagora-tool --root ORDNER --name NAME pages --part text|help [--from N] [--to N]
+Gibt Seiten aus: &quot;# &quot; Überschrift, &quot;[Bild] &quot; Bildzeile, &quot;[Unterschrift] &quot; Bildunterschrift.
+</source>
+        <translation>Usage: pagora-tool --root DIR --name NAME pages --part text|help [--from N] [--to N]
+Prints pages: &quot;# &quot; heading, &quot;[Bild] &quot; picture line, &quot;[Unterschrift] &quot; caption.
+</translation>
+    </message>
+    <message>
+        <source>Aufruf: pagora-tool --root ORDNER --name NAME contents --part text|album|help
+Gibt das Inhaltsverzeichnis des Teils aus.
+</source>
+        <translation>Usage: pagora-tool --root DIR --name NAME contents --part text|album|help
+Prints the contents of the part.
+</translation>
+    </message>
+    <message>
+        <source>Aufruf: pagora-tool --root ORDNER --name NAME suche --part text|help|album BEGRIFF
+Sucht wie Pagora fehlertolerant im Leseteil, in der Hilfe oder in den Bildmarken und gibt
+jeden Treffer auf einer Zeile aus. Rückgabe 0 mit Treffern, 1 ohne.
+</source>
+        <translation>Usage: pagora-tool --root DIR --name NAME suche --part text|help|album TERM
+Searches like Pagora, with spelling tolerance, in the reading part, the help or the picture marks
+and prints each hit on a line. Exit status 0 with hits, 1 without.
+</translation>
+    </message>
+    <message>
+        <source>Aufruf: pagora-tool --root ORDNER --name NAME check
+Prüft das Projekt; Rückgabe 1, wenn etwas nicht stimmt.
+</source>
+        <translation>Usage: pagora-tool --root DIR --name NAME check
+Checks the project; exit status 1 when something is wrong.
+</translation>
+    </message>
+    <message>
+        <source>Ungültiger Programmname &quot;%1&quot;: ohne Punkt und ohne die Zeichen \ / : * ? &quot; &lt; &gt; |, wie Pagora selbst Programme benennt.</source>
+        <translation>Invalid programme name &quot;%1&quot;: without a full stop and without the characters \ / : * ? &quot; &lt; &gt; |, as Pagora itself names programmes.</translation>
+    </message>
+    <message>
+        <source>Das Projekt &quot;%1&quot; gibt es in %2 nicht: weder %1.ini noch der Ordner %1.</source>
+        <translation>There is no project &quot;%1&quot; in %2: neither %1.ini nor the folder %1.</translation>
+    </message>
+    <message>
+        <source>Die Textdatei %1 kann nicht gelesen werden.</source>
+        <translation>The text file %1 cannot be read.</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht geschrieben werden. Seiten und Inhaltsverzeichnis sind unverändert.</source>
+        <translation>The file %1 cannot be written. Pages and contents are unchanged.</translation>
+    </message>
+    <message>
+        <source>%1 Seiten, %2 Einträge im Inhaltsverzeichnis.</source>
+        <translation>%1 pages, %2 entries in the contents.</translation>
+    </message>
+    <message>
+        <source>%1 Zeilen ohne Trennstelle (Leerzeichen, Komma, Bindestrich, Punkt) wurden gekürzt: Zeile %2.</source>
+        <translation>%1 lines without a place to break (blank, comma, hyphen, full stop) were cut short: line %2.</translation>
+    </message>
+    <message>
+        <source>Das Buch hat %1 Seiten; gezeigt werden können nur die Seiten 1 bis 999.</source>
+        <translation>The book has %1 pages; only pages 1 to 999 can be shown.</translation>
+    </message>
+    <message>
+        <source>%1 Bilder im Text konnten nicht eingesetzt werden.</source>
+        <translation>%1 pictures in the text could not be placed.</translation>
+    </message>
+    <message>
+        <source>Die Bilderliste %1 kann nicht gelesen werden.</source>
+        <translation>The picture list %1 cannot be read.</translation>
+    </message>
+    <message>
+        <source>Help\Album0.bmp fehlt: keine Albumseiten hergestellt.</source>
+        <translation>Help\Album0.bmp is missing: no album spreads made.</translation>
+    </message>
+    <message>
+        <source>Das Album-Inhaltsverzeichnis kann nicht geschrieben werden.</source>
+        <translation>The album contents cannot be written.</translation>
+    </message>
+    <message>
+        <source>%1 Albumseiten hergestellt.</source>
+        <translation>%1 album spreads made.</translation>
+    </message>
+    <message>
+        <source>Die Seitendatei fehlt.</source>
+        <translation>The page file is missing.</translation>
+    </message>
+    <message>
+        <source>Das Inhaltsverzeichnis fehlt.</source>
+        <translation>The contents are missing.</translation>
+    </message>
+    <message>
+        <source>Die Bilderliste kann nicht gelesen werden.</source>
+        <translation>The picture list cannot be read.</translation>
+    </message>
+    <message>
+        <source>Zeile %1: Bildname länger als 40 Zeichen: %2</source>
+        <translation>Line %1: picture name longer than 40 characters: %2</translation>
+    </message>
+    <message>
+        <source>Zeile %1: Bild fehlt: %2.bmp</source>
+        <translation>Line %1: picture missing: %2.bmp</translation>
+    </message>
+    <message>
+        <source>Bild nicht in der Bilderliste: %1</source>
+        <translation>Picture not in the picture list: %1</translation>
+    </message>
+    <message>
+        <source>Bildname länger als 40 Zeichen: %1</source>
+        <translation>Picture name longer than 40 characters: %1</translation>
+    </message>
+    <message>
+        <source>Leseteil</source>
+        <translation>Reading part</translation>
+    </message>
+    <message>
+        <source>Hilfe</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>%1: Seitendatei fehlt oder kann nicht gelesen werden: %2</source>
+        <translation>%1: page file missing or unreadable: %2</translation>
+    </message>
+    <message>
+        <source>%1: Seitendatei endet mit einem unvollständigen Seitensatz.</source>
+        <translation>%1: page file ends with an incomplete page record.</translation>
+    </message>
+    <message>
+        <source>%1, Seite %2, Zeile %3: beschädigter Seitensatz.</source>
+        <translation>%1, page %2, line %3: damaged page record.</translation>
+    </message>
+    <message>
+        <source>%1, Seite %2: Bild im Text fehlt: %3</source>
+        <translation>%1, page %2: picture in the text missing: %3</translation>
+    </message>
+    <message>
+        <source>Keine Probleme gefunden.</source>
+        <translation>No problems found.</translation>
+    </message>
+    <message>
+        <source>%1 Probleme gefunden.</source>
+        <translation>%1 problems found.</translation>
+    </message>
+</context>
+<context>
     <name>album::Bildansicht</name>
     <message>
         <source>Vergrößerte Kopie laden</source>
@@ -338,6 +565,25 @@ Save without them?</translation>
     <message>
         <source>später</source>
         <translation>later</translation>
+    </message>
+</context>
+<context>
+    <name>authoring::Albumproduktion</name>
+    <message>
+        <source>Die Bilderliste hat %1 Zeilen; das Album fasst höchstens %2 (499 Doppelseiten). Es wurden keine Albumseiten hergestellt.</source>
+        <translation>The picture list has %1 lines; the album holds at most %2 (499 spreads). No album spreads were made.</translation>
+    </message>
+    <message>
+        <source>Help\Album0.bmp kann nicht gelesen werden: die Datei ist kein lesbares Bitmap oder zu groß (das leere Albumblatt ist 524 x 384 Pixel groß).</source>
+        <translation>Help\Album0.bmp cannot be read: the file is not a readable bitmap or too large (the empty album sheet is 524 x 384 pixels).</translation>
+    </message>
+    <message>
+        <source>Das Bild &quot;%1&quot; in Zeile %2 der Bilderliste kann nicht geladen werden.</source>
+        <translation>The picture &quot;%1&quot; in line %2 of the picture list cannot be loaded.</translation>
+    </message>
+    <message>
+        <source>Die Albumseiten in %1 können nicht auf die Platte geschrieben werden.</source>
+        <translation>The album spreads in %1 cannot be written to the disk.</translation>
     </message>
 </context>
 <context>
