@@ -45,6 +45,10 @@ starte() {
 starte --help | grep -q -- "--root ORDNER" || fehler "pagora --help erklärt --root nicht"
 LANG=en_GB.UTF-8 env -u LC_ALL "$prefix/bin/pagora" --help | grep -q "^Usage: pagora" ||
     fehler "pagora --help unter englischer Sprache nicht englisch"
+LC_ALL=en_US.UTF-8 "$prefix/bin/pagora-tool" --help | grep -q "^Usage: pagora-tool" ||
+    fehler "pagora-tool --help unter englischer Sprache nicht englisch"
+LC_ALL=C.UTF-8 "$prefix/bin/pagora-tool" --help | grep -q "^Aufruf: pagora-tool" ||
+    fehler "pagora-tool --help ohne Sprache nicht deutsch"
 status=0; starte --unbekannt 2> /dev/null || status=$?
 [ "$status" = 2 ] || fehler "unbekannte Angabe: Rückgabe $status statt 2"
 mkdir -p "$arbeit/fremd" && echo Brief > "$arbeit/fremd/brief.txt"
