@@ -8,6 +8,9 @@
       A project NAME in WURZEL with ANZAHL distinct uncompressed 24-bit bitmaps of
       BREITE x HOEHE in NAME/Album (mixed-case file names) and a picture list that
       names them in upper case, with a heading every 40 pictures.
+  erzeugen.py marken WURZEL NAME ANZAHL
+      A project NAME in WURZEL whose Album folder holds ANZAHL small bitmaps, each
+      with a mark file of six German comments (one in ten naming a "Kran").
 """
 import os
 import struct
@@ -56,6 +59,31 @@ def album(wurzel, name, anzahl, breite, hoehe):
         f.write("".join(z + "\r\n" for z in zeilen).encode("cp1252"))
 
 
+WOERTER = ("Hafen Mole Speicher Rathaus Turm Brücke Markt Kirche Straße Ufer Boot Möwe "
+           "Lagerhaus Zollamt Werft Schleuse Fähre Leuchtturm Kai Anker").split()
+
+
+def marken(wurzel, name, anzahl):
+    anzahl = int(anzahl)
+    album = os.path.join(wurzel, name, "Album")
+    os.makedirs(album, exist_ok=True)
+    os.makedirs(os.path.join(wurzel, name, "Pages"), exist_ok=True)
+    os.makedirs(os.path.join(wurzel, "Help"), exist_ok=True)
+    open(os.path.join(wurzel, "names.exe"), "wb").write(b"x")
+    open(os.path.join(wurzel, name + ".ini"), "wb").write(b"Path=" + name.encode() + b"\\\r\n")
+    for i in range(anzahl):
+        datei = "Foto_%05d_Hafen" % i
+        bitmap(os.path.join(album, datei + ".bmp"), 8, 8, i)
+        zeilen = []
+        for k in range(6):
+            wort = WOERTER[(i * 7 + k * 3) % len(WOERTER)]
+            if k == 2 and i % 10 == 0:
+                wort = "Kran"
+            zeilen.append("%04d,%04d,Der %s am Ufer, Blick nach Norden (%d)" % (10 + k * 40, 20 + k * 30, wort, i))
+        with open(os.path.join(album, datei + ".Txt"), "wb") as f:
+            f.write("".join(z + "\r\n" for z in zeilen).encode("cp1252"))
+
+
 if __name__ == "__main__":
     befehl, args = sys.argv[1], sys.argv[2:]
-    {"text": text, "album": album}[befehl](*args)
+    {"text": text, "album": album, "marken": marken}[befehl](*args)

@@ -27,6 +27,14 @@ erzeugen text "$quellen/data/quarn/buch.txt" 1.4 "$arbeit/text.txt"
 paare "suche text (2.000 Seiten) / grep -c" -- "$tool" --root "$arbeit/wurzel" --name Quarn suche --part text Muehle \
     -- grep -c -i muehle "$arbeit/wurzel/Quarn/Pages/Quarn.5"
 
+# The album search over the mark files, at 500 and 5,000 pictures.
+for anzahl in 500 5000; do
+    erzeugen marken "$arbeit/marken" Proj "$anzahl"
+    paare "suche album ($anzahl Markendateien) / grep -ri" -- "$tool" --root "$arbeit/marken" --name Proj suche \
+        --part album Kran -- grep -ri kran "$arbeit/marken/Proj/Album"
+    rm -rf "$arbeit/marken"
+done
+
 for groesse in 800x600 1600x1200; do
     b=${groesse%x*} h=${groesse#*x}
     # The reduction album production uses: thumbnails of at most 108 x 76 pixels.

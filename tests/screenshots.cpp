@@ -6,6 +6,7 @@
 #include "app/views/bildmenue.h"
 #include "book/views/bildflaeche.h"
 #include "authoring/views/demoladen.h"
+#include "authoring/views/panel7import.h"
 #include "authoring/views/rahmendaten.h"
 #include "authoring/views/tbearbeitung.h"
 #include "app/views/tfundliste.h"
@@ -22,6 +23,9 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QPainter>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <cstdio>
 
@@ -217,6 +221,59 @@ bool neuesProjekt(const QString &ordner, platform::ScreenInfo info) {
     return speichern(form, ordner, QStringLiteral("%1x%2-35-neues-projekt-buch").arg(info.width).arg(info.height));
 }
 
+// The main window with the authoring window drawn where it stands on the screen.
+bool speichernMitFenster(QWidget &form, QWidget &fenster, const QString &ordner, const QString &name) {
+    QCoreApplication::processEvents();
+    QPixmap bild = form.grab();
+    if (fenster.isVisible()) {
+        QPainter maler(&bild);
+        maler.drawPixmap(fenster.pos(), fenster.grab());
+    }
+    const QString pfad = ordner + '/' + name + ".png";
+    const bool ok = bild.save(pfad);
+    std::printf("%s %s\n", ok ? "geschrieben" : "FEHLER", qPrintable(pfad));
+    return ok;
+}
+
+// Importing the demo's text in the window, on a copy of the data root: the import panel
+// on the text folder, the book right after the import with the contents memo, panel 11,
+// panel 12 and the album contents in the memos.
+bool textImport(const QString &ordner, platform::ScreenInfo info) {
+    QTemporaryDir kopie;
+    if (!kopie.isValid() || QProcess::execute("cp", {"-r", QStringLiteral(PAGORA_ROOT "/."), kopie.path()}) != 0)
+        return false;
+    Programm programm(kopie.path(), info);
+    if (programm.form->startAbgebrochen()) return false;
+    app::TImageForm &form = *programm.form;
+    authoring::TBearbeitung &bearbeitung = *programm.bearbeitung;
+    while (form.PanelDeckel->isHidden() || form.PanelDeckel->width() > 200) form.TimerAnfangTimer();
+    while (form.PanelDeckel->isVisible()) form.TimerAnfangTimer();
+    const QString vorsilbe = QStringLiteral("%1x%2-").arg(info.width).arg(info.height);
+    bool ok = true;
+    form.SeitenZeigen(0);
+    bearbeitung.ImageTextImportClick();
+    authoring::Panel7Import &p = *bearbeitung.Panel7Import;
+    p.ordnerSetzen(programm.zustand.dateien.stored(kopie.path() + "/Quarn/Texte/"));
+    p.FileListBox->setCurrentRow(0);
+    ok &= speichern(bearbeitung, ordner, vorsilbe + "40-text-importieren");
+    p.BitBtnLadenClick();
+    ok &= speichernMitFenster(form, bearbeitung, ordner, vorsilbe + "41-nach-dem-import");
+    ok &= speichern(bearbeitung, ordner, vorsilbe + "42-inhaltsverzeichnis");
+    bearbeitung.PanelSaveContentsClick();
+    // The demo's own text gives the book the build made.
+    for (const char *datei : {"/Quarn/Pages/Quarn.5", "/Quarn/Pages/Quarn.1"}) {
+        QFile neu(kopie.path() + datei), alt(QStringLiteral(PAGORA_ROOT) + datei);
+        const bool gleich = neu.open(QIODevice::ReadOnly) && alt.open(QIODevice::ReadOnly) && neu.readAll() == alt.readAll();
+        std::printf("%s nach dem Import im Fenster: %s\n", datei, gleich ? "wie gebaut" : "ANDERS ALS GEBAUT");
+        ok &= gleich;
+    }
+    bearbeitung.InhaltsverzeichnisbearbeitenClick();
+    ok &= speichern(bearbeitung, ordner, vorsilbe + "43-inhaltsverzeichnis-auswahl");
+    bearbeitung.NurInhaltsverzeichnis(0);
+    ok &= speichernMitFenster(form, bearbeitung, ordner, vorsilbe + "44-albuminhalt-bearbeiten");
+    return ok;
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
@@ -226,6 +283,6 @@ int main(int argc, char **argv) {
     QDir().mkpath(ordner);
     bool ok = true;
     for (const platform::ScreenInfo info : {platform::ScreenInfo{800, 600, 96}, platform::ScreenInfo{1920, 1080, 96}})
-        ok &= aufnehmen(ordner, info) && neuesProjekt(ordner, info);
+        ok &= aufnehmen(ordner, info) && neuesProjekt(ordner, info) && textImport(ordner, info);
     return ok ? 0 : 1;
 }

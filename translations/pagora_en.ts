@@ -2,6 +2,56 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="de_DE">
 <context>
+    <name>Import</name>
+    <message>
+        <source>%1 Zeilen ohne Trennstelle (Leerzeichen, Komma, Bindestrich, Punkt) wurden gekürzt: Zeile %2.</source>
+        <translation>%1 lines without a place to break (blank, comma, hyphen, full stop) were cut short: line %2.</translation>
+    </message>
+    <message>
+        <source>Das Buch hat %1 Seiten; gezeigt werden können nur die Seiten 1 bis 999.</source>
+        <translation>The book has %1 pages; only pages 1 to 999 can be shown.</translation>
+    </message>
+    <message>
+        <source>%1 Bilder im Text konnten nicht eingesetzt werden.</source>
+        <translation>%1 pictures in the text could not be placed.</translation>
+    </message>
+    <message>
+        <source>Die Textdatei %1 sieht nach UTF-8 aus; sie wurde als Windows-1252 gelesen, Umlaute und Sonderzeichen erscheinen deshalb falsch. Speichern Sie sie als Windows-1252 (ANSI) und importieren Sie sie erneut.</source>
+        <translation>The text file %1 looks like UTF-8; it was read as Windows-1252, so umlauts and special characters show wrongly. Save it as Windows-1252 (ANSI) and import it again.</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Der Text wird importiert …</source>
+        <translation>The text is being imported …</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Text importieren</source>
+        <translation>Import text</translation>
+    </message>
+    <message>
+        <source>Die Textdatei %1 kann nicht gelesen werden.</source>
+        <translation>The text file %1 cannot be read.</translation>
+    </message>
+    <message>
+        <source>Die Trennmuster %1 fehlen (Paket hyphen-de). Importieren Sie ohne Silbentrennung.</source>
+        <translation>The hyphenation patterns %1 are missing (package hyphen-de). Import without hyphenation.</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht geschrieben werden. Die Seiten sind unverändert.</source>
+        <translation>The file %1 cannot be written. The pages are unchanged.</translation>
+    </message>
+    <message>
+        <source>Der Import wurde abgebrochen. Die Seiten sind unverändert.</source>
+        <translation>The import was cancelled. The pages are unchanged.</translation>
+    </message>
+</context>
+<context>
     <name>Werkzeug</name>
     <message>
         <source>Aufruf: pagora-tool [--root ORDNER] neu NAME VERZEICHNIS
@@ -34,48 +84,6 @@ Exit status 1 also when a template was missing: the project is then made, but in
     <message>
         <source>Die Seitendatei %1 kann nicht gelesen werden.</source>
         <translation>The page file %1 cannot be read.</translation>
-    </message>
-    <message>
-        <source>Aufruf: pagora-tool --root ORDNER --name NAME BEFEHL [OPTIONEN]
-
-Befehle:
-  import --part text|help DATEI   Text importieren: Seitendatei (.5/.7) und Inhalt (.1/.6)
-  album                           Albumseiten und Albuminhalt (.2 und .8) herstellen
-  pages --part text|help [--from N] [--to N]   Seiten als lesbaren Text ausgeben
-  contents --part text|album|help Inhaltsverzeichnis ausgeben
-  check                           Projekt prüfen (fehlende und nicht gelistete Bilder,
-                                  zu lange Namen, beschädigte Seitensätze)
-  suche --part text|help|album BEGRIFF   fehlertolerant suchen, ein Treffer je Zeile
-  neu NAME VERZEICHNIS            neues Projekt anlegen (--name entfällt; neu --help)
-
-BEFEHL --help zeigt die Hilfe zu einem Befehl.
-Rückgabe: 0 Erfolg, 1 Eingabe abgelehnt oder Fehler im Projekt, 2 Aufruffehler.
-</source>
-        <translation>Usage: pagora-tool --root DIR --name NAME COMMAND [OPTIONS]
-
-Commands:
-  import --part text|help FILE    import a text: page file (.5/.7) and contents (.1/.6)
-  album                           make the album spreads and album contents (.2 and .8)
-  pages --part text|help [--from N] [--to N]   print pages as readable text
-  contents --part text|album|help print the contents
-  check                           check the project (missing and unlisted pictures,
-                                  names too long, damaged page records)
-  suche --part text|help|album TERM   search with spelling tolerance, one hit a line
-  neu NAME FOLDER                 make a new project (without --name; neu --help)
-
-COMMAND --help explains a command.
-Exit status: 0 success, 1 input refused or a problem in the project, 2 usage error.
-</translation>
-    </message>
-    <message>
-        <source>Aufruf: pagora-tool --root ORDNER --name NAME import --part text|help DATEI
-Importiert die Textdatei (Windows-1252, Markierungen :I: :S: :B:) in den Leseteil (text)
-oder die Hilfe (help) und speichert das Inhaltsverzeichnis (.1 bzw. .6).
-</source>
-        <translation>Usage: pagora-tool --root DIR --name NAME import --part text|help FILE
-Imports the text file (Windows-1252, markers :I: :S: :B:) into the reading part (text)
-or the help (help) and saves the contents (.1 or .6).
-</translation>
     </message>
     <message>
         <source>Aufruf: pagora-tool --root ORDNER --name NAME album
@@ -138,18 +146,6 @@ Checks the project; exit status 1 when something is wrong.
     <message>
         <source>%1 Seiten, %2 Einträge im Inhaltsverzeichnis.</source>
         <translation>%1 pages, %2 entries in the contents.</translation>
-    </message>
-    <message>
-        <source>%1 Zeilen ohne Trennstelle (Leerzeichen, Komma, Bindestrich, Punkt) wurden gekürzt: Zeile %2.</source>
-        <translation>%1 lines without a place to break (blank, comma, hyphen, full stop) were cut short: line %2.</translation>
-    </message>
-    <message>
-        <source>Das Buch hat %1 Seiten; gezeigt werden können nur die Seiten 1 bis 999.</source>
-        <translation>The book has %1 pages; only pages 1 to 999 can be shown.</translation>
-    </message>
-    <message>
-        <source>%1 Bilder im Text konnten nicht eingesetzt werden.</source>
-        <translation>%1 pictures in the text could not be placed.</translation>
     </message>
     <message>
         <source>Die Bilderliste %1 kann nicht gelesen werden.</source>
@@ -226,6 +222,58 @@ Checks the project; exit status 1 when something is wrong.
     <message>
         <source>%1 Probleme gefunden.</source>
         <translation>%1 problems found.</translation>
+    </message>
+    <message>
+        <source>Aufruf: pagora-tool --root ORDNER --name NAME BEFEHL [OPTIONEN]
+
+Befehle:
+  import --part text|help [--silbentrennung] DATEI
+                                  Text importieren: Seitendatei (.5/.7) und Inhalt (.1/.6)
+  album                           Albumseiten und Albuminhalt (.2 und .8) herstellen
+  pages --part text|help [--from N] [--to N]   Seiten als lesbaren Text ausgeben
+  contents --part text|album|help Inhaltsverzeichnis ausgeben
+  check                           Projekt prüfen (fehlende und nicht gelistete Bilder,
+                                  zu lange Namen, beschädigte Seitensätze)
+  suche --part text|help|album BEGRIFF   fehlertolerant suchen, ein Treffer je Zeile
+  neu NAME VERZEICHNIS            neues Projekt anlegen (--name entfällt; neu --help)
+
+BEFEHL --help zeigt die Hilfe zu einem Befehl.
+Rückgabe: 0 Erfolg, 1 Eingabe abgelehnt oder Fehler im Projekt, 2 Aufruffehler.
+</source>
+        <translation>Usage: pagora-tool --root DIR --name NAME COMMAND [OPTIONS]
+
+Commands:
+  import --part text|help [--silbentrennung] FILE
+                                  import a text: page file (.5/.7) and contents (.1/.6)
+  album                           make the album spreads and album contents (.2 and .8)
+  pages --part text|help [--from N] [--to N]   print pages as readable text
+  contents --part text|album|help print the contents
+  check                           check the project (missing and unlisted pictures,
+                                  names too long, damaged page records)
+  suche --part text|help|album TERM   search with spelling tolerance, one hit a line
+  neu NAME FOLDER                 make a new project (without --name; neu --help)
+
+COMMAND --help explains a command.
+Exit status: 0 success, 1 input refused or a problem in the project, 2 usage error.
+</translation>
+    </message>
+    <message>
+        <source>Aufruf: pagora-tool --root ORDNER --name NAME import --part text|help [--silbentrennung] DATEI
+Importiert die Textdatei (Windows-1252, Markierungen :I: :S: :B:) in den Leseteil (text)
+oder die Hilfe (help) und speichert das Inhaltsverzeichnis (.1 bzw. .6).
+--silbentrennung trennt Wörter, die nicht mehr in die Zeile passen, nach deutschen
+Trennregeln mit Bindestrich (Paket hyphen-de).
+</source>
+        <translation>Usage: pagora-tool --root DIR --name NAME import --part text|help [--silbentrennung] FILE
+Imports the text file (Windows-1252, markers :I: :S: :B:) into the reading part (text)
+or the help (help) and saves the contents (.1 or .6).
+--silbentrennung hyphenates words that no longer fit on the line by the German
+hyphenation rules (package hyphen-de).
+</translation>
+    </message>
+    <message>
+        <source>Die Trennmuster %1 fehlen (Paket hyphen-de); ohne sie gibt es keine Silbentrennung.</source>
+        <translation>The hyphenation patterns %1 are missing (package hyphen-de); without them there is no hyphenation.</translation>
     </message>
 </context>
 <context>
@@ -615,6 +663,123 @@ Save without them?</translation>
     <message>
         <source>Die Demo-CDROM befindet sich nicht im CD-Laufwerk!</source>
         <translation>The demo CD-ROM is not in the CD drive!</translation>
+    </message>
+</context>
+<context>
+    <name>authoring::Inhaltsbearbeitung</name>
+    <message>
+        <source>Inhaltsverzeichnis</source>
+        <translation>Contents</translation>
+    </message>
+    <message>
+        <source>Doppelklick speichert das Inhaltsverzeichnis</source>
+        <translation>A double click saves the contents</translation>
+    </message>
+    <message>
+        <source>Das Inhaltsverzeichnis %1 fehlt oder kann nicht gelesen werden. Es entsteht beim Textimport bzw. beim Einkleben der Bilder.</source>
+        <translation>The contents %1 are missing or cannot be read. They are made by the text import or by pasting the pictures into the album.</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht geschrieben werden. Das Inhaltsverzeichnis bleibt, wie es war.</source>
+        <translation>The file %1 cannot be written. The contents stay as they were.</translation>
+    </message>
+</context>
+<context>
+    <name>authoring::Panel11Inhaltsverzeichnis</name>
+    <message>
+        <source>Sie können den Text des Inhaltsverzeichnisses von Hand ändern (z.B. Leerzeilen einfügen, um das Verzeichnis stärker zu strukturieren).</source>
+        <translation>You can change the text of the contents by hand (e.g. insert empty lines to give the contents more structure).</translation>
+    </message>
+    <message>
+        <source>Wenn Sie fertig sind, klicken Sie auf &quot;Speichern&quot;.</source>
+        <translation>When you are done, click &quot;Save&quot;.</translation>
+    </message>
+    <message>
+        <source>Alle anderen Einträge und Änderungen sollten Sie nicht im Inhaltsverzeichnis, sondern im Text vornehmen und danach die Textimportfunktion aufrufen.</source>
+        <translation>Make all other entries and changes in the text, not in the contents, and then run the text import.</translation>
+    </message>
+    <message>
+        <source>Wählen Sie eines der Inhaltsverzeichnisse aus:</source>
+        <translation>Choose one of the contents:</translation>
+    </message>
+    <message>
+        <source>Leseteil</source>
+        <translation>Reading part</translation>
+    </message>
+    <message>
+        <source>Album</source>
+        <translation>Album</translation>
+    </message>
+    <message>
+        <source>Benutzer-Hilfe</source>
+        <translation>User help</translation>
+    </message>
+    <message>
+        <source>Autor-Hilfe</source>
+        <translation>Author help</translation>
+    </message>
+    <message>
+        <source>Speichern</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>authoring::Panel7Import</name>
+    <message>
+        <source>Text in das Buch importieren:</source>
+        <translation>Import text into the book:</translation>
+    </message>
+    <message>
+        <source>Buchtext</source>
+        <translation>Book text</translation>
+    </message>
+    <message>
+        <source>Benutzer-Hilfe</source>
+        <translation>User help</translation>
+    </message>
+    <message>
+        <source>Autor-Hilfe</source>
+        <translation>Author help</translation>
+    </message>
+    <message>
+        <source>Dateiname</source>
+        <translation>File name</translation>
+    </message>
+    <message>
+        <source>Laufwerk</source>
+        <translation>Drive</translation>
+    </message>
+    <message>
+        <source>Verzeichnisse</source>
+        <translation>Folders</translation>
+    </message>
+    <message>
+        <source>Textdateien (*.txt)</source>
+        <translation>Text files (*.txt)</translation>
+    </message>
+    <message>
+        <source>Silbentrennung</source>
+        <translation>Hyphenation</translation>
+    </message>
+    <message>
+        <source>Wörter, die nicht mehr in die Zeile passen, mit Bindestrich trennen</source>
+        <translation>Hyphenate words that no longer fit on the line</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Textdateien (*.txt) in</source>
+        <translation>Text files (*.txt) in</translation>
     </message>
 </context>
 <context>

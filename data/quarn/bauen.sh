@@ -22,6 +22,9 @@ for f in "$src"/Album/*; do "$cp1252" "$f" "$projekt/Album/$(basename "$f")"; do
 "$cp1252" "$src/copyright.txt" "$projekt/Pages/Quarn.4"
 "$cp1252" "$src/buch.txt" "$work/buch.txt"
 "$cp1252" "$hilfe" "$work/hilfe.txt"
+# The texts as the import reads them, for authors who import them again in the program.
+mkdir -p "$projekt/Texte"
+cp "$work/buch.txt" "$work/hilfe.txt" "$projekt/Texte/"
 "$cp1252" "$src/Quarn.ini" "$work/Quarn.ini"
 cp "$work/Quarn.ini" "$root/Quarn.ini"
 install -m 755 "$program" "$root/Quarn.exe"

@@ -31,6 +31,30 @@ QString Files::native(const QString &storedPath) const {
         base = QDir::currentPath() + '/';
     }
     const QStringList parts = path.split('\\', Qt::SkipEmptyParts);
+    // Most paths are stored as they are on disk: one look at the whole path spares a
+    // look at each of its folders.
+    QString direkt = base;
+    for (const QString &part : parts) {
+        if (part == "..") return {};  // stored paths never climb
+        if (part == ".") continue;
+        if (!direkt.endsWith('/')) direkt += '/';
+        direkt += part;
+    }
+    if (QFileInfo::exists(direkt)) {
+        if (storedPath.endsWith('\\') && !direkt.endsWith('/')) direkt += '/';
+        return direkt;
+    }
+    // The folders as stored, the name in another case or not there: only the name is
+    // looked up among the folder's entries.
+    if (!parts.isEmpty() && parts.last() != "." && direkt.endsWith(parts.last())) {
+        const QString ordner = direkt.left(direkt.size() - parts.last().size());
+        if (ordner == base || QFileInfo::exists(ordner)) {
+            const QString gefunden = index_->find(ordner, parts.last());
+            QString ergebnis = ordner + (gefunden.isEmpty() ? parts.last() : gefunden);
+            if (storedPath.endsWith('\\') && !ergebnis.endsWith('/')) ergebnis += '/';
+            return ergebnis;
+        }
+    }
     QString current = base;
     bool missing = false;
     for (qsizetype i = 0; i < parts.size(); ++i) {
@@ -65,17 +89,35 @@ qint64 Files::size(const QString &storedPath) const {
     return info.isFile() ? info.size() : -1;
 }
 
+namespace {
+
+// At most `grenze` bytes of `f`. Reading `grenze` at once would reserve that much
+// memory for every small file; the file's size plus one byte is asked for first, and
+// only a file that grew meanwhile (or tells no size) is read on in pieces.
+QByteArray begrenztLesen(QFile &f, qint64 grenze) {
+    QByteArray out;
+    qint64 stueck = qMin(grenze, qMax<qint64>(f.size(), 0) + 1);
+    for (;;) {
+        const QByteArray teil = f.read(stueck);
+        out += teil;
+        if (teil.size() < stueck || out.size() >= grenze) return out;
+        stueck = qMin<qint64>(grenze - out.size(), 1 << 20);
+    }
+}
+
+} // namespace
+
 bool Files::read(const QString &storedPath, QByteArray *out, qint64 maxBytes) const {
     QFile f(native(storedPath));
     if (f.fileName().isEmpty() || !f.open(QIODevice::ReadOnly)) return false;
-    *out = f.read(maxBytes + 1);
+    *out = begrenztLesen(f, maxBytes + 1);
     return out->size() <= maxBytes && f.error() == QFileDevice::NoError;
 }
 
 bool Files::readHead(const QString &storedPath, QByteArray *out, qint64 maxBytes, bool *abgeschnitten) const {
     QFile f(native(storedPath));
     if (f.fileName().isEmpty() || !f.open(QIODevice::ReadOnly)) return false;
-    *out = f.read(maxBytes + 1);
+    *out = begrenztLesen(f, maxBytes + 1);
     if (f.error() != QFileDevice::NoError) return false;
     *abgeschnitten = out->size() > maxBytes;
     if (*abgeschnitten) out->truncate(maxBytes);

@@ -6,10 +6,10 @@
 #include "app/core/projektdateien.h"
 #include "authoring/core/albumproduktion.h"
 #include "authoring/core/exelaufwerk.h"
+#include "authoring/core/importlauf.h"
 #include "authoring/core/textimport.h"
 #include "book/core/seitensatz.h"
 #include "platform/cp1252.h"
-#include "platform/entwurf.h"
 #include "platform/fonts.h"
 #include "platform/translation.h"
 #include "tool/befehl_neu.h"
@@ -21,7 +21,6 @@
 #include <QSet>
 #include <cstdio>
 #include <memory>
-#include <sys/mman.h>
 
 namespace {
 
@@ -40,7 +39,8 @@ const char *kHilfe = QT_TRANSLATE_NOOP(
     "Aufruf: pagora-tool --root ORDNER --name NAME BEFEHL [OPTIONEN]\n"
     "\n"
     "Befehle:\n"
-    "  import --part text|help DATEI   Text importieren: Seitendatei (.5/.7) und Inhalt (.1/.6)\n"
+    "  import --part text|help [--silbentrennung] DATEI\n"
+    "                                  Text importieren: Seitendatei (.5/.7) und Inhalt (.1/.6)\n"
     "  album                           Albumseiten und Albuminhalt (.2 und .8) herstellen\n"
     "  pages --part text|help [--from N] [--to N]   Seiten als lesbaren Text ausgeben\n"
     "  contents --part text|album|help Inhaltsverzeichnis ausgeben\n"
@@ -54,59 +54,34 @@ const char *kHilfe = QT_TRANSLATE_NOOP(
 
 const QMap<QString, const char *> kBefehlsHilfe = {
     {"import", QT_TRANSLATE_NOOP("Werkzeug",
-                                 "Aufruf: pagora-tool --root ORDNER --name NAME import --part text|help DATEI\n"
-                                 "Importiert die Textdatei (Windows-1252, Markierungen :I: :S: :B:) in den Leseteil (text)\n"
-                                 "oder die Hilfe (help) und speichert das Inhaltsverzeichnis (.1 bzw. .6).\n")},
+        "Aufruf: pagora-tool --root ORDNER --name NAME import --part text|help [--silbentrennung] DATEI\n"
+        "Importiert die Textdatei (Windows-1252, Markierungen :I: :S: :B:) in den Leseteil (text)\n"
+        "oder die Hilfe (help) und speichert das Inhaltsverzeichnis (.1 bzw. .6).\n"
+        "--silbentrennung trennt Wörter, die nicht mehr in die Zeile passen, nach deutschen\n"
+        "Trennregeln mit Bindestrich (Paket hyphen-de).\n")},
     {"album", QT_TRANSLATE_NOOP("Werkzeug",
-                                "Aufruf: pagora-tool --root ORDNER --name NAME album\n"
-                                "Stellt die Albumseiten aus der Bilderliste her und speichert den Albuminhalt (.2 und .8).\n")},
+        "Aufruf: pagora-tool --root ORDNER --name NAME album\n"
+        "Stellt die Albumseiten aus der Bilderliste her und speichert den Albuminhalt (.2 und .8).\n")},
     {"pages", QT_TRANSLATE_NOOP("Werkzeug",
-                                "Aufruf: pagora-tool --root ORDNER --name NAME pages --part text|help [--from N] [--to N]\n"
-                                "Gibt Seiten aus: \"# \" Überschrift, \"[Bild] \" Bildzeile, \"[Unterschrift] \" "
-                                "Bildunterschrift.\n")},
+        "Aufruf: pagora-tool --root ORDNER --name NAME pages --part text|help [--from N] [--to N]\n"
+        "Gibt Seiten aus: \"# \" Überschrift, \"[Bild] \" Bildzeile, \"[Unterschrift] \" Bildunterschrift.\n")},
     {"contents", QT_TRANSLATE_NOOP("Werkzeug",
-                                   "Aufruf: pagora-tool --root ORDNER --name NAME contents --part text|album|help\n"
-                                   "Gibt das Inhaltsverzeichnis des Teils aus.\n")},
+        "Aufruf: pagora-tool --root ORDNER --name NAME contents --part text|album|help\n"
+        "Gibt das Inhaltsverzeichnis des Teils aus.\n")},
     {"suche", QT_TRANSLATE_NOOP("Werkzeug",
-                                "Aufruf: pagora-tool --root ORDNER --name NAME suche --part text|help|album BEGRIFF\n"
-                                "Sucht wie Pagora fehlertolerant im Leseteil, in der Hilfe oder in den Bildmarken und gibt\n"
-                                "jeden Treffer auf einer Zeile aus. Rückgabe 0 mit Treffern, 1 ohne.\n")},
+        "Aufruf: pagora-tool --root ORDNER --name NAME suche --part text|help|album BEGRIFF\n"
+        "Sucht wie Pagora fehlertolerant im Leseteil, in der Hilfe oder in den Bildmarken und gibt\n"
+        "jeden Treffer auf einer Zeile aus. Rückgabe 0 mit Treffern, 1 ohne.\n")},
     {"check", QT_TRANSLATE_NOOP("Werkzeug",
-                                "Aufruf: pagora-tool --root ORDNER --name NAME check\n"
-                                "Prüft das Projekt; Rückgabe 1, wenn etwas nicht stimmt.\n")},
-};
-
-// The pictures an import places, looked up as the program does.
-class Projektbilder : public authoring::Bildquelle {
-public:
-    explicit Projektbilder(const app::Zustand &z) : z_(z) {}
-    std::optional<int> vorhandeneHoehe(const QByteArray &name) override {
-        const QString n = platform::fromCp1252(name);
-        for (const QString &ordner : {z_.HilfeVerzeichnis, z_.ProjektVerzeichnis + "Slides\\"}) {
-            const QString datei = ordner + n + ".bmp";
-            if (!z_.dateien.exists(datei)) continue;
-            if (const auto m = album::BitmapMasse(z_.dateien.native(datei))) return m->hoehe;
-        }
-        return std::nullopt;
-    }
-    int Kleinbild(const QByteArray &name) override {
-        const auto r = album::Kleinbild(z_.dateien, z_.ProjektVerzeichnis, platform::fromCp1252(name));
-        if (!r.fehler.isEmpty()) {
-            klage(r.fehler);
-            ++fehlend;
-        }
-        return r.zeilen;
-    }
-    int fehlend = 0;  // pictures named in the text that could not be placed
-
-private:
-    const app::Zustand &z_;
+        "Aufruf: pagora-tool --root ORDNER --name NAME check\n"
+        "Prüft das Projekt; Rückgabe 1, wenn etwas nicht stimmt.\n")},
 };
 
 struct Aufruf {
     QString root, name, befehl, teil, datei;
     int von = 1, bis = 1 << 30;
     bool hilfe = false;
+    bool silbentrennung = false;
 };
 
 std::optional<Aufruf> lesen(const QStringList &args) {
@@ -118,6 +93,7 @@ std::optional<Aufruf> lesen(const QStringList &args) {
             return args[++i];
         };
         if (x == "--help" || x == "-h") a.hilfe = true;
+        else if (x == "--silbentrennung") a.silbentrennung = true;
         else if (x == "--root" || x == "--name" || x == "--part" || x == "--from" || x == "--to") {
             const auto w = wert();
             if (!w) return std::nullopt;
@@ -172,64 +148,27 @@ QString inhaltsdatei(const app::Zustand &z, const QString &endung) {
 
 int importieren(app::Zustand &z, const Aufruf &a) {
     if ((a.teil != "text" && a.teil != "help") || a.datei.isEmpty()) return Aufruffehler;
-    QFile quelle(a.datei);
-    if (!quelle.open(QIODevice::ReadOnly)) {
-        klage(Werkzeug::tr("Die Textdatei %1 kann nicht gelesen werden.").arg(a.datei));
+    const authoring::Importauftrag auftrag{a.datei, a.teil == "help", true, a.silbentrennung};
+    const authoring::Importlauf lauf = authoring::TextImportieren(z, auftrag, klage);
+    const authoring::Importergebnis &r = lauf.ergebnis;
+    using S = authoring::Importlauf::Status;
+    switch (lauf.status) {
+    case S::TextUnlesbar: klage(Werkzeug::tr("Die Textdatei %1 kann nicht gelesen werden.").arg(a.datei)); return Abgelehnt;
+    case S::OhneTrennmuster:
+        klage(Werkzeug::tr("Die Trennmuster %1 fehlen (Paket hyphen-de); ohne sie gibt es keine Silbentrennung.")
+                  .arg(lauf.datei));
         return Abgelehnt;
-    }
-    // The text is mapped, not copied, and the pages go to a draft beside the page file as
-    // they fill: memory stays the same however long the text is.
-    // The bytes the import has left behind are handed back in steps of 4 MB.
-    QByteArray text;
-    uchar *karte = quelle.size() > 0 ? quelle.map(0, quelle.size()) : nullptr;
-    if (karte) text = QByteArray::fromRawData(reinterpret_cast<const char *>(karte), quelle.size());
-    else text = quelle.readAll();  // empty, or a file that cannot be mapped
-    qsizetype freigegeben = 0;
-    auto gelesen = [karte, &freigegeben](qsizetype bis) {
-        constexpr qsizetype kSchritt = 4 << 20;
-        const qsizetype grenze = bis / kSchritt * kSchritt;
-        if (!karte || grenze <= freigegeben) return;
-        ::madvise(karte + freigegeben, size_t(grenze - freigegeben), MADV_DONTNEED);
-        freigegeben = grenze;
-    };
-    const bool hilfe = a.teil == "help";
-    const QString seitenDatei = hilfe ? z.HilfeSeitenDateiName : z.TextSeitenDateiName;
-    z.dateien.makeFolder(z.ProjektVerzeichnis + "Pages\\");
-    Projektbilder bilder(z);
-    platform::Entwurf seiten(z.dateien, seitenDatei);
-    const auto r = authoring::Buchmachen(text, authoring::Importmasse::Bildschirm(), bilder,
-                                         [&seiten](const book::Seitensatz &s) { return seiten.anhaengen(s.bytes()); }, gelesen);
-    const QString fertig = seiten.abschliessen();
-    const QString inhalt = inhaltsdatei(z, hilfe ? ".6" : ".1");
-    // Pages and contents belong together: both are replaced, or neither.
-    const int fehler =
-        fertig.isEmpty() ? 0 : z.dateien.writeAll({{seitenDatei, {}, fertig}, {inhalt, platform::joinLines(r.MemoInhalt)}});
-    if (fehler >= 0) {
+    case S::NichtGeschrieben:
+    case S::Abgebrochen:
         klage(Werkzeug::tr("Die Datei %1 kann nicht geschrieben werden. Seiten und Inhaltsverzeichnis sind unverändert.")
-                  .arg(fehler == 0 ? seitenDatei : inhalt));
+                  .arg(lauf.datei));
         return Abgelehnt;
+    case S::Fertig: break;
     }
     sag(Werkzeug::tr("%1 Seiten, %2 Einträge im Inhaltsverzeichnis.").arg(r.GeschriebeneSeiten).arg(r.MemoInhalt.size()));
-    int ergebnis = Erfolg;
-    if (!r.gekuerzteZeilen.isEmpty()) {
-        QStringList nummern;
-        for (const int n : r.gekuerzteZeilen) nummern << QString::number(n);
-        klage(Werkzeug::tr("%1 Zeilen ohne Trennstelle (Leerzeichen, Komma, Bindestrich, Punkt) wurden gekürzt: "
-                           "Zeile %2.")
-                  .arg(r.gekuerzteZeilen.size())
-                  .arg(nummern.join(", ")));
-        ergebnis = Abgelehnt;
-    }
-    if (r.GeschriebeneSeiten > 999) {
-        klage(Werkzeug::tr("Das Buch hat %1 Seiten; gezeigt werden können nur die Seiten 1 bis 999.")
-                  .arg(r.GeschriebeneSeiten));
-        ergebnis = Abgelehnt;
-    }
-    if (bilder.fehlend > 0) {
-        klage(Werkzeug::tr("%1 Bilder im Text konnten nicht eingesetzt werden.").arg(bilder.fehlend));
-        ergebnis = Abgelehnt;
-    }
-    return ergebnis;
+    const QStringList warnungen = authoring::Importwarnungen(lauf, a.datei);
+    for (const QString &w : warnungen) klage(w);
+    return warnungen.isEmpty() ? Erfolg : Abgelehnt;
 }
 
 // The picture list; no list file is an empty list, an unreadable one no value.

@@ -44,7 +44,10 @@ public:
     void Fensterfarbe(const QColor &farbe) override { auftraege << "Farbe " + farbe.name(); }
     void ProjekttitelZeigen(const QString &titel) override { auftraege << "Titel " + titel; }
     void auffrischen() override { auftraege << "auffrischen"; }
+    QWidget *Buchflaeche() override { return &flaeche; }
+    void InhaltListenLeeren() override { auftraege << "InhaltListenLeeren"; }
     QStringList auftraege;
+    QWidget flaeche;
 };
 
 void vorlagenAnlegen(const testing::Datenwurzel &w) {

@@ -1,6 +1,7 @@
 #include "app/views/buchadapter.h"
 
 #include "app/views/timageform.h"
+#include "book/views/buchpanel.h"
 
 #include <QLabel>
 
@@ -19,6 +20,13 @@ void Buchadapter::ProjekttitelZeigen(const QString &titel) {
         l->setText(titel);
         l->adjustSize();
     }
+}
+
+QWidget *Buchadapter::Buchflaeche() { return form_.PanelBuch(); }
+
+void Buchadapter::InhaltListenLeeren() {
+    form_.PanelBuch()->Inhalt1->clear();
+    form_.PanelBuch()->Inhalt2->clear();
 }
 
 } // namespace app

@@ -18,6 +18,10 @@ public:
     void ProjekttitelZeigen(const QString &titel) override;
     void auffrischen() override;
 
+    // Text import and contents editing.
+    QWidget *Buchflaeche() override;
+    void InhaltListenLeeren() override;
+
 private:
     TImageForm &form_;
 };

@@ -18,6 +18,11 @@ constexpr int kMemoProbeBreite = 232;  // 236 pixels less the box's inner margin
 bool istUmbruchzeichen(char c) { return c == ' ' || c == ',' || c == '-' || c == '.'; }
 // Tab, LF and CR: the bytes the reading loop treats one by one.
 bool istSteuerzeichen(char c) { return static_cast<unsigned char>(c) <= 13 && ((1u << c) & 0x2600u); }
+// Letters of Windows-1252 that the hyphenation patterns know: those of Latin-1.
+bool istBuchstabe(char c) {
+    const auto b = static_cast<unsigned char>(c);
+    return (b >= 'A' && b <= 'Z') || (b >= 'a' && b <= 'z') || (b >= 0xC0 && b != 0xD7 && b != 0xF7);
+}
 bool beginntMit(const std::string &s, const char *vorne) { return s.rfind(vorne, 0) == 0; }
 QByteArray bytes(const std::string &s) { return QByteArray(s.data(), qsizetype(s.size())); }
 QByteArrayView sicht(const std::string &s) { return QByteArrayView(s.data(), qsizetype(s.size())); }
@@ -25,8 +30,9 @@ QByteArrayView sicht(const std::string &s) { return QByteArrayView(s.data(), qsi
 class Import {
 public:
     Import(const QByteArray &text, const Importmasse &masse, Bildquelle &bilder,
-           const std::function<bool(const Seitensatz &)> &ausgabe, const std::function<void(qsizetype)> &gelesen)
-        : text_(text), masse_(masse), bilder_(bilder), ausgabe_(ausgabe), gelesen_(gelesen) {}
+           const std::function<bool(const Seitensatz &)> &ausgabe, const std::function<void(qsizetype)> &gelesen,
+           Worttrennung *trennung)
+        : text_(text), masse_(masse), bilder_(bilder), ausgabe_(ausgabe), gelesen_(gelesen), trennung_(trennung) {}
 
     Importergebnis laufen() {
         testzeile_.reserve(128);
@@ -98,24 +104,73 @@ private:
             // Characters move from the end of the line to the front of the rest, which
             // keeps its first 52.
             size_t laenge = testzeile_.size();
+            const qint64 ganzeBreite = breite;
             while (breite >= kZuBreit || laenge > 50 ||
                    (laenge > 20 && !istUmbruchzeichen(testzeile_[laenge - 1]))) {
                 breite -= m.advance(static_cast<unsigned char>(testzeile_[laenge - 1]));
                 --laenge;
             }
+            // A picture line keeps its name and caption as written.
+            const size_t stelle =
+                trennung_ && !beginntMit(testzeile_, ":B:") ? trennstelle(m, ganzeBreite, laenge) : 0;
+            if (stelle > 0) laenge = stelle;
             if (laenge < testzeile_.size()) {
                 rest_.insert(0, testzeile_, laenge, std::string::npos);
-                if (rest_.size() > kMaxRest) {
+                // With hyphenation the rest keeps all its letters: the next lines take them.
+                if (rest_.size() > kMaxRest && !trennung_) {
                     rest_.resize(kMaxRest);
                     if (ergebnis_.gekuerzteZeilen.isEmpty() || ergebnis_.gekuerzteZeilen.back() != quellzeile_)
                         ergebnis_.gekuerzteZeilen << quellzeile_;
                 }
                 testzeile_.resize(laenge);
             }
+            if (stelle > 0) testzeile_ += '-';
             if (!rest_.empty() && rest_.front() == ' ') rest_.erase(0, 1);
         }
         if (ausgeben) ZeileAusgeben();
         zeilenende_ = false;
+    }
+
+    // The hyphenated split of the word the line's end falls into, as the length kept
+    // before the hyphen; 0 when the cut `schnitt` keeps the word whole or it has no split
+    // that fits. The hyphen stays within the 49 columns and the 230 pixels.
+    size_t trennstelle(const platform::ByteWidths &m, qint64 breite, size_t schnitt) {
+        constexpr qint64 kZuBreit = kMaxBreite * platform::ByteWidths::kEinheiten + platform::ByteWidths::kEinheiten / 2;
+        const std::string &t = testzeile_;
+        size_t passt = t.size();  // the longest start of the line that fits
+        while (passt > 0 && (breite >= kZuBreit || passt > size_t(book::kTextSpalten))) {
+            breite -= m.advance(static_cast<unsigned char>(t[passt - 1]));
+            --passt;
+        }
+        auto grenze = [](char c) { return istUmbruchzeichen(c) || c == kUeberschriftende; };
+        size_t anfang = passt;
+        while (anfang > 0 && !grenze(t[anfang - 1])) --anfang;
+        size_t ende = passt;
+        while (ende < t.size() && !grenze(t[ende])) ++ende;
+        if (schnitt >= ende || anfang + 3 > passt) return 0;
+        const qint64 strich = m.advance('-');
+        size_t beste = 0;
+        // Letter runs of the word, from the last one that begins before the room ends.
+        for (size_t lauf = anfang; lauf < passt;) {
+            size_t von = lauf;
+            while (von < ende && !istBuchstabe(t[von])) ++von;
+            size_t bis = von;
+            while (bis < ende && istBuchstabe(t[bis])) ++bis;
+            lauf = bis + 1;
+            if (bis - von < 4 || von + 2 >= passt) continue;
+            const QList<int> stellen = trennung_->trennstellen(QByteArrayView(t.data() + von, qsizetype(bis - von)));
+            for (qsizetype i = stellen.size() - 1; i >= 0; --i) {
+                const size_t stelle = von + size_t(stellen[i]);
+                if (stelle + 1 > passt || stelle <= von || stelle >= bis) continue;
+                qint64 b = breite;
+                for (size_t k = stelle; k < passt; ++k) b -= m.advance(static_cast<unsigned char>(t[k]));
+                if (b + strich < kZuBreit) {
+                    beste = stelle;
+                    break;
+                }
+            }
+        }
+        return beste;
     }
 
     void ZeileAusgeben() {
@@ -256,6 +311,7 @@ private:
     Bildquelle &bilder_;
     const std::function<bool(const Seitensatz &)> &ausgabe_;
     const std::function<void(qsizetype)> &gelesen_;
+    Worttrennung *trennung_;
     qsizetype pos_ = 0;
 
     Seitensatz testseite_;
@@ -288,8 +344,8 @@ Importmasse Importmasse::Bildschirm() {
 
 Importergebnis Buchmachen(const QByteArray &text, const Importmasse &masse, Bildquelle &bilder,
                           const std::function<bool(const book::Seitensatz &)> &seiteSchreiben,
-                          const std::function<void(qsizetype)> &gelesen) {
-    return Import(text, masse, bilder, seiteSchreiben, gelesen).laufen();
+                          const std::function<void(qsizetype)> &gelesen, Worttrennung *trennung) {
+    return Import(text, masse, bilder, seiteSchreiben, gelesen, trennung).laufen();
 }
 
 void InhaltZeile(QStringList &memoInhalt, QString ueberschrift, int seiteNummer, const platform::ByteWidths &masse) {

@@ -33,6 +33,15 @@ public:
     virtual int Kleinbild(const QByteArray &name) = 0;
 };
 
+// Where a word may be split with a hyphen: the import's optional hyphenation.
+class Worttrennung {
+public:
+    virtual ~Worttrennung() = default;
+    // The splits of `wort`, a run of Windows-1252 letters, as the number of letters
+    // before the hyphen, ascending.
+    virtual QList<int> trennstellen(QByteArrayView wort) = 0;
+};
+
 struct Importergebnis {
     bool ok = true;          // false: a page could not be written
     int GeschriebeneSeiten = 0;
@@ -45,9 +54,12 @@ struct Importergebnis {
 // Runs the import of `text`. Each finished page goes to `seiteSchreiben`; when that
 // returns false the import stops there. `gelesen`, when given, learns after each page
 // how many bytes of the text lie behind the import: it never looks at them again.
+// With `trennung`, a word that does not fit the line is split where it allows, with a
+// hyphen, instead of being moved whole to the next line or cut without one; a word
+// it cannot split is cut as without it, and no character of a long run is dropped.
 Importergebnis Buchmachen(const QByteArray &text, const Importmasse &masse, Bildquelle &bilder,
                           const std::function<bool(const book::Seitensatz &)> &seiteSchreiben,
-                          const std::function<void(qsizetype)> &gelesen = {});
+                          const std::function<void(qsizetype)> &gelesen = {}, Worttrennung *trennung = nullptr);
 
 // A contents entry for a heading on page `seite`, fitted to 237 pixels, appended to
 // `memoInhalt`; an earlier entry of the same page gives up its number.

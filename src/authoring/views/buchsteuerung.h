@@ -4,6 +4,8 @@
 #include <QColor>
 #include <QString>
 
+class QWidget;
+
 namespace authoring {
 
 class Buchsteuerung {
@@ -25,6 +27,12 @@ public:
     virtual void ProjekttitelZeigen(const QString &titel) = 0;
     // Paints the main window now, before a long task keeps the event loop busy.
     virtual void auffrischen() = 0;
+
+    // --- Text import and contents editing ---
+    // The book itself (660 × 441): the contents memos lie on it over the contents page.
+    virtual QWidget *Buchflaeche() = 0;
+    // Empties the book's contents lists, so that only the memos show the contents.
+    virtual void InhaltListenLeeren() = 0;
 };
 
 } // namespace authoring

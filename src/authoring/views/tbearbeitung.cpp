@@ -3,6 +3,9 @@
 #include "authoring/views/albumfrage.h"
 #include "authoring/views/aufgabenpanel.h"
 #include "authoring/views/demoladen.h"
+#include "authoring/views/inhaltsbearbeitung.h"
+#include "authoring/views/panel11inhalt.h"
+#include "authoring/views/panel7import.h"
 #include "authoring/views/rahmendaten.h"
 #include "authoring/views/startpanel.h"
 #include "platform/fonts.h"
@@ -37,20 +40,22 @@ TBearbeitung::TBearbeitung(app::Zustand &zustand, const platform::Screen &screen
     Panel3JetztDasAlbum = new Albumfrage(*this);
     Panel4Rahmendaten = new Rahmendaten(*this);
     Panel6DemoLaden = new DemoLaden(*this);
+    Panel7Import = new authoring::Panel7Import(*this);
+    Panel11Inhaltsverzeichnis = new authoring::Panel11Inhaltsverzeichnis(*this);
+    inhalt_ = new Inhaltsbearbeitung(*this);
     panels_[1] = Panel1DemoOderProjekt;
     panels_[3] = Panel3JetztDasAlbum;
     panels_[4] = Panel4Rahmendaten;
     panels_[6] = Panel6DemoLaden;
+    panels_[7] = Panel7Import;
+    panels_[11] = Panel11Inhaltsverzeichnis;
+    panels_[12] = Panel11Inhaltsverzeichnis;
+    PanelVerzeichnisAuswahl = Panel11Inhaltsverzeichnis->PanelVerzeichnisAuswahl;
     // The panels of the later tasks: empty frames until their editors move in.
     panels_[5] = new Aufgabenpanel(*this, "Panel5Wallpaper");
-    panels_[7] = new Aufgabenpanel(*this, "Panel7Import");
     panels_[8] = new Aufgabenpanel(*this, "Panel8Titel");
     panels_[9] = new Aufgabenpanel(*this, "Panel9Register");
     panels_[10] = new Aufgabenpanel(*this, "Panel10Copyright");
-    panels_[11] = new Aufgabenpanel(*this, "Panel11Inhaltsverzeichnis");
-    panels_[12] = panels_[11];
-    PanelVerzeichnisAuswahl = new QWidget(panels_[11]);
-    PanelVerzeichnisAuswahl->setObjectName("PanelVerzeichnisAuswahl");
     for (int i = 1; i <= kPanelAnzahl; ++i)
         if (panels_[size_t(i)] && stapel_->indexOf(panels_[size_t(i)]) < 0) stapel_->addWidget(panels_[size_t(i)]);
     stapel_->setCurrentWidget(Panel1DemoOderProjekt);
@@ -75,6 +80,7 @@ void TBearbeitung::Auswahl(int index) {
     tag_ = index;
     if (Aufgabenpanel *p = panel(index)) {
         if (index == 6) Panel6DemoLaden->vorbereiten();
+        if (index == 7) Panel7Import->vorbereiten();
         if (index == 11 || index == 12) PanelVerzeichnisAuswahl->setVisible(index == 12);
         stapel_->setCurrentWidget(p);
     }
@@ -117,7 +123,23 @@ void TBearbeitung::PanelRegisterClick() { Auswahl(9); }
 void TBearbeitung::PanelCopyrightClick() { Auswahl(10); }
 void TBearbeitung::InhaltsverzeichnisbearbeitenClick() { Auswahl(12); }
 
-void TBearbeitung::BitBtnSpaeterClick() { hide(); }
+void TBearbeitung::BitBtnSpaeterClick() {
+    inhalt_->verbergen();
+    hide();
+}
+
+void TBearbeitung::InhaltZurBearbeitung(int teil, const QStringList &memo, const QStringList &memo2) {
+    inhalt_->InhaltZurBearbeitung(teil, memo, memo2);
+}
+
+void TBearbeitung::NurInhaltsverzeichnis(int teil) { inhalt_->NurInhaltsverzeichnis(teil); }
+
+void TBearbeitung::PanelSaveContentsClick() { inhalt_->PanelSaveContentsClick(); }
+
+void TBearbeitung::inDieEcke() {
+    move(0, screen_.info().height - height());
+    zentriert_ = true;
+}
 
 void TBearbeitung::Timer1Timer() {
     Panel4Rahmendaten->hinweisLeeren();

@@ -18,6 +18,9 @@ namespace authoring {
 class Aufgabenpanel;
 class Albumfrage;
 class DemoLaden;
+class Inhaltsbearbeitung;
+class Panel7Import;
+class Panel11Inhaltsverzeichnis;
 class Rahmendaten;
 class Startpanel;
 
@@ -54,14 +57,26 @@ public:
     void PanelRegisterClick();
     void PanelCopyrightClick();
     void InhaltsverzeichnisbearbeitenClick();
-    // Cancel of the task panels.
+    // Cancel of the task panels; it also takes the contents memos off the book.
     void BitBtnSpaeterClick();
     void Timer1Timer();
+
+    // Contents editing (0 album, 1 reading part, 2 author help, 3 user help): the book
+    // in the editing state with these lines, as after an import or album production;
+    // the part's contents as its files hold them; saving them.
+    void InhaltZurBearbeitung(int teil, const QStringList &memo, const QStringList &memo2);
+    void NurInhaltsverzeichnis(int teil);
+    void PanelSaveContentsClick();
+    Inhaltsbearbeitung &inhaltsbearbeitung() const { return *inhalt_; }
+    // Hidden or not, the window moves to the bottom-left corner of the screen.
+    void inDieEcke();
 
     Startpanel *Panel1DemoOderProjekt = nullptr;
     Albumfrage *Panel3JetztDasAlbum = nullptr;
     Rahmendaten *Panel4Rahmendaten = nullptr;
     DemoLaden *Panel6DemoLaden = nullptr;
+    authoring::Panel7Import *Panel7Import = nullptr;
+    authoring::Panel11Inhaltsverzeichnis *Panel11Inhaltsverzeichnis = nullptr;
     QWidget *PanelVerzeichnisAuswahl = nullptr;
     QTimer Timer1;
 
@@ -74,6 +89,7 @@ private:
     const platform::Screen &screen_;
     platform::Meldungen &meldungen_;
     Buchsteuerung *buch_ = nullptr;
+    Inhaltsbearbeitung *inhalt_ = nullptr;
     QStackedWidget *stapel_ = nullptr;
     std::array<Aufgabenpanel *, kPanelAnzahl + 1> panels_{};
     int tag_ = 0;

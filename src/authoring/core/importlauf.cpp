@@ -1,0 +1,167 @@
+#include "authoring/core/importlauf.h"
+
+#include "album/core/kleinbild.h"
+#include "album/core/punktproben.h"
+#include "authoring/core/silbentrennung.h"
+#include "platform/cp1252.h"
+#include "platform/entwurf.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QHash>
+#include <sys/mman.h>
+
+namespace authoring {
+namespace {
+
+// The pictures an import places, looked up as the book looks for them.
+class Projektbilder : public Bildquelle {
+public:
+    Projektbilder(const app::Zustand &z, const std::function<void(const QString &)> &fehler) : z_(z), fehler_(fehler) {}
+    std::optional<int> vorhandeneHoehe(const QByteArray &name) override {
+        // A text names the same pictures again and again; a picture found stays during
+        // the run (only missing ones are made), so its height is looked up once.
+        if (const auto bekannt = hoehen_.constFind(name); bekannt != hoehen_.cend()) return *bekannt;
+        const QString n = platform::fromCp1252(name);
+        for (const QString &ordner : {z_.HilfeVerzeichnis, z_.ProjektVerzeichnis + "Slides\\"}) {
+            const QString datei = ordner + n + ".bmp";
+            if (!z_.dateien.exists(datei)) continue;
+            if (const auto m = album::BitmapMasse(z_.dateien.native(datei))) return hoehen_[name] = m->hoehe;
+        }
+        return std::nullopt;
+    }
+    int Kleinbild(const QByteArray &name) override {
+        const auto r = album::Kleinbild(z_.dateien, z_.ProjektVerzeichnis, platform::fromCp1252(name));
+        if (!r.fehler.isEmpty()) {
+            ++fehlend;
+            if (fehler_) fehler_(r.fehler);
+        }
+        return r.zeilen;
+    }
+    int fehlend = 0;
+
+private:
+    const app::Zustand &z_;
+    const std::function<void(const QString &)> &fehler_;
+    QHash<QByteArray, int> hoehen_;
+};
+
+// The hyphenation patterns, read once per run of the program.
+Silbentrennung *trennmuster() {
+    static const std::unique_ptr<Silbentrennung> muster = Silbentrennung::laden();
+    return muster.get();
+}
+
+} // namespace
+
+Importlauf TextImportieren(const app::Zustand &z, const Importauftrag &auftrag,
+                           const std::function<void(const QString &)> &bildFehler,
+                           const std::function<bool(qint64, qint64)> &fortschritt) {
+    Importlauf lauf;
+    lauf.seitenDatei = auftrag.hilfe ? z.HilfeSeitenDateiName : z.TextSeitenDateiName;
+    lauf.inhaltsDatei = z.ProjektVerzeichnis + "Pages\\" + z.ProgrammName + (auftrag.hilfe ? ".6" : ".1");
+    Silbentrennung *trennung = nullptr;
+    if (auftrag.silbentrennung && !(trennung = trennmuster())) {
+        lauf.status = Importlauf::Status::OhneTrennmuster;
+        lauf.datei = Silbentrennung::musterDatei();
+        return lauf;
+    }
+    QFile quelle(auftrag.textDatei);
+    if (!quelle.open(QIODevice::ReadOnly)) {
+        lauf.status = Importlauf::Status::TextUnlesbar;
+        lauf.datei = auftrag.textDatei;
+        return lauf;
+    }
+    // The text is mapped, not copied, and the bytes the import has left behind are
+    // handed back in steps of 4 MB: memory stays the same however long the text is.
+    QByteArray text;
+    uchar *karte = quelle.size() > 0 ? quelle.map(0, quelle.size()) : nullptr;
+    if (karte) text = QByteArray::fromRawData(reinterpret_cast<const char *>(karte), quelle.size());
+    else text = quelle.readAll();  // empty, or a file that cannot be mapped
+    lauf.utf8 = SiehtNachUtf8Aus(QByteArrayView(text).first(qMin<qsizetype>(text.size(), 1 << 20)));
+    const qint64 gesamt = text.size();
+    qsizetype freigegeben = 0;
+    bool weiter = true;
+    auto gelesen = [&](qsizetype bis) {
+        if (fortschritt && !fortschritt(bis, gesamt)) weiter = false;
+        constexpr qsizetype kSchritt = 4 << 20;
+        const qsizetype grenze = bis / kSchritt * kSchritt;
+        if (!karte || grenze <= freigegeben) return;
+        ::madvise(karte + freigegeben, size_t(grenze - freigegeben), MADV_DONTNEED);
+        freigegeben = grenze;
+    };
+    z.dateien.makeFolder(z.ProjektVerzeichnis + "Pages\\");
+    Projektbilder bilder(z, bildFehler);
+    platform::Entwurf seiten(z.dateien, lauf.seitenDatei);
+    lauf.ergebnis = Buchmachen(
+        text, Importmasse::Bildschirm(), bilder,
+        [&](const book::Seitensatz &s) { return weiter && seiten.anhaengen(s.bytes()); }, gelesen, trennung);
+    lauf.fehlendeBilder = bilder.fehlend;
+    if (!weiter) {
+        lauf.status = Importlauf::Status::Abgebrochen;
+        return lauf;
+    }
+    const QString fertig = seiten.abschliessen();
+    QList<platform::Files::Neu> neu{{lauf.seitenDatei, {}, fertig}};
+    if (auftrag.mitInhalt) neu.append({lauf.inhaltsDatei, platform::joinLines(lauf.ergebnis.MemoInhalt)});
+    // Pages and contents belong together: both are replaced, or neither.
+    const int fehler = fertig.isEmpty() ? 0 : z.dateien.writeAll(neu);
+    if (fehler >= 0) {
+        lauf.status = Importlauf::Status::NichtGeschrieben;
+        lauf.datei = fehler == 0 ? lauf.seitenDatei : lauf.inhaltsDatei;
+    }
+    return lauf;
+}
+
+QStringList Importwarnungen(const Importlauf &lauf, const QString &textName) {
+    const Importergebnis &r = lauf.ergebnis;
+    QStringList warnungen;
+    if (!r.gekuerzteZeilen.isEmpty()) {
+        QStringList nummern;
+        for (const int n : r.gekuerzteZeilen) nummern << QString::number(n);
+        warnungen << QCoreApplication::translate("Import", "%1 Zeilen ohne Trennstelle (Leerzeichen, Komma, Bindestrich, "
+                                                           "Punkt) wurden gekürzt: Zeile %2.")
+                         .arg(r.gekuerzteZeilen.size())
+                         .arg(nummern.join(", "));
+    }
+    if (r.GeschriebeneSeiten > 999)
+        warnungen << QCoreApplication::translate("Import", "Das Buch hat %1 Seiten; gezeigt werden können nur die Seiten "
+                                                           "1 bis 999.")
+                         .arg(r.GeschriebeneSeiten);
+    if (lauf.fehlendeBilder > 0)
+        warnungen << QCoreApplication::translate("Import", "%1 Bilder im Text konnten nicht eingesetzt werden.")
+                         .arg(lauf.fehlendeBilder);
+    if (lauf.utf8)
+        warnungen << QCoreApplication::translate(
+                         "Import", "Die Textdatei %1 sieht nach UTF-8 aus; sie wurde als Windows-1252 gelesen, Umlaute "
+                                   "und Sonderzeichen erscheinen deshalb falsch. Speichern Sie sie als Windows-1252 "
+                                   "(ANSI) und importieren Sie sie erneut.")
+                         .arg(textName);
+    return warnungen;
+}
+
+bool SiehtNachUtf8Aus(QByteArrayView bytes) {
+    bool mehrbytig = false;
+    const qsizetype n = bytes.size();
+    for (qsizetype i = 0; i < n;) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        if (b < 0x80) {
+            ++i;
+            continue;
+        }
+        int folge = 0;
+        if (b >= 0xC2 && b <= 0xDF) folge = 1;
+        else if (b >= 0xE0 && b <= 0xEF) folge = 2;
+        else if (b >= 0xF0 && b <= 0xF4) folge = 3;
+        else return false;
+        for (int k = 1; k <= folge; ++k) {
+            if (i + k >= n) return mehrbytig;  // cut off by the end of the sample
+            if ((static_cast<unsigned char>(bytes[i + k]) & 0xC0) != 0x80) return false;
+        }
+        mehrbytig = true;
+        i += folge + 1;
+    }
+    return mehrbytig;
+}
+
+} // namespace authoring

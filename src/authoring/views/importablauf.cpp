@@ -1,0 +1,101 @@
+#include "authoring/views/importablauf.h"
+
+#include "app/core/projektdateien.h"
+#include "authoring/core/importlauf.h"
+#include "authoring/views/inhaltsbearbeitung.h"
+#include "authoring/views/tbearbeitung.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QPlainTextEdit>
+#include <QProgressDialog>
+#include <memory>
+
+namespace authoring {
+
+using Art = platform::Meldungen::Art;
+
+bool Buchmachen(TBearbeitung &fenster, const QString &importdatei, bool silbentrennung) {
+    app::Zustand &z = fenster.zustand();
+    platform::Meldungen &meldungen = fenster.meldungen();
+    Buchsteuerung *buch = fenster.buch();
+    Inhaltsbearbeitung &inhalt = fenster.inhaltsbearbeitung();
+    if (z.Bearbeitungsteil < 1 || z.Bearbeitungsteil > 3) z.Bearbeitungsteil = 1;
+    const int teil = z.Bearbeitungsteil;
+    const bool hilfe = teil != 1;
+
+    // The book on the contents page of the part, its lists empty, the memo empty and shown.
+    if (buch) {
+        buch->SeitenZeigen(hilfe ? 2000 : 0);
+        buch->InhaltListenLeeren();
+    }
+    inhalt.MemoInhalt2()->hide();
+    inhalt.MemoInhalt()->clear();
+    inhalt.MemoInhalt()->show();
+    inhalt.MemoInhalt()->raise();
+    // The page files are closed while their pages are made.
+    z.textDatei.close();
+    z.hilfeDatei.close();
+    z.TextDateiOffen = false;
+    z.HilfeDateiOffen = false;
+
+    // A long text shows its progress; the program paints and answers meanwhile, but no
+    // other window takes input until the import is done or cancelled.
+    const QString nativ = z.dateien.native(importdatei);
+    std::unique_ptr<QProgressDialog> fortschritt;
+    QElapsedTimer uhr;
+    if (QFileInfo(nativ).size() >= kFortschrittAb) {
+        QWidget *eltern = buch && buch->Buchflaeche() ? buch->Buchflaeche()->window() : nullptr;
+        fortschritt = std::make_unique<QProgressDialog>(QObject::tr("Der Text wird importiert …"),
+                                                        QObject::tr("Abbrechen"), 0, 1000, eltern);
+        fortschritt->setObjectName("Importfortschritt");
+        fortschritt->setWindowTitle(QObject::tr("Text importieren"));
+        fortschritt->setWindowModality(Qt::ApplicationModal);
+        fortschritt->setMinimumDuration(0);
+        fortschritt->setAutoClose(false);
+        fortschritt->setAutoReset(false);
+        fortschritt->setValue(0);
+        uhr.start();
+    }
+    auto melden = [&](qint64 gelesen, qint64 gesamt) {
+        if (!fortschritt) return true;
+        if (uhr.elapsed() >= 100) {  // a tenth of a second between paints keeps the import fast
+            uhr.restart();
+            fortschritt->setValue(gesamt > 0 ? int(gelesen * 1000 / gesamt) : 0);
+            QApplication::processEvents();
+        }
+        return !fortschritt->wasCanceled();
+    };
+    const Importauftrag auftrag{nativ, hilfe, false, silbentrennung};
+    const Importlauf lauf = TextImportieren(
+        z, auftrag, [&meldungen](const QString &text) { meldungen.zeigen(Art::Fehler, text); }, melden);
+    fortschritt.reset();
+    app::SeitenDateienOeffnen(z);
+
+    using S = Importlauf::Status;
+    QString fehler;
+    switch (lauf.status) {
+    case S::TextUnlesbar: fehler = QObject::tr("Die Textdatei %1 kann nicht gelesen werden.").arg(nativ); break;
+    case S::OhneTrennmuster:
+        fehler = QObject::tr("Die Trennmuster %1 fehlen (Paket hyphen-de). Importieren Sie ohne Silbentrennung.")
+                     .arg(lauf.datei);
+        break;
+    case S::NichtGeschrieben:
+        fehler = QObject::tr("Die Datei %1 kann nicht geschrieben werden. Die Seiten sind unverändert.")
+                     .arg(z.dateien.native(lauf.datei));
+        break;
+    case S::Abgebrochen: fehler = QObject::tr("Der Import wurde abgebrochen. Die Seiten sind unverändert."); break;
+    case S::Fertig: break;
+    }
+    if (!fehler.isEmpty()) {
+        inhalt.verbergen();
+        meldungen.zeigen(lauf.status == S::Abgebrochen ? Art::Information : Art::Fehler, fehler);
+        return false;
+    }
+    inhalt.InhaltZurBearbeitung(teil, lauf.ergebnis.MemoInhalt, {});
+    for (const QString &warnung : Importwarnungen(lauf, nativ)) meldungen.zeigen(Art::Warnung, warnung);
+    return true;
+}
+
+} // namespace authoring

@@ -1,0 +1,154 @@
+#include "authoring/views/inhaltsbearbeitung.h"
+
+#include "app/core/projektdateien.h"
+#include "authoring/views/tbearbeitung.h"
+#include "platform/cp1252.h"
+#include "platform/fonts.h"
+
+#include <QEvent>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTextBlock>
+
+namespace authoring {
+
+using Art = platform::Meldungen::Art;
+
+Inhaltsbearbeitung::Inhaltsbearbeitung(TBearbeitung &fenster) : QObject(&fenster), fenster_(fenster) {}
+
+QPlainTextEdit *Inhaltsbearbeitung::memoMachen(const char *name, int links) {
+    Buchsteuerung *buch = fenster_.buch();
+    auto *memo = new QPlainTextEdit(buch ? buch->Buchflaeche() : nullptr);
+    memo->setObjectName(QString::fromLatin1(name));
+    memo->setAccessibleName(tr("Inhaltsverzeichnis"));
+    // The entries' 241 pixels, and beside them the scroll bar of a long contents.
+    memo->setFrameShape(QFrame::NoFrame);
+    memo->document()->setDocumentMargin(0);
+    memo->setGeometry(links, 32, 241 + memo->verticalScrollBar()->sizeHint().width(), 378);
+    memo->setLineWrapMode(QPlainTextEdit::NoWrap);
+    memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The entries are fitted to 237 pixels of the contents font: the memo shows them so.
+    memo->setFont(platform::screenFont("MS Sans Serif", 8));
+    memo->setToolTip(tr("Doppelklick speichert das Inhaltsverzeichnis"));
+    memo->hide();
+    memo->viewport()->installEventFilter(this);
+    return memo;
+}
+
+QPlainTextEdit *Inhaltsbearbeitung::MemoInhalt() {
+    if (!memo_) memo_ = memoMachen("MemoInhalt", 358);
+    return memo_;
+}
+
+QPlainTextEdit *Inhaltsbearbeitung::MemoInhalt2() {
+    if (!memo2_) memo2_ = memoMachen("MemoInhalt2", 56);
+    return memo2_;
+}
+
+int Inhaltsbearbeitung::inhaltsseite(int teil) { return teil == 0 ? 1000 : teil == 1 ? 0 : 2000; }
+
+QString Inhaltsbearbeitung::datei(const char *endung) const {
+    const app::Zustand &z = fenster_.zustand();
+    return z.ProjektVerzeichnis + "Pages\\" + z.ProgrammName + QLatin1String(endung);
+}
+
+bool Inhaltsbearbeitung::aktiv() const { return (memo_ && !memo_->isHidden()) || (memo2_ && !memo2_->isHidden()); }
+
+QStringList Inhaltsbearbeitung::zeilen(const QPlainTextEdit *memo) {
+    QStringList liste;
+    if (!memo || memo->document()->isEmpty()) return liste;
+    // Block by block: the document's plain text would turn non-breaking spaces into blanks.
+    for (QTextBlock b = memo->document()->begin(); b.isValid(); b = b.next()) liste << b.text();
+    return liste;
+}
+
+void Inhaltsbearbeitung::InhaltZurBearbeitung(int teil, const QStringList &memo, const QStringList &memo2) {
+    app::Zustand &z = fenster_.zustand();
+    z.Bearbeitungsteil = teil;
+    if (Buchsteuerung *buch = fenster_.buch()) {
+        buch->SeitenZeigen(inhaltsseite(teil));
+        buch->InhaltListenLeeren();
+    }
+    MemoInhalt()->setPlainText(memo.join('\n'));
+    MemoInhalt()->show();
+    MemoInhalt()->raise();
+    if (teil == 0) {
+        MemoInhalt2()->setPlainText(memo2.join('\n'));
+        MemoInhalt2()->show();
+        MemoInhalt2()->raise();
+    } else if (memo2_) {
+        memo2_->hide();
+    }
+    fenster_.hide();
+    fenster_.inDieEcke();
+    if (teil != 0) fenster_.Auswahl(11);
+}
+
+bool Inhaltsbearbeitung::NurInhaltsverzeichnis(int teil) {
+    const app::Zustand &z = fenster_.zustand();
+    auto lesen = [&z](const QString &name, QStringList *zeilen) {
+        QByteArray bytes;
+        if (!z.dateien.read(name, &bytes, 16 << 20)) return false;
+        *zeilen = platform::splitLines(bytes);
+        return true;
+    };
+    QStringList memo, memo2;
+    QString fehlt;
+    if (teil == 0) {
+        if (!lesen(datei(".2"), &memo)) fehlt = datei(".2");
+        else if (!lesen(datei(".8"), &memo2)) fehlt = datei(".8");
+    } else if (teil == 1) {
+        if (!lesen(datei(".1"), &memo)) fehlt = datei(".1");
+    } else if (!lesen(datei(".6"), &memo) && !lesen(z.HilfeVerzeichnis + "default.6", &memo)) {
+        fehlt = datei(".6");
+    }
+    if (!fehlt.isEmpty()) {
+        fenster_.meldungen().zeigen(Art::Fehler, tr("Das Inhaltsverzeichnis %1 fehlt oder kann nicht gelesen werden. "
+                                                    "Es entsteht beim Textimport bzw. beim Einkleben der Bilder.")
+                                                     .arg(z.dateien.native(fehlt)));
+        return false;
+    }
+    InhaltZurBearbeitung(teil, memo, memo2);
+    return true;
+}
+
+bool Inhaltsbearbeitung::PanelSaveContentsClick() {
+    app::Zustand &z = fenster_.zustand();
+    const int teil = z.Bearbeitungsteil;
+    QList<platform::Files::Neu> neu;
+    if (teil == 0) neu = {{datei(".2"), platform::joinLines(zeilen(memo_))}, {datei(".8"), platform::joinLines(zeilen(memo2_))}};
+    else neu = {{datei(teil == 1 ? ".1" : ".6"), platform::joinLines(zeilen(memo_))}};
+    z.dateien.makeFolder(z.ProjektVerzeichnis + "Pages\\");
+    if (const int fehler = z.dateien.writeAll(neu); fehler >= 0) {
+        fenster_.meldungen().zeigen(Art::Fehler, tr("Die Datei %1 kann nicht geschrieben werden. Das "
+                                                    "Inhaltsverzeichnis bleibt, wie es war.")
+                                                     .arg(z.dateien.native(neu[fehler].storedPath)));
+        return false;
+    }
+    for (QPlainTextEdit *m : {memo_.data(), memo2_.data()})
+        if (m) m->hide();
+    fenster_.hide();
+    app::SeitenDateienOeffnen(z);
+    if (Buchsteuerung *buch = fenster_.buch()) buch->SeitenZeigen(inhaltsseite(teil));
+    return true;
+}
+
+void Inhaltsbearbeitung::verbergen() {
+    if (!aktiv()) return;
+    for (QPlainTextEdit *m : {memo_.data(), memo2_.data()})
+        if (m) m->hide();
+    const app::Zustand &z = fenster_.zustand();
+    // The lists were emptied for the memos: the book shows the contents as they are.
+    if (Buchsteuerung *buch = fenster_.buch(); buch && z.AktuelleSeite >= 0 && z.AktuelleSeite % 1000 == 0)
+        buch->SeitenZeigen(z.AktuelleSeite);
+}
+
+bool Inhaltsbearbeitung::eventFilter(QObject *obj, QEvent *event) {
+    if (event->type() == QEvent::MouseButtonDblClick && memo_ && obj == memo_->viewport()) {
+        PanelSaveContentsClick();
+        return true;
+    }
+    return QObject::eventFilter(obj, event);
+}
+
+} // namespace authoring

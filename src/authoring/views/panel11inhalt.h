@@ -1,0 +1,26 @@
+#pragma once
+// Panels 11 and 12: what to do with the contents memo on the book, "Speichern" and
+// cancel; panel 12 adds the choice of the part whose contents are edited.
+#include "authoring/views/aufgabenpanel.h"
+
+class QLabel;
+class QPushButton;
+
+namespace authoring {
+
+class Panel11Inhaltsverzeichnis : public Aufgabenpanel {
+    Q_OBJECT
+public:
+    explicit Panel11Inhaltsverzeichnis(TBearbeitung &fenster);
+
+    QLabel *LabelInhalt;
+    QWidget *PanelVerzeichnisAuswahl;
+    QPushButton *AuswahlLeseteil;
+    QPushButton *AuswahlAlbum;
+    QPushButton *AuswahlBenutzerHilfe;
+    QPushButton *AuswahlAutorHilfe;
+    QPushButton *PanelSaveContents;
+    QPushButton *BitBtn1;
+};
+
+} // namespace authoring
