@@ -59,6 +59,7 @@ bench: build
 	$(BUILD)/bench/pagora_bench_suche $(CURDIR)/$(BUILD)/root/Quarn/Pages/Quarn.5
 	$(BUILD)/bench/pagora_bench_engines $(CURDIR)/data/quarn/buch.txt $(CURDIR)/$(BUILD)/root/pagora-tool \
 	    $(CURDIR)/$(BUILD)/root/Help
+	$(BUILD)/bench/pagora_bench_album $(CURDIR)/$(BUILD)/root/Help $(CURDIR)/$(BUILD)/root/pagora-tool
 	$(BUILD)/bench/pagora_bench_import $(CURDIR)/$(BUILD)/root $(CURDIR)/data/quarn/buch.txt
 	./bench/ganzprozesse.sh $(CURDIR)/$(BUILD)/root $(CURDIR)
 

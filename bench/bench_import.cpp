@@ -45,6 +45,21 @@ public:
     void auffrischen() override {}
     QWidget *Buchflaeche() override { return &flaeche; }
     void InhaltListenLeeren() override {}
+    // The list editor and album production are not used here.
+    QWidget *Listenfeld() override { return &feld; }
+    QWidget *Fortschrittsfeld() override { return &feld; }
+    QPoint Buchecke() const override { return {}; }
+    QStringList Bilderliste() const override { return {}; }
+    void BilderlisteSetzen(const QStringList &) override {}
+    void ListeLaden() override {}
+    void Hinweis(const QString &) override {}
+    void HintergrundZeigen() override {}
+    void BildansichtVerbergen() override {}
+    void InhaltVerbergen() override {}
+    void SeitenzahlenLeeren() override {}
+    void AlbumblattZeigen(const QImage &) override {}
+    void LabelZeigen(int) override {}
+    QWidget feld;
     QWidget flaeche;
 };
 

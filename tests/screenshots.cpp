@@ -5,7 +5,9 @@
 #include "album/views/bildansichtpanels.h"
 #include "app/views/bildmenue.h"
 #include "book/views/bildflaeche.h"
+#include "authoring/views/albumherstellung.h"
 #include "authoring/views/demoladen.h"
+#include "authoring/views/panelmemoliste.h"
 #include "authoring/views/panel7import.h"
 #include "authoring/views/rahmendaten.h"
 #include "authoring/views/tbearbeitung.h"
@@ -24,6 +26,8 @@
 #include <QDirIterator>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
+#include <QTextBlock>
 #include <QPainter>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -274,6 +278,71 @@ bool textImport(const QString &ordner, platform::ScreenInfo info) {
     return ok;
 }
 
+// The picture list editor and album production on a copy of the demo: two new bitmaps
+// in its album folder and one listed picture gone.
+bool bilderliste(const QString &ordner, platform::ScreenInfo info) {
+    QTemporaryDir kopie;
+    const QString quelle = QStringLiteral(PAGORA_ROOT);
+    if (!kopie.isValid()) return false;
+    QDirIterator it(quelle, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString datei = it.next();
+        const QString ziel = kopie.path() + datei.mid(quelle.size());
+        QDir().mkpath(QFileInfo(ziel).absolutePath());
+        QFile::copy(datei, ziel);
+    }
+    const QString album = kopie.path() + "/Quarn/Album/";
+    QFile::copy(album + "Windmuel.bmp", album + "Scheune.bmp");
+    QFile::copy(album + "Holland.bmp", album + "Hofhund.bmp");
+    QFile::rename(album + "Brezel.bmp", kopie.path() + "/Brezel.bmp");
+    Programm programm(kopie.path(), info);
+    if (programm.form->startAbgebrochen()) return false;
+    app::TImageForm &form = *programm.form;
+    authoring::TBearbeitung &bearbeitung = *programm.bearbeitung;
+    while (form.PanelDeckel->isHidden() || form.PanelDeckel->width() > 200) form.TimerAnfangTimer();
+    while (form.PanelDeckel->isVisible()) form.TimerAnfangTimer();
+    form.SeitenZeigen(1002);
+    const QString vorsilbe = QStringLiteral("%1x%2-").arg(info.width).arg(info.height);
+    bool ok = true;
+    bearbeitung.ImageNeueBilderClick();
+    ok &= speichern(form, ordner, vorsilbe + "50-bilderliste-wird-geschrieben");
+    bearbeitung.TimerBilderlisteTimer();
+    authoring::PanelMemoListe &e = *bearbeitung.listeneditor();
+    QTextCursor zeile(e.MemoListe->document()->findBlockByNumber(3));
+    zeile.movePosition(QTextCursor::Right);
+    e.MemoListe->setTextCursor(zeile);
+    e.MemoListeClick();
+    e.ListboxNeueBilder->setCurrentRow(1);
+    e.ListboxNeueBilderClick();
+    e.EditBildKommentar->setText(QStringLiteral("Die Scheune~ am Hof"));
+    ok &= speichern(form, ordner, vorsilbe + "51-bilderliste-neue-bilder");
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Pagora"),
+                    QString::fromUtf8("\"Brezel\" wurde verschoben oder gelöscht!"), QMessageBox::Ok, &form);
+    box.show();
+    box.move((info.width - box.width()) / 2, (info.height - box.height()) / 2);
+    ok &= speichern(box, ordner, vorsilbe + "52-bilderliste-fehlt");
+    box.hide();
+    e.BitBtnAlleClick();
+    ok &= speichern(form, ordner, vorsilbe + "53-bilderliste-ohne-neue");
+    e.PanelSaveClick();
+    ok &= speichern(bearbeitung, ordner, vorsilbe + "54-bearbeitung-album-jetzt");
+    QFile::rename(kopie.path() + "/Brezel.bmp", album + "Brezel.bmp");  // found again before the album is made
+    bool halb = false;
+    QObject::connect(bearbeitung.albumherstellung(), &authoring::Albumherstellung::slotFertig, &form,
+                     [&](int, int prozent) {
+                         if (halb || prozent < 50) return;
+                         halb = true;
+                         ok &= speichern(form, ordner, vorsilbe + "55-album-herstellung-halb");
+                     });
+    bearbeitung.albumherstellung()->setBildabstand(0);
+    bearbeitung.ImageBilderInsAlbumClick();
+    ok &= halb;
+    ok &= speichern(form, ordner, vorsilbe + "56-albuminhalt-nach-herstellung");
+    form.SeitenZeigen(1004);
+    ok &= speichern(form, ordner, vorsilbe + "57-album-neue-seite");
+    return ok;
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
@@ -283,6 +352,7 @@ int main(int argc, char **argv) {
     QDir().mkpath(ordner);
     bool ok = true;
     for (const platform::ScreenInfo info : {platform::ScreenInfo{800, 600, 96}, platform::ScreenInfo{1920, 1080, 96}})
-        ok &= aufnehmen(ordner, info) && neuesProjekt(ordner, info) && textImport(ordner, info);
+        ok &= aufnehmen(ordner, info) && neuesProjekt(ordner, info) && textImport(ordner, info) &&
+              bilderliste(ordner, info);
     return ok ? 0 : 1;
 }

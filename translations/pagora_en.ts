@@ -384,6 +384,50 @@ Save without them?</translation>
         <source>Fundliste</source>
         <translation>Found list</translation>
     </message>
+    <message>
+        <source>Menü</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Bearbeiten: Projekte, Texte, Bilder und Gestaltung</source>
+        <translation>Authoring: projects, texts, pictures and design</translation>
+    </message>
+    <message>
+        <source>Im Text weiterlesen</source>
+        <translation>Read on in the text</translation>
+    </message>
+    <message>
+        <source>Das Album mit den Bildern</source>
+        <translation>The album with the pictures</translation>
+    </message>
+    <message>
+        <source>Hilfe zum Programm</source>
+        <translation>Help on the program</translation>
+    </message>
+    <message>
+        <source>Suchen im Text, in der Hilfe oder in den Bildern</source>
+        <translation>Search in the text, the help or the pictures</translation>
+    </message>
+    <message>
+        <source>Bildlauf: die Bilder nacheinander zeigen</source>
+        <translation>Picture run: show the pictures one after another</translation>
+    </message>
+    <message>
+        <source>Drucken</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Hintergrundbild wählen</source>
+        <translation>Choose background picture</translation>
+    </message>
+    <message>
+        <source>Im Fenster zeigen</source>
+        <translation>Show in a window</translation>
+    </message>
+    <message>
+        <source>Beenden</source>
+        <translation>Exit</translation>
+    </message>
 </context>
 <context>
     <name>app::Buchlenkung</name>
@@ -616,6 +660,17 @@ Save without them?</translation>
     </message>
 </context>
 <context>
+    <name>authoring::Albumherstellung</name>
+    <message>
+        <source>Herstellung der Album-Seiten:</source>
+        <translation>Making the album spreads:</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+</context>
+<context>
     <name>authoring::Albumproduktion</name>
     <message>
         <source>Die Bilderliste hat %1 Zeilen; das Album fasst höchstens %2 (499 Doppelseiten). Es wurden keine Albumseiten hergestellt.</source>
@@ -783,6 +838,161 @@ Save without them?</translation>
     </message>
 </context>
 <context>
+    <name>authoring::PanelMemoListe</name>
+    <message>
+        <source>So können Sie die Liste redigieren</source>
+        <translation>How to edit the list</translation>
+    </message>
+    <message>
+        <source>So können Sie die Liste </source>
+        <translation>How to edit the</translation>
+    </message>
+    <message>
+        <source>redigieren:</source>
+        <translation>list:</translation>
+    </message>
+    <message>
+        <source>- Klicken Sie auf eine Zeile </source>
+        <translation>- Click on a line </translation>
+    </message>
+    <message>
+        <source>  Das Rähmen in der Abb. </source>
+        <translation>  The frame in the figure </translation>
+    </message>
+    <message>
+        <source>  links zeigt die Position des </source>
+        <translation>  on the left shows where the </translation>
+    </message>
+    <message>
+        <source>  Bildes auf der Seite </source>
+        <translation>  picture is on the page </translation>
+    </message>
+    <message>
+        <source>- Fügen Sie Leerzeilen ein,</source>
+        <translation>- Insert empty lines</translation>
+    </message>
+    <message>
+        <source>  wo kein Bild sein soll</source>
+        <translation>  where no picture goes</translation>
+    </message>
+    <message>
+        <source>- Schreiben Sie Titel von</source>
+        <translation>- Write titles of</translation>
+    </message>
+    <message>
+        <source>  Abschnitten beginnend</source>
+        <translation>  sections starting</translation>
+    </message>
+    <message>
+        <source>  mit </source>
+        <translation>  with </translation>
+    </message>
+    <message>
+        <source> in eine leere Zeile</source>
+        <translation> on an empty line</translation>
+    </message>
+    <message>
+        <source>Bilderliste</source>
+        <translation>Picture list</translation>
+    </message>
+    <message>
+        <source>Neue Bilder schließen</source>
+        <translation>Close new pictures</translation>
+    </message>
+    <message>
+        <source>Kommentar</source>
+        <translation>Comment</translation>
+    </message>
+    <message>
+        <source>Neue Bilder</source>
+        <translation>New pictures</translation>
+    </message>
+    <message>
+        <source>Name = Titel</source>
+        <translation>Name = title</translation>
+    </message>
+    <message>
+        <source>Alle hinzu</source>
+        <translation>Add all</translation>
+    </message>
+    <message>
+        <source>Datei weg</source>
+        <translation>Remove file</translation>
+    </message>
+    <message>
+        <source>Spei- chern</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Schließen ohne Speichern</source>
+        <translation>Close without saving</translation>
+    </message>
+    <message>
+        <source>Schließt die Liste der neuen Bilder</source>
+        <translation>Closes the list of new pictures</translation>
+    </message>
+    <message>
+        <source>Verwirft Änderungen an der bestehenden Liste und schließt das Bearbeitungsfenster</source>
+        <translation>Discards changes to the existing list and closes the editing window</translation>
+    </message>
+    <message>
+        <source>Sortiert die Liste der neuen Bilder</source>
+        <translation>Sorts the list of new pictures</translation>
+    </message>
+    <message>
+        <source>Fügt die neuen Bilder an die bestehende Liste an</source>
+        <translation>Appends the new pictures to the existing list</translation>
+    </message>
+    <message>
+        <source>Verschiebt die ausgewählte Datei (Neue Bilder) in das Verzeichnis Rest</source>
+        <translation>Moves the chosen file (New pictures) into the folder Rest</translation>
+    </message>
+    <message>
+        <source>Speichert die Liste der vorhandenen Bilder und schließt das Bearbeitungsfenster</source>
+        <translation>Saves the list of existing pictures and closes the editing window</translation>
+    </message>
+    <message>
+        <source>Die Bilderliste %1 kann nicht gelesen werden.</source>
+        <translation>The picture list %1 cannot be read.</translation>
+    </message>
+    <message>
+        <source>Bisherige Bilder (%1)</source>
+        <translation>Pictures so far (%1)</translation>
+    </message>
+    <message>
+        <source> wurde verschoben oder gelöscht!</source>
+        <translation> was moved or deleted!</translation>
+    </message>
+    <message>
+        <source>Dateinamen von mehr als 40 Zeichen Länge (</source>
+        <translation>File names longer than 40 characters (</translation>
+    </message>
+    <message>
+        <source>) können Schwierigkeiten hervorrufen</source>
+        <translation>) can cause trouble</translation>
+    </message>
+    <message>
+        <source>Wählen Sie rechts ein Bild aus, schreiben Sie einen Kurzkommentar und doppelklicken Sie links auf der Zeile, vor der es eingefügt werden soll </source>
+        <translation>Choose a picture on the right, write a short comment and double-click on the left on the line before which it is to be inserted </translation>
+    </message>
+    <message>
+        <source>Alle Bilder sind in der endgültigen Bilderliste. Sie können diese Liste wie in einem Texteditor redigieren</source>
+        <translation>All pictures are in the final picture list. You can edit this list as in a text editor</translation>
+    </message>
+    <message>
+        <source>Neue Bilder (%1)</source>
+        <translation>New pictures (%1)</translation>
+    </message>
+    <message>
+        <source>Im Verzeichnis Rest gibt es schon eine Datei %1. Das Bild liegt dort jetzt als %2.</source>
+        <translation>The folder Rest already holds a file %1. The picture is there now as %2.</translation>
+    </message>
+    <message>
+        <source>Die Bilderliste %1 kann nicht gespeichert werden.</source>
+        <translation>The picture list %1 cannot be saved.</translation>
+    </message>
+</context>
+<context>
     <name>authoring::Rahmendaten</name>
     <message>
         <source>Programm-Name</source>
@@ -869,6 +1079,14 @@ Save without them?</translation>
     <message>
         <source>Bearbeitung</source>
         <translation>Authoring</translation>
+    </message>
+    <message>
+        <source>Bilderliste wird geschrieben</source>
+        <translation>Writing the picture list</translation>
+    </message>
+    <message>
+        <source>Die Bearbeitungsfunktionen sind erst ausführbar, wenn das Programm auf einer Festplatte installiert wurde.</source>
+        <translation>The authoring functions only work once the program has been installed on a hard disk.</translation>
     </message>
 </context>
 <context>

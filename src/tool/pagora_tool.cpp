@@ -21,6 +21,7 @@
 #include <QSet>
 #include <cstdio>
 #include <memory>
+#include <unistd.h>
 
 namespace {
 
@@ -188,7 +189,21 @@ int albumHerstellen(app::Zustand &z) {
     if (!liste) return Abgelehnt;
     const authoring::Albumauftrag auftrag{z.StammVerzeichnis, z.ProjektVerzeichnis, z.ProgrammName, *liste};
     const auto masse = authoring::Importmasse::Bildschirm();
-    const auto r = authoring::AlbumBearbeiten(z.dateien, auftrag, masse.inhalt);
+    // On a terminal the percentage stands on one line of stderr that is rewritten as it
+    // grows; piped or redirected, the tool says nothing of it.
+    const bool terminal = isatty(fileno(stderr)) != 0;
+    int gezeigt = -1;
+    std::function<void(const authoring::Albumschritt &)> schritt;
+    if (terminal) {
+        schritt = [&gezeigt](const authoring::Albumschritt &s) {
+            if (s.prozent == gezeigt) return;
+            gezeigt = s.prozent;
+            std::fprintf(stderr, "\rHerstellung der Album-Seiten: %d %%", s.prozent);
+            std::fflush(stderr);
+        };
+    }
+    const auto r = authoring::AlbumBearbeiten(z.dateien, auftrag, masse.inhalt, schritt);
+    if (gezeigt >= 0) std::fputs("\n", stderr);
     using S = authoring::Albumergebnis::Status;
     if (r.status == S::OhneAlbumblatt) {
         klage(Werkzeug::tr("Help\\Album0.bmp fehlt: keine Albumseiten hergestellt."));

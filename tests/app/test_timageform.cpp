@@ -2,6 +2,8 @@
 // opening, the tour, the window presentation, the keys and the exit.
 #include "app/views/bildmenue.h"
 #include "app/views/meldungen.h"
+#include "album/views/albumblatt.h"
+#include "authoring/views/panelmemoliste.h"
 #include "authoring/views/rahmendaten.h"
 #include "authoring/views/tbearbeitung.h"
 #include "app/views/buchlenkung.h"
@@ -366,6 +368,47 @@ private Q_SLOTS:
         p.form->BeendenClick();
         QCOMPARE(ende.count(), 1);
         QVERIFY(w.gibt("Autor.ini"));
+    }
+
+    // The author's road through the real window: new pictures into the list over the
+    // book, saved, glued into the album, and the new spread shown with its captions.
+    void picturesFromTheAlbumFolderIntoTheBook() {
+        testing::Datenwurzel w;
+        tourRootAnlegen(w, {"Title=Abcd", "Path=Pagora\\"});
+        w.bitmap("Help/Album0.bmp", 524, 384, Qt::white);
+        w.text("Pagora/Pages/Pagora.3", {"Turm:Der Turm"});
+        for (const char *bild : {"Turm", "Hafen", "Kirche"}) w.bitmap(QStringLiteral("Pagora/Album/%1.bmp").arg(QLatin1String(bild)), 400, 300, Qt::blue);
+        Programm p(w);
+        p.form->show();
+        p.ticks(200);
+        p.bearbeitung.ImageNeueBilderClick();
+        QVERIFY(p.form->Panel12Fortschritt->isVisible());
+        p.bearbeitung.TimerBilderlisteTimer();
+        QVERIFY(p.form->PanelMemoListe->isVisible());
+        QCOMPARE(p.form->PanelMemoListe->geometry(), QRect(QPoint(p.zustand.BuchLinks, p.form->PanelBuch()->y()), QSize(660, 457)));
+        // Leaving now asks first.
+        p.meldungen.antwort = false;
+        p.form->BeendenClick();
+        QCOMPARE(p.meldungen.fragen, QStringList{QString::fromUtf8("Die Bilderliste ist noch geöffnet. Trotzdem beenden?")});
+        authoring::PanelMemoListe &e = *p.bearbeitung.listeneditor();
+        QCOMPARE(e.neueBilder(), (QStringList{"Hafen", "Kirche"}));
+        QTest::mouseClick(e.BitBtnAlle, Qt::LeftButton);
+        QTest::mouseClick(e.PanelSave, Qt::LeftButton);
+        QVERIFY(!p.form->PanelMemoListe->isVisible());
+        QCOMPARE(w.lesen("Pagora/Pages/Pagora.3"), QByteArray("Turm:Der Turm\r\nHafen:\r\nKirche:\r\n"));
+        QSignalSpy inhalt(&p.bearbeitung, &authoring::TBearbeitung::albumInhaltHergestellt);
+        p.bearbeitung.ImageBilderInsAlbumClick();
+        QCOMPARE(inhalt.count(), 1);
+        QCOMPARE(p.zustand.BilderAnzahl, 3);
+        QVERIFY(!p.form->Panel12Fortschritt->isVisible());
+        QVERIFY(p.meldungen.boxen.isEmpty());
+        // A fresh project has no album contents page yet: the book shows the new spread.
+        QCOMPARE(p.zustand.AktuelleSeite, 1002);
+        QCOMPARE(p.form->albumblatt()->AlbumLabels[0]->text(), QString("Der Turm"));
+        // The thumbnail of the 400 × 300 picture (d = 4) hangs from the top of the first cell.
+        const QImage blatt = p.form->PanelBuch()->ImageAlbum->pixmap().toImage();
+        QCOMPARE(blatt.pixelColor(55, 10), QColor(Qt::blue));
+        QCOMPARE(blatt.pixelColor(5, 10), QColor(Qt::white));
     }
 
     void closingTheWindowOtherwiseSavesNothing() {

@@ -44,10 +44,25 @@ public:
     void Fensterfarbe(const QColor &farbe) override { auftraege << "Farbe " + farbe.name(); }
     void ProjekttitelZeigen(const QString &titel) override { auftraege << "Titel " + titel; }
     void auffrischen() override { auftraege << "auffrischen"; }
+    // The list editor and album production have their own test.
+    QWidget *Listenfeld() override { return &listenfeld; }
+    QWidget *Fortschrittsfeld() override { return &fortschrittsfeld; }
+    QPoint Buchecke() const override { return {}; }
+    QStringList Bilderliste() const override { return {}; }
+    void BilderlisteSetzen(const QStringList &) override {}
+    void ListeLaden() override {}
+    void Hinweis(const QString &) override {}
+    void HintergrundZeigen() override {}
+    void BildansichtVerbergen() override {}
+    void InhaltVerbergen() override {}
+    void SeitenzahlenLeeren() override {}
+    void AlbumblattZeigen(const QImage &) override {}
+    void LabelZeigen(int) override {}
     QWidget *Buchflaeche() override { return &flaeche; }
     void InhaltListenLeeren() override { auftraege << "InhaltListenLeeren"; }
     QStringList auftraege;
     QWidget flaeche;
+    QWidget listenfeld, fortschrittsfeld;
 };
 
 void vorlagenAnlegen(const testing::Datenwurzel &w) {

@@ -215,6 +215,27 @@ private Q_SLOTS:
         QVERIFY2(a.text.contains("kein lesbares Bitmap oder zu groß") && !a.text.contains("fehlt"), qPrintable(a.text));
     }
 
+    // The percentage stands on one rewritten line of a terminal, and nowhere else.
+    void theAlbumsPercentageOnATerminalOnly() {
+        testing::Datenwurzel w;
+        projektAnlegen(w);
+        const QStringList aufruf{"--root", w.nativ(), "--name", "Buch", "album"};
+        QProcess umgeleitet;
+        umgeleitet.start(QStringLiteral(PAGORA_TOOL), aufruf);
+        QVERIFY(umgeleitet.waitForFinished(60000));
+        QCOMPARE(umgeleitet.exitCode(), 0);
+        QCOMPARE(umgeleitet.readAllStandardError(), QByteArray());
+        const QString script = QStandardPaths::findExecutable("script");
+        if (script.isEmpty()) QSKIP("\"script\" (util-linux) fehlt: kein Terminal für die Probe");
+        QProcess terminal;
+        terminal.start(script, {"-qec", QStringLiteral("'%1' %2").arg(QStringLiteral(PAGORA_TOOL), aufruf.join(' ')), "/dev/null"});
+        QVERIFY(terminal.waitForFinished(60000));
+        QCOMPARE(terminal.exitCode(), 0);
+        const QByteArray ausgabe = terminal.readAllStandardOutput();
+        QVERIFY2(ausgabe.startsWith("\rHerstellung der Album-Seiten: 50 %\rHerstellung der Album-Seiten: 100 %\r\n"),
+                 ausgabe.constData());
+    }
+
     void aBrokenPictureStopsTheAlbumWithItsLine() {
         testing::Datenwurzel w;
         projektAnlegen(w);

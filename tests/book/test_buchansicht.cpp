@@ -247,6 +247,19 @@ private Q_SLOTS:
         QVERIFY(!sichtbar(m->LesezeichenAbdeckung));
         testing::mausKlick(m->LesezeichenU[0], {19, 20});
         QCOMPARE(buch.zustand->einstellungen.wert("Mark6"), QString("12"));
+        // Every cell of the menu picture says what it does.
+        testing::mausBewegen(buch.form->centralWidget(), {5, 300});
+        testing::mausBewegen(buch.form->centralWidget(), {5, unten});
+        const struct {
+            QPoint wo;
+            const char *hinweis;
+        } zellen[] = {{{70, 20}, "Im Text weiterlesen"}, {{400, 20}, "Drucken"}, {{430, 10}, "Hintergrundbild wählen"},
+                      {{430, 50}, "Im Fenster zeigen"}, {{500, 20}, "Beenden"}};
+        for (const auto &z : zellen) {
+            testing::mausBewegen(m->ImageMenu, z.wo);
+            QCOMPARE(buch.form->PanelName()->LabelName->text(), QString::fromUtf8(z.hinweis));
+            QVERIFY(sichtbar(buch.form->PanelName()));
+        }
     }
 
     void aKeyboardAloneTurnsOpensEntriesAndLeaves() {

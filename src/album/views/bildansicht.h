@@ -48,6 +48,8 @@ public:
     // The picture list.
     void ListeLaden(const QString &listenDatei);
     void ListeLeeren();
+    // The list as the author edits it; the line count stays until the next ListeLaden.
+    void ListeSetzen(const QStringList &zeilen) { liste_.setzen(zeilen); }
     const Bilderliste &liste() const { return liste_; }
 
     void BildLaden(const QString &name);

@@ -17,6 +17,8 @@ BildMenue::BildMenue(QWidget *parent) : QWidget(parent) {
     ImageMenu->setObjectName("ImageMenu");
     ImageMenu->setGeometry(0, 0, kBildBreite, kHoehe);
     ImageMenu->setPixmap(QPixmap(":/art/Menu.bmp", "BMP"));
+    ImageMenu->setAccessibleName(tr("Menü"));
+    ImageMenu->setMouseTracking(true);
     ImageMenu->installEventFilter(this);
     ImageMenu->setCursor(Qt::PointingHandCursor);
 
@@ -72,7 +74,29 @@ void BildMenue::fundlisteAnbieten() {
     LabelFundliste->show();
 }
 
+QString BildMenue::Zellenhinweis(MenueBefehl befehl) {
+    switch (befehl) {
+    case MenueBefehl::Bearbeitung: return tr("Bearbeiten: Projekte, Texte, Bilder und Gestaltung");
+    case MenueBefehl::Lesen: return tr("Im Text weiterlesen");
+    case MenueBefehl::Album: return tr("Das Album mit den Bildern");
+    case MenueBefehl::Hilfe: return tr("Hilfe zum Programm");
+    case MenueBefehl::Suchen: return tr("Suchen im Text, in der Hilfe oder in den Bildern");
+    case MenueBefehl::Bildlauf: return tr("Bildlauf: die Bilder nacheinander zeigen");
+    case MenueBefehl::Drucken: return tr("Drucken");
+    case MenueBefehl::Hintergrundbild: return tr("Hintergrundbild wählen");
+    case MenueBefehl::Windowsstil: return tr("Im Fenster zeigen");
+    case MenueBefehl::Beenden: return tr("Beenden");
+    case MenueBefehl::Keiner: break;
+    }
+    return {};
+}
+
 bool BildMenue::eventFilter(QObject *obj, QEvent *event) {
+    if (obj == ImageMenu && event->type() == QEvent::MouseMove) {
+        const QPoint p = static_cast<QMouseEvent *>(event)->position().toPoint();
+        Q_EMIT ImageMenuMouseMove(p.x(), p.y());
+        return true;
+    }
     if (obj == ImageMenu && event->type() == QEvent::MouseButtonPress) {
         const QPoint p = static_cast<QMouseEvent *>(event)->position().toPoint();
         Q_EMIT ImageMenuMouseDown(p.x(), p.y());

@@ -2,6 +2,8 @@
 // The image menu strip at the bottom of the screen (`PanelMenu`): the eight-cell
 // picture `ImageMenu` in `PanelMenue` and, to its left, the bookmark holder with the
 // found-list picture, offered once a search has found something.
+#include "app/core/menuezelle.h"
+
 #include <QLabel>
 #include <QWidget>
 #include <array>
@@ -20,6 +22,8 @@ public:
     void anordnen(int bildschirmBreite, int bildschirmHoehe, int buchLinks);
     // Bookmarks can be laid only into the book: without it the cover hides them.
     void lesezeichenAbdecken(bool abdecken);
+    // What a cell of the menu picture does, for the hint line.
+    static QString Zellenhinweis(MenueBefehl befehl);
     // Offers the found list again once a search has filled it.
     void fundlisteAnbieten();
 
@@ -35,6 +39,7 @@ public:
 Q_SIGNALS:
     // X, Y relative to ImageMenu.
     void ImageMenuMouseDown(int x, int y);
+    void ImageMenuMouseMove(int x, int y);
     void lesezeichenGeklickt(int nummer);  // a bookmark taken from the holder, 1..4
     void fundlisteGeklickt();
 

@@ -1,6 +1,9 @@
 #include "app/views/buchadapter.h"
 
+#include "album/views/albumblatt.h"
+#include "album/views/bildansicht.h"
 #include "app/views/timageform.h"
+#include "book/views/bildflaeche.h"
 #include "book/views/buchpanel.h"
 
 #include <QLabel>
@@ -20,6 +23,39 @@ void Buchadapter::ProjekttitelZeigen(const QString &titel) {
         l->setText(titel);
         l->adjustSize();
     }
+}
+
+QWidget *Buchadapter::Listenfeld() { return form_.PanelMemoListe; }
+QWidget *Buchadapter::Fortschrittsfeld() { return form_.Panel12Fortschritt; }
+QPoint Buchadapter::Buchecke() const { return QPoint(z_.BuchLinks, form_.PanelBuch()->y()); }
+QStringList Buchadapter::Bilderliste() const { return form_.bildansicht()->liste().zeilen(); }
+void Buchadapter::ListeLaden() { form_.ListeLaden(); }
+void Buchadapter::Hinweis(const QString &text) { form_.Hinweis(text); }
+void Buchadapter::InhaltVerbergen() { form_.PanelBuch()->InhaltVerbergen(); }
+void Buchadapter::LabelZeigen(int k) { form_.albumblatt()->LabelZeigen(k); }
+
+void Buchadapter::BilderlisteSetzen(const QStringList &zeilen) {
+    form_.bildansicht()->ListeSetzen(zeilen);
+    form_.albumblatt()->AufschlagZeigen();
+}
+
+void Buchadapter::HintergrundZeigen() {
+    form_.bildansicht()->neuZentrieren();  // laid again even when it was hidden
+    form_.bildansicht()->HintergrundZeigen(z_.einstellungen.wert("Wallpaper"));
+}
+
+void Buchadapter::BildansichtVerbergen() { form_.bildansicht()->ImageMain->hide(); }
+
+void Buchadapter::SeitenzahlenLeeren() {
+    form_.PanelBuch()->LabelSeitenzahlLinks->clear();
+    form_.PanelBuch()->LabelSeitenzahlRechts->clear();
+}
+
+void Buchadapter::AlbumblattZeigen(const QImage &aufschlag) {
+    QLabel *blatt = form_.PanelBuch()->ImageAlbum;
+    blatt->setPixmap(QPixmap::fromImage(aufschlag));
+    blatt->resize(aufschlag.size());
+    blatt->parentWidget()->repaint();  // with its captions, now: a long task keeps the event loop busy
 }
 
 QWidget *Buchadapter::Buchflaeche() { return form_.PanelBuch(); }

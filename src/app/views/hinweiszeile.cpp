@@ -23,9 +23,19 @@ void Hinweiszeile::zeigen(const QString &text, int bildschirmBreite, bool menueS
     LabelName->setText(text);
     LabelName->adjustSize();
     resize(LabelName->width() + 16, LabelName->height() + 6);
-    move((bildschirmBreite - width()) / 2, y());
+    move((bildschirmBreite - width()) / 2, heimY_);
     setVisible(!text.isEmpty() && !menueSichtbar);
     raise();
+}
+
+void Hinweiszeile::zeigenUeber(const QString &text, int bildschirmBreite, int oberkante) {
+    zeigen(text, bildschirmBreite, false);
+    move(x(), qMin(heimY_, oberkante - height() - 4));
+}
+
+void Hinweiszeile::platzieren(int x, int y) {
+    heimY_ = y;
+    move(x, y);
 }
 
 bool Hinweiszeile::eventFilter(QObject *obj, QEvent *event) {

@@ -14,12 +14,19 @@ public:
     // The text (without a leading ":I:" of title lines), hidden when empty or while the
     // menu strip `menueSichtbar` covers the bottom edge.
     void zeigen(const QString &text, int bildschirmBreite, bool menueSichtbar);
+    // The hint of a menu cell: shown just above the strip whose top is `oberkante`.
+    void zeigenUeber(const QString &text, int bildschirmBreite, int oberkante);
+    // The line's own height on the screen, kept whatever a menu hint did.
+    void platzieren(int x, int y);
     QString text() const;
 
     QLabel *LabelName;
 
 protected:
     bool eventFilter(QObject *obj, QEvent *event) override;
+
+private:
+    int heimY_ = 0;
 };
 
 } // namespace app

@@ -117,7 +117,7 @@ void TImageForm::layoutFuerBildschirm() {
     // The window covers the screen even where no window manager honours full screen.
     if (screen_.isReal()) setGeometry(0, 0, W, H);
     else resize(W, H);
-    hinweiszeile_->move((W - hinweiszeile_->width()) / 2, H - 40);
+    hinweiszeile_->platzieren((W - hinweiszeile_->width()) / 2, H - 40);
     buch_->move(buch_->x(), (H - buch_->height()) / 2);
     z_.BuchLinks = (W - buch_->width()) / 2 + 2;
     menue_->anordnen(W, H, z_.BuchLinks);

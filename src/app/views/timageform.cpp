@@ -62,7 +62,7 @@ TImageForm::~TImageForm() = default;
 void TImageForm::setFenster(TFundliste *fundliste, authoring::TBearbeitung *bearbeitung) {
     fundliste_ = fundliste;
     bearbeitung_ = bearbeitung;
-    if (!buchadapter_) buchadapter_ = std::make_unique<Buchadapter>(*this);
+    if (!buchadapter_) buchadapter_ = std::make_unique<Buchadapter>(*this, z_);
     if (bearbeitung_) bearbeitung_->setBuch(buchadapter_.get());
     if (fundliste_) connect(fundliste_, &TFundliste::fundGewaehlt, this, &TImageForm::Suchbildausgeben);
 }
@@ -142,6 +142,11 @@ void TImageForm::bauen() {
 void TImageForm::verbinden() {
     connect(menue_, &BildMenue::ImageMenuMouseDown, this, &TImageForm::ImageMenuMouseDown);
     connect(menue_, &BildMenue::fundlisteGeklickt, this, &TImageForm::Fundliste1Click);
+    // The menu's own hints show above the strip, which otherwise hides the hint line.
+    connect(menue_, &BildMenue::ImageMenuMouseMove, this, [this](int x, int y) {
+        const QString text = BildMenue::Zellenhinweis(MenueZelle(x, y, z_.AktuelleSeite));
+        hinweiszeile_->zeigenUeber(text, screen_.info().width, menue_->y());
+    });
     connect(buchlenkung_, &Buchlenkung::hinweis, this, &TImageForm::Hinweis);
     connect(buchlenkung_, &Buchlenkung::textbildGewaehlt, bildansicht_, &album::Bildansicht::TextbildZeigen);
     // Back from a picture, the book lies on the background again under the screen title.
@@ -369,7 +374,7 @@ void TImageForm::Windowsstil() {
     QWidget *bild = bildansicht_->ImageMain;
     bild->move(bild->x(), (s.height - 66 - bild->height()) / 2);
     buch_->move(buch_->x(), (s.height - 66 - buch_->height()) / 2);
-    if (s.width > 800) hinweiszeile_->move(hinweiszeile_->x(), s.height - 100);
+    if (s.width > 800) hinweiszeile_->platzieren(hinweiszeile_->x(), s.height - 100);
     else Dummy->setVisible(true);
     if (screen_.isReal()) showMaximized();
     else {

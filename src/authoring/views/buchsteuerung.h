@@ -2,7 +2,10 @@
 // What the authoring window asks of the book it works on. The main window implements
 // it and hands it over; the authoring side never reaches into the main window itself.
 #include <QColor>
+#include <QImage>
+#include <QPoint>
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -27,6 +30,34 @@ public:
     virtual void ProjekttitelZeigen(const QString &titel) = 0;
     // Paints the main window now, before a long task keeps the event loop busy.
     virtual void auffrischen() = 0;
+
+    // --- Picture list editor and album production ---
+    // The panel over the book that carries the picture list editor; while it is shown the
+    // exit command asks before ending.
+    virtual QWidget *Listenfeld() = 0;
+    // The progress strip at the bottom of the screen.
+    virtual QWidget *Fortschrittsfeld() = 0;
+    // Where the editor lies: the book's left edge and its panel's top.
+    virtual QPoint Buchecke() const = 0;
+    // The picture list in memory, which the album sheet and the picture view read.
+    virtual QStringList Bilderliste() const = 0;
+    // Replaces the list in memory; the line count used for paging stays until ListeLaden.
+    virtual void BilderlisteSetzen(const QStringList &zeilen) = 0;
+    // Loads the project's list file into memory and takes its line count.
+    virtual void ListeLaden() = 0;
+    virtual void Hinweis(const QString &text) = 0;
+    // The project's background picture centred behind the book (black without one).
+    virtual void HintergrundZeigen() = 0;
+    // Hides the picture view's picture, the background included.
+    virtual void BildansichtVerbergen() = 0;
+    // Hides the contents lists of the book.
+    virtual void InhaltVerbergen() = 0;
+    // Empties the two page numbers under the book.
+    virtual void SeitenzahlenLeeren() = 0;
+    // Shows a spread picture on the album sheet with its captions, painted at once.
+    virtual void AlbumblattZeigen(const QImage &aufschlag) = 0;
+    // The album sheet's caption of list line k; a k above 2147483615 empties caption k % 16.
+    virtual void LabelZeigen(int k) = 0;
 
     // --- Text import and contents editing ---
     // The book itself (660 × 441): the contents memos lie on it over the contents page.

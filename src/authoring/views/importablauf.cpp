@@ -56,11 +56,12 @@ bool Buchmachen(TBearbeitung &fenster, const QString &importdatei, bool silbentr
         fortschritt->setAutoClose(false);
         fortschritt->setAutoReset(false);
         fortschritt->setValue(0);
-        uhr.start();
+        fortschritt->show();
     }
     auto melden = [&](qint64 gelesen, qint64 gesamt) {
         if (!fortschritt) return true;
-        if (uhr.elapsed() >= 100) {  // a tenth of a second between paints keeps the import fast
+        // The box is painted at once, then a tenth of a second between paints keeps the import fast.
+        if (!uhr.isValid() || uhr.elapsed() >= 100) {
             uhr.restart();
             fortschritt->setValue(gesamt > 0 ? int(gelesen * 1000 / gesamt) : 0);
             QApplication::processEvents();

@@ -1,8 +1,11 @@
 #include "authoring/views/tbearbeitung.h"
 
 #include "authoring/views/albumfrage.h"
+#include "authoring/views/albumherstellung.h"
 #include "authoring/views/aufgabenpanel.h"
 #include "authoring/views/demoladen.h"
+#include "authoring/views/fortschrittsanzeige.h"
+#include "authoring/views/panelmemoliste.h"
 #include "authoring/views/inhaltsbearbeitung.h"
 #include "authoring/views/panel11inhalt.h"
 #include "authoring/views/panel7import.h"
@@ -65,6 +68,11 @@ TBearbeitung::TBearbeitung(app::Zustand &zustand, const platform::Screen &screen
     Timer1.setSingleShot(true);
     connect(&Timer1, &QTimer::timeout, this, &TBearbeitung::Timer1Timer);
     Timer1.start();
+
+    // One tick after the progress strip was painted, the picture list editor opens.
+    TimerBilderliste.setInterval(1000);
+    TimerBilderliste.setSingleShot(true);
+    connect(&TimerBilderliste, &QTimer::timeout, this, &TBearbeitung::TimerBilderlisteTimer);
 }
 
 TBearbeitung::~TBearbeitung() = default;
@@ -106,17 +114,53 @@ void TBearbeitung::ImageTextImportClick() {
 
 void TBearbeitung::ImageFundamentalsClick() { Panel4Rahmendaten->ImageFundamentalsClick(); }
 
-// The picture list builder and album production run in the main window once they
-// exist there; until then the entries only clear the way for them.
 void TBearbeitung::ImageNeueBilderClick() {
     hide();
-    if (buch_) buch_->auffrischen();
+    if (!buch_ || !schreibbar()) return;
+    buch_->auffrischen();
+    fortschritt()->zeigen(tr("Bilderliste wird geschrieben"), QString());
+    TimerBilderliste.start();
 }
 
 void TBearbeitung::ImageBilderInsAlbumClick() {
     hide();
-    if (buch_) buch_->auffrischen();
+    if (!buch_ || !schreibbar()) return;
+    buch_->auffrischen();
+    AlbumBearbeiten();
 }
+
+bool TBearbeitung::schreibbar() {
+    if (!z_.NurLesen) return true;
+    meldungen_.zeigen(platform::Meldungen::Art::Fehler,
+                      tr("Die Bearbeitungsfunktionen sind erst ausführbar, wenn das Programm auf einer Festplatte "
+                         "installiert wurde."));
+    return false;
+}
+
+void TBearbeitung::TimerBilderlisteTimer() {
+    TimerBilderliste.stop();
+    if (PanelMemoListe *editor = listeneditor()) editor->Bilderliste();
+}
+
+void TBearbeitung::AlbumBearbeiten() {
+    if (buch_) albumherstellung()->AlbumBearbeiten();
+}
+
+PanelMemoListe *TBearbeitung::listeneditor(bool anlegen) {
+    if (!listeneditor_ && anlegen && buch_) listeneditor_ = new PanelMemoListe(*this, buch_->Listenfeld());
+    return listeneditor_;
+}
+
+Fortschrittsanzeige *TBearbeitung::fortschritt() {
+    if (!fortschritt_ && buch_) fortschritt_ = new Fortschrittsanzeige(buch_->Fortschrittsfeld());
+    return fortschritt_;
+}
+
+Albumherstellung *TBearbeitung::albumherstellung() {
+    if (!albumherstellung_) albumherstellung_ = new Albumherstellung(*this);
+    return albumherstellung_;
+}
+
 
 void TBearbeitung::PanelProjektTitelClick() { Auswahl(8); }
 void TBearbeitung::PanelRegisterClick() { Auswahl(9); }

@@ -7,6 +7,7 @@
 #include "platform/meldungen.h"
 #include "platform/screen.h"
 
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 #include <array>
@@ -17,6 +18,9 @@ namespace authoring {
 
 class Aufgabenpanel;
 class Albumfrage;
+class Albumherstellung;
+class Fortschrittsanzeige;
+class PanelMemoListe;
 class DemoLaden;
 class Inhaltsbearbeitung;
 class Panel7Import;
@@ -61,6 +65,16 @@ public:
     void BitBtnSpaeterClick();
     void Timer1Timer();
 
+    // Picture list editor and album production.
+    // The tick after "Neue Bilder in die Liste aufnehmen" that opens the list editor.
+    void TimerBilderlisteTimer();
+    // Album production, with the progress in the book.
+    void AlbumBearbeiten();
+    // The list editor over the book, made when first asked for (`anlegen`).
+    PanelMemoListe *listeneditor(bool anlegen = true);
+    Fortschrittsanzeige *fortschritt();
+    Albumherstellung *albumherstellung();
+    QTimer TimerBilderliste;
     // Contents editing (0 album, 1 reading part, 2 author help, 3 user help): the book
     // in the editing state with these lines, as after an import or album production;
     // the part's contents as its files hold them; saving them.
@@ -80,6 +94,11 @@ public:
     QWidget *PanelVerzeichnisAuswahl = nullptr;
     QTimer Timer1;
 
+Q_SIGNALS:
+    // Album production has finished: the album's two contents lists for the author to
+    // retouch on the book's contents page.
+    void albumInhaltHergestellt(const QStringList &links, const QStringList &rechts);
+
 protected:
     // FormKeyDown: the keys no field took. Escape hides, Enter runs the front panel's OK.
     void keyPressEvent(QKeyEvent *event) override;
@@ -94,6 +113,11 @@ private:
     std::array<Aufgabenpanel *, kPanelAnzahl + 1> panels_{};
     int tag_ = 0;
     bool zentriert_ = false;
+    // The list and the album are written: refused, with a box, on a data root that is read-only.
+    bool schreibbar();
+    QPointer<PanelMemoListe> listeneditor_;
+    Fortschrittsanzeige *fortschritt_ = nullptr;
+    Albumherstellung *albumherstellung_ = nullptr;
 };
 
 } // namespace authoring

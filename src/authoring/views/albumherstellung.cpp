@@ -1,0 +1,94 @@
+#include "authoring/views/albumherstellung.h"
+
+#include "authoring/core/textimport.h"
+#include "authoring/views/fortschrittsanzeige.h"
+#include "authoring/views/panelmemoliste.h"
+#include "authoring/views/tbearbeitung.h"
+
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace authoring {
+
+namespace {
+
+int einBild() {
+    const QScreen *schirm = QGuiApplication::primaryScreen();
+    const qreal hz = schirm ? schirm->refreshRate() : 0;
+    return hz >= 10 ? qMax(1, int(1000 / hz)) : 16;
+}
+
+} // namespace
+
+Albumherstellung::Albumherstellung(TBearbeitung &fenster)
+    : QObject(&fenster), fenster_(fenster), bildabstand_(einBild()) {}
+
+void Albumherstellung::labelsLeeren() {
+    for (int a = 1; a <= 16; ++a)
+        fenster_.buch()->LabelZeigen(2147483647 - a);
+}
+
+Albumergebnis Albumherstellung::AlbumBearbeiten() {
+    Albumergebnis r;
+    app::Zustand &z = fenster_.zustand();
+    Buchsteuerung *buch = fenster_.buch();
+    neuZeichnungen_ = 0;
+    if (!buch || !z.dateien.exists(z.StammVerzeichnis + "Help\\Album0.bmp")) {
+        r.status = Albumergebnis::Status::OhneAlbumblatt;
+        return r;
+    }
+    if (PanelMemoListe *editor = fenster_.listeneditor(false)) editor->NeueBilderLeeren();
+    buch->InhaltVerbergen();
+    buch->BildansichtVerbergen();
+    Fortschrittsanzeige *fortschritt = fenster_.fortschritt();
+    fortschritt->zeigen(tr("Herstellung der Album-Seiten:"), tr("%1 %").arg(0));
+    buch->ListeLaden();
+    buch->SeitenZeigen(1002);
+    buch->SeitenzahlenLeeren();
+    buch->auffrischen();
+
+    const Albumauftrag auftrag{z.StammVerzeichnis, z.ProjektVerzeichnis, z.ProgrammName, buch->Bilderliste()};
+    const Importmasse masse = Importmasse::Bildschirm();
+    int aufschlag = -1;
+    QElapsedTimer uhr;
+    uhr.start();
+    qint64 zuletzt = -bildabstand_;
+    r = authoring::AlbumBearbeiten(z.dateien, auftrag, masse.inhalt, [&](const Albumschritt &s) {
+        if (s.slot / 16 != aufschlag) {
+            labelsLeeren();
+            aufschlag = s.slot / 16;
+        }
+        buch->LabelZeigen(s.slot);
+        fortschritt->setText(tr("%1 %").arg(s.prozent));
+        // The spread and the percentage reach the screen once per frame, not once per slot.
+        if (uhr.elapsed() - zuletzt >= bildabstand_) {
+            buch->AlbumblattZeigen(*s.aufschlag);
+            fortschritt->neuZeichnen();
+            zuletzt = uhr.elapsed();
+            ++neuZeichnungen_;
+        }
+        Q_EMIT slotFertig(s.slot, s.prozent);
+    });
+
+    fortschritt->verbergen();
+    labelsLeeren();
+    buch->HintergrundZeigen();
+    if (r.status != Albumergebnis::Status::Fertig) {
+        // The spreads saved before the fault stay; the book shows the first of them.
+        buch->SeitenZeigen(1002);
+        if (!r.meldung.isEmpty()) fenster_.meldungen().zeigen(platform::Meldungen::Art::Fehler, r.meldung);
+        return r;
+    }
+    fenster_.hide();
+    fenster_.inDieEcke();
+    z.Bearbeitungsteil = 0;
+    buch->SeitenZeigen(1000);
+    // A project whose album never had contents has no contents page to open yet; the
+    // author sees the first new spread instead.
+    if (!z.dateien.exists(z.ProjektVerzeichnis + "Pages\\" + z.ProgrammName + ".2")) buch->SeitenZeigen(1002);
+    Q_EMIT fenster_.albumInhaltHergestellt(r.MemoInhalt, r.MemoInhalt2);
+    return r;
+}
+
+} // namespace authoring

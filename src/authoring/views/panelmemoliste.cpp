@@ -1,0 +1,511 @@
+#include "authoring/views/panelmemoliste.h"
+
+#include "album/core/listenabgleich.h"
+#include "album/core/listenregeln.h"
+#include "album/core/restordner.h"
+#include "authoring/views/fortschrittsanzeige.h"
+#include "authoring/views/tbearbeitung.h"
+#include "platform/bitmapfile.h"
+#include "platform/fonts.h"
+
+#include <QEvent>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPainter>
+#include <QPushButton>
+#include <QTextBlock>
+#include <QVBoxLayout>
+
+namespace authoring {
+
+using Art = platform::Meldungen::Art;
+
+namespace {
+
+constexpr int kLinks = 123;         // the list's left edge; the column before it holds the previews
+constexpr int kBreitMitNeuen = 385; // the list's width while new pictures are offered
+constexpr int kBreitOhneNeue = 537;
+constexpr QSize kVorschauBox(112, 84);      // preview of the current line
+constexpr QSize kNeuesBildBox(136, 102);    // preview of the chosen new picture
+constexpr qint64 kGroessteListe = 16 << 20; // far beyond the 7,984 lines the album holds
+
+// The miniature spread: two pages of eight cells at the places the marker takes.
+QPixmap Miniatur() {
+    QPixmap bild(114, 82);
+    bild.fill(QColor(192, 192, 192));
+    QPainter p(&bild);
+    p.setPen(QColor(128, 128, 128));
+    p.setBrush(Qt::white);
+    p.drawRect(12, 6, 46, 73);
+    p.drawRect(66, 6, 46, 73);
+    p.setBrush(QColor(222, 222, 222));
+    for (int k = 0; k < 16; ++k) {
+        const QPoint stelle = *album::MarkerStelle(k);
+        p.drawRect(stelle.x() + 2, stelle.y() + 2, 13, 10);
+    }
+    return bild;
+}
+
+QLabel *bezeichnung(QWidget *eltern, const char *name, const QString &text = {}) {
+    auto *l = new QLabel(text, eltern);
+    l->setObjectName(QString::fromLatin1(name));
+    return l;
+}
+
+QPushButton *knopf(QWidget *eltern, const char *name, const QString &text, const QString &zugang = {}) {
+    auto *b = new QPushButton(text, eltern);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setAccessibleName(zugang.isEmpty() ? text : zugang);
+    b->setCursor(Qt::PointingHandCursor);
+    return b;
+}
+
+} // namespace
+
+void ListenMemo::mouseReleaseEvent(QMouseEvent *event) {
+    QPlainTextEdit::mouseReleaseEvent(event);
+    Q_EMIT geklickt();
+}
+
+void ListenMemo::mouseDoubleClickEvent(QMouseEvent *event) {
+    QPlainTextEdit::mouseDoubleClickEvent(event);
+    Q_EMIT doppelgeklickt();
+}
+
+void ListenMemo::keyReleaseEvent(QKeyEvent *event) {
+    QPlainTextEdit::keyReleaseEvent(event);
+    if (!event->isAutoRepeat()) Q_EMIT tasteLosgelassen(event->key());
+}
+
+PanelMemoListe::PanelMemoListe(TBearbeitung &fenster, QWidget *feld) : QWidget(feld), fenster_(fenster), feld_(feld) {
+    setObjectName("PanelMemoListeInhalt");
+    feld_->resize(kBreite, kHoehe);
+    auto *rahmen = new QVBoxLayout(feld_);
+    rahmen->setContentsMargins(0, 0, 0, 0);
+    rahmen->addWidget(this);
+    setAutoFillBackground(true);
+    QPalette farbe = palette();
+    farbe.setColor(QPalette::Window, QColor(192, 192, 192));
+    farbe.setColor(QPalette::WindowText, Qt::black);
+    setPalette(farbe);
+    setFont(platform::screenFont("MS Sans Serif", 8));
+
+    PanelSmallBook = new QWidget(this);
+    PanelSmallBook->setObjectName("PanelSmallBook");
+    PanelSmallBook->setGeometry(4, 4, 114, 82);
+    Image2 = bezeichnung(PanelSmallBook, "Image2");
+    Image2->setPixmap(Miniatur());
+    Image2->setGeometry(0, 0, 114, 82);
+    Shape3 = new QFrame(PanelSmallBook);
+    Shape3->setObjectName("Shape3");
+    Shape3->setStyleSheet("border: 2px solid #d00000; background: transparent;");
+    Shape3->setGeometry(16, 10, 17, 14);
+
+    LabelBisherigeBilder = bezeichnung(this, "LabelBisherigeBilder");
+    LabelBisherigeBilder->setGeometry(4, 90, 116, 16);
+    ImageBisherigeBilder = bezeichnung(this, "ImageBisherigeBilder");
+    ImageBisherigeBilder->setScaledContents(true);
+    ImageBisherigeBilder->move(4, 108);
+    ImageBisherigeBilder->hide();
+    LabelKommentar = bezeichnung(this, "LabelKommentar");
+    LabelKommentar->setWordWrap(true);
+    LabelKommentar->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    LabelKommentar->setGeometry(4, 196, 116, 56);
+
+    Memoredigieren = new QPlainTextEdit(this);
+    Memoredigieren->setObjectName("Memoredigieren");
+    Memoredigieren->setAccessibleName(tr("So können Sie die Liste redigieren"));
+    Memoredigieren->setReadOnly(true);
+    Memoredigieren->setFrameShape(QFrame::NoFrame);
+    Memoredigieren->setLineWrapMode(QPlainTextEdit::NoWrap);
+    Memoredigieren->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Memoredigieren->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Memoredigieren->setFocusPolicy(Qt::NoFocus);
+    QFont schraeg = platform::screenFont("Arial", 7, 96, true);
+    schraeg.setItalic(true);
+    Memoredigieren->setFont(schraeg);
+    Memoredigieren->setPalette(farbe);
+    Memoredigieren->viewport()->setAutoFillBackground(false);
+    Memoredigieren->setPlainText(QStringList{
+        tr("So können Sie die Liste "), tr("redigieren:"), tr("- Klicken Sie auf eine Zeile "),
+        tr("  Das Rähmen in der Abb. "), tr("  links zeigt die Position des "), tr("  Bildes auf der Seite "),
+        tr("- Fügen Sie Leerzeilen ein,"), tr("  wo kein Bild sein soll"), tr("- Schreiben Sie Titel von"),
+        tr("  Abschnitten beginnend"), tr("  mit ") + "\":I:\"" + tr(" in eine leere Zeile"), " "}
+                                     .join('\n'));
+    Memoredigieren->document()->setDocumentMargin(1);
+    Memoredigieren->setGeometry(2, 256, 121, 196);
+
+    LabelBildkommentare = bezeichnung(this, "LabelBildkommentare");
+    LabelBildkommentare->setWordWrap(true);
+    LabelBildkommentare->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    MemoListe = new ListenMemo(this);
+    MemoListe->setObjectName("MemoListe");
+    MemoListe->setAccessibleName(tr("Bilderliste"));
+    MemoListe->setLineWrapMode(QPlainTextEdit::NoWrap);
+    MemoListe->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    MemoListe->setFont(platform::screenFont("MS Sans Serif", 8));
+
+    PanelNeueBilder = new QWidget(this);
+    PanelNeueBilder->setObjectName("PanelNeueBilder");
+    PanelNeueBilder->setGeometry(kLinks + kBreitMitNeuen + 4, 4, kBreite - kLinks - kBreitMitNeuen - 8, 374);
+    LabelNeueBilder = bezeichnung(PanelNeueBilder, "LabelNeueBilder");
+    LabelNeueBilder->setGeometry(4, 4, 116, 18);
+    BitBtnNichtshinzu = knopf(PanelNeueBilder, "BitBtnNichtshinzu", QStringLiteral("×"), tr("Neue Bilder schließen"));
+    BitBtnNichtshinzu->setGeometry(PanelNeueBilder->width() - 24, 2, 22, 22);
+    ImageNeueBilder = bezeichnung(PanelNeueBilder, "ImageNeueBilder");
+    ImageNeueBilder->setScaledContents(true);
+    ImageNeueBilder->move(4, 26);
+    ImageNeueBilder->hide();
+    LabelKurzkommentar = bezeichnung(PanelNeueBilder, "LabelKurzkommentar", tr("Kommentar"));
+    LabelKurzkommentar->setGeometry(4, 132, 136, 16);
+    EditBildKommentar = new QLineEdit(PanelNeueBilder);
+    EditBildKommentar->setObjectName("EditBildKommentar");
+    EditBildKommentar->setAccessibleName(tr("Kommentar"));
+    EditBildKommentar->setGeometry(4, 150, 136, 22);
+    ListboxNeueBilder = new QListWidget(PanelNeueBilder);
+    ListboxNeueBilder->setObjectName("ListboxNeueBilder");
+    ListboxNeueBilder->setAccessibleName(tr("Neue Bilder"));
+    ListboxNeueBilder->setGeometry(4, 176, 136, 194);
+
+    const int rechts = kLinks + kBreitMitNeuen + 4;
+    PanelNameIstTitel = knopf(this, "PanelNameIstTitel", tr("Name = Titel"));
+    PanelNameIstTitel->setGeometry(rechts + 4, 382, 136, 24);
+    BitBtnAlle = knopf(this, "BitBtnAlle", tr("Alle hinzu"));
+    BitBtnAlle->setGeometry(rechts + 4, 410, 66, 26);
+    BitBtnDateiWeg = knopf(this, "BitBtnDateiWeg", tr("Datei weg"));
+    BitBtnDateiWeg->setGeometry(rechts + 74, 410, 66, 26);
+    PanelSave = knopf(this, "PanelSave", tr("Spei- chern"));
+    PanelSave->setGeometry(kLinks, 424, 90, 28);
+    BitBtnDontSave = knopf(this, "BitBtnDontSave", QStringLiteral("×"), tr("Schließen ohne Speichern"));
+    BitBtnDontSave->setGeometry(kLinks + 96, 424, 28, 28);
+
+    hinweise_ = {
+        {BitBtnNichtshinzu, tr("Schließt die Liste der neuen Bilder")},
+        {BitBtnDontSave, tr("Verwirft Änderungen an der bestehenden Liste und schließt das Bearbeitungsfenster")},
+        {PanelNameIstTitel, tr("Sortiert die Liste der neuen Bilder")},
+        {BitBtnAlle, tr("Fügt die neuen Bilder an die bestehende Liste an")},
+        {BitBtnDateiWeg, tr("Verschiebt die ausgewählte Datei (Neue Bilder) in das Verzeichnis Rest")},
+        {PanelSave, tr("Speichert die Liste der vorhandenen Bilder und schließt das Bearbeitungsfenster")},
+    };
+    for (QObject *o : hinweise_.keys())
+        o->installEventFilter(this);
+
+    connect(MemoListe, &ListenMemo::geklickt, this, &PanelMemoListe::MemoListeClick);
+    connect(MemoListe, &ListenMemo::doppelgeklickt, this, &PanelMemoListe::MemoListeDblClick);
+    connect(MemoListe, &ListenMemo::tasteLosgelassen, this, &PanelMemoListe::MemoListeKeyUp);
+    connect(MemoListe, &QPlainTextEdit::textChanged, this, &PanelMemoListe::MemoListeChange);
+    connect(ListboxNeueBilder, &QListWidget::itemClicked, this, &PanelMemoListe::ListboxNeueBilderClick);
+    // Chosen with the arrow keys, a picture counts as clicked.
+    connect(ListboxNeueBilder, &QListWidget::currentRowChanged, this, [this](int zeile) {
+        if (zeile >= 0 && ListboxNeueBilder->hasFocus()) ListboxNeueBilderClick();
+    });
+    connect(PanelNameIstTitel, &QPushButton::clicked, this, &PanelMemoListe::PanelNameIstTitelClick);
+    connect(BitBtnAlle, &QPushButton::clicked, this, &PanelMemoListe::BitBtnAlleClick);
+    connect(BitBtnNichtshinzu, &QPushButton::clicked, this, &PanelMemoListe::BitBtnNichtshinzuClick);
+    connect(BitBtnDateiWeg, &QPushButton::clicked, this, &PanelMemoListe::BitBtnDateiWegClick);
+    connect(PanelSave, &QPushButton::clicked, this, &PanelMemoListe::PanelSaveClick);
+    connect(BitBtnDontSave, &QPushButton::clicked, this, &PanelMemoListe::BitBtnDontSaveClick);
+    feld_->hide();
+}
+
+QString PanelMemoListe::listenDatei() const {
+    const app::Zustand &z = fenster_.zustand();
+    return z.ProjektVerzeichnis + "Pages\\" + z.ProgrammName + ".3";
+}
+
+bool PanelMemoListe::offen() const {
+    return feld_->isVisibleTo(feld_->parentWidget());
+}
+
+QStringList PanelMemoListe::zeilen() const {
+    const QString text = MemoListe->toPlainText();
+    return text.isEmpty() ? QStringList() : text.split('\n');
+}
+
+QStringList PanelMemoListe::neueBilder() const {
+    QStringList namen;
+    for (int i = 0; i < ListboxNeueBilder->count(); ++i)
+        namen << ListboxNeueBilder->item(i)->text();
+    return namen;
+}
+
+void PanelMemoListe::NeueBilderLeeren() {
+    ListboxNeueBilder->clear();
+    neueDateien_.clear();
+}
+
+void PanelMemoListe::Bilderliste() {
+    app::Zustand &z = fenster_.zustand();
+    QByteArray inhalt; // without a list file the editor opens on an empty list
+    const bool gelesen = z.dateien.read(listenDatei(), &inhalt, kGroessteListe);
+    if (!gelesen && z.dateien.exists(listenDatei())) {
+        // A list that cannot be read is not opened: saving would replace it with nothing.
+        fenster_.fortschritt()->verbergen();
+        fenster_.TimerBilderliste.stop();
+        fenster_.meldungen().zeigen(Art::Fehler,
+                                    tr("Die Bilderliste %1 kann nicht gelesen werden.").arg(listenDatei()));
+        return;
+    }
+    for (QWidget *w : {static_cast<QWidget *>(PanelNameIstTitel), static_cast<QWidget *>(BitBtnAlle),
+                       static_cast<QWidget *>(BitBtnDateiWeg), PanelNeueBilder})
+        w->show();
+    VorhandeneBilder = 0;
+    NeuesBildGewaehlt = false;
+    EditBildKommentar->clear();
+    QStringList liste = gelesen ? platform::splitLines(inhalt) : QStringList();
+
+    const album::Listenabgleich abgleich =
+        album::ListeAbgleichen(z.dateien, z.ProjektVerzeichnis, liste, z.einstellungen.wert("Wallpaper"));
+    // The empty cells from the second line on are written out as blanks.
+    for (int i : album::LeereZeilenAbZweiter(liste))
+        liste[i] = album::kLeereZelle;
+    {
+        const QSignalBlocker still(MemoListe);
+        MemoListe->setPlainText(liste.join('\n'));
+    }
+    VorhandeneBilder = abgleich.VorhandeneBilder;
+    LabelBisherigeBilder->setText(tr("Bisherige Bilder (%1)").arg(VorhandeneBilder));
+
+    NeueBilderLeeren();
+    for (const album::NeuesBild &b : abgleich.neue) {
+        ListboxNeueBilder->addItem(b.name);
+        neueDateien_.insert(b.name, b.datei);
+    }
+    neueBilderZaehlen();
+    ImageNeueBilder->hide();
+    if (!abgleich.neue.isEmpty()) neuesBildZeigen(abgleich.neue.first().name);
+
+    NurVorhandeneBilder(abgleich.neue.isEmpty());
+    platform::Meldungen &m = fenster_.meldungen();
+    if (!abgleich.fehlende.isEmpty())
+        m.zeigen(Art::Fehler,
+                 "\"" + album::NamenFuerMeldung(abgleich.fehlende) + "\"" + tr(" wurde verschoben oder gelöscht!"));
+    if (!abgleich.langeNamen.isEmpty())
+        m.zeigen(Art::Fehler, tr("Dateinamen von mehr als 40 Zeichen Länge (") +
+                                  album::NamenFuerMeldung(abgleich.langeNamen) +
+                                  tr(") können Schwierigkeiten hervorrufen"));
+    fenster_.fortschritt()->verbergen();
+    fenster_.TimerBilderliste.stop();
+}
+
+void PanelMemoListe::NurVorhandeneBilder(bool nurVorhandene) {
+    if (!nurVorhandene)
+        LabelBildkommentare->setText(tr("Wählen Sie rechts ein Bild aus, schreiben Sie einen Kurzkommentar und "
+                                        "doppelklicken Sie links auf der Zeile, vor der es eingefügt werden soll "));
+    else if (VorhandeneBilder <= 0)
+        LabelBildkommentare->clear();
+    else
+        LabelBildkommentare->setText(tr("Alle Bilder sind in der endgültigen Bilderliste. Sie können diese Liste wie "
+                                        "in einem Texteditor redigieren"));
+    const int breite = nurVorhandene ? kBreitOhneNeue : kBreitMitNeuen;
+    LabelBildkommentare->setGeometry(kLinks, 4, breite, 40);
+    MemoListe->setGeometry(kLinks, 46, breite, 374);
+    if (Buchsteuerung *buch = fenster_.buch()) {
+        buch->HintergrundZeigen();
+        feld_->move(buch->Buchecke());
+    }
+    feld_->show();
+    feld_->raise();
+    for (QWidget *w : {PanelNeueBilder, static_cast<QWidget *>(BitBtnAlle), static_cast<QWidget *>(PanelNameIstTitel),
+                       static_cast<QWidget *>(BitBtnDateiWeg)})
+        w->setVisible(!nurVorhandene);
+    if (!nurVorhandene) EditBildKommentar->setFocus();
+    if (VorhandeneBilder > 0) {
+        const QStringList liste = zeilen();
+        Kontrollbild(liste.isEmpty() ? QString() : liste.last(), ImageBisherigeBilder);
+    }
+}
+
+int PanelMemoListe::ermittelterIndex() const {
+    const QTextCursor c = MemoListe->textCursor();
+    QTextCursor anfang(MemoListe->document());
+    anfang.setPosition(c.selectionStart());
+    return album::ermittelterIndex(anfang.blockNumber(), anfang.positionInBlock());
+}
+
+void PanelMemoListe::PositionZeigen(int k) {
+    if (const auto stelle = album::MarkerStelle(k)) Shape3->move(*stelle);
+}
+
+bool PanelMemoListe::bildVorschau(const QString &datei, QLabel *bild, QSize box) {
+    const platform::Files &dateien = fenster_.zustand().dateien;
+    if (!dateien.exists(datei)) return false;
+    const auto geladen = platform::readBitmap(dateien.native(datei));
+    if (!geladen || geladen->isNull()) return false;
+    // A quarter of the picture, made smaller still where it would leave its box.
+    const QSize viertel(qMax(1, geladen->width() / 4), qMax(1, geladen->height() / 4));
+    const QSize groesse = viertel.boundedTo(box) == viertel ? viertel : viertel.scaled(box, Qt::KeepAspectRatio);
+    bild->setPixmap(QPixmap::fromImage(geladen->scaled(groesse, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
+    bild->resize(groesse);
+    bild->show();
+    return true;
+}
+
+void PanelMemoListe::Kontrollbild(const QString &zeile, QLabel *bild) {
+    if (zeile.isEmpty() || zeile.startsWith(':')) {
+        bild->hide();
+        LabelKommentar->setText(zeile);
+        return;
+    }
+    const qsizetype doppelpunkt = zeile.indexOf(':');
+    const QString name = doppelpunkt < 0 ? QString() : zeile.left(doppelpunkt);
+    // A missing bitmap leaves the previous picture in the preview.
+    if (!name.isEmpty())
+        bildVorschau(fenster_.zustand().ProjektVerzeichnis + "Album\\" + name + ".bmp", bild, kVorschauBox);
+    LabelKommentar->setText(doppelpunkt < 0 ? zeile : zeile.mid(doppelpunkt + 1).left(200));
+}
+
+void PanelMemoListe::neuesBildZeigen(const QString &name) {
+    if (name.isEmpty() || name.startsWith(':')) {
+        ImageNeueBilder->hide();
+        return;
+    }
+    const QString datei = neueDateien_.value(name, name + ".bmp");
+    bildVorschau(fenster_.zustand().ProjektVerzeichnis + "Album\\" + datei, ImageNeueBilder, kNeuesBildBox);
+}
+
+void PanelMemoListe::neueBilderZaehlen() {
+    LabelNeueBilder->setText(tr("Neue Bilder (%1)").arg(ListboxNeueBilder->count()));
+}
+
+void PanelMemoListe::MemoListeClick() {
+    const int k = ermittelterIndex();
+    PositionZeigen(k - 1);
+    const QStringList liste = zeilen();
+    Kontrollbild(k - 1 >= 0 ? liste.value(k - 1) : QString(), ImageBisherigeBilder);
+}
+
+void PanelMemoListe::MemoListeKeyUp(int taste) {
+    if (taste == Qt::Key_Up || taste == Qt::Key_Down)
+        MemoListeClick();
+    else if (taste == Qt::Key_Return || taste == Qt::Key_Enter)
+        leereZeilenFuellen();
+}
+
+void PanelMemoListe::leereZeilenFuellen() {
+    QTextDocument *doc = MemoListe->document();
+    QTextCursor c(doc);
+    c.beginEditBlock();
+    for (QTextBlock b = doc->begin().next(); b.isValid(); b = b.next()) {
+        if (!b.text().isEmpty()) continue;
+        c.setPosition(b.position());
+        c.insertText(album::kLeereZelle);
+    }
+    c.endEditBlock();
+}
+
+void PanelMemoListe::MemoListeChange() {
+    VorhandeneBilder = album::VorhandeneBilder(zeilen());
+    LabelBisherigeBilder->setText(tr("Bisherige Bilder (%1)").arg(VorhandeneBilder));
+}
+
+void PanelMemoListe::MemoListeDblClick() {
+    const int k = ermittelterIndex();
+    QListWidgetItem *gewaehlt = ListboxNeueBilder->currentItem();
+    if (NeuesBildGewaehlt && gewaehlt) {
+        const QString zeile = gewaehlt->text() + ": " + EditBildKommentar->text();
+        QTextDocument *doc = MemoListe->document();
+        QTextCursor c(doc);
+        if (k < doc->blockCount()) {
+            c.setPosition(doc->findBlockByNumber(k).position());
+            c.insertText(zeile + '\n');
+        } else {
+            c.movePosition(QTextCursor::End);
+            c.insertText(MemoListe->toPlainText().isEmpty() ? zeile : '\n' + zeile);
+        }
+        neueDateien_.remove(gewaehlt->text());
+        delete ListboxNeueBilder->takeItem(ListboxNeueBilder->row(gewaehlt));
+        ListboxNeueBilder->setCurrentRow(-1);
+        neueBilderZaehlen();
+    }
+    EditBildKommentar->clear();
+    NeuesBildGewaehlt = false;
+}
+
+void PanelMemoListe::ListboxNeueBilderClick() {
+    if (QListWidgetItem *gewaehlt = ListboxNeueBilder->currentItem()) {
+        neuesBildZeigen(gewaehlt->text());
+        NeuesBildGewaehlt = true;
+    }
+}
+
+void PanelMemoListe::PanelNameIstTitelClick() {
+    if (QListWidgetItem *gewaehlt = ListboxNeueBilder->currentItem()) EditBildKommentar->setText(gewaehlt->text());
+}
+
+void PanelMemoListe::BitBtnAlleClick() {
+    QStringList anhang;
+    for (const QString &name : neueBilder())
+        anhang << name + ":";
+    if (!anhang.isEmpty()) {
+        QTextCursor c(MemoListe->document());
+        c.movePosition(QTextCursor::End);
+        // An empty last line takes the first new picture.
+        c.insertText((c.block().text().isEmpty() ? QString() : QStringLiteral("\n")) + anhang.join('\n'));
+    }
+    NeueBilderLeeren();
+    neueBilderZaehlen();
+    NurVorhandeneBilder(true);
+}
+
+void PanelMemoListe::BitBtnNichtshinzuClick() {
+    NurVorhandeneBilder(true);
+}
+
+void PanelMemoListe::BitBtnDateiWegClick() {
+    QListWidgetItem *gewaehlt = ListboxNeueBilder->currentItem();
+    if (!gewaehlt) return;
+    const QString name = gewaehlt->text();
+    const app::Zustand &z = fenster_.zustand();
+    const QString datei = neueDateien_.value(name, name + ".bmp");
+    const album::Restergebnis r = album::InRestVerschieben(z.dateien, z.ProjektVerzeichnis, datei);
+    if (r.status != album::Restergebnis::Status::Verschoben) return; // the picture stays offered
+    neueDateien_.remove(name);
+    delete ListboxNeueBilder->takeItem(ListboxNeueBilder->row(gewaehlt));
+    ListboxNeueBilder->setCurrentRow(-1);
+    NeuesBildGewaehlt = false;
+    ImageNeueBilder->hide();
+    neueBilderZaehlen();
+    if (r.umbenannt)
+        fenster_.meldungen().zeigen(
+            Art::Information, tr("Im Verzeichnis Rest gibt es schon eine Datei %1. Das Bild liegt dort jetzt als %2.")
+                                  .arg(datei, r.ziel));
+}
+
+void PanelMemoListe::listeAbgeben() {
+    feld_->hide();
+    if (Buchsteuerung *buch = fenster_.buch()) {
+        buch->BilderlisteSetzen(zeilen());
+        buch->Hinweis(QString());
+    }
+}
+
+void PanelMemoListe::PanelSaveClick() {
+    const app::Zustand &z = fenster_.zustand();
+    if (!z.dateien.write(listenDatei(), platform::joinLines(zeilen()))) {
+        fenster_.meldungen().zeigen(Art::Fehler,
+                                    tr("Die Bilderliste %1 kann nicht gespeichert werden.").arg(listenDatei()));
+        return;
+    }
+    listeAbgeben();
+    fenster_.Auswahl(3);
+}
+
+void PanelMemoListe::BitBtnDontSaveClick() {
+    listeAbgeben();
+    fenster_.fortschritt()->verbergen();
+}
+
+bool PanelMemoListe::eventFilter(QObject *obj, QEvent *event) {
+    const QEvent::Type typ = event->type();
+    if ((typ == QEvent::Enter || typ == QEvent::Leave) && hinweise_.contains(obj)) {
+        if (Buchsteuerung *buch = fenster_.buch())
+            buch->Hinweis(typ == QEvent::Enter ? hinweise_.value(obj) : QString());
+    }
+    return QWidget::eventFilter(obj, event);
+}
+
+} // namespace authoring
