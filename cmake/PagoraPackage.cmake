@@ -1,6 +1,7 @@
 # The Debian package (make deb): everything the install rules put under /usr.
 # Shared-library dependencies are found by dpkg-shlibdeps; the Qt platform plugins are
-# loaded at run time, so they are named here.
+# loaded at run time, so they are named here; the German hyphenation patterns are only
+# needed when an author asks the import for hyphenation.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME pagora)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
@@ -18,4 +19,5 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "hyphen-de")
 include(CPack)

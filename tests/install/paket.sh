@@ -23,6 +23,7 @@ for d in libc6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 qt6-qpa
     echo "$abh" | grep -Eq "(^|, )$d( |,|$)" || fehler "Abhängigkeit $d fehlt: $abh"
 done
 
+[ "$(dpkg-deb -f "$paket" Recommends)" = hyphen-de ] || fehler "hyphen-de fehlt in Recommends"
 dpkg-deb -c "$paket" | awk '{print $6}' | sed 's|^\./|/|' > "$arbeit/liste"
 for f in /usr/bin/pagora /usr/bin/pagora-tool /usr/lib/pagora/Pagora.exe /usr/share/pagora/names.exe \
     /usr/share/pagora/Autor.ini /usr/share/pagora/Quarn.ini /usr/share/pagora/Quarn.exe \
