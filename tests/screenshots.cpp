@@ -6,11 +6,17 @@
 #include "app/views/bildmenue.h"
 #include "book/views/bildflaeche.h"
 #include "authoring/views/albumherstellung.h"
+#include "authoring/views/copyrightpanel.h"
 #include "authoring/views/demoladen.h"
+#include "authoring/views/hintergrundpanel.h"
 #include "authoring/views/panelmemoliste.h"
 #include "authoring/views/panel7import.h"
 #include "authoring/views/rahmendaten.h"
+#include "authoring/views/registerpanel.h"
 #include "authoring/views/tbearbeitung.h"
+#include "authoring/views/titelpanel.h"
+#include "book/views/buchpanel.h"
+#include "book/views/seitenmemo.h"
 #include "app/views/tfundliste.h"
 #include "search/views/suchleiste.h"
 #include "album/views/bildansicht.h"
@@ -30,7 +36,9 @@
 #include <QTextBlock>
 #include <QPainter>
 #include <QProcess>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QTextEdit>
 #include <cstdio>
 
 namespace {
@@ -191,12 +199,14 @@ bool aufnehmen(const QString &ordner, platform::ScreenInfo info) {
     return ok;
 }
 
-// The book right after a new project was made, on a copy of the data root.
-bool neuesProjekt(const QString &ordner, platform::ScreenInfo info) {
-    QTemporaryDir kopie;
+// The help and the programme's own project copied into `kopie`, for screens that write;
+// with `demo` also the demo book, which the author file then names.
+bool wurzelKopieren(const QTemporaryDir &kopie, bool demo = false) {
     const QString quelle = QStringLiteral(PAGORA_ROOT);
     if (!kopie.isValid()) return false;
-    for (const QString &teil : {QStringLiteral("Help"), QStringLiteral("Pagora")}) {
+    QStringList teile{QStringLiteral("Help"), QStringLiteral("Pagora")};
+    if (demo) teile << QStringLiteral("Quarn");
+    for (const QString &teil : teile) {
         QDirIterator it(quelle + '/' + teil, QDir::Files, QDirIterator::Subdirectories);
         while (it.hasNext()) {
             const QString datei = it.next();
@@ -207,6 +217,68 @@ bool neuesProjekt(const QString &ordner, platform::ScreenInfo info) {
     }
     for (const char *datei : {"names.exe", "Pagora.ini"})
         QFile::copy(quelle + '/' + datei, kopie.path() + '/' + datei);
+    if (demo)
+        for (const char *datei : {"Quarn.ini", "Autor.ini"}) QFile::copy(quelle + '/' + datei, kopie.path() + '/' + datei);
+    return true;
+}
+
+bool speichernMitFenster(QWidget &form, QWidget &fenster, const QString &ordner, const QString &name);
+
+// The design editors with their live previews on the book, on a copy of the data root.
+bool gestaltung(const QString &ordner, platform::ScreenInfo info) {
+    QTemporaryDir kopie;
+    if (!wurzelKopieren(kopie, true)) return false;
+    Programm programm(kopie.path(), info);
+    if (programm.form->startAbgebrochen()) return false;
+    app::TImageForm &form = *programm.form;
+    authoring::TBearbeitung &bearbeitung = *programm.bearbeitung;
+    const QString vorsilbe = QStringLiteral("%1x%2-").arg(info.width).arg(info.height);
+    while (form.PanelDeckel->isHidden() || form.PanelDeckel->width() > 200) form.TimerAnfangTimer();
+    while (form.PanelDeckel->isVisible()) form.TimerAnfangTimer();
+    bool ok = true;
+
+    bearbeitung.PanelProjektTitelClick();
+    authoring::Titelpanel &titel = *bearbeitung.Panel8Titel;
+    titel.EditTitel->setText(titel.EditTitel->text() + QStringLiteral(" Mühlenbuch"));
+    titel.EditUntertitel->setText(QStringLiteral("Vom Korn zum Mehl"));
+    for (int i = 0; i < 20; ++i) titel.ImageTitelDownClick();
+    for (int i = 0; i < 4; ++i) titel.ImageBuchtitelSmallerClick();
+    for (int i = 0; i < 10; ++i) titel.ImageUntertitelUpClick();
+    ok &= speichernMitFenster(form, bearbeitung, ordner, vorsilbe + "60-titel");
+    bearbeitung.hide();
+
+    bearbeitung.PanelRegisterClick();
+    authoring::Registerpanel &register_ = *bearbeitung.Panel9Register;
+    register_.EditGriff[3]->setText(QStringLiteral("Karten"));
+    register_.PanelGriffB[3]->click();
+    register_.EditGriffSeite[3]->setText(QStringLiteral("3"));
+    ok &= speichernMitFenster(form, bearbeitung, ordner, vorsilbe + "61-register");
+    bearbeitung.hide();
+
+    bearbeitung.PanelCopyrightClick();
+    QTextEdit *feld = form.PanelBuch()->MemoTextLinks->schreibfeld();
+    if (feld) {
+        feld->setPlainText(QStringLiteral("\n\n\n© 2026 Verlag am Mühlbach\nAlle Rechte vorbehalten\n\n"
+                                          "Nachdruck, auch auszugsweise,\nnur mit Genehmigung."));
+        feld->moveCursor(QTextCursor::End);
+    }
+    ok &= speichernMitFenster(form, bearbeitung, ordner, vorsilbe + "62-copyright");
+    bearbeitung.BitBtnSpaeterClick();
+
+    bearbeitung.Auswahl(5);
+    authoring::Hintergrundpanel &hintergrund = *bearbeitung.Panel5Wallpaper;
+    hintergrund.FileListBoxWallpaper->setCurrentRow(qMin(2, hintergrund.FileListBoxWallpaper->count() - 1));
+    ok &= speichernMitFenster(form, bearbeitung, ordner, vorsilbe + "63-hintergrund");
+    hintergrund.BitBtnWallpaperClick();
+    form.SeitenZeigen(0);
+    ok &= speichern(form, ordner, vorsilbe + "64-hintergrund-gewaehlt");
+    return ok;
+}
+
+// The book right after a new project was made, on a copy of the data root.
+bool neuesProjekt(const QString &ordner, platform::ScreenInfo info) {
+    QTemporaryDir kopie;
+    if (!wurzelKopieren(kopie)) return false;
     Programm programm(kopie.path(), info);
     if (programm.form->startAbgebrochen()) return false;
     app::TImageForm &form = *programm.form;
@@ -353,6 +425,6 @@ int main(int argc, char **argv) {
     bool ok = true;
     for (const platform::ScreenInfo info : {platform::ScreenInfo{800, 600, 96}, platform::ScreenInfo{1920, 1080, 96}})
         ok &= aufnehmen(ordner, info) && neuesProjekt(ordner, info) && textImport(ordner, info) &&
-              bilderliste(ordner, info);
+              bilderliste(ordner, info) && gestaltung(ordner, info);
     return ok ? 0 : 1;
 }

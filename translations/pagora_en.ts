@@ -690,6 +690,51 @@ Save without them?</translation>
     </message>
 </context>
 <context>
+    <name>authoring::Copyrightpanel</name>
+    <message>
+        <source>Schreiben Sie direkt auf die Buchseite und klicken Sie auf OK um den Text zu speichern</source>
+        <translation>Write straight onto the book page and click OK to save the text</translation>
+    </message>
+    <message>
+        <source>Copyright- Vermerke werden üblicherweise oben oder unten auf der Seite angeordnet</source>
+        <translation>Copyright notes usually go at the top or the bottom of the page</translation>
+    </message>
+    <message>
+        <source>Alle Rechte vorbehalten
+© 2026 Hanna Beispiel, Musterstadt</source>
+        <translation>All rights reserved
+© 2026 Hanna Beispiel, Musterstadt</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Die Copyright-Seite steht links neben dem Inhaltsverzeichnis des Textes. Importieren Sie zuerst einen Text.</source>
+        <translation>The copyright page is on the left of the contents of the text. Import a text first.</translation>
+    </message>
+    <message>
+        <source>Diese Zeichen können nicht gespeichert werden: %1
+Ohne sie speichern?</source>
+        <translation>These characters cannot be saved: %1
+Save without them?</translation>
+    </message>
+    <message>
+        <source>Die Seite fasst %1 Zeilen, der Text hat %2. Die Zeilen ab Zeile %3 werden nicht gespeichert.
+So speichern?</source>
+        <translation>The page holds %1 lines, the text has %2. The lines from line %3 on are not saved.
+Save like this?</translation>
+    </message>
+    <message>
+        <source>Die Copyright-Seite kann nicht in %1 gespeichert werden.</source>
+        <translation>The copyright page cannot be saved in %1.</translation>
+    </message>
+</context>
+<context>
     <name>authoring::DemoLaden</name>
     <message>
         <source>Projekt oder Demo laden:</source>
@@ -718,6 +763,41 @@ Save without them?</translation>
     <message>
         <source>Die Demo-CDROM befindet sich nicht im CD-Laufwerk!</source>
         <translation>The demo CD-ROM is not in the CD drive!</translation>
+    </message>
+</context>
+<context>
+    <name>authoring::Hintergrundpanel</name>
+    <message>
+        <source>Hintergrundbild auswählen:</source>
+        <translation>Choose background picture:</translation>
+    </message>
+    <message>
+        <source>Vorschau</source>
+        <translation>Preview</translation>
+    </message>
+    <message>
+        <source>Dateiname</source>
+        <translation>File name</translation>
+    </message>
+    <message>
+        <source>Bitmap-Dateien (*.bmp) in </source>
+        <translation>Bitmap files (*.bmp) in </translation>
+    </message>
+    <message>
+        <source>Bitmap-Dateien</source>
+        <translation>Bitmap files</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>%1 ist kein lesbares Bild.</source>
+        <translation>%1 is not a readable picture.</translation>
+    </message>
+    <message>
+        <source>Im Ordner %1 gibt es kein Bild %2.</source>
+        <translation>There is no picture %2 in the folder %1.</translation>
     </message>
 </context>
 <context>
@@ -1036,6 +1116,53 @@ Save without them?</translation>
     </message>
 </context>
 <context>
+    <name>authoring::Registerpanel</name>
+    <message>
+        <source>Beschriften Sie das Register und beobachten Sie die Textverteilung</source>
+        <translation>Label the register tabs and watch how the text is spread</translation>
+    </message>
+    <message>
+        <source>Beschriftung</source>
+        <translation>Label</translation>
+    </message>
+    <message>
+        <source>Buchteil</source>
+        <translation>Part of the book</translation>
+    </message>
+    <message>
+        <source>Seite</source>
+        <translation>Page</translation>
+    </message>
+    <message>
+        <source>Beschriftung %1</source>
+        <translation>Label %1</translation>
+    </message>
+    <message>
+        <source>Register %1: %2</source>
+        <translation>Tab %1: %2</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Bilder</source>
+        <translation>Pictures</translation>
+    </message>
+    <message>
+        <source>Hilfe</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Seite %1</source>
+        <translation>Page %1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>authoring::Startpanel</name>
     <message>
         <source>Wechseln zwischen Projekten</source>
@@ -1088,6 +1215,157 @@ Save without them?</translation>
         <source>Die Bearbeitungsfunktionen sind erst ausführbar, wenn das Programm auf einer Festplatte installiert wurde.</source>
         <translation>The authoring functions only work once the program has been installed on a hard disk.</translation>
     </message>
+    <message>
+        <source>Die Einstellungen können nicht in %1 gespeichert werden.</source>
+        <translation>The settings cannot be saved in %1.</translation>
+    </message>
+</context>
+<context>
+    <name>authoring::Titelpanel</name>
+    <message>
+        <source>Titel:</source>
+        <translation>Title:</translation>
+    </message>
+    <message>
+        <source>Unter- titel:</source>
+        <translation>Sub- title:</translation>
+    </message>
+    <message>
+        <source>Geben Sie Titel und Untertitel ein und ändern Sie ggf. deren Position und Größe (Pfeile)</source>
+        <translation>Enter title and subtitle and change their position and size if needed (arrows)</translation>
+    </message>
+    <message>
+        <source>Titel links</source>
+        <translation>Title left</translation>
+    </message>
+    <message>
+        <source>Titel oben</source>
+        <translation>Title top</translation>
+    </message>
+    <message>
+        <source>Schatten links</source>
+        <translation>Shadow left</translation>
+    </message>
+    <message>
+        <source>Schatten oben</source>
+        <translation>Shadow top</translation>
+    </message>
+    <message>
+        <source>Buchtitel oben</source>
+        <translation>Book title top</translation>
+    </message>
+    <message>
+        <source>Untertitel oben</source>
+        <translation>Subtitle top</translation>
+    </message>
+    <message>
+        <source>Größe des Titels</source>
+        <translation>Size of the title</translation>
+    </message>
+    <message>
+        <source>Größe des Buchtitels</source>
+        <translation>Size of the book title</translation>
+    </message>
+    <message>
+        <source>Größe des Untertitels</source>
+        <translation>Size of the subtitle</translation>
+    </message>
+    <message>
+        <source>Größe</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>Titel kleiner</source>
+        <translation>Title smaller</translation>
+    </message>
+    <message>
+        <source>Titel größer</source>
+        <translation>Title larger</translation>
+    </message>
+    <message>
+        <source>Buchtitel kleiner</source>
+        <translation>Book title smaller</translation>
+    </message>
+    <message>
+        <source>Buchtitel größer</source>
+        <translation>Book title larger</translation>
+    </message>
+    <message>
+        <source>Untertitel kleiner</source>
+        <translation>Subtitle smaller</translation>
+    </message>
+    <message>
+        <source>Untertitel größer</source>
+        <translation>Subtitle larger</translation>
+    </message>
+    <message>
+        <source>Titel</source>
+        <translation>Title</translation>
+    </message>
+    <message>
+        <source>Titel nach links</source>
+        <translation>Title to the left</translation>
+    </message>
+    <message>
+        <source>Titel nach oben</source>
+        <translation>Title up</translation>
+    </message>
+    <message>
+        <source>Titel nach rechts</source>
+        <translation>Title to the right</translation>
+    </message>
+    <message>
+        <source>Titel nach unten</source>
+        <translation>Title down</translation>
+    </message>
+    <message>
+        <source>Schatten</source>
+        <translation>Shadow</translation>
+    </message>
+    <message>
+        <source>Schatten nach links</source>
+        <translation>Shadow to the left</translation>
+    </message>
+    <message>
+        <source>Schatten nach oben</source>
+        <translation>Shadow up</translation>
+    </message>
+    <message>
+        <source>Schatten nach rechts</source>
+        <translation>Shadow to the right</translation>
+    </message>
+    <message>
+        <source>Schatten nach unten</source>
+        <translation>Shadow down</translation>
+    </message>
+    <message>
+        <source>Buchtitel</source>
+        <translation>Book title</translation>
+    </message>
+    <message>
+        <source>Buchtitel nach oben</source>
+        <translation>Book title up</translation>
+    </message>
+    <message>
+        <source>Buchtitel nach unten</source>
+        <translation>Book title down</translation>
+    </message>
+    <message>
+        <source>Untertitel</source>
+        <translation>Subtitle</translation>
+    </message>
+    <message>
+        <source>Untertitel nach oben</source>
+        <translation>Subtitle up</translation>
+    </message>
+    <message>
+        <source>Untertitel nach unten</source>
+        <translation>Subtitle down</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
 </context>
 <context>
     <name>book::GriffHinweis</name>
@@ -1098,6 +1376,13 @@ Save without them?</translation>
     <message>
         <source>Beginn des Abschnitts &quot;%1&quot;</source>
         <translation>Start of the section &quot;%1&quot;</translation>
+    </message>
+</context>
+<context>
+    <name>book::SeitenMemo</name>
+    <message>
+        <source>Buchseite</source>
+        <translation>Book page</translation>
     </message>
 </context>
 <context>

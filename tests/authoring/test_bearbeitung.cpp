@@ -37,7 +37,10 @@ public:
 
 class Buch : public Buchsteuerung {
 public:
-    void SeitenZeigen(int seite) override { auftraege << QStringLiteral("SeitenZeigen %1").arg(seite); }
+    void SeitenZeigen(int seite) override {
+        auftraege << QStringLiteral("SeitenZeigen %1").arg(seite);
+        if (zustand) zustand->AktuelleSeite = seite;
+    }
     void ProjektReset() override { auftraege << "ProjektReset"; }
     void IniAuswerten() override { auftraege << "IniAuswerten"; }
     void IniDateiLesen(const QString &name) override { auftraege << "IniDateiLesen " + name; }
@@ -60,7 +63,15 @@ public:
     void LabelZeigen(int) override {}
     QWidget *Buchflaeche() override { return &flaeche; }
     void InhaltListenLeeren() override { auftraege << "InhaltListenLeeren"; }
+    void TitelVorschau(const app::Titelgestaltung &t) override { auftraege << "TitelVorschau " + t.titel; }
+    void GriffeVorschau(const QStringList &texte, const std::array<int, 5> &) override {
+        auftraege << "GriffeVorschau " + texte.join('|');
+    }
+    void TextLinksSchreibbar(bool an) override { auftraege << QStringLiteral("TextLinksSchreibbar %1").arg(an); }
+    QStringList TextLinksZeilen() const override { return {}; }
+    void HintergrundZeigen(const QString &name) override { auftraege << "HintergrundZeigen " + name; }
     QStringList auftraege;
+    app::Zustand *zustand = nullptr;  // the page shown, as the book would set it
     QWidget flaeche;
     QWidget listenfeld, fortschrittsfeld;
 };
@@ -90,6 +101,7 @@ struct Umgebung {
         zustand.ProjektPfad = "Pagora\\";
         fenster = std::make_unique<TBearbeitung>(zustand, screen, meldungen);
         fenster->setBuch(&buch);
+        buch.zustand = &zustand;
     }
     Rahmendaten &p4() const { return *fenster->Panel4Rahmendaten; }
     DemoLaden &p6() const { return *fenster->Panel6DemoLaden; }

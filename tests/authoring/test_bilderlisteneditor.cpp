@@ -78,6 +78,11 @@ public:
     }
     QWidget *Buchflaeche() override { return &flaeche; }
     void InhaltListenLeeren() override {}
+    void TitelVorschau(const app::Titelgestaltung &) override {}
+    void GriffeVorschau(const QStringList &, const std::array<int, 5> &) override {}
+    void TextLinksSchreibbar(bool) override {}
+    QStringList TextLinksZeilen() const override { return {}; }
+    void HintergrundZeigen(const QString &) override {}
     QWidget flaeche;
     QWidget *listenfeld;
     QWidget *fortschrittsfeld;

@@ -63,6 +63,11 @@ public:
     void AlbumblattZeigen(const QImage &) override {}
     void LabelZeigen(int) override {}
     QWidget feld;
+    void TitelVorschau(const app::Titelgestaltung &) override {}
+    void GriffeVorschau(const QStringList &, const std::array<int, 5> &) override {}
+    void TextLinksSchreibbar(bool) override {}
+    QStringList TextLinksZeilen() const override { return {}; }
+    void HintergrundZeigen(const QString &) override {}
     QStringList auftraege;
     QWidget flaeche;
 };

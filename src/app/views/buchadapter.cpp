@@ -3,10 +3,12 @@
 #include "album/views/albumblatt.h"
 #include "album/views/bildansicht.h"
 #include "app/views/timageform.h"
+#include "app/views/titelanzeige.h"
 #include "book/views/bildflaeche.h"
 #include "book/views/buchpanel.h"
 
 #include <QLabel>
+#include <QTextEdit>
 
 namespace app {
 
@@ -63,6 +65,36 @@ QWidget *Buchadapter::Buchflaeche() { return form_.PanelBuch(); }
 void Buchadapter::InhaltListenLeeren() {
     form_.PanelBuch()->Inhalt1->clear();
     form_.PanelBuch()->Inhalt2->clear();
+}
+
+void Buchadapter::TitelVorschau(const Titelgestaltung &titel) {
+    TitelAnzeigen(*form_.LabelProjekttitel1, *form_.LabelProjekttitel2, *form_.PanelBuch(), titel, z_.Schriftgrad,
+                  screen_.info().ppi, true);
+}
+
+void Buchadapter::GriffeVorschau(const QStringList &texte, const std::array<int, 5> &ziele) {
+    form_.PanelBuch()->GriffeBeschriften(texte);
+    form_.PanelBuch()->Griffregistersetzen(z_.AktuelleSeite, ziele);
+}
+
+void Buchadapter::TextLinksSchreibbar(bool schreibbar) {
+    book::SeitenMemo *memo = form_.PanelBuch()->MemoTextLinks;
+    if (schreibbar) {
+        form_.installEventFilter(&tastensperre_);
+        memo->setSchreibbar(true);
+        form_.activateWindow();
+        memo->schreibfeld()->setFocus();
+    } else {
+        form_.removeEventFilter(&tastensperre_);
+        memo->setSchreibbar(false);
+    }
+}
+
+QStringList Buchadapter::TextLinksZeilen() const { return form_.PanelBuch()->MemoTextLinks->zeilen(); }
+
+void Buchadapter::HintergrundZeigen(const QString &name) {
+    form_.bildansicht()->neuZentrieren();
+    form_.bildansicht()->HintergrundZeigen(name);
 }
 
 } // namespace app

@@ -1,7 +1,9 @@
 #pragma once
 // The book as the authoring window sees it: its requests carried out by the main window.
 #include "app/core/zustand.h"
+#include "app/views/tastensperre.h"
 #include "authoring/views/buchsteuerung.h"
+#include "platform/screen.h"
 
 namespace app {
 
@@ -9,7 +11,8 @@ class TImageForm;
 
 class Buchadapter : public authoring::Buchsteuerung {
 public:
-    Buchadapter(TImageForm &form, Zustand &zustand) : form_(form), z_(zustand) {}
+    Buchadapter(TImageForm &form, Zustand &zustand, const platform::Screen &screen)
+        : form_(form), z_(zustand), screen_(screen) {}
 
     void SeitenZeigen(int seite) override;
     void ProjektReset() override;
@@ -37,9 +40,18 @@ public:
     QWidget *Buchflaeche() override;
     void InhaltListenLeeren() override;
 
+    // Design editors.
+    void TitelVorschau(const Titelgestaltung &titel) override;
+    void GriffeVorschau(const QStringList &texte, const std::array<int, 5> &ziele) override;
+    void TextLinksSchreibbar(bool schreibbar) override;
+    QStringList TextLinksZeilen() const override;
+    void HintergrundZeigen(const QString &name) override;
+
 private:
     TImageForm &form_;
     Zustand &z_;
+    const platform::Screen &screen_;
+    Tastensperre tastensperre_;
 };
 
 } // namespace app

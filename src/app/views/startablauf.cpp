@@ -7,9 +7,9 @@
 #include "app/views/buchlenkung.h"
 #include "app/views/hinweiszeile.h"
 #include "app/views/timageform.h"
+#include "app/views/titelanzeige.h"
 #include "authoring/core/exelaufwerk.h"
 #include "book/core/seitenformat.h"
-#include "book/core/ziffernwert.h"
 #include "book/views/buchpanel.h"
 #include "platform/bitmapfile.h"
 #include "platform/fonts.h"
@@ -144,18 +144,9 @@ void TImageForm::IniDateiLesen(const QString &name) {
 void TImageForm::IniAuswerten() {
     const Einstellungen &e = z_.einstellungen;
     const int ppi = screen_.info().ppi;
-    auto zahl = [&e](const QString &schluessel) { return book::ZiffernWert(e.wert(schluessel)); };
-    auto groesse = [&](const QString &schluessel) { return SkalierteGroesse(zahl(schluessel), z_.Schriftgrad); };
 
     z_.ProjektPfad = e.wert("Path");
-    const QFont titel = platform::screenFont("Arial", groesse("Title.FontSize"), ppi, true);
-    LabelProjekttitel1->setFont(titel);
-    LabelProjekttitel2->setFont(titel);
-    LabelProjekttitel1->move(zahl("Title.Left"), zahl("Title.Top"));
-    LabelProjekttitel2->move(zahl("Shadow.Left"), zahl("Shadow.Top"));
-    buch_->TitelseiteSetzen(e.wert("Title"), zahl("Title1.Top"),
-                            platform::screenFont("Arial", groesse("Title1.FontSize"), ppi, true), e.wert("Title2"),
-                            zahl("Title2.Top"), platform::screenFont("Arial", groesse("Title2.FontSize"), ppi));
+    TitelAnzeigen(*LabelProjekttitel1, *LabelProjekttitel2, *buch_, Titelgestaltung::aus(e), z_.Schriftgrad, ppi, false);
     // The register tabs' captions and the bookmarks laid into the book.
     buch_->GriffeBeschriften({e.wert("Sheet1"), e.wert("Sheet2"), e.wert("Sheet3"), e.wert("Sheet4"), e.wert("Sheet5")});
     buchlenkung_->LesezeichenLesen();

@@ -62,7 +62,7 @@ TImageForm::~TImageForm() = default;
 void TImageForm::setFenster(TFundliste *fundliste, authoring::TBearbeitung *bearbeitung) {
     fundliste_ = fundliste;
     bearbeitung_ = bearbeitung;
-    if (!buchadapter_) buchadapter_ = std::make_unique<Buchadapter>(*this, z_);
+    if (!buchadapter_) buchadapter_ = std::make_unique<Buchadapter>(*this, z_, screen_);
     if (bearbeitung_) bearbeitung_->setBuch(buchadapter_.get());
     if (fundliste_) connect(fundliste_, &TFundliste::fundGewaehlt, this, &TImageForm::Suchbildausgeben);
 }
@@ -223,7 +223,7 @@ void TImageForm::menueBauen() {
     eintrag(ansicht, "Album1", tr("Album"), [this] { SeitenZeigen(1000 + 2 * z_.AlbumAufschlag); });
     eintrag(ansicht, "Lesen1", tr("Lesen"), [this] { SeitenZeigen(z_.LetzteTextseite); });
     eintrag(ansicht, "Hintergrundbild1", tr("Hintergrundbild"), [this] {
-        if (bearbeitung_) bearbeitung_->Auswahl(5);
+        if (bearbeitung_) bearbeitung_->Hintergrundbild1Click();
     });
     QAction *hilfe = bar->addAction(tr("Hilfe"));
     hilfe->setObjectName("Hilfe");
@@ -455,7 +455,7 @@ void TImageForm::ImageMenuMouseDown(int x, int y) {
         bildansicht_->PanelBildlauf()->raise();
         break;
     case MenueBefehl::Hintergrundbild:
-        if (bearbeitung_) bearbeitung_->Auswahl(5);
+        if (bearbeitung_) bearbeitung_->Hintergrundbild1Click();
         break;
     case MenueBefehl::Windowsstil: Windowsstil(); break;
     case MenueBefehl::Beenden: BeendenClick(); break;

@@ -1,11 +1,14 @@
 #pragma once
 // What the authoring window asks of the book it works on. The main window implements
 // it and hands it over; the authoring side never reaches into the main window itself.
+#include "app/core/titelgestaltung.h"
+
 #include <QColor>
 #include <QImage>
 #include <QPoint>
 #include <QString>
 #include <QStringList>
+#include <array>
 
 class QWidget;
 
@@ -64,6 +67,19 @@ public:
     virtual QWidget *Buchflaeche() = 0;
     // Empties the book's contents lists, so that only the memos show the contents.
     virtual void InhaltListenLeeren() = 0;
+
+    // Design editors: title, register tabs, copyright page, background picture.
+    // The screen title, its shadow, the book title and the subtitle shown with these values.
+    virtual void TitelVorschau(const app::Titelgestaltung &titel) = 0;
+    // The register tabs with these captions, at the edges their target pages give for
+    // the page shown (an empty caption: no tab).
+    virtual void GriffeVorschau(const QStringList &texte, const std::array<int, 5> &ziele) = 0;
+    // The left page of the open book writable, with the input focus; meanwhile the main
+    // window leaves all keys to it and turns no pages. False: read-only again.
+    virtual void TextLinksSchreibbar(bool schreibbar) = 0;
+    virtual QStringList TextLinksZeilen() const = 0;
+    // The background picture `name` of the album folder behind the book, at once.
+    virtual void HintergrundZeigen(const QString &name) = 0;
 };
 
 } // namespace authoring

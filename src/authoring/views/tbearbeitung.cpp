@@ -3,14 +3,18 @@
 #include "authoring/views/albumfrage.h"
 #include "authoring/views/albumherstellung.h"
 #include "authoring/views/aufgabenpanel.h"
+#include "authoring/views/copyrightpanel.h"
 #include "authoring/views/demoladen.h"
 #include "authoring/views/fortschrittsanzeige.h"
 #include "authoring/views/panelmemoliste.h"
+#include "authoring/views/hintergrundpanel.h"
 #include "authoring/views/inhaltsbearbeitung.h"
 #include "authoring/views/panel11inhalt.h"
 #include "authoring/views/panel7import.h"
 #include "authoring/views/rahmendaten.h"
+#include "authoring/views/registerpanel.h"
 #include "authoring/views/startpanel.h"
+#include "authoring/views/titelpanel.h"
 #include "platform/fonts.h"
 
 #include <QKeyEvent>
@@ -54,14 +58,20 @@ TBearbeitung::TBearbeitung(app::Zustand &zustand, const platform::Screen &screen
     panels_[11] = Panel11Inhaltsverzeichnis;
     panels_[12] = Panel11Inhaltsverzeichnis;
     PanelVerzeichnisAuswahl = Panel11Inhaltsverzeichnis->PanelVerzeichnisAuswahl;
-    // The panels of the later tasks: empty frames until their editors move in.
-    panels_[5] = new Aufgabenpanel(*this, "Panel5Wallpaper");
-    panels_[8] = new Aufgabenpanel(*this, "Panel8Titel");
-    panels_[9] = new Aufgabenpanel(*this, "Panel9Register");
-    panels_[10] = new Aufgabenpanel(*this, "Panel10Copyright");
+    Panel5Wallpaper = new Hintergrundpanel(*this);
+    Panel8Titel = new Titelpanel(*this);
+    Panel9Register = new Registerpanel(*this);
+    Panel10Copyright = new Copyrightpanel(*this);
+    panels_[5] = Panel5Wallpaper;
+    panels_[8] = Panel8Titel;
+    panels_[9] = Panel9Register;
+    panels_[10] = Panel10Copyright;
     for (int i = 1; i <= kPanelAnzahl; ++i)
         if (panels_[size_t(i)] && stapel_->indexOf(panels_[size_t(i)]) < 0) stapel_->addWidget(panels_[size_t(i)]);
     stapel_->setCurrentWidget(Panel1DemoOderProjekt);
+    // The album's new contents go onto the book for retouching, as after an import.
+    connect(this, &TBearbeitung::albumInhaltHergestellt, this,
+            [this](const QStringList &links, const QStringList &rechts) { InhaltZurBearbeitung(0, links, rechts); });
 
     // The hint of the new-project panel stays three seconds after the program started.
     Timer1.setInterval(3000);
@@ -89,6 +99,10 @@ void TBearbeitung::Auswahl(int index) {
     if (Aufgabenpanel *p = panel(index)) {
         if (index == 6) Panel6DemoLaden->vorbereiten();
         if (index == 7) Panel7Import->vorbereiten();
+        if (index == 5) Panel5Wallpaper->vorbereiten();
+        if (index == 9) Panel9Register->laden();
+        // Another task ends the writing on the copyright page.
+        if (index != 10) Panel10Copyright->beenden();
         if (index == 11 || index == 12) PanelVerzeichnisAuswahl->setVisible(index == 12);
         stapel_->setCurrentWidget(p);
     }
@@ -162,12 +176,18 @@ Albumherstellung *TBearbeitung::albumherstellung() {
 }
 
 
-void TBearbeitung::PanelProjektTitelClick() { Auswahl(8); }
-void TBearbeitung::PanelRegisterClick() { Auswahl(9); }
-void TBearbeitung::PanelCopyrightClick() { Auswahl(10); }
+void TBearbeitung::PanelProjektTitelClick() { Panel8Titel->PanelProjektTitelClick(); }
+void TBearbeitung::PanelRegisterClick() { Panel9Register->PanelRegisterClick(); }
+void TBearbeitung::PanelCopyrightClick() { Panel10Copyright->PanelCopyrightClick(); }
 void TBearbeitung::InhaltsverzeichnisbearbeitenClick() { Auswahl(12); }
 
+void TBearbeitung::Hintergrundbild1Click() {
+    hide();
+    Auswahl(5);
+}
+
 void TBearbeitung::BitBtnSpaeterClick() {
+    Panel10Copyright->beenden();
     inhalt_->verbergen();
     hide();
 }
@@ -180,8 +200,9 @@ void TBearbeitung::NurInhaltsverzeichnis(int teil) { inhalt_->NurInhaltsverzeich
 
 void TBearbeitung::PanelSaveContentsClick() { inhalt_->PanelSaveContentsClick(); }
 
-void TBearbeitung::inDieEcke() {
-    move(0, screen_.info().height - height());
+void TBearbeitung::inDieEcke(bool rechts) {
+    const platform::ScreenInfo s = screen_.info();
+    move(rechts ? s.width - width() : 0, s.height - height());
     zentriert_ = true;
 }
 

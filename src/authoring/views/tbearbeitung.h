@@ -21,12 +21,16 @@ class Albumfrage;
 class Albumherstellung;
 class Fortschrittsanzeige;
 class PanelMemoListe;
+class Copyrightpanel;
 class DemoLaden;
+class Hintergrundpanel;
 class Inhaltsbearbeitung;
 class Panel7Import;
 class Panel11Inhaltsverzeichnis;
 class Rahmendaten;
+class Registerpanel;
 class Startpanel;
+class Titelpanel;
 
 class TBearbeitung : public QWidget {
     Q_OBJECT
@@ -42,6 +46,10 @@ public:
     Buchsteuerung *buch() const { return buch_; }
     app::Zustand &zustand() const { return z_; }
     platform::Meldungen &meldungen() const { return meldungen_; }
+    platform::ScreenInfo bildschirm() const { return screen_.info(); }
+    // Hidden or not, the window moves into the bottom left or right corner of the
+    // screen, where it leaves the book free.
+    void inDieEcke(bool rechts = false);
 
     // Brings task panel `index` (1..12) to the front and shows the window; an index
     // without a panel shows the panel that was in front before.
@@ -61,6 +69,9 @@ public:
     void PanelRegisterClick();
     void PanelCopyrightClick();
     void InhaltsverzeichnisbearbeitenClick();
+    // The background picture choice; also on a read-only data root.
+    void Hintergrundbild1Click();
+    // Cancel of the task panels.
     // Cancel of the task panels; it also takes the contents memos off the book.
     void BitBtnSpaeterClick();
     void Timer1Timer();
@@ -82,8 +93,6 @@ public:
     void NurInhaltsverzeichnis(int teil);
     void PanelSaveContentsClick();
     Inhaltsbearbeitung &inhaltsbearbeitung() const { return *inhalt_; }
-    // Hidden or not, the window moves to the bottom-left corner of the screen.
-    void inDieEcke();
 
     Startpanel *Panel1DemoOderProjekt = nullptr;
     Albumfrage *Panel3JetztDasAlbum = nullptr;
@@ -91,6 +100,10 @@ public:
     DemoLaden *Panel6DemoLaden = nullptr;
     authoring::Panel7Import *Panel7Import = nullptr;
     authoring::Panel11Inhaltsverzeichnis *Panel11Inhaltsverzeichnis = nullptr;
+    Hintergrundpanel *Panel5Wallpaper = nullptr;
+    Titelpanel *Panel8Titel = nullptr;
+    Registerpanel *Panel9Register = nullptr;
+    Copyrightpanel *Panel10Copyright = nullptr;
     QWidget *PanelVerzeichnisAuswahl = nullptr;
     QTimer Timer1;
 

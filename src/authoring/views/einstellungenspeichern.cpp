@@ -1,0 +1,23 @@
+#include "authoring/views/einstellungenspeichern.h"
+
+#include "app/core/projektdateien.h"
+#include "authoring/views/tbearbeitung.h"
+
+#include <QCoreApplication>
+
+namespace authoring {
+
+bool EinstellungenSpeichern(TBearbeitung &fenster) {
+    const app::Zustand &z = fenster.zustand();
+    if (z.NurLesen) return false;
+    if (app::IniDateiSchreiben(z)) return true;
+    const QString datei = z.dateien.native(z.StammVerzeichnis + z.ProgrammName + ".ini");
+    fenster.meldungen().zeigen(
+        platform::Meldungen::Art::Fehler,
+        QCoreApplication::translate("authoring::TBearbeitung",
+                                    "Die Einstellungen können nicht in %1 gespeichert werden.")
+            .arg(datei));
+    return false;
+}
+
+} // namespace authoring

@@ -1,0 +1,72 @@
+#pragma once
+// Panel 8: the title and subtitle of the project. Every keystroke, arrow and size click
+// shows at once on the main window; OK stores the eleven title settings and writes the
+// settings file.
+#include "app/core/titelgestaltung.h"
+#include "authoring/views/aufgabenpanel.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QToolButton;
+
+namespace authoring {
+
+class Titelpanel : public Aufgabenpanel {
+    Q_OBJECT
+public:
+    // Positions stay on the screen (the book for book title and subtitle); font sizes
+    // between these points.
+    static constexpr int kKleinsteSchrift = 4;
+    static constexpr int kGroessteSchrift = 144;
+
+    explicit Titelpanel(TBearbeitung &fenster);
+
+    // Opens the editor on the cover with the stored values.
+    void PanelProjektTitelClick();
+    void BitBtnTitelOkClick();
+    void ok() override { BitBtnTitelOkClick(); }
+    // What the editor holds: what OK stores.
+    const app::Titelgestaltung &werte() const { return t_; }
+
+    void EditTitelChange();
+    void EditUntertitelChange();
+    void ImageTitelLeftClick();
+    void ImageTitelRightClick();
+    void ImageTitelUpClick();
+    void ImageTitelDownClick();
+    void ImageSchattenLeftClick();
+    void ImageSchattenRightClick();
+    void ImageSchattenUpClick();
+    void ImageSchattenDownClick();
+    void ImageBuchTitelUpClick();
+    void ImageBuchTitelDownClick();
+    void ImageUntertitelUpClick();
+    void ImageUntertitelDownClick();
+    void ImageTitelSmallerClick();
+    void ImageTitelBiggerClick();
+    void ImageBuchtitelSmallerClick();
+    void ImageBuchtitelBiggerClick();
+    void ImageUntertitelSmallerClick();
+    void ImageUntertitelBiggerClick();
+
+    QLineEdit *EditTitel;
+    QLineEdit *EditUntertitel;
+    QLabel *LabelTitelLeft;
+    QLabel *LabelTitelTop;
+    QLabel *LabelShadowLeft;
+    QLabel *LabelShadowTop;
+    QLabel *LabelBuchTitelTop;
+    QLabel *LabelUntertitelTop;
+    QLabel *PanelTitelSize;
+    QLabel *PanelBuchtitelSize;
+    QLabel *PanelUntertitelSize;
+    QPushButton *BitBtnTitelOk;
+
+private:
+    void schritt(int &wert, int um, int grenze, int kleinster = 0);
+    void zeigen();
+    app::Titelgestaltung t_;
+};
+
+} // namespace authoring

@@ -1,0 +1,342 @@
+// The design editors of the authoring window on the real main window: the title with
+// its live preview, the register tabs, the copyright page written on the book, and the
+// background picture with its preview. Each OK is checked against the whole file.
+#include "album/views/bildansicht.h"
+#include "app/core/startlogik.h"
+#include "app/views/timageform.h"
+#include "authoring/views/copyrightpanel.h"
+#include "authoring/views/hintergrundpanel.h"
+#include "authoring/views/registerpanel.h"
+#include "authoring/views/tbearbeitung.h"
+#include "authoring/views/titelpanel.h"
+#include "book/views/bildflaeche.h"
+#include "book/views/buchpanel.h"
+#include "fixture.h"
+#include "platform/fonts.h"
+#include "stillemeldungen.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTextEdit>
+#include <QToolButton>
+#include <QtTest>
+
+using namespace authoring;
+using testing::sichtbar;
+using Art = platform::Meldungen::Art;
+
+namespace {
+
+class Aufzeichnung : public app::Meldungen {
+public:
+    void zeigen(Art art, const QString &text) override { boxen << qMakePair(art, text); }
+    bool okAbbrechen(const QString &text) override {
+        fragen << text;
+        return antwort;
+    }
+    QList<QPair<Art, QString>> boxen;
+    QStringList fragen;
+    bool antwort = true;
+};
+
+struct Programm {
+    explicit Programm(const QStringList &ini = {}, platform::ScreenInfo s = {800, 600, 96}, bool schreibgeschuetzt = false)
+        : screen(s) {
+        w.schreiben("names.exe", "x");
+        for (const char *bild : {"CBT0", "Book", "Album0"})
+            w.bitmap(QStringLiteral("Help/%1.bmp").arg(QLatin1String(bild)), 20, 20);
+        w.text("Pagora.ini", QStringList{"ShowCBT=0"} + ini);
+        w.text("Pagora/Pages/Pagora.1", {"Anfang        2"});
+        w.text("Pagora/Pages/Pagora.2", {"Bilder        1"});
+        w.text("Pagora/Pages/Pagora.4", {"Alter Vermerk"});
+        w.bitmap("Pagora/Album/Garten.bmp", 800, 600, Qt::darkGreen);
+        w.bitmap("Pagora/Album/Klein.bmp", 400, 300, Qt::red);
+        w.bitmap("Pagora/Album/alt.neu.bmp", 800, 600, Qt::blue);
+        if (schreibgeschuetzt) w.schreibschutz();
+        zustand = std::make_unique<app::Zustand>(w.dateien());
+        zustand->programmDatei = w.gespeichert() + "Pagora.exe";
+        form = std::make_unique<app::TImageForm>(*zustand, screen, meldungen);
+        form->TimerAnfang.stop();
+        bearbeitung = std::make_unique<TBearbeitung>(*zustand, screen, meldungen);
+        form->setFenster(nullptr, bearbeitung.get());
+        for (int i = 0; i < 60; ++i) form->TimerAnfangTimer();
+        form->show();
+        iniVorher = w.lesen("Pagora.ini");
+    }
+    book::BuchPanel &buch() const { return *form->PanelBuch(); }
+    // The settings file expected after OK: the read table with these values.
+    QByteArray einstellungen(const QList<QPair<QString, QString>> &werte) const {
+        app::Einstellungen e;
+        e.setzen("ShowCBT", "0");
+        for (const auto &[k, v] : werte) e.setzen(k, v);
+        return e.schreiben(app::Einstellungen());
+    }
+    template <typename T> T *knopf(QWidget *panel, const QString &name) const {
+        T *k = panel->findChild<T *>(name);
+        if (k) QTest::mouseClick(k, Qt::LeftButton);
+        return k;
+    }
+    testing::Datenwurzel w;
+    platform::SimulatedScreen screen;
+    Aufzeichnung meldungen;
+    std::unique_ptr<app::Zustand> zustand;
+    std::unique_ptr<app::TImageForm> form;
+    std::unique_ptr<TBearbeitung> bearbeitung;
+    QByteArray iniVorher;  // the settings file as the program found it
+};
+
+} // namespace
+
+class TestGestaltung : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    // Typing shows on the screen title, its shadow and the book title letter by letter;
+    // OK writes the settings file with the title's keys and hides the window.
+    void theTitleShowsWhileTypingAndOkStoresIt() {
+        Programm p;
+        Titelpanel &t = *p.bearbeitung->Panel8Titel;
+        p.bearbeitung->PanelProjektTitelClick();
+        QCOMPARE(p.zustand->AktuelleSeite, -1);
+        QCOMPARE(p.bearbeitung->pos(), QPoint(0, 600 - p.bearbeitung->height()));
+        QCOMPARE(p.bearbeitung->vorderesPanel(), p.bearbeitung->panel(8));
+        QCOMPARE(t.EditTitel->selectedText(), QString("Pagora"));
+        QCOMPARE(t.LabelTitelLeft->text(), QString("64"));
+        QCOMPARE(t.PanelTitelSize->text(), QString("36"));
+        t.EditTitel->clear();
+        for (const QString &bis : QStringList{"M", "Mü", "Müh"}) {
+            // A letter beyond ASCII, typed as a keyboard sends it.
+            QTest::sendKeyEvent(QTest::Click, t.EditTitel, Qt::Key_unknown, QString(bis.back()), Qt::NoModifier);
+            for (QLabel *l : {p.form->LabelProjekttitel1, p.form->LabelProjekttitel2, p.buch().LabelProjekttitel3})
+                QCOMPARE(l->text(), bis);
+        }
+        QTest::keyClicks(t.EditUntertitel, "Ein Tal");
+        QCOMPARE(p.buch().LabelProjektUnterTitel->text(), QString("Ein Tal"));
+        for (int i = 0; i < 3; ++i) p.knopf<QToolButton>(&t, "ImageTitelLeft");
+        p.knopf<QToolButton>(&t, "ImageUntertitelDown");
+        p.knopf<QToolButton>(&t, "ImageBuchtitelBigger");
+        QCOMPARE(t.LabelTitelLeft->text(), QString("61"));
+        QCOMPARE(p.form->LabelProjekttitel1->x(), 61);
+        QCOMPARE(p.form->LabelProjekttitel2->x(), 66);  // the shadow moves on its own
+        QCOMPARE(p.buch().LabelProjektUnterTitel->y(), 225);
+        QCOMPARE(p.buch().LabelProjekttitel3->font().pixelSize(), platform::screenFont("Arial", 25, 96, true).pixelSize());
+        QCOMPARE(p.w.lesen("Pagora.ini"), p.iniVorher);  // nothing stored before OK
+        QTest::keyClick(t.EditTitel, Qt::Key_Return);
+        QVERIFY(!p.bearbeitung->isVisible());
+        QCOMPARE(p.w.lesen("Pagora.ini"), p.einstellungen({{"Title", "Müh"},
+                                                          {"Title.Left", "61"},
+                                                          {"Title2", "Ein Tal"},
+                                                          {"Title2.Top", "225"},
+                                                          {"Title1.FontSize", "25"}}));
+    }
+
+    // Closing without OK keeps the file; opening again starts from what is stored and
+    // puts the stored look back on the book.
+    void closingWithoutOkKeepsTheFile() {
+        Programm p({"Title=Alt"});
+        Titelpanel &t = *p.bearbeitung->Panel8Titel;
+        p.bearbeitung->PanelProjektTitelClick();
+        QTest::keyClicks(t.EditTitel, "Neu");
+        p.knopf<QToolButton>(&t, "ImageSchattenDown");
+        QTest::keyClick(p.bearbeitung.get(), Qt::Key_Escape);
+        QVERIFY(!p.bearbeitung->isVisible());
+        QCOMPARE(p.w.lesen("Pagora.ini"), p.iniVorher);
+        QCOMPARE(p.zustand->einstellungen.wert("Title"), QString("Alt"));
+        p.bearbeitung->PanelProjektTitelClick();
+        QCOMPARE(t.EditTitel->text(), QString("Alt"));
+        QCOMPARE(p.form->LabelProjekttitel1->text(), QString("Alt"));
+        QCOMPARE(p.form->LabelProjekttitel2->y(), 10);
+    }
+
+    // Positions stay on the screen (the book for the cover's elements), sizes within
+    // their bounds; a large-font screen stores the sizes as the settings hold them.
+    void stepsAreHeldToTheScreen_data() {
+        QTest::addColumn<QString>("ini");
+        QTest::addColumn<int>("ppi");
+        QTest::addColumn<QString>("knopf");
+        QTest::addColumn<QString>("schluessel");
+        QTest::addColumn<QString>("wert");
+        QTest::newRow("left edge") << "Title.Left=1" << 96 << "ImageTitelLeft" << "Title.Left" << "0";
+        QTest::newRow("right edge") << "Shadow.Left=798" << 96 << "ImageSchattenRight" << "Shadow.Left" << "799";
+        QTest::newRow("stored beyond the screen") << "Title.Top=5000" << 96 << "ImageTitelDown" << "Title.Top" << "599";
+        QTest::newRow("foot of the book") << "Title1.Top=439" << 96 << "ImageBuchTitelDown" << "Title1.Top" << "440";
+        QTest::newRow("smallest size") << "Title2.FontSize=5" << 96 << "ImageUntertitelSmaller" << "Title2.FontSize"
+                                       << "4";
+        QTest::newRow("large fonts") << "Title.FontSize=36" << 120 << "ImageTitelBigger" << "Title.FontSize" << "39";
+    }
+    void stepsAreHeldToTheScreen() {
+        QFETCH(QString, ini);
+        QFETCH(int, ppi);
+        QFETCH(QString, knopf);
+        QFETCH(QString, schluessel);
+        QFETCH(QString, wert);
+        Programm p({ini}, {800, 600, ppi});
+        Titelpanel &t = *p.bearbeitung->Panel8Titel;
+        p.bearbeitung->PanelProjektTitelClick();
+        for (int i = 0; i < 3; ++i) QVERIFY(p.knopf<QToolButton>(&t, knopf));
+        t.BitBtnTitelOkClick();
+        QCOMPARE(p.zustand->einstellungen.wert(schluessel), wert);
+        QCOMPARE(p.w.lesen("Pagora.ini"), p.einstellungen({{schluessel, wert}}));
+        if (ppi != 96) {
+            const int grad = app::SchriftgradFuer(ppi).Schriftgrad;
+            QCOMPARE(p.form->LabelProjekttitel1->font().pixelSize(),
+                     platform::screenFont("Arial", app::SkalierteGroesse(39, grad), ppi, true).pixelSize());
+        }
+    }
+
+    // The register: defaults in the rows, captions on the tabs while typing, a cleared
+    // choice drops its tab, Enter stores all rows.
+    void theRegisterTabs() {
+        Programm p;
+        Registerpanel &r = *p.bearbeitung->Panel9Register;
+        p.bearbeitung->PanelRegisterClick();
+        QCOMPARE(p.zustand->AktuelleSeite, 1000);
+        QCOMPARE(p.bearbeitung->pos(), QPoint(800 - p.bearbeitung->width(), 600 - p.bearbeitung->height()));
+        QCOMPARE(r.EditGriff[1]->text(), QString("Bilder"));
+        QCOMPARE(r.teil(1), Buchteil::Bilder);
+        QCOMPARE(r.teil(3), Buchteil::Text);
+        QCOMPARE(r.EditGriffSeite[3]->text(), QString("0"));
+        QTest::keyClicks(r.EditGriff[3], "Karten");
+        QCOMPARE(p.buch().LabelGriffL[3]->text(), QString("Karten"));
+        QCOMPARE(p.buch().LabelGriffR[3]->text(), QString("Karten"));
+        QVERIFY(sichtbar(p.buch().GriffL[3]));  // page 0 lies behind the album's contents
+        QTest::mouseClick(r.PanelGriffB[3], Qt::LeftButton);
+        r.EditGriffSeite[3]->setText("12");
+        QVERIFY(sichtbar(p.buch().GriffR[3]));  // 1012 lies ahead
+        QCOMPARE(r.PanelGriffB[3]->styleSheet().contains(Registerpanel::kGewaehlt.name()), true);
+        QCOMPARE(r.PanelGriffT[3]->styleSheet().contains(Registerpanel::kFrei.name()), true);
+        QTest::mouseClick(r.PanelGriffH[2], Qt::LeftButton);  // the chosen part again: none
+        QCOMPARE(r.teil(2), Buchteil::Keiner);
+        QVERIFY(!sichtbar(p.buch().GriffL[2]) && !sichtbar(p.buch().GriffR[2]));
+        QTest::keyClick(r.EditGriff[0], Qt::Key_Return);
+        QVERIFY(!p.bearbeitung->isVisible());
+        QCOMPARE(p.w.lesen("Pagora.ini"), p.einstellungen({{"Sheet3", ""}, {"Sheet4", "Karten"}, {"Mark4", "1012"}}));
+    }
+
+    // Writing on the book: the arrows move the caret and turn no page, OK writes the
+    // lines byte for byte and the arrows turn pages again.
+    void theCopyrightPageIsWrittenOnTheBook() {
+        Programm p;
+        Copyrightpanel &c = *p.bearbeitung->Panel10Copyright;
+        p.bearbeitung->PanelCopyrightClick();
+        QCOMPARE(p.zustand->AktuelleSeite, 0);
+        QVERIFY(c.CopyrightBearbeitung());
+        QTextEdit *feld = p.buch().MemoTextLinks->schreibfeld();
+        QVERIFY(feld && sichtbar(feld));
+        QCOMPARE(feld->toPlainText(), QString("Alter Vermerk"));
+        feld->selectAll();
+        QTest::keyClicks(feld, "Alle Rechte");
+        QTest::keyClick(feld, Qt::Key_Return);
+        QTest::keyClicks(feld, "bei mir");
+        QTest::keyClick(feld, Qt::Key_Left);
+        QTest::keyClick(feld, Qt::Key_Up);
+        QTest::keyClick(feld, Qt::Key_Home);
+        QTest::keyClicks(feld, "X");
+        QTest::keyClick(p.form.get(), Qt::Key_Right);
+        QTest::keyClick(p.form.get(), Qt::Key_Escape);
+        QCOMPARE(p.zustand->AktuelleSeite, 0);
+        QTest::keyClick(p.bearbeitung.get(), Qt::Key_Return);
+        QVERIFY(!c.CopyrightBearbeitung());
+        QVERIFY(!p.bearbeitung->isVisible());
+        QCOMPARE(p.w.lesen("Pagora/Pages/Pagora.4"), QByteArray("XAlle Rechte\r\nbei mir\r\n"));
+        QVERIFY(!p.buch().MemoTextLinks->schreibbar());
+        QCOMPARE(p.buch().MemoTextLinks->zeilen(), QStringList({"XAlle Rechte", "bei mir"}));
+        QTest::keyClick(p.form.get(), Qt::Key_Right);
+        QVERIFY(p.zustand->AktuelleSeite != 0);
+    }
+
+    // Cancel keeps the file; a text longer than the page is cut only when the author
+    // agrees, and is cut visibly on the page.
+    void theCopyrightPageKeepsItsFileUnlessSaved_data() {
+        QTest::addColumn<int>("zeilen");
+        QTest::addColumn<bool>("abbrechen");
+        QTest::addColumn<bool>("antwort");
+        QTest::addColumn<int>("gespeichert");  // lines in the file; -1: unchanged
+        QTest::newRow("cancel") << 3 << true << true << -1;
+        QTest::newRow("a full page") << 29 << false << true << 29;
+        QTest::newRow("too long, agreed") << 31 << false << true << 29;
+        QTest::newRow("too long, refused") << 31 << false << false << -1;
+    }
+    void theCopyrightPageKeepsItsFileUnlessSaved() {
+        QFETCH(int, zeilen);
+        QFETCH(bool, abbrechen);
+        QFETCH(bool, antwort);
+        QFETCH(int, gespeichert);
+        Programm p;
+        p.meldungen.antwort = antwort;
+        Copyrightpanel &c = *p.bearbeitung->Panel10Copyright;
+        const QByteArray vorher = p.w.lesen("Pagora/Pages/Pagora.4");
+        p.bearbeitung->PanelCopyrightClick();
+        QStringList text;
+        for (int i = 1; i <= zeilen; ++i) text << QStringLiteral("Zeile %1").arg(i);
+        p.buch().MemoTextLinks->schreibfeld()->setPlainText(text.join('\n'));
+        if (abbrechen) QTest::mouseClick(c.BitBtn6, Qt::LeftButton);
+        else QTest::mouseClick(c.PanelSave, Qt::LeftButton);
+        QCOMPARE(p.meldungen.fragen.size(), zeilen > 29 ? 1 : 0);
+        if (gespeichert < 0) {
+            QCOMPARE(p.w.lesen("Pagora/Pages/Pagora.4"), vorher);
+            QCOMPARE(c.CopyrightBearbeitung(), !abbrechen);
+            return;
+        }
+        QCOMPARE(p.w.lesen("Pagora/Pages/Pagora.4"), platform::joinLines(text.mid(0, gespeichert)));
+        QCOMPARE(p.buch().MemoTextLinks->zeilen().size(), gespeichert);
+    }
+
+    // The background: nothing chosen changes nothing; click and arrow keys preview; OK
+    // stores the name, shows the picture and writes the file, except on a read-only root.
+    void theBackgroundPicture_data() {
+        QTest::addColumn<bool>("schreibgeschuetzt");
+        QTest::newRow("writable") << false;
+        QTest::newRow("read-only") << true;
+    }
+    void theBackgroundPicture() {
+        QFETCH(bool, schreibgeschuetzt);
+        Programm p({}, {800, 600, 96}, schreibgeschuetzt);
+        QCOMPARE(p.zustand->NurLesen, schreibgeschuetzt);
+        Hintergrundpanel &h = *p.bearbeitung->Panel5Wallpaper;
+        p.form->ImageMenuMouseDown(6 * 64 + 45, 10);  // the image menu's background cell
+        QVERIFY(p.bearbeitung->isVisible());
+        QCOMPARE(p.bearbeitung->vorderesPanel(), p.bearbeitung->panel(5));
+        QCOMPARE(h.FileListBoxWallpaper->count(), 3);
+        QCOMPARE(h.EditHintergrundbild->text(), QString("*.bmp"));
+        const QImage leer = h.vorschau();
+        QCOMPARE(leer.pixel(12, 10), qRgb(192, 192, 192));
+        QTest::mouseClick(h.BitBtnWallpaper, Qt::LeftButton);
+        QVERIFY(p.bearbeitung->isVisible());
+        QCOMPARE(p.zustand->einstellungen.wert("Wallpaper"), QString());
+
+        QListWidget *liste = h.FileListBoxWallpaper;
+        QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, liste->visualItemRect(liste->item(1)).center());
+        QCOMPARE(h.EditHintergrundbild->text(), QString("Garten.bmp"));
+        QCOMPARE(h.vorschau().pixel(91, 69), QColor(Qt::darkGreen).rgb());
+        QTest::keyClick(liste, Qt::Key_Down);
+        QCOMPARE(h.EditHintergrundbild->text(), QString("Klein.bmp"));
+        QCOMPARE(h.vorschau().pixel(51, 39), QColor(Qt::red).rgb());
+        QCOMPARE(h.vorschau().pixel(52, 40), qRgb(192, 192, 192));
+        QTest::keyClick(liste, Qt::Key_Up);
+        QTest::keyClick(liste, Qt::Key_Up);
+        QCOMPARE(h.EditHintergrundbild->text(), QString("alt.neu.bmp"));
+        QTest::mouseClick(h.BitBtnWallpaper, Qt::LeftButton);
+        QVERIFY(!p.bearbeitung->isVisible());
+        QCOMPARE(p.zustand->einstellungen.wert("Wallpaper"), QString("alt.neu"));
+        QVERIFY(sichtbar(p.form->bildansicht()->ImageMain));
+        QCOMPARE(p.form->bildansicht()->ImageMain->size(), QSize(800, 600));  // no title picture in this root
+        QVERIFY(p.meldungen.boxen.isEmpty());
+        QCOMPARE(p.w.lesen("Pagora.ini"), schreibgeschuetzt ? p.iniVorher : p.einstellungen({{"Wallpaper", "alt.neu"}}));
+    }
+
+    // A settings file that cannot be replaced is reported and stays whole.
+    void aFailedWriteIsReported() {
+        Programm p;
+        p.zustand->einstellungsQuelle.clear();  // the file on disk is no longer the table's own
+        p.bearbeitung->PanelRegisterClick();
+        p.bearbeitung->Panel9Register->BitBtnRegisterOkClick();
+        QCOMPARE(p.meldungen.boxen.size(), 1);
+        QCOMPARE(p.meldungen.boxen.first().first, Art::Fehler);
+        QCOMPARE(p.w.lesen("Pagora.ini"), p.iniVorher);
+    }
+};
+
+QTEST_MAIN(TestGestaltung)
+#include "test_gestaltung.moc"
