@@ -101,6 +101,17 @@ private Q_SLOTS:
         QCOMPARE(p.form->LabelProjekttitel1->font().pixelSize(), (36 * grad / 7 * ppi + 36) / 72);
     }
 
+    void aScreenSmallerThanTheBookIsToldOnce() {
+        for (const platform::ScreenInfo s : {platform::ScreenInfo{640, 480, 96}, platform::ScreenInfo{800, 600, 96}}) {
+            testing::Datenwurzel w;
+            tourRootAnlegen(w);
+            Programm p(w, s);
+            p.ticks(80);
+            QCOMPARE(p.meldungen.boxen.size(), s.width < 800 ? 1 : 0);
+            if (s.width < 800) QVERIFY(p.meldungen.boxen[0].second.contains(QString::fromUtf8("800 × 600")));
+        }
+    }
+
     void startUpReadsAutorIniAndTheProjectSettings() {
         testing::Datenwurzel w;
         tourRootAnlegen(w);
