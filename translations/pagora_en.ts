@@ -620,6 +620,10 @@ Save without them?</translation>
         <source>Die Bearbeitungsfunktionen sind erst ausführbar, wenn das Programm auf einer Festplatte installiert wurde.</source>
         <translation>The authoring functions only work once the program has been installed on a hard disk.</translation>
     </message>
+    <message>
+        <source>Das Buch braucht einen Bildschirm von mindestens 800 × 600 Bildpunkten; auf diesem Bildschirm (%1 × %2) sind seine Ränder abgeschnitten.</source>
+        <translation>The book needs a screen of at least 800 × 600 pixels; on this screen (%1 × %2) its edges are cut off.</translation>
+    </message>
 </context>
 <context>
     <name>authoring</name>
