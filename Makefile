@@ -1,6 +1,7 @@
 # Two commands set Pagora up on Debian or Ubuntu:
 #   make run    installs what is missing, builds, and starts Pagora on its data root
 #   make test   installs what is missing, builds, and runs the whole test suite
+#   make deb    builds the Debian package build/paket/pagora_<version>_<arch>.deb
 BUILD      ?= build
 FUZZ_BUILD ?= build-fuzz
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
@@ -8,10 +9,12 @@ FUZZ_SECONDS ?= 600
 # Extra CMake options for the first configure, e.g. CMAKE_FLAGS=-DPAGORA_WERROR=ON (CI).
 CMAKE_FLAGS ?=
 
-DEBIAN_PACKAGES = cmake make g++ qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgl-dev fonts-liberation2 libhyphen-dev hyphen-de
+DEBIAN_PACKAGES = cmake make g++ qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgl-dev fonts-liberation2 libhyphen-dev hyphen-de \
+                  desktop-file-utils appstream groff-base dpkg-dev file \
+                  qt6-l10n-tools qt6-tools-dev qt6-tools-dev-tools
 FUZZ_PACKAGES   = clang libclang-rt-14-dev
 
-.PHONY: all run test screenshots bench fuzz deps fuzz-deps build clean format-check
+.PHONY: all run test deb translations screenshots bench fuzz deps fuzz-deps build clean format-check
 
 all: build
 
@@ -32,6 +35,17 @@ run: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+deb: build
+	cd $(BUILD) && cpack -G DEB
+	@ls $(BUILD)/paket/*.deb
+
+# Brings the translations up to date with the sources; new texts then await their
+# English in translations/pagora_en.ts (Qt Linguist, or by hand).
+LUPDATE ?= /usr/lib/qt6/bin/lupdate
+translations: deps
+	$(LUPDATE) -no-obsolete -locations none -source-language de_DE -target-language en src \
+	    -ts translations/pagora_en.ts
 
 screenshots: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ./tests/pagora_screenshots $(CURDIR)/$(BUILD)/screenshots

@@ -171,9 +171,14 @@ bool aufnehmen(const QString &ordner, platform::ScreenInfo info) {
     form.Suchbildausgeben(1);
     ok &= speichern(form, ordner, vorsilbe + "25-fund-gerahmt");
     fundliste.hide();
+    // The menu strip over the picture: the bookmarks in the holder are covered.
+    form.LabelCoverMouseMove(info.width / 2, info.height - 5);
+    ok &= speichern(form, ordner, vorsilbe + "26-bildmenue-im-bild");
     form.setFenster(nullptr, &bearbeitung);
     form.bildansicht()->Shape1MouseDown();
     form.SeitenZeigen(12);
+    // Back in the book: no strip, arrow or frame of the picture is left over it.
+    ok &= speichern(form, ordner, vorsilbe + "27-zurueck-im-buch");
     form.Windowsstil();
     form.Hinweis(QStringLiteral("Die Fensterdarstellung mit Menüleiste"));
     ok &= speichern(form, ordner, vorsilbe + "14-fenster");

@@ -3,6 +3,7 @@
 #include "app/core/projektdateien.h"
 #include "authoring/core/exelaufwerk.h"
 #include "authoring/core/projektanlage.h"
+#include "tool/werkzeug.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -12,13 +13,14 @@ namespace {
 
 enum Ausgang { Erfolg = 0, Abgelehnt = 1, Aufruffehler = 2 };
 
-const char *kHilfeNeu =
+const char *kHilfeNeu = QT_TRANSLATE_NOOP(
+    "Werkzeug",
     "Aufruf: pagora-tool [--root ORDNER] neu NAME VERZEICHNIS\n"
     "Legt ein neues Projekt an wie \"Neues Projekt\" im Fenster Bearbeitung: das Verzeichnis mit\n"
     "Album, Slides, Pages und Huge, die Programmdatei NAME.exe, die Standardhilfe und NAME.ini mit\n"
     "Titel und Pfad. Ohne --root ist die Datenwurzel der Ordner von pagora-tool.\n"
     "Vorhandene Seiten, Bilderliste und Bilder bleiben erhalten; nur die Programmdatei wird ersetzt.\n"
-    "Rückgabe 1 auch, wenn eine Vorlage fehlte: das Projekt ist dann angelegt, aber unvollständig.\n";
+    "Rückgabe 1 auch, wenn eine Vorlage fehlte: das Projekt ist dann angelegt, aber unvollständig.\n");
 
 void sag(const QString &text) { std::fputs(qPrintable(text + '\n'), stdout); }
 void klage(const QString &text) { std::fputs(qPrintable(text + '\n'), stderr); }
@@ -37,11 +39,11 @@ std::optional<int> befehlNeu(const QStringList &argumente) {
     }
     if (rest.isEmpty() || rest.first() != "neu") return std::nullopt;
     if (hilfe) {
-        sag(QString::fromUtf8(kHilfeNeu));
+        sag(Werkzeug::tr(kHilfeNeu));
         return Erfolg;
     }
     if (rest.size() != 3 || rest.mid(1).join(QString()).startsWith("--")) {
-        klage(QString::fromUtf8(kHilfeNeu));
+        klage(Werkzeug::tr(kHilfeNeu));
         return Aufruffehler;
     }
     const QString name = rest[1];
@@ -52,7 +54,7 @@ std::optional<int> befehlNeu(const QStringList &argumente) {
     z.programmDatei = z.dateien.stored(QDir(wurzel).absolutePath() + "/pagora-tool");
     const auto lw = authoring::ExeLaufwerk(z.dateien, z.programmDatei);
     if (lw.status != authoring::Laufwerksergebnis::Status::Gefunden) {
-        klage("Keine Pagora-Datenwurzel: \"names.exe\" fehlt in " + wurzel + ".");
+        klage(Werkzeug::tr("Keine Pagora-Datenwurzel: \"names.exe\" fehlt in %1.").arg(wurzel));
         return Abgelehnt;
     }
     z.StammVerzeichnis = lw.stammVerzeichnis;
@@ -67,9 +69,9 @@ std::optional<int> befehlNeu(const QStringList &argumente) {
     }
     authoring::NeuesProjektEinstellen(z, name, ordner);
     if (!app::IniDateiSchreiben(z)) {
-        klage("Die Einstellungsdatei " + z.StammVerzeichnis + name + ".ini kann nicht geschrieben werden.");
+        klage(Werkzeug::tr("Die Einstellungsdatei %1.ini kann nicht geschrieben werden.").arg(z.StammVerzeichnis + name));
         return Abgelehnt;
     }
-    sag(QStringLiteral("Projekt %1 im Verzeichnis %2 angelegt.").arg(name, z.ProjektVerzeichnis));
+    sag(Werkzeug::tr("Projekt %1 im Verzeichnis %2 angelegt.").arg(name, z.ProjektVerzeichnis));
     return r.warnungen.isEmpty() ? Erfolg : Abgelehnt;
 }

@@ -6,6 +6,7 @@
 #include "platform/recordfile.h"
 #include "search/core/falten.h"
 #include "search/core/suche.h"
+#include "tool/werkzeug.h"
 
 int befehlSuche(const app::Zustand &z, const QString &teil, const QString &begriff,
                 const std::function<void(const QString &)> &zeile, const std::function<void(const QString &)> &klage) {
@@ -23,7 +24,7 @@ int befehlSuche(const app::Zustand &z, const QString &teil, const QString &begri
     const QString datei = teil == "help" ? z.HilfeSeitenDateiName : z.TextSeitenDateiName;
     platform::RecordFile seiten;
     if (!seiten.open(z.dateien.native(datei), book::kSeitensatzGroesse)) {
-        klage("Die Seitendatei " + datei + " kann nicht gelesen werden.");
+        klage(Werkzeug::tr("Die Seitendatei %1 kann nicht gelesen werden.").arg(datei));
         return 1;
     }
     // Each search reads on from the record after the last hit: one hit per page, its

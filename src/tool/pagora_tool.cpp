@@ -11,8 +11,10 @@
 #include "book/core/seitensatz.h"
 #include "platform/cp1252.h"
 #include "platform/fonts.h"
+#include "platform/translation.h"
 #include "tool/befehl_neu.h"
 #include "tool/befehl_suche.h"
+#include "tool/werkzeug.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -33,7 +35,8 @@ void ausgeben(const QString &text, FILE *wohin) {
 void sag(const QString &text) { ausgeben(text, stdout); }
 void klage(const QString &text) { ausgeben(text, stderr); }
 
-const char *kHilfe =
+const char *kHilfe = QT_TRANSLATE_NOOP(
+    "Werkzeug",
     "Aufruf: pagora-tool --root ORDNER --name NAME BEFEHL [OPTIONEN]\n"
     "\n"
     "Befehle:\n"
@@ -48,25 +51,31 @@ const char *kHilfe =
     "  neu NAME VERZEICHNIS            neues Projekt anlegen (--name entfällt; neu --help)\n"
     "\n"
     "BEFEHL --help zeigt die Hilfe zu einem Befehl.\n"
-    "Rückgabe: 0 Erfolg, 1 Eingabe abgelehnt oder Fehler im Projekt, 2 Aufruffehler.\n";
+    "Rückgabe: 0 Erfolg, 1 Eingabe abgelehnt oder Fehler im Projekt, 2 Aufruffehler.\n");
 
 const QMap<QString, const char *> kBefehlsHilfe = {
-    {"import", "Aufruf: pagora-tool --root ORDNER --name NAME import --part text|help [--silbentrennung] DATEI\n"
-               "Importiert die Textdatei (Windows-1252, Markierungen :I: :S: :B:) in den Leseteil (text)\n"
-               "oder die Hilfe (help) und speichert das Inhaltsverzeichnis (.1 bzw. .6).\n"
-               "--silbentrennung trennt Wörter, die nicht mehr in die Zeile passen, nach deutschen\n"
-               "Trennregeln mit Bindestrich (Paket hyphen-de).\n"},
-    {"album", "Aufruf: pagora-tool --root ORDNER --name NAME album\n"
-              "Stellt die Albumseiten aus der Bilderliste her und speichert den Albuminhalt (.2 und .8).\n"},
-    {"pages", "Aufruf: pagora-tool --root ORDNER --name NAME pages --part text|help [--from N] [--to N]\n"
-              "Gibt Seiten aus: \"# \" Überschrift, \"[Bild] \" Bildzeile, \"[Unterschrift] \" Bildunterschrift.\n"},
-    {"contents", "Aufruf: pagora-tool --root ORDNER --name NAME contents --part text|album|help\n"
-                 "Gibt das Inhaltsverzeichnis des Teils aus.\n"},
-    {"suche", "Aufruf: pagora-tool --root ORDNER --name NAME suche --part text|help|album BEGRIFF\n"
-              "Sucht wie Pagora fehlertolerant im Leseteil, in der Hilfe oder in den Bildmarken und gibt\n"
-              "jeden Treffer auf einer Zeile aus. Rückgabe 0 mit Treffern, 1 ohne.\n"},
-    {"check", "Aufruf: pagora-tool --root ORDNER --name NAME check\n"
-              "Prüft das Projekt; Rückgabe 1, wenn etwas nicht stimmt.\n"},
+    {"import", QT_TRANSLATE_NOOP("Werkzeug",
+        "Aufruf: pagora-tool --root ORDNER --name NAME import --part text|help [--silbentrennung] DATEI\n"
+        "Importiert die Textdatei (Windows-1252, Markierungen :I: :S: :B:) in den Leseteil (text)\n"
+        "oder die Hilfe (help) und speichert das Inhaltsverzeichnis (.1 bzw. .6).\n"
+        "--silbentrennung trennt Wörter, die nicht mehr in die Zeile passen, nach deutschen\n"
+        "Trennregeln mit Bindestrich (Paket hyphen-de).\n")},
+    {"album", QT_TRANSLATE_NOOP("Werkzeug",
+        "Aufruf: pagora-tool --root ORDNER --name NAME album\n"
+        "Stellt die Albumseiten aus der Bilderliste her und speichert den Albuminhalt (.2 und .8).\n")},
+    {"pages", QT_TRANSLATE_NOOP("Werkzeug",
+        "Aufruf: pagora-tool --root ORDNER --name NAME pages --part text|help [--from N] [--to N]\n"
+        "Gibt Seiten aus: \"# \" Überschrift, \"[Bild] \" Bildzeile, \"[Unterschrift] \" Bildunterschrift.\n")},
+    {"contents", QT_TRANSLATE_NOOP("Werkzeug",
+        "Aufruf: pagora-tool --root ORDNER --name NAME contents --part text|album|help\n"
+        "Gibt das Inhaltsverzeichnis des Teils aus.\n")},
+    {"suche", QT_TRANSLATE_NOOP("Werkzeug",
+        "Aufruf: pagora-tool --root ORDNER --name NAME suche --part text|help|album BEGRIFF\n"
+        "Sucht wie Pagora fehlertolerant im Leseteil, in der Hilfe oder in den Bildmarken und gibt\n"
+        "jeden Treffer auf einer Zeile aus. Rückgabe 0 mit Treffern, 1 ohne.\n")},
+    {"check", QT_TRANSLATE_NOOP("Werkzeug",
+        "Aufruf: pagora-tool --root ORDNER --name NAME check\n"
+        "Prüft das Projekt; Rückgabe 1, wenn etwas nicht stimmt.\n")},
 };
 
 struct Aufruf {
@@ -108,15 +117,16 @@ std::optional<Aufruf> lesen(const QStringList &args) {
 
 bool oeffnen(app::Zustand &z, const Aufruf &a) {
     if (!app::GueltigerProgrammName(a.name)) {
-        klage("Ungültiger Programmname \"" + a.name +
-              "\": ohne Punkt und ohne die Zeichen \\ / : * ? \" < > |, wie Pagora selbst Programme benennt.");
+        klage(Werkzeug::tr("Ungültiger Programmname \"%1\": ohne Punkt und ohne die Zeichen \\ / : * ? \" < > |, wie "
+                           "Pagora selbst Programme benennt.")
+                  .arg(a.name));
         return false;
     }
     const QString wurzel = z.dateien.stored(QDir(a.root).absolutePath() + '/');
     z.programmDatei = wurzel + a.name + ".exe";
     const auto lw = authoring::ExeLaufwerk(z.dateien, z.programmDatei);
     if (lw.status != authoring::Laufwerksergebnis::Status::Gefunden) {
-        klage("Keine Pagora-Datenwurzel: \"names.exe\" fehlt in " + a.root + ".");
+        klage(Werkzeug::tr("Keine Pagora-Datenwurzel: \"names.exe\" fehlt in %1.").arg(a.root));
         return false;
     }
     z.StammVerzeichnis = lw.stammVerzeichnis;
@@ -124,8 +134,7 @@ bool oeffnen(app::Zustand &z, const Aufruf &a) {
     z.HilfeSeitenDateiName = lw.hilfeSeitenDateiName;
     z.ProgrammName = a.name;
     if (!app::EinstellungsdateiLesen(z, a.name) && !z.dateien.folderExists(z.StammVerzeichnis + a.name + "\\")) {
-        klage("Das Projekt \"" + a.name + "\" gibt es in " + a.root + " nicht: weder " + a.name + ".ini noch der Ordner " +
-              a.name + ".");
+        klage(Werkzeug::tr("Das Projekt \"%1\" gibt es in %2 nicht: weder %1.ini noch der Ordner %1.").arg(a.name, a.root));
         return false;
     }
     z.ProjektPfad = z.einstellungen.wert("Path");
@@ -145,17 +154,19 @@ int importieren(app::Zustand &z, const Aufruf &a) {
     const authoring::Importergebnis &r = lauf.ergebnis;
     using S = authoring::Importlauf::Status;
     switch (lauf.status) {
-    case S::TextUnlesbar: klage("Die Textdatei " + a.datei + " kann nicht gelesen werden."); return Abgelehnt;
+    case S::TextUnlesbar: klage(Werkzeug::tr("Die Textdatei %1 kann nicht gelesen werden.").arg(a.datei)); return Abgelehnt;
     case S::OhneTrennmuster:
-        klage("Die Trennmuster " + lauf.datei + " fehlen (Paket hyphen-de); ohne sie gibt es keine Silbentrennung.");
+        klage(Werkzeug::tr("Die Trennmuster %1 fehlen (Paket hyphen-de); ohne sie gibt es keine Silbentrennung.")
+                  .arg(lauf.datei));
         return Abgelehnt;
     case S::NichtGeschrieben:
     case S::Abgebrochen:
-        klage("Die Datei " + lauf.datei + " kann nicht geschrieben werden. Seiten und Inhaltsverzeichnis sind unverändert.");
+        klage(Werkzeug::tr("Die Datei %1 kann nicht geschrieben werden. Seiten und Inhaltsverzeichnis sind unverändert.")
+                  .arg(lauf.datei));
         return Abgelehnt;
     case S::Fertig: break;
     }
-    sag(QStringLiteral("%1 Seiten, %2 Einträge im Inhaltsverzeichnis.").arg(r.GeschriebeneSeiten).arg(r.MemoInhalt.size()));
+    sag(Werkzeug::tr("%1 Seiten, %2 Einträge im Inhaltsverzeichnis.").arg(r.GeschriebeneSeiten).arg(r.MemoInhalt.size()));
     const QStringList warnungen = authoring::Importwarnungen(lauf, a.datei);
     for (const QString &w : warnungen) klage(w);
     return warnungen.isEmpty() ? Erfolg : Abgelehnt;
@@ -167,7 +178,7 @@ std::optional<QStringList> listeLesen(const app::Zustand &z) {
     if (!z.dateien.exists(datei)) return QStringList();
     QByteArray b;
     if (!z.dateien.read(datei, &b, qint64(1) << 30)) {
-        klage("Die Bilderliste " + datei + " kann nicht gelesen werden.");
+        klage(Werkzeug::tr("Die Bilderliste %1 kann nicht gelesen werden.").arg(datei));
         return std::nullopt;
     }
     return platform::splitLines(b);
@@ -195,7 +206,7 @@ int albumHerstellen(app::Zustand &z) {
     if (gezeigt >= 0) std::fputs("\n", stderr);
     using S = authoring::Albumergebnis::Status;
     if (r.status == S::OhneAlbumblatt) {
-        klage("Help\\Album0.bmp fehlt: keine Albumseiten hergestellt.");
+        klage(Werkzeug::tr("Help\\Album0.bmp fehlt: keine Albumseiten hergestellt."));
         return Abgelehnt;
     }
     if (r.status != S::Fertig) {
@@ -204,10 +215,10 @@ int albumHerstellen(app::Zustand &z) {
     }
     if (!z.dateien.write(inhaltsdatei(z, ".2"), platform::joinLines(r.MemoInhalt)) ||
         !z.dateien.write(inhaltsdatei(z, ".8"), platform::joinLines(r.MemoInhalt2))) {
-        klage("Das Album-Inhaltsverzeichnis kann nicht geschrieben werden.");
+        klage(Werkzeug::tr("Das Album-Inhaltsverzeichnis kann nicht geschrieben werden."));
         return Abgelehnt;
     }
-    sag(QStringLiteral("%1 Albumseiten hergestellt.").arg(r.gespeicherteAufschlaege));
+    sag(Werkzeug::tr("%1 Albumseiten hergestellt.").arg(r.gespeicherteAufschlaege));
     return Erfolg;
 }
 
@@ -215,7 +226,7 @@ int seitenZeigen(const app::Zustand &z, const Aufruf &a) {
     if (a.teil != "text" && a.teil != "help") return Aufruffehler;
     QByteArray b;
     if (!z.dateien.read(a.teil == "help" ? z.HilfeSeitenDateiName : z.TextSeitenDateiName, &b, qint64(1) << 31)) {
-        klage("Die Seitendatei fehlt.");
+        klage(Werkzeug::tr("Die Seitendatei fehlt."));
         return Abgelehnt;
     }
     const int anzahl = int(b.size() / book::kSeitensatzGroesse);
@@ -246,7 +257,7 @@ int inhaltZeigen(const app::Zustand &z, const Aufruf &a) {
     if (!endungen.contains(a.teil)) return Aufruffehler;
     QByteArray b;
     if (!z.dateien.read(inhaltsdatei(z, endungen[a.teil]), &b, 16 << 20)) {
-        klage("Das Inhaltsverzeichnis fehlt.");
+        klage(Werkzeug::tr("Das Inhaltsverzeichnis fehlt."));
         return Abgelehnt;
     }
     for (const QString &zeile : platform::splitLines(b)) sag(zeile);
@@ -258,7 +269,7 @@ int pruefen(const app::Zustand &z) {
     const QString album = z.ProjektVerzeichnis + "Album\\";
     QSet<QString> gelistet;
     const auto gelesen = listeLesen(z);
-    if (!gelesen) probleme << "Die Bilderliste kann nicht gelesen werden.";
+    if (!gelesen) probleme << Werkzeug::tr("Die Bilderliste kann nicht gelesen werden.");
     const QStringList liste = gelesen.value_or(QStringList());
     for (qsizetype i = 0; i < liste.size(); ++i) {
         const QString &zeile = liste[i];
@@ -267,25 +278,25 @@ int pruefen(const app::Zustand &z) {
         album::ListenzeileZerlegen(zeile, &rest, &name);
         if (name.isEmpty()) continue;
         gelistet.insert(name);
-        if (name.size() > 40) probleme << QStringLiteral("Zeile %1: Bildname länger als 40 Zeichen: %2").arg(i + 1).arg(name);
+        if (name.size() > 40) probleme << Werkzeug::tr("Zeile %1: Bildname länger als 40 Zeichen: %2").arg(i + 1).arg(name);
         if (!authoring::GueltigerBildname(name) || !z.dateien.exists(album + name + ".bmp"))
-            probleme << QStringLiteral("Zeile %1: Bild fehlt: %2.bmp").arg(i + 1).arg(name);
+            probleme << Werkzeug::tr("Zeile %1: Bild fehlt: %2.bmp").arg(i + 1).arg(name);
     }
     const QString hintergrund = z.einstellungen.wert("Wallpaper").toUpper();
     for (const QString &datei : z.dateien.list(album, "*.bmp")) {
         const QString name = datei.left(datei.size() - 4).toUpper();
-        if (!gelistet.contains(name) && name != hintergrund) probleme << "Bild nicht in der Bilderliste: " + datei;
-        if (name.size() > 40) probleme << "Bildname länger als 40 Zeichen: " + datei;
+        if (!gelistet.contains(name) && name != hintergrund) probleme << Werkzeug::tr("Bild nicht in der Bilderliste: %1").arg(datei);
+        if (name.size() > 40) probleme << Werkzeug::tr("Bildname länger als 40 Zeichen: %1").arg(datei);
     }
-    for (const auto &[teil, datei] : {std::pair{QStringLiteral("Leseteil"), z.TextSeitenDateiName},
-                                      std::pair{QStringLiteral("Hilfe"), z.HilfeSeitenDateiName}}) {
+    for (const auto &[teil, datei] : {std::pair{Werkzeug::tr("Leseteil"), z.TextSeitenDateiName},
+                                      std::pair{Werkzeug::tr("Hilfe"), z.HilfeSeitenDateiName}}) {
         QByteArray b;
         if (!z.dateien.read(datei, &b, qint64(1) << 31)) {
-            probleme << teil + ": Seitendatei fehlt oder kann nicht gelesen werden: " + datei;
+            probleme << Werkzeug::tr("%1: Seitendatei fehlt oder kann nicht gelesen werden: %2").arg(teil, datei);
             continue;
         }
         if (b.size() % book::kSeitensatzGroesse != 0)
-            probleme << teil + ": Seitendatei endet mit einem unvollständigen Seitensatz.";
+            probleme << Werkzeug::tr("%1: Seitendatei endet mit einem unvollständigen Seitensatz.").arg(teil);
         for (qsizetype s = 0; s + book::kSeitensatzGroesse <= b.size(); s += book::kSeitensatzGroesse) {
             const int seite = int(s / book::kSeitensatzGroesse) + 1;
             book::Seitensatz satz;
@@ -293,7 +304,7 @@ int pruefen(const app::Zustand &z) {
             for (int i = 0; i < book::kZeilenJeSeite; ++i) {
                 const QByteArray zeile = b.mid(s + i * book::kZeilenLaenge, book::kZeilenLaenge);
                 if (zeile[0] != char(52) || !zeile.endsWith("|\r\n")) {
-                    probleme << QStringLiteral("%1, Seite %2, Zeile %3: beschädigter Seitensatz.").arg(teil).arg(seite).arg(i + 1);
+                    probleme << Werkzeug::tr("%1, Seite %2, Zeile %3: beschädigter Seitensatz.").arg(teil).arg(seite).arg(i + 1);
                     break;
                 }
             }
@@ -303,13 +314,13 @@ int pruefen(const app::Zustand &z) {
                 const QString name = platform::fromCp1252(t.mid(3)).trimmed();
                 if (!z.dateien.exists(z.HilfeVerzeichnis + name + ".bmp") &&
                     !z.dateien.exists(z.ProjektVerzeichnis + "Slides\\" + name + ".bmp"))
-                    probleme << QStringLiteral("%1, Seite %2: Bild im Text fehlt: %3").arg(teil).arg(seite).arg(name);
+                    probleme << Werkzeug::tr("%1, Seite %2: Bild im Text fehlt: %3").arg(teil).arg(seite).arg(name);
             }
         }
     }
     for (const QString &p : probleme) sag(p);
-    sag(probleme.isEmpty() ? QStringLiteral("Keine Probleme gefunden.")
-                           : QStringLiteral("%1 Probleme gefunden.").arg(probleme.size()));
+    sag(probleme.isEmpty() ? Werkzeug::tr("Keine Probleme gefunden.")
+                           : Werkzeug::tr("%1 Probleme gefunden.").arg(probleme.size()));
     return probleme.isEmpty() ? Erfolg : Abgelehnt;
 }
 
@@ -332,19 +343,20 @@ int main(int argc, char **argv) {
     const std::unique_ptr<QCoreApplication> anwendung(schrift ? new QGuiApplication(argc, argv)
                                                               : new QCoreApplication(argc, argv));
     if (schrift) platform::registerBundledFonts();
+    platform::installTranslation(*anwendung);
     if (const auto neu = befehlNeu(QCoreApplication::arguments())) return *neu;
     const auto aufruf = lesen(QCoreApplication::arguments());
     if (!aufruf) {
-        klage(QString::fromUtf8(kHilfe));
+        klage(Werkzeug::tr(kHilfe));
         return Aufruffehler;
     }
     const Aufruf &a = *aufruf;
     if (a.hilfe) {
-        sag(QString::fromUtf8(kBefehlsHilfe.value(a.befehl, kHilfe)));
+        sag(Werkzeug::tr(kBefehlsHilfe.value(a.befehl, kHilfe)));
         return Erfolg;
     }
     if (a.root.isEmpty() || a.name.isEmpty() || !kBefehlsHilfe.contains(a.befehl)) {
-        klage(QString::fromUtf8(kHilfe));
+        klage(Werkzeug::tr(kHilfe));
         return Aufruffehler;
     }
     app::Zustand z;
@@ -356,6 +368,6 @@ int main(int argc, char **argv) {
     else if (a.befehl == "contents") ergebnis = inhaltZeigen(z, a);
     else if (a.befehl == "check") ergebnis = pruefen(z);
     else if (a.befehl == "suche") ergebnis = befehlSuche(z, a.teil, a.datei, sag, klage);
-    if (ergebnis == Aufruffehler) klage(QString::fromUtf8(kBefehlsHilfe.value(a.befehl)));
+    if (ergebnis == Aufruffehler) klage(Werkzeug::tr(kBefehlsHilfe.value(a.befehl)));
     return ergebnis;
 }

@@ -3,6 +3,7 @@
 #include "app/views/bildmenue.h"
 #include "app/views/meldungen.h"
 #include "album/views/albumblatt.h"
+#include "authoring/views/inhaltsbearbeitung.h"
 #include "authoring/views/panelmemoliste.h"
 #include "authoring/views/rahmendaten.h"
 #include "authoring/views/tbearbeitung.h"
@@ -18,6 +19,7 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QPlainTextEdit>
 #include <QTimer>
 #include <QtTest>
 
@@ -99,6 +101,17 @@ private Q_SLOTS:
         }
         // The screen title is scaled by the base size: 36 points × grad div 7.
         QCOMPARE(p.form->LabelProjekttitel1->font().pixelSize(), (36 * grad / 7 * ppi + 36) / 72);
+    }
+
+    void aScreenSmallerThanTheBookIsToldOnce() {
+        for (const platform::ScreenInfo s : {platform::ScreenInfo{640, 480, 96}, platform::ScreenInfo{800, 600, 96}}) {
+            testing::Datenwurzel w;
+            tourRootAnlegen(w);
+            Programm p(w, s);
+            p.ticks(80);
+            QCOMPARE(p.meldungen.boxen.size(), s.width < 800 ? 1 : 0);
+            if (s.width < 800) QVERIFY(p.meldungen.boxen[0].second.contains(QString::fromUtf8("800 × 600")));
+        }
     }
 
     void startUpReadsAutorIniAndTheProjectSettings() {
@@ -409,6 +422,15 @@ private Q_SLOTS:
         const QImage blatt = p.form->PanelBuch()->ImageAlbum->pixmap().toImage();
         QCOMPARE(blatt.pixelColor(55, 10), QColor(Qt::blue));
         QCOMPARE(blatt.pixelColor(5, 10), QColor(Qt::white));
+        // The new album contents lie on the book for retouching; a double-click saves
+        // them, and from then on the album has its contents page.
+        QPlainTextEdit *memo = p.bearbeitung.inhaltsbearbeitung().MemoInhalt();
+        QVERIFY(memo->isVisibleTo(p.form.get()));
+        QTest::mouseDClick(memo->viewport(), Qt::LeftButton, {}, QPoint(10, 5));
+        QVERIFY(w.gibt("Pagora/Pages/Pagora.2") && w.gibt("Pagora/Pages/Pagora.8"));
+        QVERIFY(!memo->isVisibleTo(p.form.get()));
+        p.form->SeitenZeigen(1000);
+        QCOMPARE(p.zustand.AktuelleSeite, 1000);
     }
 
     void closingTheWindowOtherwiseSavesNothing() {

@@ -8,6 +8,7 @@
 #include "authoring/views/tbearbeitung.h"
 #include "platform/fonts.h"
 #include "platform/screen.h"
+#include "platform/translation.h"
 
 #include <QApplication>
 #include <QDir>
@@ -41,6 +42,7 @@ private:
 int main(int argc, char **argv) {
     QApplication anwendung(argc, argv);
     platform::registerBundledFonts();
+    platform::installTranslation(anwendung);
 
     app::Zustand zustand;
     zustand.programmDatei = authoring::laufendeProgrammDatei(zustand.dateien, argc > 0 ? argv[0] : nullptr);

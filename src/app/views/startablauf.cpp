@@ -62,6 +62,13 @@ void TImageForm::FormCreate() {
         klein(menue_->LabelLesezeichen);
     }
     buch_->SchriftenSetzen(z_.Schriftgrad, s.ppi, skal.skalieren);
+    // The book is laid out for 800 × 600: on a smaller screen its edges are cut off.
+    if (s.width < 800 || s.height < 600)
+        meldungen_.zeigen(Meldungen::Art::Information,
+                          tr("Das Buch braucht einen Bildschirm von mindestens 800 × 600 Bildpunkten; "
+                             "auf diesem Bildschirm (%1 × %2) sind seine Ränder abgeschnitten.")
+                              .arg(s.width)
+                              .arg(s.height));
 
     z_.HilfeDateiOffen = false;
     z_.BildIndex = -1;

@@ -5,6 +5,7 @@
 #include "platform/cp1252.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 
 namespace authoring {
 namespace {
@@ -61,8 +62,9 @@ Albumergebnis AlbumBearbeiten(const platform::Files &dateien, const Albumauftrag
     Albumergebnis r;
     if (a.MemoListe.size() > kMaxListenzeilen) {
         r.status = Albumergebnis::Status::ZuVieleZeilen;
-        r.meldung = QStringLiteral("Die Bilderliste hat %1 Zeilen; das Album fasst höchstens %2 (499 Doppelseiten). "
-                                   "Es wurden keine Albumseiten hergestellt.")
+        r.meldung = QCoreApplication::translate("authoring::Albumproduktion",
+                                                "Die Bilderliste hat %1 Zeilen; das Album fasst höchstens %2 (499 "
+                                                "Doppelseiten). Es wurden keine Albumseiten hergestellt.")
                         .arg(a.MemoListe.size())
                         .arg(kMaxListenzeilen);
         return r;
@@ -76,8 +78,9 @@ Albumergebnis AlbumBearbeiten(const platform::Files &dateien, const Albumauftrag
     }
     if (!dateien.read(blatt, &leerBytes) || !leer.loadFromData(leerBytes, "BMP")) {
         r.status = Albumergebnis::Status::Bildfehler;
-        r.meldung = "Help\\Album0.bmp kann nicht gelesen werden: die Datei ist kein lesbares Bitmap oder zu groß "
-                    "(das leere Albumblatt ist 524 x 384 Pixel groß).";
+        r.meldung = QCoreApplication::translate("authoring::Albumproduktion",
+                                                "Help\\Album0.bmp kann nicht gelesen werden: die Datei ist kein lesbares "
+                                                "Bitmap oder zu groß (das leere Albumblatt ist 524 x 384 Pixel groß).");
         return r;
     }
     leer = leer.convertToFormat(QImage::Format_RGB32);
@@ -112,7 +115,9 @@ Albumergebnis AlbumBearbeiten(const platform::Files &dateien, const Albumauftrag
                 const auto proben = masse ? album::Punktproben(nativ, d) : std::nullopt;
                 if (!proben) {
                     r.status = Albumergebnis::Status::Bildfehler;
-                    r.meldung = QStringLiteral("Das Bild \"%1\" in Zeile %2 der Bilderliste kann nicht geladen werden.")
+                    r.meldung = QCoreApplication::translate("authoring::Albumproduktion",
+                                                            "Das Bild \"%1\" in Zeile %2 der Bilderliste kann nicht "
+                                                            "geladen werden.")
                                     .arg(doppelpunkt > 0 ? name : zeile)
                                     .arg(i + 1);
                     return r;
@@ -138,7 +143,9 @@ Albumergebnis AlbumBearbeiten(const platform::Files &dateien, const Albumauftrag
     if (anzahl % 16 != 0 && !sichern((anzahl - 1) / 16 + 1)) return r;
     if (r.gespeicherteAufschlaege > 0 && !dateien.syncFolder(a.ProjektVerzeichnis + "Pages\\")) {
         r.status = Albumergebnis::Status::Schreibfehler;
-        r.meldung = "Die Albumseiten in " + a.ProjektVerzeichnis + "Pages\\ können nicht auf die Platte geschrieben werden.";
+        r.meldung = QCoreApplication::translate("authoring::Albumproduktion",
+                                                "Die Albumseiten in %1 können nicht auf die Platte geschrieben werden.")
+                        .arg(a.ProjektVerzeichnis + "Pages\\");
     }
     return r;
 }

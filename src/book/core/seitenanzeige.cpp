@@ -2,6 +2,8 @@
 
 #include "platform/cp1252.h"
 
+#include <QCoreApplication>
+
 namespace book {
 
 Seitenbild TestseiteBearbeiten(const Seitensatz &satz) {
@@ -105,8 +107,10 @@ QString GriffHinweis(QString text, int ziel) {
         const QChar danach = p + 1 < text.size() ? text.at(p + 1) : QChar();
         if ((danach >= 'a' && danach <= 'z') || klein.contains(danach)) text.remove(p, 1);
     }
-    const QString vorne = ziel % 1000 == 0 ? QStringLiteral("Inhaltsverzeichnis am ") : QString();
-    return vorne + QStringLiteral("Beginn des Abschnitts \"") + text + '"';
+    if (ziel % 1000 == 0)
+        return QCoreApplication::translate("book::GriffHinweis", "Inhaltsverzeichnis am Beginn des Abschnitts \"%1\"")
+            .arg(text);
+    return QCoreApplication::translate("book::GriffHinweis", "Beginn des Abschnitts \"%1\"").arg(text);
 }
 
 } // namespace book
