@@ -277,6 +277,17 @@ hyphenation rules (package hyphen-de).
     </message>
 </context>
 <context>
+    <name>album::Albumblatt</name>
+    <message>
+        <source>Albumseite</source>
+        <translation>Album page</translation>
+    </message>
+    <message>
+        <source>Ein Klick auf ein Bild zeigt es bildschirmfüllend.</source>
+        <translation>A click on a picture shows it full screen.</translation>
+    </message>
+</context>
+<context>
     <name>album::Bildansicht</name>
     <message>
         <source>Vergrößerte Kopie laden</source>
@@ -336,6 +347,14 @@ Save without them?</translation>
         <source>Vergrößerte Kopie laden. Klicken Sie danach auf ein Detail, das Sie größer sehen möchten.</source>
         <translation>Load enlarged copy. Then click on a detail you want to see larger.</translation>
     </message>
+    <message>
+        <source>Bild</source>
+        <translation>Picture</translation>
+    </message>
+    <message>
+        <source>Vergrößerte Kopie</source>
+        <translation>Enlarged copy</translation>
+    </message>
 </context>
 <context>
     <name>album::BildlaufPanel</name>
@@ -347,6 +366,10 @@ Save without them?</translation>
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Bildwechsel nach Sekunden</source>
+        <translation>Next picture after seconds</translation>
+    </message>
 </context>
 <context>
     <name>album::BildtextPanel</name>
@@ -357,6 +380,10 @@ Save without them?</translation>
     <message>
         <source>Abbrechen</source>
         <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Bildtext</source>
+        <translation>Picture text</translation>
     </message>
 </context>
 <context>
@@ -376,6 +403,10 @@ Save without them?</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Ohne Kommentar schließen</source>
+        <translation>Close without a comment</translation>
     </message>
 </context>
 <context>
@@ -427,6 +458,10 @@ Save without them?</translation>
     <message>
         <source>Beenden</source>
         <translation>Exit</translation>
+    </message>
+    <message>
+        <source>Lesezeichen %1</source>
+        <translation>Bookmark %1</translation>
     </message>
 </context>
 <context>
@@ -1372,6 +1407,33 @@ Save like this?</translation>
     </message>
 </context>
 <context>
+    <name>book::BuchPanel</name>
+    <message>
+        <source>Linke Seite</source>
+        <translation>Left page</translation>
+    </message>
+    <message>
+        <source>Rechte Seite</source>
+        <translation>Right page</translation>
+    </message>
+    <message>
+        <source>vorige Seite</source>
+        <translation>previous page</translation>
+    </message>
+    <message>
+        <source>nächste Seite</source>
+        <translation>next page</translation>
+    </message>
+    <message>
+        <source>Zeile mit dem Suchbegriff</source>
+        <translation>Line with the search term</translation>
+    </message>
+    <message>
+        <source>Bücherwurm</source>
+        <translation>Bookworm</translation>
+    </message>
+</context>
+<context>
     <name>book::GriffHinweis</name>
     <message>
         <source>Inhaltsverzeichnis am Beginn des Abschnitts &quot;%1&quot;</source>
@@ -1394,6 +1456,10 @@ Save like this?</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Suchbegriff</source>
+        <translation>Search term</translation>
     </message>
 </context>
 <context>
