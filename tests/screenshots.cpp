@@ -159,6 +159,11 @@ bool aufnehmen(const QString &ordner, platform::ScreenInfo info) {
     form.suche()->PanelSuchen()->Edit2->setText(QStringLiteral("Einhorn"));
     form.suche()->BitBtn3Click();
     ok &= speichern(form, ordner, vorsilbe + "23-suche-nicht-gefunden");
+    // A hit in the text: the arrow at its line and the word marked wherever it stands.
+    form.suche()->BevelImBuch(1);
+    form.suche()->PanelSuchen()->Edit2->setText(QStringLiteral("Muehle"));
+    form.suche()->BitBtn3Click();
+    ok &= speichern(form, ordner, vorsilbe + "28-fund-markiert");
     app::TFundliste fundliste;
     form.setFenster(&fundliste, &bearbeitung);
     form.suche()->BevelImBuch(0);
