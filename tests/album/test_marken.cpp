@@ -90,7 +90,15 @@ private Q_SLOTS:
         const auto ohne = MarkeEntfernen(datei, 2, t.marken[1]);
         QVERIFY(ohne);
         QCOMPARE(Markentabelle::Lesen(*ohne).marken.size(), 3);
-        QCOMPARE(*ohne, QByteArray("0001,0001,a\n\n0003,0003,c"));
+        QCOMPARE(*ohne, QByteArray("0001,0001,a\r\n\n0003,0003,c"));
+        // The same after an empty line that itself ends in a lone CR (found by fuzzing):
+        // the break before it must not join either.
+        const QByteArray leer = "a\r\rb\n\ncxxb\n\ncxxx";
+        const Markentabelle u = Markentabelle::Lesen(leer);
+        const auto ohneB = MarkeEntfernen(leer, 3, u.marken[2]);
+        QVERIFY(ohneB);
+        QCOMPARE(Markentabelle::Lesen(*ohneB).marken.size(), u.marken.size() - 1);
+        QCOMPARE(*ohneB, QByteArray("a\r\r\n\ncxxb\n\ncxxx"));
     }
 
     void appendingKeepsWhatIsThere() {

@@ -89,9 +89,9 @@ std::optional<QByteArray> MarkeEntfernen(const QByteArray &datei, int zeile, con
     const Marke dort = markeAusZeile(platform::splitLines(datei.mid(von, bis - von)).value(0));
     if (dort.x != marke.x || dort.y != marke.y || dort.text != marke.text) return std::nullopt;
     // A lone CR before the line and an LF after it would join into one break: the line
-    // before then takes this line's break instead of its CR.
+    // before then ends in CR LF, so no line is lost or merged.
     if (von > 0 && datei[von - 1] == '\r' && bis < datei.size() && datei[bis] == '\n')
-        return datei.left(von - 1) + datei.mid(bis - 1);
+        return datei.left(von) + '\n' + datei.mid(bis);
     return datei.left(von) + datei.mid(bis);
 }
 
