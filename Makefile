@@ -63,7 +63,7 @@ bench: build
 	$(BUILD)/bench/pagora_bench_import $(CURDIR)/$(BUILD)/root $(CURDIR)/data/quarn/buch.txt
 	./bench/ganzprozesse.sh $(CURDIR)/$(BUILD)/root $(CURDIR)
 
-# make fuzz gives each fuzzer FUZZ_SECONDS on its seed inputs; FUZZ_ZIELE picks which (e.g. FUZZ_ZIELE=bitmap).
+# Each fuzzer runs FUZZ_SECONDS from its seed corpus; FUZZ_ZIELE chooses the targets, for instance FUZZ_ZIELE=bitmap.
 # FUZZ_LAENGE_<target> lifts libFuzzer's input length where the reader takes more.
 FUZZ_ZIELE ?= einstellungen textimport albumeingabe marken seitensatz inhalt bildliste bitmap bildtext autorini
 FUZZ_LAENGE_marken     = 4194304
