@@ -9,7 +9,7 @@ FUZZ_SECONDS ?= 600
 # Extra CMake options for the first configure, e.g. CMAKE_FLAGS=-DPAGORA_WERROR=ON (CI).
 CMAKE_FLAGS ?=
 
-DEBIAN_PACKAGES = cmake make g++ qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgl-dev fonts-liberation2 libhyphen-dev hyphen-de \
+DEBIAN_PACKAGES = cmake make g++ qt6-base-dev qt6-base-private-dev qt6-svg-dev qt6-qpa-plugins libgl-dev fonts-liberation2 libhyphen-dev hyphen-de \
                   desktop-file-utils appstream groff-base dpkg-dev file \
                   qt6-l10n-tools qt6-tools-dev qt6-tools-dev-tools
 FUZZ_PACKAGES   = clang libclang-rt-14-dev
@@ -55,6 +55,7 @@ bench: build
 	@./cmake/install-deps.sh imagemagick
 	$(BUILD)/bench/pagora_bench_start $(CURDIR)/$(BUILD)/root $(CURDIR)/$(BUILD)/bench/bare_window
 	$(BUILD)/bench/pagora_bench_seite $(CURDIR)/$(BUILD)/root
+	$(BUILD)/bench/pagora_bench_seite $(CURDIR)/$(BUILD)/root blaettern
 	$(BUILD)/bench/pagora_bench_bildwechsel $(CURDIR)/$(BUILD)/root/Help
 	$(BUILD)/bench/pagora_bench_suche $(CURDIR)/$(BUILD)/root/Quarn/Pages/Quarn.5
 	$(BUILD)/bench/pagora_bench_engines $(CURDIR)/data/quarn/buch.txt $(CURDIR)/$(BUILD)/root/pagora-tool \

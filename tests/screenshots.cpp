@@ -26,6 +26,9 @@
 #include "app/views/timageform.h"
 #include "authoring/core/exelaufwerk.h"
 #include "platform/fonts.h"
+#include "app/core/ansicht.h"
+#include "app/views/glattebilder.h"
+#include "book/views/blaetteranimation.h"
 
 #include <QApplication>
 #include <QDir>
@@ -425,6 +428,43 @@ bool bilderliste(const QString &ordner, platform::ScreenInfo info) {
     return ok;
 }
 
+// The book as "Passend" draws it on a large screen: the same logical layout at the
+// screen's factor, with a turn caught in the middle.
+bool skaliert(QApplication &anwendung, const QString &ordner, int breite, int hoehe) {
+    const double f = app::PassenderFaktor(breite, hoehe);
+    platform::setDrawingFactor(f);
+    app::GlatteBilderSetzen(anwendung);
+    Programm programm(QStringLiteral(PAGORA_ROOT), {int(breite / f), int(hoehe / f), 96});
+    if (programm.form->startAbgebrochen()) return false;
+    app::TImageForm &form = *programm.form;
+    programm.zustand.ansicht.blaetternZeigen = true;
+    while (form.PanelDeckel->isHidden()) form.TimerAnfangTimer();
+    while (form.PanelDeckel->isVisible()) form.TimerAnfangTimer();
+    const QString vorsilbe = QStringLiteral("%1x%2-passend-").arg(breite).arg(hoehe);
+    bool ok = true;
+    form.SeitenZeigen(12);
+    form.buchlenkung()->BlaetternBeenden();
+    form.SeitenZeigen(14);
+    form.buchlenkung()->blaetteranimation()->anhalten(0.35);
+    ok &= speichern(form, ordner, vorsilbe + "blaettern-mitte");
+    form.buchlenkung()->BlaetternBeenden();
+    ok &= speichern(form, ordner, vorsilbe + "textseite");
+    form.suche()->SuchenClick();
+    form.suche()->BevelImBuch(1);
+    form.suche()->PanelSuchen()->Edit2->setText(QStringLiteral("Muehle"));
+    form.suche()->BitBtn3Click();
+    form.buchlenkung()->BlaetternBeenden();
+    ok &= speichern(form, ordner, vorsilbe + "fund-markiert");
+    form.suche()->schliessen();
+    form.SeitenZeigen(1002);
+    form.buchlenkung()->BlaetternBeenden();
+    ok &= speichern(form, ordner, vorsilbe + "album");
+    programm.zustand.BildIndex = 17;
+    form.bildansicht()->BildLaden(QString());
+    ok &= speichern(form, ordner, vorsilbe + "bild");
+    return ok;
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
@@ -436,5 +476,8 @@ int main(int argc, char **argv) {
     for (const platform::ScreenInfo info : {platform::ScreenInfo{800, 600, 96}, platform::ScreenInfo{1920, 1080, 96}})
         ok &= aufnehmen(ordner, info) && neuesProjekt(ordner, info) && textImport(ordner, info) &&
               bilderliste(ordner, info) && gestaltung(ordner, info);
+    // Last, as the drawing factor holds for every window made after it.
+    for (const QSize bildschirm : {QSize(1920, 1080), QSize(3840, 2160)})
+        ok &= skaliert(anwendung, ordner, bildschirm.width(), bildschirm.height());
     return ok ? 0 : 1;
 }

@@ -410,6 +410,41 @@ Save without them?</translation>
     </message>
 </context>
 <context>
+    <name>app::AnsichtMenue</name>
+    <message>
+        <source>Buchgröße</source>
+        <translation>Book size</translation>
+    </message>
+    <message>
+        <source>Passend</source>
+        <translation>Fit to screen</translation>
+    </message>
+    <message>
+        <source>Original</source>
+        <translation>Original</translation>
+    </message>
+    <message>
+        <source>1,5-fach</source>
+        <translation>1.5 times</translation>
+    </message>
+    <message>
+        <source>2-fach</source>
+        <translation>2 times</translation>
+    </message>
+    <message>
+        <source>3-fach</source>
+        <translation>3 times</translation>
+    </message>
+    <message>
+        <source>Blättern zeigen</source>
+        <translation>Show page turning</translation>
+    </message>
+    <message>
+        <source>Pagora zeigt das Buch in der neuen Größe, sobald Sie es das nächste Mal starten.</source>
+        <translation>Pagora shows the book at its new size the next time you start it.</translation>
+    </message>
+</context>
+<context>
     <name>app::BildMenue</name>
     <message>
         <source>Fundliste</source>

@@ -6,7 +6,8 @@
 # adds the custom target <target> (built by default) that writes every picture
 # below <out dir>, e.g. <out dir>/Help/Book.bmp. Editing an SVG re-renders.
 # The renderer executable `render_artwork` is defined here unless the project
-# already has a target of that name.
+# already has a target of that name. PAGORA_VECTOR_ART names every SVG copied as
+# <build>/vektorbilder/<picture name>.svg.
 
 if(NOT TARGET render_artwork)
   add_executable(render_artwork ${CMAKE_CURRENT_LIST_DIR}/../../src/tool/render_artwork.cpp)
@@ -44,6 +45,7 @@ function(pagora_render_artwork TARGET_NAME OUT_DIR)
   set(jobs)
   set(sources)
   set(outputs)
+  set(vectors)
   foreach(picture IN LISTS pictures)
     string(REPLACE ":" ";" fields ${picture})
     list(GET fields 0 svg)
@@ -51,7 +53,13 @@ function(pagora_render_artwork TARGET_NAME OUT_DIR)
     list(APPEND jobs ${dir}/${picture})
     list(APPEND sources ${dir}/${svg})
     list(APPEND outputs ${OUT_DIR}/${out})
+    # The vector source under the picture's own name, for drawing it afresh at the
+    # resolution of a scaled screen.
+    get_filename_component(base ${out} NAME_WE)
+    configure_file(${dir}/${svg} ${CMAKE_BINARY_DIR}/vektorbilder/${base}.svg COPYONLY)
+    list(APPEND vectors ${CMAKE_BINARY_DIR}/vektorbilder/${base}.svg)
   endforeach()
+  set(PAGORA_VECTOR_ART ${vectors} PARENT_SCOPE)
 
   add_custom_command(
     OUTPUT ${outputs}

@@ -2,6 +2,8 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QtGui/private/qhighdpiscaling_p.h>
+#include <qpa/qplatformscreen.h>
 #include <cmath>
 
 namespace platform {
@@ -14,6 +16,23 @@ ScreenInfo SystemScreen::info() const {
         s.ppi = int(std::lround(screen->logicalDotsPerInch()));
     }
     return s;
+}
+
+QSize nativeScreenSize() {
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen) return {};
+    return screen->handle()->geometry().size() * screen->handle()->devicePixelRatio();
+}
+
+void setDrawingFactor(double factor) {
+    // The desktop's own factor is what Qt applies while the program adds none.
+    static const double desktop = drawingFactor();
+    QHighDpiScaling::setGlobalFactor(factor / desktop);
+}
+
+double drawingFactor() {
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    return screen ? screen->devicePixelRatio() : 1.0;
 }
 
 } // namespace platform

@@ -1,6 +1,8 @@
 #pragma once
 // The screen the program lays itself out for. The real one asks the windowing
 // system; tests and screenshots use a simulated one.
+#include <QSize>
+
 namespace platform {
 
 struct ScreenInfo {
@@ -32,5 +34,16 @@ public:
     ScreenInfo info() const override;
     bool isReal() const override { return true; }
 };
+
+// The primary screen in device pixels, whatever scaling the desktop applies.
+QSize nativeScreenSize();
+
+// Draws every window at this many device pixels per logical pixel, on top of the
+// desktop's own scaling; layout and hit-testing stay in logical pixels. Call it
+// before the first window exists.
+void setDrawingFactor(double factor);
+
+// Device pixels per logical pixel of the primary screen as windows are drawn now.
+double drawingFactor();
 
 } // namespace platform

@@ -34,8 +34,8 @@ public:
     bool antwort = true;
 };
 
-struct Ansicht {
-    Ansicht() {
+struct Bildansichtsaufbau {
+    Bildansichtsaufbau() {
         w.schreiben("names.exe", "x");
         w.bitmap("Help/Album0.bmp", 524, 384, Qt::white);
         w.bitmap("Help/Title.bmp", 800, 600, Qt::black);
@@ -77,7 +77,7 @@ class TestBildansicht : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void albumCellsOpenPicturesAndShowHints() {
-        Ansicht a;
+        Bildansichtsaufbau a;
         a.form->SeitenZeigen(1002);
         a.form->albumblatt()->ImageAlbumMouseMove(130, 20);  // cell 2: line 1
         QCOMPARE(a.form->PanelName()->LabelName->text(), QString("Der alte Hafen im Winter 1911"));
@@ -97,7 +97,7 @@ private Q_SLOTS:
     // Real mouse events: the captions lie over the sheet, yet the sheet answers for
     // its cells; the enlarge button explains itself, and the copy creeps right.
     void theMouseReachesCellsUnderCaptionsAndTheEnlargedCopy() {
-        Ansicht a;
+        Bildansichtsaufbau a;
         for (int i = 0; i < 40 && sichtbar(a.form->PanelDeckel); ++i) a.form->TimerAnfangTimer();  // the book is open
         a.form->SeitenZeigen(1002);
         QLabel *titel = a.form->albumblatt()->AlbumLabels[0], *unterschrift = a.form->albumblatt()->AlbumLabels[1];
@@ -124,7 +124,7 @@ private Q_SLOTS:
     }
 
     void titleLinesShowTheTitleScreenThenHideThePicture() {
-        Ansicht a;
+        Bildansichtsaufbau a;
         a.w.text("Pagora/Pages/Pagora.3", {"Hafen:Der Hafen", ":I:Kapitel 2~ und mehr", ":I:Kapitel 3"});
         a.form->ListeLaden();
         a.oeffnen(0);
@@ -137,7 +137,7 @@ private Q_SLOTS:
     }
 
     void marksExplainThemselvesUnderTheMouse() {
-        Ansicht a;
+        Bildansichtsaufbau a;
         a.oeffnen(1);
         QCOMPARE(a.form->bildansicht()->marken().marken.size(), 3);
         const QPoint kran = a.bei(105, 95);
@@ -151,7 +151,7 @@ private Q_SLOTS:
     }
 
     void aClickStartsAMarkAndOkStoresIt() {
-        Ansicht a;
+        Bildansichtsaufbau a;
         a.oeffnen(3);  // Turm, without marks yet
         const QPoint p = a.bei(50, 60);
         a.form->ImageMainMouseDown(Qt::LeftButton, p.x(), p.y());
@@ -171,7 +171,7 @@ private Q_SLOTS:
     // arrows turn the pictures again; Escape goes back to the book; quick clicks on an
     // edge arrow each take one step.
     void keysAndQuickClicksInThePictureView() {
-        Ansicht a;
+        Bildansichtsaufbau a;
         a.form->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(a.form.get()));
         a.oeffnen(1);
@@ -214,7 +214,7 @@ private Q_SLOTS:
     // Every control of the picture view says what it is; while the mark's comment field
     // has the focus the keys are the field's, afterwards Page Down steps on.
     void namedControlsAndTheCommentFieldKeepsItsKeys() {
-        Ansicht a;
+        Bildansichtsaufbau a;
         a.form->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(a.form.get()));
         a.oeffnen(1);
@@ -242,7 +242,7 @@ private Q_SLOTS:
     }
 
     void deletingMarkTwoOfThreeRewritesTheFile() {
-        Ansicht a;
+        Bildansichtsaufbau a;
         a.oeffnen(1);
         const QPoint lager = a.bei(200, 150);
         a.form->LabelCoverMouseMove(lager.x(), lager.y());
@@ -261,7 +261,7 @@ private Q_SLOTS:
     // Marks are stored and deleted line by line: every other line stays as it was,
     // whatever the table could hold of it.
     void marksChangeOnlyTheirOwnLine() {
-        Ansicht a;
+        Bildansichtsaufbau a;
         const QByteArray lang = "0500,0500," + QByteArray(120, 'k') + "\r\n";
         a.w.schreiben("Pagora/Album/Hafen.Txt", "0100,0100,Der Kran\r\n" + lang + "0200,0150,Das Lagerhaus\r\n0300,0250,Die Mole\r\n");
         a.oeffnen(1);
@@ -297,7 +297,7 @@ private Q_SLOTS:
     }
 
     void aProtectedProjectSavesNoMarks() {
-        Ansicht a;
+        Bildansichtsaufbau a;
         a.zustand->NurLesen = true;
         a.oeffnen(3);
         const QPoint p = a.bei(50, 60);
@@ -309,7 +309,7 @@ private Q_SLOTS:
     }
 
     void thePictureTextStrip() {
-        Ansicht a;
+        Bildansichtsaufbau a;
         a.oeffnen(1);
         a.form->LabelCoverMouseMove(400, 1);
         QVERIFY(sichtbar(a.form->bildansicht()->PanelBildtext()));
@@ -357,7 +357,7 @@ private Q_SLOTS:
     }
 
     void edgeArrowsOnlyWhereThereIsAPicture() {
-        Ansicht a;
+        Bildansichtsaufbau a;
         a.oeffnen(0);  // the title line: title screen, book stays
         a.form->PanelBuch()->hide();
         a.zustand->AktuellerBildIndex = 0;
@@ -375,7 +375,7 @@ private Q_SLOTS:
     }
 
     void theEnlargedCopyIsPlacedAroundTheDetail() {
-        Ansicht a;
+        Bildansichtsaufbau a;
         a.oeffnen(1);
         a.form->bildansicht()->SpeedButtonEnlargeMouseUp(Qt::LeftButton);
         QVERIFY(a.form->bildansicht()->Vergroesserung);
@@ -391,7 +391,7 @@ private Q_SLOTS:
     }
 
     void theSlideShowIntervalShowsItsBounds() {
-        Ansicht a;
+        Bildansichtsaufbau a;
         album::BildlaufPanel *p = a.form->bildansicht()->PanelBildlauf();
         p->show();
         QCOMPARE(p->LabelGrenzen->text(), QString("1 bis 999 Sekunden"));
@@ -407,7 +407,7 @@ private Q_SLOTS:
     }
 
     void theSlideShowWrapsAndAClickStopsIt() {
-        Ansicht a;
+        Bildansichtsaufbau a;
         a.form->bildansicht()->PanelBildlauf()->SpinEditBildlauf->setValue(999);
         a.form->bildansicht()->BitBtnBildlaufOkClick();
         QCOMPARE(a.form->bildansicht()->Timer2.interval(), 999000);

@@ -11,6 +11,7 @@
 #include "book/core/seitensatz.h"
 #include "book/views/bildflaeche.h"
 #include "book/views/buchpanel.h"
+#include "buchfixture.h"
 #include "fixture.h"
 #include "maus.h"
 #include "stillemeldungen.h"
@@ -28,61 +29,8 @@
 using namespace app;
 using testing::sichtbar;
 
-namespace {
-
-QByteArray seitendatei(int seiten, const QMap<int, QMap<int, QByteArray>> &besondere = {}) {
-    QByteArray b;
-    for (int s = 1; s <= seiten; ++s) {
-        book::Seitensatz satz;
-        satz.setzen(1, "Seite " + QByteArray::number(s));
-        for (auto it = besondere.value(s).cbegin(); it != besondere.value(s).cend(); ++it) satz.setzen(it.key(), it.value());
-        b += satz.bytes();
-    }
-    return b;
-}
-
-struct Buch {
-    explicit Buch(const QStringList &ini = {}) {
-        w.schreiben("names.exe", "x");
-        for (const char *bild : {"CBT0", "Book", "CBTend", "Album0"})
-            w.bitmap(QStringLiteral("Help/%1.bmp").arg(QLatin1String(bild)), 20, 20);
-        w.text("Pagora.ini", QStringList{"ShowCBT=0"} + ini);
-        w.text("Pagora/Pages/Pagora.1", {"Anfang        2", "Mitte         5"});
-        w.text("Pagora/Pages/Pagora.2", {"Bilder        1"});
-        w.text("Pagora/Pages/Pagora.6", {"Hilfe         1"});
-        QStringList liste;
-        for (int i = 0; i < 40; ++i) liste << QStringLiteral("B%1:Bild %1~ kurz|Hinweis %1").arg(i);
-        w.text("Pagora/Pages/Pagora.3", liste);
-        w.schreiben("Pagora/Pages/Pagora.5",
-                    seitendatei(9, {{3, {{4, "\xd0" "Eine"}, {5, "\xd0" "lange"}, {6, "\xd0" "Ueberschrift"}}},
-                                    {5, {{4, ":B:Turm"}, {5, "\xa4" "Der Turm am "}, {6, "\xa4" "Markt"}}}}));
-        w.schreiben("Pagora/Pages/Pagora.7", seitendatei(4));
-        w.bitmap("Pagora/Slides/Turm.bmp", 200, 100, Qt::darkGreen);
-        w.bitmap("Pagora/Pages/Pagora004.bmp", 524, 384, Qt::blue);
-        w.bitmap("Pagora/Pages/Pagora002.bmp", 524, 384, Qt::red);
-        zustand = std::make_unique<Zustand>(w.dateien());
-        zustand->programmDatei = w.gespeichert() + "Pagora.exe";
-        form = std::make_unique<TImageForm>(*zustand, screen, meldungen);
-        form->TimerAnfang.stop();
-        form->setFenster(nullptr, nullptr);
-        for (int i = 0; i < 60; ++i) form->TimerAnfangTimer();
-    }
-    book::BuchPanel &b() const { return *form->PanelBuch(); }
-    // The window shown and active: keys go where its focus is, as for a user.
-    void zeigen() {
-        form->show();
-        form->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(form.get()));
-    }
-    void taste(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) { QTest::keyClick(form->windowHandle(), k, m); }
-    testing::Datenwurzel w;
-    platform::SimulatedScreen screen{{1024, 768, 96}};
-    testing::StilleMeldungen meldungen;
-    std::unique_ptr<Zustand> zustand;
-    std::unique_ptr<TImageForm> form;
-};
-
-} // namespace
+using testing::Buch;
+using testing::seitendatei;
 
 class TestBuchansicht : public QObject {
     Q_OBJECT

@@ -1,6 +1,7 @@
 #pragma once
 // The program's shared state: the settings table, the folder names, the current page
 // and the open page files. The application owns one; tests build a fresh one.
+#include "app/core/ansicht.h"
 #include "app/core/einstellungen.h"
 #include "book/core/blaettern.h"
 #include "platform/files.h"
@@ -19,6 +20,7 @@ struct Zustand {
     platform::Files dateien;
     QString programmDatei;  // stored path of the running programme file
 
+    Ansicht ansicht;  // the reader's view preferences, read at start
     Einstellungen einstellungen;
     Einstellungen Vorgaben;
     // The settings file the table belongs to: the one it was read from, or the one a

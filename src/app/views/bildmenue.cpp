@@ -16,7 +16,7 @@ BildMenue::BildMenue(QWidget *parent) : QWidget(parent) {
     ImageMenu = new QLabel(PanelMenue);
     ImageMenu->setObjectName("ImageMenu");
     ImageMenu->setGeometry(0, 0, kBildBreite, kHoehe);
-    ImageMenu->setPixmap(QPixmap(":/art/Menu.bmp", "BMP"));
+    ImageMenu->setPixmap(book::Kunstbild("Menu"));
     ImageMenu->setAccessibleName(tr("Menü"));
     ImageMenu->setMouseTracking(true);
     ImageMenu->installEventFilter(this);
@@ -25,7 +25,7 @@ BildMenue::BildMenue(QWidget *parent) : QWidget(parent) {
     LesezeichenPanel = new QWidget(this);
     LesezeichenPanel->setObjectName("LesezeichenPanel");
     LesezeichenPanel->resize(kHalterBreite, kHoehe);
-    const QPixmap band = book::MitTransparenz(QImage(":/art/LesezeichenU.bmp", "BMP"));
+    const QPixmap band = book::Kunstbild("LesezeichenU", true);
     for (int i = 0; i < 4; ++i) {
         auto *l = new QLabel(LesezeichenPanel);
         l->setObjectName(QStringLiteral("LesezeichenU%1").arg(i + 1));
@@ -44,7 +44,7 @@ BildMenue::BildMenue(QWidget *parent) : QWidget(parent) {
     ImageFundliste = new QLabel(LesezeichenPanel);
     ImageFundliste->setObjectName("ImageFundliste");
     ImageFundliste->setAccessibleName(tr("Fundliste"));
-    ImageFundliste->setPixmap(book::MitTransparenz(QImage(":/art/Fundliste.bmp", "BMP")));
+    ImageFundliste->setPixmap(book::Kunstbild("Fundliste", true));
     ImageFundliste->setGeometry(120, 6, 26, 36);
     for (QLabel *l : {ImageFundliste, LabelFundliste}) {
         l->setCursor(Qt::PointingHandCursor);

@@ -9,6 +9,7 @@
 #include "book/core/seitenformat.h"
 #include "book/core/seitensatz.h"
 #include "book/core/ziffernwert.h"
+#include "book/views/blaetteranimation.h"
 #include "book/views/bildlader.h"
 #include "book/views/buchpanel.h"
 #include "platform/cp1252.h"
@@ -18,7 +19,7 @@ namespace app {
 Buchlenkung::Buchlenkung(book::BuchPanel &buch, BildMenue &menue, album::Albumblatt &albumblatt, Zustand &zustand,
                              const platform::Screen &screen, QWidget *fokus)
     : QObject(&buch), buch_(buch), menue_(menue), albumblatt_(albumblatt), z_(zustand), screen_(screen),
-      fokus_(fokus) {
+      fokus_(fokus), blaettern_(new book::Blaetteranimation(&buch)) {
     Timer1.setInterval(500);
     connect(&Timer1, &QTimer::timeout, this, &Buchlenkung::Timer1Timer);
     verbinden();
@@ -48,6 +49,19 @@ void Buchlenkung::verbinden() {
 }
 
 void Buchlenkung::SeitenZeigen(int n) {
+    BlaetternBeenden();
+    const int vorher = z_.AktuelleSeite;
+    // Only a spread that follows another one on the open book is turned.
+    const bool zeigen = z_.ansicht.blaetternZeigen && buch_.isVisible() && vorher >= 0 && n >= 0;
+    const QPixmap alt = zeigen ? buch_.grab() : QPixmap();
+    aufschlagen(n);
+    if (zeigen && z_.AktuelleSeite != vorher && buch_.isVisible())
+        blaettern_->starten(alt, buch_.grab(), z_.AktuelleSeite > vorher);
+}
+
+void Buchlenkung::BlaetternBeenden() { blaettern_->beenden(); }
+
+void Buchlenkung::aufschlagen(int n) {
     const QString seiten = z_.ProjektVerzeichnis + "Pages\\" + z_.ProgrammName;
     if ((n == 0 && !z_.dateien.exists(seiten + ".1")) || (n == 1000 && !z_.dateien.exists(seiten + ".2"))) return;
     buch_.TitelZuruecksetzen();

@@ -17,6 +17,7 @@ class Albumblatt;
 }
 
 namespace book {
+class Blaetteranimation;
 class BuchPanel;
 class SeitenMemo;
 }
@@ -32,7 +33,10 @@ public:
     Buchlenkung(book::BuchPanel &buch, BildMenue &menue, album::Albumblatt &albumblatt, Zustand &zustand,
                   const platform::Screen &screen, QWidget *fokus);
 
+    // Shows spread n; with "Blättern zeigen" a change of spread is seen turning.
     void SeitenZeigen(int n);
+    void BlaetternBeenden();
+    book::Blaetteranimation *blaetteranimation() const { return blaettern_; }
     void TestseiteBearbeiten(book::SeitenMemo *memo, bool ausHilfe);
     void BilderImBuch();
     void InhaltZeigen(int teil);
@@ -81,6 +85,7 @@ Q_SIGNALS:
     void buchAufgeschlagen();
 
 private:
+    void aufschlagen(int n);
     std::array<int, 5> griffZiele() const;
     void verbinden();
 
@@ -90,6 +95,7 @@ private:
     Zustand &z_;
     const platform::Screen &screen_;
     QWidget *fokus_;
+    book::Blaetteranimation *blaettern_;
     QStringList inhaltEintraege_;
     std::array<int, 4> lesezeichen_{};
     std::array<QString, 4> lesezeichenHinweise_;

@@ -1,6 +1,7 @@
 // Program entry: the three windows in their order, then the event loop.
 #include "app/core/zustand.h"
 #include "app/views/druckausgabe.h"
+#include "app/views/glattebilder.h"
 #include "app/views/meldungen.h"
 #include "app/views/tfundliste.h"
 #include "app/views/timageform.h"
@@ -12,6 +13,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QSettings>
 #include <QTimer>
 #include <cstdio>
 
@@ -45,6 +47,14 @@ int main(int argc, char **argv) {
     platform::installTranslation(anwendung);
 
     app::Zustand zustand;
+    QSettings vorlieben(QSettings::UserScope, QStringLiteral("Pagora"), QStringLiteral("Pagora"));
+    zustand.ansicht = app::Ansicht::lesen(vorlieben);
+    const QSize geraet = platform::nativeScreenSize();
+    const double faktor = app::Zeichenfaktor(zustand.ansicht.buchgroesse, geraet.width(), geraet.height());
+    if (faktor != platform::drawingFactor()) {
+        platform::setDrawingFactor(faktor);
+        app::GlatteBilderSetzen(anwendung);
+    }
     zustand.programmDatei = authoring::laufendeProgrammDatei(zustand.dateien, argc > 0 ? argv[0] : nullptr);
     platform::SystemScreen bildschirm;
     app::Meldungsboxen boxen;

@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QTextEdit>
 
@@ -28,6 +29,8 @@ bool Tastenkarte::eventFilter(QObject *obj, QEvent *event) {
 bool Tastenkarte::ausfuehren(const QKeyEvent &taste) {
     const int k = taste.key();
     const bool strg = taste.modifiers().testFlag(Qt::ControlModifier);
+    // A key never waits for a turning page.
+    form_.buchlenkung()->BlaetternBeenden();
     if (k == Qt::Key_Escape) return zurueck();
     if (k == Qt::Key_Q && strg) {
         form_.BeendenClick();
@@ -55,6 +58,12 @@ bool Tastenkarte::ausfuehren(const QKeyEvent &taste) {
         if (buch) lenkung.TeilEnde();
         return buch;
     case Qt::Key_F1: lenkung.HilfeAufschlagen(); return true;
+    case Qt::Key_F10:
+    case Qt::Key_Menu: {
+        QMenu *ansicht = form_.ansichtMenue();
+        ansicht->popup(form_.mapToGlobal(form_.rect().center() - QPoint(ansicht->sizeHint().width(), ansicht->sizeHint().height()) / 2));
+        return true;
+    }
     case Qt::Key_F:
         if (!strg) return false;
         form_.suche()->SuchenClick();

@@ -5,6 +5,7 @@
 //   F1                            the help, where it was left
 //   Ctrl+F                        the search bar
 //   Ctrl+1 .. Ctrl+4              bookmark 1..4: taken when in the book, laid when in the box
+//   F10, Menu key                 the view menu: book size, page turning shown
 //   Escape                        back: closes the search bar, leaves the picture view
 //   Ctrl+Q                        exit
 // Installed on the main window, it sees only the keys no control took. While a text

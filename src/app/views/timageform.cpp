@@ -5,6 +5,7 @@
 #include "album/views/bildansichtpanels.h"
 #include "app/core/menuezelle.h"
 #include "app/core/projektdateien.h"
+#include "app/views/ansichtmenue.h"
 #include "app/views/bildmenue.h"
 #include "app/views/buchadapter.h"
 #include "app/views/buchlenkung.h"
@@ -230,6 +231,8 @@ void TImageForm::menueBauen() {
     eintrag(ansicht, "Hintergrundbild1", tr("Hintergrundbild"), [this] {
         if (bearbeitung_) bearbeitung_->Hintergrundbild1Click();
     });
+    new AnsichtMenue(*ansicht, z_.ansicht, meldungen_);
+    ansichtMenue_ = ansicht;
     QAction *hilfe = bar->addAction(tr("Hilfe"));
     hilfe->setObjectName("Hilfe");
     connect(hilfe, &QAction::triggered, buchlenkung_, &Buchlenkung::HilfeAufschlagen);

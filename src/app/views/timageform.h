@@ -14,6 +14,7 @@
 #include <memory>
 
 class QLabel;
+class QMenu;
 class QAction;
 
 namespace album {
@@ -81,6 +82,7 @@ public:
     // The owners.
     book::BuchPanel *PanelBuch() const { return buch_; }
     Buchlenkung *buchlenkung() const { return buchlenkung_; }
+    QMenu *ansichtMenue() const { return ansichtMenue_; }
     album::Bildansicht *bildansicht() const { return bildansicht_; }
     album::Albumblatt *albumblatt() const { return albumblatt_; }
     search::Suchsteuerung *suche() const { return suche_; }
@@ -127,6 +129,7 @@ private:
     album::Bildansicht *bildansicht_ = nullptr;
     album::Albumblatt *albumblatt_ = nullptr;
     Buchlenkung *buchlenkung_ = nullptr;
+    QMenu *ansichtMenue_ = nullptr;
     search::Suchsteuerung *suche_ = nullptr;
     std::unique_ptr<Eroeffnung> eroeffnung_;
     bool fensterstil_ = false;

@@ -21,6 +21,7 @@ void Bildflaeche::leeren() {
 void Bildflaeche::paintEvent(QPaintEvent *) {
     if (teil_.isNull()) return;
     QPainter p(this);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);  // drawn larger than its pixels when the book is scaled
     p.drawPixmap(versatz_, teil_);
 }
 

@@ -19,6 +19,16 @@ void Textfarbe(QWidget *widget, const QColor &farbe);
 // as the tour figures, ribbons and tabs are drawn on a key colour.
 QPixmap MitTransparenz(const QImage &bild);
 
+// The picture for the screen. When the screen is drawn larger than the layout's
+// pixels, the program's own artwork `name` is drawn afresh from its vector source at
+// the screen's resolution, as long as `bild` has the size that artwork was made for
+// (a picture replaced by another of a different size is shown as it is). A keyed
+// picture has its key colour made transparent.
+QPixmap Bildschirmbild(const QImage &bild, const QString &name, bool geschluesselt = false);
+
+// The window artwork built into the program (":/art/<name>.bmp"), for the screen.
+QPixmap Kunstbild(const QString &name, bool geschluesselt = false);
+
 // The page-turning and picture arrow, pointing left or right, on its key colour made
 // transparent.
 QPixmap Pfeilbild(bool links);

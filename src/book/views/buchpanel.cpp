@@ -150,8 +150,8 @@ BuchPanel::BuchPanel(const platform::Files &dateien, QWidget *parent) : QWidget(
 
     static constexpr int kGriffObenL[] = {12, 55, 99, 142, 185};
     static constexpr int kGriffObenR[] = {12, 55, 99, 141, 183};
-    const QPixmap griffL = MitTransparenz(QImage(":/art/GriffL.bmp", "BMP"));
-    const QPixmap griffR = MitTransparenz(QImage(":/art/GriffR.bmp", "BMP"));
+    const QPixmap griffL = Kunstbild("GriffL", true);
+    const QPixmap griffR = Kunstbild("GriffR", true);
     for (int n = 0; n < 5; ++n)
         for (bool links : {true, false}) {
             auto *griff = new QWidget(this);
@@ -176,8 +176,8 @@ BuchPanel::BuchPanel(const platform::Files &dateien, QWidget *parent) : QWidget(
         }
 
     static constexpr int kBandOben[] = {227, 270, 313, 356};
-    const QPixmap bandL = MitTransparenz(QImage(":/art/LesezeichenL.bmp", "BMP"));
-    const QPixmap bandR = MitTransparenz(QImage(":/art/LesezeichenR.bmp", "BMP"));
+    const QPixmap bandL = Kunstbild("LesezeichenL", true);
+    const QPixmap bandR = Kunstbild("LesezeichenR", true);
     for (int n = 0; n < 4; ++n)
         for (bool links : {true, false}) {
             auto *band = new QLabel(this);
@@ -225,9 +225,9 @@ BuchPanel::BuchPanel(const platform::Files &dateien, QWidget *parent) : QWidget(
     PanelNoCBT->setObjectName("PanelNoCBT");
     PanelNoCBT->setGeometry(-191, 404, 190, 14);
     ImageYesCBT = new QLabel(PanelNoCBT);
-    ImageYesCBT->setPixmap(QPixmap(":/art/HakenJa.bmp", "BMP"));
+    ImageYesCBT->setPixmap(Kunstbild("HakenJa"));
     ImageNoCBT = new QLabel(PanelNoCBT);
-    ImageNoCBT->setPixmap(QPixmap(":/art/HakenNein.bmp", "BMP"));
+    ImageNoCBT->setPixmap(Kunstbild("HakenNein"));
     for (QLabel *l : {ImageYesCBT, ImageNoCBT}) l->setGeometry(0, 3, 9, 9);
     LabelNoCBT = new QLabel(PanelNoCBT);
     LabelNoCBT->setGeometry(14, 0, 176, 14);
@@ -239,14 +239,14 @@ BuchPanel::BuchPanel(const platform::Files &dateien, QWidget *parent) : QWidget(
 }
 
 void BuchPanel::Buchzeigen(const QString &hilfeVerzeichnis) {
-    if (auto bild = BitmapLaden(dateien_, hilfeVerzeichnis + "Book.bmp")) ImageBuch->setPixmap(QPixmap::fromImage(std::move(*bild)));
+    if (auto bild = BitmapLaden(dateien_, hilfeVerzeichnis + "Book.bmp")) ImageBuch->setPixmap(Bildschirmbild(*bild, "Book"));
     BuchbildGeladen = true;
 }
 
 bool BuchPanel::CoverZeigen(const QString &hilfeVerzeichnis) {
     auto bild = BitmapLaden(dateien_, hilfeVerzeichnis + "CBT0.bmp");
     if (!bild) return false;
-    ImageBuch->setPixmap(QPixmap::fromImage(std::move(*bild)));
+    ImageBuch->setPixmap(Bildschirmbild(*bild, "CBT0"));
     return true;
 }
 
@@ -254,7 +254,7 @@ bool BuchPanel::CBT(const QString &hilfeVerzeichnis, int x, int y, const QString
     auto bild = BitmapLaden(dateien_, hilfeVerzeichnis + name + ".bmp");
     if (!bild) return false;
     ImageCBT->move(x, y);
-    ImageCBT->setPixmap(MitTransparenz(*bild));
+    ImageCBT->setPixmap(Bildschirmbild(*bild, name, true));
     ImageCBT->resize(bild->size());
     return true;
 }
