@@ -47,3 +47,14 @@ for groesse in 800x600 1600x1200; do
         "$arbeit"/album/Proj/Album/*.bmp
     rm -rf "$arbeit/album" "$arbeit/proben"
 done
+
+# Start-up to the first frame on a simulated 1920 x 1080 screen: the book drawn at the
+# factor "Passend" gives there against the exact pixel layout.
+echo '{"screens":[{"name":"s","x":0,"y":0,"width":1920,"height":1080,"logicalDpi":96,"dpr":1}]}' > "$arbeit/schirm.json"
+for groesse in Passend Original; do
+    mkdir -p "$arbeit/konfig-$groesse/Pagora"
+    printf '[Ansicht]\nBuchgroesse=%s\n' "$groesse" > "$arbeit/konfig-$groesse/Pagora/Pagora.conf"
+done
+start() { echo env XDG_CONFIG_HOME="$arbeit/konfig-$1" QT_QPA_PLATFORM=offscreen:configfile="$arbeit/schirm.json" \
+    PAGORA_BENCH_ERSTES_BILD=1 "$arbeit/wurzel/Pagora.exe"; }
+paare "Start Passend / Original (1920 x 1080)" -- $(start Passend) -- $(start Original)
