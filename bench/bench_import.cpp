@@ -13,6 +13,7 @@
 #include "platform/cp1252.h"
 #include "platform/fonts.h"
 #include "platform/screen.h"
+#include "leeresbuch.h"
 
 #include <QApplication>
 #include <QDir>
@@ -30,42 +31,9 @@ public:
     bool okAbbrechen(const QString &) override { return true; }
 };
 
-class Buch : public authoring::Buchsteuerung {
+class Buch : public testing::LeeresBuch {
 public:
-    Buch() {
-        flaeche.resize(660, 441);
-        flaeche.show();
-    }
-    void SeitenZeigen(int) override {}
-    void ProjektReset() override {}
-    void IniAuswerten() override {}
-    void IniDateiLesen(const QString &) override {}
-    void Fensterfarbe(const QColor &) override {}
-    void ProjekttitelZeigen(const QString &) override {}
-    void auffrischen() override {}
-    QWidget *Buchflaeche() override { return &flaeche; }
-    void InhaltListenLeeren() override {}
-    // The list editor and album production are not used here.
-    QWidget *Listenfeld() override { return &feld; }
-    QWidget *Fortschrittsfeld() override { return &feld; }
-    QPoint Buchecke() const override { return {}; }
-    QStringList Bilderliste() const override { return {}; }
-    void BilderlisteSetzen(const QStringList &) override {}
-    void ListeLaden() override {}
-    void Hinweis(const QString &) override {}
-    void HintergrundZeigen() override {}
-    void BildansichtVerbergen() override {}
-    void InhaltVerbergen() override {}
-    void SeitenzahlenLeeren() override {}
-    void AlbumblattZeigen(const QImage &) override {}
-    void LabelZeigen(int) override {}
-    QWidget feld;
-    void TitelVorschau(const app::Titelgestaltung &) override {}
-    void GriffeVorschau(const QStringList &, const std::array<int, 5> &) override {}
-    void TextLinksSchreibbar(bool) override {}
-    QStringList TextLinksZeilen() const override { return {}; }
-    void HintergrundZeigen(const QString &) override {}
-    QWidget flaeche;
+    Buch() { flaeche.show(); }
 };
 
 double ms(const QElapsedTimer &uhr) { return double(uhr.nsecsElapsed()) / 1e6; }

@@ -6,6 +6,7 @@
 #include "authoring/views/rahmendaten.h"
 #include "authoring/views/startpanel.h"
 #include "authoring/views/tbearbeitung.h"
+#include "leeresbuch.h"
 #include "zustandfixture.h"
 
 #include <QApplication>
@@ -35,7 +36,7 @@ public:
     QList<bool> antworten;
 };
 
-class Buch : public Buchsteuerung {
+class Buch : public testing::LeeresBuch {
 public:
     void SeitenZeigen(int seite) override {
         auftraege << QStringLiteral("SeitenZeigen %1").arg(seite);
@@ -47,33 +48,15 @@ public:
     void Fensterfarbe(const QColor &farbe) override { auftraege << "Farbe " + farbe.name(); }
     void ProjekttitelZeigen(const QString &titel) override { auftraege << "Titel " + titel; }
     void auffrischen() override { auftraege << "auffrischen"; }
-    // The list editor and album production have their own test.
-    QWidget *Listenfeld() override { return &listenfeld; }
-    QWidget *Fortschrittsfeld() override { return &fortschrittsfeld; }
-    QPoint Buchecke() const override { return {}; }
-    QStringList Bilderliste() const override { return {}; }
-    void BilderlisteSetzen(const QStringList &) override {}
-    void ListeLaden() override {}
-    void Hinweis(const QString &) override {}
-    void HintergrundZeigen() override {}
-    void BildansichtVerbergen() override {}
-    void InhaltVerbergen() override {}
-    void SeitenzahlenLeeren() override {}
-    void AlbumblattZeigen(const QImage &) override {}
-    void LabelZeigen(int) override {}
-    QWidget *Buchflaeche() override { return &flaeche; }
     void InhaltListenLeeren() override { auftraege << "InhaltListenLeeren"; }
     void TitelVorschau(const app::Titelgestaltung &t) override { auftraege << "TitelVorschau " + t.titel; }
     void GriffeVorschau(const QStringList &texte, const std::array<int, 5> &) override {
         auftraege << "GriffeVorschau " + texte.join('|');
     }
     void TextLinksSchreibbar(bool an) override { auftraege << QStringLiteral("TextLinksSchreibbar %1").arg(an); }
-    QStringList TextLinksZeilen() const override { return {}; }
     void HintergrundZeigen(const QString &name) override { auftraege << "HintergrundZeigen " + name; }
     QStringList auftraege;
     app::Zustand *zustand = nullptr;  // the page shown, as the book would set it
-    QWidget flaeche;
-    QWidget listenfeld, fortschrittsfeld;
 };
 
 void vorlagenAnlegen(const testing::Datenwurzel &w) {

@@ -8,6 +8,7 @@
 #include "authoring/views/panelmemoliste.h"
 #include "authoring/views/startpanel.h"
 #include "authoring/views/tbearbeitung.h"
+#include "leeresbuch.h"
 #include "zustandfixture.h"
 
 #include <QApplication>
@@ -32,25 +33,13 @@ public:
 };
 
 // The book as a surface with the editor's panel and the progress strip on it.
-class Buch : public Buchsteuerung {
+class Buch : public testing::LeeresBuch {
 public:
     explicit Buch(app::Zustand &z) : z_(z) {
         flaeche.resize(1024, 768);
-        listenfeld = new QWidget(&flaeche);
-        fortschrittsfeld = new QWidget(&flaeche);
         fortschrittsfeld->setGeometry(362, 728, 300, 24);
-        listenfeld->hide();
-        fortschrittsfeld->hide();
     }
     void SeitenZeigen(int seite) override { auftraege << QStringLiteral("SeitenZeigen %1").arg(seite); }
-    void ProjektReset() override {}
-    void IniAuswerten() override {}
-    void IniDateiLesen(const QString &) override {}
-    void Fensterfarbe(const QColor &) override {}
-    void ProjekttitelZeigen(const QString &) override {}
-    void auffrischen() override {}
-    QWidget *Listenfeld() override { return listenfeld; }
-    QWidget *Fortschrittsfeld() override { return fortschrittsfeld; }
     QPoint Buchecke() const override { return QPoint(184, 163); }
     QStringList Bilderliste() const override { return liste; }
     void BilderlisteSetzen(const QStringList &zeilen) override {
@@ -76,16 +65,6 @@ public:
     void LabelZeigen(int k) override {
         if (k <= 2147483615) labels << k;
     }
-    QWidget *Buchflaeche() override { return &flaeche; }
-    void InhaltListenLeeren() override {}
-    void TitelVorschau(const app::Titelgestaltung &) override {}
-    void GriffeVorschau(const QStringList &, const std::array<int, 5> &) override {}
-    void TextLinksSchreibbar(bool) override {}
-    QStringList TextLinksZeilen() const override { return {}; }
-    void HintergrundZeigen(const QString &) override {}
-    QWidget flaeche;
-    QWidget *listenfeld;
-    QWidget *fortschrittsfeld;
     QStringList liste, auftraege, hinweise, gemalt;
     QList<int> labels;
 

@@ -7,6 +7,7 @@
 #include "authoring/views/panel7import.h"
 #include "authoring/views/tbearbeitung.h"
 #include "book/core/seitensatz.h"
+#include "leeresbuch.h"
 #include "platform/fonts.h"
 #include "zustandfixture.h"
 
@@ -33,43 +34,12 @@ public:
     QList<QPair<Art, QString>> boxen;
 };
 
-class Buch : public Buchsteuerung {
+class Buch : public testing::LeeresBuch {
 public:
-    Buch() {
-        flaeche.resize(660, 441);
-        flaeche.show();
-    }
+    Buch() { flaeche.show(); }
     void SeitenZeigen(int seite) override { auftraege << QStringLiteral("SeitenZeigen %1").arg(seite); }
-    void ProjektReset() override {}
-    void IniAuswerten() override {}
-    void IniDateiLesen(const QString &) override {}
-    void Fensterfarbe(const QColor &) override {}
-    void ProjekttitelZeigen(const QString &) override {}
-    void auffrischen() override {}
-    QWidget *Buchflaeche() override { return &flaeche; }
     void InhaltListenLeeren() override { auftraege << "InhaltListenLeeren"; }
-    // The list editor and album production are not used here.
-    QWidget *Listenfeld() override { return &feld; }
-    QWidget *Fortschrittsfeld() override { return &feld; }
-    QPoint Buchecke() const override { return {}; }
-    QStringList Bilderliste() const override { return {}; }
-    void BilderlisteSetzen(const QStringList &) override {}
-    void ListeLaden() override {}
-    void Hinweis(const QString &) override {}
-    void HintergrundZeigen() override {}
-    void BildansichtVerbergen() override {}
-    void InhaltVerbergen() override {}
-    void SeitenzahlenLeeren() override {}
-    void AlbumblattZeigen(const QImage &) override {}
-    void LabelZeigen(int) override {}
-    QWidget feld;
-    void TitelVorschau(const app::Titelgestaltung &) override {}
-    void GriffeVorschau(const QStringList &, const std::array<int, 5> &) override {}
-    void TextLinksSchreibbar(bool) override {}
-    QStringList TextLinksZeilen() const override { return {}; }
-    void HintergrundZeigen(const QString &) override {}
     QStringList auftraege;
-    QWidget flaeche;
 };
 
 // A text with headings, a picture from the album and a German compound that needs a split.

@@ -1,6 +1,7 @@
 // Program entry: the three windows in their order, then the event loop.
 #include "app/core/zustand.h"
 #include "app/views/druckausgabe.h"
+#include "app/views/erstesbild.h"
 #include "app/views/glattebilder.h"
 #include "app/views/meldungen.h"
 #include "app/views/tfundliste.h"
@@ -14,32 +15,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QSettings>
-#include <QTimer>
-#include <cstdio>
-
-namespace {
-
-// For the start-up benchmark: report the first painted frame and end.
-class ErstesBild : public QObject {
-public:
-    using QObject::QObject;
-    bool eventFilter(QObject *obj, QEvent *event) override {
-        if (event->type() == QEvent::Paint && !gemeldet_) {
-            gemeldet_ = true;
-            QTimer::singleShot(0, qApp, [] {
-                std::puts("erstes-bild");
-                std::fflush(stdout);
-                QCoreApplication::exit(0);
-            });
-        }
-        return QObject::eventFilter(obj, event);
-    }
-
-private:
-    bool gemeldet_ = false;
-};
-
-} // namespace
 
 int main(int argc, char **argv) {
     QApplication anwendung(argc, argv);
@@ -68,8 +43,7 @@ int main(int argc, char **argv) {
     boxen.setEltern(&ImageForm);
     QObject::connect(&ImageForm, &app::TImageForm::programmEnde, &anwendung, &QCoreApplication::quit);
 
-    ErstesBild messung;
-    if (qEnvironmentVariableIsSet("PAGORA_BENCH_ERSTES_BILD")) ImageForm.centralWidget()->installEventFilter(&messung);
+    app::ErstesBildMelden(*ImageForm.centralWidget());
     ImageForm.showFullScreen();
     return anwendung.exec();
 }
