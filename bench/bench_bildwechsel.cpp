@@ -8,13 +8,13 @@
 #include "platform/fonts.h"
 #include "stillemeldungen.h"
 
+#include "median.h"
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
-#include "median.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -27,7 +27,8 @@ QByteArray bitmap(int breite, int hoehe, quint32 saat) {
     const int zeile = (breite * 3 + 3) / 4 * 4;
     QImage bild(breite, hoehe, QImage::Format_RGB888);
     QRandomGenerator zufall(saat);
-    for (int y = 0; y < hoehe; ++y) zufall.fillRange(reinterpret_cast<quint32 *>(bild.scanLine(y)), breite * 3 / 4);
+    for (int y = 0; y < hoehe; ++y)
+        zufall.fillRange(reinterpret_cast<quint32 *>(bild.scanLine(y)), breite * 3 / 4);
     QByteArray b;
     QDataStream s(&b, QIODevice::WriteOnly);
     s.setByteOrder(QDataStream::LittleEndian);
@@ -75,7 +76,8 @@ double messen(const QString &hilfe, int anzahl) {
     app::TImageForm form(zustand, screen, still);
     form.setFenster(nullptr, nullptr);
     form.TimerAnfang.stop();
-    while (form.PanelDeckel->isVisible() || !form.PanelBuch()->isVisibleTo(&form)) form.TimerAnfangTimer();
+    while (form.PanelDeckel->isVisible() || !form.PanelBuch()->isVisibleTo(&form))
+        form.TimerAnfangTimer();
     form.show();
     QCoreApplication::processEvents();
     QImage bild(1920, 1080, QImage::Format_ARGB32_Premultiplied);

@@ -9,13 +9,13 @@
 #include "platform/cp1252.h"
 #include "platform/fonts.h"
 
+#include "median.h"
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QTemporaryDir>
-#include "median.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -41,9 +41,11 @@ Prozess ausfuehren(const QStringList &befehl) {
     if (kind == 0) {
         freopen("/dev/null", "w", stdout);
         std::vector<QByteArray> teile;
-        for (const QString &t : befehl) teile.push_back(t.toLocal8Bit());
+        for (const QString &t : befehl)
+            teile.push_back(t.toLocal8Bit());
         std::vector<char *> argv;
-        for (QByteArray &t : teile) argv.push_back(t.data());
+        for (QByteArray &t : teile)
+            argv.push_back(t.data());
         argv.push_back(nullptr);
         execvp(argv[0], argv.data());
         _exit(127);
@@ -69,7 +71,8 @@ void importMessen(const QString &quelle, const QString &ordner) {
     QByteArray eins = platform::toCp1252(QString::fromUtf8(f.readAll()));
     eins.replace("\n", "\r\n");
     QByteArray text;
-    while (text.size() < 5 * 1024 * 1024) text += eins;
+    while (text.size() < 5 * 1024 * 1024)
+        text += eins;
     const QString datei = ordner + "/text.txt";
     QFile aus(datei);
     aus.open(QIODevice::WriteOnly);
@@ -123,7 +126,8 @@ void albumMessen(const QString &werkzeug, const QString &hilfe, const QString &o
     ini.close();
     QImage bild(1600, 1200, QImage::Format_RGB888);
     for (int y = 0; y < 1200; ++y)
-        for (int x = 0; x < 1600; ++x) bild.setPixel(x, y, qRgb(x % 256, y % 256, (x + y) % 256));
+        for (int x = 0; x < 1600; ++x)
+            bild.setPixel(x, y, qRgb(x % 256, y % 256, (x + y) % 256));
     const QString vorlage = ordner + "/vorlage.bmp";
     bild.save(vorlage, "BMP");
     QStringList liste, dateien;

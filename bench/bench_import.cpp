@@ -9,11 +9,11 @@
 #include "authoring/views/importablauf.h"
 #include "authoring/views/inhaltsbearbeitung.h"
 #include "authoring/views/tbearbeitung.h"
+#include "leeresbuch.h"
 #include "median.h"
 #include "platform/cp1252.h"
 #include "platform/fonts.h"
 #include "platform/screen.h"
-#include "leeresbuch.h"
 
 #include <QApplication>
 #include <QDir>
@@ -36,7 +36,9 @@ public:
     Buch() { flaeche.show(); }
 };
 
-double ms(const QElapsedTimer &uhr) { return double(uhr.nsecsElapsed()) / 1e6; }
+double ms(const QElapsedTimer &uhr) {
+    return double(uhr.nsecsElapsed()) / 1e6;
+}
 
 } // namespace
 
@@ -55,7 +57,8 @@ int main(int argc, char **argv) {
     QByteArray eins = platform::toCp1252(QString::fromUtf8(quelle.readAll()));
     eins.replace("\n", "\r\n");
     QByteArray text;
-    while (text.size() < 5 * 1024 * 1024) text += eins;
+    while (text.size() < 5 * 1024 * 1024)
+        text += eins;
     const QString datei = arbeit.path() + "/text.txt";
     QFile aus(datei);
     aus.open(QIODevice::WriteOnly);
@@ -93,7 +96,7 @@ int main(int argc, char **argv) {
         return ms(uhr);
     };
     std::vector<double> werkzeug, imFenster, mitTrennung, quotient, trennQuotient;
-    werkzeugweg(true);  // the patterns are read once per run of the program
+    werkzeugweg(true); // the patterns are read once per run of the program
     for (int runde = 0; runde < 7; ++runde) {
         const double w = werkzeugweg(false), f = fensterweg(), t = werkzeugweg(true);
         werkzeug.push_back(w);
@@ -106,7 +109,7 @@ int main(int argc, char **argv) {
     std::printf("  wie pagora-tool            %8.1f ms\n", median(werkzeug));
     std::printf("  im Fenster (mit Speichern) %8.1f ms   Verhältnis %.2fx (Ziel: höchstens 1.2x)\n", median(imFenster),
                 median(quotient));
-    std::printf("  mit Silbentrennung         %8.1f ms   Verhältnis %.2fx (Ziel: höchstens 1.5x)\n", median(mitTrennung),
-                median(trennQuotient));
+    std::printf("  mit Silbentrennung         %8.1f ms   Verhältnis %.2fx (Ziel: höchstens 1.5x)\n",
+                median(mitTrennung), median(trennQuotient));
     return 0;
 }

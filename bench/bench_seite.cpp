@@ -2,19 +2,19 @@
 // with two pictures, against one repaint of the unchanged window, at 1920 x 1080. With
 // "blaettern" the same book on a 3840 x 2160 screen at the factor "Passend" gives, the
 // page turn seen: the pictures taken at its start and each frame drawn.
+#include "app/core/ansicht.h"
 #include "app/views/buchlenkung.h"
 #include "app/views/timageform.h"
 #include "book/views/blaetteranimation.h"
 #include "book/views/buchpanel.h"
-#include "app/core/ansicht.h"
-#include "platform/screen.h"
 #include "platform/fonts.h"
+#include "platform/screen.h"
 #include "stillemeldungen.h"
 
+#include "median.h"
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
-#include "median.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -66,14 +66,16 @@ int main(int argc, char **argv) {
     const double faktor = blaettern ? app::PassenderFaktor(3840, 2160) : 1.0;
     platform::setDrawingFactor(faktor);
     app::Zustand zustand;
-    zustand.programmDatei = zustand.dateien.stored(QDir(QString::fromLocal8Bit(argv[1])).absoluteFilePath("Pagora.exe"));
+    zustand.programmDatei =
+        zustand.dateien.stored(QDir(QString::fromLocal8Bit(argv[1])).absoluteFilePath("Pagora.exe"));
     platform::SimulatedScreen screen(blaettern ? platform::ScreenInfo{int(3840 / faktor), int(2160 / faktor), 96}
                                                : platform::ScreenInfo{1920, 1080, 96});
     testing::StilleMeldungen still;
     app::TImageForm form(zustand, screen, still);
     form.setFenster(nullptr, nullptr);
     form.TimerAnfang.stop();
-    while (form.PanelDeckel->isVisible() || !form.PanelBuch()->isVisibleTo(&form)) form.TimerAnfangTimer();
+    while (form.PanelDeckel->isVisible() || !form.PanelBuch()->isVisibleTo(&form))
+        form.TimerAnfangTimer();
     form.show();
     QCoreApplication::processEvents();
 

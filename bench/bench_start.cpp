@@ -40,8 +40,7 @@ Lauf starten(const std::string &programm, const std::string &ordner) {
     ssize_t n;
     while (gelesen.find("erstes-bild") == std::string::npos && (n = read(rohr[0], puffer, sizeof puffer)) > 0)
         gelesen.append(puffer, size_t(n));
-    lauf.millisekunden =
-        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - beginn).count();
+    lauf.millisekunden = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - beginn).count();
     close(rohr[0]);
     int status = 0;
     rusage verbrauch{};

@@ -8,16 +8,16 @@
 #include "app/views/timageform.h"
 #include "book/core/seitensatz.h"
 #include "platform/fonts.h"
-#include "stillemeldungen.h"
 #include "search/core/falten.h"
 #include "search/core/suche.h"
+#include "stillemeldungen.h"
 
+#include "median.h"
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
-#include "median.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -35,9 +35,11 @@ double befehl(const QStringList &teile) {
     if (kind == 0) {
         if (!freopen("/dev/null", "w", stdout)) _exit(127);
         std::vector<QByteArray> b;
-        for (const QString &t : teile) b.push_back(t.toLocal8Bit());
+        for (const QString &t : teile)
+            b.push_back(t.toLocal8Bit());
         std::vector<char *> argv;
-        for (QByteArray &t : b) argv.push_back(t.data());
+        for (QByteArray &t : b)
+            argv.push_back(t.data());
         argv.push_back(nullptr);
         execvp(argv[0], argv.data());
         _exit(127);
@@ -58,10 +60,12 @@ void textsuche(const QString &seitendatei, const QString &ordner) {
     if (!quelle.open(QIODevice::ReadOnly)) return;
     const QByteArray buch = quelle.readAll();
     QByteArray seiten;
-    while (seiten.size() < 1999 * book::kSeitensatzGroesse) seiten += buch;
+    while (seiten.size() < 1999 * book::kSeitensatzGroesse)
+        seiten += buch;
     seiten.truncate(1999 * book::kSeitensatzGroesse);
     book::Seitensatz letzte;
-    letzte.setzen(14, "Hier steht das Wort Zaunk\xf6nigsstra\xdf" "e ganz am Ende.");
+    letzte.setzen(14, "Hier steht das Wort Zaunk\xf6nigsstra\xdf"
+                      "e ganz am Ende.");
     seiten += letzte.bytes();
     const QString datei = ordner + "/such.5";
     schreiben(datei, seiten);
@@ -89,8 +93,8 @@ void albumsuche(const QString &ordner) {
         schreiben(name + ".bmp", "BM");
         QByteArray marken;
         for (int m = 0; m < 5; ++m)
-            marken += QByteArray("0100,0200,Ein Kommentar zu Bild ") + QByteArray::number(i) + " Nummer " + QByteArray::number(m) +
-                      (i == 4321 && m == 3 ? " mit dem Leuchtturm" : "") + "\r\n";
+            marken += QByteArray("0100,0200,Ein Kommentar zu Bild ") + QByteArray::number(i) + " Nummer " +
+                      QByteArray::number(m) + (i == 4321 && m == 3 ? " mit dem Leuchtturm" : "") + "\r\n";
         schreiben(name + ".txt", marken);
     }
     platform::Files dateien;
@@ -151,8 +155,9 @@ void naechstesBild(const QString &ordner) {
     }
     const double w = median(weiter), m = median(malen);
     std::printf("Nächstes Bild, 1920 x 1080 (Median aus 21)\n");
-    std::printf("  Laden + Neuzeichnen %8.2f ms   (Ziel: unter 30 ms)\n  Neuzeichnen allein  %8.2f ms\n  Verhältnis %6.2fx\n", w,
-                m, w / m);
+    std::printf(
+        "  Laden + Neuzeichnen %8.2f ms   (Ziel: unter 30 ms)\n  Neuzeichnen allein  %8.2f ms\n  Verhältnis %6.2fx\n",
+        w, m, w / m);
 }
 
 } // namespace

@@ -35,7 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     f.close();
     const int d = size ? data[0] % 16 + 1 : 1;
     const auto masseBild = album::BitmapMasse(datei);
-    if (masseBild && qint64(masseBild->breite) * masseBild->hoehe > (qint64(1) << 26)) return 0;  // keep runs fast
+    if (masseBild && qint64(masseBild->breite) * masseBild->hoehe > (qint64(1) << 26)) return 0; // keep runs fast
     if (const auto proben = album::Punktproben(datei, d); proben && masseBild) {
         if (proben->width() != (masseBild->breite + d - 1) / d) std::abort();
     }

@@ -12,7 +12,7 @@ class Bilder : public authoring::Bildquelle {
 public:
     std::optional<int> vorhandeneHoehe(const QByteArray &name) override {
         if (name.isEmpty()) return std::nullopt;
-        return (static_cast<unsigned char>(name[0]) * 7) % 700;  // up to taller than a page
+        return (static_cast<unsigned char>(name[0]) * 7) % 700; // up to taller than a page
     }
     int Kleinbild(const QByteArray &name) override { return name.size() % 14; }
 };
@@ -22,7 +22,8 @@ class UeberallTrennen : public authoring::Worttrennung {
 public:
     QList<int> trennstellen(QByteArrayView wort) override {
         QList<int> stellen;
-        for (int i = 2; i + 2 <= int(wort.size()); ++i) stellen << i;
+        for (int i = 2; i + 2 <= int(wort.size()); ++i)
+            stellen << i;
         return stellen;
     }
 };
@@ -38,16 +39,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     Bilder bilder;
     UeberallTrennen ueberall;
     int seiten = 0;
-    const auto r = authoring::Buchmachen(text, masse, bilder, [&seiten](const book::Seitensatz &s) {
-        const QByteArray b = s.bytes();
-        if (b.size() != book::kSeitensatzGroesse) std::abort();
-        for (int i = 0; i < book::kZeilenJeSeite; ++i) {
-            const QByteArray z = b.mid(i * book::kZeilenLaenge, book::kZeilenLaenge);
-            if (z[0] != char(52) || z.mid(50) != "|\r\n") std::abort();
-        }
-        ++seiten;
-        return true;
-    }, {}, trennen ? &ueberall : nullptr);
+    const auto r = authoring::Buchmachen(
+        text, masse, bilder,
+        [&seiten](const book::Seitensatz &s) {
+            const QByteArray b = s.bytes();
+            if (b.size() != book::kSeitensatzGroesse) std::abort();
+            for (int i = 0; i < book::kZeilenJeSeite; ++i) {
+                const QByteArray z = b.mid(i * book::kZeilenLaenge, book::kZeilenLaenge);
+                if (z[0] != char(52) || z.mid(50) != "|\r\n") std::abort();
+            }
+            ++seiten;
+            return true;
+        },
+        {}, trennen ? &ueberall : nullptr);
     if (!r.ok || seiten < 1 || r.GeschriebeneSeiten != seiten) std::abort();
     return 0;
 }

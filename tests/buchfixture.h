@@ -16,7 +16,8 @@ inline QByteArray seitendatei(int seiten, const QMap<int, QMap<int, QByteArray>>
     for (int s = 1; s <= seiten; ++s) {
         book::Seitensatz satz;
         satz.setzen(1, "Seite " + QByteArray::number(s));
-        for (auto it = besondere.value(s).cbegin(); it != besondere.value(s).cend(); ++it) satz.setzen(it.key(), it.value());
+        for (auto it = besondere.value(s).cbegin(); it != besondere.value(s).cend(); ++it)
+            satz.setzen(it.key(), it.value());
         b += satz.bytes();
     }
     return b;
@@ -32,11 +33,22 @@ struct Buch {
         w.text("Pagora/Pages/Pagora.2", {"Bilder        1"});
         w.text("Pagora/Pages/Pagora.6", {"Hilfe         1"});
         QStringList liste;
-        for (int i = 0; i < 40; ++i) liste << QStringLiteral("B%1:Bild %1~ kurz|Hinweis %1").arg(i);
+        for (int i = 0; i < 40; ++i)
+            liste << QStringLiteral("B%1:Bild %1~ kurz|Hinweis %1").arg(i);
         w.text("Pagora/Pages/Pagora.3", liste);
-        w.schreiben("Pagora/Pages/Pagora.5",
-                    seitendatei(9, {{3, {{4, "\xd0" "Eine"}, {5, "\xd0" "lange"}, {6, "\xd0" "Ueberschrift"}}},
-                                    {5, {{4, ":B:Turm"}, {5, "\xa4" "Der Turm am "}, {6, "\xa4" "Markt"}}}}));
+        w.schreiben("Pagora/Pages/Pagora.5", seitendatei(9, {{3,
+                                                              {{4, "\xd0"
+                                                                   "Eine"},
+                                                               {5, "\xd0"
+                                                                   "lange"},
+                                                               {6, "\xd0"
+                                                                   "Ueberschrift"}}},
+                                                             {5,
+                                                              {{4, ":B:Turm"},
+                                                               {5, "\xa4"
+                                                                   "Der Turm am "},
+                                                               {6, "\xa4"
+                                                                   "Markt"}}}}));
         w.schreiben("Pagora/Pages/Pagora.7", seitendatei(4));
         w.bitmap("Pagora/Slides/Turm.bmp", 200, 100, Qt::darkGreen);
         w.bitmap("Pagora/Pages/Pagora004.bmp", 524, 384, Qt::blue);
@@ -46,7 +58,8 @@ struct Buch {
         form = std::make_unique<app::TImageForm>(*zustand, screen, meldungen);
         form->TimerAnfang.stop();
         form->setFenster(nullptr, nullptr);
-        for (int i = 0; i < 60; ++i) form->TimerAnfangTimer();
+        for (int i = 0; i < 60; ++i)
+            form->TimerAnfangTimer();
     }
     book::BuchPanel &b() const { return *form->PanelBuch(); }
     // The window shown and active: keys go where its focus is, as for a user.
@@ -62,6 +75,5 @@ struct Buch {
     std::unique_ptr<app::Zustand> zustand;
     std::unique_ptr<app::TImageForm> form;
 };
-
 
 } // namespace testing

@@ -30,7 +30,8 @@ public:
     // Text in Windows-1252 with CR LF after every line.
     void text(const QString &relativ, const QStringList &zeilen) const {
         QByteArray b;
-        for (const QString &z : zeilen) b += platform::toCp1252(z) + "\r\n";
+        for (const QString &z : zeilen)
+            b += platform::toCp1252(z) + "\r\n";
         schreiben(relativ, b);
     }
     void bitmap(const QString &relativ, int w, int h, QColor farbe = Qt::gray) const {

@@ -7,7 +7,9 @@
 
 namespace testing {
 
-inline QPoint imFenster(const QWidget *ziel, QPoint lokal) { return ziel->mapTo(ziel->window(), lokal); }
+inline QPoint imFenster(const QWidget *ziel, QPoint lokal) {
+    return ziel->mapTo(ziel->window(), lokal);
+}
 inline void mausBewegen(const QWidget *ziel, QPoint lokal) {
     QTest::mouseMove(ziel->window()->windowHandle(), imFenster(ziel, lokal));
 }

@@ -2,33 +2,33 @@
 // the start-up (title half typed, lid half open, tour screen -6, cover) and the book's
 // screens: tour -3, contents, spreads, bookmarks and tabs, album, help, the image menu,
 // a printed page and the window presentation.
+#include "album/views/albumblatt.h"
+#include "album/views/bildansicht.h"
 #include "album/views/bildansichtpanels.h"
+#include "app/core/ansicht.h"
 #include "app/views/bildmenue.h"
-#include "book/views/bildflaeche.h"
+#include "app/views/buchlenkung.h"
+#include "app/views/glattebilder.h"
+#include "app/views/tfundliste.h"
+#include "app/views/timageform.h"
+#include "authoring/core/exelaufwerk.h"
 #include "authoring/views/albumherstellung.h"
 #include "authoring/views/copyrightpanel.h"
 #include "authoring/views/demoladen.h"
 #include "authoring/views/hintergrundpanel.h"
-#include "authoring/views/panelmemoliste.h"
 #include "authoring/views/panel7import.h"
+#include "authoring/views/panelmemoliste.h"
 #include "authoring/views/rahmendaten.h"
 #include "authoring/views/registerpanel.h"
 #include "authoring/views/tbearbeitung.h"
 #include "authoring/views/titelpanel.h"
+#include "book/views/bildflaeche.h"
+#include "book/views/blaetteranimation.h"
 #include "book/views/buchpanel.h"
 #include "book/views/seitenmemo.h"
-#include "app/views/tfundliste.h"
-#include "search/views/suchleiste.h"
-#include "album/views/bildansicht.h"
-#include "album/views/albumblatt.h"
-#include "app/views/buchlenkung.h"
-#include "search/views/suchsteuerung.h"
-#include "app/views/timageform.h"
-#include "authoring/core/exelaufwerk.h"
 #include "platform/fonts.h"
-#include "app/core/ansicht.h"
-#include "app/views/glattebilder.h"
-#include "book/views/blaetteranimation.h"
+#include "search/views/suchleiste.h"
+#include "search/views/suchsteuerung.h"
 
 #include <QApplication>
 #include <QDir>
@@ -36,11 +36,11 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
-#include <QTextBlock>
 #include <QPainter>
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTextBlock>
 #include <QTextEdit>
 #include <cstdio>
 
@@ -87,11 +87,14 @@ bool aufnehmen(const QString &ordner, platform::ScreenInfo info) {
     const QString vorsilbe = QStringLiteral("%1x%2-").arg(info.width).arg(info.height);
     bool ok = true;
     const int halb = 20 + 5 * (int(zustand.BuchTitel.size()) / 2) + 1;
-    for (int i = 0; i < halb; ++i) form.TimerAnfangTimer();
+    for (int i = 0; i < halb; ++i)
+        form.TimerAnfangTimer();
     ok &= speichern(form, ordner, vorsilbe + "1-titel-halb");
-    while (form.PanelDeckel->isHidden() || form.PanelDeckel->width() > 200) form.TimerAnfangTimer();
+    while (form.PanelDeckel->isHidden() || form.PanelDeckel->width() > 200)
+        form.TimerAnfangTimer();
     ok &= speichern(form, ordner, vorsilbe + "2-deckel-halb");
-    while (form.PanelDeckel->isVisible()) form.TimerAnfangTimer();
+    while (form.PanelDeckel->isVisible())
+        form.TimerAnfangTimer();
     ok &= speichern(form, ordner, vorsilbe + "3-anleitung-6");
     form.SeitenZeigen(-1);
     ok &= speichern(form, ordner, vorsilbe + "4-umschlag");
@@ -99,7 +102,7 @@ bool aufnehmen(const QString &ordner, platform::ScreenInfo info) {
     ok &= speichern(form, ordner, vorsilbe + "5-anleitung-3");
     form.SeitenZeigen(0);
     ok &= speichern(form, ordner, vorsilbe + "6-inhalt");
-    form.SeitenZeigen(14);  // a heading on one page, a picture on the other
+    form.SeitenZeigen(14); // a heading on one page, a picture on the other
     ok &= speichern(form, ordner, vorsilbe + "7-textseite");
     form.buchlenkung()->LesezeichenSetzen(1);
     form.SeitenZeigen(20);
@@ -125,7 +128,7 @@ bool aufnehmen(const QString &ordner, platform::ScreenInfo info) {
     std::printf("geschrieben %s\n", qPrintable(druck));
     // The picture view: a picture with a mark hint, the picture text strip, the mark
     // input, the enlarged copy, the slide show dialog and a section-title screen.
-    zustand.BildIndex = 17;  // the Mahlgang of the demo: marks, a picture text, an enlarged copy
+    zustand.BildIndex = 17; // the Mahlgang of the demo: marks, a picture text, an enlarged copy
     form.bildansicht()->BildLaden(QString());
     if (!form.bildansicht()->marken().marken.isEmpty()) {
         const album::Marke &m = form.bildansicht()->marken().marken.first();
@@ -137,19 +140,21 @@ bool aufnehmen(const QString &ordner, platform::ScreenInfo info) {
     form.bildansicht()->PanelBildtextClick();
     ok &= speichern(form, ordner, vorsilbe + "17-bildtext-bearbeiten");
     form.bildansicht()->PanelBildtext()->hide();
-    form.ImageMainMouseDown(Qt::LeftButton, form.bildansicht()->ImageMain->x() + 200, form.bildansicht()->ImageMain->y() + 200);
+    form.ImageMainMouseDown(Qt::LeftButton, form.bildansicht()->ImageMain->x() + 200,
+                            form.bildansicht()->ImageMain->y() + 200);
     form.bildansicht()->PanelEingabe()->Edit1->setText(QStringLiteral("Hier rieselt das Mehl heraus"));
     ok &= speichern(form, ordner, vorsilbe + "18-markierung-eingeben");
     form.bildansicht()->PanelEingabe()->hide();
     form.bildansicht()->SpeedButtonEnlargeMouseUp(Qt::LeftButton);
-    form.ImageMainMouseDown(Qt::LeftButton, form.bildansicht()->ImageMain->x() + 400, form.bildansicht()->ImageMain->y() + 250);
+    form.ImageMainMouseDown(Qt::LeftButton, form.bildansicht()->ImageMain->x() + 400,
+                            form.bildansicht()->ImageMain->y() + 250);
     ok &= speichern(form, ordner, vorsilbe + "19-vergroesserung");
     form.bildansicht()->Imagebig->hide();
     form.bildansicht()->PanelBildlauf()->show();
     form.bildansicht()->PanelBildlauf()->raise();
     ok &= speichern(form, ordner, vorsilbe + "20-bildlauf");
     form.bildansicht()->PanelBildlauf()->hide();
-    zustand.BildIndex = 11;  // the section title "In der Mühle"
+    zustand.BildIndex = 11; // the section title "In der Mühle"
     form.bildansicht()->BildLaden(QString());
     ok &= speichern(form, ordner, vorsilbe + "21-abschnittstitel");
     // The album with a caption hint, then the search: the bar with its not-found notice,
@@ -231,7 +236,8 @@ bool wurzelKopieren(const QTemporaryDir &kopie, bool demo = false) {
     for (const char *datei : {"names.exe", "Pagora.ini"})
         QFile::copy(quelle + '/' + datei, kopie.path() + '/' + datei);
     if (demo)
-        for (const char *datei : {"Quarn.ini", "Autor.ini"}) QFile::copy(quelle + '/' + datei, kopie.path() + '/' + datei);
+        for (const char *datei : {"Quarn.ini", "Autor.ini"})
+            QFile::copy(quelle + '/' + datei, kopie.path() + '/' + datei);
     return true;
 }
 
@@ -246,17 +252,22 @@ bool gestaltung(const QString &ordner, platform::ScreenInfo info) {
     app::TImageForm &form = *programm.form;
     authoring::TBearbeitung &bearbeitung = *programm.bearbeitung;
     const QString vorsilbe = QStringLiteral("%1x%2-").arg(info.width).arg(info.height);
-    while (form.PanelDeckel->isHidden() || form.PanelDeckel->width() > 200) form.TimerAnfangTimer();
-    while (form.PanelDeckel->isVisible()) form.TimerAnfangTimer();
+    while (form.PanelDeckel->isHidden() || form.PanelDeckel->width() > 200)
+        form.TimerAnfangTimer();
+    while (form.PanelDeckel->isVisible())
+        form.TimerAnfangTimer();
     bool ok = true;
 
     bearbeitung.PanelProjektTitelClick();
     authoring::Titelpanel &titel = *bearbeitung.Panel8Titel;
     titel.EditTitel->setText(titel.EditTitel->text() + QStringLiteral(" Mühlenbuch"));
     titel.EditUntertitel->setText(QStringLiteral("Vom Korn zum Mehl"));
-    for (int i = 0; i < 20; ++i) titel.ImageTitelDownClick();
-    for (int i = 0; i < 4; ++i) titel.ImageBuchtitelSmallerClick();
-    for (int i = 0; i < 10; ++i) titel.ImageUntertitelUpClick();
+    for (int i = 0; i < 20; ++i)
+        titel.ImageTitelDownClick();
+    for (int i = 0; i < 4; ++i)
+        titel.ImageBuchtitelSmallerClick();
+    for (int i = 0; i < 10; ++i)
+        titel.ImageUntertitelUpClick();
     ok &= speichernMitFenster(form, bearbeitung, ordner, vorsilbe + "60-titel");
     bearbeitung.hide();
 
@@ -296,8 +307,10 @@ bool neuesProjekt(const QString &ordner, platform::ScreenInfo info) {
     if (programm.form->startAbgebrochen()) return false;
     app::TImageForm &form = *programm.form;
     authoring::TBearbeitung &bearbeitung = *programm.bearbeitung;
-    while (form.PanelDeckel->isHidden() || form.PanelDeckel->width() > 200) form.TimerAnfangTimer();
-    while (form.PanelDeckel->isVisible()) form.TimerAnfangTimer();
+    while (form.PanelDeckel->isHidden() || form.PanelDeckel->width() > 200)
+        form.TimerAnfangTimer();
+    while (form.PanelDeckel->isVisible())
+        form.TimerAnfangTimer();
     form.SeitenZeigen(0);
     bearbeitung.ImageFundamentalsClick();
     authoring::Rahmendaten &p = *bearbeitung.Panel4Rahmendaten;
@@ -335,8 +348,10 @@ bool textImport(const QString &ordner, platform::ScreenInfo info) {
     if (programm.form->startAbgebrochen()) return false;
     app::TImageForm &form = *programm.form;
     authoring::TBearbeitung &bearbeitung = *programm.bearbeitung;
-    while (form.PanelDeckel->isHidden() || form.PanelDeckel->width() > 200) form.TimerAnfangTimer();
-    while (form.PanelDeckel->isVisible()) form.TimerAnfangTimer();
+    while (form.PanelDeckel->isHidden() || form.PanelDeckel->width() > 200)
+        form.TimerAnfangTimer();
+    while (form.PanelDeckel->isVisible())
+        form.TimerAnfangTimer();
     const QString vorsilbe = QStringLiteral("%1x%2-").arg(info.width).arg(info.height);
     bool ok = true;
     form.SeitenZeigen(0);
@@ -352,7 +367,8 @@ bool textImport(const QString &ordner, platform::ScreenInfo info) {
     // The demo's own text gives the book the build made.
     for (const char *datei : {"/Quarn/Pages/Quarn.5", "/Quarn/Pages/Quarn.1"}) {
         QFile neu(kopie.path() + datei), alt(QStringLiteral(PAGORA_ROOT) + datei);
-        const bool gleich = neu.open(QIODevice::ReadOnly) && alt.open(QIODevice::ReadOnly) && neu.readAll() == alt.readAll();
+        const bool gleich =
+            neu.open(QIODevice::ReadOnly) && alt.open(QIODevice::ReadOnly) && neu.readAll() == alt.readAll();
         std::printf("%s nach dem Import im Fenster: %s\n", datei, gleich ? "wie gebaut" : "ANDERS ALS GEBAUT");
         ok &= gleich;
     }
@@ -384,8 +400,10 @@ bool bilderliste(const QString &ordner, platform::ScreenInfo info) {
     if (programm.form->startAbgebrochen()) return false;
     app::TImageForm &form = *programm.form;
     authoring::TBearbeitung &bearbeitung = *programm.bearbeitung;
-    while (form.PanelDeckel->isHidden() || form.PanelDeckel->width() > 200) form.TimerAnfangTimer();
-    while (form.PanelDeckel->isVisible()) form.TimerAnfangTimer();
+    while (form.PanelDeckel->isHidden() || form.PanelDeckel->width() > 200)
+        form.TimerAnfangTimer();
+    while (form.PanelDeckel->isVisible())
+        form.TimerAnfangTimer();
     form.SeitenZeigen(1002);
     const QString vorsilbe = QStringLiteral("%1x%2-").arg(info.width).arg(info.height);
     bool ok = true;
@@ -411,7 +429,7 @@ bool bilderliste(const QString &ordner, platform::ScreenInfo info) {
     ok &= speichern(form, ordner, vorsilbe + "53-bilderliste-ohne-neue");
     e.PanelSaveClick();
     ok &= speichern(bearbeitung, ordner, vorsilbe + "54-bearbeitung-album-jetzt");
-    QFile::rename(kopie.path() + "/Brezel.bmp", album + "Brezel.bmp");  // found again before the album is made
+    QFile::rename(kopie.path() + "/Brezel.bmp", album + "Brezel.bmp"); // found again before the album is made
     bool halb = false;
     QObject::connect(bearbeitung.albumherstellung(), &authoring::Albumherstellung::slotFertig, &form,
                      [&](int, int prozent) {
@@ -438,8 +456,10 @@ bool skaliert(QApplication &anwendung, const QString &ordner, int breite, int ho
     if (programm.form->startAbgebrochen()) return false;
     app::TImageForm &form = *programm.form;
     programm.zustand.ansicht.blaetternZeigen = true;
-    while (form.PanelDeckel->isHidden()) form.TimerAnfangTimer();
-    while (form.PanelDeckel->isVisible()) form.TimerAnfangTimer();
+    while (form.PanelDeckel->isHidden())
+        form.TimerAnfangTimer();
+    while (form.PanelDeckel->isVisible())
+        form.TimerAnfangTimer();
     const QString vorsilbe = QStringLiteral("%1x%2-passend-").arg(breite).arg(hoehe);
     bool ok = true;
     form.SeitenZeigen(12);

@@ -14,6 +14,8 @@ public:
 };
 
 // What a user would see: the widget is shown within its window.
-inline bool sichtbar(const QWidget *w) { return w->isVisibleTo(w->window()); }
+inline bool sichtbar(const QWidget *w) {
+    return w->isVisibleTo(w->window());
+}
 
 } // namespace testing

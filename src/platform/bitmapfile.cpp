@@ -61,7 +61,7 @@ std::optional<QImage> readBitmap(const QString &nativePath, qint64 maxPixels, QR
         const int step = h->bits / 8;
         // Rows are read in blocks of consecutive stored rows, a few system calls in all.
         constexpr int kBlock = 32;
-        QByteArray block(rowBytes * kBlock + 4, '\0');  // room to read four bytes at the last pixel
+        QByteArray block(rowBytes * kBlock + 4, '\0'); // room to read four bytes at the last pixel
         int y = part.top();
         while (y <= part.bottom()) {
             const int n = qMin(kBlock, part.bottom() - y + 1);

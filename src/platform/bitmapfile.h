@@ -13,7 +13,7 @@ namespace platform {
 struct BitmapHeader {
     qint64 dataOffset = 0;
     int width = 0;
-    int height = 0;  // negative: rows stored top-down
+    int height = 0; // negative: rows stored top-down
     int bits = 0;
     quint32 compression = 0;
     bool plain() const { return compression == 0 && (bits == 24 || bits == 32); }

@@ -7,11 +7,10 @@ namespace platform {
 namespace {
 
 // 0x80..0x9F; the undefined positions keep their own value.
-constexpr std::array<char16_t, 32> kHighBlock = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+constexpr std::array<char16_t, 32> kHighBlock = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                                 0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                                 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                                 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 char16_t toUnicode(unsigned char b) {
     return (b >= 0x80 && b <= 0x9F) ? kHighBlock[b - 0x80] : char16_t(b);
@@ -45,9 +44,9 @@ QByteArray toCp1252(const QString &text) {
 
 namespace {
 
-template <typename Fn>
-void forEachCodePoint(const QString &text, Fn fn) {
-    for (const char32_t c : text.toUcs4()) fn(c, c <= 0xFFFF && toByte(char16_t(c)) >= 0);
+template <typename Fn> void forEachCodePoint(const QString &text, Fn fn) {
+    for (const char32_t c : text.toUcs4())
+        fn(c, c <= 0xFFFF && toByte(char16_t(c)) >= 0);
 }
 
 } // namespace

@@ -17,11 +17,12 @@ DriveMap DriveMap::system() {
     map.setDrive('C', "/");
     const QString user = qEnvironmentVariable("USER", qEnvironmentVariable("LOGNAME"));
     QStringList media;
-    for (const QString &base : {QStringLiteral("/media/") + user, QStringLiteral("/run/media/") + user,
-                                QStringLiteral("/mnt")}) {
+    for (const QString &base :
+         {QStringLiteral("/media/") + user, QStringLiteral("/run/media/") + user, QStringLiteral("/mnt")}) {
         QDir dir(base);
         const QStringList names = dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
-        for (const QString &name : names) media << dir.filePath(name);
+        for (const QString &name : names)
+            media << dir.filePath(name);
     }
     char16_t letter = 'D';
     for (const QString &folder : media) {
@@ -35,7 +36,9 @@ void DriveMap::setDrive(QChar letter, const QString &nativeFolder) {
     folders_[letter.toUpper()] = withSlash(nativeFolder);
 }
 
-QString DriveMap::folder(QChar letter) const { return folders_.value(letter.toUpper()); }
+QString DriveMap::folder(QChar letter) const {
+    return folders_.value(letter.toUpper());
+}
 
 QString DriveMap::toDrivePath(const QString &nativePath) const {
     QChar best = 'C';

@@ -26,7 +26,7 @@ QString Entwurf::abschliessen() {
     datei_.setAutoRemove(false);
     const QString name = datei_.fileName();
     datei_.close();
-    ok_ = false;  // handed over: nothing more goes in
+    ok_ = false; // handed over: nothing more goes in
     return name;
 }
 

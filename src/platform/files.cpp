@@ -35,7 +35,7 @@ QString Files::native(const QString &storedPath) const {
     // look at each of its folders.
     QString direkt = base;
     for (const QString &part : parts) {
-        if (part == "..") return {};  // stored paths never climb
+        if (part == "..") return {}; // stored paths never climb
         if (part == ".") continue;
         if (!direkt.endsWith('/')) direkt += '/';
         direkt += part;
@@ -60,7 +60,7 @@ QString Files::native(const QString &storedPath) const {
     for (qsizetype i = 0; i < parts.size(); ++i) {
         const QString &part = parts[i];
         if (part == ".") continue;
-        if (part == "..") return {};  // stored paths never climb
+        if (part == "..") return {}; // stored paths never climb
         QString name = part;
         if (!missing && !QFileInfo::exists(current + part)) {
             const QString found = index_->find(current, part);
@@ -174,14 +174,17 @@ bool Files::syncFolder(const QString &storedFolder) const {
     return gut;
 }
 
-int Files::writeAll(const QList<Neu> &dateien) const { return ersetzen(dateien, true); }
+int Files::writeAll(const QList<Neu> &dateien) const {
+    return ersetzen(dateien, true);
+}
 
 int Files::ersetzen(const QList<Neu> &dateien, bool syncen) const {
     QStringList ziele, neue;
     // Finished drafts belong to this call from the start: a failure removes them all,
     // those not yet reached included.
     auto aufraeumen = [&neue, &dateien] {
-        for (const QString &n : neue) QFile::remove(n);
+        for (const QString &n : neue)
+            QFile::remove(n);
         for (const Neu &d : dateien)
             if (!d.fertig.isEmpty()) QFile::remove(d.fertig);
     };
@@ -193,7 +196,7 @@ int Files::ersetzen(const QList<Neu> &dateien, bool syncen) const {
             neu = nebenDatei(n, dateien[i].bytes, syncen);
         } else if (!n.isEmpty() && QFileInfo(fertig).absolutePath() == QFileInfo(n).absolutePath() &&
                    ::chmod(QFile::encodeName(fertig).constData(), modusFuer(n)) == 0) {
-            neu = fertig;  // a rename never leaves its folder's file system
+            neu = fertig; // a rename never leaves its folder's file system
         }
         if (neu.isEmpty()) {
             aufraeumen();
@@ -218,8 +221,10 @@ int Files::ersetzen(const QList<Neu> &dateien, bool syncen) const {
         gut = gut && umbenennen(neue[i], ziele[i]);
         if (!gut) {
             for (qsizetype k = 0; k < i; ++k) {
-                if (gesichert[k].isEmpty()) QFile::remove(ziele[k]);
-                else umbenennen(gesichert[k], ziele[k]);
+                if (gesichert[k].isEmpty())
+                    QFile::remove(ziele[k]);
+                else
+                    umbenennen(gesichert[k], ziele[k]);
             }
             if (!gesichert[i].isEmpty()) QFile::remove(gesichert[i]);
             aufraeumen();
@@ -277,7 +282,8 @@ QStringList splitLines(const QByteArray &bytes) {
 
 QByteArray joinLines(const QStringList &lines) {
     QByteArray out;
-    for (const QString &l : lines) out += toCp1252(l) + "\r\n";
+    for (const QString &l : lines)
+        out += toCp1252(l) + "\r\n";
     return out;
 }
 

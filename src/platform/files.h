@@ -25,9 +25,9 @@ public:
     // The stored form of a native absolute path.
     QString stored(const QString &nativePath) const { return drives_.toDrivePath(nativePath); }
 
-    bool exists(const QString &storedPath) const;      // a file, not a folder
+    bool exists(const QString &storedPath) const; // a file, not a folder
     bool folderExists(const QString &storedPath) const;
-    qint64 size(const QString &storedPath) const;      // -1 when missing
+    qint64 size(const QString &storedPath) const; // -1 when missing
     // Whole file, at most maxBytes; false when missing, unreadable or larger.
     bool read(const QString &storedPath, QByteArray *out, qint64 maxBytes = 64 << 20) const;
     // The first maxBytes of a file (all of a smaller one); false when missing or

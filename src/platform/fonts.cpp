@@ -38,12 +38,14 @@ ByteWidths::ByteWidths(const QFont &font) {
 }
 
 ByteWidths::ByteWidths(double advance) {
-    for (int &a : advances_) a = int(advance * kEinheiten + 0.5);
+    for (int &a : advances_)
+        a = int(advance * kEinheiten + 0.5);
 }
 
 int ByteWidths::width(const QByteArray &text) const {
     qint64 sum = 0;
-    for (const char c : text) sum += advances_[static_cast<unsigned char>(c)];
+    for (const char c : text)
+        sum += advances_[static_cast<unsigned char>(c)];
     return pixel(sum);
 }
 

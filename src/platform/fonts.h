@@ -38,13 +38,13 @@ private:
 // it again.
 class ByteWidths {
 public:
-    static constexpr int kEinheiten = 64;  // units per pixel
+    static constexpr int kEinheiten = 64; // units per pixel
 
     explicit ByteWidths(const QFont &font);
-    explicit ByteWidths(double advance);  // every character the same: exact tests
-    int advance(unsigned char c) const { return advances_[c]; }  // in units
+    explicit ByteWidths(double advance);                        // every character the same: exact tests
+    int advance(unsigned char c) const { return advances_[c]; } // in units
     static int pixel(qint64 einheiten) { return int((einheiten + kEinheiten / 2) / kEinheiten); }
-    int width(const QByteArray &text) const;  // in pixels
+    int width(const QByteArray &text) const; // in pixels
 
 private:
     int advances_[256];

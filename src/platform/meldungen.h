@@ -9,8 +9,8 @@ class Meldungen {
 public:
     enum class Art { Fehler, Information, Warnung };
     virtual ~Meldungen() = default;
-    virtual void zeigen(Art art, const QString &text) = 0;  // OK button only
-    virtual bool okAbbrechen(const QString &text) = 0;      // true for OK
+    virtual void zeigen(Art art, const QString &text) = 0; // OK button only
+    virtual bool okAbbrechen(const QString &text) = 0;     // true for OK
     // A warning with Yes and No; true for Yes. A recorder that only knows OK and
     // Cancel answers it as such.
     virtual bool jaNein(const QString &text) { return okAbbrechen(text); }

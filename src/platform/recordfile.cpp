@@ -14,7 +14,9 @@ void RecordFile::close() {
     if (file_.isOpen()) file_.close();
 }
 
-qint64 RecordFile::count() const { return file_.isOpen() ? file_.size() / recordSize_ : 0; }
+qint64 RecordFile::count() const {
+    return file_.isOpen() ? file_.size() / recordSize_ : 0;
+}
 
 bool RecordFile::seek(qint64 record) {
     if (!file_.isOpen() || record < 0 || record > count()) return false;
@@ -33,6 +35,8 @@ bool RecordFile::readNext(QByteArray *record) {
     return true;
 }
 
-qint64 RecordFile::position() const { return file_.isOpen() ? file_.pos() / recordSize_ : 0; }
+qint64 RecordFile::position() const {
+    return file_.isOpen() ? file_.pos() / recordSize_ : 0;
+}
 
 } // namespace platform

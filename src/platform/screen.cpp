@@ -3,8 +3,8 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QtGui/private/qhighdpiscaling_p.h>
-#include <qpa/qplatformscreen.h>
 #include <cmath>
+#include <qpa/qplatformscreen.h>
 
 namespace platform {
 

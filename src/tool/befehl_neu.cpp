@@ -14,16 +14,19 @@ namespace {
 enum Ausgang { Erfolg = 0, Abgelehnt = 1, Aufruffehler = 2 };
 
 const char *kHilfeNeu = QT_TRANSLATE_NOOP(
-    "Werkzeug",
-    "Aufruf: pagora-tool [--root ORDNER] neu NAME VERZEICHNIS\n"
-    "Legt ein neues Projekt an wie \"Neues Projekt\" im Fenster Bearbeitung: das Verzeichnis mit\n"
-    "Album, Slides, Pages und Huge, die Programmdatei NAME.exe, die Standardhilfe und NAME.ini mit\n"
-    "Titel und Pfad. Ohne --root ist die Datenwurzel der Ordner von pagora-tool.\n"
-    "Vorhandene Seiten, Bilderliste und Bilder bleiben erhalten; nur die Programmdatei wird ersetzt.\n"
-    "Rückgabe 1 auch, wenn eine Vorlage fehlte: das Projekt ist dann angelegt, aber unvollständig.\n");
+    "Werkzeug", "Aufruf: pagora-tool [--root ORDNER] neu NAME VERZEICHNIS\n"
+                "Legt ein neues Projekt an wie \"Neues Projekt\" im Fenster Bearbeitung: das Verzeichnis mit\n"
+                "Album, Slides, Pages und Huge, die Programmdatei NAME.exe, die Standardhilfe und NAME.ini mit\n"
+                "Titel und Pfad. Ohne --root ist die Datenwurzel der Ordner von pagora-tool.\n"
+                "Vorhandene Seiten, Bilderliste und Bilder bleiben erhalten; nur die Programmdatei wird ersetzt.\n"
+                "Rückgabe 1 auch, wenn eine Vorlage fehlte: das Projekt ist dann angelegt, aber unvollständig.\n");
 
-void sag(const QString &text) { std::fputs(qPrintable(text + '\n'), stdout); }
-void klage(const QString &text) { std::fputs(qPrintable(text + '\n'), stderr); }
+void sag(const QString &text) {
+    std::fputs(qPrintable(text + '\n'), stdout);
+}
+void klage(const QString &text) {
+    std::fputs(qPrintable(text + '\n'), stderr);
+}
 
 } // namespace
 
@@ -33,9 +36,12 @@ std::optional<int> befehlNeu(const QStringList &argumente) {
     bool hilfe = false;
     for (qsizetype i = 1; i < argumente.size(); ++i) {
         const QString &x = argumente[i];
-        if (x == "--root" && i + 1 < argumente.size()) wurzel = argumente[++i];
-        else if (x == "--help" || x == "-h") hilfe = true;
-        else rest << x;
+        if (x == "--root" && i + 1 < argumente.size())
+            wurzel = argumente[++i];
+        else if (x == "--help" || x == "-h")
+            hilfe = true;
+        else
+            rest << x;
     }
     if (rest.isEmpty() || rest.first() != "neu") return std::nullopt;
     if (hilfe) {
@@ -62,14 +68,16 @@ std::optional<int> befehlNeu(const QStringList &argumente) {
     z.Vorgaben = z.einstellungen;
 
     const auto r = authoring::ProjektAnlegen(z.dateien, {z.StammVerzeichnis, name, ordner});
-    for (const QString &w : r.warnungen) klage(w);
+    for (const QString &w : r.warnungen)
+        klage(w);
     if (r.status != authoring::Projektergebnis::Status::Fertig) {
         klage(r.meldung);
         return Abgelehnt;
     }
     authoring::NeuesProjektEinstellen(z, name, ordner);
     if (!app::IniDateiSchreiben(z)) {
-        klage(Werkzeug::tr("Die Einstellungsdatei %1.ini kann nicht geschrieben werden.").arg(z.StammVerzeichnis + name));
+        klage(
+            Werkzeug::tr("Die Einstellungsdatei %1.ini kann nicht geschrieben werden.").arg(z.StammVerzeichnis + name));
         return Abgelehnt;
     }
     sag(Werkzeug::tr("Projekt %1 im Verzeichnis %2 angelegt.").arg(name, z.ProjektVerzeichnis));

@@ -15,7 +15,8 @@ int befehlSuche(const app::Zustand &z, const QString &teil, const QString &begri
     const QString gefaltet = search::Falten(begriff, tolerant);
     int treffer = 0;
     if (teil == "album") {
-        for (const search::Albumfund &f : search::BilderDurchsuchen(z.dateien, z.ProjektVerzeichnis, gefaltet, tolerant)) {
+        for (const search::Albumfund &f :
+             search::BilderDurchsuchen(z.dateien, z.ProjektVerzeichnis, gefaltet, tolerant)) {
             zeile(f.bild + ": " + f.kommentar.trimmed());
             ++treffer;
         }
@@ -34,7 +35,8 @@ int befehlSuche(const app::Zustand &z, const QString &teil, const QString &begri
         QByteArray bytes;
         if (seiten.seek(fund->position - 1) && seiten.readNext(&bytes)) book::Seitensatz::ausBytes(bytes, &satz);
         QString text = platform::fromCp1252(satz.text(fund->zeile));
-        while (text.endsWith(' ')) text.chop(1);
+        while (text.endsWith(' '))
+            text.chop(1);
         zeile(QStringLiteral("Seite %1, Zeile %2: %3").arg(fund->position).arg(fund->zeile).arg(text));
         ++treffer;
     }

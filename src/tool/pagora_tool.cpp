@@ -1,7 +1,7 @@
 // pagora-tool: the authoring engines without the windows. Works on a data root and a
 // programme name as the program does when started through "<name>.exe" there.
-#include "album/core/kleinbild.h"
 #include "album/core/bilderliste.h"
+#include "album/core/kleinbild.h"
 #include "album/core/punktproben.h"
 #include "app/core/projektdateien.h"
 #include "authoring/core/albumproduktion.h"
@@ -32,50 +32,57 @@ void ausgeben(const QString &text, FILE *wohin) {
     const QByteArray b = (text + '\n').toLocal8Bit();
     std::fwrite(b.constData(), 1, size_t(b.size()), wohin);
 }
-void sag(const QString &text) { ausgeben(text, stdout); }
-void klage(const QString &text) { ausgeben(text, stderr); }
+void sag(const QString &text) {
+    ausgeben(text, stdout);
+}
+void klage(const QString &text) {
+    ausgeben(text, stderr);
+}
 
 const char *kHilfe = QT_TRANSLATE_NOOP(
-    "Werkzeug",
-    "Aufruf: pagora-tool --root ORDNER --name NAME BEFEHL [OPTIONEN]\n"
-    "\n"
-    "Befehle:\n"
-    "  import --part text|help [--silbentrennung] DATEI\n"
-    "                                  Text importieren: Seitendatei (.5/.7) und Inhalt (.1/.6)\n"
-    "  album                           Albumseiten und Albuminhalt (.2 und .8) herstellen\n"
-    "  pages --part text|help [--from N] [--to N]   Seiten als lesbaren Text ausgeben\n"
-    "  contents --part text|album|help Inhaltsverzeichnis ausgeben\n"
-    "  check                           Projekt prüfen (fehlende und nicht gelistete Bilder,\n"
-    "                                  zu lange Namen, beschädigte Seitensätze)\n"
-    "  suche --part text|help|album BEGRIFF   fehlertolerant suchen, ein Treffer je Zeile\n"
-    "  neu NAME VERZEICHNIS            neues Projekt anlegen (--name entfällt; neu --help)\n"
-    "\n"
-    "BEFEHL --help zeigt die Hilfe zu einem Befehl.\n"
-    "Rückgabe: 0 Erfolg, 1 Eingabe abgelehnt oder Fehler im Projekt, 2 Aufruffehler.\n");
+    "Werkzeug", "Aufruf: pagora-tool --root ORDNER --name NAME BEFEHL [OPTIONEN]\n"
+                "\n"
+                "Befehle:\n"
+                "  import --part text|help [--silbentrennung] DATEI\n"
+                "                                  Text importieren: Seitendatei (.5/.7) und Inhalt (.1/.6)\n"
+                "  album                           Albumseiten und Albuminhalt (.2 und .8) herstellen\n"
+                "  pages --part text|help [--from N] [--to N]   Seiten als lesbaren Text ausgeben\n"
+                "  contents --part text|album|help Inhaltsverzeichnis ausgeben\n"
+                "  check                           Projekt prüfen (fehlende und nicht gelistete Bilder,\n"
+                "                                  zu lange Namen, beschädigte Seitensätze)\n"
+                "  suche --part text|help|album BEGRIFF   fehlertolerant suchen, ein Treffer je Zeile\n"
+                "  neu NAME VERZEICHNIS            neues Projekt anlegen (--name entfällt; neu --help)\n"
+                "\n"
+                "BEFEHL --help zeigt die Hilfe zu einem Befehl.\n"
+                "Rückgabe: 0 Erfolg, 1 Eingabe abgelehnt oder Fehler im Projekt, 2 Aufruffehler.\n");
 
 const QMap<QString, const char *> kBefehlsHilfe = {
-    {"import", QT_TRANSLATE_NOOP("Werkzeug",
-        "Aufruf: pagora-tool --root ORDNER --name NAME import --part text|help [--silbentrennung] DATEI\n"
-        "Importiert die Textdatei (Windows-1252, Markierungen :I: :S: :B:) in den Leseteil (text)\n"
-        "oder die Hilfe (help) und speichert das Inhaltsverzeichnis (.1 bzw. .6).\n"
-        "--silbentrennung trennt Wörter, die nicht mehr in die Zeile passen, nach deutschen\n"
-        "Trennregeln mit Bindestrich (Paket hyphen-de).\n")},
-    {"album", QT_TRANSLATE_NOOP("Werkzeug",
-        "Aufruf: pagora-tool --root ORDNER --name NAME album\n"
-        "Stellt die Albumseiten aus der Bilderliste her und speichert den Albuminhalt (.2 und .8).\n")},
-    {"pages", QT_TRANSLATE_NOOP("Werkzeug",
-        "Aufruf: pagora-tool --root ORDNER --name NAME pages --part text|help [--from N] [--to N]\n"
-        "Gibt Seiten aus: \"# \" Überschrift, \"[Bild] \" Bildzeile, \"[Unterschrift] \" Bildunterschrift.\n")},
-    {"contents", QT_TRANSLATE_NOOP("Werkzeug",
-        "Aufruf: pagora-tool --root ORDNER --name NAME contents --part text|album|help\n"
-        "Gibt das Inhaltsverzeichnis des Teils aus.\n")},
-    {"suche", QT_TRANSLATE_NOOP("Werkzeug",
-        "Aufruf: pagora-tool --root ORDNER --name NAME suche --part text|help|album BEGRIFF\n"
-        "Sucht wie Pagora fehlertolerant im Leseteil, in der Hilfe oder in den Bildmarken und gibt\n"
-        "jeden Treffer auf einer Zeile aus. Rückgabe 0 mit Treffern, 1 ohne.\n")},
-    {"check", QT_TRANSLATE_NOOP("Werkzeug",
-        "Aufruf: pagora-tool --root ORDNER --name NAME check\n"
-        "Prüft das Projekt; Rückgabe 1, wenn etwas nicht stimmt.\n")},
+    {"import",
+     QT_TRANSLATE_NOOP(
+         "Werkzeug", "Aufruf: pagora-tool --root ORDNER --name NAME import --part text|help [--silbentrennung] DATEI\n"
+                     "Importiert die Textdatei (Windows-1252, Markierungen :I: :S: :B:) in den Leseteil (text)\n"
+                     "oder die Hilfe (help) und speichert das Inhaltsverzeichnis (.1 bzw. .6).\n"
+                     "--silbentrennung trennt Wörter, die nicht mehr in die Zeile passen, nach deutschen\n"
+                     "Trennregeln mit Bindestrich (Paket hyphen-de).\n")},
+    {"album",
+     QT_TRANSLATE_NOOP("Werkzeug",
+                       "Aufruf: pagora-tool --root ORDNER --name NAME album\n"
+                       "Stellt die Albumseiten aus der Bilderliste her und speichert den Albuminhalt (.2 und .8).\n")},
+    {"pages",
+     QT_TRANSLATE_NOOP(
+         "Werkzeug",
+         "Aufruf: pagora-tool --root ORDNER --name NAME pages --part text|help [--from N] [--to N]\n"
+         "Gibt Seiten aus: \"# \" Überschrift, \"[Bild] \" Bildzeile, \"[Unterschrift] \" Bildunterschrift.\n")},
+    {"contents",
+     QT_TRANSLATE_NOOP("Werkzeug", "Aufruf: pagora-tool --root ORDNER --name NAME contents --part text|album|help\n"
+                                   "Gibt das Inhaltsverzeichnis des Teils aus.\n")},
+    {"suche",
+     QT_TRANSLATE_NOOP("Werkzeug",
+                       "Aufruf: pagora-tool --root ORDNER --name NAME suche --part text|help|album BEGRIFF\n"
+                       "Sucht wie Pagora fehlertolerant im Leseteil, in der Hilfe oder in den Bildmarken und gibt\n"
+                       "jeden Treffer auf einer Zeile aus. Rückgabe 0 mit Treffern, 1 ohne.\n")},
+    {"check", QT_TRANSLATE_NOOP("Werkzeug", "Aufruf: pagora-tool --root ORDNER --name NAME check\n"
+                                            "Prüft das Projekt; Rückgabe 1, wenn etwas nicht stimmt.\n")},
 };
 
 struct Aufruf {
@@ -93,24 +100,33 @@ std::optional<Aufruf> lesen(const QStringList &args) {
             if (i + 1 >= args.size()) return std::nullopt;
             return args[++i];
         };
-        if (x == "--help" || x == "-h") a.hilfe = true;
-        else if (x == "--silbentrennung") a.silbentrennung = true;
+        if (x == "--help" || x == "-h")
+            a.hilfe = true;
+        else if (x == "--silbentrennung")
+            a.silbentrennung = true;
         else if (x == "--root" || x == "--name" || x == "--part" || x == "--from" || x == "--to") {
             const auto w = wert();
             if (!w) return std::nullopt;
-            if (x == "--root") a.root = *w;
-            else if (x == "--name") a.name = *w;
-            else if (x == "--part") a.teil = *w;
+            if (x == "--root")
+                a.root = *w;
+            else if (x == "--name")
+                a.name = *w;
+            else if (x == "--part")
+                a.teil = *w;
             else {
                 bool ok = false;
                 const int n = w->toInt(&ok);
                 if (!ok || n < 1) return std::nullopt;
                 (x == "--from" ? a.von : a.bis) = n;
             }
-        } else if (x.startsWith("--")) return std::nullopt;
-        else if (a.befehl.isEmpty()) a.befehl = x;
-        else if (a.datei.isEmpty()) a.datei = x;
-        else return std::nullopt;
+        } else if (x.startsWith("--"))
+            return std::nullopt;
+        else if (a.befehl.isEmpty())
+            a.befehl = x;
+        else if (a.datei.isEmpty())
+            a.datei = x;
+        else
+            return std::nullopt;
     }
     return a;
 }
@@ -134,7 +150,8 @@ bool oeffnen(app::Zustand &z, const Aufruf &a) {
     z.HilfeSeitenDateiName = lw.hilfeSeitenDateiName;
     z.ProgrammName = a.name;
     if (!app::EinstellungsdateiLesen(z, a.name) && !z.dateien.folderExists(z.StammVerzeichnis + a.name + "\\")) {
-        klage(Werkzeug::tr("Das Projekt \"%1\" gibt es in %2 nicht: weder %1.ini noch der Ordner %1.").arg(a.name, a.root));
+        klage(Werkzeug::tr("Das Projekt \"%1\" gibt es in %2 nicht: weder %1.ini noch der Ordner %1.")
+                  .arg(a.name, a.root));
         return false;
     }
     z.ProjektPfad = z.einstellungen.wert("Path");
@@ -154,21 +171,27 @@ int importieren(app::Zustand &z, const Aufruf &a) {
     const authoring::Importergebnis &r = lauf.ergebnis;
     using S = authoring::Importlauf::Status;
     switch (lauf.status) {
-    case S::TextUnlesbar: klage(Werkzeug::tr("Die Textdatei %1 kann nicht gelesen werden.").arg(a.datei)); return Abgelehnt;
+    case S::TextUnlesbar:
+        klage(Werkzeug::tr("Die Textdatei %1 kann nicht gelesen werden.").arg(a.datei));
+        return Abgelehnt;
     case S::OhneTrennmuster:
         klage(Werkzeug::tr("Die Trennmuster %1 fehlen (Paket hyphen-de); ohne sie gibt es keine Silbentrennung.")
                   .arg(lauf.datei));
         return Abgelehnt;
     case S::NichtGeschrieben:
     case S::Abgebrochen:
-        klage(Werkzeug::tr("Die Datei %1 kann nicht geschrieben werden. Seiten und Inhaltsverzeichnis sind unverändert.")
-                  .arg(lauf.datei));
+        klage(
+            Werkzeug::tr("Die Datei %1 kann nicht geschrieben werden. Seiten und Inhaltsverzeichnis sind unverändert.")
+                .arg(lauf.datei));
         return Abgelehnt;
     case S::Fertig: break;
     }
-    sag(Werkzeug::tr("%1 Seiten, %2 Einträge im Inhaltsverzeichnis.").arg(r.GeschriebeneSeiten).arg(r.MemoInhalt.size()));
+    sag(Werkzeug::tr("%1 Seiten, %2 Einträge im Inhaltsverzeichnis.")
+            .arg(r.GeschriebeneSeiten)
+            .arg(r.MemoInhalt.size()));
     const QStringList warnungen = authoring::Importwarnungen(lauf, a.datei);
-    for (const QString &w : warnungen) klage(w);
+    for (const QString &w : warnungen)
+        klage(w);
     return warnungen.isEmpty() ? Erfolg : Abgelehnt;
 }
 
@@ -232,7 +255,8 @@ int seitenZeigen(const app::Zustand &z, const Aufruf &a) {
     const int anzahl = int(b.size() / book::kSeitensatzGroesse);
     for (int seite = a.von; seite <= qMin(a.bis, anzahl); ++seite) {
         book::Seitensatz satz;
-        book::Seitensatz::ausBytes(b.mid(qsizetype(seite - 1) * book::kSeitensatzGroesse, book::kSeitensatzGroesse), &satz);
+        book::Seitensatz::ausBytes(b.mid(qsizetype(seite - 1) * book::kSeitensatzGroesse, book::kSeitensatzGroesse),
+                                   &satz);
         sag(QStringLiteral("--- Seite %1 ---").arg(seite));
         for (int i = 1; i <= 28; ++i) {
             const QByteArray t = satz.text(i);
@@ -243,7 +267,8 @@ int seitenZeigen(const app::Zustand &z, const Aufruf &a) {
             case book::Zeilenart::Unterschrift: s = "[Unterschrift] " + s; break;
             case book::Zeilenart::Text:
                 s = platform::fromCp1252(t);
-                while (s.endsWith(' ')) s.chop(1);
+                while (s.endsWith(' '))
+                    s.chop(1);
                 break;
             }
             sag(s);
@@ -260,7 +285,8 @@ int inhaltZeigen(const app::Zustand &z, const Aufruf &a) {
         klage(Werkzeug::tr("Das Inhaltsverzeichnis fehlt."));
         return Abgelehnt;
     }
-    for (const QString &zeile : platform::splitLines(b)) sag(zeile);
+    for (const QString &zeile : platform::splitLines(b))
+        sag(zeile);
     return Erfolg;
 }
 
@@ -278,14 +304,16 @@ int pruefen(const app::Zustand &z) {
         album::ListenzeileZerlegen(zeile, &rest, &name);
         if (name.isEmpty()) continue;
         gelistet.insert(name);
-        if (name.size() > 40) probleme << Werkzeug::tr("Zeile %1: Bildname länger als 40 Zeichen: %2").arg(i + 1).arg(name);
+        if (name.size() > 40)
+            probleme << Werkzeug::tr("Zeile %1: Bildname länger als 40 Zeichen: %2").arg(i + 1).arg(name);
         if (!authoring::GueltigerBildname(name) || !z.dateien.exists(album + name + ".bmp"))
             probleme << Werkzeug::tr("Zeile %1: Bild fehlt: %2.bmp").arg(i + 1).arg(name);
     }
     const QString hintergrund = z.einstellungen.wert("Wallpaper").toUpper();
     for (const QString &datei : z.dateien.list(album, "*.bmp")) {
         const QString name = datei.left(datei.size() - 4).toUpper();
-        if (!gelistet.contains(name) && name != hintergrund) probleme << Werkzeug::tr("Bild nicht in der Bilderliste: %1").arg(datei);
+        if (!gelistet.contains(name) && name != hintergrund)
+            probleme << Werkzeug::tr("Bild nicht in der Bilderliste: %1").arg(datei);
         if (name.size() > 40) probleme << Werkzeug::tr("Bildname länger als 40 Zeichen: %1").arg(datei);
     }
     for (const auto &[teil, datei] : {std::pair{Werkzeug::tr("Leseteil"), z.TextSeitenDateiName},
@@ -304,7 +332,10 @@ int pruefen(const app::Zustand &z) {
             for (int i = 0; i < book::kZeilenJeSeite; ++i) {
                 const QByteArray zeile = b.mid(s + i * book::kZeilenLaenge, book::kZeilenLaenge);
                 if (zeile[0] != char(52) || !zeile.endsWith("|\r\n")) {
-                    probleme << Werkzeug::tr("%1, Seite %2, Zeile %3: beschädigter Seitensatz.").arg(teil).arg(seite).arg(i + 1);
+                    probleme << Werkzeug::tr("%1, Seite %2, Zeile %3: beschädigter Seitensatz.")
+                                    .arg(teil)
+                                    .arg(seite)
+                                    .arg(i + 1);
                     break;
                 }
             }
@@ -318,7 +349,8 @@ int pruefen(const app::Zustand &z) {
             }
         }
     }
-    for (const QString &p : probleme) sag(p);
+    for (const QString &p : probleme)
+        sag(p);
     sag(probleme.isEmpty() ? Werkzeug::tr("Keine Probleme gefunden.")
                            : Werkzeug::tr("%1 Probleme gefunden.").arg(probleme.size()));
     return probleme.isEmpty() ? Erfolg : Abgelehnt;
@@ -337,7 +369,8 @@ int main(int argc, char **argv) {
     // Only the commands that measure text need fonts, and with them the slower start of
     // a graphical application; reading and searching start without.
     QStringList roh;
-    for (int i = 0; i < argc; ++i) roh << QString::fromLocal8Bit(argv[i]);
+    for (int i = 0; i < argc; ++i)
+        roh << QString::fromLocal8Bit(argv[i]);
     const auto vorab = lesen(roh);
     const bool schrift = !vorab || !QStringList{"pages", "contents", "check", "suche"}.contains(vorab->befehl);
     const std::unique_ptr<QCoreApplication> anwendung(schrift ? new QGuiApplication(argc, argv)
@@ -362,12 +395,18 @@ int main(int argc, char **argv) {
     app::Zustand z;
     if (!oeffnen(z, a)) return Abgelehnt;
     int ergebnis = Aufruffehler;
-    if (a.befehl == "import") ergebnis = importieren(z, a);
-    else if (a.befehl == "album") ergebnis = albumHerstellen(z);
-    else if (a.befehl == "pages") ergebnis = seitenZeigen(z, a);
-    else if (a.befehl == "contents") ergebnis = inhaltZeigen(z, a);
-    else if (a.befehl == "check") ergebnis = pruefen(z);
-    else if (a.befehl == "suche") ergebnis = befehlSuche(z, a.teil, a.datei, sag, klage);
+    if (a.befehl == "import")
+        ergebnis = importieren(z, a);
+    else if (a.befehl == "album")
+        ergebnis = albumHerstellen(z);
+    else if (a.befehl == "pages")
+        ergebnis = seitenZeigen(z, a);
+    else if (a.befehl == "contents")
+        ergebnis = inhaltZeigen(z, a);
+    else if (a.befehl == "check")
+        ergebnis = pruefen(z);
+    else if (a.befehl == "suche")
+        ergebnis = befehlSuche(z, a.teil, a.datei, sag, klage);
     if (ergebnis == Aufruffehler) klage(Werkzeug::tr(kBefehlsHilfe.value(a.befehl)));
     return ergebnis;
 }

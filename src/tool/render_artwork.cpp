@@ -22,14 +22,12 @@
 
 static constexpr QRgb kKey = 0xffff00ff;
 
-static int fail(const QString &msg)
-{
+static int fail(const QString &msg) {
     std::fprintf(stderr, "render_artwork: %s\n", qPrintable(msg));
     return 1;
 }
 
-static QImage render(QSvgRenderer &svg, QSize size, QImage::Format format, QColor fill)
-{
+static QImage render(QSvgRenderer &svg, QSize size, QImage::Format format, QColor fill) {
     QImage image(size, format);
     image.fill(fill);
     QPainter p(&image);
@@ -42,11 +40,11 @@ static QImage render(QSvgRenderer &svg, QSize size, QImage::Format format, QColo
 
 // Redraws a colour-keyed picture with hard edges: coverage of at least half
 // a pixel takes the shape's own colour, anything less becomes the key.
-static QImage hardenKeyedEdges(const QString &svgText, QSize size)
-{
-    QSvgRenderer svg(QString(svgText).replace(QLatin1String("#ff00ff"), QLatin1String("none"), Qt::CaseInsensitive).toUtf8());
-    const QImage cut = render(svg, size, QImage::Format_ARGB32_Premultiplied, Qt::transparent)
-                           .convertToFormat(QImage::Format_ARGB32);
+static QImage hardenKeyedEdges(const QString &svgText, QSize size) {
+    QSvgRenderer svg(
+        QString(svgText).replace(QLatin1String("#ff00ff"), QLatin1String("none"), Qt::CaseInsensitive).toUtf8());
+    const QImage cut =
+        render(svg, size, QImage::Format_ARGB32_Premultiplied, Qt::transparent).convertToFormat(QImage::Format_ARGB32);
     QImage out(size, QImage::Format_RGB32);
     for (int y = 0; y < size.height(); ++y) {
         const QRgb *src = reinterpret_cast<const QRgb *>(cut.constScanLine(y));
@@ -57,10 +55,8 @@ static QImage hardenKeyedEdges(const QString &svgText, QSize size)
     return out;
 }
 
-int main(int argc, char **argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+int main(int argc, char **argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() < 3)
@@ -70,8 +66,7 @@ int main(int argc, char **argv)
     for (qsizetype i = 2; i < args.size(); ++i) {
         // Split from the right so a drive letter or odd path in SVG_FILE survives.
         QStringList parts = args.at(i).split(QLatin1Char(':'));
-        if (parts.size() < 4)
-            return fail(QStringLiteral("bad job '%1'").arg(args.at(i)));
+        if (parts.size() < 4) return fail(QStringLiteral("bad job '%1'").arg(args.at(i)));
         bool okW = false, okH = false;
         const int h = parts.takeLast().toInt(&okH);
         const int w = parts.takeLast().toInt(&okW);
@@ -86,14 +81,14 @@ int main(int argc, char **argv)
         const QByteArray data = in.readAll();
         const QString text = QString::fromUtf8(data);
         QSvgRenderer svg(data);
-        if (!svg.isValid())
-            return fail(QStringLiteral("%1: not a valid SVG").arg(svgFile));
+        if (!svg.isValid()) return fail(QStringLiteral("%1: not a valid SVG").arg(svgFile));
 
         QImage image;
         if (text.contains(QLatin1String("#ff00ff"), Qt::CaseInsensitive)) {
             image = hardenKeyedEdges(text, QSize(w, h));
             if (image.pixel(0, h - 1) != kKey)
-                return fail(QStringLiteral("%1: keyed picture must have magenta in its bottom left pixel").arg(svgFile));
+                return fail(
+                    QStringLiteral("%1: keyed picture must have magenta in its bottom left pixel").arg(svgFile));
         } else {
             image = render(svg, QSize(w, h), QImage::Format_RGB32, Qt::black);
         }

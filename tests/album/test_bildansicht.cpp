@@ -1,17 +1,17 @@
 // The picture view on a fixture project and an 800 x 600 screen: album clicks and
 // hints, marks under the mouse, storing and deleting marks, the picture text strip,
 // the edge arrows, the enlarged copy and the slide show.
-#include "album/views/bildansichtpanels.h"
-#include "album/views/bildansicht.h"
 #include "album/views/albumblatt.h"
+#include "album/views/bildansicht.h"
+#include "album/views/bildansichtpanels.h"
 #include "app/views/hinweiszeile.h"
 #include "app/views/timageform.h"
 #include "book/views/bildflaeche.h"
 #include "book/views/buchpanel.h"
 #include "fixture.h"
 #include "maus.h"
-#include "stillemeldungen.h"
 #include "platform/fonts.h"
+#include "stillemeldungen.h"
 #include "zugang.h"
 
 #include <QApplication>
@@ -41,21 +41,25 @@ struct Bildansichtsaufbau {
         w.bitmap("Help/Title.bmp", 800, 600, Qt::black);
         w.text("Pagora.ini", {"ShowCBT=0"});
         w.text("Pagora/Pages/Pagora.1", {"Anfang   2"});
-        w.text("Pagora/Pages/Pagora.3", {":I:Kapitel 2~ und mehr", "Hafen:Der alte Hafen~ im Winter|Der alte Hafen im Winter 1911",
-                                          "", "Turm:Der Turm", "Ende:Das Ende"});
-        for (const char *name : {"Hafen", "Turm", "Ende"}) w.bitmap(QStringLiteral("Pagora/Album/%1.bmp").arg(QLatin1String(name)), 400, 300, Qt::darkCyan);
+        w.text("Pagora/Pages/Pagora.3",
+               {":I:Kapitel 2~ und mehr", "Hafen:Der alte Hafen~ im Winter|Der alte Hafen im Winter 1911", "",
+                "Turm:Der Turm", "Ende:Das Ende"});
+        for (const char *name : {"Hafen", "Turm", "Ende"})
+            w.bitmap(QStringLiteral("Pagora/Album/%1.bmp").arg(QLatin1String(name)), 400, 300, Qt::darkCyan);
         w.bitmap("Pagora/Huge/Hafen.bmp", 1600, 1200, Qt::darkBlue);
         w.bitmap("Pagora/Pages/Pagora002.bmp", 524, 384, Qt::white);
         w.text("Pagora/Album/Hafen.Txt", {"0100,0100,Der Kran", "0200,0150,Das Lagerhaus", "0300,0250,Die Mole"});
         QStringList fuenf;
-        for (int i = 1; i <= 5; ++i) fuenf << QStringLiteral("Zeile %1").arg(i);
+        for (int i = 1; i <= 5; ++i)
+            fuenf << QStringLiteral("Zeile %1").arg(i);
         w.text("Pagora/Album/Hafen.dok", fuenf);
         zustand = std::make_unique<Zustand>(w.dateien());
         zustand->programmDatei = w.gespeichert() + "Pagora.exe";
         form = std::make_unique<TImageForm>(*zustand, screen, meldungen);
         form->TimerAnfang.stop();
         form->setFenster(nullptr, nullptr);
-        for (int i = 0; i < 60; ++i) form->TimerAnfangTimer();
+        for (int i = 0; i < 60; ++i)
+            form->TimerAnfangTimer();
         form->show();
     }
     void oeffnen(int zeile) {
@@ -79,7 +83,7 @@ private Q_SLOTS:
     void albumCellsOpenPicturesAndShowHints() {
         Bildansichtsaufbau a;
         a.form->SeitenZeigen(1002);
-        a.form->albumblatt()->ImageAlbumMouseMove(130, 20);  // cell 2: line 1
+        a.form->albumblatt()->ImageAlbumMouseMove(130, 20); // cell 2: line 1
         QCOMPARE(a.form->PanelName()->LabelName->text(), QString("Der alte Hafen im Winter 1911"));
         QCOMPARE(a.form->albumblatt()->AlbumLabels[1]->text(), QString("Der alte Hafen"));
         QCOMPARE(a.form->albumblatt()->AlbumLabels[0]->text(), QString("Kapitel 2"));
@@ -98,12 +102,13 @@ private Q_SLOTS:
     // its cells; the enlarge button explains itself, and the copy creeps right.
     void theMouseReachesCellsUnderCaptionsAndTheEnlargedCopy() {
         Bildansichtsaufbau a;
-        for (int i = 0; i < 40 && sichtbar(a.form->PanelDeckel); ++i) a.form->TimerAnfangTimer();  // the book is open
+        for (int i = 0; i < 40 && sichtbar(a.form->PanelDeckel); ++i)
+            a.form->TimerAnfangTimer(); // the book is open
         a.form->SeitenZeigen(1002);
         QLabel *titel = a.form->albumblatt()->AlbumLabels[0], *unterschrift = a.form->albumblatt()->AlbumLabels[1];
         testing::mausBewegen(unterschrift, {30, 8});
         QCOMPARE(a.form->PanelName()->LabelName->text(), QString("Der alte Hafen im Winter 1911"));
-        testing::mausBewegen(titel, {20, 30});  // the picture's hint does not stay over the title
+        testing::mausBewegen(titel, {20, 30}); // the picture's hint does not stay over the title
         QVERIFY(a.form->PanelName()->LabelName->text() != QString("Der alte Hafen im Winter 1911"));
         testing::mausBewegen(unterschrift, {30, 8});
         testing::mausKlick(unterschrift, {30, 8});
@@ -112,7 +117,8 @@ private Q_SLOTS:
         album::Bildansicht *b = a.form->bildansicht();
         testing::mausBewegen(b->SpeedButtonEnlarge, {10, 10});
         QCOMPARE(a.form->PanelName()->LabelName->text(),
-                 QString::fromUtf8("Vergrößerte Kopie laden. Klicken Sie danach auf ein Detail, das Sie größer sehen möchten."));
+                 QString::fromUtf8(
+                     "Vergrößerte Kopie laden. Klicken Sie danach auf ein Detail, das Sie größer sehen möchten."));
         testing::mausKlick(b->SpeedButtonEnlarge, {10, 10});
         testing::mausKlick(b->ImageMain, {0, 0});
         QVERIFY(sichtbar(b->Imagebig));
@@ -132,7 +138,7 @@ private Q_SLOTS:
         QVERIFY(sichtbar(a.form->bildansicht()->LabelHuge));
         QCOMPARE(a.form->bildansicht()->LabelHuge->text(), QString("Kapitel 2"));
         QCOMPARE(a.form->bildansicht()->ImageMain->size(), QSize(800, 600));
-        a.oeffnen(2);  // a second title line: both names empty, the picture goes
+        a.oeffnen(2); // a second title line: both names empty, the picture goes
         QVERIFY(!sichtbar(a.form->bildansicht()->ImageMain));
     }
 
@@ -152,7 +158,7 @@ private Q_SLOTS:
 
     void aClickStartsAMarkAndOkStoresIt() {
         Bildansichtsaufbau a;
-        a.oeffnen(3);  // Turm, without marks yet
+        a.oeffnen(3); // Turm, without marks yet
         const QPoint p = a.bei(50, 60);
         a.form->ImageMainMouseDown(Qt::LeftButton, p.x(), p.y());
         QVERIFY(sichtbar(a.form->bildansicht()->PanelEingabe()));
@@ -160,7 +166,7 @@ private Q_SLOTS:
         a.form->bildansicht()->PanelEingabe()->Edit1->setText("Die Turmspitze");
         a.form->bildansicht()->BitBtn1Click();
         QVERIFY(!sichtbar(a.form->bildansicht()->PanelEingabe()));
-        QByteArray datei;  // names are looked up ignoring case, as the program does
+        QByteArray datei; // names are looked up ignoring case, as the program does
         QVERIFY(a.w.dateien().read(a.w.gespeichert() + "Pagora\\Album\\Turm.Txt", &datei));
         QCOMPARE(datei, QByteArray("0050,0060,Die Turmspitze\r\n"));
         a.form->LabelCoverMouseMove(p.x(), p.y());
@@ -187,7 +193,7 @@ private Q_SLOTS:
         taste(Qt::Key_Return);
         QVERIFY(!sichtbar(b->PanelEingabe()));
         taste(Qt::Key_Right);
-        QCOMPARE(a.zustand->AktuellerBildIndex, 3);  // the empty line is skipped
+        QCOMPARE(a.zustand->AktuellerBildIndex, 3); // the empty line is skipped
         b->PanelBildtextClick();
         QTest::mouseClick(b->PanelBildtext()->BitBtnAbbruch, Qt::LeftButton);
         taste(Qt::Key_Left);
@@ -197,7 +203,7 @@ private Q_SLOTS:
         QTest::mousePress(b->ImageNext, Qt::LeftButton);
         QTest::mouseRelease(b->ImageNext, Qt::LeftButton);
         QTest::mouseDClick(b->ImageNext, Qt::LeftButton);
-        QCOMPARE(a.zustand->AktuellerBildIndex, 4);  // 1 → 3 → 4: two clicks, two steps
+        QCOMPARE(a.zustand->AktuellerBildIndex, 4); // 1 → 3 → 4: two clicks, two steps
         a.form->LabelCoverMouseMove(400, 1);
         QVERIFY(sichtbar(b->PanelBildtext()));
         a.form->LabelCoverMouseMove(5, 300);
@@ -238,7 +244,7 @@ private Q_SLOTS:
         QTest::mouseClick(b->PanelEingabe()->SpeedButton1, Qt::LeftButton);
         QVERIFY(!sichtbar(b->PanelEingabe()));
         QTest::keyClick(a.form->windowHandle(), Qt::Key_PageDown);
-        QCOMPARE(a.zustand->AktuellerBildIndex, 3);  // the empty line is skipped
+        QCOMPARE(a.zustand->AktuellerBildIndex, 3); // the empty line is skipped
     }
 
     void deletingMarkTwoOfThreeRewritesTheFile() {
@@ -263,7 +269,8 @@ private Q_SLOTS:
     void marksChangeOnlyTheirOwnLine() {
         Bildansichtsaufbau a;
         const QByteArray lang = "0500,0500," + QByteArray(120, 'k') + "\r\n";
-        a.w.schreiben("Pagora/Album/Hafen.Txt", "0100,0100,Der Kran\r\n" + lang + "0200,0150,Das Lagerhaus\r\n0300,0250,Die Mole\r\n");
+        a.w.schreiben("Pagora/Album/Hafen.Txt",
+                      "0100,0100,Der Kran\r\n" + lang + "0200,0150,Das Lagerhaus\r\n0300,0250,Die Mole\r\n");
         a.oeffnen(1);
         for (const QPoint bild : {QPoint(200, 150), QPoint(300, 250)}) {
             const QPoint p = a.bei(bild.x(), bild.y());
@@ -276,7 +283,8 @@ private Q_SLOTS:
         const QPoint kran = a.bei(100, 100);
         a.form->LabelCoverMouseMove(kran.x(), kran.y());
         a.form->ImageMainMouseDown(Qt::RightButton, kran.x(), kran.y());
-        QCOMPARE(a.meldungen.boxen, QStringList{QString::fromUtf8("Der Kommentar \"Der Kran\" kann nicht gelöscht werden.")});
+        QCOMPARE(a.meldungen.boxen,
+                 QStringList{QString::fromUtf8("Der Kommentar \"Der Kran\" kann nicht gelöscht werden.")});
         QCOMPARE(a.form->bildansicht()->marken().marken[0].text, QString("Der Kran"));
         QCOMPARE(a.w.lesen("Pagora/Album/Hafen.Txt"), QByteArray("0001,0001,Anders\r\n"));
         // The input takes what a line holds, and says so; foreign characters are asked about.
@@ -285,7 +293,8 @@ private Q_SLOTS:
         QLineEdit *feld = a.form->bildansicht()->PanelEingabe()->Edit1;
         QTest::keyClicks(feld, QString(90, 'z'));
         QCOMPARE(feld->text().size(), 80);
-        QCOMPARE(a.form->bildansicht()->PanelEingabe()->LabelSchreibenSie->text(), QString::fromUtf8("Ein Kommentar fasst höchstens 80 Zeichen."));
+        QCOMPARE(a.form->bildansicht()->PanelEingabe()->LabelSchreibenSie->text(),
+                 QString::fromUtf8("Ein Kommentar fasst höchstens 80 Zeichen."));
         feld->setText(QString::fromUtf8("Möwe \U0001F426"));
         a.meldungen.antwort = false;
         QTest::keyClick(feld, Qt::Key_Return);
@@ -314,8 +323,10 @@ private Q_SLOTS:
         a.form->LabelCoverMouseMove(400, 1);
         QVERIFY(sichtbar(a.form->bildansicht()->PanelBildtext()));
         QCOMPARE(a.form->bildansicht()->PanelBildtext()->MemoBildtext->height(), 85);
-        QCOMPARE(a.form->bildansicht()->PanelBildtext()->LabelBildtext->text(), QString("Der alte Hafen im Winter|Der alte Hafen im Winter 1911"));
-        QVERIFY(!a.form->bildansicht()->PanelBildtext()->BitBtnSichern->isVisibleTo(a.form->bildansicht()->PanelBildtext()));
+        QCOMPARE(a.form->bildansicht()->PanelBildtext()->LabelBildtext->text(),
+                 QString("Der alte Hafen im Winter|Der alte Hafen im Winter 1911"));
+        QVERIFY(!a.form->bildansicht()->PanelBildtext()->BitBtnSichern->isVisibleTo(
+            a.form->bildansicht()->PanelBildtext()));
         a.form->bildansicht()->PanelBildtextClick();
         QCOMPARE(a.form->bildansicht()->PanelBildtext()->height(), 109);
         QVERIFY(a.form->bildansicht()->PanelBildtext()->bearbeitet());
@@ -323,8 +334,10 @@ private Q_SLOTS:
         a.form->bildansicht()->PanelBildtext()->MemoBildtext->moveCursor(QTextCursor::End);
         QTest::keyClicks(a.form->bildansicht()->PanelBildtext()->MemoBildtext, " geschrieben");
         const QByteArray vorher = a.w.lesen("Pagora/Album/Hafen.dok");
-        QTest::mouseClick(a.form->bildansicht()->PanelBildtext()->BitBtnAbbruch, Qt::LeftButton);  // cancel discards the edit
-        QCOMPARE(a.form->bildansicht()->PanelBildtext()->MemoBildtext->toPlainText(), QString("Zeile 1\nZeile 2\nZeile 3\nZeile 4\nZeile 5"));
+        QTest::mouseClick(a.form->bildansicht()->PanelBildtext()->BitBtnAbbruch,
+                          Qt::LeftButton); // cancel discards the edit
+        QCOMPARE(a.form->bildansicht()->PanelBildtext()->MemoBildtext->toPlainText(),
+                 QString("Zeile 1\nZeile 2\nZeile 3\nZeile 4\nZeile 5"));
         QVERIFY(a.form->bildansicht()->BildtextSpeichern());
         QCOMPARE(a.w.lesen("Pagora/Album/Hafen.dok"), vorher);
         a.form->bildansicht()->PanelBildtextClick();
@@ -349,7 +362,8 @@ private Q_SLOTS:
         QTest::mouseClick(a.form->bildansicht()->PanelBildtext()->BitBtnSichern, Qt::LeftButton);
         QCOMPARE(a.w.lesen("Pagora/Album/Hafen.dok"), QByteArray("Boot  und \r\n"));
         QStringList dreissig;
-        for (int i = 0; i < 30; ++i) dreissig << "x";
+        for (int i = 0; i < 30; ++i)
+            dreissig << "x";
         a.w.text("Pagora/Album/Turm.dok", dreissig);
         a.oeffnen(3);
         a.form->LabelCoverMouseMove(400, 1);
@@ -358,7 +372,7 @@ private Q_SLOTS:
 
     void edgeArrowsOnlyWhereThereIsAPicture() {
         Bildansichtsaufbau a;
-        a.oeffnen(0);  // the title line: title screen, book stays
+        a.oeffnen(0); // the title line: title screen, book stays
         a.form->PanelBuch()->hide();
         a.zustand->AktuellerBildIndex = 0;
         a.form->LabelCoverMouseMove(5, 300);
@@ -398,7 +412,8 @@ private Q_SLOTS:
         QSpinBox *feld = p->SpinEditBildlauf;
         feld->selectAll();
         QTest::keyClicks(feld, "0");
-        QVERIFY2(!p->BitBtnBildlaufOk->isEnabled(), qPrintable(feld->text()));  // 0 is no interval: OK cannot start the show
+        QVERIFY2(!p->BitBtnBildlaufOk->isEnabled(),
+                 qPrintable(feld->text())); // 0 is no interval: OK cannot start the show
         QTest::keyClick(feld, Qt::Key_Backspace);
         QTest::keyClicks(feld, "15");
         QVERIFY(p->BitBtnBildlaufOk->isEnabled());
@@ -412,16 +427,16 @@ private Q_SLOTS:
         a.form->bildansicht()->BitBtnBildlaufOkClick();
         QCOMPARE(a.form->bildansicht()->Timer2.interval(), 999000);
         QVERIFY(a.form->bildansicht()->Timer2.isActive());
-        a.zustand->BildIndex = 4;  // the last line
+        a.zustand->BildIndex = 4; // the last line
         a.form->bildansicht()->Timer2Timer();
-        QCOMPARE(a.zustand->BildIndex, 0);  // starts again with the first line: a title
+        QCOMPARE(a.zustand->BildIndex, 0); // starts again with the first line: a title
         a.form->bildansicht()->Timer2Timer();
         QCOMPARE(a.zustand->BildIndex, 1);
         a.form->bildansicht()->Timer2Timer();
-        QCOMPARE(a.zustand->BildIndex, 3);  // the empty line is skipped
+        QCOMPARE(a.zustand->BildIndex, 3); // the empty line is skipped
         a.form->ImageMainMouseDown(Qt::LeftButton, 400, 300);
         QVERIFY(!a.form->bildansicht()->Timer2.isActive());
-        QVERIFY(!sichtbar(a.form->bildansicht()->PanelEingabe()));  // the click only stopped the show
+        QVERIFY(!sichtbar(a.form->bildansicht()->PanelEingabe())); // the click only stopped the show
     }
 };
 

@@ -11,8 +11,8 @@ namespace {
 // Lines 0..6: a title, two pictures, an empty cell, a space-led cell, a picture, a title.
 Bilderliste liste() {
     Bilderliste l;
-    l.setzen({"Kapitel 1", "Hafen:Der alte Hafen~ im Winter", "Turm:Der Turm", "", " ", "hafen:Noch ein Hafen",
-              ":I:Ende"});
+    l.setzen(
+        {"Kapitel 1", "Hafen:Der alte Hafen~ im Winter", "Turm:Der Turm", "", " ", "hafen:Noch ein Hafen", ":I:Ende"});
     return l;
 }
 
@@ -45,7 +45,7 @@ private Q_SLOTS:
     void endsOnEmptyCells() {
         Bilderliste l;
         l.setzen({"A:a", "", ""});
-        QCOMPARE(l.Naechste(0), 2);  // the last line, though empty: never beyond the list
+        QCOMPARE(l.Naechste(0), 2); // the last line, though empty: never beyond the list
         l.setzen({"", "A:a"});
         QCOMPARE(l.Vorige(1), 0);
         QCOMPARE(Bilderliste().Naechste(0), 0);

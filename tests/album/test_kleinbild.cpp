@@ -14,7 +14,8 @@ namespace {
 void musterbild(const testing::Datenwurzel &w, const QString &relativ, int breite, int hoehe) {
     QImage bild(breite, hoehe, QImage::Format_RGB32);
     for (int y = 0; y < hoehe; ++y)
-        for (int x = 0; x < breite; ++x) bild.setPixel(x, y, qRgb(x % 256, y % 256, (x / 256) * 16 + y / 256));
+        for (int x = 0; x < breite; ++x)
+            bild.setPixel(x, y, qRgb(x % 256, y % 256, (x / 256) * 16 + y / 256));
     QDir().mkpath(QFileInfo(w.nativ(relativ)).absolutePath());
     QVERIFY(bild.save(w.nativ(relativ), "BMP"));
 }
@@ -58,10 +59,14 @@ private Q_SLOTS:
     void refusedNames_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("meldung");
-        QTest::newRow("empty") << "" << "Ungültiger Dateiname \"\"!";
-        QTest::newRow("minus") << "-Bild" << "Ungültiger Dateiname \"-Bild\"!";
-        QTest::newRow("climbing") << "..\\..\\Bild" << "Ungültiger Dateiname \"..\\..\\Bild\"!";
-        QTest::newRow("missing") << "Fehlt" << "Kann Datei Fehlt.bmp in den Verzeichnissen ALBUM, SLIDES und HELP nicht finden.";
+        QTest::newRow("empty") << ""
+                               << "Ungültiger Dateiname \"\"!";
+        QTest::newRow("minus") << "-Bild"
+                               << "Ungültiger Dateiname \"-Bild\"!";
+        QTest::newRow("climbing") << "..\\..\\Bild"
+                                  << "Ungültiger Dateiname \"..\\..\\Bild\"!";
+        QTest::newRow("missing") << "Fehlt"
+                                 << "Kann Datei Fehlt.bmp in den Verzeichnissen ALBUM, SLIDES und HELP nicht finden.";
     }
     void refusedNames() {
         QFETCH(QString, name);
@@ -85,7 +90,8 @@ private Q_SLOTS:
             QVERIFY(p.has_value());
             QCOMPARE(p->size(), QSize(8, 5));
             for (int j = 0; j < 5; ++j)
-                for (int i = 0; i < 8; ++i) QCOMPARE(p->pixel(i, j), ganz.pixel(i * 5, j * 5));
+                for (int i = 0; i < 8; ++i)
+                    QCOMPARE(p->pixel(i, j), ganz.pixel(i * 5, j * 5));
         }
         QCOMPARE(BitmapMasse(w.nativ("a.bmp"))->breite, 37);
         w.schreiben("kaputt.bmp", "BM1234");

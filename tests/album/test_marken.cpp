@@ -38,7 +38,8 @@ private Q_SLOTS:
 
     void aFileOfMoreThan67MarksLosesNone() {
         QByteArray datei;
-        for (int i = 0; i < 100; ++i) datei += QByteArray::number(1000 + i * 3).right(4) + ",0500,Marke " + QByteArray::number(i) + "\r\n";
+        for (int i = 0; i < 100; ++i)
+            datei += QByteArray::number(1000 + i * 3).right(4) + ",0500,Marke " + QByteArray::number(i) + "\r\n";
         const Markentabelle t = Markentabelle::Lesen(datei);
         QCOMPARE(t.marken.size(), 100);
         QCOMPARE(t.marken.last().text, QString("Marke 99"));
@@ -49,10 +50,10 @@ private Q_SLOTS:
         QCOMPARE(t.radius, 8);
         QCOMPARE(t.Unter(105, 100).text, QString("erste"));
         QCOMPARE(t.Unter(115, 100).text, QString("zweite"));
-        QCOMPARE(t.Unter(108, 100).index, 2);  // bounds are strict: 108 is outside the first square
-        QCOMPARE(t.Unter(107, 100).index, 1);  // inside both: the first in file order wins
+        QCOMPARE(t.Unter(108, 100).index, 2); // bounds are strict: 108 is outside the first square
+        QCOMPARE(t.Unter(107, 100).index, 1); // inside both: the first in file order wins
         QCOMPARE(t.Unter(300, 300).index, 0);
-        t.marken[0].text.clear();  // a deleted mark in range is found but says nothing
+        t.marken[0].text.clear(); // a deleted mark in range is found but says nothing
         QCOMPARE(t.Unter(105, 100).text, QString("zweite"));
         QCOMPARE(t.Unter(101, 100).index, 1);
         QCOMPARE(t.Unter(101, 100).text, QString());
@@ -125,13 +126,15 @@ private Q_SLOTS:
             for (const QPoint &a : punkte)
                 for (const QPoint &b : punkte)
                     if (&a != &b)
-                        while (std::abs(a.x() - b.x()) < 2 * erwartet && std::abs(a.y() - b.y()) < 2 * erwartet && erwartet > 8)
+                        while (std::abs(a.x() - b.x()) < 2 * erwartet && std::abs(a.y() - b.y()) < 2 * erwartet &&
+                               erwartet > 8)
                             --erwartet;
             QCOMPARE(Markentabelle::Lesen(datei).radius, erwartet);
         }
-        QByteArray gitter;  // 160,000 marks 17 apart: every square keeps radius 8 and nobody collides
+        QByteArray gitter; // 160,000 marks 17 apart: every square keeps radius 8 and nobody collides
         for (int x = 0; x < 400; ++x)
-            for (int y = 0; y < 400; ++y) gitter += QString::asprintf("%04d,%04d,m\r\n", x * 17, y * 17).toLatin1();
+            for (int y = 0; y < 400; ++y)
+                gitter += QString::asprintf("%04d,%04d,m\r\n", x * 17, y * 17).toLatin1();
         QElapsedTimer uhr;
         uhr.start();
         QCOMPARE(Markentabelle::Lesen(gitter).radius, 8);

@@ -13,22 +13,34 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("datei");
         QTest::addColumn<QString>("schluessel");
         QTest::addColumn<QString>("erwartet");
-        QTest::newRow("only Title, others default") << QByteArray("Title=Quarn\r\n") << "Path" << "Pagora\\";
-        QTest::newRow("Title read") << QByteArray("Title=Quarn\r\n") << "Title" << "Quarn";
-        QTest::newRow("other case ignored") << QByteArray("title=Quarn\r\n") << "Title" << "Pagora";
-        QTest::newRow("blank before = ignored") << QByteArray("Title =Quarn\r\n") << "Title" << "Pagora";
-        QTest::newRow("blank after = kept") << QByteArray("Title= Quarn\r\n") << "Title" << " Quarn";
-        QTest::newRow("= inside value") << QByteArray("Title=a=b=c\r\n") << "Title" << "a=b=c";
-        QTest::newRow("later line wins") << QByteArray("Title=a\r\nTitle=b\r\n") << "Title" << "b";
-        QTest::newRow("prefix key does not match") << QByteArray("Title2=x\r\n") << "Title" << "Pagora";
-        QTest::newRow("no = ignored") << QByteArray("Title\r\n\r\n") << "Title" << "Pagora";
-        QTest::newRow("empty value") << QByteArray("Sheet1=\r\n") << "Sheet1" << "";
-        QTest::newRow("bare LF lines") << QByteArray("Sheet1=A\nSheet2=B\n") << "Sheet2" << "B";
-        QTest::newRow("no final line end") << QByteArray("ShowCBT=0") << "ShowCBT" << "0";
-        QTest::newRow("value cut to 200") << "Title=" + QByteArray(300, 'x') + "\r\n" << "Title"
-                                          << QString(200, 'x');
-        QTest::newRow("umlaut from cp1252") << QByteArray("Title=M\xfchle\r\n") << "Title"
-                                            << QString::fromUtf8("Mühle");
+        QTest::newRow("only Title, others default") << QByteArray("Title=Quarn\r\n") << "Path"
+                                                    << "Pagora\\";
+        QTest::newRow("Title read") << QByteArray("Title=Quarn\r\n") << "Title"
+                                    << "Quarn";
+        QTest::newRow("other case ignored") << QByteArray("title=Quarn\r\n") << "Title"
+                                            << "Pagora";
+        QTest::newRow("blank before = ignored") << QByteArray("Title =Quarn\r\n") << "Title"
+                                                << "Pagora";
+        QTest::newRow("blank after = kept") << QByteArray("Title= Quarn\r\n") << "Title"
+                                            << " Quarn";
+        QTest::newRow("= inside value") << QByteArray("Title=a=b=c\r\n") << "Title"
+                                        << "a=b=c";
+        QTest::newRow("later line wins") << QByteArray("Title=a\r\nTitle=b\r\n") << "Title"
+                                         << "b";
+        QTest::newRow("prefix key does not match") << QByteArray("Title2=x\r\n") << "Title"
+                                                   << "Pagora";
+        QTest::newRow("no = ignored") << QByteArray("Title\r\n\r\n") << "Title"
+                                      << "Pagora";
+        QTest::newRow("empty value") << QByteArray("Sheet1=\r\n") << "Sheet1"
+                                     << "";
+        QTest::newRow("bare LF lines") << QByteArray("Sheet1=A\nSheet2=B\n") << "Sheet2"
+                                       << "B";
+        QTest::newRow("no final line end") << QByteArray("ShowCBT=0") << "ShowCBT"
+                                           << "0";
+        QTest::newRow("value cut to 200") << "Title=" + QByteArray(300, 'x') + "\r\n"
+                                          << "Title" << QString(200, 'x');
+        QTest::newRow("umlaut from cp1252")
+            << QByteArray("Title=M\xfchle\r\n") << "Title" << QString::fromUtf8("Mühle");
     }
     void lesen() {
         QFETCH(QByteArray, datei);
@@ -54,11 +66,16 @@ private Q_SLOTS:
         QTest::addColumn<QString>("wert");
         QTest::addColumn<int>("zeilen");
         QTest::addColumn<QByteArray>("erste");
-        QTest::newRow("all defaults: empty file") << "" << "" << 0 << QByteArray();
-        QTest::newRow("last key only") << "Wallpaper" << "Hafen" << 1 << QByteArray("Wallpaper=Hafen");
-        QTest::newRow("Title: keys 2 to 28") << "Title" << "Quarn" << 27 << QByteArray("Title=Quarn");
-        QTest::newRow("Path: all 28") << "Path" << "Quarn\\" << 28 << QByteArray("Path=Quarn\\");
-        QTest::newRow("same as default: nothing") << "Sheet1" << "Texte" << 0 << QByteArray();
+        QTest::newRow("all defaults: empty file") << ""
+                                                  << "" << 0 << QByteArray();
+        QTest::newRow("last key only") << "Wallpaper"
+                                       << "Hafen" << 1 << QByteArray("Wallpaper=Hafen");
+        QTest::newRow("Title: keys 2 to 28") << "Title"
+                                             << "Quarn" << 27 << QByteArray("Title=Quarn");
+        QTest::newRow("Path: all 28") << "Path"
+                                      << "Quarn\\" << 28 << QByteArray("Path=Quarn\\");
+        QTest::newRow("same as default: nothing") << "Sheet1"
+                                                  << "Texte" << 0 << QByteArray();
     }
     void schreiben() {
         QFETCH(QString, schluessel);

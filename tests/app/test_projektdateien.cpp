@@ -27,7 +27,7 @@ private Q_SLOTS:
         w.text("Quarn.ini", {"Path=Quarn\\"});
         w.text("Pagora.ini", {"Title=Eigen"});
         Zustand z(w.dateien());
-        testing::zustandEinrichten(w, z);  // running as Pagora.exe
+        testing::zustandEinrichten(w, z); // running as Pagora.exe
         const QString eigene = z.TextSeitenDateiName;
         QVERIFY(EinstellungsdateiLesen(z, "Pagora"));
         QCOMPARE(z.TextSeitenDateiName, eigene);
@@ -144,8 +144,8 @@ private Q_SLOTS:
         testing::zustandEinrichten(ohne, o);
         QVERIFY(!AutorIniLesen(o).has_value());
         // A first line that is no programme name is no name at all.
-        for (const QByteArray &binaer : {QByteArray("\x01\x7f\x02MZ\r\n"), QByteArray("Quarn.exe\r\n"),
-                                        QByteArray("C:\\a\\b:c\r\n")}) {
+        for (const QByteArray &binaer :
+             {QByteArray("\x01\x7f\x02MZ\r\n"), QByteArray("Quarn.exe\r\n"), QByteArray("C:\\a\\b:c\r\n")}) {
             w.schreiben("Autor.ini", binaer);
             QVERIFY2(!AutorIniLesen(z).has_value(), binaer.constData());
         }

@@ -34,7 +34,8 @@ void alleEntfernen() {
 
 QStringList menueTitel(QMenuBar *bar) {
     QStringList titel;
-    for (QAction *a : bar->actions()) titel << a->text();
+    for (QAction *a : bar->actions())
+        titel << a->text();
     return titel;
 }
 
@@ -69,8 +70,10 @@ private Q_SLOTS:
         int zahl = 0;
         while (xml.readNext() != QXmlStreamReader::EndDocument && !xml.hasError()) {
             if (!xml.isStartElement()) continue;
-            if (xml.name() == u"name") kontext = xml.readElementText();
-            else if (xml.name() == u"source") quelle = xml.readElementText();
+            if (xml.name() == u"name")
+                kontext = xml.readElementText();
+            else if (xml.name() == u"source")
+                quelle = xml.readElementText();
             else if (xml.name() == u"translation") {
                 QVERIFY2(xml.attributes().value("type").isEmpty(), qPrintable("unübersetzt: " + quelle));
                 const QString soll = xml.readElementText();
@@ -101,7 +104,8 @@ private Q_SLOTS:
         QCOMPARE(form.PanelMenu()->LabelFundliste->text(), QString("Found list"));
         QCOMPARE(form.PanelBuch()->LabelNoCBT->text(), QString("Don't show the guide again"));
         const QStringList titel = menueTitel(form.menuBar());
-        QVERIFY2(titel.contains("File") && titel.contains("View") && titel.contains("Projects"), qPrintable(titel.join('|')));
+        QVERIFY2(titel.contains("File") && titel.contains("View") && titel.contains("Projects"),
+                 qPrintable(titel.join('|')));
         QCOMPARE(bearbeitung.windowTitle(), QString("Authoring"));
         QCOMPARE(book::GriffHinweis("Mühle", 1000), QString("Contents at the start of the section \"Mühle\""));
         QCOMPARE(book::GriffHinweis("Mühle", 12), QString("Start of the section \"Mühle\""));

@@ -68,7 +68,8 @@ private Q_SLOTS:
 
     void theFirstLetterComesAtTick26() {
         Eroeffnung e("X");
-        for (int i = 0; i < 25; ++i) QVERIFY(!e.tick().titelNeu);
+        for (int i = 0; i < 25; ++i)
+            QVERIFY(!e.tick().titelNeu);
         QCOMPARE(e.tick().titel, QString("X"));
     }
 

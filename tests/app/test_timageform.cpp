@@ -1,15 +1,15 @@
 // The main window on a fixture data root and a simulated screen: start-up, the
 // opening, the tour, the window presentation, the keys and the exit.
-#include "app/views/bildmenue.h"
-#include "app/views/meldungen.h"
 #include "album/views/albumblatt.h"
+#include "app/views/bildmenue.h"
+#include "app/views/buchlenkung.h"
+#include "app/views/hinweiszeile.h"
+#include "app/views/meldungen.h"
+#include "app/views/timageform.h"
 #include "authoring/views/inhaltsbearbeitung.h"
 #include "authoring/views/panelmemoliste.h"
 #include "authoring/views/rahmendaten.h"
 #include "authoring/views/tbearbeitung.h"
-#include "app/views/buchlenkung.h"
-#include "app/views/hinweiszeile.h"
-#include "app/views/timageform.h"
 #include "book/views/buchpanel.h"
 #include "fixture.h"
 #include "platform/fonts.h"
@@ -18,8 +18,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
-#include <QPushButton>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTimer>
 #include <QtTest>
 
@@ -42,8 +42,8 @@ public:
 // A data root with the tour pictures and a first project.
 void tourRootAnlegen(const testing::Datenwurzel &w, const QStringList &ini = {"Title=Abcd"}) {
     w.schreiben("names.exe", "x");
-    for (const char *bild : {"CBT0", "Book", "CBTsit", "CBTrun1", "CBTrun2", "CBTjump", "CBTrand", "CBTarm", "CBTeng",
-                             "CBTend", "Album0"})
+    for (const char *bild :
+         {"CBT0", "Book", "CBTsit", "CBTrun1", "CBTrun2", "CBTjump", "CBTrand", "CBTarm", "CBTeng", "CBTend", "Album0"})
         w.bitmap(QStringLiteral("Help/%1.bmp").arg(QLatin1String(bild)), 20, 20);
     w.text("Pagora.ini", ini);
     w.text("Pagora/Pages/Pagora.1", {"Anfang                     2"});
@@ -59,7 +59,8 @@ struct Programm {
         form->setFenster(nullptr, &bearbeitung);
     }
     void ticks(int n) {
-        for (int i = 0; i < n; ++i) form->TimerAnfangTimer();
+        for (int i = 0; i < n; ++i)
+            form->TimerAnfangTimer();
     }
     Zustand zustand;
     platform::SimulatedScreen screen;
@@ -97,7 +98,8 @@ private Q_SLOTS:
             QCOMPARE(p.meldungen.boxen[0].first, Meldungen::Art::Fehler);
             QVERIFY(p.meldungen.boxen[0].second.startsWith(QString::fromUtf8("Schriftskalierungen über 150 %")));
             QCOMPARE(p.meldungen.boxen[1].first, Meldungen::Art::Information);
-            QVERIFY(p.meldungen.boxen[1].second.endsWith(QString::fromUtf8("mit den veränderten Einstellungen gestartet.")));
+            QVERIFY(p.meldungen.boxen[1].second.endsWith(
+                QString::fromUtf8("mit den veränderten Einstellungen gestartet.")));
         }
         // The screen title is scaled by the base size: 36 points × grad div 7.
         QCOMPARE(p.form->LabelProjekttitel1->font().pixelSize(), (36 * grad / 7 * ppi + 36) / 72);
@@ -174,7 +176,8 @@ private Q_SLOTS:
         Programm p(w);
         p.ticks(60);
         TImageForm &f = *p.form;
-        for (int i = 0; i < 9; ++i) f.buchlenkung()->Timer1Timer();
+        for (int i = 0; i < 9; ++i)
+            f.buchlenkung()->Timer1Timer();
         QCOMPARE(f.PanelBuch()->ImageCBT->pos(), QPoint(30, 251));
         QCOMPARE(p.zustand.AktuelleSeite, -6);
         f.buchlenkung()->Timer1Timer();
@@ -188,7 +191,8 @@ private Q_SLOTS:
         Programm p(w);
         p.ticks(60);
         TImageForm &f = *p.form;
-        for (int i = 0; i < 12; ++i) f.buchlenkung()->Timer1Timer();
+        for (int i = 0; i < 12; ++i)
+            f.buchlenkung()->Timer1Timer();
         f.buchlenkung()->LabelNoCBTClick();
         QCOMPARE(p.zustand.AktuelleSeite, 0);
         QCOMPARE(p.zustand.einstellungen.wert("ShowCBT"), QString("0"));
@@ -197,7 +201,8 @@ private Q_SLOTS:
         QCOMPARE(p.zustand.AktuelleSeite, -6);
         QCOMPARE(p.zustand.einstellungen.wert("ShowCBT"), QString());
         const QPoint sitzend = f.PanelBuch()->ImageCBT->pos();
-        for (int i = 0; i < 6; ++i) f.buchlenkung()->Timer1Timer();  // ticks 13..18: no figure, then stop
+        for (int i = 0; i < 6; ++i)
+            f.buchlenkung()->Timer1Timer(); // ticks 13..18: no figure, then stop
         QCOMPARE(f.PanelBuch()->ImageCBT->pos(), sitzend);
         QVERIFY(!f.buchlenkung()->Timer1.isActive());
     }
@@ -222,7 +227,7 @@ private Q_SLOTS:
         QTest::keyClick(p.form.get(), Qt::Key_Right);
         QCOMPARE(p.zustand.AktuelleSeite, -5);
         QTest::keyClick(p.form.get(), Qt::Key_Down);
-        QCOMPARE(p.zustand.AktuelleSeite, -3);  // -4 is passed through
+        QCOMPARE(p.zustand.AktuelleSeite, -3); // -4 is passed through
         QTest::keyClick(p.form.get(), Qt::Key_Left);
         QCOMPARE(p.zustand.AktuelleSeite, -2);
         QTest::keyClick(p.form.get(), Qt::Key_Right);
@@ -325,7 +330,8 @@ private Q_SLOTS:
                 QWidget *box = QApplication::activeModalWidget();
                 QVERIFY(box);
                 knoepfe.clear();
-                for (QPushButton *b : box->findChildren<QPushButton *>()) knoepfe << b->text();
+                for (QPushButton *b : box->findChildren<QPushButton *>())
+                    knoepfe << b->text();
                 if (klick.isEmpty()) QTest::keyClick(box, Qt::Key_Escape);
                 for (QPushButton *b : box->findChildren<QPushButton *>())
                     if (b->text() == klick) QTest::mouseClick(b, Qt::LeftButton);
@@ -374,7 +380,8 @@ private Q_SLOTS:
         p.meldungen.antwort = false;
         QSignalSpy ende(p.form.get(), &TImageForm::programmEnde);
         p.form->BeendenClick();
-        QCOMPARE(p.meldungen.fragen, QStringList{QString::fromUtf8("Die Bilderliste ist noch geöffnet. Trotzdem beenden?")});
+        QCOMPARE(p.meldungen.fragen,
+                 QStringList{QString::fromUtf8("Die Bilderliste ist noch geöffnet. Trotzdem beenden?")});
         QCOMPARE(ende.count(), 0);
         QVERIFY(!w.gibt("Autor.ini"));
         p.meldungen.antwort = true;
@@ -390,7 +397,8 @@ private Q_SLOTS:
         tourRootAnlegen(w, {"Title=Abcd", "Path=Pagora\\"});
         w.bitmap("Help/Album0.bmp", 524, 384, Qt::white);
         w.text("Pagora/Pages/Pagora.3", {"Turm:Der Turm"});
-        for (const char *bild : {"Turm", "Hafen", "Kirche"}) w.bitmap(QStringLiteral("Pagora/Album/%1.bmp").arg(QLatin1String(bild)), 400, 300, Qt::blue);
+        for (const char *bild : {"Turm", "Hafen", "Kirche"})
+            w.bitmap(QStringLiteral("Pagora/Album/%1.bmp").arg(QLatin1String(bild)), 400, 300, Qt::blue);
         Programm p(w);
         p.form->show();
         p.ticks(200);
@@ -398,11 +406,13 @@ private Q_SLOTS:
         QVERIFY(p.form->Panel12Fortschritt->isVisible());
         p.bearbeitung.TimerBilderlisteTimer();
         QVERIFY(p.form->PanelMemoListe->isVisible());
-        QCOMPARE(p.form->PanelMemoListe->geometry(), QRect(QPoint(p.zustand.BuchLinks, p.form->PanelBuch()->y()), QSize(660, 457)));
+        QCOMPARE(p.form->PanelMemoListe->geometry(),
+                 QRect(QPoint(p.zustand.BuchLinks, p.form->PanelBuch()->y()), QSize(660, 457)));
         // Leaving now asks first.
         p.meldungen.antwort = false;
         p.form->BeendenClick();
-        QCOMPARE(p.meldungen.fragen, QStringList{QString::fromUtf8("Die Bilderliste ist noch geöffnet. Trotzdem beenden?")});
+        QCOMPARE(p.meldungen.fragen,
+                 QStringList{QString::fromUtf8("Die Bilderliste ist noch geöffnet. Trotzdem beenden?")});
         authoring::PanelMemoListe &e = *p.bearbeitung.listeneditor();
         QCOMPARE(e.neueBilder(), (QStringList{"Hafen", "Kirche"}));
         QTest::mouseClick(e.BitBtnAlle, Qt::LeftButton);
@@ -517,7 +527,7 @@ private Q_SLOTS:
         Programm breit(w, {1024, 768, 96});
         breit.ticks(60);
         breit.form->ImageMenuMouseDown(384 + 39, 40);
-        QVERIFY(!breit.form->fensterstil());  // on the tour only the exit cell works
+        QVERIFY(!breit.form->fensterstil()); // on the tour only the exit cell works
         breit.form->SeitenZeigen(-1);
         breit.form->ImageMenuMouseDown(384 + 39, 40);
         TImageForm &f = *breit.form;

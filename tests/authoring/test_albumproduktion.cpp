@@ -23,14 +23,17 @@ struct Album {
         const Albumauftrag a{w.gespeichert(), w.gespeichert() + "P\\", "Q", liste};
         return AlbumBearbeiten(w.dateien(), a, kFest, [this](const Albumschritt &s) { schritte << s.slot; });
     }
-    QImage aufschlag(const char *nnn) const { return QImage(w.nativ(QStringLiteral("P/Pages/Q%1.bmp").arg(QLatin1String(nnn)))); }
+    QImage aufschlag(const char *nnn) const {
+        return QImage(w.nativ(QStringLiteral("P/Pages/Q%1.bmp").arg(QLatin1String(nnn))));
+    }
     testing::Datenwurzel w;
     QList<int> schritte;
 };
 
 QStringList bilder(int n) {
     QStringList l;
-    for (int i = 0; i < n; ++i) l << "Rot:Bild " + QString::number(i);
+    for (int i = 0; i < n; ++i)
+        l << "Rot:Bild " + QString::number(i);
     return l;
 }
 
@@ -91,9 +94,9 @@ private Q_SLOTS:
         QCOMPARE(zweiter.pixel(5, 1), kPapier);
         QCOMPARE(zweiter.pixel(6, 0), kPapier);
         QCOMPARE(zweiter.pixel(6, 67), kPapier);
-        QCOMPARE(zweiter.pixel(120 + 55, 30), kPapier);  // only one picture on spread 2
+        QCOMPARE(zweiter.pixel(120 + 55, 30), kPapier); // only one picture on spread 2
         const QImage erster = a.aufschlag("002");
-        QCOMPARE(erster.pixel(416 + 55, 288 + 30), kBild);  // cell 15: right page, bottom right
+        QCOMPARE(erster.pixel(416 + 55, 288 + 30), kBild); // cell 15: right page, bottom right
     }
 
     void emptySlotsKeepTheirPlaceAndHeadingsFeedTheContents() {
@@ -105,11 +108,11 @@ private Q_SLOTS:
         const Albumergebnis r = a.herstellen(liste);
         QCOMPARE(r.status, Albumergebnis::Status::Fertig);
         const QImage s = a.aufschlag("002");
-        QCOMPARE(s.pixel(120 + 55, 30), kPapier);       // slot 1 empty
-        QCOMPARE(s.pixel(55, 96 + 30), kPapier);        // slot 2 blank
-        QCOMPARE(s.pixel(120 + 55, 96 + 30), kBild);    // slot 3 keeps its place
-        QCOMPARE(s.pixel(416 + 55, 30), kPapier);       // the heading at index 9 draws nothing
-        QCOMPARE(s.pixel(296 + 55, 30), kBild);         // index 8
+        QCOMPARE(s.pixel(120 + 55, 30), kPapier);    // slot 1 empty
+        QCOMPARE(s.pixel(55, 96 + 30), kPapier);     // slot 2 blank
+        QCOMPARE(s.pixel(120 + 55, 96 + 30), kBild); // slot 3 keeps its place
+        QCOMPARE(s.pixel(416 + 55, 30), kPapier);    // the heading at index 9 draws nothing
+        QCOMPARE(s.pixel(296 + 55, 30), kBild);      // index 8
         // Blanks until wider than 237 - width(" 2") = 225 pixels: 38 characters, then the number.
         QCOMPARE(r.MemoInhalt, QStringList{"Kapitel Zwei" + QString(26, ' ') + "2"});
         QCOMPARE(r.MemoInhalt2, r.MemoInhalt);
@@ -121,9 +124,11 @@ private Q_SLOTS:
         QStringList memo;
         InhaltAlbum(memo, ":I:Eine lange Überschrift mit vielen Wörtern für das Album", 3, kFest);
         QVERIFY(memo.size() >= 2);
-        for (int i = 0; i + 1 < memo.size(); ++i) QVERIFY(!memo[i].back().isDigit());
+        for (int i = 0; i + 1 < memo.size(); ++i)
+            QVERIFY(!memo[i].back().isDigit());
         QVERIFY(memo.last().endsWith("3"));
-        for (const QString &z : memo) QVERIFY(z.size() * 6 <= 237 + 6);
+        for (const QString &z : memo)
+            QVERIFY(z.size() * 6 <= 237 + 6);
     }
 
     void aBrokenPictureStopsWithItsNameAndLine() {

@@ -56,7 +56,7 @@ public:
     void TextLinksSchreibbar(bool an) override { auftraege << QStringLiteral("TextLinksSchreibbar %1").arg(an); }
     void HintergrundZeigen(const QString &name) override { auftraege << "HintergrundZeigen " + name; }
     QStringList auftraege;
-    app::Zustand *zustand = nullptr;  // the page shown, as the book would set it
+    app::Zustand *zustand = nullptr; // the page shown, as the book would set it
 };
 
 void vorlagenAnlegen(const testing::Datenwurzel &w) {
@@ -77,7 +77,8 @@ const QString kStufe2 = QString::fromUtf8(
     "Das folgende Projektverzeichnis und die dazu gehörenden Programmdateien erstellen? (Platzbedarf ca. 2 MB)");
 
 struct Umgebung {
-    explicit Umgebung(platform::ScreenInfo s = {1024, 768, 96}, platform::DriveMap laufwerke = platform::DriveMap::system())
+    explicit Umgebung(platform::ScreenInfo s = {1024, 768, 96},
+                      platform::DriveMap laufwerke = platform::DriveMap::system())
         : zustand(platform::Files(laufwerke)), screen(s) {
         vorlagenAnlegen(w);
         testing::zustandEinrichten(w, zustand, "Pagora");
@@ -91,7 +92,8 @@ struct Umgebung {
     QStringList dateien() const {
         QStringList liste;
         QDirIterator it(w.nativ(), QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-        while (it.hasNext()) liste << it.next().mid(w.nativ().size());
+        while (it.hasNext())
+            liste << it.next().mid(w.nativ().size());
         liste.sort();
         return liste;
     }
@@ -187,7 +189,7 @@ private Q_SLOTS:
         f.Auswahl(2);
         QCOMPARE(f.aktuellesPanel(), 2);
         QCOMPARE(f.vorderesPanel(), f.panel(11));
-        QTest::keyClick(&f, Qt::Key_Return);  // no OK for this Tag
+        QTest::keyClick(&f, Qt::Key_Return); // no OK for this Tag
         QVERIFY(f.isVisible());
         f.Auswahl(3);
         QTest::mouseClick(f.Panel3JetztDasAlbum->BitBtnSpaeter, Qt::LeftButton);
@@ -223,7 +225,7 @@ private Q_SLOTS:
         const QStringList vorher = u.dateien();
         u.fenster->ImageFundamentalsClick();
         QVERIFY(QTest::qWaitForWindowActive(u.fenster.get()));
-        tippen("Buch");  // replaces the selected name
+        tippen("Buch"); // replaces the selected name
         QCOMPARE(u.p4().EditProgrammName->text(), QString("Buch"));
         u.meldungen.antworten = {false};
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
@@ -240,7 +242,8 @@ private Q_SLOTS:
         QCOMPARE(u.p4().LabelRahmendaten->text(), kStufe2);
         QCOMPARE(u.dateien(), vorher);
         QTest::keyClick(u.fenster.get(), Qt::Key_Return);
-        QCOMPARE(u.buch.auftraege, (QStringList{"ProjektReset", "Farbe #000000", "IniAuswerten", "Titel Buch", "SeitenZeigen 2000"}));
+        QCOMPARE(u.buch.auftraege,
+                 (QStringList{"ProjektReset", "Farbe #000000", "IniAuswerten", "Titel Buch", "SeitenZeigen 2000"}));
         QVERIFY(!u.fenster->isVisible());
         QCOMPARE(u.p4().stufe(), int(Rahmendaten::Nichts));
         QCOMPARE(u.w.lesen("Buch.exe"), QByteArray("Programm"));
@@ -300,7 +303,8 @@ private Q_SLOTS:
         u.fenster->Auswahl(6);
         QListWidget *liste = u.p6().FileListBox1;
         QStringList namen;
-        for (int i = 0; i < liste->count(); ++i) namen << liste->item(i)->text();
+        for (int i = 0; i < liste->count(); ++i)
+            namen << liste->item(i)->text();
         QCOMPARE(namen, (QStringList{"a.b.ini", "Pagora.ini", "Quarn.ini"}));
         const QRect zeile = liste->visualItemRect(liste->item(2));
         QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, zeile.center());
@@ -350,9 +354,11 @@ private Q_SLOTS:
         QStringList erwartet = u.dateien();
         erwartet << "Buch.ini";
         erwartet.sort();
-        QDirIterator it(werkzeug.nativ(), QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+        QDirIterator it(werkzeug.nativ(), QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot,
+                        QDirIterator::Subdirectories);
         QStringList gemacht;
-        while (it.hasNext()) gemacht << it.next().mid(werkzeug.nativ().size());
+        while (it.hasNext())
+            gemacht << it.next().mid(werkzeug.nativ().size());
         gemacht.sort();
         QCOMPARE(gemacht, erwartet);
         for (const QString &datei : u.dateien())

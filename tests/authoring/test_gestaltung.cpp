@@ -42,7 +42,8 @@ public:
 };
 
 struct Programm {
-    explicit Programm(const QStringList &ini = {}, platform::ScreenInfo s = {800, 600, 96}, bool schreibgeschuetzt = false)
+    explicit Programm(const QStringList &ini = {}, platform::ScreenInfo s = {800, 600, 96},
+                      bool schreibgeschuetzt = false)
         : screen(s) {
         w.schreiben("names.exe", "x");
         for (const char *bild : {"CBT0", "Book", "Album0"})
@@ -61,7 +62,8 @@ struct Programm {
         form->TimerAnfang.stop();
         bearbeitung = std::make_unique<TBearbeitung>(*zustand, screen, meldungen);
         form->setFenster(nullptr, bearbeitung.get());
-        for (int i = 0; i < 60; ++i) form->TimerAnfangTimer();
+        for (int i = 0; i < 60; ++i)
+            form->TimerAnfangTimer();
         form->show();
         iniVorher = w.lesen("Pagora.ini");
     }
@@ -70,7 +72,8 @@ struct Programm {
     QByteArray einstellungen(const QList<QPair<QString, QString>> &werte) const {
         app::Einstellungen e;
         e.setzen("ShowCBT", "0");
-        for (const auto &[k, v] : werte) e.setzen(k, v);
+        for (const auto &[k, v] : werte)
+            e.setzen(k, v);
         return e.schreiben(app::Einstellungen());
     }
     template <typename T> T *knopf(QWidget *panel, const QString &name) const {
@@ -84,7 +87,7 @@ struct Programm {
     std::unique_ptr<app::Zustand> zustand;
     std::unique_ptr<app::TImageForm> form;
     std::unique_ptr<TBearbeitung> bearbeitung;
-    QByteArray iniVorher;  // the settings file as the program found it
+    QByteArray iniVorher; // the settings file as the program found it
 };
 
 } // namespace
@@ -113,22 +116,24 @@ private Q_SLOTS:
         }
         QTest::keyClicks(t.EditUntertitel, "Ein Tal");
         QCOMPARE(p.buch().LabelProjektUnterTitel->text(), QString("Ein Tal"));
-        for (int i = 0; i < 3; ++i) p.knopf<QToolButton>(&t, "ImageTitelLeft");
+        for (int i = 0; i < 3; ++i)
+            p.knopf<QToolButton>(&t, "ImageTitelLeft");
         p.knopf<QToolButton>(&t, "ImageUntertitelDown");
         p.knopf<QToolButton>(&t, "ImageBuchtitelBigger");
         QCOMPARE(t.LabelTitelLeft->text(), QString("61"));
         QCOMPARE(p.form->LabelProjekttitel1->x(), 61);
-        QCOMPARE(p.form->LabelProjekttitel2->x(), 66);  // the shadow moves on its own
+        QCOMPARE(p.form->LabelProjekttitel2->x(), 66); // the shadow moves on its own
         QCOMPARE(p.buch().LabelProjektUnterTitel->y(), 225);
-        QCOMPARE(p.buch().LabelProjekttitel3->font().pixelSize(), platform::screenFont("Arial", 25, 96, true).pixelSize());
-        QCOMPARE(p.w.lesen("Pagora.ini"), p.iniVorher);  // nothing stored before OK
+        QCOMPARE(p.buch().LabelProjekttitel3->font().pixelSize(),
+                 platform::screenFont("Arial", 25, 96, true).pixelSize());
+        QCOMPARE(p.w.lesen("Pagora.ini"), p.iniVorher); // nothing stored before OK
         QTest::keyClick(t.EditTitel, Qt::Key_Return);
         QVERIFY(!p.bearbeitung->isVisible());
         QCOMPARE(p.w.lesen("Pagora.ini"), p.einstellungen({{"Title", "Müh"},
-                                                          {"Title.Left", "61"},
-                                                          {"Title2", "Ein Tal"},
-                                                          {"Title2.Top", "225"},
-                                                          {"Title1.FontSize", "25"}}));
+                                                           {"Title.Left", "61"},
+                                                           {"Title2", "Ein Tal"},
+                                                           {"Title2.Top", "225"},
+                                                           {"Title1.FontSize", "25"}}));
     }
 
     // Closing without OK keeps the file; opening again starts from what is stored and
@@ -157,13 +162,24 @@ private Q_SLOTS:
         QTest::addColumn<QString>("knopf");
         QTest::addColumn<QString>("schluessel");
         QTest::addColumn<QString>("wert");
-        QTest::newRow("left edge") << "Title.Left=1" << 96 << "ImageTitelLeft" << "Title.Left" << "0";
-        QTest::newRow("right edge") << "Shadow.Left=798" << 96 << "ImageSchattenRight" << "Shadow.Left" << "799";
-        QTest::newRow("stored beyond the screen") << "Title.Top=5000" << 96 << "ImageTitelDown" << "Title.Top" << "599";
-        QTest::newRow("foot of the book") << "Title1.Top=439" << 96 << "ImageBuchTitelDown" << "Title1.Top" << "440";
-        QTest::newRow("smallest size") << "Title2.FontSize=5" << 96 << "ImageUntertitelSmaller" << "Title2.FontSize"
+        QTest::newRow("left edge") << "Title.Left=1" << 96 << "ImageTitelLeft"
+                                   << "Title.Left"
+                                   << "0";
+        QTest::newRow("right edge") << "Shadow.Left=798" << 96 << "ImageSchattenRight"
+                                    << "Shadow.Left"
+                                    << "799";
+        QTest::newRow("stored beyond the screen") << "Title.Top=5000" << 96 << "ImageTitelDown"
+                                                  << "Title.Top"
+                                                  << "599";
+        QTest::newRow("foot of the book") << "Title1.Top=439" << 96 << "ImageBuchTitelDown"
+                                          << "Title1.Top"
+                                          << "440";
+        QTest::newRow("smallest size") << "Title2.FontSize=5" << 96 << "ImageUntertitelSmaller"
+                                       << "Title2.FontSize"
                                        << "4";
-        QTest::newRow("large fonts") << "Title.FontSize=36" << 120 << "ImageTitelBigger" << "Title.FontSize" << "39";
+        QTest::newRow("large fonts") << "Title.FontSize=36" << 120 << "ImageTitelBigger"
+                                     << "Title.FontSize"
+                                     << "39";
     }
     void stepsAreHeldToTheScreen() {
         QFETCH(QString, ini);
@@ -174,7 +190,8 @@ private Q_SLOTS:
         Programm p({ini}, {800, 600, ppi});
         Titelpanel &t = *p.bearbeitung->Panel8Titel;
         p.bearbeitung->PanelProjektTitelClick();
-        for (int i = 0; i < 3; ++i) QVERIFY(p.knopf<QToolButton>(&t, knopf));
+        for (int i = 0; i < 3; ++i)
+            QVERIFY(p.knopf<QToolButton>(&t, knopf));
         t.BitBtnTitelOkClick();
         QCOMPARE(p.zustand->einstellungen.wert(schluessel), wert);
         QCOMPARE(p.w.lesen("Pagora.ini"), p.einstellungen({{schluessel, wert}}));
@@ -200,13 +217,13 @@ private Q_SLOTS:
         QTest::keyClicks(r.EditGriff[3], "Karten");
         QCOMPARE(p.buch().LabelGriffL[3]->text(), QString("Karten"));
         QCOMPARE(p.buch().LabelGriffR[3]->text(), QString("Karten"));
-        QVERIFY(sichtbar(p.buch().GriffL[3]));  // page 0 lies behind the album's contents
+        QVERIFY(sichtbar(p.buch().GriffL[3])); // page 0 lies behind the album's contents
         QTest::mouseClick(r.PanelGriffB[3], Qt::LeftButton);
         r.EditGriffSeite[3]->setText("12");
-        QVERIFY(sichtbar(p.buch().GriffR[3]));  // 1012 lies ahead
+        QVERIFY(sichtbar(p.buch().GriffR[3])); // 1012 lies ahead
         QCOMPARE(r.PanelGriffB[3]->styleSheet().contains(Registerpanel::kGewaehlt.name()), true);
         QCOMPARE(r.PanelGriffT[3]->styleSheet().contains(Registerpanel::kFrei.name()), true);
-        QTest::mouseClick(r.PanelGriffH[2], Qt::LeftButton);  // the chosen part again: none
+        QTest::mouseClick(r.PanelGriffH[2], Qt::LeftButton); // the chosen part again: none
         QCOMPARE(r.teil(2), Buchteil::Keiner);
         QVERIFY(!sichtbar(p.buch().GriffL[2]) && !sichtbar(p.buch().GriffR[2]));
         QTest::keyClick(r.EditGriff[0], Qt::Key_Return);
@@ -252,7 +269,7 @@ private Q_SLOTS:
         QTest::addColumn<int>("zeilen");
         QTest::addColumn<bool>("abbrechen");
         QTest::addColumn<bool>("antwort");
-        QTest::addColumn<int>("gespeichert");  // lines in the file; -1: unchanged
+        QTest::addColumn<int>("gespeichert"); // lines in the file; -1: unchanged
         QTest::newRow("cancel") << 3 << true << true << -1;
         QTest::newRow("a full page") << 29 << false << true << 29;
         QTest::newRow("too long, agreed") << 31 << false << true << 29;
@@ -269,10 +286,13 @@ private Q_SLOTS:
         const QByteArray vorher = p.w.lesen("Pagora/Pages/Pagora.4");
         p.bearbeitung->PanelCopyrightClick();
         QStringList text;
-        for (int i = 1; i <= zeilen; ++i) text << QStringLiteral("Zeile %1").arg(i);
+        for (int i = 1; i <= zeilen; ++i)
+            text << QStringLiteral("Zeile %1").arg(i);
         p.buch().MemoTextLinks->schreibfeld()->setPlainText(text.join('\n'));
-        if (abbrechen) QTest::mouseClick(c.BitBtn6, Qt::LeftButton);
-        else QTest::mouseClick(c.PanelSave, Qt::LeftButton);
+        if (abbrechen)
+            QTest::mouseClick(c.BitBtn6, Qt::LeftButton);
+        else
+            QTest::mouseClick(c.PanelSave, Qt::LeftButton);
         QCOMPARE(p.meldungen.fragen.size(), zeilen > 29 ? 1 : 0);
         if (gespeichert < 0) {
             QCOMPARE(p.w.lesen("Pagora/Pages/Pagora.4"), vorher);
@@ -295,7 +315,7 @@ private Q_SLOTS:
         Programm p({}, {800, 600, 96}, schreibgeschuetzt);
         QCOMPARE(p.zustand->NurLesen, schreibgeschuetzt);
         Hintergrundpanel &h = *p.bearbeitung->Panel5Wallpaper;
-        p.form->ImageMenuMouseDown(6 * 64 + 45, 10);  // the image menu's background cell
+        p.form->ImageMenuMouseDown(6 * 64 + 45, 10); // the image menu's background cell
         QVERIFY(p.bearbeitung->isVisible());
         QCOMPARE(p.bearbeitung->vorderesPanel(), p.bearbeitung->panel(5));
         QCOMPARE(h.FileListBoxWallpaper->count(), 3);
@@ -321,15 +341,16 @@ private Q_SLOTS:
         QVERIFY(!p.bearbeitung->isVisible());
         QCOMPARE(p.zustand->einstellungen.wert("Wallpaper"), QString("alt.neu"));
         QVERIFY(sichtbar(p.form->bildansicht()->ImageMain));
-        QCOMPARE(p.form->bildansicht()->ImageMain->size(), QSize(800, 600));  // no title picture in this root
+        QCOMPARE(p.form->bildansicht()->ImageMain->size(), QSize(800, 600)); // no title picture in this root
         QVERIFY(p.meldungen.boxen.isEmpty());
-        QCOMPARE(p.w.lesen("Pagora.ini"), schreibgeschuetzt ? p.iniVorher : p.einstellungen({{"Wallpaper", "alt.neu"}}));
+        QCOMPARE(p.w.lesen("Pagora.ini"),
+                 schreibgeschuetzt ? p.iniVorher : p.einstellungen({{"Wallpaper", "alt.neu"}}));
     }
 
     // A settings file that cannot be replaced is reported and stays whole.
     void aFailedWriteIsReported() {
         Programm p;
-        p.zustand->einstellungsQuelle.clear();  // the file on disk is no longer the table's own
+        p.zustand->einstellungsQuelle.clear(); // the file on disk is no longer the table's own
         p.bearbeitung->PanelRegisterClick();
         p.bearbeitung->Panel9Register->BitBtnRegisterOkClick();
         QCOMPARE(p.meldungen.boxen.size(), 1);

@@ -18,14 +18,22 @@ private Q_SLOTS:
         QTest::addColumn<QString>("seite");
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("ziel");
-        QTest::newRow("pictures, page 12") << Buchteil::Bilder << "12" << "Kapitel" << 1012;
-        QTest::newRow("text, no number") << Buchteil::Text << "7x" << "Kapitel" << 0;
-        QTest::newRow("help, empty") << Buchteil::Hilfe << "" << "Kapitel" << 2000;
-        QTest::newRow("blanks around") << Buchteil::Text << " 3 " << "Kapitel" << 3;
-        QTest::newRow("negative stays in its part") << Buchteil::Bilder << "-5" << "Kapitel" << 1000;
-        QTest::newRow("beyond the part stays in it") << Buchteil::Hilfe << "1500" << "Kapitel" << 2999;
-        QTest::newRow("beyond 32 bits") << Buchteil::Text << "99999999999" << "Kapitel" << 0;
-        QTest::newRow("no part drops the caption") << Buchteil::Keiner << "12" << "" << 0;
+        QTest::newRow("pictures, page 12") << Buchteil::Bilder << "12"
+                                           << "Kapitel" << 1012;
+        QTest::newRow("text, no number") << Buchteil::Text << "7x"
+                                         << "Kapitel" << 0;
+        QTest::newRow("help, empty") << Buchteil::Hilfe << ""
+                                     << "Kapitel" << 2000;
+        QTest::newRow("blanks around") << Buchteil::Text << " 3 "
+                                       << "Kapitel" << 3;
+        QTest::newRow("negative stays in its part") << Buchteil::Bilder << "-5"
+                                                    << "Kapitel" << 1000;
+        QTest::newRow("beyond the part stays in it") << Buchteil::Hilfe << "1500"
+                                                     << "Kapitel" << 2999;
+        QTest::newRow("beyond 32 bits") << Buchteil::Text << "99999999999"
+                                        << "Kapitel" << 0;
+        QTest::newRow("no part drops the caption") << Buchteil::Keiner << "12"
+                                                   << "" << 0;
     }
     void aRowsTargetPage() {
         QFETCH(Buchteil, teil);
@@ -68,8 +76,8 @@ private Q_SLOTS:
         zeilen[4] = {"", Buchteil::Hilfe, "4"};
         GriffeEintragen(e, zeilen);
         QCOMPARE(e.schreiben(vorgaben), QByteArray("Sheet2=\r\nSheet3=\r\nSheet4=Karten\r\nSheet5=\r\nMark1=0\r\n"
-                                                  "Mark2=1000\r\nMark3=2000\r\nMark4=1012\r\nMark5=\r\nMark6=\r\n"
-                                                  "Mark7=\r\nMark8=\r\nMark9=\r\nShowCBT=\r\nWallpaper=\r\n"));
+                                                   "Mark2=1000\r\nMark3=2000\r\nMark4=1012\r\nMark5=\r\nMark6=\r\n"
+                                                   "Mark7=\r\nMark8=\r\nMark9=\r\nShowCBT=\r\nWallpaper=\r\n"));
     }
 
     void theTitleValuesFillTheirElevenKeys() {
@@ -88,7 +96,7 @@ private Q_SLOTS:
         QCOMPARE(e.wert("Title2.FontSize"), QString("12"));
         t.titel.truncate(200);
         QCOMPARE(app::Titelgestaltung::aus(e), t);
-        QCOMPARE(e.wert("Sheet1"), QString("Texte"));  // nothing beyond the title
+        QCOMPARE(e.wert("Sheet1"), QString("Texte")); // nothing beyond the title
     }
 
     void thePreviewSamplesWhatTheScreenShows_data() {
@@ -110,10 +118,11 @@ private Q_SLOTS:
         if (bild.isValid()) {
             quelle = QImage(bild, QImage::Format_RGB32);
             for (int y = 0; y < bild.height(); ++y)
-                for (int x = 0; x < bild.width(); ++x) quelle.setPixel(x, y, qRgb(x % 256, y % 256, 255));
+                for (int x = 0; x < bild.width(); ++x)
+                    quelle.setPixel(x, y, qRgb(x % 256, y % 256, 255));
         }
         QImage vorschau = TapetenRahmen();
-        vorschau.setPixel(12, 10, qRgb(1, 2, 3));  // an earlier preview is painted over
+        vorschau.setPixel(12, 10, qRgb(1, 2, 3)); // an earlier preview is painted over
         Tapete(vorschau, bild.isValid() ? &quelle : nullptr, bildschirm);
         const int s = bildschirm.width() / 80;
         for (int y = 0; y < kTapetenGroesse.height(); ++y)

@@ -49,7 +49,8 @@ QByteArray beispieltext() {
                 "stand, im Frühjahr neu gebaut. Der Müller mahlte dort Weizen und Roggen.\r\n"
                 ":B:Korn|Ähren im Juli\r\n"
                 ":I:Zweites Kapitel\r\n";
-    for (int i = 0; i < 40; ++i) t += "Das Mehl wurde in Säcken zum Bäcker gebracht, der daraus Brot buk.\r\n";
+    for (int i = 0; i < 40; ++i)
+        t += "Das Mehl wurde in Säcken zum Bäcker gebracht, der daraus Brot buk.\r\n";
     return platform::toCp1252(t);
 }
 
@@ -108,7 +109,7 @@ private Q_SLOTS:
     void thePanelsOk_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<bool>("perEnter");
-        QTest::addColumn<bool>("offen");       // the window stays open on panel 7
+        QTest::addColumn<bool>("offen"); // the window stays open on panel 7
         QTest::addColumn<bool>("importiert");
         QTest::newRow("mask untouched") << "*.txt" << true << true << false;
         QTest::newRow("another mask filters") << "b*.txt" << false << true << false;
@@ -198,13 +199,14 @@ private Q_SLOTS:
         QCOMPARE(u.meldungen.boxen.size(), 1);
         QCOMPARE(u.meldungen.boxen[0].first, Art::Warnung);
         QVERIFY(u.meldungen.boxen[0].second.contains("UTF-8"));
-        QVERIFY(u.w.lesen("Buch/Pages/Buch.5").contains("M\xc3\xbchle"));  // the bytes as they are
+        QVERIFY(u.w.lesen("Buch/Pages/Buch.5").contains("M\xc3\xbchle")); // the bytes as they are
     }
 
     void aCancelledLongImportKeepsTheOldPages() {
         Umgebung u;
         QByteArray lang;
-        while (lang.size() < 2 * kFortschrittAb) lang += beispieltext();
+        while (lang.size() < 2 * kFortschrittAb)
+            lang += beispieltext();
         u.w.schreiben("Texte/lang.txt", lang);
         u.w.schreiben("Buch/Pages/Buch.5", "alte Seiten");
         u.w.schreiben("Buch/Pages/Buch.1", "alter Inhalt\r\n");
@@ -226,7 +228,7 @@ private Q_SLOTS:
         QCOMPARE(u.meldungen.boxen.size(), 1);
         QVERIFY(u.meldungen.boxen[0].second.contains("abgebrochen"));
         QVERIFY(!u.memo()->isVisibleTo(&u.buch.flaeche));
-        QCOMPARE(QDir(u.w.nativ("Buch/Pages")).entryList(QDir::Files).size(), 2);  // no draft left behind
+        QCOMPARE(QDir(u.w.nativ("Buch/Pages")).entryList(QDir::Files).size(), 2); // no draft left behind
     }
 
     void contentsOfEveryPartSavedOrCancelled_data() {
@@ -237,10 +239,13 @@ private Q_SLOTS:
         const QStringList album{"Buch/Pages/Buch.2", "Buch/Pages/Buch.8"};
         for (bool speichern : {true, false}) {
             const char *wie = speichern ? "save" : "cancel";
-            QTest::addRow("reading part, %s", wie) << "AuswahlLeseteil" << 1 << QStringList{"Buch/Pages/Buch.1"} << speichern;
+            QTest::addRow("reading part, %s", wie)
+                << "AuswahlLeseteil" << 1 << QStringList{"Buch/Pages/Buch.1"} << speichern;
             QTest::addRow("album, %s", wie) << "AuswahlAlbum" << 0 << album << speichern;
-            QTest::addRow("user help, %s", wie) << "AuswahlBenutzerHilfe" << 3 << QStringList{"Buch/Pages/Buch.6"} << speichern;
-            QTest::addRow("author help, %s", wie) << "AuswahlAutorHilfe" << 2 << QStringList{"Buch/Pages/Buch.6"} << speichern;
+            QTest::addRow("user help, %s", wie)
+                << "AuswahlBenutzerHilfe" << 3 << QStringList{"Buch/Pages/Buch.6"} << speichern;
+            QTest::addRow("author help, %s", wie)
+                << "AuswahlAutorHilfe" << 2 << QStringList{"Buch/Pages/Buch.6"} << speichern;
         }
     }
     void contentsOfEveryPartSavedOrCancelled() {
@@ -249,13 +254,15 @@ private Q_SLOTS:
         QFETCH(QStringList, dateien);
         QFETCH(bool, speichern);
         Umgebung u;
-        for (const QString &d : dateien) u.w.schreiben(d, "Kapitel   3\r\n\r\n" + d.right(1).toLatin1() + "   7\r\n");
+        for (const QString &d : dateien)
+            u.w.schreiben(d, "Kapitel   3\r\n\r\n" + d.right(1).toLatin1() + "   7\r\n");
         u.fenster->InhaltsverzeichnisbearbeitenClick();
         QTest::mouseClick(u.p11().findChild<QPushButton *>(knopf), Qt::LeftButton);
         QCOMPARE(u.zustand.Bearbeitungsteil, teil);
-        QCOMPARE(u.fenster->isVisible(), teil != 0);  // the album is saved by a double click
+        QCOMPARE(u.fenster->isVisible(), teil != 0); // the album is saved by a double click
         QCOMPARE(u.fenster->pos().x(), 0);
-        QCOMPARE(u.buch.auftraege.first(), QStringLiteral("SeitenZeigen %1").arg(Inhaltsbearbeitung::inhaltsseite(teil)));
+        QCOMPARE(u.buch.auftraege.first(),
+                 QStringLiteral("SeitenZeigen %1").arg(Inhaltsbearbeitung::inhaltsseite(teil)));
         QPlainTextEdit *memo2 = u.fenster->inhaltsbearbeitung().MemoInhalt2();
         QCOMPARE(memo2->isVisibleTo(&u.buch.flaeche), teil == 0);
         QCOMPARE(Inhaltsbearbeitung::zeilen(u.memo()), (QStringList{"Kapitel   3", "", dateien[0].right(1) + "   7"}));
@@ -268,8 +275,10 @@ private Q_SLOTS:
             QTest::keyClicks(m, QString::fromUtf8("Anhang   9"));
         }
         if (speichern) {
-            if (teil == 0) QTest::mouseDClick(u.memo()->viewport(), Qt::LeftButton);
-            else QTest::mouseClick(u.p11().PanelSaveContents, Qt::LeftButton);
+            if (teil == 0)
+                QTest::mouseDClick(u.memo()->viewport(), Qt::LeftButton);
+            else
+                QTest::mouseClick(u.p11().PanelSaveContents, Qt::LeftButton);
         } else {
             u.fenster->Auswahl(11);
             QTest::mouseClick(u.p11().BitBtn1, Qt::LeftButton);

@@ -1,8 +1,8 @@
 // Project creation without a window: the file-name test, the folders and copies in
 // their order, what an existing project keeps, missing templates, refusals and a copy
 // that fails, and the settings a new project starts with.
-#include "authoring/core/projektanlage.h"
 #include "app/core/projektdateien.h"
+#include "authoring/core/projektanlage.h"
 #include "zustandfixture.h"
 
 #include <QtTest>
@@ -70,14 +70,13 @@ private Q_SLOTS:
     void anExistingProjectKeepsItsWorkButGetsANewProgrammeFile() {
         testing::Datenwurzel w;
         vorlagenAnlegen(w);
-        const QMap<QString, QByteArray> vorhanden{{"Buch/Pages/Buch.6", "eigener Inhalt"},
-                                                  {"Buch/Pages/Buch.7", "eigene Hilfe"},
-                                                  {"Buch/Pages/Buch.5", "Seiten"},
-                                                  {"Buch/Pages/Buch.3", "Turm:Der Turm"},
-                                                  {"Buch/Album/Names.exe", "alt"},
-                                                  {"Buch/Album/Turm.bmp", "Bild"},
-                                                  {"Buch.exe", "altes Programm"}};
-        for (auto it = vorhanden.begin(); it != vorhanden.end(); ++it) w.schreiben(it.key(), it.value());
+        const QMap<QString, QByteArray> vorhanden{
+            {"Buch/Pages/Buch.6", "eigener Inhalt"}, {"Buch/Pages/Buch.7", "eigene Hilfe"},
+            {"Buch/Pages/Buch.5", "Seiten"},         {"Buch/Pages/Buch.3", "Turm:Der Turm"},
+            {"Buch/Album/Names.exe", "alt"},         {"Buch/Album/Turm.bmp", "Bild"},
+            {"Buch.exe", "altes Programm"}};
+        for (auto it = vorhanden.begin(); it != vorhanden.end(); ++it)
+            w.schreiben(it.key(), it.value());
         QCOMPARE(anlegen(w, "Buch", "Buch").status, Status::Fertig);
         for (auto it = vorhanden.begin(); it != vorhanden.end(); ++it)
             if (it.key() != "Buch.exe") QCOMPARE(w.lesen(it.key()), it.value());
@@ -87,10 +86,14 @@ private Q_SLOTS:
     void aMissingTemplateIsReportedAndCreationGoesOn_data() {
         QTest::addColumn<QString>("fehlt");
         QTest::addColumn<QString>("ziel");
-        QTest::newRow("Names.exe") << "names.exe" << "Buch\\Album\\Names.exe";
-        QTest::newRow("Projekt.dat") << "Help/Projekt.dat" << "Buch.exe";
-        QTest::newRow("default.6") << "Help/default.6" << "Buch\\Pages\\Buch.6";
-        QTest::newRow("default.7") << "Help/default.7" << "Buch\\Pages\\Buch.7";
+        QTest::newRow("Names.exe") << "names.exe"
+                                   << "Buch\\Album\\Names.exe";
+        QTest::newRow("Projekt.dat") << "Help/Projekt.dat"
+                                     << "Buch.exe";
+        QTest::newRow("default.6") << "Help/default.6"
+                                   << "Buch\\Pages\\Buch.6";
+        QTest::newRow("default.7") << "Help/default.7"
+                                   << "Buch\\Pages\\Buch.7";
     }
     void aMissingTemplateIsReportedAndCreationGoesOn() {
         QFETCH(QString, fehlt);
@@ -100,9 +103,11 @@ private Q_SLOTS:
         QFile::remove(w.nativ(fehlt));
         const Projektergebnis r = anlegen(w, "Buch", "Buch");
         QCOMPARE(r.status, Status::Fertig);
-        const QString quelle = w.gespeichert() + (fehlt == "names.exe" ? QString("Names.exe") : QString(fehlt).replace('/', '\\'));
-        QCOMPARE(r.warnungen, QStringList{QStringLiteral("Kann Datei %1 nicht erstellen (%2 fehlt)")
-                                              .arg(w.gespeichert() + ziel, quelle)});
+        const QString quelle =
+            w.gespeichert() + (fehlt == "names.exe" ? QString("Names.exe") : QString(fehlt).replace('/', '\\'));
+        QCOMPARE(r.warnungen,
+                 QStringList{
+                     QStringLiteral("Kann Datei %1 nicht erstellen (%2 fehlt)").arg(w.gespeichert() + ziel, quelle)});
         QCOMPARE(int(w.gibt("Buch/Album/Names.exe")) + int(w.gibt("Buch.exe")) + int(w.gibt("Buch/Pages/Buch.6")) +
                      int(w.gibt("Buch/Pages/Buch.7")),
                  3);
@@ -112,15 +117,24 @@ private Q_SLOTS:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("ordner");
         QTest::addColumn<bool>("dateinamenWarnung");
-        QTest::newRow("folder climbs") << "Buch" << ".." << true;
-        QTest::newRow("name climbs") << "..Buch" << "Buch" << true;
-        QTest::newRow("folder is the root") << "Buch" << "." << true;
-        QTest::newRow("folder links out") << "Buch" << "Draussen" << true;
-        QTest::newRow("slash in folder") << "Buch" << "a/b" << true;
-        QTest::newRow("empty name") << "" << "Buch" << false;
-        QTest::newRow("blank folder") << "Buch" << " " << false;
-        QTest::newRow("dot in name") << "Mein.Buch" << "Buch" << false;
-        QTest::newRow("blank around name") << " Buch" << "Buch" << false;
+        QTest::newRow("folder climbs") << "Buch"
+                                       << ".." << true;
+        QTest::newRow("name climbs") << "..Buch"
+                                     << "Buch" << true;
+        QTest::newRow("folder is the root") << "Buch"
+                                            << "." << true;
+        QTest::newRow("folder links out") << "Buch"
+                                          << "Draussen" << true;
+        QTest::newRow("slash in folder") << "Buch"
+                                         << "a/b" << true;
+        QTest::newRow("empty name") << ""
+                                    << "Buch" << false;
+        QTest::newRow("blank folder") << "Buch"
+                                      << " " << false;
+        QTest::newRow("dot in name") << "Mein.Buch"
+                                     << "Buch" << false;
+        QTest::newRow("blank around name") << " Buch"
+                                           << "Buch" << false;
     }
     void refusedNamesAndFoldersMakeNothing() {
         QFETCH(QString, name);
@@ -142,12 +156,12 @@ private Q_SLOTS:
     void aFailedCopyStopsTheCreation() {
         testing::Datenwurzel w;
         vorlagenAnlegen(w);
-        QDir().mkpath(w.nativ("Buch.exe"));  // the programme file cannot be written
+        QDir().mkpath(w.nativ("Buch.exe")); // the programme file cannot be written
         const Projektergebnis r = anlegen(w, "Buch", "Buch");
         QCOMPARE(r.status, Status::Fehler);
         QVERIFY(r.meldung.contains(w.gespeichert() + "Buch.exe"));
-        QVERIFY(w.gibt("Buch/Album/Names.exe"));  // made before the failure
-        QVERIFY(!w.gibt("Buch/Pages/Buch.6"));    // the rest is skipped
+        QVERIFY(w.gibt("Buch/Album/Names.exe")); // made before the failure
+        QVERIFY(!w.gibt("Buch/Pages/Buch.6"));   // the rest is skipped
     }
 
     void theSettingsOfANewProject() {

@@ -37,7 +37,8 @@ QStringList importieren(const QByteArray &text, Worttrennung *trennung, QByteArr
             if (roh) *roh += s.bytes();
             for (int i = 1; i <= 28; ++i) {
                 QString z = platform::fromCp1252(s.text(i));
-                while (z.endsWith(' ')) z.chop(1);
+                while (z.endsWith(' '))
+                    z.chop(1);
                 zeilen << z;
             }
             return true;
@@ -55,11 +56,27 @@ QString nurBuchstaben(const QString &s) {
 
 // German prose with long compounds, words of up to 40 letters at every place of a line.
 QByteArray prosa(quint32 saat, qsizetype laengstesWort = 40) {
-    QStringList woerter = {
-        "Bundesverteidigungsminister", "Donaudampfschifffahrtsgesellschaft", "und", "der", "Mühle", "Getreide",
-        "Weizen", "Roggenmehl", "Sauerteigführung", "die", "Grundstücksverkehrsgenehmigungsamt",
-        "Backofen", "Rindfleischetikettierungsüberwachung", "ein", "Kraftfahrzeughaftpflichtversicherung",
-        "im", "Frühjahr", "Wassermühlenrad", "Arbeitsunfähigkeitsbescheinigungen", "zum", "Brot"};
+    QStringList woerter = {"Bundesverteidigungsminister",
+                           "Donaudampfschifffahrtsgesellschaft",
+                           "und",
+                           "der",
+                           "Mühle",
+                           "Getreide",
+                           "Weizen",
+                           "Roggenmehl",
+                           "Sauerteigführung",
+                           "die",
+                           "Grundstücksverkehrsgenehmigungsamt",
+                           "Backofen",
+                           "Rindfleischetikettierungsüberwachung",
+                           "ein",
+                           "Kraftfahrzeughaftpflichtversicherung",
+                           "im",
+                           "Frühjahr",
+                           "Wassermühlenrad",
+                           "Arbeitsunfähigkeitsbescheinigungen",
+                           "zum",
+                           "Brot"};
     woerter.removeIf([laengstesWort](const QString &w) { return w.size() > laengstesWort; });
     QRandomGenerator zufall(saat);
     QString text;
@@ -91,23 +108,29 @@ private Q_SLOTS:
     void thePatternsSplitGermanWords_data() {
         QTest::addColumn<QString>("wort");
         QTest::addColumn<QString>("getrennt");
-        QTest::newRow("compound") << "Bundesverteidigungsminister" << "Bun-des-ver-tei-di-gungs-mi-nis-ter";
-        QTest::newRow("umlauts and sharp s") << QString::fromUtf8("Größenänderung") << QString::fromUtf8("Grö-ßen-än-de-rung");
-        QTest::newRow("capitals") << "MEHLSACK" << "MEHL-SACK";
-        QTest::newRow("too short") << "Abend" << "Abend";
+        QTest::newRow("compound") << "Bundesverteidigungsminister"
+                                  << "Bun-des-ver-tei-di-gungs-mi-nis-ter";
+        QTest::newRow("umlauts and sharp s")
+            << QString::fromUtf8("Größenänderung") << QString::fromUtf8("Grö-ßen-än-de-rung");
+        QTest::newRow("capitals") << "MEHLSACK"
+                                  << "MEHL-SACK";
+        QTest::newRow("too short") << "Abend"
+                                   << "Abend";
     }
     void thePatternsSplitGermanWords() {
         QFETCH(QString, wort);
         QFETCH(QString, getrennt);
         QString mit = wort;
         const QList<int> stellen = muster_->trennstellen(platform::toCp1252(wort));
-        for (qsizetype i = stellen.size() - 1; i >= 0; --i) mit.insert(stellen[i], '-');
+        for (qsizetype i = stellen.size() - 1; i >= 0; --i)
+            mit.insert(stellen[i], '-');
         QCOMPARE(mit, getrennt);
     }
 
     void withHyphenationNoWordIsSplitWithoutAHyphen_data() {
         QTest::addColumn<quint32>("saat");
-        for (quint32 s : {1u, 2u, 3u, 4u, 5u}) QTest::addRow("text %u", s) << s;
+        for (quint32 s : {1u, 2u, 3u, 4u, 5u})
+            QTest::addRow("text %u", s) << s;
     }
     void withHyphenationNoWordIsSplitWithoutAHyphen() {
         QFETCH(quint32, saat);
@@ -123,9 +146,14 @@ private Q_SLOTS:
             if (z.size() > 1 && z.endsWith('-') && z[z.size() - 2].isLetter() && i + 1 < zeilen.size() &&
                 !zeilen[i + 1].isEmpty() && zeilen[i + 1][0].isLetter()) {
                 // The split lies where the patterns allow one.
-                const qsizetype anfang = z.lastIndexOf(QRegularExpression("[^\\p{L}]", QRegularExpression::UseUnicodePropertiesOption), z.size() - 2) + 1;
+                const qsizetype anfang =
+                    z.lastIndexOf(QRegularExpression("[^\\p{L}]", QRegularExpression::UseUnicodePropertiesOption),
+                                  z.size() - 2) +
+                    1;
                 const QString vorn = z.mid(anfang, z.size() - 1 - anfang);
-                QString wort = vorn + zeilen[i + 1].section(QRegularExpression("[^\\p{L}]", QRegularExpression::UseUnicodePropertiesOption), 0, 0);
+                QString wort =
+                    vorn + zeilen[i + 1].section(
+                               QRegularExpression("[^\\p{L}]", QRegularExpression::UseUnicodePropertiesOption), 0, 0);
                 QVERIFY2(muster_->trennstellen(platform::toCp1252(wort)).contains(int(vorn.size())), qPrintable(wort));
                 gelesen += z.chopped(1);
                 ++trennungen;
@@ -158,7 +186,8 @@ private Q_SLOTS:
         // And the cut without a hyphen is still there: a word goes on without one.
         QString gelesen = zeilen.join(' ');
         bool geteilt = false;
-        const QStringList quelle = platform::fromCp1252(text).split(QRegularExpression("[ ,.\\r\\n]+"), Qt::SkipEmptyParts);
+        const QStringList quelle =
+            platform::fromCp1252(text).split(QRegularExpression("[ ,.\\r\\n]+"), Qt::SkipEmptyParts);
         const QSet<QString> bekannt(quelle.begin(), quelle.end());
         for (const QString &w : gelesen.split(QRegularExpression("[ ,.]+"), Qt::SkipEmptyParts))
             if (!bekannt.contains(w)) geteilt = true;

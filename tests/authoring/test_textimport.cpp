@@ -18,8 +18,8 @@ const Importmasse kFest{platform::ByteWidths(6.0), platform::ByteWidths(6.0), pl
 
 class Bilder : public Bildquelle {
 public:
-    QMap<QByteArray, int> hoehen;  // pixel heights of pictures in Help or Slides
-    QMap<QByteArray, int> klein;   // lines Kleinbild makes
+    QMap<QByteArray, int> hoehen; // pixel heights of pictures in Help or Slides
+    QMap<QByteArray, int> klein;  // lines Kleinbild makes
     QList<QByteArray> kleinbildAufrufe;
     std::optional<int> vorhandeneHoehe(const QByteArray &name) override {
         if (hoehen.contains(name)) return hoehen[name];
@@ -36,7 +36,8 @@ struct Lauf {
     Importergebnis ergebnis;
     // Text columns of line `zeile` (1-based) on page `seite` (1-based), blanks trimmed.
     QByteArray zeile(int seite, int zeile) const {
-        return seite >= 1 && seite <= seiten.size() ? seiten[seite - 1].text(zeile).trimmed() : QByteArray("(keine Seite)");
+        return seite >= 1 && seite <= seiten.size() ? seiten[seite - 1].text(zeile).trimmed()
+                                                    : QByteArray("(keine Seite)");
     }
 };
 
@@ -77,13 +78,15 @@ private Q_SLOTS:
         const Lauf l = importieren("Ein Wort nach dem anderen bis die Zeile voll ist und weiter geht es.\r\n");
         QCOMPARE(l.zeile(1, 1), QByteArray("Ein Wort nach dem anderen bis die"));
         QCOMPARE(l.zeile(1, 2), QByteArray("Zeile voll ist und weiter geht es."));
-        for (int i = 1; i <= 28; ++i) QVERIFY(l.zeile(1, i).size() <= 38);
+        for (int i = 1; i <= 28; ++i)
+            QVERIFY(l.zeile(1, i).size() <= 38);
     }
 
     void aFirstHeadingOpensPageTwo() {
         const Lauf l = importieren(":I:Anfang\r\nText\r\n");
         QCOMPARE(l.seiten.size(), 2);
-        for (int i = 1; i <= 28; ++i) QVERIFY(l.zeile(1, i).isEmpty());
+        for (int i = 1; i <= 28; ++i)
+            QVERIFY(l.zeile(1, i).isEmpty());
         QCOMPARE(l.zeile(1, 29), QByteArray(49, '_'));
         QVERIFY(l.zeile(2, 1).isEmpty());
         QCOMPARE(l.zeile(2, 2), D0 + "Anfang");
@@ -117,9 +120,11 @@ private Q_SLOTS:
     }
 
     void aLongHeadingBecomesSeveralHeadingsWithTheirOwnEntries() {
-        const Lauf l = importieren(":I:Eine sehr lange \xdc" "berschrift, die nicht in eine Zeile passt\r\nText\r\n");
+        const Lauf l = importieren(":I:Eine sehr lange \xdc"
+                                   "berschrift, die nicht in eine Zeile passt\r\nText\r\n");
         // A line breaks after a break character: "nicht " would be 39 characters.
-        QCOMPARE(l.zeile(2, 2), D0 + "Eine sehr lange \xdc" "berschrift, die");
+        QCOMPARE(l.zeile(2, 2), D0 + "Eine sehr lange \xdc"
+                                     "berschrift, die");
         QVERIFY(l.zeile(2, 3).isEmpty());
         QCOMPARE(l.zeile(2, 4), D0 + "nicht in eine Zeile passt");
         QCOMPARE(l.zeile(2, 5), QByteArray("Text"));
@@ -141,7 +146,7 @@ private Q_SLOTS:
 
     void aPictureWithCaptionThatFits() {
         Bilder b;
-        b.hoehen["Bild"] = 100;  // 100 div 13 + 1 = 8 lines
+        b.hoehen["Bild"] = 100; // 100 div 13 + 1 = 8 lines
         const Lauf l = importieren("Text\r\n:B:Bild|Kurze Unterschrift\r\nDanach\r\n", b);
         QCOMPARE(l.zeile(1, 2), QByteArray(":B:Bild"));
         QCOMPARE(l.zeile(1, 3), A4 + "Kurze Unterschrift");
@@ -153,9 +158,10 @@ private Q_SLOTS:
 
     void aPictureThatDoesNotFitWaitsForTheNextPage() {
         Bilder b;
-        b.hoehen["Gross"] = 200;  // 16 lines
+        b.hoehen["Gross"] = 200; // 16 lines
         QByteArray text;
-        for (int i = 0; i < 15; ++i) text += "Zeile " + QByteArray::number(i) + "\r\n";
+        for (int i = 0; i < 15; ++i)
+            text += "Zeile " + QByteArray::number(i) + "\r\n";
         text += ":B:Gross|Unterschrift\r\nWeiter im Text\r\n";
         const Lauf l = importieren(text, b);
         QCOMPARE(l.zeile(1, 16), QByteArray("Weiter im Text"));
@@ -167,7 +173,8 @@ private Q_SLOTS:
         Bilder b;
         b.hoehen["Gross"] = 200;
         QByteArray text;
-        for (int i = 0; i < 15; ++i) text += "Zeile\r\n";
+        for (int i = 0; i < 15; ++i)
+            text += "Zeile\r\n";
         text += ":B:Gross\r\n";
         const Lauf l = importieren(text, b);
         QCOMPARE(l.seiten.size(), 2);
@@ -178,7 +185,8 @@ private Q_SLOTS:
         Bilder b;
         b.hoehen["Gross"] = 200;
         QByteArray text;
-        for (int i = 0; i < 15; ++i) text += "Zeile\r\n";
+        for (int i = 0; i < 15; ++i)
+            text += "Zeile\r\n";
         text += ":B:Gross\r\n:I:Kapitel\r\nText\r\n";
         const Lauf l = importieren(text, b);
         QCOMPARE(l.seiten.size(), 3);
@@ -189,13 +197,15 @@ private Q_SLOTS:
 
     void aPictureTallerThanAPageStandsAlone() {
         Bilder b;
-        b.hoehen["Riese"] = 600;  // 47 lines
+        b.hoehen["Riese"] = 600; // 47 lines
         const Lauf l = importieren("Vorher\r\n:B:Riese\r\nNachher\r\n", b);
         QCOMPARE(l.seiten.size(), 3);
         QCOMPARE(l.zeile(1, 2), QByteArray("Nachher"));
         QCOMPARE(l.zeile(2, 1), QByteArray(":B:Riese"));
-        for (int i = 2; i <= 28; ++i) QVERIFY(l.zeile(2, i).isEmpty());
-        for (int i = 1; i <= 28; ++i) QVERIFY(l.zeile(3, i).isEmpty());
+        for (int i = 2; i <= 28; ++i)
+            QVERIFY(l.zeile(2, i).isEmpty());
+        for (int i = 1; i <= 28; ++i)
+            QVERIFY(l.zeile(3, i).isEmpty());
     }
 
     void aMissingPictureReservesOnlyItsCaption() {
@@ -210,7 +220,8 @@ private Q_SLOTS:
     void aCaptionRunsOnToTheNextCarriageReturn() {
         Bilder b;
         b.hoehen["Bild"] = 26;
-        const QByteArray lang = "Eine Unterschrift, die weit \xfc" "ber die Breite einer Zeile hinaus "
+        const QByteArray lang = "Eine Unterschrift, die weit \xfc"
+                                "ber die Breite einer Zeile hinaus "
                                 "geht, noch weiter und weiter, bis sie endet.";
         const Lauf l = importieren(":B:Bild|" + lang + "\r\nText\r\n", b);
         QByteArray unterschrift;
@@ -223,7 +234,7 @@ private Q_SLOTS:
         QStringList inhalt;
         const platform::ByteWidths m(6.0);
         InhaltZeile(inhalt, "Erste~ Seite", 3, m);
-        QCOMPARE(inhalt[0].size(), 39);  // 237 div 6
+        QCOMPARE(inhalt[0].size(), 39); // 237 div 6
         QVERIFY(inhalt[0].startsWith("Erste Seite "));
         QVERIFY(inhalt[0].endsWith(" 3"));
         InhaltZeile(inhalt, "Zweite", 3, m);
@@ -273,15 +284,19 @@ private Q_SLOTS:
         for (const Seitensatz &s : l.seiten)
             for (int i = 1; i <= 28; ++i) {
                 const QByteArray t = s.text(i).trimmed();
-                if (t.startsWith(D0)) QVERIFY2(masse.fett.width(t.mid(1)) <= 230, t.constData());
-                else if (!t.startsWith(A4) && !t.startsWith(":B:")) QVERIFY2(masse.text.width(t) <= 230, t.constData());
+                if (t.startsWith(D0))
+                    QVERIFY2(masse.fett.width(t.mid(1)) <= 230, t.constData());
+                else if (!t.startsWith(A4) && !t.startsWith(":B:"))
+                    QVERIFY2(masse.text.width(t) <= 230, t.constData());
             }
-        for (const QString &e : l.ergebnis.MemoInhalt) QVERIFY(masse.inhalt.width(platform::toCp1252(e)) <= 237);
+        for (const QString &e : l.ergebnis.MemoInhalt)
+            QVERIFY(masse.inhalt.width(platform::toCp1252(e)) <= 237);
     }
 
     void anyBytesGiveWellFormedRecords() {
         QByteArray wirr;
-        for (int i = 0; i < 20000; ++i) wirr += char((i * 7919 + i / 13) % 256);
+        for (int i = 0; i < 20000; ++i)
+            wirr += char((i * 7919 + i / 13) % 256);
         Bilder b;
         const Lauf l = importieren(wirr, b);
         QVERIFY(!l.seiten.isEmpty());

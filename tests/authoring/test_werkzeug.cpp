@@ -91,7 +91,8 @@ private Q_SLOTS:
             if (k % 3 == 0) text += ":B:" + QByteArray(k % 2 ? "Hoch" : "Flach") + "|Bild " + n + " am Rand\r\n";
             if (k % 7 == 0) text += ":S:\r\n";
             for (int z = 0; z < k % 11; ++z)
-                text += "Zeile " + QByteArray::number(z) + " mit so viel Text, dass sie umbricht und weiterl\xe4uft.\r\n";
+                text +=
+                    "Zeile " + QByteArray::number(z) + " mit so viel Text, dass sie umbricht und weiterl\xe4uft.\r\n";
         }
         w.schreiben("lang.txt", text);
         QByteArray erwartet;
@@ -108,7 +109,7 @@ private Q_SLOTS:
         QCOMPARE(seiten.size(), erwartet.size());
         QVERIFY(seiten == erwartet);
         QCOMPARE(QDir(w.nativ("Buch/Pages")).entryList(QDir::Hidden | QDir::Files, QDir::Name),
-                 QStringList({"Buch.1", "Buch.3", "Buch.5"}));  // no draft left behind
+                 QStringList({"Buch.1", "Buch.3", "Buch.5"})); // no draft left behind
     }
 
     void albumAndCheck() {
@@ -141,13 +142,14 @@ private Q_SLOTS:
         projektAnlegen(w);
         w.schreiben("Buch/Pages/Buch.5", QByteArray(1537, 'x'));
         for (const QString name : {"Buch.exe", "Buch.", "../Buch", "Bu:ch", " Buch", "Fremd"}) {
-            const Ausgabe a = werkzeug({"--root", w.nativ(), "--name", name, "import", "--part", "text", w.nativ("text.txt")});
+            const Ausgabe a =
+                werkzeug({"--root", w.nativ(), "--name", name, "import", "--part", "text", w.nativ("text.txt")});
             QCOMPARE(a.code, 1);
             QVERIFY2(a.text.contains(name == "Fremd" ? "gibt es in" : "Ungültiger Programmname"), qPrintable(a.text));
             QCOMPARE(werkzeug({"--root", w.nativ(), "--name", name, "album"}).code, 1);
         }
         QCOMPARE(w.lesen("Buch/Pages/Buch.5"), QByteArray(1537, 'x'));
-        QCOMPARE(QDir(w.nativ()).entryList(QDir::Files | QDir::Hidden).size(), 3);  // names.exe, Buch.ini, text.txt
+        QCOMPARE(QDir(w.nativ()).entryList(QDir::Files | QDir::Hidden).size(), 3); // names.exe, Buch.ini, text.txt
         QCOMPARE(QDir(w.nativ("Buch/Pages")).entryList(QDir::Files).size(), 2);
     }
 
@@ -156,12 +158,13 @@ private Q_SLOTS:
         testing::Datenwurzel w;
         projektAnlegen(w);
         w.schreiben("Buch/Pages/Buch.5", QByteArray(1537, 'x'));
-        QDir().mkpath(w.nativ("Buch/Pages/Buch.1/belegt"));  // a folder where the contents go
-        const Ausgabe a = werkzeug({"--root", w.nativ(), "--name", "Buch", "import", "--part", "text", w.nativ("text.txt")});
+        QDir().mkpath(w.nativ("Buch/Pages/Buch.1/belegt")); // a folder where the contents go
+        const Ausgabe a =
+            werkzeug({"--root", w.nativ(), "--name", "Buch", "import", "--part", "text", w.nativ("text.txt")});
         QCOMPARE(a.code, 1);
         QVERIFY2(a.text.contains("Buch.1 kann nicht geschrieben werden"), qPrintable(a.text));
         QCOMPARE(w.lesen("Buch/Pages/Buch.5"), QByteArray(1537, 'x'));
-        QCOMPARE(QDir(w.nativ("Buch/Pages")).entryList(QDir::Files | QDir::Hidden).size(), 2);  // Buch.3, Buch.5
+        QCOMPARE(QDir(w.nativ("Buch/Pages")).entryList(QDir::Files | QDir::Hidden).size(), 2); // Buch.3, Buch.5
     }
 
     // The import writes the book, and says what it could not take over as it stands.
@@ -179,7 +182,8 @@ private Q_SLOTS:
         QVERIFY(w.gibt("Buch/Pages/Buch.5"));
         QVERIFY2(a.text.contains("1 Zeilen ohne Trennstelle") && a.text.contains("Zeile 4."), qPrintable(a.text));
         QVERIFY2(a.text.contains("4 Bilder im Text konnten nicht eingesetzt werden"), qPrintable(a.text));
-        QVERIFY(a.text.contains("SCHMAL.bmp (1 x 2000 Pixel) ist zu schmal") || a.text.contains("Schmal.bmp (1 x 2000 Pixel) ist zu schmal"));
+        QVERIFY(a.text.contains("SCHMAL.bmp (1 x 2000 Pixel) ist zu schmal") ||
+                a.text.contains("Schmal.bmp (1 x 2000 Pixel) ist zu schmal"));
         QVERIFY(a.text.contains("ist kein lesbares Bitmap"));
         // A NUL byte in a page line reaches the output; what follows it too.
         QByteArray seiten = w.lesen("Buch/Pages/Buch.5");
@@ -228,7 +232,8 @@ private Q_SLOTS:
         const QString script = QStandardPaths::findExecutable("script");
         if (script.isEmpty()) QSKIP("\"script\" (util-linux) fehlt: kein Terminal für die Probe");
         QProcess terminal;
-        terminal.start(script, {"-qec", QStringLiteral("'%1' %2").arg(QStringLiteral(PAGORA_TOOL), aufruf.join(' ')), "/dev/null"});
+        terminal.start(script, {"-qec", QStringLiteral("'%1' %2").arg(QStringLiteral(PAGORA_TOOL), aufruf.join(' ')),
+                                "/dev/null"});
         QVERIFY(terminal.waitForFinished(60000));
         QCOMPARE(terminal.exitCode(), 0);
         const QByteArray ausgabe = terminal.readAllStandardOutput();
@@ -256,7 +261,9 @@ private Q_SLOTS:
         const Ausgabe hilfe = werkzeug({"import", "--help"});
         QCOMPARE(hilfe.code, 0);
         QVERIFY(hilfe.text.contains("--part text|help"));
-        QCOMPARE(werkzeug({"--root", w.nativ(), "--name", "Buch", "import", "--part", "text", w.nativ("fehlt.txt")}).code, 1);
+        QCOMPARE(
+            werkzeug({"--root", w.nativ(), "--name", "Buch", "import", "--part", "text", w.nativ("fehlt.txt")}).code,
+            1);
         testing::Datenwurzel leer;
         QCOMPARE(werkzeug({"--root", leer.nativ(), "--name", "Buch", "check"}).code, 1);
     }
@@ -266,12 +273,17 @@ private Q_SLOTS:
         QTest::addColumn<QString>("teil");
         QTest::addColumn<QString>("begriff");
         QTest::addColumn<int>("code");
-        QTest::addColumn<QString>("ersterTreffer");  // a regular expression
-        QTest::newRow("text, other spelling") << "text" << "Muehle" << 0 << "^Seite \\d+, Zeile \\d+: .*m(ü|ue)hle";
-        QTest::newRow("help") << "help" << "Seite" << 0 << "^Seite \\d+, Zeile \\d+: .*seite";
-        QTest::newRow("album marks") << "album" << "pflugschare" << 0 << "^Acker: Die Pflugschare schneiden";
-        QTest::newRow("nothing") << "text" << "Xylophonzz" << 1 << "";
-        QTest::newRow("unknown part") << "bilder" << "Turm" << 2 << "";
+        QTest::addColumn<QString>("ersterTreffer"); // a regular expression
+        QTest::newRow("text, other spelling") << "text"
+                                              << "Muehle" << 0 << "^Seite \\d+, Zeile \\d+: .*m(ü|ue)hle";
+        QTest::newRow("help") << "help"
+                              << "Seite" << 0 << "^Seite \\d+, Zeile \\d+: .*seite";
+        QTest::newRow("album marks") << "album"
+                                     << "pflugschare" << 0 << "^Acker: Die Pflugschare schneiden";
+        QTest::newRow("nothing") << "text"
+                                 << "Xylophonzz" << 1 << "";
+        QTest::newRow("unknown part") << "bilder"
+                                      << "Turm" << 2 << "";
     }
     void searchFromTheCommandLine() {
         QFETCH(QString, teil);
@@ -286,7 +298,8 @@ private Q_SLOTS:
             return;
         }
         const QStringList zeilen = a.text.split('\n', Qt::SkipEmptyParts);
-        QVERIFY(QRegularExpression(ersterTreffer, QRegularExpression::CaseInsensitiveOption).match(zeilen[0]).hasMatch());
+        QVERIFY(
+            QRegularExpression(ersterTreffer, QRegularExpression::CaseInsensitiveOption).match(zeilen[0]).hasMatch());
         int vorige = 0;
         for (const QString &z : zeilen) {
             if (teil == "album") break;
@@ -299,14 +312,15 @@ private Q_SLOTS:
     void theBundledDemoPassesItsCheck() {
         const Ausgabe a = werkzeug({"--root", QStringLiteral(PAGORA_ROOT), "--name", "Quarn", "check"});
         QCOMPARE(a.code, 0);
-        const Ausgabe seiten = werkzeug({"--root", QStringLiteral(PAGORA_ROOT), "--name", "Quarn", "pages", "--part", "text"});
+        const Ausgabe seiten =
+            werkzeug({"--root", QStringLiteral(PAGORA_ROOT), "--name", "Quarn", "pages", "--part", "text"});
         QVERIFY(seiten.text.count("--- Seite ") >= 40);
         QVERIFY(seiten.text.count("[Bild] ") >= 12);
     }
 };
 
 int main(int argc, char **argv) {
-    QGuiApplication app(argc, argv);  // the import measures in the bundled fonts
+    QGuiApplication app(argc, argv); // the import measures in the bundled fonts
     platform::registerBundledFonts();
     TestWerkzeug t;
     return QTest::qExec(&t, argc, argv);

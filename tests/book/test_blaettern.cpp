@@ -25,17 +25,17 @@ private Q_SLOTS:
     void forwardThroughTheTourAndTheParts() {
         const Buchumfang u{7, 4, 16};
         QCOMPARE(vor(-6, u), -5);
-        QCOMPARE(vor(-5, u), -4);  // the display passes on to -3
+        QCOMPARE(vor(-5, u), -4); // the display passes on to -3
         QCOMPARE(vor(-3, u), -2);
         QCOMPARE(vor(-2, u), -1);
         QCOMPARE(vor(-1, u), 0);
         QCOMPARE(vor(0, u), 1);
-        QCOMPARE(vor(8, u), 1000);  // seven pages: the last spread is 8
+        QCOMPARE(vor(8, u), 1000); // seven pages: the last spread is 8
         QCOMPARE(vor(1000, u), 1001);
         QCOMPARE(vor(1002, u), 1003);
-        QCOMPARE(vor(1004, u), 2000);  // 16 pictures: two album spreads
+        QCOMPARE(vor(1004, u), 2000); // 16 pictures: two album spreads
         QCOMPARE(vor(2004, u), 2005);
-        QCOMPARE(vor(2006, u), 99999);  // end of the help
+        QCOMPARE(vor(2006, u), 99999); // end of the help
         // An odd help page count: its last page is the left one of the last spread.
         const Buchumfang ungerade{7, 5, 16};
         QCOMPARE(vor(2004, ungerade), 2005);
@@ -54,7 +54,7 @@ private Q_SLOTS:
 
     void backwardsAcrossPartBoundaries() {
         const Buchumfang u{7, 4, 16};
-        QCOMPARE(zurueck(2000, u), 1003);  // album page 3, shown as 1003/1004
+        QCOMPARE(zurueck(2000, u), 1003); // album page 3, shown as 1003/1004
         QCOMPARE(zurueck(1000, u), 7);
         QCOMPARE(zurueck(2, u), 0);
         QCOMPARE(zurueck(0, u), -1);

@@ -1,11 +1,11 @@
 // The book on a fixture data root and a simulated screen: spreads and their page
 // numbers, titles, album and help spreads, contents, register tabs, bookmarks,
 // pictures in the text, printing, the keys and what a screen reader finds.
-#include "app/views/bildmenue.h"
-#include "app/views/druckausgabe.h"
-#include "album/views/bildansicht.h"
 #include "album/views/albumblatt.h"
+#include "album/views/bildansicht.h"
+#include "app/views/bildmenue.h"
 #include "app/views/buchlenkung.h"
+#include "app/views/druckausgabe.h"
 #include "app/views/hinweiszeile.h"
 #include "app/views/timageform.h"
 #include "book/core/seitensatz.h"
@@ -14,10 +14,10 @@
 #include "buchfixture.h"
 #include "fixture.h"
 #include "maus.h"
-#include "stillemeldungen.h"
 #include "platform/fonts.h"
 #include "search/views/suchleiste.h"
 #include "search/views/suchsteuerung.h"
+#include "stillemeldungen.h"
 #include "zugang.h"
 
 #include <QAccessible>
@@ -68,7 +68,7 @@ private Q_SLOTS:
         // Caption lines join as the memo holds them, trailing blanks gone.
         QCOMPARE(buch.b().Unterschrift[0]->text(), QString("Der Turm amMarkt"));
         QCOMPARE(buch.b().Unterschrift[0]->y(), 100);
-        QCOMPARE(buch.b().Unterschrift[0]->font().pixelSize(), 7);  // pixels, not points
+        QCOMPARE(buch.b().Unterschrift[0]->font().pixelSize(), 7); // pixels, not points
         QCOMPARE(buch.b().TextbildNamen[0], QString("Turm"));
         QVERIFY(!sichtbar(buch.b().PanelTextBild[1]));
         QVERIFY(buch.b().MemoTextLinks->zeilen().value(4).isEmpty());
@@ -105,14 +105,16 @@ private Q_SLOTS:
         // The screen's 1024 columns and its 768 rows with 66 to spare above and below.
         QCOMPARE(buch.form->bildansicht()->ImageMain->teil().size(), QSize(1024, 768 + 132));
         QImage bild(1024, 768, QImage::Format_RGB32);
-        buch.form->bildansicht()->ImageMain->render(&bild, QPoint(), QRegion(-buch.form->bildansicht()->ImageMain->pos().x(),
-                                                               -buch.form->bildansicht()->ImageMain->pos().y(), 1024, 768));
+        buch.form->bildansicht()->ImageMain->render(&bild, QPoint(),
+                                                    QRegion(-buch.form->bildansicht()->ImageMain->pos().x(),
+                                                            -buch.form->bildansicht()->ImageMain->pos().y(), 1024,
+                                                            768));
         QCOMPARE(QColor(bild.pixel(512, 384)), QColor(Qt::darkRed));
     }
 
     void albumAndHelpSpreads() {
         Buch buch;
-        buch.form->SeitenZeigen(4);  // text in the memos, then straight to the album
+        buch.form->SeitenZeigen(4); // text in the memos, then straight to the album
         buch.form->SeitenZeigen(1004);
         QVERIFY(!sichtbar(buch.b().MemoTextLinks) && !sichtbar(buch.b().MemoTextRechts));
         QCOMPARE(buch.zustand->AlbumAufschlag, 2);
@@ -171,7 +173,8 @@ private Q_SLOTS:
     void theSecondContentsSpreadCoversTheCopyrightPage() {
         Buch buch;
         QStringList eintraege;
-        for (int i = 1; i <= 40; ++i) eintraege << QStringLiteral("Eintrag %1        %2").arg(i).arg(2 * i);
+        for (int i = 1; i <= 40; ++i)
+            eintraege << QStringLiteral("Eintrag %1        %2").arg(i).arg(2 * i);
         buch.w.text("Pagora/Pages/Pagora.1", eintraege);
         buch.w.text("Pagora/Pages/Pagora.4", {"Alle Rechte vorbehalten"});
         buch.form->SeitenZeigen(0);
@@ -194,7 +197,7 @@ private Q_SLOTS:
         QCOMPARE(m->ImageFundliste->accessibleName(), QString("Fundliste"));
         const int unten = buch.screen.info().height - 5;
         buch.form->SeitenZeigen(12);
-        buch.b().hide();  // a picture is shown
+        buch.b().hide(); // a picture is shown
         testing::mausBewegen(buch.form->centralWidget(), {5, unten});
         QVERIFY(sichtbar(m));
         QVERIFY(sichtbar(m->LesezeichenAbdeckung));
@@ -212,8 +215,11 @@ private Q_SLOTS:
         const struct {
             QPoint wo;
             const char *hinweis;
-        } zellen[] = {{{70, 20}, "Im Text weiterlesen"}, {{400, 20}, "Drucken"}, {{430, 10}, "Hintergrundbild wählen"},
-                      {{430, 50}, "Im Fenster zeigen"}, {{500, 20}, "Beenden"}};
+        } zellen[] = {{{70, 20}, "Im Text weiterlesen"},
+                      {{400, 20}, "Drucken"},
+                      {{430, 10}, "Hintergrundbild wählen"},
+                      {{430, 50}, "Im Fenster zeigen"},
+                      {{500, 20}, "Beenden"}};
         for (const auto &z : zellen) {
             testing::mausBewegen(m->ImageMenu, z.wo);
             QCOMPARE(buch.form->PanelName()->LabelName->text(), QString::fromUtf8(z.hinweis));
@@ -282,7 +288,7 @@ private Q_SLOTS:
         QCOMPARE(buch.form->PanelName()->LabelName->text(), QString("Text, Seite 11-12"));
         buch.taste(Qt::Key_Home);
         QCOMPARE(buch.zustand->AktuelleSeite, 0);
-        buch.taste(Qt::Key_2, Qt::ControlModifier);  // the contents spread keeps no bookmark
+        buch.taste(Qt::Key_2, Qt::ControlModifier); // the contents spread keeps no bookmark
         QVERIFY(buch.zustand->einstellungen.wert("Mark7").isEmpty());
         QVERIFY(buch.form->PanelMenu()->LesezeichenU[1]->isVisibleTo(buch.form->PanelMenu()));
         buch.taste(Qt::Key_1, Qt::ControlModifier);
@@ -292,8 +298,8 @@ private Q_SLOTS:
         QLineEdit *feld = buch.form->suche()->PanelSuchen()->Edit2;
         QVERIFY(sichtbar(feld));
         QCOMPARE(QApplication::focusWidget(), feld);
-        for (const Qt::Key k : {Qt::Key_PageDown, Qt::Key_PageUp, Qt::Key_Up, Qt::Key_Down, Qt::Key_Home, Qt::Key_End,
-                                Qt::Key_F1})
+        for (const Qt::Key k :
+             {Qt::Key_PageDown, Qt::Key_PageUp, Qt::Key_Up, Qt::Key_Down, Qt::Key_Home, Qt::Key_End, Qt::Key_F1})
             buch.taste(k);
         buch.taste(Qt::Key_2, Qt::ControlModifier);
         QCOMPARE(buch.zustand->AktuelleSeite, 12);
@@ -318,7 +324,7 @@ private Q_SLOTS:
         QCOMPARE(testing::ohneNamen(buch.form.get()), QStringList());
         buch.form->SeitenZeigen(1002);
         QCOMPARE(testing::ohneNamen(buch.form.get()), QStringList());
-        buch.form->SeitenZeigen(5);  // with the tower in the text
+        buch.form->SeitenZeigen(5); // with the tower in the text
         buch.form->buchlenkung()->LesezeichenSetzen(1);
         buch.form->suche()->SuchenClick();
         testing::mausBewegen(buch.form->centralWidget(), {5, buch.screen.info().height - 5});
@@ -351,9 +357,11 @@ private Q_SLOTS:
         QVERIFY(sichtbar(buch.b().GriffR[1]) && sichtbar(buch.b().GriffR[2]));
         QVERIFY(!sichtbar(buch.b().GriffL[3]) && !sichtbar(buch.b().GriffR[3]));
         buch.form->SeitenZeigen(2000);
-        for (int i = 0; i < 3; ++i) QVERIFY(sichtbar(buch.b().GriffL[size_t(i)]));
+        for (int i = 0; i < 3; ++i)
+            QVERIFY(sichtbar(buch.b().GriffL[size_t(i)]));
         buch.form->buchlenkung()->GriffHinweis(2);
-        QCOMPARE(buch.form->PanelName()->LabelName->text(), QString("Inhaltsverzeichnis am Beginn des Abschnitts \"Bilder\""));
+        QCOMPARE(buch.form->PanelName()->LabelName->text(),
+                 QString("Inhaltsverzeichnis am Beginn des Abschnitts \"Bilder\""));
         buch.form->buchlenkung()->LabelGriffClick(1);
         QCOMPARE(buch.zustand->AktuelleSeite, 0);
     }
@@ -382,7 +390,7 @@ private Q_SLOTS:
 
     void removingBookmarkFourClearsOnlyItsEntry() {
         Buch buch({"Mark6=12", "Mark7=1004", "Mark8=2002", "Mark9=8"});
-        for (QLabel *band : buch.form->PanelMenu()->LesezeichenU)  // the restored ones are out of the box
+        for (QLabel *band : buch.form->PanelMenu()->LesezeichenU) // the restored ones are out of the box
             QVERIFY(!band->isVisibleTo(buch.form->PanelMenu()));
         buch.form->SeitenZeigen(6);
         QVERIFY(sichtbar(buch.b().LesezeichenR[3]));
@@ -413,7 +421,7 @@ private Q_SLOTS:
         const struct {
             int x;
             bool links, rechts;
-        } kanten[] = {{40, false, false},  {41, true, false},   {55, true, false},  {56, false, false},
+        } kanten[] = {{40, false, false},  {41, true, false},  {55, true, false},  {56, false, false},
                       {600, false, false}, {601, false, true}, {615, false, true}, {616, false, false}};
         for (const auto &k : kanten) {
             buch.form->buchlenkung()->ImageBuchMouseMove(k.x, 100);
@@ -421,7 +429,6 @@ private Q_SLOTS:
             QVERIFY2(sichtbar(buch.form->PanelBuch()->PanelRechtsPfeil) == k.rechts, qPrintable(QString::number(k.x)));
         }
     }
-
 
     void printingATextSpreadTurnsToTheNext() {
         Buch buch;
@@ -433,7 +440,7 @@ private Q_SLOTS:
         buch.form->SeitenZeigen(4);
         buch.form->Drucken();
         QCOMPARE(gedruckt.size(), QSize(640, 480));
-        QCOMPARE(QColor(gedruckt.pixel(5, 5)), QColor(Qt::white));  // no book picture, no tabs
+        QCOMPARE(QColor(gedruckt.pixel(5, 5)), QColor(Qt::white)); // no book picture, no tabs
         QCOMPARE(buch.zustand->AktuelleSeite, 6);
         QVERIFY(sichtbar(buch.b().ImageBuch));
         QVERIFY(sichtbar(buch.b().GriffL[0]));

@@ -26,7 +26,9 @@ using testing::sichtbar;
 namespace {
 double faktor = 1.0;
 
-QSettings vorlieben() { return QSettings(QSettings::UserScope, QStringLiteral("Pagora"), QStringLiteral("Pagora")); }
+QSettings vorlieben() {
+    return QSettings(QSettings::UserScope, QStringLiteral("Pagora"), QStringLiteral("Pagora"));
+}
 } // namespace
 
 class TestBuchgroesse : public QObject {
@@ -68,8 +70,9 @@ private Q_SLOTS:
             QCOMPARE(ohne.buchgroesse.art, Buchgroesse::Art::Passend);
             QVERIFY(ohne.blaetternZeigen);
         }
-        for (const Buchgroesse &g : {Buchgroesse{Buchgroesse::Art::Original, 1.0}, Buchgroesse{Buchgroesse::Art::Faktor, 1.5},
-                                     Buchgroesse{Buchgroesse::Art::Passend, 1.0}}) {
+        for (const Buchgroesse &g :
+             {Buchgroesse{Buchgroesse::Art::Original, 1.0}, Buchgroesse{Buchgroesse::Art::Faktor, 1.5},
+              Buchgroesse{Buchgroesse::Art::Passend, 1.0}}) {
             QSettings v = vorlieben();
             Ansicht{g, false}.schreiben(v);
             v.sync();
@@ -82,10 +85,11 @@ private Q_SLOTS:
             const char *text;
             Buchgroesse groesse;
         } texte[] = {{"original", {Buchgroesse::Art::Original, 1.0}}, {"2", {Buchgroesse::Art::Faktor, 2.0}},
-                     {"1,5", {Buchgroesse::Art::Faktor, 1.5}},       {"8", {Buchgroesse::Art::Faktor, 8.0}},
-                     {"8.5", {Buchgroesse::Art::Passend, 1.0}},      {"0.5", {Buchgroesse::Art::Passend, 1.0}},
-                     {"nan", {Buchgroesse::Art::Passend, 1.0}},      {"groß", {Buchgroesse::Art::Passend, 1.0}}};
-        for (const auto &t : texte) QCOMPARE(Buchgroesse::ausText(QString::fromUtf8(t.text)), t.groesse);
+                     {"1,5", {Buchgroesse::Art::Faktor, 1.5}},        {"8", {Buchgroesse::Art::Faktor, 8.0}},
+                     {"8.5", {Buchgroesse::Art::Passend, 1.0}},       {"0.5", {Buchgroesse::Art::Passend, 1.0}},
+                     {"nan", {Buchgroesse::Art::Passend, 1.0}},       {"groß", {Buchgroesse::Art::Passend, 1.0}}};
+        for (const auto &t : texte)
+            QCOMPARE(Buchgroesse::ausText(QString::fromUtf8(t.text)), t.groesse);
     }
 
     // The same logical points hit the same things at every factor, while the window
@@ -93,7 +97,8 @@ private Q_SLOTS:
     void hitsStayInLogicalPixels() {
         Buch buch;
         // The book fully open, as a reader finds it.
-        for (int i = 0; i < 1000 && !buch.form->PanelDeckel->isHidden(); ++i) buch.form->TimerAnfangTimer();
+        for (int i = 0; i < 1000 && !buch.form->PanelDeckel->isHidden(); ++i)
+            buch.form->TimerAnfangTimer();
         buch.zeigen();
         QCOMPARE(buch.form->windowHandle()->devicePixelRatio(), faktor);
         const QRect lage = buch.b().geometry();
@@ -130,7 +135,7 @@ private Q_SLOTS:
         buch.taste(Qt::Key_PageDown);
         QCOMPARE(buch.zustand->AktuelleSeite, 8);
         QVERIFY(turn->laeuft());
-        buch.taste(Qt::Key_Escape);  // a key that does nothing else still completes the turn
+        buch.taste(Qt::Key_Escape); // a key that does nothing else still completes the turn
         QVERIFY(!turn->laeuft());
         buch.taste(Qt::Key_PageUp);
         QVERIFY(QTest::qWaitFor([&] { return !turn->laeuft(); }, 2000));
@@ -187,7 +192,7 @@ private Q_SLOTS:
         waehlen(groesse, "Buchgroesse_2");
         QCOMPARE(vorlieben().value("Ansicht/Buchgroesse").toString(), QString("2"));
         QCOMPARE(buch.zustand->ansicht.buchgroesse, (Buchgroesse{Buchgroesse::Art::Faktor, 2.0}));
-        QCOMPARE(buch.zustand->AktuelleSeite, 4);  // the book itself is left as it is
+        QCOMPARE(buch.zustand->AktuelleSeite, 4); // the book itself is left as it is
     }
 };
 

@@ -10,13 +10,15 @@ namespace {
 
 Seitensatz seite(const QMap<int, QByteArray> &zeilen) {
     Seitensatz s;
-    for (auto it = zeilen.cbegin(); it != zeilen.cend(); ++it) s.setzen(it.key(), it.value());
+    for (auto it = zeilen.cbegin(); it != zeilen.cend(); ++it)
+        s.setzen(it.key(), it.value());
     return s;
 }
 
 QStringList eintraege(int n) {
     QStringList l;
-    for (int i = 1; i <= n; ++i) l << QStringLiteral("Eintrag %1").arg(i);
+    for (int i = 1; i <= n; ++i)
+        l << QStringLiteral("Eintrag %1").arg(i);
     return l;
 }
 
@@ -26,8 +28,13 @@ class TestSeitenanzeige : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void headingLinesBecomeOneTitle() {
-        const Seitenbild b = TestseiteBearbeiten(
-            seite({{3, "\xd0" "Erste Zeile"}, {4, "\xd0" "zweite"}, {5, "\xd0" "dritte   "}, {6, "Text"}}));
+        const Seitenbild b = TestseiteBearbeiten(seite({{3, "\xd0"
+                                                            "Erste Zeile"},
+                                                        {4, "\xd0"
+                                                            "zweite"},
+                                                        {5, "\xd0"
+                                                            "dritte   "},
+                                                        {6, "Text"}}));
         QCOMPARE(b.titel, QString("Erste Zeile zweite dritte"));
         QCOMPARE(b.titelzeilen, 3);
         QCOMPARE(b.ersteTitelzeile, 3);
@@ -37,14 +44,23 @@ private Q_SLOTS:
     }
 
     void anEmptyHeadingLineBreaksTheTitle() {
-        const Seitenbild b = TestseiteBearbeiten(seite({{2, "\xd0" "Kapitel"}, {3, "\xd0"}, {5, "\xd0" "Abschnitt"}}));
+        const Seitenbild b = TestseiteBearbeiten(seite({{2, "\xd0"
+                                                            "Kapitel"},
+                                                        {3, "\xd0"},
+                                                        {5, "\xd0"
+                                                            "Abschnitt"}}));
         QCOMPARE(b.titel, QString("Kapitel \n\nAbschnitt"));
         QCOMPARE(b.titelzeilen, 4);
         QCOMPARE(b.ersteTitelzeile, 2);
     }
 
     void controlBytesOfADamagedRecordShowAsBlanks() {
-        const Seitenbild b = TestseiteBearbeiten(seite({{1, QByteArray("a\r\nb\x01" "c\x81" "d\0e\t", 11)}, {2, "\xd0" "T\ni"}}));
+        const Seitenbild b = TestseiteBearbeiten(seite({{1, QByteArray("a\r\nb\x01"
+                                                                       "c\x81"
+                                                                       "d\0e\t",
+                                                                       11)},
+                                                        {2, "\xd0"
+                                                            "T\ni"}}));
         QCOMPARE(b.zeilen.size(), 28);
         QCOMPARE(b.zeilen[0], QString("a  b c d e"));
         QCOMPARE(b.titel, QString("T i"));
@@ -120,11 +136,11 @@ private Q_SLOTS:
     }
 
     void contentsEntriesLeadToTheirPage() {
-        const QStringList e{"Kapitel ohne Nummer", "  Abschnitt            12", "Lang bis zur Zahl x12",
-                            "Album      7", "Ende"};
+        const QStringList e{"Kapitel ohne Nummer", "  Abschnitt            12", "Lang bis zur Zahl x12", "Album      7",
+                            "Ende"};
         QCOMPARE(InhaltZiel(e, 0), 12);
         QCOMPARE(InhaltZiel(e, 1), 12);
-        QCOMPARE(InhaltZiel(e, 2), 0);  // "x12" does not start with a digit
+        QCOMPARE(InhaltZiel(e, 2), 0); // "x12" does not start with a digit
         QCOMPARE(InhaltZiel(e, 3), 7);
         QCOMPARE(InhaltZiel(e, 4), 0);
     }

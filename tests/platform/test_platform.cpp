@@ -19,10 +19,12 @@ class TestPlatform : public QObject {
 private Q_SLOTS:
     void cp1252IsLosslessForEveryByte() {
         QByteArray alle;
-        for (int b = 0; b < 256; ++b) alle += char(b);
+        for (int b = 0; b < 256; ++b)
+            alle += char(b);
         QCOMPARE(toCp1252(fromCp1252(alle)), alle);
         QCOMPARE(fromCp1252("\x80\xe4\xdf"), QString::fromUtf8("€äß"));
-        QCOMPARE(toCp1252(QString::fromUtf8("Straße €")), QByteArray("Stra\xdf" "e \x80"));
+        QCOMPARE(toCp1252(QString::fromUtf8("Straße €")), QByteArray("Stra\xdf"
+                                                                     "e \x80"));
         QCOMPARE(toCp1252(QString::fromUtf8("日")), QByteArray("?"));
     }
 
@@ -163,7 +165,7 @@ private Q_SLOTS:
             Entwurf liegengelassen(w.dateien(), g + "c");
             QVERIFY(liegengelassen.anhaengen("halb"));
         }
-        QCOMPARE(QDir(w.nativ()).entryList(QDir::Files | QDir::Hidden).size(), 3);  // a, b, c: no leftovers
+        QCOMPARE(QDir(w.nativ()).entryList(QDir::Files | QDir::Hidden).size(), 3); // a, b, c: no leftovers
     }
 
     void recordFilesCountWholeRecordsAndReadInOrder() {
@@ -177,7 +179,7 @@ private Q_SLOTS:
         QVERIFY(r.readNext(&satz));
         QCOMPARE(satz, QByteArray("bbbb"));
         QCOMPARE(r.position(), 2);
-        QVERIFY(!r.readNext(&satz));  // the partial record is no record
+        QVERIFY(!r.readNext(&satz)); // the partial record is no record
         QVERIFY(!r.seek(3));
         QVERIFY(r.seek(0));
         QVERIFY(r.readNext(&satz));
@@ -191,8 +193,9 @@ private Q_SLOTS:
         testing::Datenwurzel w;
         QImage bild(37, 23, QImage::Format_RGB32);
         for (int y = 0; y < 23; ++y)
-            for (int x = 0; x < 37; ++x) bild.setPixel(x, y, qRgb(x * 6, y * 10, (x + y) % 256));
-        QVERIFY(bild.save(w.nativ("b.bmp"), "BMP"));  // 24-bit, rows stored bottom-up
+            for (int x = 0; x < 37; ++x)
+                bild.setPixel(x, y, qRgb(x * 6, y * 10, (x + y) % 256));
+        QVERIFY(bild.save(w.nativ("b.bmp"), "BMP")); // 24-bit, rows stored bottom-up
         QVERIFY(bild.save(w.nativ("b.png"), "PNG"));
         for (const char *datei : {"b.bmp", "b.png"}) {
             const QString pfad = w.nativ(QString::fromLatin1(datei));
@@ -201,14 +204,14 @@ private Q_SLOTS:
             QCOMPARE(ganz->convertToFormat(QImage::Format_RGB32), bild);
             const auto teil = readBitmap(pfad, 1 << 20, QRect(30, 5, 20, 4));
             QVERIFY(teil.has_value());
-            QCOMPARE(teil->size(), QSize(7, 4));  // clipped to the picture
+            QCOMPARE(teil->size(), QSize(7, 4)); // clipped to the picture
             QCOMPARE(teil->pixel(0, 0), bild.pixel(30, 5));
             QCOMPARE(teil->pixel(6, 3), bild.pixel(36, 8));
-            const auto daneben = readBitmap(pfad, 1 << 20, QRect(40, 2, 5, 5));  // wholly outside
+            const auto daneben = readBitmap(pfad, 1 << 20, QRect(40, 2, 5, 5)); // wholly outside
             QVERIFY(daneben.has_value() && daneben->isNull());
             QCOMPARE(bitmapSize(pfad), std::optional<QSize>(QSize(37, 23)));
         }
-        QVERIFY(!readBitmap(w.nativ("b.bmp"), 100).has_value());  // more pixels than allowed
+        QVERIFY(!readBitmap(w.nativ("b.bmp"), 100).has_value()); // more pixels than allowed
         const QByteArray bytes = w.lesen("b.bmp");
         w.schreiben("kurz.bmp", bytes.left(bytes.size() - 10));
         QVERIFY(!readBitmap(w.nativ("kurz.bmp")).has_value());
@@ -227,13 +230,14 @@ private Q_SLOTS:
         const int zeile = (breite + 3) / 4 * 4, hoehe = 2;
         QByteArray b("BM");
         auto le = [&b](quint32 v, int n) {
-            for (int i = 0; i < n; ++i) b += char((v >> (8 * i)) & 0xff);
+            for (int i = 0; i < n; ++i)
+                b += char((v >> (8 * i)) & 0xff);
         };
         le(54 + 8 + zeile * hoehe, 4), le(0, 4), le(54 + 8, 4);
         le(40, 4), le(quint32(breite), 4), le(quint32(-hoehe), 4), le(1, 2), le(8, 2), le(0, 4);
         le(quint32(zeile * hoehe), 4), le(2835, 4), le(2835, 4), le(2, 4), le(0, 4);
-        le(0x000000, 4), le(0xffffff, 4);  // palette: black, white
-        b += QByteArray(zeile, '\1') + QByteArray(zeile, '\0');  // top row white
+        le(0x000000, 4), le(0xffffff, 4);                       // palette: black, white
+        b += QByteArray(zeile, '\1') + QByteArray(zeile, '\0'); // top row white
         testing::Datenwurzel w;
         w.schreiben("oben.bmp", b);
         const QString pfad = w.nativ("oben.bmp");
@@ -256,7 +260,7 @@ private Q_SLOTS:
         }
         QCOMPARE(screenFont("Arial", 7, 120).pixelSize(), 12);
         QCOMPARE(screenFont("Arial", 36, 96).pixelSize(), 48);
-        QCOMPARE(screenFont("Arial", 2147483647, 192).pixelSize(), 2000);  // from an overlong settings value
+        QCOMPARE(screenFont("Arial", 2147483647, 192).pixelSize(), 2000); // from an overlong settings value
         QCOMPARE(screenFont("Arial", 0, 96).pixelSize(), 1);
         // The same text measures the same every time, and wider text measures wider.
         FontMeasurer m(screenFont("MS Sans Serif", 8));

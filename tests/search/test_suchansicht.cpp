@@ -1,18 +1,18 @@
 // The search in the running window: the text search jumping from hit to hit with the
 // found words marked, the not-found notice, the album search with its found list and a
 // framed hit.
-#include "app/views/tfundliste.h"
 #include "album/views/bildansicht.h"
-#include "search/views/suchsteuerung.h"
+#include "app/views/tfundliste.h"
 #include "app/views/timageform.h"
 #include "book/core/seitensatz.h"
 #include "book/views/bildflaeche.h"
 #include "book/views/buchpanel.h"
 #include "book/views/seitenmemo.h"
 #include "fixture.h"
-#include "stillemeldungen.h"
 #include "platform/fonts.h"
 #include "search/views/suchleiste.h"
+#include "search/views/suchsteuerung.h"
+#include "stillemeldungen.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -32,9 +32,12 @@ struct Suche {
         for (int s = 1; s <= 10; ++s) {
             book::Seitensatz satz;
             satz.setzen(1, "Seite " + QByteArray::number(s));
-            if (s == 3) satz.setzen(7, "Die Stra\xdf" "e am Hafen");
+            if (s == 3)
+                satz.setzen(7, "Die Stra\xdf"
+                               "e am Hafen");
             if (s == 8) satz.setzen(12, "noch eine Strasse");
-            for (auto it = zusatz.value(s).cbegin(); it != zusatz.value(s).cend(); ++it) satz.setzen(it.key(), it.value());
+            for (auto it = zusatz.value(s).cbegin(); it != zusatz.value(s).cend(); ++it)
+                satz.setzen(it.key(), it.value());
             seiten += satz.bytes();
         }
         w.schreiben("Pagora/Pages/Pagora.5", seiten);
@@ -54,7 +57,8 @@ struct Suche {
         form = std::make_unique<TImageForm>(*zustand, screen, still);
         form->TimerAnfang.stop();
         form->setFenster(&fundliste, nullptr);
-        for (int i = 0; i < 60; ++i) form->TimerAnfangTimer();
+        for (int i = 0; i < 60; ++i)
+            form->TimerAnfangTimer();
     }
     void suchen(const QString &begriff, int bereich) {
         form->suche()->SuchenClick();
@@ -78,10 +82,10 @@ private Q_SLOTS:
     void theTextSearchGoesFromHitToHit() {
         Suche s;
         s.suchen("Strasse", 1);
-        QCOMPARE(s.zustand->AktuelleSeite, 4);  // page 3 lies on spread 3/4
+        QCOMPARE(s.zustand->AktuelleSeite, 4); // page 3 lies on spread 3/4
         QVERIFY(s.form->PanelBuch()->ImageLeftArrow->isVisibleTo(s.form.get()));
         QCOMPARE(s.form->PanelBuch()->ImageLeftArrow->y(), 7 * 13 + 10);
-        s.form->suche()->BitBtn3Click();  // OK again continues after the spread
+        s.form->suche()->BitBtn3Click(); // OK again continues after the spread
         QCOMPARE(s.zustand->AktuelleSeite, 8);
         QVERIFY(s.form->PanelBuch()->ImageRightArrow->isVisibleTo(s.form.get()));
         s.form->suche()->BitBtn3Click();
@@ -97,14 +101,15 @@ private Q_SLOTS:
         s.form->suche()->BevelImBuch(1);
         s.form->suche()->BitBtn3Click();
         QCOMPARE(s.zustand->AktuelleSeite, 4);
-        QVERIFY(!leiste->PanelNotFound->isVisibleTo(s.form.get()));  // a later hit clears the notice
+        QVERIFY(!leiste->PanelNotFound->isVisibleTo(s.form.get())); // a later hit clears the notice
     }
 
     // The found word is marked in every line of the spread where the folding finds it,
     // under the arrow; turning the page or the next search takes the marks away.
     void theFoundWordsAreMarkedUntilThePageTurns() {
         Suche s({{3, {{9, "Strassen, Strassen"}}}, {4, {{2, "Hauptstrasse"}}}});
-        for (int i = 0; i < 40 && s.form->PanelDeckel->isVisibleTo(s.form.get()); ++i) s.form->TimerAnfangTimer();
+        for (int i = 0; i < 40 && s.form->PanelDeckel->isVisibleTo(s.form.get()); ++i)
+            s.form->TimerAnfangTimer();
         s.form->show();
         s.suchen("Strasse", 1);
         QCOMPARE(s.zustand->AktuelleSeite, 4);
@@ -125,7 +130,7 @@ private Q_SLOTS:
         QVERIFY(buch.MemoTextLinks->markierungen().isEmpty() && buch.MemoTextRechts->markierungen().isEmpty());
         QTest::keyClick(s.form->windowHandle(), Qt::Key_PageUp);
         QVERIFY(buch.MemoTextLinks->markierungen().isEmpty());
-        s.form->suche()->BitBtn3Click();  // on after the spread shown
+        s.form->suche()->BitBtn3Click(); // on after the spread shown
         QCOMPARE(s.zustand->AktuelleSeite, 8);
         QVERIFY(buch.MemoTextLinks->markierungen().isEmpty());
         QCOMPARE(buch.MemoTextRechts->markierungen(), QList<M>({{11, 10, 7}}));
@@ -138,7 +143,7 @@ private Q_SLOTS:
     void aHelpHitOpensItsHelpSpread() {
         Suche s;
         s.suchen("Lesezeichen", 2);
-        QCOMPARE(s.zustand->AktuelleSeite, 2006);  // help page 5 lies on spread 2005/2006
+        QCOMPARE(s.zustand->AktuelleSeite, 2006); // help page 5 lies on spread 2005/2006
         QVERIFY(s.form->PanelBuch()->ImageLeftArrow->isVisibleTo(s.form.get()));
     }
 
@@ -150,7 +155,7 @@ private Q_SLOTS:
         QVERIFY(feld->isVisible());
         QTest::keyClick(feld, Qt::Key_Escape);
         QVERIFY(!s.form->suche()->PanelSuchen()->isVisible());
-        QVERIFY(s.form->PanelBuch()->isVisible());  // the book stays where it was
+        QVERIFY(s.form->PanelBuch()->isVisible()); // the book stays where it was
     }
 
     void plainModeFindsOnlyTheSameSpelling() {
@@ -188,7 +193,7 @@ private Q_SLOTS:
         s.w.text("Pagora/Pages/Pagora.3", {":I:Kapitel", "Hafen:Der Hafen"});
         s.form->ListeLaden();
         s.zustand->BildIndex = 0;
-        s.form->bildansicht()->BildLaden(QString());  // the title screen
+        s.form->bildansicht()->BildLaden(QString()); // the title screen
         s.suchen("Kran", 0);
         s.form->Suchbildausgeben(1);
         QCOMPARE(s.zustand->BildIndex, 1);
@@ -202,7 +207,7 @@ private Q_SLOTS:
         QVERIFY(s.fundliste.isVisible());
         QCOMPARE(s.fundliste.LabelNichtsgefunden->text(), QString("\"Leuchtturm\" wurde nicht gefunden"));
         QVERIFY(!s.fundliste.ListBoxFund->isVisibleTo(&s.fundliste));
-        s.suchen("Kran", 0);  // a later list is not covered by the earlier notice
+        s.suchen("Kran", 0); // a later list is not covered by the earlier notice
         QVERIFY(s.fundliste.ListBoxFund->isVisibleTo(&s.fundliste));
         QVERIFY(!s.fundliste.LabelNichtsgefunden->isVisibleTo(&s.fundliste));
     }

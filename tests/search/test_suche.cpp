@@ -1,5 +1,5 @@
-// Spelling-tolerant folding and where a folded hit lies in the line, the text search through page files, the album search
-// through mark files, and the size of the found list.
+// Spelling-tolerant folding and where a folded hit lies in the line, the text search through page files, the album
+// search through mark files, and the size of the found list.
 #include "book/core/seitensatz.h"
 #include "fixture.h"
 #include "search/core/falten.h"
@@ -9,8 +9,8 @@
 #include "platform/cp1252.h"
 
 #include <QRandomGenerator>
-#include <algorithm>
 #include <QtTest>
+#include <algorithm>
 
 using namespace search;
 
@@ -20,33 +20,60 @@ private Q_SLOTS:
     void folding_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("gefaltet");
-        QTest::newRow("Schmitt") << "Schmitt" << "schmit";
-        QTest::newRow("Schmidt") << "Schmidt" << "schmidt";
-        QTest::newRow("Straße") << "Straße" << "strase";
-        QTest::newRow("Strasse") << "Strasse" << "strase";
-        QTest::newRow("Müller") << "Müller" << "miler";
-        QTest::newRow("Miller") << "Miller" << "miler";
-        QTest::newRow("Bäcker") << "Bäcker" << "beker";
-        QTest::newRow("Becker") << "Becker" << "beker";
-        QTest::newRow("Bekker") << "Bekker" << "beker";
-        QTest::newRow("Egge") << "Egge" << "eke";
-        QTest::newRow("Ecke") << "Ecke" << "eke";
-        QTest::newRow("Käse") << "Käse" << "kese";
-        QTest::newRow("Kaese") << "Kaese" << "kese";
-        QTest::newRow("Hoi") << "Hoi" << "heu";
-        QTest::newRow("Tahl") << "Tahl" << "tal";
-        QTest::newRow("Thal") << "Thal" << "thal";
-        QTest::newRow("Haus Nr") << "Haus Nr" << "hausnr";
-        QTest::newRow("Öl") << "Öl" << "el";
-        QTest::newRow("Oel") << "Oel" << "oel";
-        QTest::newRow("Eckecke: only the first ck") << "Eckecke" << "ekecke";
-        QTest::newRow("doubled ü") << "üü" << "ii";
-        QTest::newRow("Tuerkei") << "Tuerkei" << "tirkei";
-        QTest::newRow("Türkei") << "Türkei" << "tirkei";
-        QTest::newRow("Mueller") << "Mueller" << "miler";
-        QTest::newRow("ae twice") << "Maerchenbaer" << "merchenber";
-        QTest::newRow("Märchenbär") << "Märchenbär" << "merchenber";
-        QTest::newRow("Hauptstraße") << "Hauptstraße" << "hauptstrase";
+        QTest::newRow("Schmitt") << "Schmitt"
+                                 << "schmit";
+        QTest::newRow("Schmidt") << "Schmidt"
+                                 << "schmidt";
+        QTest::newRow("Straße") << "Straße"
+                                << "strase";
+        QTest::newRow("Strasse") << "Strasse"
+                                 << "strase";
+        QTest::newRow("Müller") << "Müller"
+                                << "miler";
+        QTest::newRow("Miller") << "Miller"
+                                << "miler";
+        QTest::newRow("Bäcker") << "Bäcker"
+                                << "beker";
+        QTest::newRow("Becker") << "Becker"
+                                << "beker";
+        QTest::newRow("Bekker") << "Bekker"
+                                << "beker";
+        QTest::newRow("Egge") << "Egge"
+                              << "eke";
+        QTest::newRow("Ecke") << "Ecke"
+                              << "eke";
+        QTest::newRow("Käse") << "Käse"
+                              << "kese";
+        QTest::newRow("Kaese") << "Kaese"
+                               << "kese";
+        QTest::newRow("Hoi") << "Hoi"
+                             << "heu";
+        QTest::newRow("Tahl") << "Tahl"
+                              << "tal";
+        QTest::newRow("Thal") << "Thal"
+                              << "thal";
+        QTest::newRow("Haus Nr") << "Haus Nr"
+                                 << "hausnr";
+        QTest::newRow("Öl") << "Öl"
+                            << "el";
+        QTest::newRow("Oel") << "Oel"
+                             << "oel";
+        QTest::newRow("Eckecke: only the first ck") << "Eckecke"
+                                                    << "ekecke";
+        QTest::newRow("doubled ü") << "üü"
+                                   << "ii";
+        QTest::newRow("Tuerkei") << "Tuerkei"
+                                 << "tirkei";
+        QTest::newRow("Türkei") << "Türkei"
+                                << "tirkei";
+        QTest::newRow("Mueller") << "Mueller"
+                                 << "miler";
+        QTest::newRow("ae twice") << "Maerchenbaer"
+                                  << "merchenber";
+        QTest::newRow("Märchenbär") << "Märchenbär"
+                                    << "merchenber";
+        QTest::newRow("Hauptstraße") << "Hauptstraße"
+                                     << "hauptstrase";
     }
     void folding() {
         QFETCH(QString, text);
@@ -66,14 +93,17 @@ private Q_SLOTS:
     // The page search folds bytes; it must agree with the folding of text on every
     // line, the first-only replacements and the doubled letters included.
     void bytesFoldLikeText() {
-        const QByteArray alphabet = QByteArray("aeiouyhckgsAEIOUHCKGS  .|\r\n") + "\xc4\xd6\xdc\xe4\xf6\xfc\xdf\x81\x9d\x80";
+        const QByteArray alphabet =
+            QByteArray("aeiouyhckgsAEIOUHCKGS  .|\r\n") + "\xc4\xd6\xdc\xe4\xf6\xfc\xdf\x81\x9d\x80";
         QRandomGenerator zufall(1537);
         std::string arbeit, gefaltet;
         for (int n = 0; n < 20000; ++n) {
             QByteArray zeile(int(zufall.bounded(1, 53)), Qt::Uninitialized);
-            for (char &c : zeile) c = alphabet[int(zufall.bounded(alphabet.size()))];
+            for (char &c : zeile)
+                c = alphabet[int(zufall.bounded(alphabet.size()))];
             for (const bool tolerant : {true, false}) {
-                search::FaltenBytes(std::string_view(zeile.constData(), size_t(zeile.size())), tolerant, arbeit, gefaltet);
+                search::FaltenBytes(std::string_view(zeile.constData(), size_t(zeile.size())), tolerant, arbeit,
+                                    gefaltet);
                 const QByteArray erwartet = platform::toCp1252(search::Falten(platform::fromCp1252(zeile), tolerant));
                 QCOMPARE(QByteArray::fromStdString(gefaltet), erwartet);
             }
@@ -87,18 +117,26 @@ private Q_SLOTS:
         QTest::addColumn<QString>("begriff");
         QTest::addColumn<bool>("tolerant");
         QTest::addColumn<QStringList>("markiert");
-        QTest::newRow("ß for ss") << "Die Straße am Hafen" << "Strasse" << true << QStringList{"Straße"};
-        QTest::newRow("ue for ü") << "Müller" << "Mueller" << true << QStringList{"Müller"};
-        QTest::newRow("oi for eu") << "Hoi" << "Heu" << true << QStringList{"Hoi"};
-        QTest::newRow("every spelling") << "Der Mueller und der Miller" << "Müller" << true
-                                        << QStringList{"Mueller", "Miller"};
-        QTest::newRow("dropped h inside") << "Das Tahl im Thal" << "Tal" << true << QStringList{"Tahl"};
-        QTest::newRow("blank inside") << "im Haus Nr 5" << "hausnr" << true << QStringList{"Haus Nr"};
-        QTest::newRow("only the first ck") << "Eine Ecke, noch eine Ecke" << "Ecke" << true << QStringList{"Ecke"};
-        QTest::newRow("after a merge") << "Kaese und Käse" << "Käse" << true << QStringList{"Kaese", "Käse"};
-        QTest::newRow("plain mode") << "Die Strasse, die STRASSE, die Straße" << "strasse" << false
-                                    << QStringList{"Strasse", "STRASSE"};
-        QTest::newRow("no term") << "Hafen" << "" << true << QStringList{};
+        QTest::newRow("ß for ss") << "Die Straße am Hafen"
+                                  << "Strasse" << true << QStringList{"Straße"};
+        QTest::newRow("ue for ü") << "Müller"
+                                  << "Mueller" << true << QStringList{"Müller"};
+        QTest::newRow("oi for eu") << "Hoi"
+                                   << "Heu" << true << QStringList{"Hoi"};
+        QTest::newRow("every spelling") << "Der Mueller und der Miller"
+                                        << "Müller" << true << QStringList{"Mueller", "Miller"};
+        QTest::newRow("dropped h inside") << "Das Tahl im Thal"
+                                          << "Tal" << true << QStringList{"Tahl"};
+        QTest::newRow("blank inside") << "im Haus Nr 5"
+                                      << "hausnr" << true << QStringList{"Haus Nr"};
+        QTest::newRow("only the first ck") << "Eine Ecke, noch eine Ecke"
+                                           << "Ecke" << true << QStringList{"Ecke"};
+        QTest::newRow("after a merge") << "Kaese und Käse"
+                                       << "Käse" << true << QStringList{"Kaese", "Käse"};
+        QTest::newRow("plain mode") << "Die Strasse, die STRASSE, die Straße"
+                                    << "strasse" << false << QStringList{"Strasse", "STRASSE"};
+        QTest::newRow("no term") << "Hafen"
+                                 << "" << true << QStringList{};
     }
     void foundWordsInTheLine() {
         QFETCH(QString, zeile);
@@ -121,7 +159,8 @@ private Q_SLOTS:
         QRandomGenerator zufall(4711);
         for (int n = 0; n < 20000; ++n) {
             QString zeile(int(zufall.bounded(0, 50)), Qt::Uninitialized);
-            for (QChar &c : zeile) c = alphabet[int(zufall.bounded(alphabet.size()))];
+            for (QChar &c : zeile)
+                c = alphabet[int(zufall.bounded(alphabet.size()))];
             for (const bool tolerant : {true, false}) {
                 const Herkunft h = FaltenMitHerkunft(zeile, tolerant);
                 QCOMPARE(h.gefaltet, Falten(zeile, tolerant));
@@ -146,7 +185,7 @@ private Q_SLOTS:
                 satz.setzen(20, "beim Miller");
             }
             if (s == 6) satz.setzen(3, "noch ein Mueller? nein");
-            if (s == 2) satz.setzen(9, "ein Hoi und Ma\xdf");  // letters the folding makes: e, u, s
+            if (s == 2) satz.setzen(9, "ein Hoi und Ma\xdf"); // letters the folding makes: e, u, s
             datei += satz.bytes();
         }
         w.schreiben("t.5", datei);
@@ -156,7 +195,7 @@ private Q_SLOTS:
         QVERIFY(fund.has_value());
         QCOMPARE(fund->position, 4);
         QCOMPARE(fund->zeile, 20);
-        const auto weiter = SeitendateiDurchsuchen(f, modifiedUpcase("Müller"), true);  // "Mueller" is the same name
+        const auto weiter = SeitendateiDurchsuchen(f, modifiedUpcase("Müller"), true); // "Mueller" is the same name
         QVERIFY(weiter.has_value());
         QCOMPARE(weiter->position, 6);
         QCOMPARE(weiter->zeile, 3);

@@ -9,7 +9,11 @@ inline constexpr std::array<int, 4> kAlbumSpalten = {0, 120, 296, 416};
 inline constexpr std::array<int, 4> kAlbumZeilen = {5, 101, 197, 293};
 inline constexpr int kAlbumBeschriftungBreite = 102;
 
-constexpr int AlbumSpalte(int k) { return kAlbumSpalten[size_t((k % 16 / 8) * 2 + k % 2)]; }
-constexpr int AlbumZeile(int k) { return kAlbumZeilen[size_t((k % 8) / 2)]; }
+constexpr int AlbumSpalte(int k) {
+    return kAlbumSpalten[size_t((k % 16 / 8) * 2 + k % 2)];
+}
+constexpr int AlbumZeile(int k) {
+    return kAlbumZeilen[size_t((k % 8) / 2)];
+}
 
 } // namespace album

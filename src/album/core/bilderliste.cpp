@@ -8,7 +8,8 @@ bool Bilderliste::leer(int i) const {
 
 int Bilderliste::Naechste(int index) const {
     if (index < anzahl() - 1) ++index;
-    while (leer(index) && index < anzahl() - 1) ++index;
+    while (leer(index) && index < anzahl() - 1)
+        ++index;
     return index;
 }
 
@@ -42,7 +43,9 @@ int Bilderliste::IndexNachListenname(const QString &name) const {
     return gefunden;
 }
 
-QString Vierstellig(int n) { return QString::number(n).rightJustified(4, '0').left(4); }
+QString Vierstellig(int n) {
+    return QString::number(n).rightJustified(4, '0').left(4);
+}
 
 QString OhneTilde(QString text) {
     if (const qsizetype i = text.indexOf('~'); i >= 0) text.remove(i, 1);

@@ -8,7 +8,8 @@ namespace album {
 
 int KleinbildTeiler(int w, int h) {
     int d = 1;
-    while (w / d > 240 || h / d > 150) ++d;
+    while (w / d > 240 || h / d > 150)
+        ++d;
     return d;
 }
 
@@ -35,10 +36,11 @@ Kleinbildergebnis Kleinbild(const platform::Files &dateien, const QString &proje
         return r;
     }
     if (masse->breite / d == 0 || masse->hoehe / d == 0) {
-        r.fehler = QStringLiteral("Das Bild %1.bmp (%2 x %3 Pixel) ist zu schmal oder zu niedrig für eine verkleinerte Kopie.")
-                       .arg(name)
-                       .arg(masse->breite)
-                       .arg(masse->hoehe);
+        r.fehler =
+            QStringLiteral("Das Bild %1.bmp (%2 x %3 Pixel) ist zu schmal oder zu niedrig für eine verkleinerte Kopie.")
+                .arg(name)
+                .arg(masse->breite)
+                .arg(masse->hoehe);
         return r;
     }
     const QImage kopie = proben->copy(0, 0, masse->breite / d, masse->hoehe / d);

@@ -8,8 +8,8 @@
 namespace album {
 
 struct Kleinbildergebnis {
-    int zeilen = 0;   // text lines the copy occupies: its height div 13 + 1; 0 on failure
-    QString fehler;   // the message for the user, empty on success
+    int zeilen = 0; // text lines the copy occupies: its height div 13 + 1; 0 on failure
+    QString fehler; // the message for the user, empty on success
 };
 
 // The reduction for a picture of w × h.

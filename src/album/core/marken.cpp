@@ -64,7 +64,8 @@ QList<std::pair<qsizetype, qsizetype>> zeilenGrenzen(const QByteArray &b) {
 
 Markentabelle Markentabelle::Lesen(const QByteArray &datei) {
     Markentabelle t;
-    for (const QString &zeile : platform::splitLines(datei)) t.marken << markeAusZeile(zeile);
+    for (const QString &zeile : platform::splitLines(datei))
+        t.marken << markeAusZeile(zeile);
     t.radius = markenRadius(t.marken);
     return t;
 }
@@ -112,10 +113,14 @@ int AlbumZelle(int x, int y, bool schwebend) {
     const int ys = y / 2;
     if (schwebend && xs > 255) return 0;
     int spalte = -1;
-    if (xs >= 0 && xs <= 53) spalte = 0;
-    else if (xs >= 60 && xs <= 113) spalte = 1;
-    else if (xs >= 148 && xs <= 201) spalte = 2;
-    else if (xs >= 208) spalte = 3;
+    if (xs >= 0 && xs <= 53)
+        spalte = 0;
+    else if (xs >= 60 && xs <= 113)
+        spalte = 1;
+    else if (xs >= 148 && xs <= 201)
+        spalte = 2;
+    else if (xs >= 208)
+        spalte = 3;
     int reihe = -1;
     for (int r = 0; r < 4; ++r)
         if (ys >= r * 48 && ys <= r * 48 + 40) reihe = r;
@@ -135,8 +140,10 @@ QString BildHinweisText(const QString &zeile) {
 int VergroesserungsLage(int bildschirm, int kopie, int bild, int x) {
     if (bild <= 0) return 0;
     double lage = bildschirm * 0.5 - double(x) * kopie / bild;
-    if (lage > 0) lage = 0;
-    else if (lage < bildschirm - kopie) lage = bildschirm - kopie;
+    if (lage > 0)
+        lage = 0;
+    else if (lage < bildschirm - kopie)
+        lage = bildschirm - kopie;
     return int(std::lround(lage));
 }
 

@@ -8,18 +8,18 @@
 
 namespace album {
 
-constexpr int kMaxMarkentext = 80;  // what a line of the mark file holds of a comment
+constexpr int kMaxMarkentext = 80; // what a line of the mark file holds of a comment
 
 struct Marke {
     int x = 0;
     int y = 0;
     QString text;          // at most 80 characters; empty for a line that is no mark
-    bool entfernt = false;  // deleted from the file; the entry keeps its place here
+    bool entfernt = false; // deleted from the file; the entry keeps its place here
 };
 
 struct Markentabelle {
-    QList<Marke> marken;  // one entry per line of the file: MarkenAnzahl
-    int radius = 20;      // MarkenRadius, 8..20
+    QList<Marke> marken; // one entry per line of the file: MarkenAnzahl
+    int radius = 20;     // MarkenRadius, 8..20
 
     // Reads a mark file. The table takes every line, however many there are.
     static Markentabelle Lesen(const QByteArray &datei);

@@ -69,7 +69,8 @@ std::optional<QImage> Punktproben(const QString &nativePath, int d) {
     const int sw = (bild.width() + d - 1) / d, sh = (bild.height() + d - 1) / d;
     QImage proben(sw, sh, QImage::Format_RGB32);
     for (int j = 0; j < sh; ++j)
-        for (int i = 0; i < sw; ++i) proben.setPixel(i, j, bild.pixel(i * d, j * d));
+        for (int i = 0; i < sw; ++i)
+            proben.setPixel(i, j, bild.pixel(i * d, j * d));
     return proben;
 }
 

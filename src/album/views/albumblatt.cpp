@@ -31,7 +31,7 @@ Albumblatt::Albumblatt(QWidget *panelAlbum, QLabel *imageAlbum, Bildansicht &ans
 
 void Albumblatt::LabelZeigen(int k) {
     QLabel *l = AlbumLabels[size_t(k % 16)];
-    if (k > 2147483615) {  // a request to empty the label
+    if (k > 2147483615) { // a request to empty the label
         l->clear();
         return;
     }
@@ -60,11 +60,13 @@ void Albumblatt::LabelZeigen(int k) {
 
 void Albumblatt::AufschlagZeigen() {
     if (aufschlag_ > 0)
-        for (int k = (aufschlag_ - 1) * 16; k < aufschlag_ * 16; ++k) LabelZeigen(k);
+        for (int k = (aufschlag_ - 1) * 16; k < aufschlag_ * 16; ++k)
+            LabelZeigen(k);
 }
 
 void Albumblatt::leeren() {
-    for (QLabel *l : AlbumLabels) l->clear();
+    for (QLabel *l : AlbumLabels)
+        l->clear();
 }
 
 int Albumblatt::zelle(int x, int y, bool schwebend) const {
@@ -91,8 +93,10 @@ bool Albumblatt::eventFilter(QObject *obj, QEvent *event) {
     const QEvent::Type typ = event->type();
     if (obj == imageAlbum_ && (typ == QEvent::MouseMove || typ == QEvent::MouseButtonPress)) {
         const QPoint p = static_cast<QMouseEvent *>(event)->position().toPoint();
-        if (typ == QEvent::MouseMove) ImageAlbumMouseMove(p.x(), p.y());
-        else ImageAlbumMouseDown(p.x(), p.y());
+        if (typ == QEvent::MouseMove)
+            ImageAlbumMouseMove(p.x(), p.y());
+        else
+            ImageAlbumMouseDown(p.x(), p.y());
         return typ == QEvent::MouseButtonPress;
     }
     return QObject::eventFilter(obj, event);

@@ -50,7 +50,7 @@ Bildansicht::Bildansicht(QWidget *flaeche, QWidget *buch, const Bildkontext &kon
     Imagebig->setObjectName("Imagebig");
     Imagebig->setAccessibleName(tr("Vergrößerte Kopie"));
     Imagebig->installEventFilter(this);
-    Imagebig->setMouseTracking(true);  // the copy creeps right under the mouse at its left edge
+    Imagebig->setMouseTracking(true); // the copy creeps right under the mouse at its left edge
     Imagebig->hide();
     SpeedButtonEnlarge = new QPushButton(QStringLiteral("+"), flaeche_);
     SpeedButtonEnlarge->setObjectName("SpeedButtonEnlarge");
@@ -131,7 +131,7 @@ BildlaufPanel *Bildansicht::PanelBildlauf() {
 }
 
 void Bildansicht::ListeLaden(const QString &listenDatei) {
-    QByteArray inhalt;  // without a list file the list keeps its lines
+    QByteArray inhalt; // without a list file the list keeps its lines
     if (k_.dateien.read(listenDatei, &inhalt, 16 << 20)) liste_.setzen(platform::splitLines(inhalt));
     k_.BilderAnzahl = liste_.anzahl();
 }
@@ -333,7 +333,8 @@ void Bildansicht::ImageMainMouseDown(Qt::MouseButton taste, int x, int y, bool g
 bool Bildansicht::nurSpeicherbareZeichen(QString &text) {
     const QString fremd = platform::notInCp1252(text);
     if (fremd.isEmpty()) return true;
-    if (!meldungen_.okAbbrechen(tr("Diese Zeichen können nicht gespeichert werden: %1\nOhne sie speichern?").arg(fremd)))
+    if (!meldungen_.okAbbrechen(
+            tr("Diese Zeichen können nicht gespeichert werden: %1\nOhne sie speichern?").arg(fremd)))
         return false;
     text = platform::withoutNonCp1252(text);
     return true;
@@ -372,7 +373,8 @@ bool Bildansicht::BildtextSpeichern() {
     if (k_.NurLesen || !memo->document()->isModified()) return true;
     QString text = memo->toPlainText();
     if (!nurSpeicherbareZeichen(text)) return false;
-    if (!k_.dateien.write(k_.ProjektVerzeichnis + "Album\\" + AktuellesBild + ".dok", platform::joinLines(text.split('\n')))) {
+    if (!k_.dateien.write(k_.ProjektVerzeichnis + "Album\\" + AktuellesBild + ".dok",
+                          platform::joinLines(text.split('\n')))) {
         meldungen_.zeigen(platform::Meldungen::Art::Fehler, tr("Der Bildtext kann nicht gespeichert werden."));
         return false;
     }
@@ -432,8 +434,7 @@ bool Bildansicht::eventFilter(QObject *obj, QEvent *event) {
     const QEvent::Type typ = event->type();
     // A panel that closes hands the keys back to the surface, so the arrows turn the
     // pictures again instead of going to a hidden field.
-    if (typ == QEvent::Hide && obj->isWidgetType() &&
-        (obj == eingabe_ || obj == bildtext_ || obj == bildlauf_)) {
+    if (typ == QEvent::Hide && obj->isWidgetType() && (obj == eingabe_ || obj == bildtext_ || obj == bildlauf_)) {
         QWidget *fokus = QApplication::focusWidget();
         if (!fokus || !fokus->isVisible() || static_cast<QWidget *>(obj)->isAncestorOf(fokus)) flaeche_->setFocus();
     }
@@ -441,8 +442,10 @@ bool Bildansicht::eventFilter(QObject *obj, QEvent *event) {
         const bool zurueck = obj == ImageLast;
         // Each click steps once: the second of two quick clicks arrives as a double-click.
         if (typ == QEvent::MouseButtonPress || typ == QEvent::MouseButtonDblClick) {
-            if (zurueck) ImageBackClick();
-            else ImageForwardClick();
+            if (zurueck)
+                ImageBackClick();
+            else
+                ImageForwardClick();
             return true;
         }
         if (typ == QEvent::MouseMove) {
@@ -452,8 +455,9 @@ bool Bildansicht::eventFilter(QObject *obj, QEvent *event) {
     }
     if (obj == SpeedButtonEnlarge) {
         if (typ == QEvent::MouseMove) {
-            Q_EMIT hinweis(tr("Vergrößerte Kopie laden. Klicken Sie danach auf ein Detail, das Sie größer sehen möchten."));
-            return true;  // the surface below would clear the hint again
+            Q_EMIT hinweis(
+                tr("Vergrößerte Kopie laden. Klicken Sie danach auf ein Detail, das Sie größer sehen möchten."));
+            return true; // the surface below would clear the hint again
         }
         if (typ == QEvent::MouseButtonRelease) SpeedButtonEnlargeMouseUp(static_cast<QMouseEvent *>(event)->button());
     }
@@ -471,9 +475,10 @@ bool Bildansicht::eventFilter(QObject *obj, QEvent *event) {
 }
 
 void Bildansicht::UeberlagerungenEntfernen() {
-    for (QWidget *w : {static_cast<QWidget *>(ImageLast), static_cast<QWidget *>(ImageNext), static_cast<QWidget *>(Imagebig),
-                       static_cast<QWidget *>(SpeedButtonEnlarge), Shape1, static_cast<QWidget *>(LabelShape),
-                       static_cast<QWidget *>(eingabe_), static_cast<QWidget *>(bildtext_)})
+    for (QWidget *w :
+         {static_cast<QWidget *>(ImageLast), static_cast<QWidget *>(ImageNext), static_cast<QWidget *>(Imagebig),
+          static_cast<QWidget *>(SpeedButtonEnlarge), Shape1, static_cast<QWidget *>(LabelShape),
+          static_cast<QWidget *>(eingabe_), static_cast<QWidget *>(bildtext_)})
         if (w) w->hide();
     Vergroesserung = false;
 }

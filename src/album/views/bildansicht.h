@@ -32,8 +32,8 @@ struct Bildkontext {
     const QString &ProjektVerzeichnis;
     const QString &HilfeVerzeichnis;
     const bool &NurLesen;
-    int &BildIndex;           // the list line to show next
-    int &AktuellerBildIndex;  // the list line shown
+    int &BildIndex;          // the list line to show next
+    int &AktuellerBildIndex; // the list line shown
     int &BilderAnzahl;
 };
 

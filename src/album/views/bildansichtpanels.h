@@ -28,7 +28,7 @@ public:
     QPushButton *BitBtnAbbruch;
 
 Q_SIGNALS:
-    void geklickt();  // on the strip, its label or its memo while read-only
+    void geklickt(); // on the strip, its label or its memo while read-only
 
 protected:
     bool eventFilter(QObject *obj, QEvent *event) override;
@@ -54,7 +54,7 @@ public:
     QLabel *LabelBildlauf;
     QLabel *LabelBildwechsel;
     QLabel *LabelSekunden;
-    QLabel *LabelGrenzen;  // the interval's bounds, red while the field holds none of them
+    QLabel *LabelGrenzen; // the interval's bounds, red while the field holds none of them
     QSpinBox *SpinEditBildlauf;
     QPushButton *BitBtnBildlaufOk;
     QPushButton *BitBtnKeinBildlauf;

@@ -12,9 +12,9 @@ namespace app {
 struct Buchgroesse {
     enum class Art { Passend, Original, Faktor };
     Art art = Art::Original;
-    double faktor = 1.0;  // only for Art::Faktor
+    double faktor = 1.0; // only for Art::Faktor
 
-    static Buchgroesse ausText(const QString &text);  // unknown text: Passend
+    static Buchgroesse ausText(const QString &text); // unknown text: Passend
     QString alsText() const;
     bool operator==(const Buchgroesse &) const = default;
 };

@@ -3,7 +3,17 @@
 namespace app {
 
 enum class MenueBefehl {
-    Keiner, Bearbeitung, Lesen, Album, Hilfe, Suchen, Bildlauf, Drucken, Hintergrundbild, Windowsstil, Beenden
+    Keiner,
+    Bearbeitung,
+    Lesen,
+    Album,
+    Hilfe,
+    Suchen,
+    Bildlauf,
+    Drucken,
+    Hintergrundbild,
+    Windowsstil,
+    Beenden
 };
 
 // x, y relative to the picture. While a tour screen from -3 down is shown only

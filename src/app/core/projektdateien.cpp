@@ -13,7 +13,9 @@ bool GueltigerProgrammName(const QString &name) {
 
 namespace {
 
-QString einstellungsDatei(const Zustand &z) { return z.StammVerzeichnis + z.ProgrammName + ".ini"; }
+QString einstellungsDatei(const Zustand &z) {
+    return z.StammVerzeichnis + z.ProgrammName + ".ini";
+}
 
 } // namespace
 
@@ -24,7 +26,7 @@ bool SchreibTest(const Zustand &z) {
 
 bool DatenwurzelSperren(Zustand &z) {
     z.sperre = std::make_unique<QLockFile>(z.dateien.native(z.StammVerzeichnis + "Pagora.lock"));
-    z.sperre->setStaleLockTime(0);  // only a dead owner's lock is stale
+    z.sperre->setStaleLockTime(0); // only a dead owner's lock is stale
     if (z.sperre->tryLock(0)) return true;
     z.sperre.reset();
     return false;

@@ -7,9 +7,12 @@ Schriftskalierung SchriftgradFuer(int ppi) {
     if (ppi <= 96) return s;
     s.skalieren = true;
     const int a = ppi / 24;
-    if (a == 5) s.Schriftgrad = 6;
-    else if (a == 6) s.Schriftgrad = 5;
-    else if (a >= 7 && a <= 100) s.Schriftgrad = 3;
+    if (a == 5)
+        s.Schriftgrad = 6;
+    else if (a == 6)
+        s.Schriftgrad = 5;
+    else if (a >= 7 && a <= 100)
+        s.Schriftgrad = 3;
     s.warnen = a > 6 || ppi % 24 != 0;
     return s;
 }

@@ -8,20 +8,22 @@ namespace app {
 
 struct Schriftskalierung {
     int Schriftgrad = 7;
-    bool warnen = false;  // show the two boxes about unsupported scaling
-    bool skalieren = false;  // above 96 ppi: the fonts are set to Schriftgrad
+    bool warnen = false;    // show the two boxes about unsupported scaling
+    bool skalieren = false; // above 96 ppi: the fonts are set to Schriftgrad
 };
 Schriftskalierung SchriftgradFuer(int ppi);
 
 // Font size of a settings value: value × Schriftgrad div 7.
-inline int SkalierteGroesse(int wert, int schriftgrad) { return int(qint64(wert) * schriftgrad / 7); }
+inline int SkalierteGroesse(int wert, int schriftgrad) {
+    return int(qint64(wert) * schriftgrad / 7);
+}
 
 class Eroeffnung {
 public:
     struct Schritt {
-        bool titelNeu = false;  // the screen title shows `titel` now
+        bool titelNeu = false; // the screen title shows `titel` now
         QString titel;
-        int buchTakt = 0;       // 1..19: a step of the book opening; 0: none
+        int buchTakt = 0; // 1..19: a step of the book opening; 0: none
     };
     static constexpr int kBuchTakte = 19;
 
@@ -34,8 +36,8 @@ public:
 private:
     QString buchTitel_;
     QString angezeigt_;
-    int deckelTag_ = 0;  // title typing
-    int buchTakt_ = 0;   // book opening
+    int deckelTag_ = 0; // title typing
+    int buchTakt_ = 0;  // book opening
 };
 
 // The tour figure: what tick n of Timer1 does. The count is never reset.

@@ -18,9 +18,9 @@ struct Zustand {
     explicit Zustand(platform::Files dateien = platform::Files()) : dateien(std::move(dateien)) {}
 
     platform::Files dateien;
-    QString programmDatei;  // stored path of the running programme file
+    QString programmDatei; // stored path of the running programme file
 
-    Ansicht ansicht;  // the reader's view preferences, read at start
+    Ansicht ansicht; // the reader's view preferences, read at start
     Einstellungen einstellungen;
     Einstellungen Vorgaben;
     // The settings file the table belongs to: the one it was read from, or the one a
@@ -36,7 +36,7 @@ struct Zustand {
     QString TextSeitenDateiName;
     QString HilfeSeitenDateiName;
     bool NurLesen = false;
-    std::unique_ptr<QLockFile> sperre;  // held while this instance may write the data root
+    std::unique_ptr<QLockFile> sperre; // held while this instance may write the data root
 
     platform::RecordFile textDatei;
     platform::RecordFile hilfeDatei;

@@ -25,7 +25,8 @@ AnsichtMenue::AnsichtMenue(QMenu &ansicht, Ansicht &werte, platform::Meldungen &
     wahl(tr("Original"), {Buchgroesse::Art::Original, 1.0});
     static const char *const fach[] = {QT_TR_NOOP("1,5-fach"), QT_TR_NOOP("2-fach"), QT_TR_NOOP("3-fach")};
     static_assert(std::size(fach) == std::size(kFesteFaktoren));
-    for (size_t i = 0; i < std::size(fach); ++i) wahl(tr(fach[i]), {Buchgroesse::Art::Faktor, kFesteFaktoren[i]});
+    for (size_t i = 0; i < std::size(fach); ++i)
+        wahl(tr(fach[i]), {Buchgroesse::Art::Faktor, kFesteFaktoren[i]});
 
     QAction *blaettern = ansicht.addAction(tr("Blättern zeigen"));
     blaettern->setObjectName("BlaetternZeigen1");

@@ -40,7 +40,8 @@ BildMenue::BildMenue(QWidget *parent) : QWidget(parent) {
     LabelLesezeichen->setGeometry(0, 47, 100, 16);
     LabelFundliste = new QLabel(LesezeichenPanel);
     LabelFundliste->setGeometry(100, 47, 48, 16);
-    for (QLabel *l : {LabelLesezeichen, LabelFundliste}) book::Textfarbe(l, QColor(230, 220, 200));
+    for (QLabel *l : {LabelLesezeichen, LabelFundliste})
+        book::Textfarbe(l, QColor(230, 220, 200));
     ImageFundliste = new QLabel(LesezeichenPanel);
     ImageFundliste->setObjectName("ImageFundliste");
     ImageFundliste->setAccessibleName(tr("Fundliste"));

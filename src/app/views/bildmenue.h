@@ -40,7 +40,7 @@ Q_SIGNALS:
     // X, Y relative to ImageMenu.
     void ImageMenuMouseDown(int x, int y);
     void ImageMenuMouseMove(int x, int y);
-    void lesezeichenGeklickt(int nummer);  // a bookmark taken from the holder, 1..4
+    void lesezeichenGeklickt(int nummer); // a bookmark taken from the holder, 1..4
     void fundlisteGeklickt();
 
 protected:

@@ -12,13 +12,25 @@
 
 namespace app {
 
-void Buchadapter::SeitenZeigen(int seite) { form_.SeitenZeigen(seite); }
-void Buchadapter::ProjektReset() { form_.ProjektReset(); }
-void Buchadapter::IniAuswerten() { form_.IniAuswerten(); }
-void Buchadapter::IniDateiLesen(const QString &name) { form_.IniDateiLesen(name); }
-void Buchadapter::auffrischen() { form_.auffrischen(); }
+void Buchadapter::SeitenZeigen(int seite) {
+    form_.SeitenZeigen(seite);
+}
+void Buchadapter::ProjektReset() {
+    form_.ProjektReset();
+}
+void Buchadapter::IniAuswerten() {
+    form_.IniAuswerten();
+}
+void Buchadapter::IniDateiLesen(const QString &name) {
+    form_.IniDateiLesen(name);
+}
+void Buchadapter::auffrischen() {
+    form_.auffrischen();
+}
 
-void Buchadapter::Fensterfarbe(const QColor &farbe) { form_.centralWidget()->setPalette(QPalette(farbe)); }
+void Buchadapter::Fensterfarbe(const QColor &farbe) {
+    form_.centralWidget()->setPalette(QPalette(farbe));
+}
 
 void Buchadapter::ProjekttitelZeigen(const QString &titel) {
     for (QLabel *l : {form_.LabelProjekttitel1, form_.LabelProjekttitel2}) {
@@ -27,14 +39,30 @@ void Buchadapter::ProjekttitelZeigen(const QString &titel) {
     }
 }
 
-QWidget *Buchadapter::Listenfeld() { return form_.PanelMemoListe; }
-QWidget *Buchadapter::Fortschrittsfeld() { return form_.Panel12Fortschritt; }
-QPoint Buchadapter::Buchecke() const { return QPoint(z_.BuchLinks, form_.PanelBuch()->y()); }
-QStringList Buchadapter::Bilderliste() const { return form_.bildansicht()->liste().zeilen(); }
-void Buchadapter::ListeLaden() { form_.ListeLaden(); }
-void Buchadapter::Hinweis(const QString &text) { form_.Hinweis(text); }
-void Buchadapter::InhaltVerbergen() { form_.PanelBuch()->InhaltVerbergen(); }
-void Buchadapter::LabelZeigen(int k) { form_.albumblatt()->LabelZeigen(k); }
+QWidget *Buchadapter::Listenfeld() {
+    return form_.PanelMemoListe;
+}
+QWidget *Buchadapter::Fortschrittsfeld() {
+    return form_.Panel12Fortschritt;
+}
+QPoint Buchadapter::Buchecke() const {
+    return QPoint(z_.BuchLinks, form_.PanelBuch()->y());
+}
+QStringList Buchadapter::Bilderliste() const {
+    return form_.bildansicht()->liste().zeilen();
+}
+void Buchadapter::ListeLaden() {
+    form_.ListeLaden();
+}
+void Buchadapter::Hinweis(const QString &text) {
+    form_.Hinweis(text);
+}
+void Buchadapter::InhaltVerbergen() {
+    form_.PanelBuch()->InhaltVerbergen();
+}
+void Buchadapter::LabelZeigen(int k) {
+    form_.albumblatt()->LabelZeigen(k);
+}
 
 void Buchadapter::BilderlisteSetzen(const QStringList &zeilen) {
     form_.bildansicht()->ListeSetzen(zeilen);
@@ -42,11 +70,13 @@ void Buchadapter::BilderlisteSetzen(const QStringList &zeilen) {
 }
 
 void Buchadapter::HintergrundZeigen() {
-    form_.bildansicht()->neuZentrieren();  // laid again even when it was hidden
+    form_.bildansicht()->neuZentrieren(); // laid again even when it was hidden
     form_.bildansicht()->HintergrundZeigen(z_.einstellungen.wert("Wallpaper"));
 }
 
-void Buchadapter::BildansichtVerbergen() { form_.bildansicht()->ImageMain->hide(); }
+void Buchadapter::BildansichtVerbergen() {
+    form_.bildansicht()->ImageMain->hide();
+}
 
 void Buchadapter::SeitenzahlenLeeren() {
     form_.PanelBuch()->LabelSeitenzahlLinks->clear();
@@ -57,10 +87,12 @@ void Buchadapter::AlbumblattZeigen(const QImage &aufschlag) {
     QLabel *blatt = form_.PanelBuch()->ImageAlbum;
     blatt->setPixmap(QPixmap::fromImage(aufschlag));
     blatt->resize(aufschlag.size());
-    blatt->parentWidget()->repaint();  // with its captions, now: a long task keeps the event loop busy
+    blatt->parentWidget()->repaint(); // with its captions, now: a long task keeps the event loop busy
 }
 
-QWidget *Buchadapter::Buchflaeche() { return form_.PanelBuch(); }
+QWidget *Buchadapter::Buchflaeche() {
+    return form_.PanelBuch();
+}
 
 void Buchadapter::InhaltListenLeeren() {
     form_.PanelBuch()->Inhalt1->clear();
@@ -90,7 +122,9 @@ void Buchadapter::TextLinksSchreibbar(bool schreibbar) {
     }
 }
 
-QStringList Buchadapter::TextLinksZeilen() const { return form_.PanelBuch()->MemoTextLinks->zeilen(); }
+QStringList Buchadapter::TextLinksZeilen() const {
+    return form_.PanelBuch()->MemoTextLinks->zeilen();
+}
 
 void Buchadapter::HintergrundZeigen(const QString &name) {
     form_.bildansicht()->neuZentrieren();

@@ -9,17 +9,17 @@
 #include "book/core/seitenformat.h"
 #include "book/core/seitensatz.h"
 #include "book/core/ziffernwert.h"
-#include "book/views/blaetteranimation.h"
 #include "book/views/bildlader.h"
+#include "book/views/blaetteranimation.h"
 #include "book/views/buchpanel.h"
 #include "platform/cp1252.h"
 
 namespace app {
 
 Buchlenkung::Buchlenkung(book::BuchPanel &buch, BildMenue &menue, album::Albumblatt &albumblatt, Zustand &zustand,
-                             const platform::Screen &screen, QWidget *fokus)
-    : QObject(&buch), buch_(buch), menue_(menue), albumblatt_(albumblatt), z_(zustand), screen_(screen),
-      fokus_(fokus), blaettern_(new book::Blaetteranimation(&buch)) {
+                         const platform::Screen &screen, QWidget *fokus)
+    : QObject(&buch), buch_(buch), menue_(menue), albumblatt_(albumblatt), z_(zustand), screen_(screen), fokus_(fokus),
+      blaettern_(new book::Blaetteranimation(&buch)) {
     Timer1.setInterval(500);
     connect(&Timer1, &QTimer::timeout, this, &Buchlenkung::Timer1Timer);
     verbinden();
@@ -32,8 +32,10 @@ void Buchlenkung::verbinden() {
     connect(&buch_, &B::buchMausBewegt, this, [this](QPoint p) { ImageBuchMouseMove(p.x(), p.y()); });
     connect(&buch_, &B::seiteMausBewegt, this, &Buchlenkung::PanelBuchMouseMove);
     connect(&buch_, &B::pfeilGeklickt, this, [this](bool vor) {
-        if (vor) ImageRechtsPfeilClick();
-        else ImageLinksPfeilClick();
+        if (vor)
+            ImageRechtsPfeilClick();
+        else
+            ImageLinksPfeilClick();
     });
     connect(&buch_, &B::inhaltGeklickt, this, &Buchlenkung::InhaltClick);
     connect(&buch_, &B::inhaltMausBewegt, this, [this] {
@@ -59,7 +61,9 @@ void Buchlenkung::SeitenZeigen(int n) {
         blaettern_->starten(alt, buch_.grab(), z_.AktuelleSeite > vorher);
 }
 
-void Buchlenkung::BlaetternBeenden() { blaettern_->beenden(); }
+void Buchlenkung::BlaetternBeenden() {
+    blaettern_->beenden();
+}
 
 void Buchlenkung::aufschlagen(int n) {
     const QString seiten = z_.ProjektVerzeichnis + "Pages\\" + z_.ProgrammName;
@@ -85,8 +89,7 @@ void Buchlenkung::aufschlagen(int n) {
                        static_cast<QWidget *>(buch_.LabelProjektUnterTitel)})
         w->setVisible(deckblatt);
     buch_.MemoTextLinks->setVisible(n >= 0 || n == -3);
-    buch_.MemoTextRechts->setVisible((n > 0 && n <= z_.TextSeitenZahl) ||
-                                     (n > 2000 && n <= z_.HilfeSeitenZahl + 2000));
+    buch_.MemoTextRechts->setVisible((n > 0 && n <= z_.TextSeitenZahl) || (n > 2000 && n <= z_.HilfeSeitenZahl + 2000));
 
     if (buch_.BuchbildGeladen && deckblatt) {
         buch_.CoverZeigen(hilfe);
@@ -143,8 +146,10 @@ void Buchlenkung::aufschlagen(int n) {
         if (n % 2 != 0) ++n;
         buch_.ImageLeftArrow->hide();
         buch_.ImageRightArrow->hide();
-        if (PfeilHinweis == 1) buch_.ImageLeftArrow->show();
-        else if (PfeilHinweis != 0) buch_.ImageRightArrow->show();
+        if (PfeilHinweis == 1)
+            buch_.ImageLeftArrow->show();
+        else if (PfeilHinweis != 0)
+            buch_.ImageRightArrow->show();
         PfeilHinweis = 0;
         z_.AktuelleSeite = n;
         if (n >= 2000 && z_.dateien.exists(z_.HilfeSeitenDateiName)) {
@@ -211,8 +216,10 @@ void Buchlenkung::BilderImBuch() {
         });
     buch_.MemoTextLinks->setZeilen(links);
     buch_.MemoTextRechts->setZeilen(rechts);
-    for (const book::Textbild &bild : bilder) buch_.BildImBuch(++TextbildZaehler, bild);
-    for (size_t i = 0; i < 4; ++i) buch_.Unterschrift[i]->setVisible(!buch_.Unterschrift[i]->text().isEmpty());
+    for (const book::Textbild &bild : bilder)
+        buch_.BildImBuch(++TextbildZaehler, bild);
+    for (size_t i = 0; i < 4; ++i)
+        buch_.Unterschrift[i]->setVisible(!buch_.Unterschrift[i]->text().isEmpty());
 }
 
 void Buchlenkung::InhaltZeigen(int teil) {
@@ -232,7 +239,8 @@ void Buchlenkung::InhaltZeigen(int teil) {
 
 void Buchlenkung::InhaltClick(QListWidget *liste, int zeile) {
     QStringList eintraege;
-    for (int i = 0; i < liste->count(); ++i) eintraege << liste->item(i)->text();
+    for (int i = 0; i < liste->count(); ++i)
+        eintraege << liste->item(i)->text();
     SeitenZeigen(z_.AktuelleSeite + book::InhaltZiel(eintraege, zeile));
 }
 
@@ -243,10 +251,13 @@ std::array<int, 5> Buchlenkung::griffZiele() const {
     return ziele;
 }
 
-void Buchlenkung::Griffregistersetzen(int n) { buch_.Griffregistersetzen(n, griffZiele()); }
+void Buchlenkung::Griffregistersetzen(int n) {
+    buch_.Griffregistersetzen(n, griffZiele());
+}
 
 void Buchlenkung::LabelGriffClick(int nummer) {
-    for (book::Inhaltsstand &s : z_.inhaltsstand) s.Aktuell = 1;
+    for (book::Inhaltsstand &s : z_.inhaltsstand)
+        s.Aktuell = 1;
     if (nummer >= 4) Timer1.stop();
     SeitenZeigen(griffZiele()[size_t(nummer - 1)]);
 }
@@ -323,7 +334,9 @@ void Buchlenkung::LesezeichenMouseDown(int nummer, Qt::MouseButton taste) {
     }
 }
 
-void Buchlenkung::HilfeAufschlagen() { SeitenZeigen(qMax(z_.LetzteHilfeseite, 2000)); }
+void Buchlenkung::HilfeAufschlagen() {
+    SeitenZeigen(qMax(z_.LetzteHilfeseite, 2000));
+}
 
 void Buchlenkung::TeilAnfang() {
     const auto grenzen = book::TeilGrenzen(z_.AktuelleSeite, z_.umfang());
@@ -351,11 +364,17 @@ void Buchlenkung::LesezeichenTaste(int nummer) {
     Q_EMIT hinweis(lesezeichenHinweis(nummer));
 }
 
-void Buchlenkung::LesezeichenKontrollieren() { buch_.LesezeichenKontrollieren(z_.AktuelleSeite, lesezeichen_); }
+void Buchlenkung::LesezeichenKontrollieren() {
+    buch_.LesezeichenKontrollieren(z_.AktuelleSeite, lesezeichen_);
+}
 
-void Buchlenkung::ImageTextBildClick(int platz) { Q_EMIT textbildGewaehlt(buch_.TextbildNamen[size_t(platz - 1)]); }
+void Buchlenkung::ImageTextBildClick(int platz) {
+    Q_EMIT textbildGewaehlt(buch_.TextbildNamen[size_t(platz - 1)]);
+}
 
-void Buchlenkung::CBT(int x, int y, const QString &name) { buch_.CBT(z_.HilfeVerzeichnis, x, y, name); }
+void Buchlenkung::CBT(int x, int y, const QString &name) {
+    buch_.CBT(z_.HilfeVerzeichnis, x, y, name);
+}
 
 void Buchlenkung::Timer1Timer() {
     const TourBild bild = TourTakt(++timer1Tag_);

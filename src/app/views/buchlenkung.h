@@ -20,7 +20,7 @@ namespace book {
 class Blaetteranimation;
 class BuchPanel;
 class SeitenMemo;
-}
+} // namespace book
 
 namespace app {
 
@@ -31,7 +31,7 @@ class Buchlenkung : public QObject {
 public:
     // `fokus` takes the keys while a spread is shown.
     Buchlenkung(book::BuchPanel &buch, BildMenue &menue, album::Albumblatt &albumblatt, Zustand &zustand,
-                  const platform::Screen &screen, QWidget *fokus);
+                const platform::Screen &screen, QWidget *fokus);
 
     // Shows spread n; with "Blättern zeigen" a change of spread is seen turning.
     void SeitenZeigen(int n);

@@ -19,7 +19,8 @@ void FundeMarkieren(book::BuchPanel &buch, const QString &suchbegriff, bool tole
 }
 
 void FundeLoeschen(book::BuchPanel &buch) {
-    for (book::SeitenMemo *seite : {buch.MemoTextLinks, buch.MemoTextRechts}) seite->setMarkierungen({});
+    for (book::SeitenMemo *seite : {buch.MemoTextLinks, buch.MemoTextRechts})
+        seite->setMarkierungen({});
 }
 
 } // namespace app

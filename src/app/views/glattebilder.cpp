@@ -20,6 +20,8 @@ public:
 
 } // namespace
 
-void GlatteBilderSetzen(QApplication &anwendung) { anwendung.setStyle(new GlatteBilder(QApplication::style()->name())); }
+void GlatteBilderSetzen(QApplication &anwendung) {
+    anwendung.setStyle(new GlatteBilder(QApplication::style()->name()));
+}
 
 } // namespace app

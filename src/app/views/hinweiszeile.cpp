@@ -17,7 +17,9 @@ Hinweiszeile::Hinweiszeile(QWidget *parent) : QWidget(parent) {
     hide();
 }
 
-QString Hinweiszeile::text() const { return LabelName->text(); }
+QString Hinweiszeile::text() const {
+    return LabelName->text();
+}
 
 void Hinweiszeile::zeigen(const QString &text, int bildschirmBreite, bool menueSichtbar) {
     LabelName->setText(text);

@@ -29,7 +29,8 @@ void Meldungsboxen::zeigen(Art art, const QString &text) {
 
 bool Meldungsboxen::okAbbrechen(const QString &text) {
     return fragen(eltern_, QMessageBox::Question, text,
-                  {{QMessageBox::Ok, QT_TR_NOOP("OK")}, {QMessageBox::Cancel, QT_TR_NOOP("Abbrechen")}}) == QMessageBox::Ok;
+                  {{QMessageBox::Ok, QT_TR_NOOP("OK")}, {QMessageBox::Cancel, QT_TR_NOOP("Abbrechen")}}) ==
+           QMessageBox::Ok;
 }
 
 bool Meldungsboxen::jaNein(const QString &text) {

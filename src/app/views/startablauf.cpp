@@ -35,7 +35,8 @@ void TImageForm::SpracheEinrichten() {
     menue_->LabelLesezeichen->setText(tr("Lesezeichen"));
     menue_->LabelFundliste->setText(tr("Fundliste"));
     buch_->LabelNoCBT->setText(tr("Anleitung nicht mehr zeigen"));
-    for (QLabel *haken : {buch_->ImageNoCBT, buch_->ImageYesCBT}) haken->setAccessibleName(buch_->LabelNoCBT->text());
+    for (QLabel *haken : {buch_->ImageNoCBT, buch_->ImageYesCBT})
+        haken->setAccessibleName(buch_->LabelNoCBT->text());
 }
 
 void TImageForm::klein(QLabel *label) {
@@ -99,9 +100,10 @@ void TImageForm::FormCreate() {
     z_.NurLesen = !SchreibTest(z_);
     if (!z_.NurLesen && !DatenwurzelSperren(z_)) {
         z_.NurLesen = true;
-        meldungen_.zeigen(Meldungen::Art::Information,
-                          tr("Das Buch ist bereits in einem anderen Pagora-Fenster geöffnet. Es wird hier nur zum Lesen "
-                             "geöffnet: Lesezeichen, Kommentare und Bildtexte werden nicht gespeichert."));
+        meldungen_.zeigen(
+            Meldungen::Art::Information,
+            tr("Das Buch ist bereits in einem anderen Pagora-Fenster geöffnet. Es wird hier nur zum Lesen "
+               "geöffnet: Lesezeichen, Kommentare und Bildtexte werden nicht gespeichert."));
     }
     IniDateiLesen(name);
 
@@ -123,8 +125,10 @@ void TImageForm::layoutFuerBildschirm() {
     const platform::ScreenInfo s = screen_.info();
     const int W = s.width, H = s.height;
     // The window covers the screen even where no window manager honours full screen.
-    if (screen_.isReal()) setGeometry(0, 0, W, H);
-    else resize(W, H);
+    if (screen_.isReal())
+        setGeometry(0, 0, W, H);
+    else
+        resize(W, H);
     hinweiszeile_->platzieren((W - hinweiszeile_->width()) / 2, H - 40);
     buch_->move(buch_->x(), (H - buch_->height()) / 2);
     z_.BuchLinks = (W - buch_->width()) / 2 + 2;
@@ -154,25 +158,31 @@ void TImageForm::IniAuswerten() {
     const int ppi = screen_.info().ppi;
 
     z_.ProjektPfad = e.wert("Path");
-    TitelAnzeigen(*LabelProjekttitel1, *LabelProjekttitel2, *buch_, Titelgestaltung::aus(e), z_.Schriftgrad, ppi, false);
+    TitelAnzeigen(*LabelProjekttitel1, *LabelProjekttitel2, *buch_, Titelgestaltung::aus(e), z_.Schriftgrad, ppi,
+                  false);
     // The register tabs' captions and the bookmarks laid into the book.
-    buch_->GriffeBeschriften({e.wert("Sheet1"), e.wert("Sheet2"), e.wert("Sheet3"), e.wert("Sheet4"), e.wert("Sheet5")});
+    buch_->GriffeBeschriften(
+        {e.wert("Sheet1"), e.wert("Sheet2"), e.wert("Sheet3"), e.wert("Sheet4"), e.wert("Sheet5")});
     buchlenkung_->LesezeichenLesen();
     ProjektVerzeichnisSetzen(z_);
-    if (e.wert("ShowCBT") == "0") buch_->ImageNoCBT->raise();
-    else buch_->ImageYesCBT->raise();
+    if (e.wert("ShowCBT") == "0")
+        buch_->ImageNoCBT->raise();
+    else
+        buch_->ImageYesCBT->raise();
 
     bildansicht_->neuZentrieren();
     bildansicht_->Bildzentrieren(e.wert("Wallpaper"));
     const platform::ScreenInfo s = screen_.info();
     // The picture's own size: an unreadable file has none, and gets no message.
     const QString hintergrund = z_.ProjektVerzeichnis + "Album\\" + e.wert("Wallpaper") + ".bmp";
-    const auto masse = z_.dateien.exists(hintergrund) ? platform::bitmapSize(z_.dateien.native(hintergrund)) : std::nullopt;
+    const auto masse =
+        z_.dateien.exists(hintergrund) ? platform::bitmapSize(z_.dateien.native(hintergrund)) : std::nullopt;
     if (masse && masse->width() + 100 < s.width && masse->height() + 100 < s.height) {
-        meldungen_.zeigen(Meldungen::Art::Information,
-                          tr("Wir empfehlen eine kleinere Bildschirmauflösung. Das Hintergrundbild ist nur %1x%2 Pixels groß.")
-                              .arg(masse->width())
-                              .arg(masse->height()));
+        meldungen_.zeigen(
+            Meldungen::Art::Information,
+            tr("Wir empfehlen eine kleinere Bildschirmauflösung. Das Hintergrundbild ist nur %1x%2 Pixels groß.")
+                .arg(masse->width())
+                .arg(masse->height()));
     }
     z_.AktuellerBildIndex = 0;
     ListeLaden();
@@ -185,7 +195,8 @@ void TImageForm::ProjektReset() {
     buch_->MemoTextLinks->leeren();
     buch_->MemoTextRechts->leeren();
     bildansicht_->ListeLeeren();
-    for (QLabel *l : {LabelProjekttitel1, LabelProjekttitel2, buch_->LabelProjekttitel3}) l->setText("Pagora");
+    for (QLabel *l : {LabelProjekttitel1, LabelProjekttitel2, buch_->LabelProjekttitel3})
+        l->setText("Pagora");
     z_.TextSeitenZahl = 0;
     z_.HilfeSeitenZahl = 0;
 }

@@ -61,7 +61,8 @@ bool Tastenkarte::ausfuehren(const QKeyEvent &taste) {
     case Qt::Key_F10:
     case Qt::Key_Menu: {
         QMenu *ansicht = form_.ansichtMenue();
-        ansicht->popup(form_.mapToGlobal(form_.rect().center() - QPoint(ansicht->sizeHint().width(), ansicht->sizeHint().height()) / 2));
+        ansicht->popup(form_.mapToGlobal(form_.rect().center() -
+                                         QPoint(ansicht->sizeHint().width(), ansicht->sizeHint().height()) / 2));
         return true;
     }
     case Qt::Key_F:
@@ -81,10 +82,14 @@ bool Tastenkarte::ausfuehren(const QKeyEvent &taste) {
 
 bool Tastenkarte::blaettern(bool vor) {
     const bool buch = form_.PanelBuch()->isVisibleTo(&form_);
-    if (buch && vor) form_.buchlenkung()->ImageRechtsPfeilClick();
-    else if (buch) form_.buchlenkung()->ImageLinksPfeilClick();
-    else if (vor) form_.bildansicht()->ImageForwardClick();
-    else form_.bildansicht()->ImageBackClick();
+    if (buch && vor)
+        form_.buchlenkung()->ImageRechtsPfeilClick();
+    else if (buch)
+        form_.buchlenkung()->ImageLinksPfeilClick();
+    else if (vor)
+        form_.bildansicht()->ImageForwardClick();
+    else
+        form_.bildansicht()->ImageBackClick();
     return true;
 }
 

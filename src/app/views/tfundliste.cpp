@@ -4,7 +4,8 @@
 
 namespace app {
 
-TFundliste::TFundliste(QWidget *parent) : QWidget(parent, Qt::Window | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
+TFundliste::TFundliste(QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
     setObjectName("Fundliste");
     setWindowTitle(tr("Fundliste"));
     resize(329, 197);
@@ -27,7 +28,7 @@ TFundliste::TFundliste(QWidget *parent) : QWidget(parent, Qt::Window | Qt::Windo
 }
 
 void TFundliste::FundeZeigen(const QList<search::Albumfund> &funde, int bildschirmHoehe) {
-    LabelNichtsgefunden->hide();  // an earlier search's notice must not lie over the list
+    LabelNichtsgefunden->hide(); // an earlier search's notice must not lie over the list
     ListBoxFund->clear();
     ListBox1->clear();
     funde_ = funde;

@@ -26,7 +26,7 @@ public:
     QLabel *LabelNichtsgefunden;
 
 Q_SIGNALS:
-    void fundGewaehlt(int n);  // 1-based
+    void fundGewaehlt(int n); // 1-based
 
 private:
     QList<search::Albumfund> funde_;

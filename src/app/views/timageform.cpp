@@ -88,22 +88,23 @@ void TImageForm::bauen() {
     book::Textfarbe(LabelProjekttitel1, QColor(232, 210, 150));
     for (QLabel *l : {LabelProjekttitel1, LabelProjekttitel2}) {
         l->setAttribute(Qt::WA_TransparentForMouseEvents);
-        l->resize(0, 0);  // sized to the typed title, not measured while still empty
+        l->resize(0, 0); // sized to the typed title, not measured while still empty
         l->hide();
     }
 
     buch_ = new book::BuchPanel(z_.dateien, flaeche_);
     buch_->setObjectName("PanelBuch");
-    buch_->BuchbildGeladen = true;  // the book counts as open until the cover is laid on
+    buch_->BuchbildGeladen = true; // the book counts as open until the cover is laid on
     buch_->hide();
 
-    const album::Bildkontext kontext{z_.dateien,  z_.ProjektVerzeichnis, z_.HilfeVerzeichnis, z_.NurLesen,
+    const album::Bildkontext kontext{z_.dateien,   z_.ProjektVerzeichnis, z_.HilfeVerzeichnis, z_.NurLesen,
                                      z_.BildIndex, z_.AktuellerBildIndex, z_.BilderAnzahl};
     bildansicht_ = new album::Bildansicht(flaeche_, buch_, kontext, screen_, meldungen_);
     // The surface and the picture on it take the picture view's mouse.
     flaeche_->installEventFilter(this);
     bildansicht_->ImageMain->installEventFilter(this);
-    albumblatt_ = new album::Albumblatt(buch_->PanelAlbum, buch_->ImageAlbum, *bildansicht_, z_.AlbumAufschlag, screen_);
+    albumblatt_ =
+        new album::Albumblatt(buch_->PanelAlbum, buch_->ImageAlbum, *bildansicht_, z_.AlbumAufschlag, screen_);
 
     PanelDeckel = new Deckel(flaeche_);
     PanelDeckel->setObjectName("PanelDeckel");
@@ -112,7 +113,8 @@ void TImageForm::bauen() {
 
     menue_ = new BildMenue(flaeche_);
     buchlenkung_ = new Buchlenkung(*buch_, *menue_, *albumblatt_, z_, screen_, flaeche_);
-    suche_ = new search::Suchsteuerung(flaeche_, z_.dateien, z_.ProjektVerzeichnis, z_.textDatei, z_.hilfeDatei, screen_);
+    suche_ =
+        new search::Suchsteuerung(flaeche_, z_.dateien, z_.ProjektVerzeichnis, z_.textDatei, z_.hilfeDatei, screen_);
 
     // Panels of the authoring progress and the picture list editor, placed for the screen.
     auto platzhalter = [this](const char *name, int w, int h) {
@@ -127,13 +129,13 @@ void TImageForm::bauen() {
 
     // The stacking the screen was designed with, bottom to top.
     const album::Bildansicht &b = *bildansicht_;
-    for (QWidget *w : {static_cast<QWidget *>(b.ImageMain), static_cast<QWidget *>(b.LabelHuge),
-                       static_cast<QWidget *>(LabelProjekttitel2), static_cast<QWidget *>(LabelProjekttitel1),
-                       static_cast<QWidget *>(buch_), static_cast<QWidget *>(b.ImageLast),
-                       static_cast<QWidget *>(b.ImageNext), PanelDeckel, static_cast<QWidget *>(hinweiszeile_),
-                       static_cast<QWidget *>(menue_), static_cast<QWidget *>(b.Imagebig),
-                       static_cast<QWidget *>(b.SpeedButtonEnlarge), Panel12Fortschritt, b.Shape1, PanelMemoListe,
-                       static_cast<QWidget *>(b.LabelShape)})
+    for (QWidget *w :
+         {static_cast<QWidget *>(b.ImageMain), static_cast<QWidget *>(b.LabelHuge),
+          static_cast<QWidget *>(LabelProjekttitel2), static_cast<QWidget *>(LabelProjekttitel1),
+          static_cast<QWidget *>(buch_), static_cast<QWidget *>(b.ImageLast), static_cast<QWidget *>(b.ImageNext),
+          PanelDeckel, static_cast<QWidget *>(hinweiszeile_), static_cast<QWidget *>(menue_),
+          static_cast<QWidget *>(b.Imagebig), static_cast<QWidget *>(b.SpeedButtonEnlarge), Panel12Fortschritt,
+          b.Shape1, PanelMemoListe, static_cast<QWidget *>(b.LabelShape)})
         w->raise();
 
     // Designed as a 1 ms timer on a system whose timers tick every 15.6 ms at best; the
@@ -176,9 +178,8 @@ void TImageForm::verbinden() {
         if (buchWeg) buch_->hide();
     });
     connect(bildansicht_, &Bildansicht::bildlaufBeginnt, buch_, &QWidget::hide);
-    connect(bildansicht_, &Bildansicht::buchAusrichten, this, [this](int reserve) {
-        buch_->move(buch_->x(), (screen_.info().height - reserve - buch_->height()) / 2);
-    });
+    connect(bildansicht_, &Bildansicht::buchAusrichten, this,
+            [this](int reserve) { buch_->move(buch_->x(), (screen_.info().height - reserve - buch_->height()) / 2); });
     connect(albumblatt_, &album::Albumblatt::mausBewegt, this, [this] {
         buch_->PanelLinksPfeil->hide();
         buch_->PanelRechtsPfeil->hide();
@@ -187,7 +188,8 @@ void TImageForm::verbinden() {
 
     connect(suche_, &search::Suchsteuerung::textGefunden, this, [this](int seite, int zeile, bool links) {
         buchlenkung_->PfeilHinweis = links ? 1 : 2;
-        for (QLabel *pfeil : {buch_->ImageLeftArrow, buch_->ImageRightArrow}) pfeil->move(pfeil->x(), zeile * 13 + 10);
+        for (QLabel *pfeil : {buch_->ImageLeftArrow, buch_->ImageRightArrow})
+            pfeil->move(pfeil->x(), zeile * 13 + 10);
         SeitenZeigen(seite);
         FundeMarkieren(*buch_, suche_->Suchbegriff, suche_->Schreibungstolerant);
     });
@@ -256,7 +258,8 @@ void TImageForm::menueBauen() {
             bearbeiten(&B::InhaltsverzeichnisbearbeitenClick));
     Dummy = bar->addAction(QString());
     Dummy->setObjectName("Dummy");
-    for (QAction *a : bar->actions()) a->setVisible(false);
+    for (QAction *a : bar->actions())
+        a->setVisible(false);
     bar->hide();
 }
 
@@ -281,7 +284,9 @@ void TImageForm::Fundliste1Click() {
     fundliste_->raise();
 }
 
-void TImageForm::SeitenZeigen(int n) { buchlenkung_->SeitenZeigen(n); }
+void TImageForm::SeitenZeigen(int n) {
+    buchlenkung_->SeitenZeigen(n);
+}
 
 void TImageForm::LabelCoverMouseMove(int x, int y) {
     const platform::ScreenInfo s = screen_.info();
@@ -383,9 +388,12 @@ void TImageForm::Windowsstil() {
     QWidget *bild = bildansicht_->ImageMain;
     bild->move(bild->x(), (s.height - 66 - bild->height()) / 2);
     buch_->move(buch_->x(), (s.height - 66 - buch_->height()) / 2);
-    if (s.width > 800) hinweiszeile_->platzieren(hinweiszeile_->x(), s.height - 100);
-    else Dummy->setVisible(true);
-    if (screen_.isReal()) showMaximized();
+    if (s.width > 800)
+        hinweiszeile_->platzieren(hinweiszeile_->x(), s.height - 100);
+    else
+        Dummy->setVisible(true);
+    if (screen_.isReal())
+        showMaximized();
     else {
         resize(s.width, s.height);
         show();
@@ -415,8 +423,10 @@ void TImageForm::ImageMenuMouseDown(int x, int y) {
                               tr("Die Bearbeitungsfunktionen sind erst ausführbar, wenn das Programm auf einer "
                                  "Festplatte installiert wurde."));
         } else if (bearbeitung_) {
-            if (z_.ProgrammName.isEmpty()) bearbeitung_->ImageFundamentalsClick();
-            else bearbeitung_->Auswahl(1);
+            if (z_.ProgrammName.isEmpty())
+                bearbeitung_->ImageFundamentalsClick();
+            else
+                bearbeitung_->Auswahl(1);
         }
         break;
     case MenueBefehl::Lesen: SeitenZeigen(z_.LetzteTextseite); break;
@@ -445,8 +455,10 @@ bool TImageForm::eventFilter(QObject *obj, QEvent *event) {
     if ((typ == QEvent::MouseMove || typ == QEvent::MouseButtonPress) && (obj == flaeche_ || obj == bild)) {
         const auto *maus = static_cast<QMouseEvent *>(event);
         const QPoint p = maus->position().toPoint() + (obj == bild ? bild->pos() : QPoint());
-        if (typ == QEvent::MouseMove) LabelCoverMouseMove(p.x(), p.y());
-        else ImageMainMouseDown(maus->button(), p.x(), p.y());
+        if (typ == QEvent::MouseMove)
+            LabelCoverMouseMove(p.x(), p.y());
+        else
+            ImageMainMouseDown(maus->button(), p.x(), p.y());
         return typ == QEvent::MouseButtonPress;
     }
     return QMainWindow::eventFilter(obj, event);

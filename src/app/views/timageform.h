@@ -20,7 +20,7 @@ class QAction;
 namespace album {
 class Albumblatt;
 class Bildansicht;
-}
+} // namespace album
 
 namespace authoring {
 class TBearbeitung;
@@ -124,7 +124,7 @@ private:
     QWidget *flaeche_ = nullptr;
     book::BuchPanel *buch_ = nullptr;
     BildMenue *menue_ = nullptr;
-    bool titelWeg_ = false;  // a picture took the screen title away
+    bool titelWeg_ = false; // a picture took the screen title away
     Hinweiszeile *hinweiszeile_ = nullptr;
     album::Bildansicht *bildansicht_ = nullptr;
     album::Albumblatt *albumblatt_ = nullptr;

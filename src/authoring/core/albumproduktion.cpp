@@ -13,7 +13,9 @@ namespace {
 constexpr int kInhaltBreite = 237;
 constexpr int kZellenX[] = {0, 120, 296, 416};
 
-int breiteVon(const QByteArray &text, const platform::ByteWidths &masse) { return masse.width(text); }
+int breiteVon(const QByteArray &text, const platform::ByteWidths &masse) {
+    return masse.width(text);
+}
 
 bool speichern(const platform::Files &dateien, const Albumauftrag &a, const QImage &aufschlag, int nummer) {
     QByteArray bytes;
@@ -28,7 +30,8 @@ bool speichern(const platform::Files &dateien, const Albumauftrag &a, const QIma
 
 int AlbumTeiler(int w, int h) {
     int d = 1;
-    while (qint64(w) * 10 / d > 1080 || qint64(h) * 10 / d > 760) ++d;
+    while (qint64(w) * 10 / d > 1080 || qint64(h) * 10 / d > 760)
+        ++d;
     return d;
 }
 
@@ -52,13 +55,15 @@ void InhaltAlbum(QStringList &memo, const QString &zeile, int seite, const platf
             memo.append(platform::fromCp1252(aus));
             continue;
         }
-        while (breiteVon(aus, masse) <= grenze) aus += ' ';
+        while (breiteVon(aus, masse) <= grenze)
+            aus += ' ';
         memo.append(platform::fromCp1252(aus + nummer));
     }
 }
 
 Albumergebnis AlbumBearbeiten(const platform::Files &dateien, const Albumauftrag &a,
-                              const platform::ByteWidths &inhaltMasse, const std::function<void(const Albumschritt &)> &schritt) {
+                              const platform::ByteWidths &inhaltMasse,
+                              const std::function<void(const Albumschritt &)> &schritt) {
     Albumergebnis r;
     if (a.MemoListe.size() > kMaxListenzeilen) {
         r.status = Albumergebnis::Status::ZuVieleZeilen;
@@ -78,9 +83,9 @@ Albumergebnis AlbumBearbeiten(const platform::Files &dateien, const Albumauftrag
     }
     if (!dateien.read(blatt, &leerBytes) || !leer.loadFromData(leerBytes, "BMP")) {
         r.status = Albumergebnis::Status::Bildfehler;
-        r.meldung = QCoreApplication::translate("authoring::Albumproduktion",
-                                                "Help\\Album0.bmp kann nicht gelesen werden: die Datei ist kein lesbares "
-                                                "Bitmap oder zu groß (das leere Albumblatt ist 524 x 384 Pixel groß).");
+        r.meldung = QCoreApplication::translate(
+            "authoring::Albumproduktion", "Help\\Album0.bmp kann nicht gelesen werden: die Datei ist kein lesbares "
+                                          "Bitmap oder zu groß (das leere Albumblatt ist 524 x 384 Pixel groß).");
         return r;
     }
     leer = leer.convertToFormat(QImage::Format_RGB32);
@@ -108,7 +113,8 @@ Albumergebnis AlbumBearbeiten(const platform::Files &dateien, const Albumauftrag
                 const qsizetype doppelpunkt = zeile.indexOf(':');
                 const QString name = zeile.left(doppelpunkt);
                 const QString datei = a.ProjektVerzeichnis + "Album\\" + name + ".bmp";
-                const bool sicher = doppelpunkt > 0 && !name.contains('\\') && !name.contains('/') && !name.contains("..");
+                const bool sicher =
+                    doppelpunkt > 0 && !name.contains('\\') && !name.contains('/') && !name.contains("..");
                 const QString nativ = sicher && dateien.exists(datei) ? dateien.native(datei) : QString();
                 const auto masse = nativ.isEmpty() ? std::nullopt : album::BitmapMasse(nativ);
                 const int d = masse ? AlbumTeiler(masse->breite, masse->hoehe) : 1;

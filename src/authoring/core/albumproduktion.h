@@ -15,13 +15,13 @@ struct Albumauftrag {
     QString StammVerzeichnis;
     QString ProjektVerzeichnis;
     QString ProgrammName;
-    QStringList MemoListe;  // the picture list
+    QStringList MemoListe; // the picture list
 };
 
 struct Albumschritt {
     int slot = 0;
-    int prozent = 0;          // progress after this slot
-    const QImage *aufschlag;  // the spread being composed
+    int prozent = 0;         // progress after this slot
+    const QImage *aufschlag; // the spread being composed
 };
 
 struct Albumergebnis {
@@ -30,7 +30,7 @@ struct Albumergebnis {
     int gespeicherteAufschlaege = 0;
     QStringList MemoInhalt;
     QStringList MemoInhalt2;
-    QString meldung;  // for Bildfehler, Schreibfehler and ZuVieleZeilen: what, and which list line
+    QString meldung; // for Bildfehler, Schreibfehler and ZuVieleZeilen: what, and which list line
 };
 
 // The album's pages run from 1000 to 1999, and a spread's file takes the last three

@@ -36,8 +36,8 @@ Laufwerksergebnis ExeLaufwerk(const platform::Files &dateien, const QString &pro
     r.stammVerzeichnis = cd;
     if (!dateien.exists(r.hilfeSeitenDateiName)) {
         const QString quelle = cd + name + "\\Pages\\" + name;
-        for (const auto &[von, nach] : {std::pair{quelle + ".7", r.hilfeSeitenDateiName},
-                                        std::pair{quelle + ".5", r.textSeitenDateiName}}) {
+        for (const auto &[von, nach] :
+             {std::pair{quelle + ".7", r.hilfeSeitenDateiName}, std::pair{quelle + ".5", r.textSeitenDateiName}}) {
             if (!dateien.copy(von, nach)) {
                 r.status = Laufwerksergebnis::Status::KopierFehler;
                 r.fehler = von;
@@ -50,8 +50,8 @@ Laufwerksergebnis ExeLaufwerk(const platform::Files &dateien, const QString &pro
 
 QString laufendeProgrammDatei(const platform::Files &dateien, const char *argv0) {
     const QString arg = argv0 ? QString::fromLocal8Bit(argv0) : QString();
-    const QString nativ = arg.contains('/') ? QFileInfo(arg).absoluteFilePath()
-                                            : QCoreApplication::applicationFilePath();
+    const QString nativ =
+        arg.contains('/') ? QFileInfo(arg).absoluteFilePath() : QCoreApplication::applicationFilePath();
     return dateien.stored(QDir::cleanPath(nativ));
 }
 

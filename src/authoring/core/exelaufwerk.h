@@ -12,10 +12,10 @@ struct Laufwerksergebnis {
     enum class Status { Gefunden, KeineCd, KopierFehler };
     Status status = Status::Gefunden;
     QString programmName;
-    QString stammVerzeichnis;  // with trailing "\"
+    QString stammVerzeichnis; // with trailing "\"
     QString textSeitenDateiName;
     QString hilfeSeitenDateiName;
-    QString fehler;  // the file that could not be copied
+    QString fehler; // the file that could not be copied
 };
 
 // programmDatei: stored path of the running programme file ("C:\opt\pagora\Quarn").

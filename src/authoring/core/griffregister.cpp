@@ -6,7 +6,9 @@ namespace authoring {
 
 namespace {
 
-QString schluessel(const char *art, int k) { return QLatin1String(art) + QString::number(k + 1); }
+QString schluessel(const char *art, int k) {
+    return QLatin1String(art) + QString::number(k + 1);
+}
 
 int basis(Buchteil teil) {
     switch (teil) {
@@ -34,7 +36,7 @@ Griffziel Griffdaten(const Griffzeile &zeile) {
 }
 
 std::array<Griffzeile, kGriffAnzahl> GriffzeilenLesen(const app::Einstellungen &e,
-                                                     const std::array<Buchteil, kGriffAnzahl> &bisher) {
+                                                      const std::array<Buchteil, kGriffAnzahl> &bisher) {
     std::array<Griffzeile, kGriffAnzahl> zeilen;
     for (int k = 0; k < kGriffAnzahl; ++k) {
         const int ziel = book::ZiffernWert(e.wert(schluessel("Mark", k)));

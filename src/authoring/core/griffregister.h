@@ -16,12 +16,12 @@ enum class Buchteil { Keiner, Text, Bilder, Hilfe };
 struct Griffzeile {
     QString text;
     Buchteil teil = Buchteil::Keiner;
-    QString seite;  // the page within the part, as typed
+    QString seite; // the page within the part, as typed
 };
 
 struct Griffziel {
-    QString text;   // empty: the tab is dropped
-    int seite = 0;  // page-number scheme of the book
+    QString text;  // empty: the tab is dropped
+    int seite = 0; // page-number scheme of the book
 };
 
 // The part a stored target page lies in; a page outside the three parts leaves `bisher`.
@@ -33,7 +33,7 @@ Griffziel Griffdaten(const Griffzeile &zeile);
 
 // The rows from the settings; a row keeps its part where the stored page names none.
 std::array<Griffzeile, kGriffAnzahl> GriffzeilenLesen(const app::Einstellungen &e,
-                                                     const std::array<Buchteil, kGriffAnzahl> &bisher);
+                                                      const std::array<Buchteil, kGriffAnzahl> &bisher);
 
 // Sheet<k> := the row's caption; Mark<k> := its page when the caption is not empty.
 void GriffeEintragen(app::Einstellungen &e, const std::array<Griffzeile, kGriffAnzahl> &zeilen);

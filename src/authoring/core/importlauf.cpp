@@ -76,8 +76,10 @@ Importlauf TextImportieren(const app::Zustand &z, const Importauftrag &auftrag,
     // handed back in steps of 4 MB: memory stays the same however long the text is.
     QByteArray text;
     uchar *karte = quelle.size() > 0 ? quelle.map(0, quelle.size()) : nullptr;
-    if (karte) text = QByteArray::fromRawData(reinterpret_cast<const char *>(karte), quelle.size());
-    else text = quelle.readAll();  // empty, or a file that cannot be mapped
+    if (karte)
+        text = QByteArray::fromRawData(reinterpret_cast<const char *>(karte), quelle.size());
+    else
+        text = quelle.readAll(); // empty, or a file that cannot be mapped
     lauf.utf8 = SiehtNachUtf8Aus(QByteArrayView(text).first(qMin<qsizetype>(text.size(), 1 << 20)));
     const qint64 gesamt = text.size();
     qsizetype freigegeben = 0;
@@ -118,15 +120,18 @@ QStringList Importwarnungen(const Importlauf &lauf, const QString &textName) {
     QStringList warnungen;
     if (!r.gekuerzteZeilen.isEmpty()) {
         QStringList nummern;
-        for (const int n : r.gekuerzteZeilen) nummern << QString::number(n);
-        warnungen << QCoreApplication::translate("Import", "%1 Zeilen ohne Trennstelle (Leerzeichen, Komma, Bindestrich, "
-                                                           "Punkt) wurden gekürzt: Zeile %2.")
+        for (const int n : r.gekuerzteZeilen)
+            nummern << QString::number(n);
+        warnungen << QCoreApplication::translate("Import",
+                                                 "%1 Zeilen ohne Trennstelle (Leerzeichen, Komma, Bindestrich, "
+                                                 "Punkt) wurden gekürzt: Zeile %2.")
                          .arg(r.gekuerzteZeilen.size())
                          .arg(nummern.join(", "));
     }
     if (r.GeschriebeneSeiten > 999)
-        warnungen << QCoreApplication::translate("Import", "Das Buch hat %1 Seiten; gezeigt werden können nur die Seiten "
-                                                           "1 bis 999.")
+        warnungen << QCoreApplication::translate("Import",
+                                                 "Das Buch hat %1 Seiten; gezeigt werden können nur die Seiten "
+                                                 "1 bis 999.")
                          .arg(r.GeschriebeneSeiten);
     if (lauf.fehlendeBilder > 0)
         warnungen << QCoreApplication::translate("Import", "%1 Bilder im Text konnten nicht eingesetzt werden.")
@@ -150,12 +155,16 @@ bool SiehtNachUtf8Aus(QByteArrayView bytes) {
             continue;
         }
         int folge = 0;
-        if (b >= 0xC2 && b <= 0xDF) folge = 1;
-        else if (b >= 0xE0 && b <= 0xEF) folge = 2;
-        else if (b >= 0xF0 && b <= 0xF4) folge = 3;
-        else return false;
+        if (b >= 0xC2 && b <= 0xDF)
+            folge = 1;
+        else if (b >= 0xE0 && b <= 0xEF)
+            folge = 2;
+        else if (b >= 0xF0 && b <= 0xF4)
+            folge = 3;
+        else
+            return false;
         for (int k = 1; k <= folge; ++k) {
-            if (i + k >= n) return mehrbytig;  // cut off by the end of the sample
+            if (i + k >= n) return mehrbytig; // cut off by the end of the sample
             if ((static_cast<unsigned char>(bytes[i + k]) & 0xC0) != 0x80) return false;
         }
         mehrbytig = true;

@@ -21,18 +21,18 @@ struct Importauftrag {
 struct Importlauf {
     enum class Status {
         Fertig,
-        TextUnlesbar,        // the text file could not be opened
-        OhneTrennmuster,     // hyphenation asked for, but its patterns are missing
-        Abgebrochen,         // stopped through the progress callback
-        NichtGeschrieben,    // `datei` could not be written; nothing was replaced
+        TextUnlesbar,     // the text file could not be opened
+        OhneTrennmuster,  // hyphenation asked for, but its patterns are missing
+        Abgebrochen,      // stopped through the progress callback
+        NichtGeschrieben, // `datei` could not be written; nothing was replaced
     };
     Status status = Status::Fertig;
-    QString datei;            // the file the status names
-    QString seitenDatei;      // stored path of the page file
-    QString inhaltsDatei;     // stored path of the contents file
+    QString datei;        // the file the status names
+    QString seitenDatei;  // stored path of the page file
+    QString inhaltsDatei; // stored path of the contents file
     Importergebnis ergebnis;
-    int fehlendeBilder = 0;   // pictures named in the text that could not be placed
-    bool utf8 = false;        // the text looked like UTF-8; it was read as Windows-1252 all the same
+    int fehlendeBilder = 0; // pictures named in the text that could not be placed
+    bool utf8 = false;      // the text looked like UTF-8; it was read as Windows-1252 all the same
 };
 
 // Runs the import. `bildFehler` hears the message of each picture that could not be

@@ -8,7 +8,9 @@
 namespace authoring {
 namespace {
 
-QString tr(const char *text) { return QCoreApplication::translate("Projektanlage", text); }
+QString tr(const char *text) {
+    return QCoreApplication::translate("Projektanlage", text);
+}
 
 QString dateinamenWarnung() {
     return tr("Ein Dateiname darf keines der folgenden Zeichen enthalten: \\ / : * ? \" < > |");
@@ -72,7 +74,7 @@ Projektergebnis ProjektAnlegen(const platform::Files &dateien, const Projektauft
 
     const QString f = a.stammVerzeichnis + a.ordner + "\\";
     for (const QString &ordner : {f, f + "Album\\", f + "Slides\\", f + "Pages\\", f + "Huge\\"})
-        dateien.makeFolder(ordner);  // an existing folder is fine; a missing one fails the copies
+        dateien.makeFolder(ordner); // an existing folder is fine; a missing one fails the copies
 
     const QString seiten = f + "Pages\\" + a.programmName;
     const Kopie kopien[] = {

@@ -17,9 +17,9 @@ namespace authoring {
 std::optional<QString> DateinamenPruefen(const QString &text);
 
 struct Projektauftrag {
-    QString stammVerzeichnis;  // data root, with trailing "\"
+    QString stammVerzeichnis; // data root, with trailing "\"
     QString programmName;
-    QString ordner;            // project folder as typed, below the data root
+    QString ordner; // project folder as typed, below the data root
 };
 
 struct Projektergebnis {

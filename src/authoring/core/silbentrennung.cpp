@@ -6,7 +6,9 @@
 
 namespace authoring {
 
-QString Silbentrennung::musterDatei() { return QStringLiteral("/usr/share/hyphen/hyph_de_DE.dic"); }
+QString Silbentrennung::musterDatei() {
+    return QStringLiteral("/usr/share/hyphen/hyph_de_DE.dic");
+}
 
 std::unique_ptr<Silbentrennung> Silbentrennung::laden(const QString &datei) {
     if (!QFile::exists(datei)) return nullptr;
@@ -15,7 +17,9 @@ std::unique_ptr<Silbentrennung> Silbentrennung::laden(const QString &datei) {
     return std::unique_ptr<Silbentrennung>(new Silbentrennung(muster));
 }
 
-Silbentrennung::~Silbentrennung() { hnj_hyphen_free(muster_); }
+Silbentrennung::~Silbentrennung() {
+    hnj_hyphen_free(muster_);
+}
 
 QList<int> Silbentrennung::trennstellen(QByteArrayView wort) {
     const QByteArray schluessel = wort.toByteArray();
@@ -38,7 +42,8 @@ QList<int> Silbentrennung::trennstellen(QByteArrayView wort) {
             if ((striche[i] & 1) && (!ersatz || !ersatz[i])) stellen << i + 1;
     }
     if (ersatz) {
-        for (int i = 0; i < n; ++i) std::free(ersatz[i]);
+        for (int i = 0; i < n; ++i)
+            std::free(ersatz[i]);
         std::free(ersatz);
     }
     std::free(lage);

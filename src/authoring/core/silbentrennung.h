@@ -25,7 +25,7 @@ public:
 private:
     explicit Silbentrennung(_HyphenDict *muster) : muster_(muster) {}
     _HyphenDict *muster_;
-    QHash<QByteArray, QList<int>> gemerkt_;  // prose repeats its words
+    QHash<QByteArray, QList<int>> gemerkt_; // prose repeats its words
 };
 
 } // namespace authoring

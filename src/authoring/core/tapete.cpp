@@ -6,7 +6,7 @@ namespace authoring {
 
 QImage TapetenRahmen() {
     QImage bild(kTapetenGroesse, QImage::Format_RGB32);
-    bild.fill(QColor(155, 251, 193));  // the authoring window's colour
+    bild.fill(QColor(155, 251, 193)); // the authoring window's colour
     QPainter p(&bild);
     const QRect gehaeuse = kTapetenFeld.adjusted(-6, -6, 6, 6);
     p.fillRect(gehaeuse, QColor(64, 64, 64));
@@ -19,7 +19,8 @@ QImage TapetenRahmen() {
 
 void Tapete(QImage &vorschau, const QImage *bild, QSize bildschirm) {
     for (int y = kTapetenFeld.top(); y <= kTapetenFeld.bottom(); ++y)
-        for (int x = kTapetenFeld.left(); x <= kTapetenFeld.right(); ++x) vorschau.setPixel(x, y, qRgb(192, 192, 192));
+        for (int x = kTapetenFeld.left(); x <= kTapetenFeld.right(); ++x)
+            vorschau.setPixel(x, y, qRgb(192, 192, 192));
     if (!bild || bild->isNull()) return;
     const int w = qMin(bild->width(), bildschirm.width());
     const int h = qMin(bild->height(), bildschirm.height());

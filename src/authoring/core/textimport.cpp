@@ -13,19 +13,29 @@ constexpr int kVoll = 29;
 constexpr int kMaxBreite = 230;
 constexpr int kMaxRest = 52;
 constexpr int kInhaltBreite = 237;
-constexpr int kMemoProbeBreite = 232;  // 236 pixels less the box's inner margins
+constexpr int kMemoProbeBreite = 232; // 236 pixels less the box's inner margins
 
-bool istUmbruchzeichen(char c) { return c == ' ' || c == ',' || c == '-' || c == '.'; }
+bool istUmbruchzeichen(char c) {
+    return c == ' ' || c == ',' || c == '-' || c == '.';
+}
 // Tab, LF and CR: the bytes the reading loop treats one by one.
-bool istSteuerzeichen(char c) { return static_cast<unsigned char>(c) <= 13 && ((1u << c) & 0x2600u); }
+bool istSteuerzeichen(char c) {
+    return static_cast<unsigned char>(c) <= 13 && ((1u << c) & 0x2600u);
+}
 // Letters of Windows-1252 that the hyphenation patterns know: those of Latin-1.
 bool istBuchstabe(char c) {
     const auto b = static_cast<unsigned char>(c);
     return (b >= 'A' && b <= 'Z') || (b >= 'a' && b <= 'z') || (b >= 0xC0 && b != 0xD7 && b != 0xF7);
 }
-bool beginntMit(const std::string &s, const char *vorne) { return s.rfind(vorne, 0) == 0; }
-QByteArray bytes(const std::string &s) { return QByteArray(s.data(), qsizetype(s.size())); }
-QByteArrayView sicht(const std::string &s) { return QByteArrayView(s.data(), qsizetype(s.size())); }
+bool beginntMit(const std::string &s, const char *vorne) {
+    return s.rfind(vorne, 0) == 0;
+}
+QByteArray bytes(const std::string &s) {
+    return QByteArray(s.data(), qsizetype(s.size()));
+}
+QByteArrayView sicht(const std::string &s) {
+    return QByteArrayView(s.data(), qsizetype(s.size()));
+}
 
 class Import {
 public:
@@ -46,7 +56,8 @@ public:
             if (testzeile_.size() < 49) {
                 const qsizetype grenze = qMin(n, pos_ + 49 - qsizetype(testzeile_.size()));
                 qsizetype ende = pos_;
-                while (ende < grenze && !istSteuerzeichen(daten[ende])) ++ende;
+                while (ende < grenze && !istSteuerzeichen(daten[ende]))
+                    ++ende;
                 if (ende > pos_) {
                     testzeile_.append(daten + pos_, size_t(ende - pos_));
                     pos_ = ende;
@@ -89,7 +100,8 @@ private:
             testzeile_.erase(0, 3);
             kapitelanfang_ = true;
             ueberschriftmodus_ = true;
-        } else if (testzeile_.size() >= 4 && testzeile_[0] == kUeberschriftende && testzeile_.compare(1, 3, ":I:") == 0) {
+        } else if (testzeile_.size() >= 4 && testzeile_[0] == kUeberschriftende &&
+                   testzeile_.compare(1, 3, ":I:") == 0) {
             if (zeilennummer_ <= kVoll) testseite_.setzeErstesZeichen(zeilennummer_, book::kUeberschriftzeichen);
             ++zeilennummer_;
             testzeile_.erase(0, 4);
@@ -97,22 +109,22 @@ private:
         }
         const platform::ByteWidths &m = ueberschriftmodus_ ? masse_.fett : masse_.text;
         qint64 breite = 0;
-        for (const char c : testzeile_) breite += m.advance(static_cast<unsigned char>(c));
+        for (const char c : testzeile_)
+            breite += m.advance(static_cast<unsigned char>(c));
         // Wider than 230 pixels once rounded, in 1/64 pixel: from 230.5 pixels on.
-        constexpr qint64 kZuBreit = kMaxBreite * platform::ByteWidths::kEinheiten + platform::ByteWidths::kEinheiten / 2;
+        constexpr qint64 kZuBreit =
+            kMaxBreite * platform::ByteWidths::kEinheiten + platform::ByteWidths::kEinheiten / 2;
         if (!zeilenende_ || breite >= kZuBreit || testzeile_.size() >= 50) {
             // Characters move from the end of the line to the front of the rest, which
             // keeps its first 52.
             size_t laenge = testzeile_.size();
             const qint64 ganzeBreite = breite;
-            while (breite >= kZuBreit || laenge > 50 ||
-                   (laenge > 20 && !istUmbruchzeichen(testzeile_[laenge - 1]))) {
+            while (breite >= kZuBreit || laenge > 50 || (laenge > 20 && !istUmbruchzeichen(testzeile_[laenge - 1]))) {
                 breite -= m.advance(static_cast<unsigned char>(testzeile_[laenge - 1]));
                 --laenge;
             }
             // A picture line keeps its name and caption as written.
-            const size_t stelle =
-                trennung_ && !beginntMit(testzeile_, ":B:") ? trennstelle(m, ganzeBreite, laenge) : 0;
+            const size_t stelle = trennung_ && !beginntMit(testzeile_, ":B:") ? trennstelle(m, ganzeBreite, laenge) : 0;
             if (stelle > 0) laenge = stelle;
             if (laenge < testzeile_.size()) {
                 rest_.insert(0, testzeile_, laenge, std::string::npos);
@@ -135,27 +147,32 @@ private:
     // before the hyphen; 0 when the cut `schnitt` keeps the word whole or it has no split
     // that fits. The hyphen stays within the 49 columns and the 230 pixels.
     size_t trennstelle(const platform::ByteWidths &m, qint64 breite, size_t schnitt) {
-        constexpr qint64 kZuBreit = kMaxBreite * platform::ByteWidths::kEinheiten + platform::ByteWidths::kEinheiten / 2;
+        constexpr qint64 kZuBreit =
+            kMaxBreite * platform::ByteWidths::kEinheiten + platform::ByteWidths::kEinheiten / 2;
         const std::string &t = testzeile_;
-        size_t passt = t.size();  // the longest start of the line that fits
+        size_t passt = t.size(); // the longest start of the line that fits
         while (passt > 0 && (breite >= kZuBreit || passt > size_t(book::kTextSpalten))) {
             breite -= m.advance(static_cast<unsigned char>(t[passt - 1]));
             --passt;
         }
         auto grenze = [](char c) { return istUmbruchzeichen(c) || c == kUeberschriftende; };
         size_t anfang = passt;
-        while (anfang > 0 && !grenze(t[anfang - 1])) --anfang;
+        while (anfang > 0 && !grenze(t[anfang - 1]))
+            --anfang;
         size_t ende = passt;
-        while (ende < t.size() && !grenze(t[ende])) ++ende;
+        while (ende < t.size() && !grenze(t[ende]))
+            ++ende;
         if (schnitt >= ende || anfang + 3 > passt) return 0;
         const qint64 strich = m.advance('-');
         size_t beste = 0;
         // Letter runs of the word, from the last one that begins before the room ends.
         for (size_t lauf = anfang; lauf < passt;) {
             size_t von = lauf;
-            while (von < ende && !istBuchstabe(t[von])) ++von;
+            while (von < ende && !istBuchstabe(t[von]))
+                ++von;
             size_t bis = von;
-            while (bis < ende && istBuchstabe(t[bis])) ++bis;
+            while (bis < ende && istBuchstabe(t[bis]))
+                ++bis;
             lauf = bis + 1;
             if (bis - von < 4 || von + 2 >= passt) continue;
             const QList<int> stellen = trennung_->trennstellen(QByteArrayView(t.data() + von, qsizetype(bis - von)));
@@ -163,7 +180,8 @@ private:
                 const size_t stelle = von + size_t(stellen[i]);
                 if (stelle + 1 > passt || stelle <= von || stelle >= bis) continue;
                 qint64 b = breite;
-                for (size_t k = stelle; k < passt; ++k) b -= m.advance(static_cast<unsigned char>(t[k]));
+                for (size_t k = stelle; k < passt; ++k)
+                    b -= m.advance(static_cast<unsigned char>(t[k]));
                 if (b + strich < kZuBreit) {
                     beste = stelle;
                     break;
@@ -224,11 +242,12 @@ private:
             kommentarhoehe = UmbruchZeilen(kommentar, masse_.unterschrift, kMemoProbeBreite);
         }
         QByteArray name = bytes(testzeile_.substr(3));
-        while (!name.isEmpty() && static_cast<unsigned char>(name.back()) <= 32) name.chop(1);
+        while (!name.isEmpty() && static_cast<unsigned char>(name.back()) <= 32)
+            name.chop(1);
 
         int bildhoehe = kommentarhoehe;
         if (!GueltigerBildname(platform::fromCp1252(name))) {
-            bildhoehe += bilder_.Kleinbild(name);  // reports the name and gives 0
+            bildhoehe += bilder_.Kleinbild(name); // reports the name and gives 0
         } else if (const auto hoehe = bilder_.vorhandeneHoehe(name)) {
             bildhoehe += *hoehe / 13 + 1;
         } else {
@@ -284,7 +303,7 @@ private:
                     if (zeilennummer_ > 2 && kapitelanfang_) {
                         SeiteSchreiben();
                         kapitelanfang_ = false;
-                        geschrieben = true;  // start again with a blank page
+                        geschrieben = true; // start again with a blank page
                         continue;
                     }
                     if (zeilennummer_ >= kVoll) break;
@@ -317,8 +336,8 @@ private:
     Seitensatz testseite_;
     int zeilennummer_ = 1;
     int geschriebeneSeiten_ = 0;
-    std::string testzeile_;  // the line being assembled
-    std::string rest_;       // what was cut off its end
+    std::string testzeile_; // the line being assembled
+    std::string rest_;      // what was cut off its end
     bool zeilenende_ = false;
     bool ueberschriftmodus_ = false;
     bool kapitelanfang_ = false;
@@ -338,8 +357,9 @@ Importmasse Importmasse::Bildschirm() {
         f.setKerning(false);
         return f;
     };
-    return {platform::ByteWidths(font("MS Sans Serif", 12, false)), platform::ByteWidths(font("MS Sans Serif", 12, true)),
-            platform::ByteWidths(font("MS Sans Serif", 11, false)), platform::ByteWidths(font("Small Fonts", 8, false))};
+    return {
+        platform::ByteWidths(font("MS Sans Serif", 12, false)), platform::ByteWidths(font("MS Sans Serif", 12, true)),
+        platform::ByteWidths(font("MS Sans Serif", 11, false)), platform::ByteWidths(font("Small Fonts", 8, false))};
 }
 
 Importergebnis Buchmachen(const QByteArray &text, const Importmasse &masse, Bildquelle &bilder,
@@ -368,8 +388,10 @@ void InhaltZeile(QStringList &memoInhalt, QString ueberschrift, int seiteNummer,
     const QByteArray nummerBytes = platform::toCp1252(seite);
     QByteArray kopf = platform::toCp1252(ueberschrift);
     qint64 breite = 0;
-    for (const char c : kopf + nummerBytes) breite += masse.advance(static_cast<unsigned char>(c));
-    const qint64 grenze = qint64(kInhaltBreite) * platform::ByteWidths::kEinheiten + platform::ByteWidths::kEinheiten / 2;
+    for (const char c : kopf + nummerBytes)
+        breite += masse.advance(static_cast<unsigned char>(c));
+    const qint64 grenze =
+        qint64(kInhaltBreite) * platform::ByteWidths::kEinheiten + platform::ByteWidths::kEinheiten / 2;
     const qint64 leer = masse.advance(' ');
     qint64 leerzeichen = 77;
     if (leer > 0 && breite + 77 * leer >= grenze) leerzeichen = qMax<qint64>(0, (grenze - 1 - breite) / leer);
@@ -392,14 +414,15 @@ int UmbruchZeilen(const QByteArray &text, const platform::ByteWidths &masse, int
         qsizetype ende = text.indexOf(' ', i);
         if (ende < 0) ende = text.size();
         qint64 wort = 0;
-        for (qsizetype k = i; k < ende; ++k) wort += masse.advance(static_cast<unsigned char>(text[k]));
+        for (qsizetype k = i; k < ende; ++k)
+            wort += masse.advance(static_cast<unsigned char>(text[k]));
         const qint64 leer = masse.advance(' ');
         if (x > 0 && x + leer + wort > grenze) {
             ++zeilen;
             x = 0;
         }
         if (x > 0) x += leer;
-        if (wort > grenze) {  // a word wider than the box is broken by characters
+        if (wort > grenze) { // a word wider than the box is broken by characters
             for (qsizetype k = i; k < ende; ++k) {
                 const qint64 a = masse.advance(static_cast<unsigned char>(text[k]));
                 if (x + a > grenze && x > 0) {

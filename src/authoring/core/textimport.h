@@ -15,12 +15,12 @@ namespace authoring {
 
 // The fonts the import measures in.
 struct Importmasse {
-    platform::ByteWidths text;          // "MS Sans Serif", 12 pixels
-    platform::ByteWidths fett;          // the same, bold (heading lines)
-    platform::ByteWidths inhalt;        // "MS Sans Serif", 11 pixels (contents entries)
-    platform::ByteWidths unterschrift;  // "Small Fonts", 8 pixels (caption height)
+    platform::ByteWidths text;         // "MS Sans Serif", 12 pixels
+    platform::ByteWidths fett;         // the same, bold (heading lines)
+    platform::ByteWidths inhalt;       // "MS Sans Serif", 11 pixels (contents entries)
+    platform::ByteWidths unterschrift; // "Small Fonts", 8 pixels (caption height)
 
-    static Importmasse Bildschirm();  // the bundled screen fonts
+    static Importmasse Bildschirm(); // the bundled screen fonts
 };
 
 // Where the import finds the pictures the text names.
@@ -43,9 +43,9 @@ public:
 };
 
 struct Importergebnis {
-    bool ok = true;          // false: a page could not be written
+    bool ok = true; // false: a page could not be written
     int GeschriebeneSeiten = 0;
-    QStringList MemoInhalt;  // the contents lines
+    QStringList MemoInhalt; // the contents lines
     // Source lines (1-based) that held a run without a place to break, longer than a
     // page line can carry: the page keeps its layout and the excess is dropped.
     QList<int> gekuerzteZeilen;

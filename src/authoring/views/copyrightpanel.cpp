@@ -22,7 +22,8 @@ Copyrightpanel::Copyrightpanel(TBearbeitung &fenster) : Aufgabenpanel(fenster, "
     beispiel->setObjectName("LabelCopyrightBeispiel");
     beispiel->setFrameShape(QFrame::Box);
     beispiel->setMargin(6);
-    for (QLabel *l : {anleitung, hinweis}) l->setWordWrap(true);
+    for (QLabel *l : {anleitung, hinweis})
+        l->setWordWrap(true);
     PanelSave = new QPushButton(style()->standardIcon(QStyle::SP_DialogSaveButton), tr("OK"), this);
     PanelSave->setObjectName("PanelSave");
     BitBtn6 = new QPushButton(tr("Abbrechen"), this);
@@ -85,11 +86,13 @@ void Copyrightpanel::PanelSaveClick() {
     if (!fremd.isEmpty()) {
         if (!m.okAbbrechen(tr("Diese Zeichen können nicht gespeichert werden: %1\nOhne sie speichern?").arg(fremd)))
             return;
-        for (QString &z : zeilen) z = platform::withoutNonCp1252(z);
+        for (QString &z : zeilen)
+            z = platform::withoutNonCp1252(z);
     }
     // Empty lines beyond the page are no text; written lines beyond it are cut only
     // when the author agrees.
-    while (zeilen.size() > kSeitenZeilen && zeilen.last().trimmed().isEmpty()) zeilen.removeLast();
+    while (zeilen.size() > kSeitenZeilen && zeilen.last().trimmed().isEmpty())
+        zeilen.removeLast();
     if (zeilen.size() > kSeitenZeilen) {
         if (!m.okAbbrechen(tr("Die Seite fasst %1 Zeilen, der Text hat %2. Die Zeilen ab Zeile %3 werden nicht "
                               "gespeichert.\nSo speichern?")
@@ -101,8 +104,8 @@ void Copyrightpanel::PanelSaveClick() {
     }
     const app::Zustand &z = fenster_.zustand();
     if (!z.dateien.write(seitendatei(), platform::joinLines(zeilen))) {
-        m.zeigen(Art::Fehler, tr("Die Copyright-Seite kann nicht in %1 gespeichert werden.")
-                                  .arg(z.dateien.native(seitendatei())));
+        m.zeigen(Art::Fehler,
+                 tr("Die Copyright-Seite kann nicht in %1 gespeichert werden.").arg(z.dateien.native(seitendatei())));
         return;
     }
     bearbeitung_ = false;

@@ -12,11 +12,10 @@ bool EinstellungenSpeichern(TBearbeitung &fenster) {
     if (z.NurLesen) return false;
     if (app::IniDateiSchreiben(z)) return true;
     const QString datei = z.dateien.native(z.StammVerzeichnis + z.ProgrammName + ".ini");
-    fenster.meldungen().zeigen(
-        platform::Meldungen::Art::Fehler,
-        QCoreApplication::translate("authoring::TBearbeitung",
-                                    "Die Einstellungen können nicht in %1 gespeichert werden.")
-            .arg(datei));
+    fenster.meldungen().zeigen(platform::Meldungen::Art::Fehler,
+                               QCoreApplication::translate("authoring::TBearbeitung",
+                                                           "Die Einstellungen können nicht in %1 gespeichert werden.")
+                                   .arg(datei));
     return false;
 }
 

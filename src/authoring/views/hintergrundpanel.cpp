@@ -64,7 +64,9 @@ Hintergrundpanel::Hintergrundpanel(TBearbeitung &fenster) : Aufgabenpanel(fenste
     raster->setRowStretch(5, 1);
 }
 
-QString Hintergrundpanel::albumOrdner() const { return fenster_.zustand().ProjektVerzeichnis + "Album\\"; }
+QString Hintergrundpanel::albumOrdner() const {
+    return fenster_.zustand().ProjektVerzeichnis + "Album\\";
+}
 
 void Hintergrundpanel::vorbereiten() {
     const app::Zustand &z = fenster_.zustand();

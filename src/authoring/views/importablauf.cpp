@@ -95,7 +95,8 @@ bool Buchmachen(TBearbeitung &fenster, const QString &importdatei, bool silbentr
         return false;
     }
     inhalt.InhaltZurBearbeitung(teil, lauf.ergebnis.MemoInhalt, {});
-    for (const QString &warnung : Importwarnungen(lauf, nativ)) meldungen.zeigen(Art::Warnung, warnung);
+    for (const QString &warnung : Importwarnungen(lauf, nativ))
+        meldungen.zeigen(Art::Warnung, warnung);
     return true;
 }
 

@@ -45,20 +45,25 @@ QPlainTextEdit *Inhaltsbearbeitung::MemoInhalt2() {
     return memo2_;
 }
 
-int Inhaltsbearbeitung::inhaltsseite(int teil) { return teil == 0 ? 1000 : teil == 1 ? 0 : 2000; }
+int Inhaltsbearbeitung::inhaltsseite(int teil) {
+    return teil == 0 ? 1000 : teil == 1 ? 0 : 2000;
+}
 
 QString Inhaltsbearbeitung::datei(const char *endung) const {
     const app::Zustand &z = fenster_.zustand();
     return z.ProjektVerzeichnis + "Pages\\" + z.ProgrammName + QLatin1String(endung);
 }
 
-bool Inhaltsbearbeitung::aktiv() const { return (memo_ && !memo_->isHidden()) || (memo2_ && !memo2_->isHidden()); }
+bool Inhaltsbearbeitung::aktiv() const {
+    return (memo_ && !memo_->isHidden()) || (memo2_ && !memo2_->isHidden());
+}
 
 QStringList Inhaltsbearbeitung::zeilen(const QPlainTextEdit *memo) {
     QStringList liste;
     if (!memo || memo->document()->isEmpty()) return liste;
     // Block by block: the document's plain text would turn non-breaking spaces into blanks.
-    for (QTextBlock b = memo->document()->begin(); b.isValid(); b = b.next()) liste << b.text();
+    for (QTextBlock b = memo->document()->begin(); b.isValid(); b = b.next())
+        liste << b.text();
     return liste;
 }
 
@@ -95,8 +100,10 @@ bool Inhaltsbearbeitung::NurInhaltsverzeichnis(int teil) {
     QStringList memo, memo2;
     QString fehlt;
     if (teil == 0) {
-        if (!lesen(datei(".2"), &memo)) fehlt = datei(".2");
-        else if (!lesen(datei(".8"), &memo2)) fehlt = datei(".8");
+        if (!lesen(datei(".2"), &memo))
+            fehlt = datei(".2");
+        else if (!lesen(datei(".8"), &memo2))
+            fehlt = datei(".8");
     } else if (teil == 1) {
         if (!lesen(datei(".1"), &memo)) fehlt = datei(".1");
     } else if (!lesen(datei(".6"), &memo) && !lesen(z.HilfeVerzeichnis + "default.6", &memo)) {
@@ -116,8 +123,10 @@ bool Inhaltsbearbeitung::PanelSaveContentsClick() {
     app::Zustand &z = fenster_.zustand();
     const int teil = z.Bearbeitungsteil;
     QList<platform::Files::Neu> neu;
-    if (teil == 0) neu = {{datei(".2"), platform::joinLines(zeilen(memo_))}, {datei(".8"), platform::joinLines(zeilen(memo2_))}};
-    else neu = {{datei(teil == 1 ? ".1" : ".6"), platform::joinLines(zeilen(memo_))}};
+    if (teil == 0)
+        neu = {{datei(".2"), platform::joinLines(zeilen(memo_))}, {datei(".8"), platform::joinLines(zeilen(memo2_))}};
+    else
+        neu = {{datei(teil == 1 ? ".1" : ".6"), platform::joinLines(zeilen(memo_))}};
     z.dateien.makeFolder(z.ProjektVerzeichnis + "Pages\\");
     if (const int fehler = z.dateien.writeAll(neu); fehler >= 0) {
         fenster_.meldungen().zeigen(Art::Fehler, tr("Die Datei %1 kann nicht geschrieben werden. Das "

@@ -12,13 +12,14 @@ namespace authoring {
 
 Panel11Inhaltsverzeichnis::Panel11Inhaltsverzeichnis(TBearbeitung &fenster)
     : Aufgabenpanel(fenster, "Panel11Inhaltsverzeichnis") {
-    LabelInhalt = new QLabel(
-        tr("Sie können den Text des Inhaltsverzeichnisses von Hand ändern (z.B. Leerzeilen einfügen, um das "
-           "Verzeichnis stärker zu strukturieren).") +
-            "\n\n" + tr("Wenn Sie fertig sind, klicken Sie auf \"Speichern\".") + "\n\n" +
-            tr("Alle anderen Einträge und Änderungen sollten Sie nicht im Inhaltsverzeichnis, sondern im Text vornehmen "
-               "und danach die Textimportfunktion aufrufen."),
-        this);
+    LabelInhalt =
+        new QLabel(tr("Sie können den Text des Inhaltsverzeichnisses von Hand ändern (z.B. Leerzeilen einfügen, um das "
+                      "Verzeichnis stärker zu strukturieren).") +
+                       "\n\n" + tr("Wenn Sie fertig sind, klicken Sie auf \"Speichern\".") + "\n\n" +
+                       tr("Alle anderen Einträge und Änderungen sollten Sie nicht im Inhaltsverzeichnis, sondern im "
+                          "Text vornehmen "
+                          "und danach die Textimportfunktion aufrufen."),
+                   this);
     LabelInhalt->setObjectName("LabelInhalt");
     LabelInhalt->setWordWrap(true);
 

@@ -20,7 +20,9 @@ namespace authoring {
 namespace {
 
 // The author's own choices, kept for the next run of the program (not in the project).
-QSettings vorlieben() { return QSettings(QSettings::UserScope, QStringLiteral("Pagora"), QStringLiteral("Pagora")); }
+QSettings vorlieben() {
+    return QSettings(QSettings::UserScope, QStringLiteral("Pagora"), QStringLiteral("Pagora"));
+}
 
 QString ohneSchraegstrich(QString ordner) {
     if (ordner.endsWith('\\') && ordner.size() > 3) ordner.chop(1);
@@ -73,17 +75,16 @@ Panel7Import::Panel7Import(TBearbeitung &fenster) : Aufgabenpanel(fenster, "Pane
     BitBtnCancel = new QPushButton(tr("Abbrechen"), this);
     BitBtnCancel->setObjectName("BitBtnCancel");
 
-    connect(DriveComboBox1, &QComboBox::activated, this, [this](int i) {
-        ordnerSetzen(DriveComboBox1->itemData(i).toString());
-    });
-    connect(DirectoryListBox, &QListWidget::itemActivated, this, [this](QListWidgetItem *item) {
-        ordnerSetzen(item->data(Qt::UserRole).toString());
-    });
+    connect(DriveComboBox1, &QComboBox::activated, this,
+            [this](int i) { ordnerSetzen(DriveComboBox1->itemData(i).toString()); });
+    connect(DirectoryListBox, &QListWidget::itemActivated, this,
+            [this](QListWidgetItem *item) { ordnerSetzen(item->data(Qt::UserRole).toString()); });
     connect(FileListBox, &QListWidget::currentTextChanged, this, [this](const QString &name) {
         if (!name.isEmpty()) EditDateiname->setText(name);
     });
     connect(FileListBox, &QListWidget::itemDoubleClicked, this, &Panel7Import::BitBtnLadenClick);
-    connect(Silbentrennung, &QCheckBox::toggled, this, [](bool an) { vorlieben().setValue("Import/Silbentrennung", an); });
+    connect(Silbentrennung, &QCheckBox::toggled, this,
+            [](bool an) { vorlieben().setValue("Import/Silbentrennung", an); });
     connect(BitBtnLaden, &QPushButton::clicked, this, &Panel7Import::BitBtnLadenClick);
     connect(BitBtnCancel, &QPushButton::clicked, &fenster_, &TBearbeitung::BitBtnSpaeterClick);
 
@@ -92,7 +93,8 @@ Panel7Import::Panel7Import(TBearbeitung &fenster) : Aufgabenpanel(fenster, "Pane
     spalte->setSpacing(4);
     spalte->addWidget(LabelTitel);
     auto *teile = new QHBoxLayout;
-    for (QPushButton *b : {Buchtext, Hilfetext, AutorHilfe}) teile->addWidget(b);
+    for (QPushButton *b : {Buchtext, Hilfetext, AutorHilfe})
+        teile->addWidget(b);
     spalte->addLayout(teile);
     auto *raster = new QGridLayout;
     raster->addWidget(new QLabel(tr("Dateiname"), this), 0, 0);
@@ -113,7 +115,6 @@ Panel7Import::Panel7Import(TBearbeitung &fenster) : Aufgabenpanel(fenster, "Pane
     knoepfe->addWidget(BitBtnLaden);
     knoepfe->addWidget(BitBtnCancel);
     spalte->addLayout(knoepfe);
-
 }
 
 void Panel7Import::vorbereiten() {
@@ -124,8 +125,8 @@ void Panel7Import::vorbereiten() {
     if (ordner_.isEmpty()) {
         const platform::Files &dateien = fenster_.zustand().dateien;
         const QString gemerkt = vorlieben().value("Import/Ordner").toString();
-        ordner_ = !gemerkt.isEmpty() && dateien.folderExists(gemerkt) ? gemerkt
-                                                                        : dateien.stored(QDir::currentPath() + '/');
+        ordner_ =
+            !gemerkt.isEmpty() && dateien.folderExists(gemerkt) ? gemerkt : dateien.stored(QDir::currentPath() + '/');
     }
     ordnerSetzen(ordner_);
 }
@@ -162,7 +163,8 @@ void Panel7Import::laufwerkeLesen() {
     for (char16_t l = 'C'; l <= 'Z'; ++l) {
         const QString nativ = karte.folder(QChar(l));
         if (nativ.isEmpty()) continue;
-        DriveComboBox1->addItem(QStringLiteral("%1: (%2)").arg(QChar(l).toLower()).arg(nativ), QString(QChar(l)) + ":\\");
+        DriveComboBox1->addItem(QStringLiteral("%1: (%2)").arg(QChar(l).toLower()).arg(nativ),
+                                QString(QChar(l)) + ":\\");
     }
 }
 
@@ -210,8 +212,10 @@ void Panel7Import::BitBtnLadenClick() {
     app::Zustand &z = fenster_.zustand();
     // A name with a folder of its own stands for itself: a native path, or a stored one.
     QString importdatei = ordner_ + name;
-    if (name.startsWith('/')) importdatei = z.dateien.stored(name);
-    else if (name.size() > 2 && name[1] == ':' && name[2] == '\\') importdatei = name;
+    if (name.startsWith('/'))
+        importdatei = z.dateien.stored(name);
+    else if (name.size() > 2 && name[1] == ':' && name[2] == '\\')
+        importdatei = name;
     fenster_.hide();
     if (!z.dateien.exists(importdatei)) return;
     vorlieben().setValue("Import/Ordner", ordner_);

@@ -32,7 +32,8 @@ Rahmendaten::Rahmendaten(TBearbeitung &fenster) : Aufgabenpanel(fenster, "Panel4
     BitBtnProjektOK->setObjectName("BitBtnProjektOK");
     BitBtnNotOk = new QPushButton(tr("Abbrechen"), this);
     BitBtnNotOk->setObjectName("BitBtnNotOk");
-    for (QLineEdit *e : {EditProgrammName, EditProjektVerzeichnis}) e->installEventFilter(this);
+    for (QLineEdit *e : {EditProgrammName, EditProjektVerzeichnis})
+        e->installEventFilter(this);
     connect(BitBtnProjektOK, &QPushButton::clicked, this, &Rahmendaten::BitBtnProjektOKClick);
     connect(BitBtnNotOk, &QPushButton::clicked, &fenster_, &TBearbeitung::BitBtnSpaeterClick);
 
@@ -52,7 +53,9 @@ Rahmendaten::Rahmendaten(TBearbeitung &fenster) : Aufgabenpanel(fenster, "Panel4
     spalte->addLayout(knoepfe);
 }
 
-void Rahmendaten::hinweisLeeren() { LabelEingabeHinweis->clear(); }
+void Rahmendaten::hinweisLeeren() {
+    LabelEingabeHinweis->clear();
+}
 
 void Rahmendaten::ImageFundamentalsClick() {
     const app::Zustand &z = fenster_.zustand();
@@ -64,7 +67,8 @@ void Rahmendaten::ImageFundamentalsClick() {
     // The folder is shown without the "\" the setting ends in, so that it passes the
     // file-name test when the author keeps it.
     QString ordner = z.ProjektPfad;
-    while (ordner.endsWith('\\')) ordner.chop(1);
+    while (ordner.endsWith('\\'))
+        ordner.chop(1);
     EditProgrammName->setText(z.ProgrammName);
     EditProjektVerzeichnis->setText(ordner);
     for (QLineEdit *e : {EditProgrammName, EditProjektVerzeichnis}) {
@@ -115,7 +119,8 @@ void Rahmendaten::anlegen() {
     const QString name = EditProgrammName->text();
     const QString ordner = EditProjektVerzeichnis->text();
     const Projektergebnis r = ProjektAnlegen(z.dateien, {z.StammVerzeichnis, name, ordner});
-    for (const QString &w : r.warnungen) m.zeigen(Art::Warnung, w);
+    for (const QString &w : r.warnungen)
+        m.zeigen(Art::Warnung, w);
     if (r.status == Projektergebnis::Status::Abgelehnt) {
         m.zeigen(Art::Warnung, r.meldung);
         return;

@@ -16,7 +16,7 @@ Startpanel::Startpanel(TBearbeitung &fenster) : Aufgabenpanel(fenster, "Panel1De
         b->setFlat(true);
         b->setCursor(Qt::PointingHandCursor);
         b->setStyleSheet("text-align: left; padding: 3px 6px;");
-        b->setFont(fenster_.font());  // a styled button does not take its font from the window
+        b->setFont(fenster_.font()); // a styled button does not take its font from the window
         connect(b, &QPushButton::clicked, &fenster_, handler);
         return b;
     };

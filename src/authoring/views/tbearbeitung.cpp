@@ -6,11 +6,11 @@
 #include "authoring/views/copyrightpanel.h"
 #include "authoring/views/demoladen.h"
 #include "authoring/views/fortschrittsanzeige.h"
-#include "authoring/views/panelmemoliste.h"
 #include "authoring/views/hintergrundpanel.h"
 #include "authoring/views/inhaltsbearbeitung.h"
 #include "authoring/views/panel11inhalt.h"
 #include "authoring/views/panel7import.h"
+#include "authoring/views/panelmemoliste.h"
 #include "authoring/views/rahmendaten.h"
 #include "authoring/views/registerpanel.h"
 #include "authoring/views/startpanel.h"
@@ -35,8 +35,10 @@ TBearbeitung::TBearbeitung(app::Zustand &zustand, const platform::Screen &screen
     farbe.setColor(QPalette::Window, QColor(155, 251, 193));
     setPalette(farbe);
     setFont(platform::screenFont("MS Sans Serif", 8, screen_.info().ppi));
-    if (screen_.info().ppi > 96) setFixedSize(475, 385);
-    else setFixedSize(381, 309);
+    if (screen_.info().ppi > 96)
+        setFixedSize(475, 385);
+    else
+        setFixedSize(381, 309);
 
     stapel_ = new QStackedWidget(this);
     auto *rand = new QVBoxLayout(this);
@@ -91,7 +93,9 @@ Aufgabenpanel *TBearbeitung::panel(int index) const {
     return index >= 1 && index <= kPanelAnzahl ? panels_[size_t(index)] : nullptr;
 }
 
-Aufgabenpanel *TBearbeitung::vorderesPanel() const { return static_cast<Aufgabenpanel *>(stapel_->currentWidget()); }
+Aufgabenpanel *TBearbeitung::vorderesPanel() const {
+    return static_cast<Aufgabenpanel *>(stapel_->currentWidget());
+}
 
 void TBearbeitung::Auswahl(int index) {
     setWindowTitle(tr("Bearbeitung"));
@@ -126,7 +130,9 @@ void TBearbeitung::ImageTextImportClick() {
     Auswahl(7);
 }
 
-void TBearbeitung::ImageFundamentalsClick() { Panel4Rahmendaten->ImageFundamentalsClick(); }
+void TBearbeitung::ImageFundamentalsClick() {
+    Panel4Rahmendaten->ImageFundamentalsClick();
+}
 
 void TBearbeitung::ImageNeueBilderClick() {
     hide();
@@ -175,11 +181,18 @@ Albumherstellung *TBearbeitung::albumherstellung() {
     return albumherstellung_;
 }
 
-
-void TBearbeitung::PanelProjektTitelClick() { Panel8Titel->PanelProjektTitelClick(); }
-void TBearbeitung::PanelRegisterClick() { Panel9Register->PanelRegisterClick(); }
-void TBearbeitung::PanelCopyrightClick() { Panel10Copyright->PanelCopyrightClick(); }
-void TBearbeitung::InhaltsverzeichnisbearbeitenClick() { Auswahl(12); }
+void TBearbeitung::PanelProjektTitelClick() {
+    Panel8Titel->PanelProjektTitelClick();
+}
+void TBearbeitung::PanelRegisterClick() {
+    Panel9Register->PanelRegisterClick();
+}
+void TBearbeitung::PanelCopyrightClick() {
+    Panel10Copyright->PanelCopyrightClick();
+}
+void TBearbeitung::InhaltsverzeichnisbearbeitenClick() {
+    Auswahl(12);
+}
 
 void TBearbeitung::Hintergrundbild1Click() {
     hide();
@@ -196,9 +209,13 @@ void TBearbeitung::InhaltZurBearbeitung(int teil, const QStringList &memo, const
     inhalt_->InhaltZurBearbeitung(teil, memo, memo2);
 }
 
-void TBearbeitung::NurInhaltsverzeichnis(int teil) { inhalt_->NurInhaltsverzeichnis(teil); }
+void TBearbeitung::NurInhaltsverzeichnis(int teil) {
+    inhalt_->NurInhaltsverzeichnis(teil);
+}
 
-void TBearbeitung::PanelSaveContentsClick() { inhalt_->PanelSaveContentsClick(); }
+void TBearbeitung::PanelSaveContentsClick() {
+    inhalt_->PanelSaveContentsClick();
+}
 
 void TBearbeitung::inDieEcke(bool rechts) {
     const platform::ScreenInfo s = screen_.info();

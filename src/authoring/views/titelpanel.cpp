@@ -17,7 +17,7 @@ namespace authoring {
 
 namespace {
 
-constexpr int kBuchHoehe = 441;  // the book and subtitle lie within the book
+constexpr int kBuchHoehe = 441; // the book and subtitle lie within the book
 
 QLabel *zahlfeld(QWidget *eltern, const char *name, const QString &wofuer) {
     auto *l = new QLabel(eltern);
@@ -37,7 +37,8 @@ Titelpanel::Titelpanel(TBearbeitung &fenster) : Aufgabenpanel(fenster, "Panel8Ti
     EditUntertitel = new QLineEdit(this);
     EditUntertitel->setObjectName("EditUntertitel");
     EditUntertitel->setAccessibleName(tr("Unter- titel:"));
-    for (QLineEdit *e : {EditTitel, EditUntertitel}) e->setMaxLength(app::kMaxWertLaenge);
+    for (QLineEdit *e : {EditTitel, EditUntertitel})
+        e->setMaxLength(app::kMaxWertLaenge);
     connect(EditTitel, &QLineEdit::textChanged, this, &Titelpanel::EditTitelChange);
     connect(EditUntertitel, &QLineEdit::textChanged, this, &Titelpanel::EditUntertitelChange);
     auto *anleitung = new QLabel(
@@ -61,8 +62,10 @@ Titelpanel::Titelpanel(TBearbeitung &fenster) : Aufgabenpanel(fenster, "Panel8Ti
         b->setObjectName(QString::fromLatin1(name));
         b->setAccessibleName(wofuer);
         b->setToolTip(wofuer);
-        if (pfeil != Qt::NoArrow) b->setArrowType(pfeil);
-        else b->setText(text);
+        if (pfeil != Qt::NoArrow)
+            b->setArrowType(pfeil);
+        else
+            b->setText(text);
         b->setAutoRepeat(true);
         b->setFixedSize(18, 18);
         connect(b, &QToolButton::clicked, this, handler);
@@ -90,7 +93,8 @@ Titelpanel::Titelpanel(TBearbeitung &fenster) : Aufgabenpanel(fenster, "Panel8Ti
         raster->setRowStretch(5, 1);
         return gruppe;
     };
-    auto hochRunter = [&](const QString &titel, QToolButton *hoch, QToolButton *runter, QLabel *oben, QLayout *groesse) {
+    auto hochRunter = [&](const QString &titel, QToolButton *hoch, QToolButton *runter, QLabel *oben,
+                          QLayout *groesse) {
         auto *gruppe = new QGroupBox(titel, this);
         auto *raster = new QGridLayout(gruppe);
         raster->setSpacing(0);
@@ -130,19 +134,20 @@ Titelpanel::Titelpanel(TBearbeitung &fenster) : Aufgabenpanel(fenster, "Panel8Ti
         knopf("ImageUntertitelSmaller", tr("Untertitel kleiner"), &P::ImageUntertitelSmallerClick, Qt::NoArrow, "-"),
         knopf("ImageUntertitelBigger", tr("Untertitel größer"), &P::ImageUntertitelBiggerClick, Qt::NoArrow, "+"));
 
-    QGroupBox *titel = kreuz(tr("Titel"),
-                             {knopf("ImageTitelLeft", tr("Titel nach links"), &P::ImageTitelLeftClick, Qt::LeftArrow),
-                              knopf("ImageTitelUp", tr("Titel nach oben"), &P::ImageTitelUpClick, Qt::UpArrow),
-                              knopf("ImageTitelRight", tr("Titel nach rechts"), &P::ImageTitelRightClick, Qt::RightArrow),
-                              knopf("ImageTitelDown", tr("Titel nach unten"), &P::ImageTitelDownClick, Qt::DownArrow)},
-                             LabelTitelLeft, LabelTitelTop, titelGroesse);
-    QGroupBox *schatten = kreuz(
-        tr("Schatten"),
-        {knopf("ImageSchattenLeft", tr("Schatten nach links"), &P::ImageSchattenLeftClick, Qt::LeftArrow),
-         knopf("ImageSchattenUp", tr("Schatten nach oben"), &P::ImageSchattenUpClick, Qt::UpArrow),
-         knopf("ImageSchattenRight", tr("Schatten nach rechts"), &P::ImageSchattenRightClick, Qt::RightArrow),
-         knopf("ImageSchattenDown", tr("Schatten nach unten"), &P::ImageSchattenDownClick, Qt::DownArrow)},
-        LabelShadowLeft, LabelShadowTop, nullptr);
+    QGroupBox *titel =
+        kreuz(tr("Titel"),
+              {knopf("ImageTitelLeft", tr("Titel nach links"), &P::ImageTitelLeftClick, Qt::LeftArrow),
+               knopf("ImageTitelUp", tr("Titel nach oben"), &P::ImageTitelUpClick, Qt::UpArrow),
+               knopf("ImageTitelRight", tr("Titel nach rechts"), &P::ImageTitelRightClick, Qt::RightArrow),
+               knopf("ImageTitelDown", tr("Titel nach unten"), &P::ImageTitelDownClick, Qt::DownArrow)},
+              LabelTitelLeft, LabelTitelTop, titelGroesse);
+    QGroupBox *schatten =
+        kreuz(tr("Schatten"),
+              {knopf("ImageSchattenLeft", tr("Schatten nach links"), &P::ImageSchattenLeftClick, Qt::LeftArrow),
+               knopf("ImageSchattenUp", tr("Schatten nach oben"), &P::ImageSchattenUpClick, Qt::UpArrow),
+               knopf("ImageSchattenRight", tr("Schatten nach rechts"), &P::ImageSchattenRightClick, Qt::RightArrow),
+               knopf("ImageSchattenDown", tr("Schatten nach unten"), &P::ImageSchattenDownClick, Qt::DownArrow)},
+              LabelShadowLeft, LabelShadowTop, nullptr);
     QGroupBox *buchtitel = hochRunter(
         tr("Buchtitel"), knopf("ImageBuchTitelUp", tr("Buchtitel nach oben"), &P::ImageBuchTitelUpClick, Qt::UpArrow),
         knopf("ImageBuchTitelDown", tr("Buchtitel nach unten"), &P::ImageBuchTitelDownClick, Qt::DownArrow),
@@ -168,7 +173,8 @@ Titelpanel::Titelpanel(TBearbeitung &fenster) : Aufgabenpanel(fenster, "Panel8Ti
     raster->addWidget(anleitung, 2, 0, 1, 5);
     auto *gruppen = new QHBoxLayout;
     gruppen->setSpacing(4);
-    for (QGroupBox *g : {titel, schatten, buchtitel, untertitel}) gruppen->addWidget(g);
+    for (QGroupBox *g : {titel, schatten, buchtitel, untertitel})
+        gruppen->addWidget(g);
     raster->addLayout(gruppen, 3, 0, 1, 5);
     raster->addWidget(BitBtnTitelOk, 4, 4, Qt::AlignRight);
     raster->setRowStretch(5, 1);
@@ -224,26 +230,60 @@ void Titelpanel::EditUntertitelChange() {
     zeigen();
 }
 
-void Titelpanel::ImageTitelLeftClick() { schritt(t_.titelLinks, -1, fenster_.bildschirm().width - 1); }
-void Titelpanel::ImageTitelRightClick() { schritt(t_.titelLinks, 1, fenster_.bildschirm().width - 1); }
-void Titelpanel::ImageTitelUpClick() { schritt(t_.titelOben, -1, fenster_.bildschirm().height - 1); }
-void Titelpanel::ImageTitelDownClick() { schritt(t_.titelOben, 1, fenster_.bildschirm().height - 1); }
-void Titelpanel::ImageSchattenLeftClick() { schritt(t_.schattenLinks, -1, fenster_.bildschirm().width - 1); }
-void Titelpanel::ImageSchattenRightClick() { schritt(t_.schattenLinks, 1, fenster_.bildschirm().width - 1); }
-void Titelpanel::ImageSchattenUpClick() { schritt(t_.schattenOben, -1, fenster_.bildschirm().height - 1); }
-void Titelpanel::ImageSchattenDownClick() { schritt(t_.schattenOben, 1, fenster_.bildschirm().height - 1); }
-void Titelpanel::ImageBuchTitelUpClick() { schritt(t_.buchtitelOben, -1, kBuchHoehe - 1); }
-void Titelpanel::ImageBuchTitelDownClick() { schritt(t_.buchtitelOben, 1, kBuchHoehe - 1); }
-void Titelpanel::ImageUntertitelUpClick() { schritt(t_.untertitelOben, -1, kBuchHoehe - 1); }
-void Titelpanel::ImageUntertitelDownClick() { schritt(t_.untertitelOben, 1, kBuchHoehe - 1); }
-void Titelpanel::ImageTitelSmallerClick() { schritt(t_.titelGroesse, -1, kGroessteSchrift, kKleinsteSchrift); }
-void Titelpanel::ImageTitelBiggerClick() { schritt(t_.titelGroesse, 1, kGroessteSchrift, kKleinsteSchrift); }
-void Titelpanel::ImageBuchtitelSmallerClick() { schritt(t_.buchtitelGroesse, -1, kGroessteSchrift, kKleinsteSchrift); }
-void Titelpanel::ImageBuchtitelBiggerClick() { schritt(t_.buchtitelGroesse, 1, kGroessteSchrift, kKleinsteSchrift); }
+void Titelpanel::ImageTitelLeftClick() {
+    schritt(t_.titelLinks, -1, fenster_.bildschirm().width - 1);
+}
+void Titelpanel::ImageTitelRightClick() {
+    schritt(t_.titelLinks, 1, fenster_.bildschirm().width - 1);
+}
+void Titelpanel::ImageTitelUpClick() {
+    schritt(t_.titelOben, -1, fenster_.bildschirm().height - 1);
+}
+void Titelpanel::ImageTitelDownClick() {
+    schritt(t_.titelOben, 1, fenster_.bildschirm().height - 1);
+}
+void Titelpanel::ImageSchattenLeftClick() {
+    schritt(t_.schattenLinks, -1, fenster_.bildschirm().width - 1);
+}
+void Titelpanel::ImageSchattenRightClick() {
+    schritt(t_.schattenLinks, 1, fenster_.bildschirm().width - 1);
+}
+void Titelpanel::ImageSchattenUpClick() {
+    schritt(t_.schattenOben, -1, fenster_.bildschirm().height - 1);
+}
+void Titelpanel::ImageSchattenDownClick() {
+    schritt(t_.schattenOben, 1, fenster_.bildschirm().height - 1);
+}
+void Titelpanel::ImageBuchTitelUpClick() {
+    schritt(t_.buchtitelOben, -1, kBuchHoehe - 1);
+}
+void Titelpanel::ImageBuchTitelDownClick() {
+    schritt(t_.buchtitelOben, 1, kBuchHoehe - 1);
+}
+void Titelpanel::ImageUntertitelUpClick() {
+    schritt(t_.untertitelOben, -1, kBuchHoehe - 1);
+}
+void Titelpanel::ImageUntertitelDownClick() {
+    schritt(t_.untertitelOben, 1, kBuchHoehe - 1);
+}
+void Titelpanel::ImageTitelSmallerClick() {
+    schritt(t_.titelGroesse, -1, kGroessteSchrift, kKleinsteSchrift);
+}
+void Titelpanel::ImageTitelBiggerClick() {
+    schritt(t_.titelGroesse, 1, kGroessteSchrift, kKleinsteSchrift);
+}
+void Titelpanel::ImageBuchtitelSmallerClick() {
+    schritt(t_.buchtitelGroesse, -1, kGroessteSchrift, kKleinsteSchrift);
+}
+void Titelpanel::ImageBuchtitelBiggerClick() {
+    schritt(t_.buchtitelGroesse, 1, kGroessteSchrift, kKleinsteSchrift);
+}
 void Titelpanel::ImageUntertitelSmallerClick() {
     schritt(t_.untertitelGroesse, -1, kGroessteSchrift, kKleinsteSchrift);
 }
-void Titelpanel::ImageUntertitelBiggerClick() { schritt(t_.untertitelGroesse, 1, kGroessteSchrift, kKleinsteSchrift); }
+void Titelpanel::ImageUntertitelBiggerClick() {
+    schritt(t_.untertitelGroesse, 1, kGroessteSchrift, kKleinsteSchrift);
+}
 
 void Titelpanel::BitBtnTitelOkClick() {
     app::Zustand &z = fenster_.zustand();

@@ -42,7 +42,7 @@ std::optional<Teilgrenzen> TeilGrenzen(int n, const Buchumfang &umfang) {
     if (n < 0 || t > 3) return std::nullopt;
     const int anfang = (t - 1) * 1000;
     if (t == 3) return Teilgrenzen{anfang, anfang + std::max(umfang.HilfeSeitenZahl, 0)};
-    std::array<Inhaltsstand, 4> amAnfang{};  // each part's contents on its first spread
+    std::array<Inhaltsstand, 4> amAnfang{}; // each part's contents on its first spread
     return Teilgrenzen{anfang, ZurueckBlaettern(anfang + 1000, amAnfang, umfang).seite};
 }
 

@@ -21,13 +21,15 @@ struct Buchumfang {
 
 // What a turn asks the display to do.
 struct Blaetterziel {
-    bool zeigen = false;  // false: nothing happens
-    int seite = 0;        // the number to show
-    bool danebenSetzen = false;  // AktuelleSeite takes `seite` before the display
+    bool zeigen = false;        // false: nothing happens
+    int seite = 0;              // the number to show
+    bool danebenSetzen = false; // AktuelleSeite takes `seite` before the display
 };
 
 // Part index of a page number: n div 1000 + 1, the tour screens counting as part 1.
-inline int Teil(int n) { return n / 1000 + 1; }
+inline int Teil(int n) {
+    return n / 1000 + 1;
+}
 
 // Turn back; may change the contents paging of the current part.
 Blaetterziel ZurueckBlaettern(int aktuelleSeite, std::array<Inhaltsstand, 4> &stand, const Buchumfang &umfang);

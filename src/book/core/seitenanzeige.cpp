@@ -13,10 +13,12 @@ Seitenbild TestseiteBearbeiten(const Seitensatz &satz) {
         // A damaged record must not push lines about: control characters show as blanks.
         for (QChar &c : s)
             if (c.category() == QChar::Other_Control) c = ' ';
-        while (s.endsWith(' ')) s.chop(1);
+        while (s.endsWith(' '))
+            s.chop(1);
         if (!s.isEmpty() && s.at(0) == QChar(0xD0)) {
             s.remove(0, 1);
-            while (s.endsWith(' ')) s.chop(1);
+            while (s.endsWith(' '))
+                s.chop(1);
             if (s.isEmpty()) s = QStringLiteral("\n\n");
             ++b.titelzeilen;
             if (!b.titel.isEmpty()) s = b.titel + ' ' + s;
@@ -41,7 +43,8 @@ QList<Textbild> BilderImBuch(QStringList &links, QStringList &rechts,
             const QString &zeile = (*memo)[i];
             if (!zeile.startsWith(":B:") || zeile.size() <= 3) continue;
             QString name = zeile.mid(3);
-            while (!name.isEmpty() && (name.back() == ' ' || name.back() == '\r' || name.back() == '\n')) name.chop(1);
+            while (!name.isEmpty() && (name.back() == ' ' || name.back() == '\r' || name.back() == '\n'))
+                name.chop(1);
             const auto pfad = datei(name);
             if (!pfad) continue;
             Textbild b;
@@ -89,9 +92,11 @@ int InhaltZiel(const QStringList &eintraege, int index) {
     if (index < 0 || index >= eintraege.size()) return 0;
     QString text = eintraege[index];
     auto endetMitZiffer = [](const QString &t) { return !t.isEmpty() && t.back() >= '0' && t.back() <= '9'; };
-    while (!endetMitZiffer(text) && index < eintraege.size() - 1) text = eintraege[++index];
+    while (!endetMitZiffer(text) && index < eintraege.size() - 1)
+        text = eintraege[++index];
     QString rest = text.right(4);
-    while (rest.startsWith(' ')) rest.remove(0, 1);
+    while (rest.startsWith(' '))
+        rest.remove(0, 1);
     int wert = 0;
     for (const QChar c : rest) {
         if (c < '0' || c > '9') break;

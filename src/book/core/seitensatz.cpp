@@ -48,9 +48,13 @@ QByteArray Seitensatz::text(int nummer) const {
     return bytes_.mid((nummer - 1) * kZeilenLaenge + 1, kTextSpalten);
 }
 
-bool Seitensatz::leer() const { return bytes_ == leereSeite(); }
+bool Seitensatz::leer() const {
+    return bytes_ == leereSeite();
+}
 
-QByteArray Seitensatz::bytes() const { return bytes_; }
+QByteArray Seitensatz::bytes() const {
+    return bytes_;
+}
 
 bool Seitensatz::ausBytes(const QByteArray &bytes, Seitensatz *satz) {
     if (bytes.size() != kSeitensatzGroesse) return false;

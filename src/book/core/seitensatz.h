@@ -17,7 +17,7 @@ enum class Zeilenart { Text, Titel, Bild, Unterschrift };
 
 class Seitensatz {
 public:
-    Seitensatz();  // 29 blank lines
+    Seitensatz(); // 29 blank lines
 
     // The 53 bytes of a line holding `text` (cut to 49 columns, padded with blanks).
     static QByteArray zeile(const QByteArray &text);
@@ -26,15 +26,15 @@ public:
     // Lines count from 1 to 29.
     void setzen(int nummer, QByteArrayView text);
     void setzeErstesZeichen(int nummer, char c);
-    QByteArray text(int nummer) const;  // the 49 columns
-    bool leer() const;                   // every line blank (length byte included)
+    QByteArray text(int nummer) const; // the 49 columns
+    bool leer() const;                 // every line blank (length byte included)
 
     QByteArray bytes() const;
     // A record read from a page file; false unless it has exactly 1537 bytes.
     static bool ausBytes(const QByteArray &bytes, Seitensatz *satz);
 
 private:
-    QByteArray bytes_;  // the 1537 bytes, written in place
+    QByteArray bytes_; // the 1537 bytes, written in place
 };
 
 Zeilenart ArtDerZeile(const QByteArray &text);

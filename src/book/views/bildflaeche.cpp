@@ -4,7 +4,9 @@
 
 namespace book {
 
-Bildflaeche::Bildflaeche(QWidget *parent) : QWidget(parent) { setAttribute(Qt::WA_OpaquePaintEvent, false); }
+Bildflaeche::Bildflaeche(QWidget *parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent, false);
+}
 
 void Bildflaeche::setBild(const QImage &teil, QPoint versatz, QSize ganz) {
     teil_ = QPixmap::fromImage(teil);
@@ -21,7 +23,7 @@ void Bildflaeche::leeren() {
 void Bildflaeche::paintEvent(QPaintEvent *) {
     if (teil_.isNull()) return;
     QPainter p(this);
-    p.setRenderHint(QPainter::SmoothPixmapTransform);  // drawn larger than its pixels when the book is scaled
+    p.setRenderHint(QPainter::SmoothPixmapTransform); // drawn larger than its pixels when the book is scaled
     p.drawPixmap(versatz_, teil_);
 }
 

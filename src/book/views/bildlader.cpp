@@ -62,8 +62,12 @@ std::optional<QPixmap> Vektorbild(const QString &name, QSize groesse, bool gesch
     if (qFuzzyCompare(faktor, 1.0)) return std::nullopt;
     // Drawn once per picture: the book is laid on for every spread.
     static QHash<QString, std::optional<QPixmap>> fertig;
-    const QString schluessel =
-        QStringLiteral("%1/%2x%3/%4/%5").arg(name).arg(groesse.width()).arg(groesse.height()).arg(geschluesselt).arg(faktor);
+    const QString schluessel = QStringLiteral("%1/%2x%3/%4/%5")
+                                   .arg(name)
+                                   .arg(groesse.width())
+                                   .arg(groesse.height())
+                                   .arg(geschluesselt)
+                                   .arg(faktor);
     if (const auto it = fertig.constFind(schluessel); it != fertig.cend()) return *it;
     return fertig[schluessel] = Zeichnen(name, groesse, geschluesselt, faktor);
 }
@@ -79,6 +83,8 @@ QPixmap Kunstbild(const QString &name, bool geschluesselt) {
     return Bildschirmbild(QImage(QStringLiteral(":/art/") + name + QStringLiteral(".bmp"), "BMP"), name, geschluesselt);
 }
 
-QPixmap Pfeilbild(bool links) { return Kunstbild(links ? QStringLiteral("PfeilLinks") : QStringLiteral("PfeilRechts"), true); }
+QPixmap Pfeilbild(bool links) {
+    return Kunstbild(links ? QStringLiteral("PfeilLinks") : QStringLiteral("PfeilRechts"), true);
+}
 
 } // namespace book

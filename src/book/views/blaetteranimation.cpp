@@ -20,7 +20,7 @@ Blattlage BlattlageBei(double t, int buchbreite, bool vorwaerts) {
 Blaetteranimation::Blaetteranimation(QWidget *buch) : QWidget(buch) {
     setObjectName("Blaetteranimation");
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    setAttribute(Qt::WA_OpaquePaintEvent);  // every frame covers the whole book
+    setAttribute(Qt::WA_OpaquePaintEvent); // every frame covers the whole book
     hide();
     lauf_.setDuration(kDauerMs);
     lauf_.setStartValue(0.0);

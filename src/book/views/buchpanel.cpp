@@ -136,12 +136,10 @@ BuchPanel::BuchPanel(const platform::Files &dateien, QWidget *parent) : QWidget(
         l->setPalette(farben);
         l->viewport()->installEventFilter(this);
         l->installEventFilter(this);
-        connect(l, &QListWidget::itemClicked, this, [this, l](QListWidgetItem *item) {
-            Q_EMIT inhaltGeklickt(l, l->row(item));
-        });
-        connect(l, &QListWidget::itemActivated, this, [this, l](QListWidgetItem *item) {
-            Q_EMIT inhaltGeklickt(l, l->row(item));
-        });
+        connect(l, &QListWidget::itemClicked, this,
+                [this, l](QListWidgetItem *item) { Q_EMIT inhaltGeklickt(l, l->row(item)); });
+        connect(l, &QListWidget::itemActivated, this,
+                [this, l](QListWidgetItem *item) { Q_EMIT inhaltGeklickt(l, l->row(item)); });
         l->hide();
         *liste = l;
     }
@@ -228,7 +226,8 @@ BuchPanel::BuchPanel(const platform::Files &dateien, QWidget *parent) : QWidget(
     ImageYesCBT->setPixmap(Kunstbild("HakenJa"));
     ImageNoCBT = new QLabel(PanelNoCBT);
     ImageNoCBT->setPixmap(Kunstbild("HakenNein"));
-    for (QLabel *l : {ImageYesCBT, ImageNoCBT}) l->setGeometry(0, 3, 9, 9);
+    for (QLabel *l : {ImageYesCBT, ImageNoCBT})
+        l->setGeometry(0, 3, 9, 9);
     LabelNoCBT = new QLabel(PanelNoCBT);
     LabelNoCBT->setGeometry(14, 0, 176, 14);
     Textfarbe(LabelNoCBT, QColor(40, 34, 28));
@@ -239,7 +238,8 @@ BuchPanel::BuchPanel(const platform::Files &dateien, QWidget *parent) : QWidget(
 }
 
 void BuchPanel::Buchzeigen(const QString &hilfeVerzeichnis) {
-    if (auto bild = BitmapLaden(dateien_, hilfeVerzeichnis + "Book.bmp")) ImageBuch->setPixmap(Bildschirmbild(*bild, "Book"));
+    if (auto bild = BitmapLaden(dateien_, hilfeVerzeichnis + "Book.bmp"))
+        ImageBuch->setPixmap(Bildschirmbild(*bild, "Book"));
     BuchbildGeladen = true;
 }
 
@@ -272,7 +272,8 @@ void BuchPanel::TitelSetzen(bool links, const Seitenbild &seite) {
 }
 
 void BuchPanel::TitelZuruecksetzen() {
-    for (QLabel *t : {TitelLinks, TitelRechts}) t->clear();
+    for (QLabel *t : {TitelLinks, TitelRechts})
+        t->clear();
     PanelLinks->hide();
     PanelRechts->hide();
 }
@@ -354,7 +355,8 @@ void BuchPanel::LesezeichenVerbergen(int nummer) {
 }
 
 void BuchPanel::TextBilderWeg() {
-    for (QWidget *p : PanelTextBild) p->hide();
+    for (QWidget *p : PanelTextBild)
+        p->hide();
 }
 
 void BuchPanel::BildImBuch(int platz, const Textbild &bild) {
@@ -377,7 +379,8 @@ void BuchPanel::BildImBuch(int platz, const Textbild &bild) {
     panel->raise();
     Unterschrift[i]->setText(bild.unterschrift);
     ImageTextBild[i]->setAccessibleName(bild.unterschrift.trimmed().isEmpty() ? name : bild.unterschrift);
-    for (size_t k = 0; k < 4; ++k) Unterschrift[k]->move(0, PanelTextBild[k]->height() - Unterschrift[k]->height());
+    for (size_t k = 0; k < 4; ++k)
+        Unterschrift[k]->move(0, PanelTextBild[k]->height() - Unterschrift[k]->height());
 }
 
 void BuchPanel::ganzZeigen(int links) {
@@ -422,19 +425,25 @@ bool BuchPanel::eventFilter(QObject *obj, QEvent *event) {
         }
         for (int n = 0; n < 5; ++n)
             if (obj == LabelGriffL[size_t(n)] || obj == LabelGriffR[size_t(n)]) {
-                if (druck) Q_EMIT griffGeklickt(n + 1);
-                else Q_EMIT griffMausBewegt(n + 1);
+                if (druck)
+                    Q_EMIT griffGeklickt(n + 1);
+                else
+                    Q_EMIT griffMausBewegt(n + 1);
                 return druck;
             }
         for (int n = 0; n < 4; ++n) {
             if (obj == LesezeichenL[size_t(n)] || obj == LesezeichenR[size_t(n)]) {
-                if (druck) Q_EMIT lesezeichenGedrueckt(n + 1, maus->button());
-                else Q_EMIT lesezeichenMausBewegt(n + 1);
+                if (druck)
+                    Q_EMIT lesezeichenGedrueckt(n + 1, maus->button());
+                else
+                    Q_EMIT lesezeichenMausBewegt(n + 1);
                 return druck;
             }
             if (obj == ImageTextBild[size_t(n)]) {
-                if (druck) Q_EMIT textbildGeklickt(n + 1);
-                else Q_EMIT seiteMausBewegt();
+                if (druck)
+                    Q_EMIT textbildGeklickt(n + 1);
+                else
+                    Q_EMIT seiteMausBewegt();
                 return druck;
             }
         }
@@ -464,7 +473,8 @@ void BuchPanel::SchriftenSetzen(int schriftgrad, int ppi, bool skaliert) {
         for (QWidget *w : {static_cast<QWidget *>(MemoTextLinks), static_cast<QWidget *>(MemoTextRechts),
                            static_cast<QWidget *>(Inhalt1), static_cast<QWidget *>(Inhalt2)})
             w->setFont(arial);
-        for (QLabel *t : {TitelLinks, TitelRechts}) t->setFont(platform::screenFont("Arial", schriftgrad, ppi, true));
+        for (QLabel *t : {TitelLinks, TitelRechts})
+            t->setFont(platform::screenFont("Arial", schriftgrad, ppi, true));
         for (size_t i = 0; i < 5; ++i) {
             LabelGriffL[i]->setFont(arial);
             LabelGriffR[i]->setFont(arial);
@@ -474,7 +484,8 @@ void BuchPanel::SchriftenSetzen(int schriftgrad, int ppi, bool skaliert) {
         for (QWidget *w : {static_cast<QWidget *>(MemoTextLinks), static_cast<QWidget *>(MemoTextRechts),
                            static_cast<QWidget *>(Inhalt1), static_cast<QWidget *>(Inhalt2)})
             w->setFont(design);
-        for (QLabel *t : {TitelLinks, TitelRechts}) t->setFont(platform::screenFont("MS Sans Serif", 8, ppi, true));
+        for (QLabel *t : {TitelLinks, TitelRechts})
+            t->setFont(platform::screenFont("MS Sans Serif", 8, ppi, true));
         for (size_t i = 0; i < 5; ++i) {
             LabelGriffL[i]->setFont(platform::screenFont("Small Fonts", 7, ppi));
             LabelGriffR[i]->setFont(platform::screenFont("Small Fonts", 7, ppi));
@@ -484,9 +495,11 @@ void BuchPanel::SchriftenSetzen(int schriftgrad, int ppi, bool skaliert) {
     // Captions of pictures in the text are 7 pixels high on every screen.
     QFont unterschrift = platform::screenFont("Small Fonts", 7, ppi);
     unterschrift.setPixelSize(7);
-    for (QLabel *u : Unterschrift) u->setFont(unterschrift);
+    for (QLabel *u : Unterschrift)
+        u->setFont(unterschrift);
     LabelNoCBT->setFont(platform::screenFont("Arial", schriftgrad, ppi));
-    for (QLabel *l : {LabelSeitenzahlLinks, LabelSeitenzahlRechts}) l->setFont(platform::screenFont("MS Sans Serif", 8, ppi));
+    for (QLabel *l : {LabelSeitenzahlLinks, LabelSeitenzahlRechts})
+        l->setFont(platform::screenFont("MS Sans Serif", 8, ppi));
 }
 
 void BuchPanel::TitelseiteSetzen(const QString &titel, int titelOben, const QFont &titelSchrift,

@@ -101,16 +101,16 @@ public:
 Q_SIGNALS:
     void tickBoxGeklickt();
     void tourBildMausBewegt(QPoint imBild);
-    void buchMausBewegt(QPoint imBild);   // over the book picture
-    void seiteMausBewegt();               // over the pages, titles and text pictures
+    void buchMausBewegt(QPoint imBild); // over the book picture
+    void seiteMausBewegt();             // over the pages, titles and text pictures
     void pfeilGeklickt(bool vorwaerts);
     void inhaltGeklickt(QListWidget *liste, int zeile);
     void inhaltMausBewegt();
-    void griffGeklickt(int nummer);       // 1..5
+    void griffGeklickt(int nummer); // 1..5
     void griffMausBewegt(int nummer);
-    void lesezeichenGedrueckt(int nummer, Qt::MouseButton taste);  // 1..4
+    void lesezeichenGedrueckt(int nummer, Qt::MouseButton taste); // 1..4
     void lesezeichenMausBewegt(int nummer);
-    void textbildGeklickt(int platz);     // 1..4
+    void textbildGeklickt(int platz); // 1..4
 
 protected:
     bool eventFilter(QObject *obj, QEvent *event) override;

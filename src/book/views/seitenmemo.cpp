@@ -13,7 +13,7 @@ namespace book {
 namespace {
 
 const QColor kTinte(30, 26, 20);
-const QColor kMarker(255, 226, 120, 170);  // a light yellow the paper shows through
+const QColor kMarker(255, 226, 120, 170); // a light yellow the paper shows through
 constexpr int kEinzug = 2;
 
 } // namespace
@@ -49,7 +49,9 @@ QRect SeitenMemo::zeichenRechteck(int zeile, int anfang, int laenge) const {
     return {links, zeile * kZeilenHoehe, mass.horizontalAdvance(text.mid(anfang, laenge)), kZeilenHoehe};
 }
 
-bool SeitenMemo::schreibbar() const { return schreibfeld_ && !schreibfeld_->isHidden(); }
+bool SeitenMemo::schreibbar() const {
+    return schreibfeld_ && !schreibfeld_->isHidden();
+}
 
 void SeitenMemo::schreibfeldAnlegen() {
     schreibfeld_ = new QTextEdit(this);

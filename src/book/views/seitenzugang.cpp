@@ -68,7 +68,8 @@ public:
         const int z = p.y() / SeitenMemo::kZeilenHoehe;
         if (p.y() < 0 || z >= zeilen.size()) return -1;
         int offset = 0;
-        for (int i = 0; i < z; ++i) offset += int(zeilen[i].size()) + 1;
+        for (int i = 0; i < z; ++i)
+            offset += int(zeilen[i].size()) + 1;
         for (int s = 0; s < zeilen[z].size(); ++s)
             if (seite()->zeichenRechteck(z, s, 1).right() >= p.x()) return offset + s;
         return -1;

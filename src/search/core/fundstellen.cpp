@@ -17,7 +17,8 @@ using Folge = std::vector<Zeichen>;
 qsizetype finden(const Folge &s, QStringView was, qsizetype ab = 0) {
     for (qsizetype i = ab; i + was.size() <= qsizetype(s.size()); ++i) {
         bool gleich = true;
-        for (qsizetype k = 0; k < was.size() && gleich; ++k) gleich = s[size_t(i + k)].c == was[k];
+        for (qsizetype k = 0; k < was.size() && gleich; ++k)
+            gleich = s[size_t(i + k)].c == was[k];
         if (gleich) return i;
     }
     return -1;
@@ -27,7 +28,8 @@ qsizetype finden(const Folge &s, QStringView was, qsizetype ab = 0) {
 void ersetzen(Folge &s, qsizetype i, qsizetype n, QStringView durch) {
     const int von = s[size_t(i)].von, bis = s[size_t(i + n - 1)].bis;
     Folge neu;
-    for (const QChar c : durch) neu.push_back({c, von, bis});
+    for (const QChar c : durch)
+        neu.push_back({c, von, bis});
     s.erase(s.begin() + i, s.begin() + i + n);
     s.insert(s.begin() + i, neu.begin(), neu.end());
 }
@@ -38,10 +40,13 @@ void erstesErsetzen(Folge &s, QStringView was, QStringView durch) {
 
 // Left to right, going on after each replacement, as QString::replace does.
 void alleErsetzen(Folge &s, QStringView was, QStringView durch) {
-    for (qsizetype i = finden(s, was); i >= 0; i = finden(s, was, i + durch.size())) ersetzen(s, i, was.size(), durch);
+    for (qsizetype i = finden(s, was); i >= 0; i = finden(s, was, i + durch.size()))
+        ersetzen(s, i, was.size(), durch);
 }
 
-bool vokal(QChar c) { return c == 'a' || c == 'e' || c == 'i' || c == 'o' || c == 'u'; }
+bool vokal(QChar c) {
+    return c == 'a' || c == 'e' || c == 'i' || c == 'o' || c == 'u';
+}
 
 } // namespace
 
@@ -78,11 +83,16 @@ Herkunft FaltenMitHerkunft(const QString &zeile, bool tolerant) {
         const char16_t u = z.c.unicode();
         QChar aus = z.c;
         bool bleibt = true;
-        if (u == 'h') bleibt = !vokal(p);
-        else if (u == 'y' || u == u'Ü' || u == u'ü') aus = QLatin1Char('i');
-        else if (u == u'Ä' || u == u'Ö' || u == u'ä' || u == u'ö') aus = QLatin1Char('e');
-        else if (u == u'ß') aus = QLatin1Char('s');
-        else bleibt = u != ' ' && z.c != p;
+        if (u == 'h')
+            bleibt = !vokal(p);
+        else if (u == 'y' || u == u'Ü' || u == u'ü')
+            aus = QLatin1Char('i');
+        else if (u == u'Ä' || u == u'Ö' || u == u'ä' || u == u'ö')
+            aus = QLatin1Char('e');
+        else if (u == u'ß')
+            aus = QLatin1Char('s');
+        else
+            bleibt = u != ' ' && z.c != p;
         if (bleibt) {
             h.gefaltet.append(aus);
             h.von.append(z.von);

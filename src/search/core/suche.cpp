@@ -2,8 +2,8 @@
 
 #include "book/core/seitenformat.h"
 #include "book/core/ziffernwert.h"
-#include "search/core/falten.h"
 #include "platform/cp1252.h"
+#include "search/core/falten.h"
 
 #include <algorithm>
 #include <string>
@@ -37,7 +37,8 @@ std::optional<Textfund> SeitendateiDurchsuchen(platform::RecordFile &datei, cons
     const std::string_view gesucht(begriffBytes.constData(), size_t(begriffBytes.size()));
     // A line without one of the term's fixed letters is not folded at all.
     uint32_t noetig = 0;
-    for (const char c : festeBuchstaben(begriff, tolerant)) noetig |= 1u << (c - 'a');
+    for (const char c : festeBuchstaben(begriff, tolerant))
+        noetig |= 1u << (c - 'a');
     QByteArray satz;
     std::string arbeit, gefaltet;
     while (datei.readNext(&satz)) {

@@ -10,19 +10,19 @@
 namespace search {
 
 struct Textfund {
-    int position = 0;  // the record after the one holding the hit: the page to show
-    int zeile = 0;     // the last matching line of that record, 1..29
+    int position = 0; // the record after the one holding the hit: the page to show
+    int zeile = 0;    // the last matching line of that record, 1..29
 };
 // Reads on from the file's position until a record has a line holding `begriff` (already
 // folded). Nothing when the end is reached without a hit.
 std::optional<Textfund> SeitendateiDurchsuchen(platform::RecordFile &datei, const QString &begriff, bool tolerant);
 
 struct Albumfund {
-    QString bild;       // the picture's name
-    int x = 0, y = 0;   // the mark's position on the picture
-    QString kommentar;  // the mark's comment
-    QString zeile;      // the whole mark line + ">" + picture name (ListBox1)
-    QString anzeige;    // the comment (at most 245 characters) + ">" + name (ListBoxFund)
+    QString bild;      // the picture's name
+    int x = 0, y = 0;  // the mark's position on the picture
+    QString kommentar; // the mark's comment
+    QString zeile;     // the whole mark line + ">" + picture name (ListBox1)
+    QString anzeige;   // the comment (at most 245 characters) + ">" + name (ListBoxFund)
 };
 // Every mark whose comment holds the term, over the mark files of pictures that exist.
 QList<Albumfund> BilderDurchsuchen(const platform::Files &dateien, const QString &projektVerzeichnis,

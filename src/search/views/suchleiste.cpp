@@ -60,7 +60,8 @@ Suchleiste::Suchleiste(QWidget *parent) : QFrame(parent) {
 
 void Suchleiste::BevelImBuch(int bereich) {
     if (bereich < 0 || bereich > 2) return;
-    for (int i = 0; i < 3; ++i) bereiche_[size_t(i)]->setFrameShadow(i == bereich ? QFrame::Sunken : QFrame::Raised);
+    for (int i = 0; i < 3; ++i)
+        bereiche_[size_t(i)]->setFrameShadow(i == bereich ? QFrame::Sunken : QFrame::Raised);
 }
 
 bool Suchleiste::eventFilter(QObject *obj, QEvent *event) {
