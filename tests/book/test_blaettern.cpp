@@ -1,4 +1,5 @@
 // Turning through the whole book: tour, contents, reading part, album, help.
+#include "book/core/aufschlag.h"
 #include "book/core/blaettern.h"
 #include "book/core/lesezeichen.h"
 
@@ -80,6 +81,55 @@ private Q_SLOTS:
         // Back from page 2 lands on the last contents spread.
         QCOMPARE(zurueck(2, u), 0);
         QCOMPARE(stand[1].Aktuell, 3);
+    }
+
+    // What each spread shows, on both sides of every limit: the cover screens with and
+    // without the cover picture and the tour, odd pages, the parts' page counts.
+    void whatASpreadShows_data() {
+        QTest::addColumn<int>("n");
+        QTest::addColumn<bool>("umschlag");
+        QTest::addColumn<bool>("tourAn");
+        QTest::addColumn<bool>("buchbild");
+        QTest::addColumn<QString>("erwartet"); // seite figur deckblatt links rechts nummern einband inhalt tour
+        QTest::newRow("sitting figure") << -6 << true << true << true << "-6 1 1 0 0 0 U 0 1";
+        QTest::newRow("no tour: no figure") << -6 << true << false << true << "-6 0 1 0 0 0 U 0 1";
+        QTest::newRow("cover screen without a cover picture") << -6 << false << true << true << "0 0 0 1 0 0 B 1 0";
+        QTest::newRow("the cover lies already") << -5 << true << true << false << "-5 1 1 0 0 0 - 0 2";
+        QTest::newRow("angel page with copyright") << -3 << true << true << false << "-3 1 0 1 0 0 B 1 4";
+        QTest::newRow("angel page on the book") << -3 << true << true << true << "-3 1 0 1 0 0 - 1 4";
+        QTest::newRow("last tour screen") << -2 << true << true << true << "-2 1 1 0 0 0 U 0 5";
+        QTest::newRow("-1: the cover") << -1 << true << true << true << "-1 0 1 0 0 0 U 0 0";
+        QTest::newRow("text contents") << 0 << true << true << true << "0 0 0 1 0 0 B 1 0";
+        QTest::newRow("odd page: its spread") << 5 << true << true << true << "6 0 0 1 1 1 B 0 0";
+        QTest::newRow("last text page") << 7 << true << true << true << "8 0 0 1 1 1 B 0 0";
+        QTest::newRow("one past the text") << 8 << true << true << true << "8 0 0 1 0 1 B 0 0";
+        QTest::newRow("album contents") << 1000 << true << true << true << "1000 0 0 1 0 0 B 2 0";
+        QTest::newRow("album spread") << 1002 << true << true << true << "1002 0 0 1 0 1 B 0 0";
+        QTest::newRow("help contents") << 2000 << true << true << true << "2000 0 0 1 0 0 B 3 0";
+        QTest::newRow("last help page") << 2004 << true << true << true << "2004 0 0 1 1 1 B 0 0";
+        QTest::newRow("one past the help") << 2005 << true << true << true << "2006 0 0 1 0 1 B 0 0";
+    }
+    void whatASpreadShows() {
+        QFETCH(int, n);
+        QFETCH(bool, umschlag);
+        QFETCH(bool, tourAn);
+        QFETCH(bool, buchbild);
+        QFETCH(QString, erwartet);
+        const Aufschlag a = AufschlagFuer(n, {7, 4, 16}, umschlag, tourAn, buchbild);
+        const char einband = a.einband == Aufschlag::Einband::Umschlag ? 'U'
+                             : a.einband == Aufschlag::Einband::Buch   ? 'B'
+                                                                       : '-';
+        const QString gezeigt = QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8 %9")
+                                    .arg(a.seite.zahl)
+                                    .arg(int(a.tourFigur))
+                                    .arg(int(a.deckblatt))
+                                    .arg(int(a.textLinks))
+                                    .arg(int(a.textRechts))
+                                    .arg(int(a.seitenzahlen))
+                                    .arg(QChar(einband))
+                                    .arg(a.inhaltTeil)
+                                    .arg(int(a.tour));
+        QCOMPARE(gezeigt, erwartet);
     }
 };
 

@@ -4,6 +4,7 @@
 #include "app/core/startlogik.h"
 #include "app/views/bildmenue.h"
 #include "app/views/fundmarken.h"
+#include "book/core/aufschlag.h"
 #include "book/core/blaettern.h"
 #include "book/core/lesezeichen.h"
 #include "book/core/seitenformat.h"
@@ -71,8 +72,9 @@ void Buchlenkung::aufschlagen(int n) {
     buch_.TitelZuruecksetzen();
     FundeLoeschen(buch_);
     const QString hilfe = z_.HilfeVerzeichnis;
-    const bool cover = z_.dateien.exists(hilfe + "CBT0.bmp");
-    if (n < 0 && !cover) n = 0;
+    const book::Aufschlag a = book::AufschlagFuer(n, z_.umfang(), z_.dateien.exists(hilfe + "CBT0.bmp"),
+                                                  z_.einstellungen.wert("ShowCBT").isEmpty(), buch_.BuchbildGeladen);
+    n = a.verlangt;
 
     TextbildZaehler = 0;
     buch_.show();
@@ -82,68 +84,59 @@ void Buchlenkung::aufschlagen(int n) {
     fokus_->setFocus();
     Griffregistersetzen(n);
 
-    const bool tourAn = z_.einstellungen.wert("ShowCBT").isEmpty();
-    buch_.ImageCBT->setVisible(n <= -2 && tourAn);
-    const bool deckblatt = n < 0 && n != -3;
+    buch_.ImageCBT->setVisible(a.tourFigur);
     for (QWidget *w : {buch_.PanelNoCBT, static_cast<QWidget *>(buch_.LabelProjekttitel3),
                        static_cast<QWidget *>(buch_.LabelProjektUnterTitel)})
-        w->setVisible(deckblatt);
-    buch_.MemoTextLinks->setVisible(n >= 0 || n == -3);
-    buch_.MemoTextRechts->setVisible((n > 0 && n <= z_.TextSeitenZahl) || (n > 2000 && n <= z_.HilfeSeitenZahl + 2000));
+        w->setVisible(a.deckblatt);
+    buch_.MemoTextLinks->setVisible(a.textLinks);
+    buch_.MemoTextRechts->setVisible(a.textRechts);
 
-    if (buch_.BuchbildGeladen && deckblatt) {
+    if (a.einband == book::Aufschlag::Einband::Umschlag) {
         buch_.CoverZeigen(hilfe);
         buch_.BuchbildGeladen = false;
-    } else if (n >= 0 || (n == -3 && !buch_.BuchbildGeladen)) {
+    } else if (a.einband == book::Aufschlag::Einband::Buch) {
         buch_.Buchzeigen(hilfe);
     }
     buch_.LesezeichenKontrollieren(n, lesezeichen_);
     menue_.hide();
 
     z_.AktuelleSeite = n;
-    const bool nummern = n % 1000 > 0;
-    buch_.LabelSeitenzahlLinks->setVisible(nummern);
-    buch_.LabelSeitenzahlRechts->setVisible(nummern);
+    buch_.LabelSeitenzahlLinks->setVisible(a.seitenzahlen);
+    buch_.LabelSeitenzahlRechts->setVisible(a.seitenzahlen);
 
     QByteArray copyright;
     const bool hatCopyright = z_.dateien.read(seiten + ".4", &copyright, 1 << 20);
     if (n >= 0 && n % 1000 == 0) {
         buch_.MemoTextLinks->setZeilen(n == 0 && hatCopyright ? platform::splitLines(copyright) : QStringList());
-        InhaltZeigen(n / 1000 + 1);
+        InhaltZeigen(a.inhaltTeil);
         buch_.TextBilderWeg();
         buch_.MemoTextRechts->leeren();
         Timer1.stop();
     }
-    if (n < 0 && cover) {
-        switch (n) {
-        case -6:
-            if (tourAn) {
-                Timer1.start();
-                CBT(288, 212, "CBTsit");
-            }
-            buch_.MemoTextLinks->hide();
-            buch_.TextBilderWeg();
-            break;
-        case -5: CBT(1, 54, "CBTrand"); break;
-        case -4: CBT(19, 55, "CBTarm"); break;
-        case -3:
-            if (hatCopyright) {
-                buch_.MemoTextLinks->setZeilen(platform::splitLines(copyright));
-                buch_.MemoTextLinks->move(buch_.MemoTextLinks->x(), 32);
-                buch_.MemoTextLinks->show();
-            }
-            CBT(1, 1, "CBTeng");
-            InhaltZeigen(1);
-            break;
-        case -2:
-            buch_.MemoTextLinks->hide();
-            CBT(19, 55, "CBTend");
-            break;
-        default: break;
+    switch (a.tour) {
+    case book::Tourbild::Sitzen:
+        if (a.tourFigur) {
+            Timer1.start();
+            CBT(288, 212, "CBTsit");
         }
+        buch_.TextBilderWeg();
+        break;
+    case book::Tourbild::Rand: CBT(1, 54, "CBTrand"); break;
+    case book::Tourbild::Arm: CBT(19, 55, "CBTarm"); break;
+    case book::Tourbild::Engel:
+        if (hatCopyright) {
+            buch_.MemoTextLinks->setZeilen(platform::splitLines(copyright));
+            buch_.MemoTextLinks->move(buch_.MemoTextLinks->x(), 32);
+            buch_.MemoTextLinks->show();
+        }
+        CBT(1, 1, "CBTeng");
+        InhaltZeigen(a.inhaltTeil);
+        break;
+    case book::Tourbild::Ende: CBT(19, 55, "CBTend"); break;
+    case book::Tourbild::Keins: break;
     }
     if (n > 0 && n % 1000 != 0) {
-        if (n % 2 != 0) ++n;
+        n = a.seite.zahl;
         buch_.ImageLeftArrow->hide();
         buch_.ImageRightArrow->hide();
         if (PfeilHinweis == 1)
