@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QSettings>
+#include <memory>
 
 int main(int argc, char **argv) {
     QApplication anwendung(argc, argv);
@@ -37,13 +38,19 @@ int main(int argc, char **argv) {
     app::TImageForm ImageForm(zustand, bildschirm, boxen);
     if (ImageForm.startAbgebrochen()) return 1;
     app::TFundliste Fundliste;
-    authoring::TBearbeitung Bearbeitung(zustand, bildschirm, boxen);
-    ImageForm.setFenster(&Fundliste, &Bearbeitung);
+    // The authoring window is made when first wanted, at the latest once the first
+    // screen is up, so that the reader does not wait for it.
+    std::unique_ptr<authoring::TBearbeitung> Bearbeitung;
+    ImageForm.setFenster(&Fundliste, [&] {
+        if (!Bearbeitung) Bearbeitung = std::make_unique<authoring::TBearbeitung>(zustand, bildschirm, boxen);
+        return Bearbeitung.get();
+    });
     ImageForm.setDrucker([](const QImage &seite) { return app::Ausdrucken(seite, QDir::homePath()); });
     boxen.setEltern(&ImageForm);
     QObject::connect(&ImageForm, &app::TImageForm::programmEnde, &anwendung, &QCoreApplication::quit);
 
     app::ErstesBildMelden(*ImageForm.centralWidget());
+    app::NachErstemBild(*ImageForm.centralWidget(), [&ImageForm] { ImageForm.bearbeitung(); });
     ImageForm.showFullScreen();
     return anwendung.exec();
 }

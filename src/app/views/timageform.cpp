@@ -64,11 +64,24 @@ TImageForm::TImageForm(Zustand &zustand, const platform::Screen &screen, Meldung
 TImageForm::~TImageForm() = default;
 
 void TImageForm::setFenster(TFundliste *fundliste, authoring::TBearbeitung *bearbeitung) {
+    setFenster(fundliste, [bearbeitung] { return bearbeitung; });
+    this->bearbeitung();
+}
+
+void TImageForm::setFenster(TFundliste *fundliste, std::function<authoring::TBearbeitung *()> bearbeitung) {
     fundliste_ = fundliste;
-    bearbeitung_ = bearbeitung;
+    bearbeitung_ = nullptr;
+    bearbeitungMachen_ = std::move(bearbeitung);
     if (!buchadapter_) buchadapter_ = std::make_unique<Buchadapter>(*this, z_, screen_);
-    if (bearbeitung_) bearbeitung_->setBuch(buchadapter_.get());
     if (fundliste_) connect(fundliste_, &TFundliste::fundGewaehlt, this, &TImageForm::Suchbildausgeben);
+}
+
+authoring::TBearbeitung *TImageForm::bearbeitung() {
+    if (!bearbeitung_ && bearbeitungMachen_) {
+        bearbeitung_ = bearbeitungMachen_();
+        if (bearbeitung_) bearbeitung_->setBuch(buchadapter_.get());
+    }
+    return bearbeitung_;
 }
 
 void TImageForm::bauen() {
@@ -231,7 +244,7 @@ void TImageForm::menueBauen() {
     eintrag(ansicht, "Album1", tr("Album"), [this] { SeitenZeigen(1000 + 2 * z_.AlbumAufschlag); });
     eintrag(ansicht, "Lesen1", tr("Lesen"), [this] { SeitenZeigen(z_.LetzteTextseite); });
     eintrag(ansicht, "Hintergrundbild1", tr("Hintergrundbild"), [this] {
-        if (bearbeitung_) bearbeitung_->Hintergrundbild1Click();
+        if (authoring::TBearbeitung *b = bearbeitung()) b->Hintergrundbild1Click();
     });
     new AnsichtMenue(*ansicht, z_.ansicht, meldungen_);
     ansichtMenue_ = ansicht;
@@ -242,7 +255,7 @@ void TImageForm::menueBauen() {
     projekte->menuAction()->setObjectName("Projekte");
     auto bearbeiten = [this](void (authoring::TBearbeitung::*handler)()) {
         return [this, handler] {
-            if (bearbeitung_) (bearbeitung_->*handler)();
+            if (authoring::TBearbeitung *b = bearbeitung()) (b->*handler)();
         };
     };
     using B = authoring::TBearbeitung;
@@ -422,11 +435,11 @@ void TImageForm::ImageMenuMouseDown(int x, int y) {
             meldungen_.zeigen(Meldungen::Art::Fehler,
                               tr("Die Bearbeitungsfunktionen sind erst ausführbar, wenn das Programm auf einer "
                                  "Festplatte installiert wurde."));
-        } else if (bearbeitung_) {
+        } else if (authoring::TBearbeitung *b = bearbeitung()) {
             if (z_.ProgrammName.isEmpty())
-                bearbeitung_->ImageFundamentalsClick();
+                b->ImageFundamentalsClick();
             else
-                bearbeitung_->Auswahl(1);
+                b->Auswahl(1);
         }
         break;
     case MenueBefehl::Lesen: SeitenZeigen(z_.LetzteTextseite); break;
@@ -438,7 +451,7 @@ void TImageForm::ImageMenuMouseDown(int x, int y) {
         bildansicht_->PanelBildlauf()->raise();
         break;
     case MenueBefehl::Hintergrundbild:
-        if (bearbeitung_) bearbeitung_->Hintergrundbild1Click();
+        if (authoring::TBearbeitung *b = bearbeitung()) b->Hintergrundbild1Click();
         break;
     case MenueBefehl::Windowsstil: Windowsstil(); break;
     case MenueBefehl::Beenden: BeendenClick(); break;

@@ -50,6 +50,10 @@ public:
 
     // Created after the main window, as the program creates its windows.
     void setFenster(TFundliste *fundliste, authoring::TBearbeitung *bearbeitung);
+    // The authoring window made only when first wanted, so that the first screen
+    // does not wait for it.
+    void setFenster(TFundliste *fundliste, std::function<authoring::TBearbeitung *()> bearbeitung);
+    authoring::TBearbeitung *bearbeitung();
     // True when the start-up ended the program (the data was not found).
     bool startAbgebrochen() const { return startAbgebrochen_; }
     // Where a printed page goes; returns the file it was written to, if any.
@@ -119,6 +123,7 @@ private:
     Meldungen &meldungen_;
     TFundliste *fundliste_ = nullptr;
     authoring::TBearbeitung *bearbeitung_ = nullptr;
+    std::function<authoring::TBearbeitung *()> bearbeitungMachen_;
     std::unique_ptr<Buchadapter> buchadapter_;
 
     QWidget *flaeche_ = nullptr;
