@@ -479,6 +479,25 @@ private Q_SLOTS:
         QTest::newRow("pictures into the list") << "BilderindieListe1" << 0 << false;
         QTest::newRow("pictures into the album") << "BilderinsAlbum1" << 0 << false;
     }
+    // The first screen does not wait for the authoring window: it is made when a
+    // command first wants it, once, and then knows the book.
+    void theAuthoringWindowIsMadeWhenFirstWanted() {
+        testing::Datenwurzel w;
+        tourRootAnlegen(w);
+        Programm p(w);
+        int gemacht = 0;
+        p.form->setFenster(nullptr, [&] {
+            ++gemacht;
+            return &p.bearbeitung;
+        });
+        QCOMPARE(gemacht, 0);
+        p.form->findChild<QAction *>("Titel1")->trigger();
+        p.form->findChild<QAction *>("Copyright")->trigger();
+        QCOMPARE(gemacht, 1);
+        QVERIFY(p.bearbeitung.isVisible());
+        QCOMPARE(p.form->bearbeitung(), &p.bearbeitung);
+    }
+
     void theProjectCommandsRunTheAuthoringTasks() {
         QFETCH(QString, eintrag);
         QFETCH(int, tag);
