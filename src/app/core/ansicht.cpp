@@ -40,7 +40,8 @@ double PassenderFaktor(int breite, int hoehe) {
 double Zeichenfaktor(const Buchgroesse &groesse, int breite, int hoehe) {
     switch (groesse.art) {
     case Buchgroesse::Art::Original: return 1.0;
-    case Buchgroesse::Art::Faktor: return groesse.faktor;
+    // A fixed factor never makes the book larger than the screen holds it.
+    case Buchgroesse::Art::Faktor: return std::min(groesse.faktor, PassenderFaktor(breite, hoehe));
     case Buchgroesse::Art::Passend: break;
     }
     return PassenderFaktor(breite, hoehe);

@@ -26,7 +26,8 @@ inline constexpr double kFesteFaktoren[] = {1.5, 2.0, 3.0};
 // still holds the book and its tabs as an 800 x 600 screen does; never below 1.
 double PassenderFaktor(int breite, int hoehe);
 
-// The factor the book is drawn at on a screen of so many device pixels.
+// The factor the book is drawn at on a screen of so many device pixels: a fixed
+// factor is held to what the screen holds ("Passend").
 double Zeichenfaktor(const Buchgroesse &groesse, int breite, int hoehe);
 
 struct Ansicht {

@@ -7,7 +7,7 @@
 
 namespace app {
 
-AnsichtMenue::AnsichtMenue(QMenu &ansicht, Ansicht &werte, platform::Meldungen &meldungen)
+AnsichtMenue::AnsichtMenue(QMenu &ansicht, Ansicht &werte, double passend, platform::Meldungen &meldungen)
     : QObject(&ansicht), werte_(werte), meldungen_(meldungen) {
     ansicht.addSeparator();
     QMenu *groesse = ansicht.addMenu(tr("Buchgröße"));
@@ -20,13 +20,15 @@ AnsichtMenue::AnsichtMenue(QMenu &ansicht, Ansicht &werte, platform::Meldungen &
         a->setChecked(g == werte_.buchgroesse);
         gruppe->addAction(a);
         connect(a, &QAction::triggered, this, [this, g] { buchgroesseWaehlen(g); });
+        return a;
     };
     wahl(tr("Passend"), {Buchgroesse::Art::Passend, 1.0});
     wahl(tr("Original"), {Buchgroesse::Art::Original, 1.0});
     static const char *const fach[] = {QT_TR_NOOP("1,5-fach"), QT_TR_NOOP("2-fach"), QT_TR_NOOP("3-fach")};
     static_assert(std::size(fach) == std::size(kFesteFaktoren));
+    // A step larger than the screen holds the book is offered, but cannot be chosen.
     for (size_t i = 0; i < std::size(fach); ++i)
-        wahl(tr(fach[i]), {Buchgroesse::Art::Faktor, kFesteFaktoren[i]});
+        wahl(tr(fach[i]), {Buchgroesse::Art::Faktor, kFesteFaktoren[i]})->setEnabled(kFesteFaktoren[i] <= passend);
 
     QAction *blaettern = ansicht.addAction(tr("Blättern zeigen"));
     blaettern->setObjectName("BlaetternZeigen1");

@@ -15,7 +15,8 @@ namespace app {
 class AnsichtMenue : public QObject {
     Q_OBJECT
 public:
-    AnsichtMenue(QMenu &ansicht, Ansicht &werte, platform::Meldungen &meldungen);
+    // `passend`: the fitting factor of this screen, the largest step offered.
+    AnsichtMenue(QMenu &ansicht, Ansicht &werte, double passend, platform::Meldungen &meldungen);
 
 private:
     void buchgroesseWaehlen(const Buchgroesse &groesse);

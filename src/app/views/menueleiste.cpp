@@ -6,6 +6,7 @@
 #include "app/views/buchlenkung.h"
 #include "app/views/timageform.h"
 #include "authoring/views/tbearbeitung.h"
+#include "platform/screen.h"
 #include "search/views/suchsteuerung.h"
 
 #include <QMenuBar>
@@ -40,7 +41,9 @@ void TImageForm::menueBauen() {
     eintrag(ansicht, "Hintergrundbild1", tr("Hintergrundbild"), [this] {
         if (authoring::TBearbeitung *b = bearbeitung()) b->Hintergrundbild1Click();
     });
-    new AnsichtMenue(*ansicht, z_.ansicht, meldungen_);
+    const platform::ScreenInfo s = screen_.info();
+    const double f = platform::drawingFactor();
+    new AnsichtMenue(*ansicht, z_.ansicht, PassenderFaktor(qRound(s.width * f), qRound(s.height * f)), meldungen_);
     ansichtMenue_ = ansicht;
     QAction *hilfe = bar->addAction(tr("Hilfe"));
     hilfe->setObjectName("Hilfe");
