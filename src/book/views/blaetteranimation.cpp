@@ -26,8 +26,9 @@ Blaetteranimation::Blaetteranimation(QWidget *buch) : QWidget(buch) {
     lauf_.setStartValue(0.0);
     lauf_.setEndValue(1.0);
     connect(&lauf_, &QVariantAnimation::valueChanged, this, [this](const QVariant &wert) {
+        const double vorher = t_;
         t_ = wert.toDouble();
-        update();
+        update(Veraendert(vorher, t_));
     });
     connect(&lauf_, &QVariantAnimation::finished, this, &Blaetteranimation::beenden);
 }
@@ -53,6 +54,16 @@ void Blaetteranimation::anhalten(double t) {
     lauf_.stop();
     t_ = t;
     update();
+}
+
+QRect Blaetteranimation::Veraendert(double von, double bis) const {
+    // Beside the leaf only its shadow changes; the rest shows the same halves as before.
+    constexpr double kSchattenRand = 30;
+    auto band = [this](double t) {
+        const Blattlage l = BlattlageBei(t, width(), vorwaerts_);
+        return QRectF(l.links - kSchattenRand, 0, l.breite + 2 * kSchattenRand, height());
+    };
+    return band(von).united(band(bis)).toAlignedRect().intersected(rect());
 }
 
 void Blaetteranimation::paintEvent(QPaintEvent *) {

@@ -29,6 +29,8 @@ public:
     bool laeuft() const { return isVisible(); }
     // A still frame of the turn, as at progress t (for pictures of the turn).
     void anhalten(double t);
+    // What a step of the turn from progress `von` to `bis` repaints.
+    QRect Veraendert(double von, double bis) const;
 
 protected:
     void paintEvent(QPaintEvent *) override;
