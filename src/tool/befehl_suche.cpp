@@ -1,7 +1,6 @@
 #include "tool/befehl_suche.h"
 
 #include "book/core/seitenformat.h"
-#include "book/core/seitensatz.h"
 #include "platform/cp1252.h"
 #include "platform/recordfile.h"
 #include "search/core/falten.h"
@@ -31,10 +30,7 @@ int befehlSuche(const app::Zustand &z, const QString &teil, const QString &begri
     // Each search reads on from the record after the last hit: one hit per page, its
     // last matching line.
     while (const auto fund = search::SeitendateiDurchsuchen(seiten, gefaltet, tolerant)) {
-        book::Seitensatz satz;
-        QByteArray bytes;
-        if (seiten.seek(fund->position - 1) && seiten.readNext(&bytes)) book::Seitensatz::ausBytes(bytes, &satz);
-        QString text = platform::fromCp1252(satz.text(fund->zeile));
+        QString text = platform::fromCp1252(fund->text);
         while (text.endsWith(' '))
             text.chop(1);
         zeile(QStringLiteral("Seite %1, Zeile %2: %3").arg(fund->position).arg(fund->zeile).arg(text));

@@ -1,11 +1,13 @@
 #include "search/core/suche.h"
 
 #include "book/core/seitenformat.h"
+#include "book/core/seitensatz.h"
 #include "book/core/ziffernwert.h"
 #include "platform/cp1252.h"
 #include "search/core/falten.h"
 
 #include <algorithm>
+#include <array>
 #include <string>
 
 namespace search {
@@ -39,26 +41,36 @@ std::optional<Textfund> SeitendateiDurchsuchen(platform::RecordFile &datei, cons
     uint32_t noetig = 0;
     for (const char c : festeBuchstaben(begriff, tolerant))
         noetig |= 1u << (c - 'a');
+    // Each byte's letter as a bit, as c | 0x20 gives it.
+    static const std::array<uint32_t, 256> kBuchstabe = [] {
+        std::array<uint32_t, 256> t{};
+        for (int c = 0; c < 256; ++c) {
+            const char klein = char(char(c) | 0x20);
+            if (klein >= 'a' && klein <= 'z') t[size_t(c)] = 1u << (klein - 'a');
+        }
+        return t;
+    }();
     QByteArray satz;
     std::string arbeit, gefaltet;
     while (datei.readNext(&satz)) {
+        // The last matching line counts: looking from the bottom, the first one found.
         int gefunden = 0;
-        for (int i = 1; i <= book::kZeilenJeSeite; ++i) {
+        for (int i = book::kZeilenJeSeite; i >= 1 && !gefunden; --i) {
             // Each line as stored: 49 columns, "|", CR and LF.
             const qsizetype anfang = (i - 1) * book::kZeilenLaenge + 1;
-            if (anfang >= satz.size()) break;
+            if (anfang >= satz.size()) continue;
             const std::string_view zeile(satz.constData() + anfang,
                                          size_t(std::min<qsizetype>(book::kZeilenLaenge - 1, satz.size() - anfang)));
             uint32_t da = 0;
-            for (const char c : zeile) {
-                const char klein = char(c | 0x20);
-                if (klein >= 'a' && klein <= 'z') da |= 1u << (klein - 'a');
-            }
+            for (const char c : zeile)
+                da |= kBuchstabe[uint8_t(c)];
             if ((da & noetig) != noetig) continue;
             FaltenBytes(zeile, tolerant, arbeit, gefaltet);
             if (gefaltet.find(gesucht) != std::string::npos) gefunden = i;
         }
-        if (gefunden) return Textfund{int(datei.position()), gefunden};
+        if (gefunden)
+            return Textfund{int(datei.position()), gefunden,
+                            satz.mid((gefunden - 1) * book::kZeilenLaenge + 1, book::kTextSpalten)};
     }
     return std::nullopt;
 }

@@ -12,6 +12,7 @@ namespace search {
 struct Textfund {
     int position = 0; // the record after the one holding the hit: the page to show
     int zeile = 0;    // the last matching line of that record, 1..29
+    QByteArray text;  // that line's text columns as stored, so nobody reads the record again
 };
 // Reads on from the file's position until a record has a line holding `begriff` (already
 // folded). Nothing when the end is reached without a hit.
