@@ -80,8 +80,12 @@ void erstesErsetzen(std::string &s, std::string_view was, std::string_view durch
 
 // Every "<a><b>" by `durch`, left to right, as QString::replace does.
 void alleErsetzen(std::string &s, char a, char b, char durch) {
-    size_t n = 0;
-    for (size_t i = 0; i < s.size(); ++i) {
+    // Up to the first pair nothing moves: found at memchr speed.
+    const char paar[] = {a, b};
+    size_t i = s.find(std::string_view(paar, 2));
+    if (i == std::string::npos) return;
+    size_t n = i;
+    for (; i < s.size(); ++i) {
         if (s[i] == a && i + 1 < s.size() && s[i + 1] == b) {
             s[n++] = durch;
             ++i;
