@@ -5,6 +5,7 @@
 #include "album/core/kleinbild.h"
 #include "album/core/punktproben.h"
 #include "authoring/core/albumproduktion.h"
+#include "platform/bitmapfile.h"
 #include "platform/cp1252.h"
 #include "platform/files.h"
 
@@ -34,10 +35,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     f.write(bytes);
     f.close();
     const int d = size ? data[0] % 16 + 1 : 1;
-    const auto masseBild = album::BitmapMasse(datei);
-    if (masseBild && qint64(masseBild->breite) * masseBild->hoehe > (qint64(1) << 26)) return 0; // keep runs fast
+    const auto masseBild = platform::bitmapSize(datei);
+    if (masseBild && qint64(masseBild->width()) * masseBild->height() > (qint64(1) << 26)) return 0; // keep runs fast
     if (const auto proben = album::Punktproben(datei, d); proben && masseBild) {
-        if (proben->width() != (masseBild->breite + d - 1) / d) std::abort();
+        if (proben->width() != (masseBild->width() + d - 1) / d) std::abort();
     }
     return 0;
 }

@@ -2,6 +2,7 @@
 #include "album/core/kleinbild.h"
 #include "album/core/punktproben.h"
 #include "fixture.h"
+#include "platform/bitmapfile.h"
 
 #include <QGuiApplication>
 #include <QtTest>
@@ -93,7 +94,7 @@ private Q_SLOTS:
                 for (int i = 0; i < 8; ++i)
                     QCOMPARE(p->pixel(i, j), ganz.pixel(i * 5, j * 5));
         }
-        QCOMPARE(BitmapMasse(w.nativ("a.bmp"))->breite, 37);
+        QCOMPARE(platform::bitmapSize(w.nativ("a.bmp"))->width(), 37);
         w.schreiben("kaputt.bmp", "BM1234");
         QVERIFY(!Punktproben(w.nativ("kaputt.bmp"), 2).has_value());
         // A header promising more rows than the file holds is refused.

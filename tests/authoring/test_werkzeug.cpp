@@ -3,6 +3,7 @@
 #include "album/core/punktproben.h"
 #include "authoring/core/textimport.h"
 #include "fixture.h"
+#include "platform/bitmapfile.h"
 #include "platform/fonts.h"
 
 #include <QGuiApplication>
@@ -39,8 +40,8 @@ class Hilfebilder : public authoring::Bildquelle {
 public:
     explicit Hilfebilder(QString ordner) : ordner_(std::move(ordner)) {}
     std::optional<int> vorhandeneHoehe(const QByteArray &name) override {
-        const auto m = album::BitmapMasse(ordner_ + QString::fromLatin1(name) + ".bmp");
-        return m ? std::optional<int>(m->hoehe) : std::nullopt;
+        const auto m = platform::bitmapSize(ordner_ + QString::fromLatin1(name) + ".bmp");
+        return m ? std::optional<int>(m->height()) : std::nullopt;
     }
     int Kleinbild(const QByteArray &) override { return 0; }
 

@@ -1,6 +1,7 @@
 #include "album/core/kleinbild.h"
 
 #include "album/core/punktproben.h"
+#include "platform/bitmapfile.h"
 
 #include <QBuffer>
 
@@ -22,11 +23,11 @@ Kleinbildergebnis Kleinbild(const platform::Files &dateien, const QString &proje
     }
     const QString quelle = projektVerzeichnis + "Album\\" + name + ".bmp";
     const QString nativ = dateien.native(quelle);
-    const auto masse = dateien.exists(quelle) ? BitmapMasse(nativ) : std::nullopt;
+    const auto masse = dateien.exists(quelle) ? platform::bitmapSize(nativ) : std::nullopt;
     std::optional<QImage> proben;
     int d = 1;
     if (masse) {
-        d = KleinbildTeiler(masse->breite, masse->hoehe);
+        d = KleinbildTeiler(masse->width(), masse->height());
         proben = Punktproben(nativ, d);
     }
     if (!proben) {
@@ -35,15 +36,15 @@ Kleinbildergebnis Kleinbild(const platform::Files &dateien, const QString &proje
                        : "Kann Datei " + name + ".bmp in den Verzeichnissen ALBUM, SLIDES und HELP nicht finden.";
         return r;
     }
-    if (masse->breite / d == 0 || masse->hoehe / d == 0) {
+    if (masse->width() / d == 0 || masse->height() / d == 0) {
         r.fehler =
             QStringLiteral("Das Bild %1.bmp (%2 x %3 Pixel) ist zu schmal oder zu niedrig für eine verkleinerte Kopie.")
                 .arg(name)
-                .arg(masse->breite)
-                .arg(masse->hoehe);
+                .arg(masse->width())
+                .arg(masse->height());
         return r;
     }
-    const QImage kopie = proben->copy(0, 0, masse->breite / d, masse->hoehe / d);
+    const QImage kopie = proben->copy(0, 0, masse->width() / d, masse->height() / d);
     QByteArray bytes;
     QBuffer puffer(&bytes);
     puffer.open(QIODevice::WriteOnly);

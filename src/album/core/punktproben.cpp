@@ -9,12 +9,6 @@
 
 namespace album {
 
-std::optional<Bildmasse> BitmapMasse(const QString &nativePath) {
-    const auto s = platform::bitmapSize(nativePath);
-    if (!s) return std::nullopt;
-    return Bildmasse{s->width(), s->height()};
-}
-
 namespace {
 
 // Exactly `n` bytes at `ab`, in one call unless the system splits it.

@@ -7,14 +7,6 @@
 
 namespace album {
 
-struct Bildmasse {
-    int breite = 0;
-    int hoehe = 0;
-};
-
-// Width and height from the file's header, without decoding it.
-std::optional<Bildmasse> BitmapMasse(const QString &nativePath);
-
 // The samples S(i, j) = picture pixel (i·d, j·d) for i·d < width and j·d < height.
 std::optional<QImage> Punktproben(const QString &nativePath, int d);
 

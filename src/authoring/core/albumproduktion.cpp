@@ -2,6 +2,7 @@
 
 #include "album/core/punktproben.h"
 #include "book/core/seitensatz.h"
+#include "platform/bitmapfile.h"
 #include "platform/cp1252.h"
 
 #include <QBuffer>
@@ -116,8 +117,8 @@ Albumergebnis AlbumBearbeiten(const platform::Files &dateien, const Albumauftrag
                 const bool sicher =
                     doppelpunkt > 0 && !name.contains('\\') && !name.contains('/') && !name.contains("..");
                 const QString nativ = sicher && dateien.exists(datei) ? dateien.native(datei) : QString();
-                const auto masse = nativ.isEmpty() ? std::nullopt : album::BitmapMasse(nativ);
-                const int d = masse ? AlbumTeiler(masse->breite, masse->hoehe) : 1;
+                const auto masse = nativ.isEmpty() ? std::nullopt : platform::bitmapSize(nativ);
+                const int d = masse ? AlbumTeiler(masse->width(), masse->height()) : 1;
                 const auto proben = masse ? album::Punktproben(nativ, d) : std::nullopt;
                 if (!proben) {
                     r.status = Albumergebnis::Status::Bildfehler;
@@ -128,7 +129,7 @@ Albumergebnis AlbumBearbeiten(const platform::Files &dateien, const Albumauftrag
                                     .arg(i + 1);
                     return r;
                 }
-                const int w = masse->breite, h = masse->hoehe, tw = w / d, th = h / d;
+                const int w = masse->width(), h = masse->height(), tw = w / d, th = h / d;
                 const int zellenX = kZellenX[((i % 16) / 8) * 2 + i % 2], zellenY = ((i % 8) / 2) * 96;
                 for (int y = 1; y <= th; ++y) {
                     const int zy = zellenY + y;

@@ -3,6 +3,7 @@
 #include "album/core/kleinbild.h"
 #include "album/core/punktproben.h"
 #include "authoring/core/silbentrennung.h"
+#include "platform/bitmapfile.h"
 #include "platform/cp1252.h"
 #include "platform/entwurf.h"
 
@@ -26,7 +27,7 @@ public:
         for (const QString &ordner : {z_.HilfeVerzeichnis, z_.ProjektVerzeichnis + "Slides\\"}) {
             const QString datei = ordner + n + ".bmp";
             if (!z_.dateien.exists(datei)) continue;
-            if (const auto m = album::BitmapMasse(z_.dateien.native(datei))) return hoehen_[name] = m->hoehe;
+            if (const auto m = platform::bitmapSize(z_.dateien.native(datei))) return hoehen_[name] = m->height();
         }
         return std::nullopt;
     }
