@@ -14,6 +14,7 @@
 #include "platform/screen.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 #include <QSettings>
@@ -112,6 +113,13 @@ private Q_SLOTS:
         const QPoint punkt = inhalt->visualItemRect(inhalt->item(1)).center();
         testing::mausKlick(inhalt->viewport(), punkt);
         QCOMPARE(buch.zustand->AktuelleSeite, 6);
+
+        // A register tab on the right edge: the album's contents.
+        buch.form->SeitenZeigen(4);
+        const QLabel *griff = buch.b().LabelGriffR[1];
+        QVERIFY(sichtbar(griff));
+        testing::mausKlick(griff, griff->rect().center());
+        QCOMPARE(buch.zustand->AktuelleSeite, 1000);
 
         // The first album cell ends at x = 107 of the sheet.
         buch.form->SeitenZeigen(1002);
