@@ -49,8 +49,10 @@ int main(int argc, char **argv) {
     boxen.setEltern(&ImageForm);
     QObject::connect(&ImageForm, &app::TImageForm::programmEnde, &anwendung, &QCoreApplication::quit);
 
-    app::ErstesBildMelden(*ImageForm.centralWidget());
+    // Filters see events last-installed first: the start check reports the frame before
+    // the authoring window is made.
     app::NachErstemBild(*ImageForm.centralWidget(), [&ImageForm] { ImageForm.bearbeitung(); });
+    app::ErstesBildMelden(*ImageForm.centralWidget());
     ImageForm.showFullScreen();
     return anwendung.exec();
 }
