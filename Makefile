@@ -64,7 +64,7 @@ bench: build
 	$(BUILD)/bench/pagora_bench_import $(CURDIR)/$(BUILD)/root $(CURDIR)/data/quarn/buch.txt
 	./bench/ganzprozesse.sh $(CURDIR)/$(BUILD)/root $(CURDIR)
 
-# Each fuzzer runs FUZZ_SECONDS from its seed corpus; FUZZ_ZIELE chooses the targets, for instance FUZZ_ZIELE=bitmap.
+# make fuzz runs every target named in FUZZ_ZIELE (e.g. FUZZ_ZIELE=bitmap) for FUZZ_SECONDS, starting from fuzz/corpus/.
 # FUZZ_LAENGE_<target> lifts libFuzzer's input length where the reader takes more.
 FUZZ_ZIELE ?= einstellungen textimport albumeingabe marken seitensatz inhalt bildliste bitmap bildtext autorini
 FUZZ_LAENGE_marken     = 4194304

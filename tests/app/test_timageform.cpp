@@ -13,6 +13,7 @@
 #include "book/views/buchpanel.h"
 #include "fixture.h"
 #include "platform/fonts.h"
+#include "stillemeldungen.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -27,17 +28,7 @@ using namespace app;
 
 namespace {
 
-class Aufzeichnung : public Meldungen {
-public:
-    void zeigen(Art art, const QString &text) override { boxen << qMakePair(art, text); }
-    bool okAbbrechen(const QString &text) override {
-        fragen << text;
-        return antwort;
-    }
-    QList<QPair<Art, QString>> boxen;
-    QStringList fragen;
-    bool antwort = true;
-};
+using Aufzeichnung = testing::Meldungsaufzeichnung;
 
 // A data root with the tour pictures and a first project.
 void tourRootAnlegen(const testing::Datenwurzel &w, const QStringList &ini = {"Title=Abcd"}) {

@@ -9,6 +9,7 @@
 #include "authoring/views/startpanel.h"
 #include "authoring/views/tbearbeitung.h"
 #include "leeresbuch.h"
+#include "stillemeldungen.h"
 #include "zustandfixture.h"
 
 #include <QApplication>
@@ -25,12 +26,7 @@ using Art = platform::Meldungen::Art;
 
 namespace {
 
-class Aufzeichnung : public platform::Meldungen {
-public:
-    void zeigen(Art art, const QString &text) override { boxen << qMakePair(art, text); }
-    bool okAbbrechen(const QString &) override { return true; }
-    QList<QPair<Art, QString>> boxen;
-};
+using Aufzeichnung = testing::Meldungsaufzeichnung;
 
 // The book as a surface with the editor's panel and the progress strip on it.
 class Buch : public testing::LeeresBuch {

@@ -29,17 +29,7 @@ using Art = platform::Meldungen::Art;
 
 namespace {
 
-class Aufzeichnung : public app::Meldungen {
-public:
-    void zeigen(Art art, const QString &text) override { boxen << qMakePair(art, text); }
-    bool okAbbrechen(const QString &text) override {
-        fragen << text;
-        return antwort;
-    }
-    QList<QPair<Art, QString>> boxen;
-    QStringList fragen;
-    bool antwort = true;
-};
+using Aufzeichnung = testing::Meldungsaufzeichnung;
 
 struct Programm {
     explicit Programm(const QStringList &ini = {}, platform::ScreenInfo s = {800, 600, 96},

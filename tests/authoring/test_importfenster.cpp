@@ -9,6 +9,7 @@
 #include "book/core/seitensatz.h"
 #include "leeresbuch.h"
 #include "platform/fonts.h"
+#include "stillemeldungen.h"
 #include "zustandfixture.h"
 
 #include <QApplication>
@@ -27,12 +28,7 @@ using Art = platform::Meldungen::Art;
 
 namespace {
 
-class Aufzeichnung : public platform::Meldungen {
-public:
-    void zeigen(Art art, const QString &text) override { boxen << qMakePair(art, text); }
-    bool okAbbrechen(const QString &) override { return true; }
-    QList<QPair<Art, QString>> boxen;
-};
+using Aufzeichnung = testing::Meldungsaufzeichnung;
 
 class Buch : public testing::LeeresBuch {
 public:
