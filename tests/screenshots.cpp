@@ -26,6 +26,7 @@
 #include "book/views/blaetteranimation.h"
 #include "book/views/buchpanel.h"
 #include "book/views/seitenmemo.h"
+#include "buchteile.h"
 #include "platform/fonts.h"
 #include "search/views/suchleiste.h"
 #include "search/views/suchsteuerung.h"
@@ -280,7 +281,7 @@ bool gestaltung(const QString &ordner, platform::ScreenInfo info) {
     bearbeitung.hide();
 
     bearbeitung.PanelCopyrightClick();
-    QTextEdit *feld = form.PanelBuch()->MemoTextLinks->schreibfeld();
+    QTextEdit *feld = testing::teile(form.PanelBuch()).MemoTextLinks->schreibfeld();
     if (feld) {
         feld->setPlainText(QStringLiteral("\n\n\n© 2026 Verlag am Mühlbach\nAlle Rechte vorbehalten\n\n"
                                           "Nachdruck, auch auszugsweise,\nnur mit Genehmigung."));

@@ -6,6 +6,7 @@
 #include "authoring/views/tbearbeitung.h"
 #include "book/core/seitenanzeige.h"
 #include "book/views/buchpanel.h"
+#include "buchteile.h"
 #include "fixture.h"
 #include "platform/translation.h"
 
@@ -102,7 +103,7 @@ private Q_SLOTS:
         form.TimerAnfang.stop();
         QCOMPARE(form.PanelMenu()->LabelLesezeichen->text(), QString("Bookmarks"));
         QCOMPARE(form.PanelMenu()->LabelFundliste->text(), QString("Found list"));
-        QCOMPARE(form.PanelBuch()->LabelNoCBT->text(), QString("Don't show the guide again"));
+        QCOMPARE(testing::teile(form.PanelBuch()).LabelNoCBT->text(), QString("Don't show the guide again"));
         const QStringList titel = menueTitel(form.menuBar());
         QVERIFY2(titel.contains("File") && titel.contains("View") && titel.contains("Projects"),
                  qPrintable(titel.join('|')));

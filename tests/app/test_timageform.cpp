@@ -11,6 +11,7 @@
 #include "authoring/views/rahmendaten.h"
 #include "authoring/views/tbearbeitung.h"
 #include "book/views/buchpanel.h"
+#include "buchteile.h"
 #include "fixture.h"
 #include "platform/fonts.h"
 #include "stillemeldungen.h"
@@ -117,7 +118,7 @@ private Q_SLOTS:
         QCOMPARE(p.zustand.ProjektVerzeichnis, w.gespeichert() + "Quarn\\");
         QCOMPARE(p.zustand.HilfeVerzeichnis, w.gespeichert() + "Help\\");
         QCOMPARE(p.form->LabelProjekttitel1->pos(), QPoint(20, 0));
-        QCOMPARE(p.form->PanelBuch()->LabelProjektUnterTitel->text(), QString("Unter"));
+        QCOMPARE(testing::teile(p.form->PanelBuch()).LabelProjektUnterTitel->text(), QString("Unter"));
         QVERIFY(!p.zustand.NurLesen);
         QCOMPARE(p.form->TimerAnfang.interval(), 16);
     }
@@ -136,7 +137,7 @@ private Q_SLOTS:
         QCOMPARE(p.zustand.AktuelleSeite, -1);
         QCOMPARE(f.PanelBuch()->geometry().left(), (W - 663) / 2 + 305);
         QCOMPARE(f.PanelBuch()->width(), 360);
-        QCOMPARE(f.PanelBuch()->ImageBuch->x(), -303);
+        QCOMPARE(testing::teile(f.PanelBuch()).ImageBuch->x(), -303);
         QVERIFY(f.PanelDeckel->isVisibleTo(&f));
         QCOMPARE(f.PanelDeckel->geometry(), f.PanelBuch()->geometry());
         p.ticks(17);
@@ -145,11 +146,11 @@ private Q_SLOTS:
         QVERIFY(!f.PanelDeckel->isVisibleTo(&f));
         QCOMPARE(f.PanelBuch()->geometry(), QRect(p.zustand.BuchLinks, (768 - 441) / 2, 660, 441));
         QCOMPARE(p.zustand.BuchLinks, (W - 660) / 2 + 2);
-        QCOMPARE(f.PanelBuch()->PanelNoCBT->x(), 112);
+        QCOMPARE(testing::teile(f.PanelBuch()).PanelNoCBT->x(), 112);
         QCOMPARE(p.zustand.AktuelleSeite, -6);
         QVERIFY(f.buchlenkung()->Timer1.isActive());
-        QVERIFY(f.PanelBuch()->ImageCBT->isVisibleTo(f.PanelBuch()));
-        QCOMPARE(f.PanelBuch()->ImageCBT->pos(), QPoint(288, 212));
+        QVERIFY(testing::teile(f.PanelBuch()).ImageCBT->isVisibleTo(f.PanelBuch()));
+        QCOMPARE(testing::teile(f.PanelBuch()).ImageCBT->pos(), QPoint(288, 212));
     }
 
     void withTheTourSwitchedOffTheCoverStays() {
@@ -169,11 +170,11 @@ private Q_SLOTS:
         TImageForm &f = *p.form;
         for (int i = 0; i < 9; ++i)
             f.buchlenkung()->Timer1Timer();
-        QCOMPARE(f.PanelBuch()->ImageCBT->pos(), QPoint(30, 251));
+        QCOMPARE(testing::teile(f.PanelBuch()).ImageCBT->pos(), QPoint(30, 251));
         QCOMPARE(p.zustand.AktuelleSeite, -6);
         f.buchlenkung()->Timer1Timer();
         QCOMPARE(p.zustand.AktuelleSeite, -5);
-        QCOMPARE(f.PanelBuch()->ImageCBT->pos(), QPoint(1, 54));
+        QCOMPARE(testing::teile(f.PanelBuch()).ImageCBT->pos(), QPoint(1, 54));
     }
 
     void theTickBoxClickedTwiceReturnsToTheTourWithoutTheFigure() {
@@ -191,10 +192,10 @@ private Q_SLOTS:
         f.buchlenkung()->LabelNoCBTClick();
         QCOMPARE(p.zustand.AktuelleSeite, -6);
         QCOMPARE(p.zustand.einstellungen.wert("ShowCBT"), QString());
-        const QPoint sitzend = f.PanelBuch()->ImageCBT->pos();
+        const QPoint sitzend = testing::teile(f.PanelBuch()).ImageCBT->pos();
         for (int i = 0; i < 6; ++i)
             f.buchlenkung()->Timer1Timer(); // ticks 13..18: no figure, then stop
-        QCOMPARE(f.PanelBuch()->ImageCBT->pos(), sitzend);
+        QCOMPARE(testing::teile(f.PanelBuch()).ImageCBT->pos(), sitzend);
         QVERIFY(!f.buchlenkung()->Timer1.isActive());
     }
 
@@ -205,7 +206,7 @@ private Q_SLOTS:
             if (!mitEnde) QFile::remove(w.nativ("Help/CBTend.bmp"));
             Programm p(w);
             p.ticks(60);
-            QCOMPARE(p.form->PanelBuch()->LabelNoCBT->isVisibleTo(p.form->PanelBuch()), mitEnde);
+            QCOMPARE(testing::teile(p.form->PanelBuch()).LabelNoCBT->isVisibleTo(p.form->PanelBuch()), mitEnde);
         }
     }
 
@@ -420,7 +421,7 @@ private Q_SLOTS:
         QCOMPARE(p.zustand.AktuelleSeite, 1002);
         QCOMPARE(p.form->albumblatt()->AlbumLabels[0]->text(), QString("Der Turm"));
         // The thumbnail of the 400 × 300 picture (d = 4) hangs from the top of the first cell.
-        const QImage blatt = p.form->PanelBuch()->ImageAlbum->pixmap().toImage();
+        const QImage blatt = testing::teile(p.form->PanelBuch()).ImageAlbum->pixmap().toImage();
         QCOMPARE(blatt.pixelColor(55, 10), QColor(Qt::blue));
         QCOMPARE(blatt.pixelColor(5, 10), QColor(Qt::white));
         // The new album contents lie on the book for retouching; a double-click saves
@@ -512,7 +513,7 @@ private Q_SLOTS:
         Programm p(w);
         p.ticks(60);
         p.form->SeitenZeigen(0);
-        QCOMPARE(p.form->PanelBuch()->Inhalt1->item(0)->text().left(6), QString("Anfang"));
+        QCOMPARE(testing::teile(p.form->PanelBuch()).Inhalt1->item(0)->text().left(6), QString("Anfang"));
         p.bearbeitung.ImageFundamentalsClick();
         authoring::Rahmendaten &r = *p.bearbeitung.Panel4Rahmendaten;
         for (QLineEdit *feld : {r.EditProgrammName, r.EditProjektVerzeichnis}) {
@@ -525,10 +526,10 @@ private Q_SLOTS:
         QCOMPARE(p.zustand.AktuelleSeite, 2000);
         QCOMPARE(p.zustand.ProjektVerzeichnis, w.gespeichert() + "Garten\\");
         QCOMPARE(p.zustand.HilfeSeitenZahl, 2);
-        QCOMPARE(p.form->PanelBuch()->LabelProjekttitel3->text(), QString("Garten"));
-        QCOMPARE(p.form->PanelBuch()->Inhalt1->count(), 1);
-        QVERIFY(p.form->PanelBuch()->Inhalt1->item(0)->text().startsWith("Willkommen"));
-        QVERIFY(p.form->PanelBuch()->Inhalt2->count() == 0);
+        QCOMPARE(testing::teile(p.form->PanelBuch()).LabelProjekttitel3->text(), QString("Garten"));
+        QCOMPARE(testing::teile(p.form->PanelBuch()).Inhalt1->count(), 1);
+        QVERIFY(testing::teile(p.form->PanelBuch()).Inhalt1->item(0)->text().startsWith("Willkommen"));
+        QVERIFY(testing::teile(p.form->PanelBuch()).Inhalt2->count() == 0);
     }
 
     void theWindowPresentation() {
@@ -595,7 +596,7 @@ private Q_SLOTS:
         Programm p(w);
         p.ticks(200);
         // Without the cover there is no tour: the book opens at the reading contents.
-        QVERIFY(p.form->PanelBuch()->ImageAlbum->pixmap().isNull());
+        QVERIFY(testing::teile(p.form->PanelBuch()).ImageAlbum->pixmap().isNull());
         QCOMPARE(p.zustand.AktuelleSeite, 0);
         QVERIFY(p.form->PanelBuch()->isVisibleTo(p.form.get()));
     }

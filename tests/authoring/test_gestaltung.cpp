@@ -11,6 +11,7 @@
 #include "authoring/views/titelpanel.h"
 #include "book/views/bildflaeche.h"
 #include "book/views/buchpanel.h"
+#include "buchteile.h"
 #include "fixture.h"
 #include "platform/fonts.h"
 #include "stillemeldungen.h"
@@ -101,11 +102,12 @@ private Q_SLOTS:
         for (const QString &bis : QStringList{"M", "Mü", "Müh"}) {
             // A letter beyond ASCII, typed as a keyboard sends it.
             QTest::sendKeyEvent(QTest::Click, t.EditTitel, Qt::Key_unknown, QString(bis.back()), Qt::NoModifier);
-            for (QLabel *l : {p.form->LabelProjekttitel1, p.form->LabelProjekttitel2, p.buch().LabelProjekttitel3})
+            for (QLabel *l :
+                 {p.form->LabelProjekttitel1, p.form->LabelProjekttitel2, testing::teile(p.buch()).LabelProjekttitel3})
                 QCOMPARE(l->text(), bis);
         }
         QTest::keyClicks(t.EditUntertitel, "Ein Tal");
-        QCOMPARE(p.buch().LabelProjektUnterTitel->text(), QString("Ein Tal"));
+        QCOMPARE(testing::teile(p.buch()).LabelProjektUnterTitel->text(), QString("Ein Tal"));
         for (int i = 0; i < 3; ++i)
             p.knopf<QToolButton>(&t, "ImageTitelLeft");
         p.knopf<QToolButton>(&t, "ImageUntertitelDown");
@@ -113,8 +115,8 @@ private Q_SLOTS:
         QCOMPARE(t.LabelTitelLeft->text(), QString("61"));
         QCOMPARE(p.form->LabelProjekttitel1->x(), 61);
         QCOMPARE(p.form->LabelProjekttitel2->x(), 66); // the shadow moves on its own
-        QCOMPARE(p.buch().LabelProjektUnterTitel->y(), 225);
-        QCOMPARE(p.buch().LabelProjekttitel3->font().pixelSize(),
+        QCOMPARE(testing::teile(p.buch()).LabelProjektUnterTitel->y(), 225);
+        QCOMPARE(testing::teile(p.buch()).LabelProjekttitel3->font().pixelSize(),
                  platform::screenFont("Arial", 25, 96, true).pixelSize());
         QCOMPARE(p.w.lesen("Pagora.ini"), p.iniVorher); // nothing stored before OK
         QTest::keyClick(t.EditTitel, Qt::Key_Return);
@@ -205,17 +207,17 @@ private Q_SLOTS:
         QCOMPARE(r.teil(3), Buchteil::Text);
         QCOMPARE(r.EditGriffSeite[3]->text(), QString("0"));
         QTest::keyClicks(r.EditGriff[3], "Karten");
-        QCOMPARE(p.buch().LabelGriffL[3]->text(), QString("Karten"));
-        QCOMPARE(p.buch().LabelGriffR[3]->text(), QString("Karten"));
-        QVERIFY(sichtbar(p.buch().GriffL[3])); // page 0 lies behind the album's contents
+        QCOMPARE(testing::teile(p.buch()).LabelGriffL[3]->text(), QString("Karten"));
+        QCOMPARE(testing::teile(p.buch()).LabelGriffR[3]->text(), QString("Karten"));
+        QVERIFY(sichtbar(testing::teile(p.buch()).GriffL[3])); // page 0 lies behind the album's contents
         QTest::mouseClick(r.PanelGriffB[3], Qt::LeftButton);
         r.EditGriffSeite[3]->setText("12");
-        QVERIFY(sichtbar(p.buch().GriffR[3])); // 1012 lies ahead
+        QVERIFY(sichtbar(testing::teile(p.buch()).GriffR[3])); // 1012 lies ahead
         QCOMPARE(r.PanelGriffB[3]->styleSheet().contains(Registerpanel::kGewaehlt.name()), true);
         QCOMPARE(r.PanelGriffT[3]->styleSheet().contains(Registerpanel::kFrei.name()), true);
         QTest::mouseClick(r.PanelGriffH[2], Qt::LeftButton); // the chosen part again: none
         QCOMPARE(r.teil(2), Buchteil::Keiner);
-        QVERIFY(!sichtbar(p.buch().GriffL[2]) && !sichtbar(p.buch().GriffR[2]));
+        QVERIFY(!sichtbar(testing::teile(p.buch()).GriffL[2]) && !sichtbar(testing::teile(p.buch()).GriffR[2]));
         QTest::keyClick(r.EditGriff[0], Qt::Key_Return);
         QVERIFY(!p.bearbeitung->isVisible());
         QCOMPARE(p.w.lesen("Pagora.ini"), p.einstellungen({{"Sheet3", ""}, {"Sheet4", "Karten"}, {"Mark4", "1012"}}));
@@ -229,7 +231,7 @@ private Q_SLOTS:
         p.bearbeitung->PanelCopyrightClick();
         QCOMPARE(p.zustand->AktuelleSeite, 0);
         QVERIFY(c.CopyrightBearbeitung());
-        QTextEdit *feld = p.buch().MemoTextLinks->schreibfeld();
+        QTextEdit *feld = testing::teile(p.buch()).MemoTextLinks->schreibfeld();
         QVERIFY(feld && sichtbar(feld));
         QCOMPARE(feld->toPlainText(), QString("Alter Vermerk"));
         feld->selectAll();
@@ -247,8 +249,8 @@ private Q_SLOTS:
         QVERIFY(!c.CopyrightBearbeitung());
         QVERIFY(!p.bearbeitung->isVisible());
         QCOMPARE(p.w.lesen("Pagora/Pages/Pagora.4"), QByteArray("XAlle Rechte\r\nbei mir\r\n"));
-        QVERIFY(!p.buch().MemoTextLinks->schreibbar());
-        QCOMPARE(p.buch().MemoTextLinks->zeilen(), QStringList({"XAlle Rechte", "bei mir"}));
+        QVERIFY(!testing::teile(p.buch()).MemoTextLinks->schreibbar());
+        QCOMPARE(testing::teile(p.buch()).MemoTextLinks->zeilen(), QStringList({"XAlle Rechte", "bei mir"}));
         QTest::keyClick(p.form.get(), Qt::Key_Right);
         QVERIFY(p.zustand->AktuelleSeite != 0);
     }
@@ -278,7 +280,7 @@ private Q_SLOTS:
         QStringList text;
         for (int i = 1; i <= zeilen; ++i)
             text << QStringLiteral("Zeile %1").arg(i);
-        p.buch().MemoTextLinks->schreibfeld()->setPlainText(text.join('\n'));
+        testing::teile(p.buch()).MemoTextLinks->schreibfeld()->setPlainText(text.join('\n'));
         if (abbrechen)
             QTest::mouseClick(c.BitBtn6, Qt::LeftButton);
         else
@@ -290,7 +292,7 @@ private Q_SLOTS:
             return;
         }
         QCOMPARE(p.w.lesen("Pagora/Pages/Pagora.4"), platform::joinLines(text.mid(0, gespeichert)));
-        QCOMPARE(p.buch().MemoTextLinks->zeilen().size(), gespeichert);
+        QCOMPARE(testing::teile(p.buch()).MemoTextLinks->zeilen().size(), gespeichert);
     }
 
     // The background: nothing chosen changes nothing; click and arrow keys preview; OK

@@ -9,6 +9,7 @@
 #include "book/views/blaetteranimation.h"
 #include "book/views/buchpanel.h"
 #include "buchfixture.h"
+#include "buchteile.h"
 #include "maus.h"
 #include "platform/fonts.h"
 #include "platform/screen.h"
@@ -109,23 +110,23 @@ private Q_SLOTS:
         QCOMPARE(buch.b().grab().size(), QSize(qRound(lage.width() * faktor), qRound(lage.height() * faktor)));
 
         buch.form->SeitenZeigen(0);
-        QListWidget *inhalt = buch.b().Inhalt1;
+        QListWidget *inhalt = testing::teile(buch.b()).Inhalt1;
         const QPoint punkt = inhalt->visualItemRect(inhalt->item(1)).center();
         testing::mausKlick(inhalt->viewport(), punkt);
         QCOMPARE(buch.zustand->AktuelleSeite, 6);
 
         // A register tab on the right edge: the album's contents.
         buch.form->SeitenZeigen(4);
-        const QLabel *griff = buch.b().LabelGriffR[1];
+        const QLabel *griff = testing::teile(buch.b()).LabelGriffR[1];
         QVERIFY(sichtbar(griff));
         testing::mausKlick(griff, griff->rect().center());
         QCOMPARE(buch.zustand->AktuelleSeite, 1000);
 
         // The first album cell ends at x = 107 of the sheet.
         buch.form->SeitenZeigen(1002);
-        testing::mausKlick(buch.b().ImageAlbum, {108, 10});
+        testing::mausKlick(testing::teile(buch.b()).ImageAlbum, {108, 10});
         QVERIFY(sichtbar(&buch.b()));
-        testing::mausKlick(buch.b().ImageAlbum, {107, 10});
+        testing::mausKlick(testing::teile(buch.b()).ImageAlbum, {107, 10});
         QCOMPARE(buch.zustand->BildIndex, 0);
         QVERIFY(!sichtbar(&buch.b()));
         QCOMPARE(buch.b().geometry(), lage);
@@ -141,7 +142,7 @@ private Q_SLOTS:
         const book::Blaetteranimation *turn = buch.form->buchlenkung()->blaetteranimation();
         buch.taste(Qt::Key_PageDown);
         QCOMPARE(buch.zustand->AktuelleSeite, 6);
-        QCOMPARE(buch.b().MemoTextLinks->zeilen().value(0), QString("Seite 5"));
+        QCOMPARE(testing::teile(buch.b()).MemoTextLinks->zeilen().value(0), QString("Seite 5"));
         QVERIFY(turn->laeuft());
         buch.taste(Qt::Key_PageDown);
         QCOMPARE(buch.zustand->AktuelleSeite, 8);

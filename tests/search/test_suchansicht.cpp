@@ -8,6 +8,7 @@
 #include "book/views/bildflaeche.h"
 #include "book/views/buchpanel.h"
 #include "book/views/seitenmemo.h"
+#include "buchteile.h"
 #include "fixture.h"
 #include "platform/fonts.h"
 #include "search/views/suchleiste.h"
@@ -83,11 +84,11 @@ private Q_SLOTS:
         Suche s;
         s.suchen("Strasse", 1);
         QCOMPARE(s.zustand->AktuelleSeite, 4); // page 3 lies on spread 3/4
-        QVERIFY(s.form->PanelBuch()->ImageLeftArrow->isVisibleTo(s.form.get()));
-        QCOMPARE(s.form->PanelBuch()->ImageLeftArrow->y(), 7 * 13 + 10);
+        QVERIFY(testing::teile(s.form->PanelBuch()).ImageLeftArrow->isVisibleTo(s.form.get()));
+        QCOMPARE(testing::teile(s.form->PanelBuch()).ImageLeftArrow->y(), 7 * 13 + 10);
         s.form->suche()->BitBtn3Click(); // OK again continues after the spread
         QCOMPARE(s.zustand->AktuelleSeite, 8);
-        QVERIFY(s.form->PanelBuch()->ImageRightArrow->isVisibleTo(s.form.get()));
+        QVERIFY(testing::teile(s.form->PanelBuch()).ImageRightArrow->isVisibleTo(s.form.get()));
         s.form->suche()->BitBtn3Click();
         search::Suchleiste *leiste = s.form->suche()->PanelSuchen();
         QVERIFY(leiste->PanelNotFound->isVisibleTo(s.form.get()));
@@ -113,13 +114,13 @@ private Q_SLOTS:
         s.form->show();
         s.suchen("Strasse", 1);
         QCOMPARE(s.zustand->AktuelleSeite, 4);
-        book::BuchPanel &buch = *s.form->PanelBuch();
+        const testing::Buchteile buch(*s.form->PanelBuch());
         QVERIFY(buch.ImageLeftArrow->isVisibleTo(s.form.get()));
         using M = book::SeitenMemo::Markierung;
         QCOMPARE(buch.MemoTextLinks->markierungen(), QList<M>({{6, 4, 6}, {8, 0, 7}, {8, 10, 7}}));
         QCOMPARE(buch.MemoTextRechts->markierungen(), QList<M>({{1, 5, 7}}));
         // Drawn as a light ground behind "Straße", none beside it.
-        const QImage bild = buch.grab().toImage();
+        const QImage bild = s.form->PanelBuch()->grab().toImage();
         const QRect wort = buch.MemoTextLinks->zeichenRechteck(6, 4, 6).translated(buch.MemoTextLinks->pos());
         const QColor innen = bild.pixelColor(wort.left() + 1, wort.top() + 1);
         const QColor daneben = bild.pixelColor(wort.right() + 8, wort.top() + 1);
@@ -144,7 +145,7 @@ private Q_SLOTS:
         Suche s;
         s.suchen("Lesezeichen", 2);
         QCOMPARE(s.zustand->AktuelleSeite, 2006); // help page 5 lies on spread 2005/2006
-        QVERIFY(s.form->PanelBuch()->ImageLeftArrow->isVisibleTo(s.form.get()));
+        QVERIFY(testing::teile(s.form->PanelBuch()).ImageLeftArrow->isVisibleTo(s.form.get()));
     }
 
     void escapeInTheSearchFieldClosesTheBar() {

@@ -79,15 +79,11 @@ void Buchadapter::BildansichtVerbergen() {
 }
 
 void Buchadapter::SeitenzahlenLeeren() {
-    form_.PanelBuch()->LabelSeitenzahlLinks->clear();
-    form_.PanelBuch()->LabelSeitenzahlRechts->clear();
+    form_.PanelBuch()->seitenzahlenLeeren();
 }
 
 void Buchadapter::AlbumblattZeigen(const QImage &aufschlag) {
-    QLabel *blatt = form_.PanelBuch()->ImageAlbum;
-    blatt->setPixmap(QPixmap::fromImage(aufschlag));
-    blatt->resize(aufschlag.size());
-    blatt->parentWidget()->repaint(); // with its captions, now: a long task keeps the event loop busy
+    form_.PanelBuch()->albumBlattSetzen(aufschlag, true);
 }
 
 QWidget *Buchadapter::Buchflaeche() {
@@ -95,8 +91,7 @@ QWidget *Buchadapter::Buchflaeche() {
 }
 
 void Buchadapter::InhaltListenLeeren() {
-    form_.PanelBuch()->Inhalt1->clear();
-    form_.PanelBuch()->Inhalt2->clear();
+    form_.PanelBuch()->inhaltLeeren();
 }
 
 void Buchadapter::TitelVorschau(const Titelgestaltung &titel) {
@@ -110,20 +105,17 @@ void Buchadapter::GriffeVorschau(const QStringList &texte, const std::array<int,
 }
 
 void Buchadapter::TextLinksSchreibbar(bool schreibbar) {
-    book::SeitenMemo *memo = form_.PanelBuch()->MemoTextLinks;
     if (schreibbar) {
         form_.installEventFilter(&tastensperre_);
-        memo->setSchreibbar(true);
         form_.activateWindow();
-        memo->schreibfeld()->setFocus();
     } else {
         form_.removeEventFilter(&tastensperre_);
-        memo->setSchreibbar(false);
     }
+    form_.PanelBuch()->linkeSeiteSchreibbar(schreibbar);
 }
 
 QStringList Buchadapter::TextLinksZeilen() const {
-    return form_.PanelBuch()->MemoTextLinks->zeilen();
+    return form_.PanelBuch()->seitenZeilen(true);
 }
 
 void Buchadapter::HintergrundZeigen(const QString &name) {

@@ -40,7 +40,7 @@ void Buchlenkung::verbinden() {
     });
     connect(&buch_, &B::inhaltGeklickt, this, &Buchlenkung::InhaltClick);
     connect(&buch_, &B::inhaltMausBewegt, this, [this] {
-        buch_.PanelRechtsPfeil->hide();
+        buch_.blaetterpfeilVerbergen(false);
         Q_EMIT hinweis(tr("Klicken Sie auf das Kapitel Ihrer Wahl!"));
     });
     connect(&buch_, &B::griffGeklickt, this, &Buchlenkung::LabelGriffClick);
@@ -68,32 +68,32 @@ void Buchlenkung::BlaetternBeenden() {
 
 void Buchlenkung::aufschlagen(int n) {
     const QString seiten = z_.ProjektVerzeichnis + "Pages\\" + z_.ProgrammName;
-    if ((n == 0 && !z_.dateien.exists(seiten + ".1")) || (n == 1000 && !z_.dateien.exists(seiten + ".2"))) return;
+    // A part's contents spread needs its contents file.
+    const book::Buchseite verlangt{n};
+    if (verlangt.inhalt() && verlangt.teil() != book::Buchseite::Teil::Hilfe &&
+        !z_.dateien.exists(seiten + (verlangt.teil() == book::Buchseite::Teil::Text ? ".1" : ".2")))
+        return;
     buch_.TitelZuruecksetzen();
     FundeLoeschen(buch_);
     const QString hilfe = z_.HilfeVerzeichnis;
     const book::Aufschlag a = book::AufschlagFuer(n, z_.umfang(), z_.dateien.exists(hilfe + "CBT0.bmp"),
-                                                  z_.einstellungen.wert("ShowCBT").isEmpty(), buch_.BuchbildGeladen);
+                                                  z_.einstellungen.wert("ShowCBT").isEmpty(), buch_.buchbildGeladen());
     n = a.verlangt;
 
     TextbildZaehler = 0;
     buch_.show();
     Q_EMIT buchAufgeschlagen();
-    buch_.PanelAlbum->hide();
+    buch_.albumVerbergen();
     buch_.InhaltVerbergen();
     fokus_->setFocus();
     Griffregistersetzen(n);
 
-    buch_.ImageCBT->setVisible(a.tourFigur);
-    for (QWidget *w : {buch_.PanelNoCBT, static_cast<QWidget *>(buch_.LabelProjekttitel3),
-                       static_cast<QWidget *>(buch_.LabelProjektUnterTitel)})
-        w->setVisible(a.deckblatt);
-    buch_.MemoTextLinks->setVisible(a.textLinks);
-    buch_.MemoTextRechts->setVisible(a.textRechts);
+    buch_.tourFigurZeigen(a.tourFigur);
+    buch_.deckblattZeigen(a.deckblatt);
+    buch_.seitenZeigen(a.textLinks, a.textRechts);
 
     if (a.einband == book::Aufschlag::Einband::Umschlag) {
         buch_.CoverZeigen(hilfe);
-        buch_.BuchbildGeladen = false;
     } else if (a.einband == book::Aufschlag::Einband::Buch) {
         buch_.Buchzeigen(hilfe);
     }
@@ -101,16 +101,15 @@ void Buchlenkung::aufschlagen(int n) {
     menue_.hide();
 
     z_.AktuelleSeite = n;
-    buch_.LabelSeitenzahlLinks->setVisible(a.seitenzahlen);
-    buch_.LabelSeitenzahlRechts->setVisible(a.seitenzahlen);
+    buch_.seitenzahlenZeigen(a.seitenzahlen);
 
     QByteArray copyright;
     const bool hatCopyright = z_.dateien.read(seiten + ".4", &copyright, 1 << 20);
-    if (n >= 0 && n % 1000 == 0) {
-        buch_.MemoTextLinks->setZeilen(n == 0 && hatCopyright ? platform::splitLines(copyright) : QStringList());
+    if (a.seite.inhalt()) {
+        buch_.seiteSetzen(true, n == 0 && hatCopyright ? platform::splitLines(copyright) : QStringList());
         InhaltZeigen(a.inhaltTeil);
         buch_.TextBilderWeg();
-        buch_.MemoTextRechts->leeren();
+        buch_.seiteLeeren(false);
         Timer1.stop();
     }
     switch (a.tour) {
@@ -125,9 +124,8 @@ void Buchlenkung::aufschlagen(int n) {
     case book::Tourbild::Arm: CBT(19, 55, "CBTarm"); break;
     case book::Tourbild::Engel:
         if (hatCopyright) {
-            buch_.MemoTextLinks->setZeilen(platform::splitLines(copyright));
-            buch_.MemoTextLinks->move(buch_.MemoTextLinks->x(), 32);
-            buch_.MemoTextLinks->show();
+            buch_.seiteSetzen(true, platform::splitLines(copyright));
+            buch_.seitenZeigen(true, a.textRechts);
         }
         CBT(1, 1, "CBTeng");
         InhaltZeigen(a.inhaltTeil);
@@ -135,84 +133,77 @@ void Buchlenkung::aufschlagen(int n) {
     case book::Tourbild::Ende: CBT(19, 55, "CBTend"); break;
     case book::Tourbild::Keins: break;
     }
-    if (n > 0 && n % 1000 != 0) {
-        n = a.seite.zahl;
-        buch_.ImageLeftArrow->hide();
-        buch_.ImageRightArrow->hide();
-        if (PfeilHinweis == 1)
-            buch_.ImageLeftArrow->show();
-        else if (PfeilHinweis != 0)
-            buch_.ImageRightArrow->show();
+    const book::Buchseite &seite = a.seite;
+    if (n > 0 && !seite.inhalt()) {
+        n = seite.zahl;
+        buch_.fundpfeilSetzen(PfeilHinweis, fundZeile_);
         PfeilHinweis = 0;
         z_.AktuelleSeite = n;
-        if (n >= 2000 && z_.dateien.exists(z_.HilfeSeitenDateiName)) {
+        if (seite.teil() == book::Buchseite::Teil::Hilfe && z_.dateien.exists(z_.HilfeSeitenDateiName)) {
             if (!z_.HilfeDateiOffen) {
                 z_.hilfeDatei.close();
                 z_.HilfeDateiOffen =
                     z_.hilfeDatei.open(z_.dateien.native(z_.HilfeSeitenDateiName), book::kSeitensatzGroesse);
                 z_.HilfeSeitenZahl = int(z_.hilfeDatei.count());
             }
-            z_.hilfeDatei.seek(n - 2002);
+            // The spread's left page is the record before its right one.
+            z_.hilfeDatei.seek(seite.nummer() - 2);
             z_.LetzteHilfeseite = n;
-            TestseiteBearbeiten(buch_.MemoTextLinks, true);
-            TestseiteBearbeiten(buch_.MemoTextRechts, true);
+            TestseiteBearbeiten(true, true);
+            TestseiteBearbeiten(false, true);
             BilderImBuch();
-        } else if (n > 1000 && n < 2000) {
+        } else if (seite.teil() == book::Buchseite::Teil::Album) {
             // Opening the album part: the pages give way to the album sheet.
-            buch_.MemoTextLinks->hide();
-            buch_.MemoTextRechts->hide();
-            buch_.TextBilderWeg();
-            buch_.PanelAlbum->show();
-            Griffregistersetzen(1000);
+            buch_.albumZeigen();
+            Griffregistersetzen(book::Buchseite::anfang(book::Buchseite::Teil::Album).zahl);
             buch_.Buchzeigen(hilfe);
             const QString blatt = z_.ProjektVerzeichnis + book::Albumblattname(z_.ProgrammName, n);
             if (auto bild = book::BitmapLaden(z_.dateien, blatt)) {
-                z_.AlbumAufschlag = (n - 1000) / 2;
-                buch_.ImageAlbum->setPixmap(QPixmap::fromImage(*bild));
-                buch_.ImageAlbum->resize(bild->size());
+                z_.AlbumAufschlag = seite.nummer() / 2;
+                buch_.albumBlattSetzen(*bild);
             }
             albumblatt_.AufschlagZeigen();
         } else if (z_.TextDateiOffen && z_.textDatei.seek(n - 2)) {
-            TestseiteBearbeiten(buch_.MemoTextLinks, false);
-            TestseiteBearbeiten(buch_.MemoTextRechts, false);
+            TestseiteBearbeiten(true, false);
+            TestseiteBearbeiten(false, false);
             BilderImBuch();
             z_.LetzteTextseite = n;
         }
     }
-    const int m = n % 1000;
-    buch_.LabelSeitenzahlLinks->setText(QStringLiteral("- %1 -").arg(m - 1));
-    buch_.LabelSeitenzahlRechts->setText(QStringLiteral("- %1 -").arg(m));
+    buch_.seitenzahlenSetzen(book::Buchseite{n}.nummer());
 }
 
-void Buchlenkung::TestseiteBearbeiten(book::SeitenMemo *memo, bool ausHilfe) {
-    memo->leeren();
+void Buchlenkung::fundVormerken(bool links, int zeile) {
+    PfeilHinweis = links ? 1 : 2;
+    fundZeile_ = zeile;
+}
+
+void Buchlenkung::TestseiteBearbeiten(bool links, bool ausHilfe) {
+    buch_.seiteLeeren(links);
     QByteArray bytes;
     book::Seitensatz satz;
     platform::RecordFile &datei = ausHilfe ? z_.hilfeDatei : z_.textDatei;
     if (datei.readNext(&bytes) && book::Seitensatz::ausBytes(bytes, &satz)) {
         const book::Seitenbild seite = book::TestseiteBearbeiten(satz);
-        memo->setZeilen(seite.zeilen);
-        buch_.TitelSetzen(memo == buch_.MemoTextLinks, seite);
+        buch_.seiteSetzen(links, seite.zeilen);
+        buch_.TitelSetzen(links, seite);
     }
-    buch_.MemoTextLinks->show();
-    buch_.MemoTextRechts->show();
+    buch_.seitenZeigen(true, true);
 }
 
 void Buchlenkung::BilderImBuch() {
     buch_.TextBilderWeg();
-    QStringList links = buch_.MemoTextLinks->zeilen(), rechts = buch_.MemoTextRechts->zeilen();
+    QStringList links = buch_.seitenZeilen(true), rechts = buch_.seitenZeilen(false);
     const QList<book::Textbild> bilder =
         book::BilderImBuch(links, rechts, [this](const QString &name) -> std::optional<QString> {
             for (const QString &ordner : {z_.ProjektVerzeichnis + "Slides\\", z_.HilfeVerzeichnis})
                 if (z_.dateien.exists(ordner + name + ".bmp")) return ordner + name + ".bmp";
             return std::nullopt;
         });
-    buch_.MemoTextLinks->setZeilen(links);
-    buch_.MemoTextRechts->setZeilen(rechts);
+    buch_.seiteSetzen(true, links);
+    buch_.seiteSetzen(false, rechts);
     for (const book::Textbild &bild : bilder)
         buch_.BildImBuch(++TextbildZaehler, bild);
-    for (size_t i = 0; i < 4; ++i)
-        buch_.Unterschrift[i]->setVisible(!buch_.Unterschrift[i]->text().isEmpty());
 }
 
 void Buchlenkung::InhaltZeigen(int teil) {
@@ -256,35 +247,31 @@ void Buchlenkung::LabelGriffClick(int nummer) {
 }
 
 void Buchlenkung::GriffHinweis(int nummer) {
-    Q_EMIT hinweis(book::GriffHinweis(buch_.LabelGriffL[size_t(nummer - 1)]->text(), griffZiele()[size_t(nummer - 1)]));
-    buch_.PanelLinksPfeil->hide();
-    buch_.PanelRechtsPfeil->hide();
+    Q_EMIT hinweis(book::GriffHinweis(buch_.griffText(nummer), griffZiele()[size_t(nummer - 1)]));
+    buch_.blaetterpfeilVerbergen(true);
+    buch_.blaetterpfeilVerbergen(false);
 }
 
 void Buchlenkung::ImageBuchMouseMove(int x, int y) {
     menue_.hide();
     if (x > 40 && x < 56 && z_.AktuelleSeite >= 0) {
-        buch_.PanelLinksPfeil->move(40, y - 8);
-        buch_.PanelLinksPfeil->show();
-        buch_.PanelLinksPfeil->raise();
+        buch_.blaetterpfeilZeigen(true, y);
         Q_EMIT hinweis(tr("vorige Seite"));
         return;
     }
-    buch_.PanelLinksPfeil->hide();
+    buch_.blaetterpfeilVerbergen(true);
     if (x > 600 && x < 616) {
-        buch_.PanelRechtsPfeil->move(600, y - 8);
-        buch_.PanelRechtsPfeil->show();
-        buch_.PanelRechtsPfeil->raise();
+        buch_.blaetterpfeilZeigen(false, y);
         Q_EMIT hinweis(tr("nächste Seite"));
     } else {
         Q_EMIT hinweis(QString());
-        buch_.PanelRechtsPfeil->hide();
+        buch_.blaetterpfeilVerbergen(false);
     }
 }
 
 void Buchlenkung::PanelBuchMouseMove() {
-    buch_.PanelLinksPfeil->hide();
-    buch_.PanelRechtsPfeil->hide();
+    buch_.blaetterpfeilVerbergen(true);
+    buch_.blaetterpfeilVerbergen(false);
     menue_.hide();
     Q_EMIT hinweis(QString());
 }
@@ -310,8 +297,7 @@ void Buchlenkung::LesezeichenSetzen(int nummer) {
 void Buchlenkung::LesezeichenHint(int nummer, int seite) {
     const QString text = book::LesezeichenHint(seite);
     // The hint line shows the text under the mouse; screen readers get it as the name.
-    buch_.LesezeichenL[size_t(nummer - 1)]->setAccessibleName(text);
-    buch_.LesezeichenR[size_t(nummer - 1)]->setAccessibleName(text);
+    buch_.lesezeichenBenennen(nummer, text);
     lesezeichenHinweise_[size_t(nummer - 1)] = text;
 }
 
@@ -328,7 +314,15 @@ void Buchlenkung::LesezeichenMouseDown(int nummer, Qt::MouseButton taste) {
 }
 
 void Buchlenkung::HilfeAufschlagen() {
-    SeitenZeigen(qMax(z_.LetzteHilfeseite, 2000));
+    SeitenZeigen(qMax(z_.LetzteHilfeseite, book::Buchseite::anfang(book::Buchseite::Teil::Hilfe).zahl));
+}
+
+void Buchlenkung::AlbumAufschlagen() {
+    SeitenZeigen(book::Buchseite::im(book::Buchseite::Teil::Album, 2 * z_.AlbumAufschlag).zahl);
+}
+
+bool Buchlenkung::albumAufgeschlagen() const {
+    return book::Buchseite{z_.AktuelleSeite}.teil() == book::Buchseite::Teil::Album;
 }
 
 void Buchlenkung::TeilAnfang() {
@@ -362,7 +356,7 @@ void Buchlenkung::LesezeichenKontrollieren() {
 }
 
 void Buchlenkung::ImageTextBildClick(int platz) {
-    Q_EMIT textbildGewaehlt(buch_.TextbildNamen[size_t(platz - 1)]);
+    Q_EMIT textbildGewaehlt(buch_.textbildName(platz));
 }
 
 void Buchlenkung::CBT(int x, int y, const QString &name) {
@@ -383,22 +377,19 @@ void Buchlenkung::LabelNoCBTClick() {
     if (!z_.einstellungen.wert("ShowCBT").isEmpty()) {
         z_.einstellungen.setzen("ShowCBT", "");
         SeitenZeigen(-6);
-        buch_.ImageYesCBT->raise();
+        buch_.anleitungAnkreuzen(true);
     } else {
         SeitenZeigen(0);
         z_.einstellungen.setzen("ShowCBT", "0");
-        buch_.ImageNoCBT->raise();
+        buch_.anleitungAnkreuzen(false);
     }
 }
 
 void Buchlenkung::ImageCBTMouseMove(int x, int y) {
-    if (z_.AktuelleSeite == -3 && x >= 41 && x <= 55) {
-        buch_.PanelLinksPfeil->move(40, buch_.ImageCBT->y() + y - 8);
-        buch_.PanelLinksPfeil->show();
-        buch_.PanelLinksPfeil->raise();
-    } else {
-        buch_.PanelLinksPfeil->hide();
-    }
+    if (z_.AktuelleSeite == -3 && x >= 41 && x <= 55)
+        buch_.blaetterpfeilZeigen(true, buch_.tourFigurOben() + y);
+    else
+        buch_.blaetterpfeilVerbergen(true);
 }
 
 void Buchlenkung::ImageLinksPfeilClick() {

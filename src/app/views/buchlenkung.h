@@ -19,7 +19,6 @@ class Albumblatt;
 namespace book {
 class Blaetteranimation;
 class BuchPanel;
-class SeitenMemo;
 } // namespace book
 
 namespace app {
@@ -37,7 +36,8 @@ public:
     void SeitenZeigen(int n);
     void BlaetternBeenden();
     book::Blaetteranimation *blaetteranimation() const { return blaettern_; }
-    void TestseiteBearbeiten(book::SeitenMemo *memo, bool ausHilfe);
+    // One page of the open record file onto the left or right page.
+    void TestseiteBearbeiten(bool links, bool ausHilfe);
     void BilderImBuch();
     void InhaltZeigen(int teil);
     void InhaltClick(QListWidget *liste, int zeile);
@@ -65,6 +65,8 @@ public:
     // first and the last spread of the part shown, and bookmark 1..4 taken when it lies
     // in the book or laid into the spread shown when it is still in the box.
     void HilfeAufschlagen();
+    void AlbumAufschlagen(); // the album spread last shown
+    bool albumAufgeschlagen() const;
     void TeilAnfang();
     void TeilEnde();
     void LesezeichenTaste(int nummer);
@@ -72,6 +74,7 @@ public:
     const QString &lesezeichenHinweis(int nummer) const { return lesezeichenHinweise_[size_t(nummer - 1)]; }
 
     // The arrow beside the line of a search hit on the next spread: 1 left, 2 right.
+    void fundVormerken(bool links, int zeile);
     int PfeilHinweis = 0;
     int TextbildZaehler = 0;
     QTimer Timer1;
@@ -100,6 +103,7 @@ private:
     std::array<int, 4> lesezeichen_{};
     std::array<QString, 4> lesezeichenHinweise_;
     int timer1Tag_ = 0;
+    int fundZeile_ = 0;
 };
 
 } // namespace app

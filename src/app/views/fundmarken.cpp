@@ -8,19 +8,19 @@ namespace app {
 
 void FundeMarkieren(book::BuchPanel &buch, const QString &suchbegriff, bool tolerant) {
     const QString begriff = search::Falten(suchbegriff, tolerant);
-    for (book::SeitenMemo *seite : {buch.MemoTextLinks, buch.MemoTextRechts}) {
+    for (bool links : {true, false}) {
         QList<book::SeitenMemo::Markierung> marken;
-        const QStringList &zeilen = seite->zeilen();
+        const QStringList &zeilen = buch.seitenZeilen(links);
         for (int z = 0; z < zeilen.size(); ++z)
             for (const search::Fundstelle &f : search::Fundstellen(zeilen[z], begriff, tolerant))
                 marken.append({z, f.anfang, f.laenge});
-        seite->setMarkierungen(marken);
+        buch.seiteMarkieren(links, marken);
     }
 }
 
 void FundeLoeschen(book::BuchPanel &buch) {
-    for (book::SeitenMemo *seite : {buch.MemoTextLinks, buch.MemoTextRechts})
-        seite->setMarkierungen({});
+    for (bool links : {true, false})
+        buch.seiteMarkieren(links, {});
 }
 
 } // namespace app

@@ -36,7 +36,7 @@ void TImageForm::menueBauen() {
     QMenu *ansicht = bar->addMenu(tr("Ansicht"));
     ansicht->menuAction()->setObjectName("Ansicht1");
     eintrag(ansicht, "Bildlauf1", tr("Bildlauf"), bildlauf);
-    eintrag(ansicht, "Album1", tr("Album"), [this] { SeitenZeigen(1000 + 2 * z_.AlbumAufschlag); });
+    eintrag(ansicht, "Album1", tr("Album"), [this] { buchlenkung_->AlbumAufschlagen(); });
     eintrag(ansicht, "Lesen1", tr("Lesen"), [this] { SeitenZeigen(z_.LetzteTextseite); });
     eintrag(ansicht, "Hintergrundbild1", tr("Hintergrundbild"), [this] {
         if (authoring::TBearbeitung *b = bearbeitung()) b->Hintergrundbild1Click();

@@ -34,9 +34,7 @@ const char *const kSchriftskalierungHinweis = QT_TRANSLATE_NOOP(
 void TImageForm::SpracheEinrichten() {
     menue_->LabelLesezeichen->setText(tr("Lesezeichen"));
     menue_->LabelFundliste->setText(tr("Fundliste"));
-    buch_->LabelNoCBT->setText(tr("Anleitung nicht mehr zeigen"));
-    for (QLabel *haken : {buch_->ImageNoCBT, buch_->ImageYesCBT})
-        haken->setAccessibleName(buch_->LabelNoCBT->text());
+    buch_->anleitungBeschriften(tr("Anleitung nicht mehr zeigen"));
 }
 
 void TImageForm::klein(QLabel *label) {
@@ -113,10 +111,7 @@ void TImageForm::FormCreate() {
                           tr("Der Ordner \"Help\" fehlt in %1. Ohne ihn fehlen das Buch, seine Bilder und die Hilfe; "
                              "bitte installieren Sie Pagora neu.")
                               .arg(z_.dateien.native(z_.StammVerzeichnis)));
-    if (!z_.dateien.exists(z_.HilfeVerzeichnis + "CBTEnd.bmp"))
-        for (QWidget *w : {static_cast<QWidget *>(buch_->ImageNoCBT), static_cast<QWidget *>(buch_->ImageYesCBT),
-                           static_cast<QWidget *>(buch_->LabelNoCBT)})
-            w->hide();
+    if (!z_.dateien.exists(z_.HilfeVerzeichnis + "CBTEnd.bmp")) buch_->anleitungVerbergen();
     layoutFuerBildschirm();
     TimerAnfang.start();
 }
@@ -135,13 +130,12 @@ void TImageForm::layoutFuerBildschirm() {
     menue_->anordnen(W, H, z_.BuchLinks);
     Panel12Fortschritt->move((W - Panel12Fortschritt->width()) / 2, H - 40);
     bildansicht_->LabelHuge->move((W - bildansicht_->LabelHuge->width()) / 2, H - 330);
-    buch_->MemoTextLinks->move(buch_->MemoTextLinks->x(), 32);
 }
 
 void TImageForm::IniDateiLesen(const QString &name) {
     if (EinstellungsdateiLesen(z_, name)) {
         albumblatt_->leeren();
-        buch_->MemoTextLinks->leeren();
+        buch_->seiteLeeren(true);
         buch_->albumBlattVormerken(z_.StammVerzeichnis + "Help\\Album0.bmp");
     }
     IniAuswerten();
@@ -165,10 +159,7 @@ void TImageForm::IniAuswerten() {
         {e.wert("Sheet1"), e.wert("Sheet2"), e.wert("Sheet3"), e.wert("Sheet4"), e.wert("Sheet5")});
     buchlenkung_->LesezeichenLesen();
     ProjektVerzeichnisSetzen(z_);
-    if (e.wert("ShowCBT") == "0")
-        buch_->ImageNoCBT->raise();
-    else
-        buch_->ImageYesCBT->raise();
+    buch_->anleitungAnkreuzen(e.wert("ShowCBT") != "0");
 
     bildansicht_->neuZentrieren();
     bildansicht_->Bildzentrieren(e.wert("Wallpaper"));
@@ -190,13 +181,13 @@ void TImageForm::IniAuswerten() {
 }
 
 void TImageForm::ProjektReset() {
-    buch_->Inhalt1->clear();
-    buch_->Inhalt2->clear();
-    buch_->MemoTextLinks->leeren();
-    buch_->MemoTextRechts->leeren();
+    buch_->inhaltLeeren();
+    buch_->seiteLeeren(true);
+    buch_->seiteLeeren(false);
     bildansicht_->ListeLeeren();
-    for (QLabel *l : {LabelProjekttitel1, LabelProjekttitel2, buch_->LabelProjekttitel3})
+    for (QLabel *l : {LabelProjekttitel1, LabelProjekttitel2})
         l->setText("Pagora");
+    buch_->deckblattTitel("Pagora");
     z_.TextSeitenZahl = 0;
     z_.HilfeSeitenZahl = 0;
 }

@@ -106,7 +106,6 @@ void TImageForm::bauen() {
 
     buch_ = new book::BuchPanel(z_.dateien, flaeche_);
     buch_->setObjectName("PanelBuch");
-    buch_->BuchbildGeladen = true; // the book counts as open until the cover is laid on
     buch_->hide();
 
     const album::Bildkontext kontext{z_.dateien,   z_.ProjektVerzeichnis, z_.HilfeVerzeichnis, z_.NurLesen,
@@ -116,7 +115,7 @@ void TImageForm::bauen() {
     flaeche_->installEventFilter(this);
     bildansicht_->ImageMain->installEventFilter(this);
     albumblatt_ =
-        new album::Albumblatt(buch_->PanelAlbum, buch_->ImageAlbum, *bildansicht_, z_.AlbumAufschlag, screen_);
+        new album::Albumblatt(buch_->albumFlaeche(), buch_->albumBild(), *bildansicht_, z_.AlbumAufschlag, screen_);
 
     PanelDeckel = new Deckel(flaeche_);
     PanelDeckel->setObjectName("PanelDeckel");
@@ -193,15 +192,13 @@ void TImageForm::verbinden() {
     connect(bildansicht_, &Bildansicht::buchAusrichten, this,
             [this](int reserve) { buch_->move(buch_->x(), (screen_.info().height - reserve - buch_->height()) / 2); });
     connect(albumblatt_, &album::Albumblatt::mausBewegt, this, [this] {
-        buch_->PanelLinksPfeil->hide();
-        buch_->PanelRechtsPfeil->hide();
+        buch_->blaetterpfeilVerbergen(true);
+        buch_->blaetterpfeilVerbergen(false);
         menue_->hide();
     });
 
     connect(suche_, &search::Suchsteuerung::textGefunden, this, [this](int seite, int zeile, bool links) {
-        buchlenkung_->PfeilHinweis = links ? 1 : 2;
-        for (QLabel *pfeil : {buch_->ImageLeftArrow, buch_->ImageRightArrow})
-            pfeil->move(pfeil->x(), zeile * 13 + 10);
+        buchlenkung_->fundVormerken(links, zeile);
         SeitenZeigen(seite);
         FundeMarkieren(*buch_, suche_->Suchbegriff, suche_->Schreibungstolerant);
     });
@@ -271,8 +268,8 @@ void TImageForm::Drucken() {
     const bool buchSichtbar = buch_->isVisibleTo(this);
     // The enlarge button is a control, not part of the picture.
     if (!buchSichtbar) bildansicht_->SpeedButtonEnlarge->hide();
-    const QImage seite = buchSichtbar ? book::Druckseite(*buch_, z_.AktuelleSeite > 999 && z_.AktuelleSeite < 2000)
-                                      : flaeche_->grab().toImage();
+    const QImage seite =
+        buchSichtbar ? book::Druckseite(*buch_, buchlenkung_->albumAufgeschlagen()) : flaeche_->grab().toImage();
     const QString ziel = drucker_ ? drucker_(seite) : QString();
     if (!ziel.isEmpty()) Hinweis(tr("Die Seite wurde in die Datei %1 gedruckt.").arg(ziel));
     if (buchSichtbar) {
@@ -324,7 +321,6 @@ void TImageForm::buchOeffnen(int k) {
         buch_->ganzZeigen(z_.BuchLinks);
         PanelDeckel->hide();
         TimerAnfang.stop();
-        buch_->PanelNoCBT->move(112, buch_->PanelNoCBT->y());
         if (z_.einstellungen.wert("ShowCBT").isEmpty()) SeitenZeigen(-6);
     }
 }
@@ -384,7 +380,7 @@ void TImageForm::ImageMenuMouseDown(int x, int y) {
         }
         break;
     case MenueBefehl::Lesen: SeitenZeigen(z_.LetzteTextseite); break;
-    case MenueBefehl::Album: SeitenZeigen(1000 + 2 * z_.AlbumAufschlag); break;
+    case MenueBefehl::Album: buchlenkung_->AlbumAufschlagen(); break;
     case MenueBefehl::Hilfe: buchlenkung_->HilfeAufschlagen(); break;
     case MenueBefehl::Suchen: suche_->SuchenClick(); break;
     case MenueBefehl::Bildlauf:

@@ -4,6 +4,7 @@
 #include "authoring/views/fortschrittsanzeige.h"
 #include "authoring/views/panelmemoliste.h"
 #include "authoring/views/tbearbeitung.h"
+#include "book/core/buchseite.h"
 
 #include <QElapsedTimer>
 #include <QGuiApplication>
@@ -83,7 +84,7 @@ Albumergebnis Albumherstellung::AlbumBearbeiten() {
     fenster_.hide();
     fenster_.inDieEcke();
     z.Bearbeitungsteil = 0;
-    buch->SeitenZeigen(1000);
+    buch->SeitenZeigen(book::Buchseite::anfang(book::Buchseite::Teil::Album).zahl);
     // A project whose album never had contents has no contents page to open yet; the
     // author sees the first new spread instead.
     if (!z.dateien.exists(z.ProjektVerzeichnis + "Pages\\" + z.ProgrammName + ".2")) buch->SeitenZeigen(1002);

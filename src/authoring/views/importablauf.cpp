@@ -4,6 +4,7 @@
 #include "authoring/core/importlauf.h"
 #include "authoring/views/inhaltsbearbeitung.h"
 #include "authoring/views/tbearbeitung.h"
+#include "book/core/buchseite.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -27,7 +28,8 @@ bool Buchmachen(TBearbeitung &fenster, const QString &importdatei, bool silbentr
 
     // The book on the contents page of the part, its lists empty, the memo empty and shown.
     if (buch) {
-        buch->SeitenZeigen(hilfe ? 2000 : 0);
+        buch->SeitenZeigen(
+            book::Buchseite::anfang(hilfe ? book::Buchseite::Teil::Hilfe : book::Buchseite::Teil::Text).zahl);
         buch->InhaltListenLeeren();
     }
     inhalt.MemoInhalt2()->hide();

@@ -3,6 +3,7 @@
 #include "authoring/core/exelaufwerk.h"
 #include "authoring/core/projektanlage.h"
 #include "authoring/views/tbearbeitung.h"
+#include "book/core/buchseite.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -139,7 +140,7 @@ void Rahmendaten::anlegen() {
         buch->IniAuswerten();
         // The screen title names the new project, not the one shown before.
         buch->ProjekttitelZeigen(z.einstellungen.wert("Title"));
-        buch->SeitenZeigen(2000);
+        buch->SeitenZeigen(book::Buchseite::anfang(book::Buchseite::Teil::Hilfe).zahl);
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "authoring/views/einstellungenspeichern.h"
 #include "authoring/views/tbearbeitung.h"
+#include "book/core/buchseite.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -70,7 +71,8 @@ Registerpanel::Registerpanel(TBearbeitung &fenster) : Aufgabenpanel(fenster, "Pa
 
 void Registerpanel::PanelRegisterClick() {
     fenster_.hide();
-    if (Buchsteuerung *buch = fenster_.buch()) buch->SeitenZeigen(1000);
+    if (Buchsteuerung *buch = fenster_.buch())
+        buch->SeitenZeigen(book::Buchseite::anfang(book::Buchseite::Teil::Album).zahl);
     fenster_.inDieEcke(true);
     fenster_.Auswahl(9);
 }

@@ -2,13 +2,6 @@
 
 namespace book {
 
-Buchseite::Teil Buchseite::teil() const {
-    if (zahl < 0) return Teil::Deckel;
-    if (zahl < 1000) return Teil::Text;
-    if (zahl < 2000) return Teil::Album;
-    return Teil::Hilfe;
-}
-
 Aufschlag AufschlagFuer(int n, const Buchumfang &umfang, bool umschlag, bool tourAn, bool buchbildGeladen) {
     if (n < 0 && !umschlag) n = 0;
     Aufschlag a;

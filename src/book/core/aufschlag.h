@@ -2,20 +2,9 @@
 // Which spread shows what: the decision taken each time the book is laid open at a
 // page, apart from the widgets that carry it out.
 #include "book/core/blaettern.h"
+#include "book/core/buchseite.h"
 
 namespace book {
-
-// A page of the reader's numbering: negative numbers are the cover and the tour's
-// screens, 0..999 the text, 1000..1999 the album, from 2000 the help. Page 0 of each
-// part is its contents spread.
-struct Buchseite {
-    enum class Teil { Deckel, Text, Album, Hilfe };
-    int zahl = 0;
-
-    Teil teil() const;
-    int nummer() const { return zahl % 1000; } // within the part
-    bool inhalt() const { return zahl >= 0 && zahl % 1000 == 0; }
-};
 
 // The tour's screens laid on the cover, -6 .. -2.
 enum class Tourbild { Keins, Sitzen, Rand, Arm, Engel, Ende };

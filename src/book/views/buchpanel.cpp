@@ -5,6 +5,7 @@
 
 #include <QMouseEvent>
 #include <QStyledItemDelegate>
+#include <QTextEdit>
 
 namespace book {
 namespace {
@@ -32,6 +33,7 @@ BuchPanel::BuchPanel(const platform::Files &dateien, QWidget *parent) : QWidget(
     PanelAlbum->setAutoFillBackground(true);
     PanelAlbum->setPalette(QPalette(Qt::white));
     ImageAlbum = new QLabel(PanelAlbum);
+    ImageAlbum->setObjectName("ImageAlbum");
     ImageAlbum->setGeometry(0, 0, 524, 384);
     PanelAlbum->hide();
     PanelAlbum->installEventFilter(this);
@@ -50,6 +52,8 @@ BuchPanel::BuchPanel(const platform::Files &dateien, QWidget *parent) : QWidget(
         (*l)->setAlignment(Qt::AlignHCenter);
         (*l)->hide();
     }
+    LabelSeitenzahlLinks->setObjectName("LabelSeitenzahlLinks");
+    LabelSeitenzahlRechts->setObjectName("LabelSeitenzahlRechts");
     LabelSeitenzahlLinks->setGeometry(136, 16, 60, 14);
     LabelSeitenzahlRechts->setGeometry(456, 16, 60, 14);
 
@@ -94,10 +98,12 @@ BuchPanel::BuchPanel(const platform::Files &dateien, QWidget *parent) : QWidget(
         panel->setPalette(QPalette(Qt::white));
         panel->resize(236, 20);
         auto *bild = new QLabel(panel);
+        bild->setObjectName(QStringLiteral("ImageTextBild%1").arg(n + 1));
         bild->setCursor(Qt::PointingHandCursor);
         bild->setMouseTracking(true);
         bild->installEventFilter(this);
         auto *unterschrift = new QLabel(panel);
+        unterschrift->setObjectName(QStringLiteral("Unterschrift%1").arg(n + 1));
         unterschrift->setWordWrap(true);
         unterschrift->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         Textfarbe(unterschrift, QColor(40, 34, 28));
@@ -229,6 +235,9 @@ BuchPanel::BuchPanel(const platform::Files &dateien, QWidget *parent) : QWidget(
     for (QLabel *l : {ImageYesCBT, ImageNoCBT})
         l->setGeometry(0, 3, 9, 9);
     LabelNoCBT = new QLabel(PanelNoCBT);
+    LabelNoCBT->setObjectName("LabelNoCBT");
+    ImageYesCBT->setObjectName("ImageYesCBT");
+    ImageNoCBT->setObjectName("ImageNoCBT");
     LabelNoCBT->setGeometry(14, 0, 176, 14);
     Textfarbe(LabelNoCBT, QColor(40, 34, 28));
     for (QLabel *l : {LabelNoCBT, ImageNoCBT, ImageYesCBT}) {
@@ -240,10 +249,11 @@ BuchPanel::BuchPanel(const platform::Files &dateien, QWidget *parent) : QWidget(
 void BuchPanel::Buchzeigen(const QString &hilfeVerzeichnis) {
     if (auto bild = BitmapLaden(dateien_, hilfeVerzeichnis + "Book.bmp"))
         ImageBuch->setPixmap(Bildschirmbild(*bild, "Book"));
-    BuchbildGeladen = true;
+    buchbildGeladen_ = true;
 }
 
 bool BuchPanel::CoverZeigen(const QString &hilfeVerzeichnis) {
+    buchbildGeladen_ = false;
     auto bild = BitmapLaden(dateien_, hilfeVerzeichnis + "CBT0.bmp");
     if (!bild) return false;
     ImageBuch->setPixmap(Bildschirmbild(*bild, "CBT0"));
@@ -379,8 +389,10 @@ void BuchPanel::BildImBuch(int platz, const Textbild &bild) {
     panel->raise();
     Unterschrift[i]->setText(bild.unterschrift);
     ImageTextBild[i]->setAccessibleName(bild.unterschrift.trimmed().isEmpty() ? name : bild.unterschrift);
-    for (size_t k = 0; k < 4; ++k)
+    for (size_t k = 0; k < 4; ++k) {
         Unterschrift[k]->move(0, PanelTextBild[k]->height() - Unterschrift[k]->height());
+        Unterschrift[k]->setVisible(!Unterschrift[k]->text().isEmpty());
+    }
 }
 
 void BuchPanel::ganzZeigen(int links) {
@@ -388,6 +400,8 @@ void BuchPanel::ganzZeigen(int links) {
     ImageBuch->move(0, 0);
     MemoTextLinks->move(56, MemoTextLinks->y());
     MemoTextRechts->move(360, MemoTextRechts->y());
+    // The tour tick box waits beside the book until it opens whole.
+    PanelNoCBT->move(112, PanelNoCBT->y());
 }
 
 void BuchPanel::rechteHaelfteZeigen(int links) {
@@ -395,6 +409,139 @@ void BuchPanel::rechteHaelfteZeigen(int links) {
     ImageBuch->move(-303, 0);
     MemoTextLinks->move(-247, MemoTextLinks->y());
     MemoTextRechts->move(57, MemoTextRechts->y());
+}
+
+void BuchPanel::deckblattZeigen(bool an) {
+    for (QWidget *w :
+         {PanelNoCBT, static_cast<QWidget *>(LabelProjekttitel3), static_cast<QWidget *>(LabelProjektUnterTitel)})
+        w->setVisible(an);
+}
+
+void BuchPanel::deckblattTitel(const QString &titel) {
+    LabelProjekttitel3->setText(titel);
+}
+
+void BuchPanel::tourFigurZeigen(bool an) {
+    ImageCBT->setVisible(an);
+}
+
+int BuchPanel::tourFigurOben() const {
+    return ImageCBT->y();
+}
+
+void BuchPanel::anleitungBeschriften(const QString &text) {
+    LabelNoCBT->setText(text);
+    for (QLabel *haken : {ImageNoCBT, ImageYesCBT})
+        haken->setAccessibleName(text);
+}
+
+void BuchPanel::anleitungAnkreuzen(bool tourZeigen) {
+    (tourZeigen ? ImageYesCBT : ImageNoCBT)->raise();
+}
+
+void BuchPanel::anleitungVerbergen() {
+    for (QWidget *w :
+         {static_cast<QWidget *>(ImageNoCBT), static_cast<QWidget *>(ImageYesCBT), static_cast<QWidget *>(LabelNoCBT)})
+        w->hide();
+}
+
+void BuchPanel::seitenZeigen(bool links, bool rechts) {
+    MemoTextLinks->setVisible(links);
+    MemoTextRechts->setVisible(rechts);
+}
+
+const QStringList &BuchPanel::seitenZeilen(bool links) const {
+    return (links ? MemoTextLinks : MemoTextRechts)->zeilen();
+}
+
+void BuchPanel::seiteSetzen(bool links, const QStringList &zeilen) {
+    (links ? MemoTextLinks : MemoTextRechts)->setZeilen(zeilen);
+}
+
+void BuchPanel::seiteLeeren(bool links) {
+    (links ? MemoTextLinks : MemoTextRechts)->leeren();
+}
+
+void BuchPanel::seiteMarkieren(bool links, const QList<SeitenMemo::Markierung> &marken) {
+    (links ? MemoTextLinks : MemoTextRechts)->setMarkierungen(marken);
+}
+
+void BuchPanel::linkeSeiteSchreibbar(bool schreibbar) {
+    MemoTextLinks->setSchreibbar(schreibbar);
+    if (schreibbar) MemoTextLinks->schreibfeld()->setFocus();
+}
+
+void BuchPanel::seitenzahlenZeigen(bool an) {
+    LabelSeitenzahlLinks->setVisible(an);
+    LabelSeitenzahlRechts->setVisible(an);
+}
+
+void BuchPanel::seitenzahlenSetzen(int rechteSeite) {
+    LabelSeitenzahlLinks->setText(QStringLiteral("- %1 -").arg(rechteSeite - 1));
+    LabelSeitenzahlRechts->setText(QStringLiteral("- %1 -").arg(rechteSeite));
+}
+
+void BuchPanel::seitenzahlenLeeren() {
+    LabelSeitenzahlLinks->clear();
+    LabelSeitenzahlRechts->clear();
+}
+
+void BuchPanel::inhaltLeeren() {
+    Inhalt1->clear();
+    Inhalt2->clear();
+}
+
+void BuchPanel::albumZeigen() {
+    MemoTextLinks->hide();
+    MemoTextRechts->hide();
+    TextBilderWeg();
+    PanelAlbum->show();
+}
+
+void BuchPanel::albumVerbergen() {
+    PanelAlbum->hide();
+}
+
+void BuchPanel::albumBlattSetzen(const QImage &blatt, bool sofortZeichnen) {
+    ImageAlbum->setPixmap(QPixmap::fromImage(blatt));
+    ImageAlbum->resize(blatt.size());
+    if (sofortZeichnen) PanelAlbum->repaint(); // with its captions: a long task keeps the event loop busy
+}
+
+void BuchPanel::blaetterpfeilZeigen(bool links, int y) {
+    QWidget *pfeil = links ? PanelLinksPfeil : PanelRechtsPfeil;
+    pfeil->move(links ? 40 : 600, y - 8);
+    pfeil->show();
+    pfeil->raise();
+}
+
+void BuchPanel::blaetterpfeilVerbergen(bool links) {
+    (links ? PanelLinksPfeil : PanelRechtsPfeil)->hide();
+}
+
+void BuchPanel::fundpfeilSetzen(int seite, int zeile) {
+    for (QLabel *pfeil : {ImageLeftArrow, ImageRightArrow}) {
+        pfeil->move(pfeil->x(), zeile * 13 + 10);
+        pfeil->hide();
+    }
+    if (seite == 1)
+        ImageLeftArrow->show();
+    else if (seite == 2)
+        ImageRightArrow->show();
+}
+
+QString BuchPanel::griffText(int nummer) const {
+    return nummer >= 1 && nummer <= 5 ? LabelGriffL[size_t(nummer - 1)]->text() : QString();
+}
+
+void BuchPanel::lesezeichenBenennen(int nummer, const QString &text) {
+    if (nummer < 1 || nummer > 4) return;
+    LesezeichenL[size_t(nummer - 1)]->setAccessibleName(text);
+    LesezeichenR[size_t(nummer - 1)]->setAccessibleName(text);
+}
+
+QString BuchPanel::textbildName(int platz) const {
+    return platz >= 1 && platz <= 4 ? TextbildNamen[size_t(platz - 1)] : QString();
 }
 
 void BuchPanel::albumBlattVormerken(const QString &storedPath) {

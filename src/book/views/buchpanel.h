@@ -24,11 +24,10 @@ public:
 
     // "Book.bmp" into the book picture when it exists; the book counts as open.
     void Buchzeigen(const QString &hilfeVerzeichnis);
-    // The cover "CBT0.bmp"; false when it is missing.
+    // The cover "CBT0.bmp"; false when it is missing. The book no longer counts as open.
     bool CoverZeigen(const QString &hilfeVerzeichnis);
     // A tour picture at (x, y) when `name`.bmp exists in the help folder.
     bool CBT(const QString &hilfeVerzeichnis, int x, int y, const QString &name);
-    bool BuchbildGeladen = false;
 
     // The fonts of pages, titles, contents, tabs and captions: Arial in `schriftgrad` on a
     // screen with large fonts (`skaliert`), else the fonts the book was designed in.
@@ -58,10 +57,77 @@ public:
     void TextBilderWeg();
     void BildImBuch(int platz, const Textbild &bild);
 
-    // The whole book or only its right half, as the opening shows it first.
+    // The whole book or only its right half, as the opening shows it first; the tour's
+    // tick box lies on the cover from the first time the book is whole.
     void ganzZeigen(int links);
     void rechteHaelfteZeigen(int links);
 
+    // The book picture, not the cover, lies on the panel (it counts as open from the
+    // start until the cover is laid on).
+    bool buchbildGeladen() const { return buchbildGeladen_; }
+    // The cover's title, subtitle and tour tick box; the tour figure.
+    void deckblattZeigen(bool an);
+    void deckblattTitel(const QString &titel);
+    void tourFigurZeigen(bool an);
+    int tourFigurOben() const;
+    // The tour tick box: its caption, which mark it shows, and hidden without a tour.
+    void anleitungBeschriften(const QString &text);
+    void anleitungAnkreuzen(bool tourZeigen);
+    void anleitungVerbergen();
+
+    // The two pages' lines; `links` chooses the page.
+    void seitenZeigen(bool links, bool rechts);
+    const QStringList &seitenZeilen(bool links) const;
+    void seiteSetzen(bool links, const QStringList &zeilen);
+    void seiteLeeren(bool links);
+    void seiteMarkieren(bool links, const QList<SeitenMemo::Markierung> &marken);
+    // The left page typed on (the copyright page), with the keyboard's focus.
+    void linkeSeiteSchreibbar(bool schreibbar);
+    void seitenzahlenZeigen(bool an);
+    void seitenzahlenSetzen(int rechteSeite); // "- n-1 -" and "- n -"
+    void seitenzahlenLeeren();
+    void inhaltLeeren();
+
+    // The album sheet in place of the pages; the album's own view works inside
+    // `albumFlaeche`, on `albumBild`.
+    void albumZeigen();
+    void albumVerbergen();
+    void albumBlattSetzen(const QImage &blatt, bool sofortZeichnen = false);
+    QWidget *albumFlaeche() const { return PanelAlbum; }
+    QLabel *albumBild() const { return ImageAlbum; }
+
+    // The arrows that turn a page, at height y beside the left or right page edge.
+    void blaetterpfeilZeigen(bool links, int y);
+    void blaetterpfeilVerbergen(bool links);
+    // The mark beside the line of a search hit: 0 none, 1 left page, 2 right page.
+    void fundpfeilSetzen(int seite, int zeile);
+
+    QString griffText(int nummer) const;                       // 1..5
+    void lesezeichenBenennen(int nummer, const QString &text); // 1..4, for screen readers
+    QString textbildName(int platz) const;                     // 1..4
+
+Q_SIGNALS:
+    void tickBoxGeklickt();
+    void tourBildMausBewegt(QPoint imBild);
+    void buchMausBewegt(QPoint imBild); // over the book picture
+    void seiteMausBewegt();             // over the pages, titles and text pictures
+    void pfeilGeklickt(bool vorwaerts);
+    void inhaltGeklickt(QListWidget *liste, int zeile);
+    void inhaltMausBewegt();
+    void griffGeklickt(int nummer); // 1..5
+    void griffMausBewegt(int nummer);
+    void lesezeichenGedrueckt(int nummer, Qt::MouseButton taste); // 1..4
+    void lesezeichenMausBewegt(int nummer);
+    void textbildGeklickt(int platz); // 1..4
+
+protected:
+    bool eventFilter(QObject *obj, QEvent *event) override;
+
+private:
+    friend QImage Druckseite(BuchPanel &buch, bool albumSeite);
+
+    const platform::Files &dateien_;
+    bool buchbildGeladen_ = true;
     QLabel *ImageBuch;
     SeitenMemo *MemoTextLinks;
     SeitenMemo *MemoTextRechts;
@@ -98,25 +164,6 @@ public:
     QLabel *ImageLeftArrow;
     QLabel *ImageRightArrow;
 
-Q_SIGNALS:
-    void tickBoxGeklickt();
-    void tourBildMausBewegt(QPoint imBild);
-    void buchMausBewegt(QPoint imBild); // over the book picture
-    void seiteMausBewegt();             // over the pages, titles and text pictures
-    void pfeilGeklickt(bool vorwaerts);
-    void inhaltGeklickt(QListWidget *liste, int zeile);
-    void inhaltMausBewegt();
-    void griffGeklickt(int nummer); // 1..5
-    void griffMausBewegt(int nummer);
-    void lesezeichenGedrueckt(int nummer, Qt::MouseButton taste); // 1..4
-    void lesezeichenMausBewegt(int nummer);
-    void textbildGeklickt(int platz); // 1..4
-
-protected:
-    bool eventFilter(QObject *obj, QEvent *event) override;
-
-private:
-    const platform::Files &dateien_;
     QString albumBlatt_;
     void albumBlattLaden();
 };

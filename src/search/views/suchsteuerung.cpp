@@ -1,5 +1,6 @@
 #include "search/views/suchsteuerung.h"
 
+#include "book/core/buchseite.h"
 #include "search/core/falten.h"
 #include "search/views/suchleiste.h"
 
@@ -69,7 +70,9 @@ void Suchsteuerung::BitBtn3Click() {
         return;
     }
     nichtGefundenVerbergen();
-    Q_EMIT textGefunden(hilfe ? 2000 + fund->position : fund->position, fund->zeile, fund->position % 2 == 1);
+    using book::Buchseite;
+    Q_EMIT textGefunden(Buchseite::im(hilfe ? Buchseite::Teil::Hilfe : Buchseite::Teil::Text, int(fund->position)).zahl,
+                        fund->zeile, fund->position % 2 == 1);
     PanelSuchen()->raise();
 }
 
