@@ -68,6 +68,27 @@ private Q_SLOTS:
         QCOMPARE(LesezeichenHint(12), QString("Text, Seite 11-12"));
         QCOMPARE(LesezeichenHint(1004), QString("Album, Seite 3-4"));
         QCOMPARE(LesezeichenHint(2002), QString("Hilfe, Seite 1-2"));
+        // Each side of the parts' limits.
+        QCOMPARE(LesezeichenHint(998), QString("Text, Seite 997-998"));
+        QCOMPARE(LesezeichenHint(1998), QString("Album, Seite 997-998"));
+    }
+
+    void pagesOfTheReadersNumbering() {
+        using T = Buchseite::Teil;
+        const struct {
+            int zahl;
+            T teil;
+            int nummer;
+            bool inhalt;
+        } faelle[] = {{-6, T::Deckel, -6, false},   {-1, T::Deckel, -1, false}, {0, T::Text, 0, true},
+                      {999, T::Text, 999, false},   {1000, T::Album, 0, true},  {1001, T::Album, 1, false},
+                      {1999, T::Album, 999, false}, {2000, T::Hilfe, 0, true},  {2001, T::Hilfe, 1, false}};
+        for (const auto &f : faelle) {
+            const Buchseite s{f.zahl};
+            QVERIFY2(s.teil() == f.teil && s.nummer() == f.nummer && s.inhalt() == f.inhalt,
+                     qPrintable(QString::number(f.zahl)));
+            if (f.teil != T::Deckel) QCOMPARE(Buchseite::im(f.teil, f.nummer).zahl, f.zahl);
+        }
     }
 
     void contentsSpreadsArePagedBeforeTurning() {
