@@ -80,7 +80,10 @@ QPixmap Bildschirmbild(const QImage &bild, const QString &name, bool geschluesse
 }
 
 QPixmap Kunstbild(const QString &name, bool geschluesselt) {
-    return Bildschirmbild(QImage(QStringLiteral(":/art/") + name + QStringLiteral(".bmp"), "BMP"), name, geschluesselt);
+    // Read by the program's own bitmap reader: Qt's would first load every image plugin
+    // to ask whether it knows the file, a cost paid at start.
+    const auto bild = platform::readBitmap(QStringLiteral(":/art/") + name + QStringLiteral(".bmp"));
+    return Bildschirmbild(bild ? *bild : QImage(), name, geschluesselt);
 }
 
 QPixmap Pfeilbild(bool links) {
