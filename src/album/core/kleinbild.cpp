@@ -1,7 +1,6 @@
 #include "album/core/kleinbild.h"
 
 #include "album/core/punktproben.h"
-#include "platform/bitmapfile.h"
 
 #include <QBuffer>
 
@@ -22,29 +21,24 @@ Kleinbildergebnis Kleinbild(const platform::Files &dateien, const QString &proje
         return r;
     }
     const QString quelle = projektVerzeichnis + "Album\\" + name + ".bmp";
-    const QString nativ = dateien.native(quelle);
-    const auto masse = dateien.exists(quelle) ? platform::bitmapSize(nativ) : std::nullopt;
-    std::optional<QImage> proben;
-    int d = 1;
-    if (masse) {
-        d = KleinbildTeiler(masse->width(), masse->height());
-        proben = Punktproben(nativ, d);
-    }
-    if (!proben) {
-        r.fehler = dateien.exists(quelle)
-                       ? "Die Datei " + name + ".bmp im Verzeichnis ALBUM ist kein lesbares Bitmap."
-                       : "Kann Datei " + name + ".bmp in den Verzeichnissen ALBUM, SLIDES und HELP nicht finden.";
+    const bool da = dateien.exists(quelle);
+    const auto probe = da ? Punktproben(dateien.native(quelle), KleinbildTeiler) : std::nullopt;
+    if (!probe) {
+        r.fehler = da ? "Die Datei " + name + ".bmp im Verzeichnis ALBUM ist kein lesbares Bitmap."
+                      : "Kann Datei " + name + ".bmp in den Verzeichnissen ALBUM, SLIDES und HELP nicht finden.";
         return r;
     }
-    if (masse->width() / d == 0 || masse->height() / d == 0) {
+    const QSize masse = probe->groesse;
+    const int d = probe->d;
+    if (masse.width() / d == 0 || masse.height() / d == 0) {
         r.fehler =
             QStringLiteral("Das Bild %1.bmp (%2 x %3 Pixel) ist zu schmal oder zu niedrig für eine verkleinerte Kopie.")
                 .arg(name)
-                .arg(masse->width())
-                .arg(masse->height());
+                .arg(masse.width())
+                .arg(masse.height());
         return r;
     }
-    const QImage kopie = proben->copy(0, 0, masse->width() / d, masse->height() / d);
+    const QImage kopie = probe->proben.copy(0, 0, masse.width() / d, masse.height() / d);
     QByteArray bytes;
     QBuffer puffer(&bytes);
     puffer.open(QIODevice::WriteOnly);

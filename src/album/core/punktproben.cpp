@@ -27,7 +27,11 @@ bool lesenAb(int fd, char *ziel, qint64 n, qint64 ab) {
 } // namespace
 
 std::optional<QImage> Punktproben(const QString &nativePath, int d) {
-    if (d < 1) return std::nullopt;
+    const auto probe = Punktproben(nativePath, [d](int, int) { return d; });
+    return probe ? std::optional<QImage>(probe->proben) : std::nullopt;
+}
+
+std::optional<Stichprobe> Punktproben(const QString &nativePath, const std::function<int(int w, int h)> &teiler) {
     // Unbuffered: each sampled row is one positioned read of just the bytes up to its
     // last sample, never a block of the rows in between.
     QFile f(nativePath);
@@ -35,6 +39,8 @@ std::optional<QImage> Punktproben(const QString &nativePath, int d) {
     const auto k = platform::readBitmapHeader(f);
     if (k && k->plain()) {
         const int w = k->width, h = qAbs(k->height);
+        const int d = teiler(w, h);
+        if (d < 1) return std::nullopt;
         const int bytesJePixel = k->bits / 8;
         const qint64 zeilenLaenge = k->rowBytes();
         if (k->dataOffset + zeilenLaenge * h > f.size()) return std::nullopt;
@@ -54,18 +60,20 @@ std::optional<QImage> Punktproben(const QString &nativePath, int d) {
                 ziel[i] = qRgb(px[2], px[1], px[0]);
             }
         }
-        return proben;
+        return Stichprobe{proben, QSize(w, h), d};
     }
     f.close();
     QImage bild;
     if (!bild.load(nativePath)) return std::nullopt;
     bild = bild.convertToFormat(QImage::Format_RGB32);
+    const int d = teiler(bild.width(), bild.height());
+    if (d < 1) return std::nullopt;
     const int sw = (bild.width() + d - 1) / d, sh = (bild.height() + d - 1) / d;
     QImage proben(sw, sh, QImage::Format_RGB32);
     for (int j = 0; j < sh; ++j)
         for (int i = 0; i < sw; ++i)
             proben.setPixel(i, j, bild.pixel(i * d, j * d));
-    return proben;
+    return Stichprobe{proben, bild.size(), d};
 }
 
 } // namespace album

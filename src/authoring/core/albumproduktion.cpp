@@ -2,7 +2,6 @@
 
 #include "album/core/punktproben.h"
 #include "book/core/seitensatz.h"
-#include "platform/bitmapfile.h"
 #include "platform/cp1252.h"
 
 #include <QBuffer>
@@ -117,10 +116,8 @@ Albumergebnis AlbumBearbeiten(const platform::Files &dateien, const Albumauftrag
                 const bool sicher =
                     doppelpunkt > 0 && !name.contains('\\') && !name.contains('/') && !name.contains("..");
                 const QString nativ = sicher && dateien.exists(datei) ? dateien.native(datei) : QString();
-                const auto masse = nativ.isEmpty() ? std::nullopt : platform::bitmapSize(nativ);
-                const int d = masse ? AlbumTeiler(masse->width(), masse->height()) : 1;
-                const auto proben = masse ? album::Punktproben(nativ, d) : std::nullopt;
-                if (!proben) {
+                const auto probe = nativ.isEmpty() ? std::nullopt : album::Punktproben(nativ, AlbumTeiler);
+                if (!probe) {
                     r.status = Albumergebnis::Status::Bildfehler;
                     r.meldung = QCoreApplication::translate("authoring::Albumproduktion",
                                                             "Das Bild \"%1\" in Zeile %2 der Bilderliste kann nicht "
@@ -129,16 +126,18 @@ Albumergebnis AlbumBearbeiten(const platform::Files &dateien, const Albumauftrag
                                     .arg(i + 1);
                     return r;
                 }
-                const int w = masse->width(), h = masse->height(), tw = w / d, th = h / d;
+                const int d = probe->d, w = probe->groesse.width(), h = probe->groesse.height();
+                const int tw = w / d, th = h / d;
                 const int zellenX = kZellenX[((i % 16) / 8) * 2 + i % 2], zellenY = ((i % 8) / 2) * 96;
+                const int breite = aufschlag.width(), hoehe = aufschlag.height();
                 for (int y = 1; y <= th; ++y) {
                     const int zy = zellenY + y;
-                    if (y * d >= h || zy < 0 || zy >= aufschlag.height()) continue;
-                    const auto *quelle = reinterpret_cast<const QRgb *>(proben->constScanLine(y));
+                    if (y * d >= h || zy < 0 || zy >= hoehe) continue;
+                    const auto *quelle = reinterpret_cast<const QRgb *>(probe->proben.constScanLine(y));
                     auto *ziel = reinterpret_cast<QRgb *>(aufschlag.scanLine(zy));
                     for (int x = 1; x <= tw; ++x) {
                         const int zx = zellenX + 55 - tw / 2 + x;
-                        if (x * d >= w || zx < 0 || zx >= aufschlag.width()) continue;
+                        if (x * d >= w || zx < 0 || zx >= breite) continue;
                         ziel[zx] = quelle[x];
                     }
                 }
