@@ -186,6 +186,7 @@ private Q_SLOTS:
             }
             if (s == 6) satz.setzen(3, "noch ein Mueller? nein");
             if (s == 2) satz.setzen(9, "ein Hoi und Ma\xdf"); // letters the folding makes: e, u, s
+            if (s == 3) satz.setzen(book::kZeilenJeSeite, "am Schluss");
             datei += satz.bytes();
         }
         w.schreiben("t.5", datei);
@@ -214,6 +215,13 @@ private Q_SLOTS:
         const auto plain = SeitendateiDurchsuchen(f, Grossbuchstaben("miller"), false);
         QVERIFY(plain.has_value());
         QCOMPARE(plain->zeile, 20);
+        // The first and the last line of a page are searched too.
+        QVERIFY(f.seek(0));
+        const auto erste = SeitendateiDurchsuchen(f, Grossbuchstaben("Seite 5"), false);
+        QVERIFY(erste.has_value() && erste->position == 5 && erste->zeile == 1);
+        QVERIFY(f.seek(0));
+        const auto letzte = SeitendateiDurchsuchen(f, Grossbuchstaben("Schluss"), false);
+        QVERIFY(letzte.has_value() && letzte->position == 3 && letzte->zeile == book::kZeilenJeSeite);
     }
 
     void theAlbumSearchLooksAtCommentsOnly() {
