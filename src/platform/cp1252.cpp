@@ -35,9 +35,10 @@ QString fromCp1252(const QByteArray &bytes) {
 
 QByteArray toCp1252(const QString &text) {
     QByteArray out(text.size(), Qt::Uninitialized);
+    char *dst = out.data(); // once: indexing the array checks for sharing at every byte
     for (qsizetype i = 0; i < text.size(); ++i) {
         const int b = toByte(text[i].unicode());
-        out[i] = b < 0 ? '?' : char(b);
+        dst[i] = b < 0 ? '?' : char(b);
     }
     return out;
 }

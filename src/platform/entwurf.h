@@ -25,6 +25,8 @@ public:
 private:
     QTemporaryFile datei_;
     bool ok_ = false;
+    qint64 geschrieben_ = 0; // bytes appended
+    qint64 angestossen_ = 0; // of them handed to the disk ahead of the sync
 };
 
 } // namespace platform

@@ -4,6 +4,8 @@
 
 #include <QFontDatabase>
 #include <QFontMetrics>
+#include <algorithm>
+#include <iterator>
 
 namespace platform {
 
@@ -35,6 +37,10 @@ ByteWidths::ByteWidths(const QFont &font) {
         const QString c = fromCp1252(QByteArray(1, char(b)));
         advances_[b] = int(metrics.horizontalAdvance(c.at(0)) * kEinheiten + 0.5);
     }
+}
+
+ByteWidths::ByteWidths(const int (&advances)[256]) {
+    std::copy(std::begin(advances), std::end(advances), advances_);
 }
 
 ByteWidths::ByteWidths(double advance) {

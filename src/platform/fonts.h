@@ -41,6 +41,7 @@ public:
     static constexpr int kEinheiten = 64; // units per pixel
 
     explicit ByteWidths(const QFont &font);
+    explicit ByteWidths(const int (&advances)[256]);            // advances measured before, in units
     explicit ByteWidths(double advance);                        // every character the same: exact tests
     int advance(unsigned char c) const { return advances_[c]; } // in units
     static int pixel(qint64 einheiten) { return int((einheiten + kEinheiten / 2) / kEinheiten); }

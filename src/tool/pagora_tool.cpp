@@ -10,17 +10,15 @@
 #include "authoring/core/textimport.h"
 #include "book/core/seitensatz.h"
 #include "platform/cp1252.h"
-#include "platform/fonts.h"
 #include "platform/translation.h"
 #include "tool/befehl_neu.h"
 #include "tool/befehl_suche.h"
 #include "tool/werkzeug.h"
 
+#include <QCoreApplication>
 #include <QDir>
-#include <QGuiApplication>
 #include <QSet>
 #include <cstdio>
-#include <memory>
 #include <unistd.h>
 
 namespace {
@@ -365,18 +363,13 @@ void stilleMeldungen(QtMsgType typ, const QMessageLogContext &, const QString &t
 
 int main(int argc, char **argv) {
     qInstallMessageHandler(stilleMeldungen);
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
-    // Only the commands that measure text need fonts, and with them the slower start of
-    // a graphical application; reading and searching start without.
-    QStringList roh;
-    for (int i = 0; i < argc; ++i)
-        roh << QString::fromLocal8Bit(argv[i]);
-    const auto vorab = lesen(roh);
-    const bool schrift = !vorab || !QStringList{"pages", "contents", "check", "suche"}.contains(vorab->befehl);
-    const std::unique_ptr<QCoreApplication> anwendung(schrift ? new QGuiApplication(argc, argv)
-                                                              : new QCoreApplication(argc, argv));
-    if (schrift) platform::registerBundledFonts();
-    platform::installTranslation(*anwendung);
+    // No command needs a font engine or a screen: the import measures text in widths
+    // built into the program, and the album only reads and writes pictures.
+    // Pictures without a resolution of their own are written at 96 dpi, as the program
+    // on its offscreen or standard screen writes them, not at Qt's 100 for no screen.
+    QCoreApplication::setAttribute(Qt::AA_Use96Dpi);
+    QCoreApplication anwendung(argc, argv);
+    platform::installTranslation(anwendung);
     if (const auto neu = befehlNeu(QCoreApplication::arguments())) return *neu;
     const auto aufruf = lesen(QCoreApplication::arguments());
     if (!aufruf) {

@@ -272,6 +272,27 @@ private Q_SLOTS:
         QCOMPARE(GueltigerBildname(name), gueltig);
     }
 
+    // The import measures with widths built into the program; they must be the fonts'
+    // own, or the book would show lines wider than the import allowed.
+    void builtInWidthsAreTheFonts() {
+        const Importmasse eingebaut = Importmasse::Bildschirm();
+        const Importmasse gemessen = Importmasse::Gemessen();
+        const platform::ByteWidths *paare[][2] = {{&eingebaut.text, &gemessen.text},
+                                                  {&eingebaut.fett, &gemessen.fett},
+                                                  {&eingebaut.inhalt, &gemessen.inhalt},
+                                                  {&eingebaut.unterschrift, &gemessen.unterschrift}};
+        for (int t = 0; t < 4; ++t)
+            for (int b = 0; b < 256; ++b) {
+                const int soll = paare[t][1]->advance(uchar(b)), ist = paare[t][0]->advance(uchar(b));
+                QVERIFY2(ist == soll, qPrintable(QStringLiteral("font %1, byte %2: built in %3, measured %4; "
+                                                                "write importbreiten.cpp anew with schriftbreiten")
+                                                     .arg(t)
+                                                     .arg(b)
+                                                     .arg(ist)
+                                                     .arg(soll)));
+            }
+    }
+
     void realFontsKeepTheWidthLimits() {
         QFile f(QStringLiteral(PAGORA_SOURCE_DIR "/data/hilfe/hilfe.txt"));
         QVERIFY(f.open(QIODevice::ReadOnly));

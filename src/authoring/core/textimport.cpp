@@ -348,7 +348,15 @@ private:
 
 } // namespace
 
+// importbreiten.cpp, written by schriftbreiten.
+extern const int kImportbreiten[4][256];
+
 Importmasse Importmasse::Bildschirm() {
+    return {platform::ByteWidths(kImportbreiten[0]), platform::ByteWidths(kImportbreiten[1]),
+            platform::ByteWidths(kImportbreiten[2]), platform::ByteWidths(kImportbreiten[3])};
+}
+
+Importmasse Importmasse::Gemessen() {
     auto font = [](const char *familie, int pixel, bool fett) {
         QFont f(QString::fromLatin1(familie));
         f.setPixelSize(pixel);

@@ -20,7 +20,12 @@ struct Importmasse {
     platform::ByteWidths inhalt;       // "MS Sans Serif", 11 pixels (contents entries)
     platform::ByteWidths unterschrift; // "Small Fonts", 8 pixels (caption height)
 
-    static Importmasse Bildschirm(); // the bundled screen fonts
+    // The bundled screen fonts' widths as built into the program: the page breaks do not
+    // hang on the fonts a machine has, and the import needs no font engine.
+    static Importmasse Bildschirm();
+    // The same measured from the fonts themselves: needs a QGuiApplication with the
+    // bundled fonts registered. The built-in widths are made from these (schriftbreiten).
+    static Importmasse Gemessen();
 };
 
 // Where the import finds the pictures the text names.
