@@ -4,6 +4,7 @@
 #   PREFIX/lib/pagora/Pagora.exe    the program
 #   PREFIX/bin/pagora               the launcher: the user's own data root, then the program
 #   PREFIX/bin/pagora-tool
+#   PREFIX/lib/pagora/pagora-tool-befehle.so   the tool's commands that handle pictures
 #   PREFIX/share/pagora/            the data root as built, read-only: names.exe, the
 #                                   settings, Help/, the demo Quarn; its programme files
 #                                   (Pagora.exe, Quarn.exe) and Help/Projekt.dat are
@@ -11,11 +12,11 @@
 #
 # The launcher finds the program and the data root from its own folder, so these three
 # folders keep their places under any prefix.
-set(PAGORA_INSTALL_PROGRAMM lib/pagora)
 set(PAGORA_INSTALL_WURZEL share/pagora)
 
 install(TARGETS Pagora RUNTIME DESTINATION ${PAGORA_INSTALL_PROGRAMM})
 install(TARGETS pagora-tool RUNTIME DESTINATION bin)
+install(TARGETS pagora-tool-befehle LIBRARY DESTINATION ${PAGORA_INSTALL_PROGRAMM})
 install(PROGRAMS ${PROJECT_SOURCE_DIR}/src/launcher/pagora.sh DESTINATION bin RENAME pagora)
 
 # The data root: what the build assembled, without the programme files, the tool and

@@ -25,7 +25,7 @@ done
 
 [ "$(dpkg-deb -f "$paket" Recommends)" = hyphen-de ] || fehler "hyphen-de fehlt in Recommends"
 dpkg-deb -c "$paket" | awk '{print $6}' | sed 's|^\./|/|' > "$arbeit/liste"
-for f in /usr/bin/pagora /usr/bin/pagora-tool /usr/lib/pagora/Pagora.exe /usr/share/pagora/names.exe \
+for f in /usr/bin/pagora /usr/bin/pagora-tool /usr/lib/pagora/pagora-tool-befehle.so /usr/lib/pagora/Pagora.exe /usr/share/pagora/names.exe \
     /usr/share/pagora/Autor.ini /usr/share/pagora/Quarn.ini /usr/share/pagora/Quarn.exe \
     /usr/share/pagora/Quarn/Pages/Quarn.5 /usr/share/pagora/Help/Book.bmp /usr/share/pagora/Help/Projekt.dat \
     /usr/share/applications/de.pagora.Pagora.desktop /usr/share/metainfo/de.pagora.Pagora.metainfo.xml \

@@ -1,0 +1,217 @@
+#include "tool/aufruf.h"
+
+#include "app/core/projektdateien.h"
+#include "authoring/core/exelaufwerk.h"
+#include "book/core/seitensatz.h"
+#include "platform/cp1252.h"
+#include "tool/befehl_suche.h"
+#include "tool/werkzeug.h"
+
+#include <QDir>
+#include <cstdio>
+
+namespace {
+
+// Whole texts, NUL characters included: a page line may hold any byte.
+void ausgeben(const QString &text, FILE *wohin) {
+    const QByteArray b = (text + '\n').toLocal8Bit();
+    std::fwrite(b.constData(), 1, size_t(b.size()), wohin);
+}
+
+int seitenZeigen(const app::Zustand &z, const Aufruf &a) {
+    if (a.teil != "text" && a.teil != "help") return Aufruffehler;
+    QByteArray b;
+    if (!z.dateien.read(a.teil == "help" ? z.HilfeSeitenDateiName : z.TextSeitenDateiName, &b, qint64(1) << 31)) {
+        klage(Werkzeug::tr("Die Seitendatei fehlt."));
+        return Abgelehnt;
+    }
+    const int anzahl = int(b.size() / book::kSeitensatzGroesse);
+    for (int seite = a.von; seite <= qMin(a.bis, anzahl); ++seite) {
+        book::Seitensatz satz;
+        book::Seitensatz::ausBytes(b.mid(qsizetype(seite - 1) * book::kSeitensatzGroesse, book::kSeitensatzGroesse),
+                                   &satz);
+        sag(QStringLiteral("--- Seite %1 ---").arg(seite));
+        for (int i = 1; i <= 28; ++i) {
+            const QByteArray t = satz.text(i);
+            QString s = platform::fromCp1252(t.mid(1)).trimmed();
+            switch (book::ArtDerZeile(t)) {
+            case book::Zeilenart::Titel: s = "# " + s; break;
+            case book::Zeilenart::Bild: s = "[Bild] " + platform::fromCp1252(t.mid(3)).trimmed(); break;
+            case book::Zeilenart::Unterschrift: s = "[Unterschrift] " + s; break;
+            case book::Zeilenart::Text:
+                s = platform::fromCp1252(t);
+                while (s.endsWith(' '))
+                    s.chop(1);
+                break;
+            }
+            sag(s);
+        }
+    }
+    return Erfolg;
+}
+
+int inhaltZeigen(const app::Zustand &z, const Aufruf &a) {
+    const QMap<QString, QString> endungen{{"text", ".1"}, {"album", ".2"}, {"help", ".6"}};
+    if (!endungen.contains(a.teil)) return Aufruffehler;
+    QByteArray b;
+    if (!z.dateien.read(inhaltsdatei(z, endungen[a.teil]), &b, 16 << 20)) {
+        klage(Werkzeug::tr("Das Inhaltsverzeichnis fehlt."));
+        return Abgelehnt;
+    }
+    for (const QString &zeile : platform::splitLines(b))
+        sag(zeile);
+    return Erfolg;
+}
+
+} // namespace
+
+void sag(const QString &text) {
+    ausgeben(text, stdout);
+}
+void klage(const QString &text) {
+    ausgeben(text, stderr);
+}
+
+void stilleMeldungen(QtMsgType typ, const QMessageLogContext &, const QString &text) {
+    if (typ == QtCriticalMsg || typ == QtFatalMsg) klage(text);
+}
+
+const char *const kHilfe = QT_TRANSLATE_NOOP(
+    "Werkzeug", "Aufruf: pagora-tool --root ORDNER --name NAME BEFEHL [OPTIONEN]\n"
+                "\n"
+                "Befehle:\n"
+                "  import --part text|help [--silbentrennung] DATEI\n"
+                "                                  Text importieren: Seitendatei (.5/.7) und Inhalt (.1/.6)\n"
+                "  album                           Albumseiten und Albuminhalt (.2 und .8) herstellen\n"
+                "  pages --part text|help [--from N] [--to N]   Seiten als lesbaren Text ausgeben\n"
+                "  contents --part text|album|help Inhaltsverzeichnis ausgeben\n"
+                "  check                           Projekt prüfen (fehlende und nicht gelistete Bilder,\n"
+                "                                  zu lange Namen, beschädigte Seitensätze)\n"
+                "  suche --part text|help|album BEGRIFF   fehlertolerant suchen, ein Treffer je Zeile\n"
+                "  neu NAME VERZEICHNIS            neues Projekt anlegen (--name entfällt; neu --help)\n"
+                "\n"
+                "BEFEHL --help zeigt die Hilfe zu einem Befehl.\n"
+                "Rückgabe: 0 Erfolg, 1 Eingabe abgelehnt oder Fehler im Projekt, 2 Aufruffehler.\n");
+
+const QMap<QString, const char *> kBefehlsHilfe = {
+    {"import",
+     QT_TRANSLATE_NOOP(
+         "Werkzeug", "Aufruf: pagora-tool --root ORDNER --name NAME import --part text|help [--silbentrennung] DATEI\n"
+                     "Importiert die Textdatei (Windows-1252, Markierungen :I: :S: :B:) in den Leseteil (text)\n"
+                     "oder die Hilfe (help) und speichert das Inhaltsverzeichnis (.1 bzw. .6).\n"
+                     "--silbentrennung trennt Wörter, die nicht mehr in die Zeile passen, nach deutschen\n"
+                     "Trennregeln mit Bindestrich (Paket hyphen-de).\n")},
+    {"album",
+     QT_TRANSLATE_NOOP("Werkzeug",
+                       "Aufruf: pagora-tool --root ORDNER --name NAME album\n"
+                       "Stellt die Albumseiten aus der Bilderliste her und speichert den Albuminhalt (.2 und .8).\n")},
+    {"pages",
+     QT_TRANSLATE_NOOP(
+         "Werkzeug",
+         "Aufruf: pagora-tool --root ORDNER --name NAME pages --part text|help [--from N] [--to N]\n"
+         "Gibt Seiten aus: \"# \" Überschrift, \"[Bild] \" Bildzeile, \"[Unterschrift] \" Bildunterschrift.\n")},
+    {"contents",
+     QT_TRANSLATE_NOOP("Werkzeug", "Aufruf: pagora-tool --root ORDNER --name NAME contents --part text|album|help\n"
+                                   "Gibt das Inhaltsverzeichnis des Teils aus.\n")},
+    {"suche",
+     QT_TRANSLATE_NOOP("Werkzeug",
+                       "Aufruf: pagora-tool --root ORDNER --name NAME suche --part text|help|album BEGRIFF\n"
+                       "Sucht wie Pagora fehlertolerant im Leseteil, in der Hilfe oder in den Bildmarken und gibt\n"
+                       "jeden Treffer auf einer Zeile aus. Rückgabe 0 mit Treffern, 1 ohne.\n")},
+    {"check", QT_TRANSLATE_NOOP("Werkzeug", "Aufruf: pagora-tool --root ORDNER --name NAME check\n"
+                                            "Prüft das Projekt; Rückgabe 1, wenn etwas nicht stimmt.\n")},
+};
+
+std::optional<Aufruf> lesen(const QStringList &args) {
+    Aufruf a;
+    for (qsizetype i = 1; i < args.size(); ++i) {
+        const QString &x = args[i];
+        auto wert = [&]() -> std::optional<QString> {
+            if (i + 1 >= args.size()) return std::nullopt;
+            return args[++i];
+        };
+        if (x == "--help" || x == "-h")
+            a.hilfe = true;
+        else if (x == "--silbentrennung")
+            a.silbentrennung = true;
+        else if (x == "--root" || x == "--name" || x == "--part" || x == "--from" || x == "--to") {
+            const auto w = wert();
+            if (!w) return std::nullopt;
+            if (x == "--root")
+                a.root = *w;
+            else if (x == "--name")
+                a.name = *w;
+            else if (x == "--part")
+                a.teil = *w;
+            else {
+                bool ok = false;
+                const int n = w->toInt(&ok);
+                if (!ok || n < 1) return std::nullopt;
+                (x == "--from" ? a.von : a.bis) = n;
+            }
+        } else if (x.startsWith("--"))
+            return std::nullopt;
+        else if (a.befehl.isEmpty())
+            a.befehl = x;
+        else if (a.datei.isEmpty())
+            a.datei = x;
+        else
+            return std::nullopt;
+    }
+    return a;
+}
+
+bool oeffnen(app::Zustand &z, const Aufruf &a) {
+    if (!app::GueltigerProgrammName(a.name)) {
+        klage(Werkzeug::tr("Ungültiger Programmname \"%1\": ohne Punkt und ohne die Zeichen \\ / : * ? \" < > |, wie "
+                           "Pagora selbst Programme benennt.")
+                  .arg(a.name));
+        return false;
+    }
+    const QString wurzel = z.dateien.stored(QDir(a.root).absolutePath() + '/');
+    z.programmDatei = wurzel + a.name + ".exe";
+    const auto lw = authoring::ExeLaufwerk(z.dateien, z.programmDatei);
+    if (lw.status != authoring::Laufwerksergebnis::Status::Gefunden) {
+        klage(Werkzeug::tr("Keine Pagora-Datenwurzel: \"names.exe\" fehlt in %1.").arg(a.root));
+        return false;
+    }
+    z.StammVerzeichnis = lw.stammVerzeichnis;
+    z.TextSeitenDateiName = lw.textSeitenDateiName;
+    z.HilfeSeitenDateiName = lw.hilfeSeitenDateiName;
+    z.ProgrammName = a.name;
+    if (!app::EinstellungsdateiLesen(z, a.name) && !z.dateien.folderExists(z.StammVerzeichnis + a.name + "\\")) {
+        klage(Werkzeug::tr("Das Projekt \"%1\" gibt es in %2 nicht: weder %1.ini noch der Ordner %1.")
+                  .arg(a.name, a.root));
+        return false;
+    }
+    z.ProjektPfad = z.einstellungen.wert("Path");
+    app::ProjektVerzeichnisSetzen(z);
+    z.HilfeVerzeichnis = z.StammVerzeichnis + "Help\\";
+    return true;
+}
+
+QString inhaltsdatei(const app::Zustand &z, const QString &endung) {
+    return z.ProjektVerzeichnis + "Pages\\" + z.ProgrammName + endung;
+}
+
+std::optional<QStringList> listeLesen(const app::Zustand &z) {
+    const QString datei = z.ProjektVerzeichnis + "Pages\\" + z.ProgrammName + ".3";
+    if (!z.dateien.exists(datei)) return QStringList();
+    QByteArray b;
+    if (!z.dateien.read(datei, &b, qint64(1) << 30)) {
+        klage(Werkzeug::tr("Die Bilderliste %1 kann nicht gelesen werden.").arg(datei));
+        return std::nullopt;
+    }
+    return platform::splitLines(b);
+}
+
+bool nurLesend(const Aufruf &a) {
+    return a.befehl == "pages" || a.befehl == "contents" || a.befehl == "suche";
+}
+
+std::optional<int> lesendAusfuehren(const app::Zustand &z, const Aufruf &a) {
+    if (a.befehl == "pages") return seitenZeigen(z, a);
+    if (a.befehl == "contents") return inhaltZeigen(z, a);
+    if (a.befehl == "suche") return befehlSuche(z, a.teil, a.datei, sag, klage);
+    return std::nullopt;
+}

@@ -1,0 +1,188 @@
+// The commands of pagora-tool that make pictures or measure them (import, album, check,
+// neu), and the whole command line: a module the tool loads only for them, so that the
+// commands that only read start without the picture libraries.
+#include "album/core/bilderliste.h"
+#include "authoring/core/albumproduktion.h"
+#include "authoring/core/importlauf.h"
+#include "authoring/core/textimport.h"
+#include "book/core/seitensatz.h"
+#include "platform/cp1252.h"
+#include "tool/aufruf.h"
+#include "tool/befehl_neu.h"
+#include "tool/werkzeug.h"
+
+#include <QCoreApplication>
+#include <QSet>
+#include <cstdio>
+#include <unistd.h>
+
+namespace {
+
+int importieren(app::Zustand &z, const Aufruf &a) {
+    if ((a.teil != "text" && a.teil != "help") || a.datei.isEmpty()) return Aufruffehler;
+    const authoring::Importauftrag auftrag{a.datei, a.teil == "help", true, a.silbentrennung};
+    const authoring::Importlauf lauf = authoring::TextImportieren(z, auftrag, klage);
+    const authoring::Importergebnis &r = lauf.ergebnis;
+    using S = authoring::Importlauf::Status;
+    switch (lauf.status) {
+    case S::TextUnlesbar:
+        klage(Werkzeug::tr("Die Textdatei %1 kann nicht gelesen werden.").arg(a.datei));
+        return Abgelehnt;
+    case S::OhneTrennmuster:
+        klage(Werkzeug::tr("Die Trennmuster %1 fehlen (Paket hyphen-de); ohne sie gibt es keine Silbentrennung.")
+                  .arg(lauf.datei));
+        return Abgelehnt;
+    case S::NichtGeschrieben:
+    case S::Abgebrochen:
+        klage(
+            Werkzeug::tr("Die Datei %1 kann nicht geschrieben werden. Seiten und Inhaltsverzeichnis sind unverändert.")
+                .arg(lauf.datei));
+        return Abgelehnt;
+    case S::Fertig: break;
+    }
+    sag(Werkzeug::tr("%1 Seiten, %2 Einträge im Inhaltsverzeichnis.")
+            .arg(r.GeschriebeneSeiten)
+            .arg(r.MemoInhalt.size()));
+    const QStringList warnungen = authoring::Importwarnungen(lauf, a.datei);
+    for (const QString &w : warnungen)
+        klage(w);
+    return warnungen.isEmpty() ? Erfolg : Abgelehnt;
+}
+
+int albumHerstellen(app::Zustand &z) {
+    const auto liste = listeLesen(z);
+    if (!liste) return Abgelehnt;
+    const authoring::Albumauftrag auftrag{z.StammVerzeichnis, z.ProjektVerzeichnis, z.ProgrammName, *liste};
+    const auto masse = authoring::Importmasse::Bildschirm();
+    // On a terminal the percentage stands on one line of stderr that is rewritten as it
+    // grows; piped or redirected, the tool says nothing of it.
+    const bool terminal = isatty(fileno(stderr)) != 0;
+    int gezeigt = -1;
+    std::function<void(const authoring::Albumschritt &)> schritt;
+    if (terminal) {
+        schritt = [&gezeigt](const authoring::Albumschritt &s) {
+            if (s.prozent == gezeigt) return;
+            gezeigt = s.prozent;
+            std::fprintf(stderr, "\rHerstellung der Album-Seiten: %d %%", s.prozent);
+            std::fflush(stderr);
+        };
+    }
+    const auto r = authoring::AlbumBearbeiten(z.dateien, auftrag, masse.inhalt, schritt);
+    if (gezeigt >= 0) std::fputs("\n", stderr);
+    using S = authoring::Albumergebnis::Status;
+    if (r.status == S::OhneAlbumblatt) {
+        klage(Werkzeug::tr("Help\\Album0.bmp fehlt: keine Albumseiten hergestellt."));
+        return Abgelehnt;
+    }
+    if (r.status != S::Fertig) {
+        klage(r.meldung);
+        return Abgelehnt;
+    }
+    if (!z.dateien.write(inhaltsdatei(z, ".2"), platform::joinLines(r.MemoInhalt)) ||
+        !z.dateien.write(inhaltsdatei(z, ".8"), platform::joinLines(r.MemoInhalt2))) {
+        klage(Werkzeug::tr("Das Album-Inhaltsverzeichnis kann nicht geschrieben werden."));
+        return Abgelehnt;
+    }
+    sag(Werkzeug::tr("%1 Albumseiten hergestellt.").arg(r.gespeicherteAufschlaege));
+    return Erfolg;
+}
+
+int pruefen(const app::Zustand &z) {
+    QStringList probleme;
+    const QString album = z.ProjektVerzeichnis + "Album\\";
+    QSet<QString> gelistet;
+    const auto gelesen = listeLesen(z);
+    if (!gelesen) probleme << Werkzeug::tr("Die Bilderliste kann nicht gelesen werden.");
+    const QStringList liste = gelesen.value_or(QStringList());
+    for (qsizetype i = 0; i < liste.size(); ++i) {
+        const QString &zeile = liste[i];
+        if (zeile.isEmpty() || zeile.startsWith(' ') || zeile.startsWith(":")) continue;
+        QString rest, name;
+        album::ListenzeileZerlegen(zeile, &rest, &name);
+        if (name.isEmpty()) continue;
+        gelistet.insert(name);
+        if (name.size() > 40)
+            probleme << Werkzeug::tr("Zeile %1: Bildname länger als 40 Zeichen: %2").arg(i + 1).arg(name);
+        if (!authoring::GueltigerBildname(name) || !z.dateien.exists(album + name + ".bmp"))
+            probleme << Werkzeug::tr("Zeile %1: Bild fehlt: %2.bmp").arg(i + 1).arg(name);
+    }
+    const QString hintergrund = z.einstellungen.wert("Wallpaper").toUpper();
+    for (const QString &datei : z.dateien.list(album, "*.bmp")) {
+        const QString name = datei.left(datei.size() - 4).toUpper();
+        if (!gelistet.contains(name) && name != hintergrund)
+            probleme << Werkzeug::tr("Bild nicht in der Bilderliste: %1").arg(datei);
+        if (name.size() > 40) probleme << Werkzeug::tr("Bildname länger als 40 Zeichen: %1").arg(datei);
+    }
+    for (const auto &[teil, datei] : {std::pair{Werkzeug::tr("Leseteil"), z.TextSeitenDateiName},
+                                      std::pair{Werkzeug::tr("Hilfe"), z.HilfeSeitenDateiName}}) {
+        QByteArray b;
+        if (!z.dateien.read(datei, &b, qint64(1) << 31)) {
+            probleme << Werkzeug::tr("%1: Seitendatei fehlt oder kann nicht gelesen werden: %2").arg(teil, datei);
+            continue;
+        }
+        if (b.size() % book::kSeitensatzGroesse != 0)
+            probleme << Werkzeug::tr("%1: Seitendatei endet mit einem unvollständigen Seitensatz.").arg(teil);
+        for (qsizetype s = 0; s + book::kSeitensatzGroesse <= b.size(); s += book::kSeitensatzGroesse) {
+            const int seite = int(s / book::kSeitensatzGroesse) + 1;
+            book::Seitensatz satz;
+            book::Seitensatz::ausBytes(b.mid(s, book::kSeitensatzGroesse), &satz);
+            for (int i = 0; i < book::kZeilenJeSeite; ++i) {
+                const QByteArray zeile = b.mid(s + i * book::kZeilenLaenge, book::kZeilenLaenge);
+                if (zeile[0] != char(52) || !zeile.endsWith("|\r\n")) {
+                    probleme << Werkzeug::tr("%1, Seite %2, Zeile %3: beschädigter Seitensatz.")
+                                    .arg(teil)
+                                    .arg(seite)
+                                    .arg(i + 1);
+                    break;
+                }
+            }
+            for (int i = 1; i <= 28; ++i) {
+                const QByteArray t = satz.text(i);
+                if (book::ArtDerZeile(t) != book::Zeilenart::Bild) continue;
+                const QString name = platform::fromCp1252(t.mid(3)).trimmed();
+                if (!z.dateien.exists(z.HilfeVerzeichnis + name + ".bmp") &&
+                    !z.dateien.exists(z.ProjektVerzeichnis + "Slides\\" + name + ".bmp"))
+                    probleme << Werkzeug::tr("%1, Seite %2: Bild im Text fehlt: %3").arg(teil).arg(seite).arg(name);
+            }
+        }
+    }
+    for (const QString &p : probleme)
+        sag(p);
+    sag(probleme.isEmpty() ? Werkzeug::tr("Keine Probleme gefunden.")
+                           : Werkzeug::tr("%1 Probleme gefunden.").arg(probleme.size()));
+    return probleme.isEmpty() ? Erfolg : Abgelehnt;
+}
+
+} // namespace
+
+// Called by pagora-tool with its application made and its translation installed.
+extern "C" Q_DECL_EXPORT int pagora_werkzeug_befehl() {
+    if (const auto neu = befehlNeu(QCoreApplication::arguments())) return *neu;
+    const auto aufruf = lesen(QCoreApplication::arguments());
+    if (!aufruf) {
+        klage(Werkzeug::tr(kHilfe));
+        return Aufruffehler;
+    }
+    const Aufruf &a = *aufruf;
+    if (a.hilfe) {
+        sag(Werkzeug::tr(kBefehlsHilfe.value(a.befehl, kHilfe)));
+        return Erfolg;
+    }
+    if (a.root.isEmpty() || a.name.isEmpty() || !kBefehlsHilfe.contains(a.befehl)) {
+        klage(Werkzeug::tr(kHilfe));
+        return Aufruffehler;
+    }
+    app::Zustand z;
+    if (!oeffnen(z, a)) return Abgelehnt;
+    int ergebnis = Aufruffehler;
+    if (a.befehl == "import")
+        ergebnis = importieren(z, a);
+    else if (a.befehl == "album")
+        ergebnis = albumHerstellen(z);
+    else if (a.befehl == "check")
+        ergebnis = pruefen(z);
+    else if (const auto gelesen = lesendAusfuehren(z, a))
+        ergebnis = *gelesen;
+    if (ergebnis == Aufruffehler) klage(Werkzeug::tr(kBefehlsHilfe.value(a.befehl)));
+    return ergebnis;
+}
