@@ -70,6 +70,14 @@ private Q_SLOTS:
         // Pictures while editing: not empty, not led by a blank or ":".
         QCOMPARE(VorhandeneBilder({"Haus:Kirche", "", ":I:Kapitel", "   "}), 1);
         QCOMPARE(LeereZeilenAbZweiter({"", "A:", "", " ", ""}), (QList<int>{2, 4}));
+        // The marker of a list line on the small album: the left page holds pictures 0..7
+        // of each spread, two to a row.
+        QVERIFY(!MarkerStelle(-1).has_value());
+        QCOMPARE(*MarkerStelle(0), QPoint(16, 10));
+        QCOMPARE(*MarkerStelle(7), QPoint(36, 61));
+        QCOMPARE(*MarkerStelle(8), QPoint(70, 10));
+        QCOMPARE(*MarkerStelle(15), QPoint(90, 61));
+        QCOMPARE(*MarkerStelle(16), QPoint(16, 10));
     }
 
     void movingToRest_data() {

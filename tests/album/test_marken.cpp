@@ -165,6 +165,10 @@ private Q_SLOTS:
         QTest::newRow("y 96 first of row 2") << 10 << 96 << false << 3;
         QTest::newRow("x 295 before the right page") << 295 << 10 << false << 0;
         QTest::newRow("x 296 right page") << 296 << 10 << false << 9;
+        QTest::newRow("x 403 last of column 3") << 403 << 10 << false << 9;
+        QTest::newRow("x 404 gap on the right page") << 404 << 10 << false << 0;
+        QTest::newRow("x 415 last of that gap") << 415 << 10 << false << 0;
+        QTest::newRow("x 416 column 4") << 416 << 10 << false << 10;
         QTest::newRow("x 511 hovered") << 511 << 10 << true << 10;
         QTest::newRow("x 512 hovered") << 512 << 10 << true << 0;
     }
