@@ -80,6 +80,15 @@ private Q_SLOTS:
         QCOMPARE(l.zeile(1, 2), QByteArray("Zeile voll ist und weiter geht es."));
         for (int i = 1; i <= 28; ++i)
             QVERIFY(l.zeile(1, i).size() <= 38);
+        // In a narrow font 57 characters would fit: a line holds 49 at most.
+        const platform::ByteWidths schmal(4.0);
+        Bilder b;
+        const QByteArray fuenfundvierzig = QByteArray("abcd ").repeated(9);
+        const Lauf n49 = importieren(fuenfundvierzig + "wxyz\r\n", b, {schmal, schmal, schmal, schmal});
+        QCOMPARE(n49.zeile(1, 1), fuenfundvierzig + "wxyz");
+        const Lauf n50 = importieren(fuenfundvierzig + "wxyzq\r\n", b, {schmal, schmal, schmal, schmal});
+        QCOMPARE(n50.zeile(1, 1), fuenfundvierzig.trimmed());
+        QCOMPARE(n50.zeile(1, 2), QByteArray("wxyzq"));
     }
 
     void aFirstHeadingOpensPageTwo() {
