@@ -1,5 +1,7 @@
 #include "search/core/falten.h"
 
+#include <array>
+
 namespace search {
 
 void ErstesErsetzen(const QString &was, const QString &durch, QString &text) {
@@ -117,24 +119,31 @@ void FaltenBytes(std::string_view zeile, bool tolerant, std::string &s, std::str
     erstesErsetzen(s, "ae", "e");
     alleErsetzen(s, 'u', 'e', kUe);
     alleErsetzen(s, 'a', 'e', kAe);
+    // The letters that always become another one; the rest stay themselves unless they
+    // are blanks, repeat the one before, or are an "h" after a vowel.
+    static const std::array<char, 256> kErsatz = [] {
+        std::array<char, 256> t{};
+        for (const char c : {'y', kGrossUe, kUe})
+            t[uint8_t(c)] = 'i';
+        for (const char c : {kGrossAe, kGrossOe, kAe, kOe})
+            t[uint8_t(c)] = 'e';
+        t[uint8_t(kSz)] = 's';
+        return t;
+    }();
     r.resize(s.size());
-    size_t n = 0;
+    char *out = r.data();
     char p = 0;
     for (const char c : s) {
-        if (c == 'h') {
-            if (!(p == 'a' || p == 'e' || p == 'i' || p == 'o' || p == 'u')) r[n++] = c;
-        } else if (c == 'y' || c == kGrossUe || c == kUe) {
-            r[n++] = 'i';
-        } else if (c == kGrossAe || c == kGrossOe || c == kAe || c == kOe) {
-            r[n++] = 'e';
-        } else if (c == kSz) {
-            r[n++] = 's';
+        if (const char ersatz = kErsatz[uint8_t(c)]) {
+            *out++ = ersatz;
+        } else if (c == 'h') {
+            if (!(p == 'a' || p == 'e' || p == 'i' || p == 'o' || p == 'u')) *out++ = c;
         } else if (c != ' ' && c != p) {
-            r[n++] = c;
+            *out++ = c;
         }
         p = c;
     }
-    r.resize(n);
+    r.resize(size_t(out - r.data()));
 }
 
 } // namespace search

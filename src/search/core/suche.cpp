@@ -7,15 +7,17 @@
 #include "search/core/falten.h"
 
 #include <algorithm>
-#include <array>
 #include <string>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace search {
 
 namespace {
 
 // Letters of a folded term that the folding only ever takes from the same letter
-// (either case) of the text: a record without one of them cannot match. The others
+// (either case) of the text, in the term's order: a line without them cannot match. The others
 // may come from other spellings (e from ä or ae, i from y or ü, k from ck or gg, s from
 // ß, u from oi).
 QList<char> festeBuchstaben(const QString &begriff, bool tolerant) {
@@ -30,6 +32,35 @@ QList<char> festeBuchstaben(const QString &begriff, bool tolerant) {
     return feste;
 }
 
+// Whether a line may hold the term: its fixed letters, in either case, in their order.
+// Most lines fail on a letter that is missing altogether, which sixteen bytes at a time
+// show; only the rest is walked through for the order.
+bool vielleicht(std::string_view zeile, const QList<char> &folge) {
+    if (folge.isEmpty()) return true;
+#if defined(__SSE2__)
+    if (zeile.size() >= 16) {
+        const auto laden = [&](size_t ab) {
+            const size_t stelle = std::min(ab, zeile.size() - 16);
+            // Only A-Z and a-z give a-z when 0x20 is set.
+            return _mm_or_si128(_mm_loadu_si128(reinterpret_cast<const __m128i *>(zeile.data() + stelle)),
+                                _mm_set1_epi8(0x20));
+        };
+        const __m128i a = laden(0), b = laden(16), c = laden(32), d = laden(zeile.size());
+        for (const char buchstabe : folge) {
+            const __m128i l = _mm_set1_epi8(buchstabe);
+            const __m128i treffer = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(a, l), _mm_cmpeq_epi8(b, l)),
+                                                 _mm_or_si128(_mm_cmpeq_epi8(c, l), _mm_cmpeq_epi8(d, l)));
+            if (!_mm_movemask_epi8(treffer)) return false;
+        }
+        if (zeile.size() > 64) return true; // beyond the four loads: no order checked
+    }
+#endif
+    qsizetype k = 0;
+    for (const char c : zeile)
+        if (char(c | 0x20) == folge[k] && ++k == folge.size()) return true;
+    return false;
+}
+
 } // namespace
 
 std::optional<Textfund> SeitendateiDurchsuchen(platform::RecordFile &datei, const QString &begriff, bool tolerant) {
@@ -37,19 +68,9 @@ std::optional<Textfund> SeitendateiDurchsuchen(platform::RecordFile &datei, cons
     if (!platform::notInCp1252(begriff).isEmpty()) return std::nullopt;
     const QByteArray begriffBytes = platform::toCp1252(begriff);
     const std::string_view gesucht(begriffBytes.constData(), size_t(begriffBytes.size()));
-    // A line without one of the term's fixed letters is not folded at all.
-    uint32_t noetig = 0;
-    for (const char c : festeBuchstaben(begriff, tolerant))
-        noetig |= 1u << (c - 'a');
-    // Each byte's letter as a bit, as c | 0x20 gives it.
-    static const std::array<uint32_t, 256> kBuchstabe = [] {
-        std::array<uint32_t, 256> t{};
-        for (int c = 0; c < 256; ++c) {
-            const char klein = char(char(c) | 0x20);
-            if (klein >= 'a' && klein <= 'z') t[size_t(c)] = 1u << (klein - 'a');
-        }
-        return t;
-    }();
+    // A line without the term's fixed letters in the term's order is not folded at all:
+    // the folding drops and replaces characters but never reorders them.
+    const QList<char> folge = festeBuchstaben(begriff, tolerant);
     QByteArray satz;
     std::string arbeit, gefaltet;
     while (datei.readNext(&satz)) {
@@ -61,10 +82,7 @@ std::optional<Textfund> SeitendateiDurchsuchen(platform::RecordFile &datei, cons
             if (anfang >= satz.size()) continue;
             const std::string_view zeile(satz.constData() + anfang,
                                          size_t(std::min<qsizetype>(book::kZeilenLaenge - 1, satz.size() - anfang)));
-            uint32_t da = 0;
-            for (const char c : zeile)
-                da |= kBuchstabe[uint8_t(c)];
-            if ((da & noetig) != noetig) continue;
+            if (!vielleicht(zeile, folge)) continue;
             FaltenBytes(zeile, tolerant, arbeit, gefaltet);
             if (gefaltet.find(gesucht) != std::string::npos) gefunden = i;
         }
