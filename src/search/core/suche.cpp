@@ -6,8 +6,13 @@
 #include "platform/cp1252.h"
 #include "search/core/falten.h"
 
+#include <QFile>
+#include <QSet>
 #include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
 #include <string>
+#include <unistd.h>
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
@@ -61,6 +66,28 @@ bool vielleicht(std::string_view zeile, const QList<char> &folge) {
     return false;
 }
 
+// A mark file whole, as Files::read reads it (nothing over 64 MiB), with open, read and
+// close only: thousands of them are read in one search.
+bool ganzLesen(const QString &pfad, std::string &bytes) {
+    constexpr size_t kGrenze = size_t(64) << 20;
+    const int fd = ::open(QFile::encodeName(pfad).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return false;
+    bytes.clear();
+    char stueck[1 << 16];
+    bool gut = true;
+    for (;;) {
+        const ssize_t n = ::read(fd, stueck, sizeof stueck);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0 || bytes.size() + size_t(n) > kGrenze) {
+            gut = n == 0;
+            break;
+        }
+        bytes.append(stueck, size_t(n));
+    }
+    ::close(fd);
+    return gut;
+}
+
 } // namespace
 
 std::optional<Textfund> SeitendateiDurchsuchen(platform::RecordFile &datei, const QString &begriff, bool tolerant) {
@@ -96,17 +123,43 @@ std::optional<Textfund> SeitendateiDurchsuchen(platform::RecordFile &datei, cons
 QList<Albumfund> BilderDurchsuchen(const platform::Files &dateien, const QString &projektVerzeichnis,
                                    const QString &begriff, bool tolerant) {
     QList<Albumfund> funde;
+    // The comments are Windows-1252: a term with another character is never found.
+    if (!platform::notInCp1252(begriff).isEmpty()) return funde;
+    const QByteArray begriffBytes = platform::toCp1252(begriff);
+    const std::string_view gesucht(begriffBytes.constData(), size_t(begriffBytes.size()));
+    const QList<char> folge = festeBuchstaben(begriff, tolerant);
     const QString album = projektVerzeichnis + "Album\\";
+    // One listing for the pictures and one look-up of the folder, not one per file.
+    const QString ordner = dateien.native(album);
+    if (ordner.isEmpty()) return funde;
+    QSet<QString> bilder;
+    for (const QString &bild : dateien.list(album, "*.bmp"))
+        bilder.insert(bild.toUpper());
+    std::string arbeit, gefaltet, bytes;
     for (const QString &datei : dateien.list(album, "*.txt")) {
         QString name = datei;
         if (const qsizetype punkt = name.indexOf('.'); punkt >= 0) name.remove(punkt, 4);
-        if (!dateien.exists(album + name + ".bmp")) continue;
-        QByteArray bytes;
-        if (!dateien.read(album + datei, &bytes)) continue;
-        for (const QString &zeile : platform::splitLines(bytes)) {
-            if (!Falten(zeile.mid(10), tolerant).contains(begriff)) continue;
-            funde.append({name, book::ZiffernWert(zeile.mid(0, 4)), book::ZiffernWert(zeile.mid(5, 4)), zeile.mid(10),
-                          zeile + '>' + name, zeile.mid(10).left(245) + '>' + name});
+        if (!bilder.contains((name + ".bmp").toUpper())) continue;
+        if (!ganzLesen(ordner + (ordner.endsWith('/') ? "" : "/") + datei, bytes)) continue;
+        // Lines end at CR, LF or CR LF, as the program writes and reads them.
+        size_t anfang = 0;
+        for (size_t i = 0; i <= bytes.size(); ++i) {
+            const bool ende = i == bytes.size();
+            if (!ende && bytes[i] != '\r' && bytes[i] != '\n') continue;
+            if (!ende || anfang < bytes.size()) {
+                const std::string_view zeile(bytes.data() + anfang, i - anfang);
+                const std::string_view kommentar = zeile.size() > 10 ? zeile.substr(10) : std::string_view();
+                if (vielleicht(kommentar, folge)) {
+                    FaltenBytes(kommentar, tolerant, arbeit, gefaltet);
+                    if (gefaltet.find(gesucht) != std::string::npos) {
+                        const QString text = platform::fromCp1252(QByteArray(zeile.data(), qsizetype(zeile.size())));
+                        funde.append({name, book::ZiffernWert(text.mid(0, 4)), book::ZiffernWert(text.mid(5, 4)),
+                                      text.mid(10), text + '>' + name, text.mid(10).left(245) + '>' + name});
+                    }
+                }
+            }
+            if (!ende && bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
+            anfang = i + 1;
         }
     }
     return funde;
