@@ -238,6 +238,13 @@ private Q_SLOTS:
         QCOMPARE(QPoint(f[0].x, f[0].y), QPoint(120, 450));
         QCOMPARE(f[0].kommentar, QString("Rathaus"));
         QVERIFY(BilderDurchsuchen(w.dateien(), w.gespeichert() + "P\\", modifiedUpcase("012"), true).isEmpty());
+        // A long comment is looked at to its end; a mark file's picture in another case
+        // counts, a file without its picture does not.
+        w.bitmap("P/Album/hafen.BMP", 10, 10);
+        w.text("P/Album/Hafen.txt", {"0005,0006," + QString(50, '-') + " Quelle " + QString(50, '-')});
+        f = BilderDurchsuchen(w.dateien(), w.gespeichert() + "P\\", modifiedUpcase("quelle"), true);
+        QCOMPARE(f.size(), 1);
+        QCOMPARE(f[0].bild, QString("Hafen"));
     }
 
     void foundListSizes() {

@@ -44,20 +44,17 @@ bool vielleicht(std::string_view zeile, const QList<char> &folge) {
     if (folge.isEmpty()) return true;
 #if defined(__SSE2__)
     if (zeile.size() >= 16) {
-        const auto laden = [&](size_t ab) {
-            const size_t stelle = std::min(ab, zeile.size() - 16);
-            // Only A-Z and a-z give a-z when 0x20 is set.
-            return _mm_or_si128(_mm_loadu_si128(reinterpret_cast<const __m128i *>(zeile.data() + stelle)),
-                                _mm_set1_epi8(0x20));
-        };
-        const __m128i a = laden(0), b = laden(16), c = laden(32), d = laden(zeile.size());
+        const __m128i klein = _mm_set1_epi8(0x20); // only A-Z and a-z give a-z when 0x20 is set
         for (const char buchstabe : folge) {
-            const __m128i l = _mm_set1_epi8(buchstabe);
-            const __m128i treffer = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(a, l), _mm_cmpeq_epi8(b, l)),
-                                                 _mm_or_si128(_mm_cmpeq_epi8(c, l), _mm_cmpeq_epi8(d, l)));
-            if (!_mm_movemask_epi8(treffer)) return false;
+            const __m128i gesucht = _mm_set1_epi8(buchstabe);
+            int treffer = 0;
+            for (size_t ab = 0; ab < zeile.size() && !treffer; ab += 16) {
+                const size_t stelle = std::min(ab, zeile.size() - 16);
+                const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i *>(zeile.data() + stelle));
+                treffer = _mm_movemask_epi8(_mm_cmpeq_epi8(_mm_or_si128(block, klein), gesucht));
+            }
+            if (!treffer) return false;
         }
-        if (zeile.size() > 64) return true; // beyond the four loads: no order checked
     }
 #endif
     qsizetype k = 0;
