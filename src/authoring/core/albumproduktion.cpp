@@ -19,9 +19,12 @@ int breiteVon(const QByteArray &text, const platform::ByteWidths &masse) {
 
 bool speichern(const platform::Files &dateien, const Albumauftrag &a, const QImage &aufschlag, int nummer) {
     QByteArray bytes;
+    // The whole file's room at once: a buffer growing as the rows come would be copied
+    // again and again. Qt writes the 32-bit picture as a 24-bit bitmap itself.
+    bytes.reserve(54 + qsizetype((aufschlag.width() * 3 + 3) / 4 * 4) * aufschlag.height());
     QBuffer puffer(&bytes);
     puffer.open(QIODevice::WriteOnly);
-    if (!aufschlag.convertToFormat(QImage::Format_RGB888).save(&puffer, "BMP")) return false;
+    if (!aufschlag.save(&puffer, "BMP")) return false;
     // Each spread replaces its file whole; the run syncs them all once at its end.
     return dateien.writeUnsynced(a.ProjektVerzeichnis + book::Albumblattname(a.ProgrammName, 1000 + 2 * nummer), bytes);
 }
