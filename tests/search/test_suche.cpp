@@ -245,6 +245,13 @@ private Q_SLOTS:
         f = BilderDurchsuchen(w.dateien(), w.gespeichert() + "P\\", modifiedUpcase("quelle"), true);
         QCOMPARE(f.size(), 1);
         QCOMPARE(f[0].bild, QString("Hafen"));
+        // Lines end at CR, LF or CR LF; the last one needs no end.
+        w.bitmap("P/Album/Anker.bmp", 10, 10);
+        w.schreiben("P/Album/Anker.txt", "0001,0002,Anker\r0003,0004,Anker\n\n0005,0006,Anker\r\n0007,0008,Anker");
+        f = BilderDurchsuchen(w.dateien(), w.gespeichert() + "P\\", modifiedUpcase("anker"), true);
+        QCOMPARE(f.size(), 4);
+        for (int i = 0; i < 4; ++i)
+            QVERIFY(f[i].bild == "Anker" && f[i].x == 2 * i + 1 && f[i].y == 2 * i + 2 && f[i].kommentar == "Anker");
     }
 
     void foundListSizes() {
