@@ -1,7 +1,8 @@
 #!/bin/bash
 # Whole processes against standard tools, alternating, on generated data: the import
 # against fold, album production against ImageMagick's point sampling on one thread,
-# the text search against grep. Prints min/median/max of the paired time ratios
+# the text search against grep; then how album production and the check grow with ten
+# times the pictures. Prints min/median/max of the paired time ratios
 # (below 1: faster than the reference).
 #   ganzprozesse.sh ROOT SOURCES [ROUNDS] [PICTURES]
 # ROOT is the built data root with the demo project Quarn, SOURCES the source tree.
@@ -47,6 +48,16 @@ for groesse in 800x600 1600x1200; do
         "$arbeit"/album/Proj/Album/*.bmp
     rm -rf "$arbeit/album" "$arbeit/proben"
 done
+
+# How the cost grows: ten times the pictures, album production and the project check
+# (smaller pictures, so that 2,000 of them fit any disk).
+erzeugen album "$arbeit/a200" Proj 200 400 300
+erzeugen album "$arbeit/a2000" Proj 2000 400 300
+paare "album 2.000 / 200 Bilder (400x300)" -- "$tool" --root "$arbeit/a2000" --name Proj album \
+    -- "$tool" --root "$arbeit/a200" --name Proj album
+paare "check 2.000 / 200 Bilder" -- "$tool" --root "$arbeit/a2000" --name Proj check \
+    -- "$tool" --root "$arbeit/a200" --name Proj check
+rm -rf "$arbeit/a200" "$arbeit/a2000"
 
 # Start-up to the first frame on a simulated 1920 x 1080 screen: the book drawn at the
 # factor "Passend" gives there against the exact pixel layout.

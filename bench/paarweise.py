@@ -6,7 +6,7 @@
 Runs BEFEHL and REFERENZ one after the other RUNDEN times (the order swapping each
 round, so neither always meets a warm or a cold cache first), times each as a whole
 process with its start-up, and prints min/median/max of the paired ratios
-BEFEHL / REFERENZ, the median times, and the peak memory of BEFEHL. A command that
+BEFEHL / REFERENZ, the median times, and the peak memory of both. A command that
 fails is reported, not timed: exit codes 0 and 1 (a warning) count as run.
 """
 import os
@@ -34,21 +34,24 @@ def main():
         sys.exit(__doc__)
     teilung = rest.index("--", 1)
     befehl, referenz = rest[1:teilung], rest[teilung + 1:]
-    verhaeltnisse, zeiten, refzeiten, speicher = [], [], [], []
+    verhaeltnisse, zeiten, refzeiten, speicher, refspeicher = [], [], [], [], []
     for r in range(runden):
         if r % 2 == 0:
             a, kb = lauf(befehl)
-            b, _ = lauf(referenz)
+            b, refkb = lauf(referenz)
         else:
-            b, _ = lauf(referenz)
+            b, refkb = lauf(referenz)
             a, kb = lauf(befehl)
         verhaeltnisse.append(a / b)
         zeiten.append(a)
         refzeiten.append(b)
         speicher.append(kb)
-    print("%-34s Verhältnis min %.2f  Median %.2f  max %.2f   (%.3f s gegen %.3f s, %d Paare, %.1f MiB Spitze)"
+        refspeicher.append(refkb)
+    print("%-34s Verhältnis min %.2f  Median %.2f  max %.2f   (%.3f s gegen %.3f s, %d Paare, "
+          "%.1f gegen %.1f MiB Spitze)"
           % (name, min(verhaeltnisse), statistics.median(verhaeltnisse), max(verhaeltnisse),
-             statistics.median(zeiten), statistics.median(refzeiten), runden, max(speicher) / 1024))
+             statistics.median(zeiten), statistics.median(refzeiten), runden, max(speicher) / 1024,
+             max(refspeicher) / 1024))
 
 
 if __name__ == "__main__":
