@@ -275,6 +275,10 @@ hyphenation rules (package hyphen-de).
         <source>Die Trennmuster %1 fehlen (Paket hyphen-de); ohne sie gibt es keine Silbentrennung.</source>
         <translation>The hyphenation patterns %1 are missing (package hyphen-de); without them there is no hyphenation.</translation>
     </message>
+    <message>
+        <source>Der Teil von pagora-tool, der Bilder liest und schreibt (pagora-tool-befehle.so), fehlt neben %1; bitte installieren Sie Pagora neu.</source>
+        <translation>The part of pagora-tool that reads and writes pictures (pagora-tool-befehle.so) is missing beside %1; please reinstall Pagora.</translation>
+    </message>
 </context>
 <context>
     <name>album::Albumblatt</name>
@@ -407,6 +411,29 @@ Save without them?</translation>
     <message>
         <source>Ohne Kommentar schließen</source>
         <translation>Close without a comment</translation>
+    </message>
+</context>
+<context>
+    <name>album::Kleinbild</name>
+    <message>
+        <source>Ungültiger Dateiname &quot;%1&quot;!</source>
+        <translation>Invalid file name &quot;%1&quot;!</translation>
+    </message>
+    <message>
+        <source>Die Datei %1.bmp im Verzeichnis ALBUM ist kein lesbares Bitmap.</source>
+        <translation>The file %1.bmp in the folder ALBUM is not a readable bitmap.</translation>
+    </message>
+    <message>
+        <source>Kann Datei %1.bmp in den Verzeichnissen ALBUM, SLIDES und HELP nicht finden.</source>
+        <translation>Cannot find the file %1.bmp in the folders ALBUM, SLIDES and HELP.</translation>
+    </message>
+    <message>
+        <source>Das Bild %1.bmp (%2 x %3 Pixel) ist zu schmal oder zu niedrig für eine verkleinerte Kopie.</source>
+        <translation>The picture %1.bmp (%2 x %3 pixels) is too narrow or too low for a reduced copy.</translation>
+    </message>
+    <message>
+        <source>Kann Datei %1.bmp nicht in das Verzeichnis SLIDES schreiben.</source>
+        <translation>Cannot write the file %1.bmp into the folder SLIDES.</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,7 @@
 #include "album/core/punktproben.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 
 namespace album {
 
@@ -17,25 +18,28 @@ Kleinbildergebnis Kleinbild(const platform::Files &dateien, const QString &proje
     Kleinbildergebnis r;
     const bool unsicher = name.contains('\\') || name.contains('/') || name.contains("..") || name.contains(':');
     if (name.isEmpty() || name.at(0) < '0' || unsicher) {
-        r.fehler = QStringLiteral("Ungültiger Dateiname \"%1\"!").arg(name);
+        r.fehler = QCoreApplication::translate("album::Kleinbild", "Ungültiger Dateiname \"%1\"!").arg(name);
         return r;
     }
     const QString quelle = projektVerzeichnis + "Album\\" + name + ".bmp";
     const bool da = dateien.exists(quelle);
     const auto probe = da ? Punktproben(dateien.native(quelle), KleinbildTeiler) : std::nullopt;
     if (!probe) {
-        r.fehler = da ? "Die Datei " + name + ".bmp im Verzeichnis ALBUM ist kein lesbares Bitmap."
-                      : "Kann Datei " + name + ".bmp in den Verzeichnissen ALBUM, SLIDES und HELP nicht finden.";
+        r.fehler = (da ? QCoreApplication::translate("album::Kleinbild",
+                                                     "Die Datei %1.bmp im Verzeichnis ALBUM ist kein lesbares Bitmap.")
+                       : QCoreApplication::translate(
+                             "album::Kleinbild",
+                             "Kann Datei %1.bmp in den Verzeichnissen ALBUM, SLIDES und HELP nicht finden."))
+                       .arg(name);
         return r;
     }
     const QSize masse = probe->groesse;
     const int d = probe->d;
     if (masse.width() / d == 0 || masse.height() / d == 0) {
-        r.fehler =
-            QStringLiteral("Das Bild %1.bmp (%2 x %3 Pixel) ist zu schmal oder zu niedrig für eine verkleinerte Kopie.")
-                .arg(name)
-                .arg(masse.width())
-                .arg(masse.height());
+        r.fehler = QCoreApplication::translate(
+                       "album::Kleinbild",
+                       "Das Bild %1.bmp (%2 x %3 Pixel) ist zu schmal oder zu niedrig für eine verkleinerte Kopie.")
+                       .arg(name, QString::number(masse.width()), QString::number(masse.height()));
         return r;
     }
     const QImage kopie = probe->proben.copy(0, 0, masse.width() / d, masse.height() / d);
@@ -44,7 +48,9 @@ Kleinbildergebnis Kleinbild(const platform::Files &dateien, const QString &proje
     puffer.open(QIODevice::WriteOnly);
     dateien.makeFolder(projektVerzeichnis + "Slides\\");
     if (!kopie.save(&puffer, "BMP") || !dateien.write(projektVerzeichnis + "Slides\\" + name + ".bmp", bytes)) {
-        r.fehler = "Kann Datei " + name + ".bmp nicht in das Verzeichnis SLIDES schreiben.";
+        r.fehler = QCoreApplication::translate("album::Kleinbild",
+                                               "Kann Datei %1.bmp nicht in das Verzeichnis SLIDES schreiben.")
+                       .arg(name);
         return r;
     }
     r.zeilen = kopie.height() / 13 + 1;
