@@ -57,8 +57,15 @@ int main(int argc, char **argv) {
         std::fprintf(stderr, "Aufruf: %s DATENWURZEL BARE_WINDOW [LAEUFE]\n", argv[0]);
         return 2;
     }
-    const std::string wurzel = argv[1];
-    const std::string bare = argv[2];
+    // The children change into the data root, so relative paths are resolved first.
+    const auto absolut = [](const char *pfad) {
+        char *voll = realpath(pfad, nullptr);
+        const std::string ergebnis = voll ? voll : pfad;
+        std::free(voll);
+        return ergebnis;
+    };
+    const std::string wurzel = absolut(argv[1]);
+    const std::string bare = absolut(argv[2]);
     const int laeufe = argc > 3 ? std::max(5, std::atoi(argv[3])) : 9;
     if (!getenv("QT_QPA_PLATFORM") && !getenv("DISPLAY")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
 
