@@ -9,7 +9,7 @@ FUZZ_SECONDS ?= 600
 # Extra CMake options for the first configure, e.g. CMAKE_FLAGS=-DPAGORA_WERROR=ON (CI).
 CMAKE_FLAGS ?=
 
-DEBIAN_PACKAGES = cmake make g++ qt6-base-dev qt6-base-private-dev qt6-svg-dev qt6-qpa-plugins libgl-dev fonts-liberation2 libhyphen-dev hyphen-de \
+DEBIAN_PACKAGES = cmake make g++ qt6-base-dev qt6-base-private-dev qt6-svg-dev qt6-qpa-plugins libgl-dev libfontconfig-dev fonts-liberation2 libhyphen-dev hyphen-de \
                   desktop-file-utils appstream groff-base dpkg-dev file \
                   qt6-l10n-tools qt6-tools-dev qt6-tools-dev-tools
 FUZZ_PACKAGES   = clang libclang-rt-14-dev

@@ -489,6 +489,7 @@ bool skaliert(QApplication &anwendung, const QString &ordner, int breite, int ho
 } // namespace
 
 int main(int argc, char **argv) {
+    platform::useOwnFontConfiguration();
     QApplication anwendung(argc, argv);
     platform::registerBundledFonts();
     const QString ordner = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");

@@ -5,9 +5,37 @@
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <algorithm>
+#include <fontconfig/fontconfig.h>
 #include <iterator>
 
 namespace platform {
+
+bool useOwnFontConfiguration() {
+    if (qEnvironmentVariableIsSet("FONTCONFIG_FILE") || qEnvironmentVariableIsSet("FONTCONFIG_PATH")) return false;
+    // The folders and caches of the system's configuration; bitmap fonts stay out, as
+    // the desktop's rules keep them out.
+    static const char kConfiguration[] = R"(<?xml version="1.0"?>
+<!DOCTYPE fontconfig SYSTEM "urn:fontconfig:fonts.dtd">
+<fontconfig>
+  <dir>/usr/share/fonts</dir>
+  <dir>/usr/local/share/fonts</dir>
+  <dir prefix="xdg">fonts</dir>
+  <dir>~/.fonts</dir>
+  <cachedir>/var/cache/fontconfig</cachedir>
+  <cachedir prefix="xdg">fontconfig</cachedir>
+  <cachedir>~/.fontconfig</cachedir>
+  <selectfont><rejectfont><pattern><patelt name="scalable"><bool>false</bool></patelt></pattern></rejectfont></selectfont>
+</fontconfig>)";
+    FcConfig *config = FcConfigCreate();
+    if (!config) return false;
+    if (!FcConfigParseAndLoadFromMemory(config, reinterpret_cast<const FcChar8 *>(kConfiguration), FcTrue) ||
+        !FcConfigBuildFonts(config) || !FcConfigSetCurrent(config)) {
+        FcConfigDestroy(config);
+        return false;
+    }
+    FcConfigDestroy(config); // the current configuration holds its own reference
+    return true;
+}
 
 bool registerBundledFonts() {
     static int loaded = -1;

@@ -11,8 +11,12 @@
 #include <QFontInfo>
 #include <QGuiApplication>
 #include <QtTest>
+#include <fontconfig/fontconfig.h>
 
 using namespace platform;
+
+// What the program's own font configuration gave at the start of the run.
+static bool eigeneSchriftkonfiguration = false;
 
 class TestPlatform : public QObject {
     Q_OBJECT
@@ -207,6 +211,11 @@ private Q_SLOTS:
             QCOMPARE(teil->size(), QSize(7, 4)); // clipped to the picture
             QCOMPARE(teil->pixel(0, 0), bild.pixel(30, 5));
             QCOMPARE(teil->pixel(6, 3), bild.pixel(36, 8));
+            // Parts ending at the row's end, of every width up to two groups of four pixels.
+            for (int breite = 1; breite <= 8; ++breite) {
+                const QRect rechts(37 - breite, 0, breite, 23);
+                QCOMPARE(readBitmap(pfad, 1 << 20, rechts)->convertToFormat(QImage::Format_RGB32), bild.copy(rechts));
+            }
             const auto daneben = readBitmap(pfad, 1 << 20, QRect(40, 2, 5, 5)); // wholly outside
             QVERIFY(daneben.has_value() && daneben->isNull());
             QCOMPARE(bitmapSize(pfad), std::optional<QSize>(QSize(37, 23)));
@@ -249,6 +258,39 @@ private Q_SLOTS:
         QVERIFY(!readBitmap(pfad, qint64(breite) * hoehe - 1).has_value());
     }
 
+    void theOwnFontConfigurationKnowsEveryScalableFontOfTheSystem() {
+        QVERIFY(eigeneSchriftkonfiguration);
+        auto familien = [](FcConfig *config) {
+            FcPattern *muster = FcPatternCreate();
+            FcObjectSet *felder = FcObjectSetBuild(FC_FAMILY, FC_SCALABLE, nullptr);
+            FcFontSet *liste = FcFontList(config, muster, felder);
+            QSet<QString> skalierbar, bitmap;
+            for (int i = 0; liste && i < liste->nfont; ++i) {
+                FcChar8 *familie = nullptr;
+                FcBool skalierbarJa = FcTrue;
+                FcPatternGetBool(liste->fonts[i], FC_SCALABLE, 0, &skalierbarJa);
+                if (FcPatternGetString(liste->fonts[i], FC_FAMILY, 0, &familie) == FcResultMatch)
+                    (skalierbarJa ? skalierbar : bitmap).insert(QString::fromUtf8(reinterpret_cast<char *>(familie)));
+            }
+            if (liste) FcFontSetDestroy(liste);
+            FcObjectSetDestroy(felder);
+            FcPatternDestroy(muster);
+            return std::pair(skalierbar, bitmap);
+        };
+        FcConfig *system = FcInitLoadConfigAndFonts();
+        QVERIFY(system);
+        const auto [eigene, eigeneBitmaps] = familien(FcConfigGetCurrent());
+        const auto [systemweit, systemBitmaps] = familien(system);
+        FcConfigDestroy(system);
+        QVERIFY(eigene.contains("Liberation Sans"));
+        QVERIFY2(eigene.contains(systemweit), qPrintable(QStringList((systemweit - eigene).values()).join(", ")));
+        QVERIFY(eigeneBitmaps.isEmpty());
+        // A configuration chosen from outside is left in force.
+        qputenv("FONTCONFIG_FILE", "/dev/null");
+        QVERIFY(!useOwnFontConfiguration());
+        qunsetenv("FONTCONFIG_FILE");
+    }
+
     void bundledFontsStandInForTheScreenFonts() {
         QVERIFY(registerBundledFonts());
         for (const char *family : {"MS Sans Serif", "Small Fonts", "Arial"}) {
@@ -272,6 +314,7 @@ private Q_SLOTS:
 };
 
 int main(int argc, char **argv) {
+    eigeneSchriftkonfiguration = useOwnFontConfiguration(); // as the program does, before Qt
     QGuiApplication app(argc, argv);
     TestPlatform t;
     return QTest::qExec(&t, argc, argv);

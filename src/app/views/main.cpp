@@ -18,6 +18,7 @@
 #include <memory>
 
 int main(int argc, char **argv) {
+    platform::useOwnFontConfiguration();
     QApplication anwendung(argc, argv);
     platform::registerBundledFonts();
     platform::installTranslation(anwendung);
