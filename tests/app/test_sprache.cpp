@@ -104,7 +104,7 @@ private Q_SLOTS:
         QCOMPARE(form.PanelMenu()->LabelLesezeichen->text(), QString("Bookmarks"));
         QCOMPARE(form.PanelMenu()->LabelFundliste->text(), QString("Found list"));
         QCOMPARE(testing::teile(form.PanelBuch()).LabelNoCBT->text(), QString("Don't show the guide again"));
-        const QStringList titel = menueTitel(form.menuBar());
+        const QStringList titel = menueTitel(form.menueleiste());
         QVERIFY2(titel.contains("File") && titel.contains("View") && titel.contains("Projects"),
                  qPrintable(titel.join('|')));
         QCOMPARE(bearbeitung.windowTitle(), QString("Authoring"));

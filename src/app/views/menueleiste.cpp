@@ -13,7 +13,18 @@
 
 namespace app {
 
+QMenuBar *TImageForm::menueleiste() {
+    menueBauen();
+    return menuBar();
+}
+
+QMenu *TImageForm::ansichtMenue() {
+    menueBauen();
+    return ansichtMenue_;
+}
+
 void TImageForm::menueBauen() {
+    if (ansichtMenue_) return;
     QMenuBar *bar = menuBar();
     auto eintrag = [this](QMenu *menu, const char *name, const QString &text, auto handler) {
         QAction *a = menu->addAction(text);

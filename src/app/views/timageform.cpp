@@ -8,6 +8,7 @@
 #include "app/views/bildmenue.h"
 #include "app/views/buchadapter.h"
 #include "app/views/buchlenkung.h"
+#include "app/views/erstesbild.h"
 #include "app/views/fundmarken.h"
 #include "app/views/hinweiszeile.h"
 #include "app/views/tastenkarte.h"
@@ -55,7 +56,7 @@ TImageForm::TImageForm(Zustand &zustand, const platform::Screen &screen, Meldung
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     bauen();
     verbinden();
-    menueBauen();
+    NachErstemBild(*flaeche_, [this] { menueBauen(); });
     installEventFilter(new Tastenkarte(*this));
     FormCreate();
 }
@@ -327,6 +328,7 @@ void TImageForm::buchOeffnen(int k) {
 
 void TImageForm::Windowsstil() {
     if (fensterstil_) return;
+    menueBauen();
     fensterstil_ = true;
     bildansicht_->setFensterstil(true);
     const platform::ScreenInfo s = screen_.info();

@@ -15,6 +15,7 @@
 
 class QLabel;
 class QMenu;
+class QMenuBar;
 class QAction;
 
 namespace album {
@@ -86,7 +87,10 @@ public:
     // The owners.
     book::BuchPanel *PanelBuch() const { return buch_; }
     Buchlenkung *buchlenkung() const { return buchlenkung_; }
-    QMenu *ansichtMenue() const { return ansichtMenue_; }
+    // The menu bar is made when first wanted, at the latest once the first screen is up:
+    // the full-screen presentation hides it, and making it loads the style's icons.
+    QMenuBar *menueleiste();
+    QMenu *ansichtMenue();
     album::Bildansicht *bildansicht() const { return bildansicht_; }
     album::Albumblatt *albumblatt() const { return albumblatt_; }
     search::Suchsteuerung *suche() const { return suche_; }
