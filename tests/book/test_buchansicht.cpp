@@ -103,14 +103,22 @@ private Q_SLOTS:
         buch.form->IniAuswerten();
         QCOMPARE(buch.form->bildansicht()->ImageMain->size(), QSize(1600, 1000));
         QCOMPARE(buch.form->bildansicht()->ImageMain->pos(), QPoint((1024 - 1600) / 2, (768 - 1000) / 2));
-        // The screen's 1024 columns and its 768 rows with 66 to spare above and below.
-        QCOMPARE(buch.form->bildansicht()->ImageMain->teil().size(), QSize(1024, 768 + 132));
-        QImage bild(1024, 768, QImage::Format_RGB32);
-        buch.form->bildansicht()->ImageMain->render(&bild, QPoint(),
-                                                    QRegion(-buch.form->bildansicht()->ImageMain->pos().x(),
-                                                            -buch.form->bildansicht()->ImageMain->pos().y(), 1024,
-                                                            768));
-        QCOMPARE(QColor(bild.pixel(512, 384)), QColor(Qt::darkRed));
+        // The screen's 1024 columns and its 768 rows, with the 33 more rows the window
+        // presentation shows below (one more above and below for rounding).
+        QCOMPARE(buch.form->bildansicht()->ImageMain->teil().size(), QSize(1024, 768 + 35));
+        auto bildschirm = [&] {
+            QImage bild(1024, 768, QImage::Format_RGB32);
+            bild.fill(Qt::black);
+            const QPoint ort = buch.form->bildansicht()->ImageMain->pos();
+            buch.form->bildansicht()->ImageMain->render(&bild, QPoint(), QRegion(-ort.x(), -ort.y(), 1024, 768));
+            return bild;
+        };
+        for (const QPoint punkt : {QPoint(0, 0), QPoint(512, 384), QPoint(1023, 767)})
+            QCOMPARE(QColor(bildschirm().pixel(punkt)), QColor(Qt::darkRed));
+        buch.form->Windowsstil();
+        QCOMPARE(buch.form->bildansicht()->ImageMain->y(), (768 - 66 - 1000) / 2);
+        for (const QPoint punkt : {QPoint(0, 0), QPoint(1023, 767)})
+            QCOMPARE(QColor(bildschirm().pixel(punkt)), QColor(Qt::darkRed));
     }
 
     void albumAndHelpSpreads() {

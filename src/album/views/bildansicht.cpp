@@ -157,17 +157,18 @@ void Bildansicht::Bildzentrieren(const QString &name) {
     if (name == ZentriertesBild) return;
     const QString datei = k_.ProjektVerzeichnis + "Album\\" + name + ".bmp";
     // Only the part of the picture that can be on the screen is decoded: centred, in
-    // either presentation (the window one is up to 33 pixels higher).
+    // either presentation (the window one lies 33 pixels higher and so shows up to 33
+    // rows more of the picture's lower part; one row more for rounding).
     auto zeigen = [&](const QString &pfad) {
         const QString nativ = k_.dateien.native(pfad);
         const auto groesse = k_.dateien.exists(pfad) ? platform::bitmapSize(nativ) : std::nullopt;
         if (!groesse) return false;
         const QPoint links((s.width - groesse->width()) / 2, (s.height - groesse->height()) / 2);
         const QRect sichtbar =
-            QRect(-links.x(), -links.y() - 66, s.width, s.height + 132).intersected(QRect(QPoint(), *groesse));
+            QRect(-links.x(), -links.y() - 1, s.width, s.height + 35).intersected(QRect(QPoint(), *groesse));
         const auto teil = platform::readBitmap(nativ, qint64(1) << 28, sichtbar);
         if (!teil) return false;
-        ImageMain->setBild(*teil, sichtbar.topLeft(), *groesse);
+        ImageMain->setBild(std::move(*teil), sichtbar.topLeft(), *groesse);
         return true;
     };
     if (!zeile.startsWith(":I:") && zeigen(datei)) {

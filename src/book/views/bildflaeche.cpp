@@ -8,8 +8,8 @@ Bildflaeche::Bildflaeche(QWidget *parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent, false);
 }
 
-void Bildflaeche::setBild(const QImage &teil, QPoint versatz, QSize ganz) {
-    teil_ = QPixmap::fromImage(teil);
+void Bildflaeche::setBild(QImage teil, QPoint versatz, QSize ganz) {
+    teil_ = QPixmap::fromImage(std::move(teil));
     versatz_ = versatz;
     resize(ganz);
     update();

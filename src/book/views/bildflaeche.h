@@ -12,7 +12,8 @@ class Bildflaeche : public QWidget {
 public:
     explicit Bildflaeche(QWidget *parent = nullptr);
     // `teil` is the part of a picture of size `ganz` that begins at `versatz`.
-    void setBild(const QImage &teil, QPoint versatz, QSize ganz);
+    // Taken over without a copy when it is already in the screen's pixel format.
+    void setBild(QImage teil, QPoint versatz, QSize ganz);
     void leeren();
     const QPixmap &teil() const { return teil_; }
 
