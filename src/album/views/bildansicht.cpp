@@ -166,7 +166,7 @@ void Bildansicht::Bildzentrieren(const QString &name) {
         const QPoint links((s.width - groesse->width()) / 2, (s.height - groesse->height()) / 2);
         const QRect sichtbar =
             QRect(-links.x(), -links.y() - 1, s.width, s.height + 35).intersected(QRect(QPoint(), *groesse));
-        const auto teil = platform::readBitmap(nativ, qint64(1) << 28, sichtbar);
+        auto teil = platform::readBitmap(nativ, qint64(1) << 28, sichtbar);
         if (!teil) return false;
         ImageMain->setBild(std::move(*teil), sichtbar.topLeft(), *groesse);
         return true;
