@@ -7,11 +7,14 @@
 #include "platform/files.h"
 #include "platform/fonts.h"
 #include "platform/recordfile.h"
+#include "platform/sperrdatei.h"
 
 #include <QFontInfo>
 #include <QGuiApplication>
 #include <QtTest>
 #include <fontconfig/fontconfig.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace platform;
 
@@ -191,6 +194,26 @@ private Q_SLOTS:
         RecordFile fehlt;
         QVERIFY(!fehlt.open(w.nativ("fehlt"), 4));
         QVERIFY(!fehlt.readNext(&satz));
+    }
+
+    void aLockEndsWithItsOwner() {
+        testing::Datenwurzel w;
+        const QString pfad = w.nativ("Pagora.lock");
+        w.schreiben("Pagora.lock", "4711\nalt\n"); // left behind by an owner long gone
+        auto erste = Sperrdatei::nehmen(pfad);
+        QVERIFY(erste);
+        QVERIFY(!Sperrdatei::nehmen(pfad));
+        erste.reset();
+        QVERIFY(!QFile::exists(pfad));
+        // A process that ends without giving its lock up leaves the file, not the lock.
+        const pid_t kind = fork();
+        if (kind == 0) _exit(Sperrdatei::nehmen(pfad).release() ? 0 : 1);
+        int status = 0;
+        QCOMPARE(waitpid(kind, &status, 0), kind);
+        QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        QVERIFY(QFile::exists(pfad));
+        QVERIFY(Sperrdatei::nehmen(pfad));
+        QVERIFY(!Sperrdatei::nehmen(w.nativ("fehlt/Pagora.lock")));
     }
 
     void bitmapsReadWholeOrInPart() {

@@ -6,8 +6,8 @@
 #include "book/core/blaettern.h"
 #include "platform/files.h"
 #include "platform/recordfile.h"
+#include "platform/sperrdatei.h"
 
-#include <QLockFile>
 #include <QString>
 #include <array>
 #include <memory>
@@ -36,7 +36,7 @@ struct Zustand {
     QString TextSeitenDateiName;
     QString HilfeSeitenDateiName;
     bool NurLesen = false;
-    std::unique_ptr<QLockFile> sperre; // held while this instance may write the data root
+    std::unique_ptr<platform::Sperrdatei> sperre; // held while this instance may write the data root
 
     platform::RecordFile textDatei;
     platform::RecordFile hilfeDatei;
