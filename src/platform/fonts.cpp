@@ -4,6 +4,7 @@
 
 #include <QFontDatabase>
 #include <QFontMetrics>
+#include <QResource>
 #include <algorithm>
 #include <fontconfig/fontconfig.h>
 #include <iterator>
@@ -41,8 +42,15 @@ bool registerBundledFonts() {
     static int loaded = -1;
     if (loaded >= 0) return loaded == 2;
     loaded = 0;
-    for (const char *file : {":/fonts/LiberationSans-Regular.ttf", ":/fonts/LiberationSans-Bold.ttf"})
-        if (QFontDatabase::addApplicationFont(QString::fromLatin1(file)) >= 0) ++loaded;
+    for (const char *file : {":/fonts/LiberationSans-Regular.ttf", ":/fonts/LiberationSans-Bold.ttf"}) {
+        // Stored uncompressed in the program: handed over where they lie, not copied.
+        const QResource font(QString::fromLatin1(file));
+        const int id = font.isValid() && font.compressionAlgorithm() == QResource::NoCompression
+                           ? QFontDatabase::addApplicationFontFromData(QByteArray::fromRawData(
+                                 reinterpret_cast<const char *>(font.data()), qsizetype(font.size())))
+                           : QFontDatabase::addApplicationFont(QString::fromLatin1(file));
+        if (id >= 0) ++loaded;
+    }
     for (const char *family : {"MS Sans Serif", "Small Fonts", "Arial"})
         QFont::insertSubstitution(QString::fromLatin1(family), QStringLiteral("Liberation Sans"));
     return loaded == 2;
