@@ -169,6 +169,26 @@ private Q_SLOTS:
         QCOMPARE(s.zustand->AktuelleSeite, 8);
     }
 
+    void theFoundListIsMadeByTheFirstAlbumSearch() {
+        Suche s;
+        int gemacht = 0;
+        s.form->setFenster(
+            [&] {
+                ++gemacht;
+                return &s.fundliste;
+            },
+            [] { return nullptr; });
+        s.suchen("Strasse", 1); // a search in the text needs no found list
+        QCOMPARE(gemacht, 0);
+        s.suchen("rathaus", 0);
+        s.suchen("kran", 0);
+        QCOMPARE(gemacht, 1);
+        QCOMPARE(s.fundliste.ListBoxFund->item(0)->text(), QString("Der Kran>Hafen"));
+        // Its hits lead to their pictures: the list was connected when it was made.
+        Q_EMIT s.fundliste.fundGewaehlt(1);
+        QCOMPARE(s.form->bildansicht()->AktuellesBild, QString("Hafen"));
+    }
+
     void theAlbumSearchListsHitsAndFramesTheSpot() {
         Suche s;
         s.suchen("rathaus", 0);

@@ -38,21 +38,23 @@ int main(int argc, char **argv) {
 
     app::TImageForm ImageForm(zustand, bildschirm, boxen);
     if (ImageForm.startAbgebrochen()) return 1;
-    app::TFundliste Fundliste;
-    // The authoring window is made when first wanted, at the latest once the first
-    // screen is up, so that the reader does not wait for it.
+    std::unique_ptr<app::TFundliste> Fundliste;
+    // The found list is made by the first album search; the authoring window when first
+    // wanted, at the latest once the book has opened: the reader waits for neither.
     std::unique_ptr<authoring::TBearbeitung> Bearbeitung;
-    ImageForm.setFenster(&Fundliste, [&] {
-        if (!Bearbeitung) Bearbeitung = std::make_unique<authoring::TBearbeitung>(zustand, bildschirm, boxen);
-        return Bearbeitung.get();
-    });
+    ImageForm.setFenster(
+        [&] {
+            if (!Fundliste) Fundliste = std::make_unique<app::TFundliste>();
+            return Fundliste.get();
+        },
+        [&] {
+            if (!Bearbeitung) Bearbeitung = std::make_unique<authoring::TBearbeitung>(zustand, bildschirm, boxen);
+            return Bearbeitung.get();
+        });
     ImageForm.setDrucker([](const QImage &seite) { return app::Ausdrucken(seite, QDir::homePath()); });
     boxen.setEltern(&ImageForm);
     QObject::connect(&ImageForm, &app::TImageForm::programmEnde, &anwendung, &QCoreApplication::quit);
 
-    // Filters see events last-installed first: the start check reports the frame before
-    // the authoring window is made.
-    app::NachErstemBild(*ImageForm.centralWidget(), [&ImageForm] { ImageForm.bearbeitung(); });
     app::ErstesBildMelden(*ImageForm.centralWidget());
     ImageForm.showFullScreen();
     return anwendung.exec();

@@ -69,11 +69,25 @@ void TImageForm::setFenster(TFundliste *fundliste, authoring::TBearbeitung *bear
 }
 
 void TImageForm::setFenster(TFundliste *fundliste, std::function<authoring::TBearbeitung *()> bearbeitung) {
-    fundliste_ = fundliste;
+    setFenster([fundliste] { return fundliste; }, std::move(bearbeitung));
+    this->fundliste();
+}
+
+void TImageForm::setFenster(std::function<TFundliste *()> fundliste,
+                            std::function<authoring::TBearbeitung *()> bearbeitung) {
+    fundliste_ = nullptr;
+    fundlisteMachen_ = std::move(fundliste);
     bearbeitung_ = nullptr;
     bearbeitungMachen_ = std::move(bearbeitung);
     if (!buchadapter_) buchadapter_ = std::make_unique<Buchadapter>(*this, z_, screen_);
-    if (fundliste_) connect(fundliste_, &TFundliste::fundGewaehlt, this, &TImageForm::Suchbildausgeben);
+}
+
+TFundliste *TImageForm::fundliste() {
+    if (!fundliste_ && fundlisteMachen_) {
+        fundliste_ = fundlisteMachen_();
+        if (fundliste_) connect(fundliste_, &TFundliste::fundGewaehlt, this, &TImageForm::Suchbildausgeben);
+    }
+    return fundliste_;
 }
 
 authoring::TBearbeitung *TImageForm::bearbeitung() {
@@ -205,12 +219,13 @@ void TImageForm::verbinden() {
     });
     connect(suche_, &search::Suchsteuerung::sucheBeginnt, this, [this] { FundeLoeschen(*buch_); });
     connect(suche_, &search::Suchsteuerung::albumGesucht, this, [this](const QList<search::Albumfund> &funde) {
-        if (!fundliste_) return;
+        TFundliste *liste = fundliste();
+        if (!liste) return;
         if (funde.isEmpty()) {
-            fundliste_->NichtsGefunden(suche_->Suchbegriff);
+            liste->NichtsGefunden(suche_->Suchbegriff);
             return;
         }
-        fundliste_->FundeZeigen(funde, screen_.info().height);
+        liste->FundeZeigen(funde, screen_.info().height);
         menue_->fundlisteAnbieten();
     });
 }
@@ -231,9 +246,10 @@ void TImageForm::Suchbildausgeben(int n) {
 }
 
 void TImageForm::Fundliste1Click() {
-    if (!fundliste_) return;
-    fundliste_->show();
-    fundliste_->raise();
+    TFundliste *liste = fundliste();
+    if (!liste) return;
+    liste->show();
+    liste->raise();
 }
 
 void TImageForm::SeitenZeigen(int n) {
@@ -323,6 +339,9 @@ void TImageForm::buchOeffnen(int k) {
         PanelDeckel->hide();
         TimerAnfang.stop();
         if (z_.einstellungen.wert("ShowCBT").isEmpty()) SeitenZeigen(-6);
+        // The authoring window is made while the reader looks at the opened book, not
+        // during the opening, whose first steps it held up by several frames.
+        QTimer::singleShot(0, this, [this] { bearbeitung(); });
     }
 }
 

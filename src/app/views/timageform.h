@@ -54,6 +54,9 @@ public:
     // The authoring window made only when first wanted, so that the first screen
     // does not wait for it.
     void setFenster(TFundliste *fundliste, std::function<authoring::TBearbeitung *()> bearbeitung);
+    // Both windows made when first wanted: the found list by the first album search or
+    // its command.
+    void setFenster(std::function<TFundliste *()> fundliste, std::function<authoring::TBearbeitung *()> bearbeitung);
     authoring::TBearbeitung *bearbeitung();
     // True when the start-up ended the program (the data was not found).
     bool startAbgebrochen() const { return startAbgebrochen_; }
@@ -125,7 +128,9 @@ private:
     Zustand &z_;
     const platform::Screen &screen_;
     Meldungen &meldungen_;
+    TFundliste *fundliste();
     TFundliste *fundliste_ = nullptr;
+    std::function<TFundliste *()> fundlisteMachen_;
     authoring::TBearbeitung *bearbeitung_ = nullptr;
     std::function<authoring::TBearbeitung *()> bearbeitungMachen_;
     std::unique_ptr<Buchadapter> buchadapter_;
