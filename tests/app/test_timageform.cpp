@@ -494,6 +494,24 @@ private Q_SLOTS:
         QCOMPARE(p.form->bearbeitung(), &p.bearbeitung);
     }
 
+    void theAuthoringWindowIsMadeOnceTheBookHasOpened() {
+        testing::Datenwurzel w;
+        tourRootAnlegen(w);
+        Programm p(w);
+        int gemacht = 0;
+        p.form->setFenster(nullptr, [&] {
+            ++gemacht;
+            return &p.bearbeitung;
+        });
+        p.ticks(20); // the title still types itself
+        QCoreApplication::processEvents();
+        QCOMPARE(gemacht, 0);
+        p.ticks(100);
+        QCoreApplication::processEvents();
+        QVERIFY(p.form->PanelBuch()->isVisibleTo(p.form.get()));
+        QCOMPARE(gemacht, 1);
+    }
+
     void theProjectCommandsRunTheAuthoringTasks() {
         QFETCH(QString, eintrag);
         QFETCH(int, tag);
