@@ -90,43 +90,78 @@ std::optional<QSize> bitmapSize(const QString &nativePath) {
     return size;
 }
 
+std::unique_ptr<BitmapSource> BitmapSource::open(const QString &nativePath, qint64 maxPixels) {
+    if (nativePath.isEmpty()) return nullptr;
+    std::unique_ptr<BitmapSource> source(new BitmapSource(nativePath));
+    if (!source->file_.open(QIODevice::ReadOnly)) return nullptr;
+    const auto h = readBitmapHeader(source->file_);
+    if (!h || !h->plain() || qint64(h->width) * qAbs(h->height) > maxPixels ||
+        h->dataOffset + h->rowBytes() * qAbs(h->height) > source->file_.size())
+        return nullptr;
+    source->header_ = *h;
+    return source;
+}
+
+bool BitmapSource::read(QRect area, uchar *target, qsizetype targetRowBytes) {
+    const BitmapHeader &h = header_;
+    const int rows = qAbs(h.height);
+    if (area.isEmpty() || !QRect(0, 0, h.width, rows).contains(area)) return false;
+    const qint64 rowBytes = h.rowBytes();
+    const int step = h.bits / 8;
+    // Only the stored rows of the part are read: from a mapping of the file where the
+    // system gives one (no copy, only the pages touched are read, and the mapping made
+    // once serves every band of a picture drawn from its file), else into memory.
+    const int firstStored = h.height > 0 ? rows - 1 - area.bottom() : area.top();
+    const qint64 offset = h.dataOffset + qint64(firstStored) * rowBytes;
+    const qint64 length = rowBytes * area.height();
+    // A file cut short since it was opened is not read past its end.
+    if (offset + length > file_.size()) return false;
+    if (!mapped_ && !mapFailed_) {
+        mapped_ = file_.map(h.dataOffset, rowBytes * rows);
+        mapFailed_ = !mapped_;
+    }
+    QByteArray gelesen;
+    const uchar *daten = nullptr;
+    if (mapped_) {
+        daten = mapped_ + (offset - h.dataOffset);
+    } else {
+        if (!file_.seek(offset)) return false;
+        gelesen = file_.read(length);
+        if (gelesen.size() != length) return false;
+        daten = reinterpret_cast<const uchar *>(gelesen.constData());
+    }
+    for (int y = 0; y < area.height(); ++y) {
+        const int stored = h.height > 0 ? area.height() - 1 - y : y;
+        const qint64 anfang = qint64(stored) * rowBytes + qint64(area.left()) * step;
+        zeileWandeln(daten + anfang, length - anfang, step, reinterpret_cast<quint32 *>(target + y * targetRowBytes),
+                     area.width());
+    }
+    return true;
+}
+
+BitmapSource::~BitmapSource() {
+    release();
+}
+
+void BitmapSource::release() {
+    if (mapped_) file_.unmap(mapped_);
+    mapped_ = nullptr;
+}
+
 std::optional<QImage> readBitmap(const QString &nativePath, qint64 maxPixels, QRect area) {
     QFile f(nativePath);
     if (nativePath.isEmpty() || !f.open(QIODevice::ReadOnly)) return std::nullopt;
     const auto h = readBitmapHeader(f);
     if (h && h->plain()) {
-        const int w = h->width, rows = qAbs(h->height);
-        if (qint64(w) * rows > maxPixels) return std::nullopt;
-        const QRect part = area.isValid() ? area.intersected(QRect(0, 0, w, rows)) : QRect(0, 0, w, rows);
+        f.close();
+        const auto source = BitmapSource::open(nativePath, maxPixels);
+        if (!source) return std::nullopt;
+        const QRect whole(QPoint(), source->size());
+        const QRect part = area.isValid() ? area.intersected(whole) : whole;
         if (part.isEmpty()) return QImage();
-        const qint64 rowBytes = h->rowBytes();
-        if (h->dataOffset + rowBytes * rows > f.size()) return std::nullopt;
         // Converted to 32-bit pixels while reading, so showing it needs no second pass.
         QImage image(part.size(), QImage::Format_RGB32);
-        if (image.isNull()) return std::nullopt;
-        const int step = h->bits / 8;
-        // Only the stored rows of the part are read: from a mapping of the file where
-        // the system gives one (no copy, and only the pages touched are read), else
-        // into memory.
-        const int firstStored = h->height > 0 ? rows - 1 - part.bottom() : part.top();
-        const qint64 offset = h->dataOffset + qint64(firstStored) * rowBytes;
-        const qint64 length = rowBytes * part.height();
-        QByteArray gelesen;
-        const uchar *daten = f.map(offset, length);
-        const bool abgebildet = daten != nullptr;
-        if (!abgebildet) {
-            if (!f.seek(offset)) return std::nullopt;
-            gelesen = f.read(length);
-            if (gelesen.size() != length) return std::nullopt;
-            daten = reinterpret_cast<const uchar *>(gelesen.constData());
-        }
-        for (int y = 0; y < part.height(); ++y) {
-            const int stored = h->height > 0 ? part.height() - 1 - y : y;
-            const qint64 anfang = qint64(stored) * rowBytes + qint64(part.left()) * step;
-            zeileWandeln(daten + anfang, length - anfang, step, reinterpret_cast<quint32 *>(image.scanLine(y)),
-                         part.width());
-        }
-        if (abgebildet) f.unmap(const_cast<uchar *>(daten));
+        if (image.isNull() || !source->read(part, image.bits(), image.bytesPerLine())) return std::nullopt;
         return image;
     }
     f.close();

@@ -24,6 +24,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QListWidget>
+#include <QPainter>
 #include <QPushButton>
 #include <QtTest>
 
@@ -96,6 +97,40 @@ private Q_SLOTS:
         QCOMPARE(buch.zustand->AktuelleSeite, 6);
     }
 
+    void aPictureIsDrawnFromItsFileAsItIsStored() {
+        // Every pixel its own colour, so that a band drawn at the wrong row shows.
+        testing::Datenwurzel w;
+        QImage muster(300, 200, QImage::Format_RGB32);
+        for (int y = 0; y < 200; ++y)
+            for (int x = 0; x < 300; ++x)
+                muster.setPixel(x, y, qRgb(x % 256, y, (x / 256) * 100 + (x + y) % 50));
+        QVERIFY(muster.save(w.nativ("muster.bmp"), "BMP"));
+        const QRect teil(20, 10, 250, 170);
+        book::Bildflaeche flaeche;
+        flaeche.setBild(platform::BitmapSource::open(w.nativ("muster.bmp")), teil);
+        QCOMPARE(flaeche.size(), QSize(300, 200));
+        QImage bild(300, 200, QImage::Format_RGB32);
+        bild.fill(Qt::black);
+        const auto ohneHintergrund = QWidget::RenderFlags(QWidget::DrawChildren);
+        flaeche.render(&bild, QPoint(), QRegion(), ohneHintergrund);
+        QCOMPARE(bild.copy(teil), muster.copy(teil));
+        QCOMPARE(bild.pixel(19, 100), qRgb(0, 0, 0)); // outside the part nothing is drawn
+        QCOMPARE(bild.pixel(100, 180), qRgb(0, 0, 0));
+        // Drawn scaled, the part is held decoded and smoothed, still in its place.
+        QImage doppelt(600, 400, QImage::Format_RGB32);
+        doppelt.fill(Qt::black);
+        QPainter maler(&doppelt);
+        maler.scale(2, 2);
+        flaeche.render(&maler, QPoint(), QRegion(), ohneHintergrund);
+        maler.end();
+        QVERIFY(qAbs(QColor(doppelt.pixel(2 * 150, 2 * 100)).green() - 100) <= 1);
+        QCOMPARE(doppelt.pixel(2 * 10, 2 * 100), qRgb(0, 0, 0));
+        // And once more unscaled, now from memory.
+        bild.fill(Qt::black);
+        flaeche.render(&bild, QPoint(), QRegion(), ohneHintergrund);
+        QCOMPARE(bild.copy(teil), muster.copy(teil));
+    }
+
     void aBackgroundLargerThanTheScreenKeepsOnlyWhatCanBeSeen() {
         Buch buch({"Wallpaper=Gross"});
         buch.w.bitmap("Pagora/Album/Gross.bmp", 1600, 1000, Qt::darkRed);
@@ -147,7 +182,7 @@ private Q_SLOTS:
         QFile::remove(buch.w.nativ("Help/CBT0.bmp"));
         buch.form->SeitenZeigen(-4);
         QCOMPARE(buch.zustand->AktuelleSeite, 0);
-        QVERIFY(sichtbar(testing::teile(buch.b()).Inhalt1));
+        QVERIFY(sichtbar(testing::teile(buch.b()).Inhalt1()));
     }
 
     void theSearchArrowShowsOnce() {
@@ -163,16 +198,16 @@ private Q_SLOTS:
     void contentsSpreadsAndTheirEntries() {
         Buch buch;
         buch.form->SeitenZeigen(0);
-        QVERIFY(sichtbar(testing::teile(buch.b()).Inhalt1));
-        QVERIFY(!sichtbar(testing::teile(buch.b()).Inhalt2));
+        QVERIFY(sichtbar(testing::teile(buch.b()).Inhalt1()));
+        QVERIFY(!sichtbar(testing::teile(buch.b()).Inhalt2()));
         QCOMPARE(testing::teile(buch.b()).PanelInhalt->text(), QString("Inhalt (Texte)"));
-        QCOMPARE(testing::teile(buch.b()).Inhalt1->count(), 2);
-        QCOMPARE(testing::teile(buch.b()).Inhalt1->geometry(), QRect(358, 72, 241, 329));
-        buch.form->buchlenkung()->InhaltClick(testing::teile(buch.b()).Inhalt1, 1);
+        QCOMPARE(testing::teile(buch.b()).Inhalt1()->count(), 2);
+        QCOMPARE(testing::teile(buch.b()).Inhalt1()->geometry(), QRect(358, 72, 241, 329));
+        buch.form->buchlenkung()->InhaltClick(testing::teile(buch.b()).Inhalt1(), 1);
         QCOMPARE(buch.zustand->AktuelleSeite, 6);
         buch.form->SeitenZeigen(1000);
         QCOMPARE(testing::teile(buch.b()).PanelInhalt->text(), QString("Inhalt (Bilder)"));
-        buch.form->buchlenkung()->InhaltClick(testing::teile(buch.b()).Inhalt1, 0);
+        buch.form->buchlenkung()->InhaltClick(testing::teile(buch.b()).Inhalt1(), 0);
         QCOMPARE(buch.zustand->AktuelleSeite, 1002);
         // Without the album contents file the album contents are refused.
         QFile::remove(buch.w.nativ("Pagora/Pages/Pagora.2"));
@@ -191,7 +226,7 @@ private Q_SLOTS:
         QVERIFY(sichtbar(testing::teile(buch.b()).MemoTextLinks));
         buch.form->buchlenkung()->ImageRechtsPfeilClick();
         QCOMPARE(buch.zustand->AktuelleSeite, 0);
-        QVERIFY(sichtbar(testing::teile(buch.b()).Inhalt2));
+        QVERIFY(sichtbar(testing::teile(buch.b()).Inhalt2()));
         QVERIFY(!sichtbar(testing::teile(buch.b()).MemoTextLinks));
         buch.form->buchlenkung()->ImageLinksPfeilClick();
         QVERIFY(sichtbar(testing::teile(buch.b()).MemoTextLinks));
@@ -241,9 +276,9 @@ private Q_SLOTS:
         Buch buch;
         buch.form->show();
         buch.form->SeitenZeigen(0);
-        testing::teile(buch.b()).Inhalt1->setFocus();
-        testing::teile(buch.b()).Inhalt1->setCurrentRow(1);
-        QTest::keyClick(testing::teile(buch.b()).Inhalt1, Qt::Key_Return);
+        testing::teile(buch.b()).Inhalt1()->setFocus();
+        testing::teile(buch.b()).Inhalt1()->setCurrentRow(1);
+        QTest::keyClick(testing::teile(buch.b()).Inhalt1(), Qt::Key_Return);
         QCOMPARE(buch.zustand->AktuelleSeite, 6);
         QTest::keyClick(buch.form.get(), Qt::Key_Right);
         QCOMPARE(buch.zustand->AktuelleSeite, 8);

@@ -166,6 +166,11 @@ void Bildansicht::Bildzentrieren(const QString &name) {
         const QPoint links((s.width - groesse->width()) / 2, (s.height - groesse->height()) / 2);
         const QRect sichtbar =
             QRect(-links.x(), -links.y() - 1, s.width, s.height + 35).intersected(QRect(QPoint(), *groesse));
+        // A plain bitmap is drawn straight from its file; any other is decoded here.
+        if (auto quelle = platform::BitmapSource::open(nativ)) {
+            ImageMain->setBild(std::move(quelle), sichtbar);
+            return true;
+        }
         auto teil = platform::readBitmap(nativ, qint64(1) << 28, sichtbar);
         if (!teil) return false;
         ImageMain->setBild(std::move(*teil), sichtbar.topLeft(), *groesse);
