@@ -53,8 +53,9 @@ struct Buchteile {
     QLabel *TitelLinks = kindNamens<QLabel>(b, "TitelLinks");
     QLabel *TitelRechts = kindNamens<QLabel>(b, "TitelRechts");
     QLabel *PanelInhalt = kindNamens<QLabel>(b, "PanelInhalt");
-    QListWidget *Inhalt1 = kindNamens<QListWidget>(b, "Inhalt1");
-    QListWidget *Inhalt2 = kindNamens<QListWidget>(b, "Inhalt2");
+    // The contents lists are made when the first contents page is shown.
+    QListWidget *Inhalt1() const { return kindNamens<QListWidget>(b, "Inhalt1"); }
+    QListWidget *Inhalt2() const { return kindNamens<QListWidget>(b, "Inhalt2"); }
     QLabel *PanelLinksPfeil = kindNamens<QLabel>(b, "PanelLinksPfeil");
     QLabel *PanelRechtsPfeil = kindNamens<QLabel>(b, "PanelRechtsPfeil");
     QLabel *ImageLeftArrow = kindNamens<QLabel>(b, "ImageLeftArrow");

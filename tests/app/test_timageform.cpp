@@ -535,7 +535,7 @@ private Q_SLOTS:
         Programm p(w);
         p.ticks(60);
         p.form->SeitenZeigen(0);
-        QCOMPARE(testing::teile(p.form->PanelBuch()).Inhalt1->item(0)->text().left(6), QString("Anfang"));
+        QCOMPARE(testing::teile(p.form->PanelBuch()).Inhalt1()->item(0)->text().left(6), QString("Anfang"));
         p.bearbeitung.ImageFundamentalsClick();
         authoring::Rahmendaten &r = *p.bearbeitung.Panel4Rahmendaten;
         for (QLineEdit *feld : {r.EditProgrammName, r.EditProjektVerzeichnis}) {
@@ -549,9 +549,9 @@ private Q_SLOTS:
         QCOMPARE(p.zustand.ProjektVerzeichnis, w.gespeichert() + "Garten\\");
         QCOMPARE(p.zustand.HilfeSeitenZahl, 2);
         QCOMPARE(testing::teile(p.form->PanelBuch()).LabelProjekttitel3->text(), QString("Garten"));
-        QCOMPARE(testing::teile(p.form->PanelBuch()).Inhalt1->count(), 1);
-        QVERIFY(testing::teile(p.form->PanelBuch()).Inhalt1->item(0)->text().startsWith("Willkommen"));
-        QVERIFY(testing::teile(p.form->PanelBuch()).Inhalt2->count() == 0);
+        QCOMPARE(testing::teile(p.form->PanelBuch()).Inhalt1()->count(), 1);
+        QVERIFY(testing::teile(p.form->PanelBuch()).Inhalt1()->item(0)->text().startsWith("Willkommen"));
+        QVERIFY(testing::teile(p.form->PanelBuch()).Inhalt2()->count() == 0);
     }
 
     void theWindowPresentation() {

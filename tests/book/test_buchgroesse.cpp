@@ -110,7 +110,7 @@ private Q_SLOTS:
         QCOMPARE(buch.b().grab().size(), QSize(qRound(lage.width() * faktor), qRound(lage.height() * faktor)));
 
         buch.form->SeitenZeigen(0);
-        QListWidget *inhalt = testing::teile(buch.b()).Inhalt1;
+        QListWidget *inhalt = testing::teile(buch.b()).Inhalt1();
         const QPoint punkt = inhalt->visualItemRect(inhalt->item(1)).center();
         testing::mausKlick(inhalt->viewport(), punkt);
         QCOMPARE(buch.zustand->AktuelleSeite, 6);

@@ -119,37 +119,6 @@ BuchPanel::BuchPanel(const platform::Files &dateien, QWidget *parent) : QWidget(
     PanelInhalt->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
     Textfarbe(PanelInhalt, QColor(92, 24, 20));
     PanelInhalt->hide();
-    for (QListWidget **liste : {&Inhalt1, &Inhalt2}) {
-        auto *l = new QListWidget(this);
-        l->setObjectName(liste == &Inhalt1 ? "Inhalt1" : "Inhalt2");
-        l->setFrameShape(QFrame::NoFrame);
-        l->setUniformItemSizes(true);
-        l->setTextElideMode(Qt::ElideNone);
-        l->setContentsMargins(0, 0, 0, 0);
-        l->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        l->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        l->setFocusPolicy(Qt::TabFocus);
-        l->setMouseTracking(true);
-        // Rows of 13 pixels on the page's paper, the entry under the mouse in red.
-        l->setItemDelegate(new Zeilenhoehe(l));
-        l->viewport()->setAutoFillBackground(false);
-        QPalette farben = l->palette();
-        farben.setColor(QPalette::Base, Qt::transparent);
-        farben.setColor(QPalette::Text, QColor(30, 26, 20));
-        farben.setColor(QPalette::Highlight, QColor(150, 30, 20, 40));
-        farben.setColor(QPalette::HighlightedText, QColor(30, 26, 20));
-        l->setPalette(farben);
-        l->viewport()->installEventFilter(this);
-        l->installEventFilter(this);
-        connect(l, &QListWidget::itemClicked, this,
-                [this, l](QListWidgetItem *item) { Q_EMIT inhaltGeklickt(l, l->row(item)); });
-        connect(l, &QListWidget::itemActivated, this,
-                [this, l](QListWidgetItem *item) { Q_EMIT inhaltGeklickt(l, l->row(item)); });
-        l->hide();
-        *liste = l;
-    }
-    Inhalt1->setGeometry(358, 72, 241, 329);
-    Inhalt2->setGeometry(56, 32, 241, 378);
 
     static constexpr int kGriffObenL[] = {12, 55, 99, 142, 185};
     static constexpr int kGriffObenR[] = {12, 55, 99, 141, 183};
@@ -315,7 +284,7 @@ bool BuchPanel::eventFilter(QObject *obj, QEvent *event) {
             Q_EMIT seiteMausBewegt();
             return false;
         }
-        if (!druck && (obj == Inhalt1->viewport() || obj == Inhalt2->viewport())) {
+        if (!druck && Inhalt1 && (obj == Inhalt1->viewport() || obj == Inhalt2->viewport())) {
             Q_EMIT inhaltMausBewegt();
             return false;
         }
@@ -331,12 +300,51 @@ bool BuchPanel::eventFilter(QObject *obj, QEvent *event) {
     return QWidget::eventFilter(obj, event);
 }
 
+// The contents lists are made when the first contents page is shown: list views are
+// the costliest controls of the book, and the first screen shows none.
+void BuchPanel::inhaltslistenMachen() {
+    if (Inhalt1) return;
+    for (QListWidget **liste : {&Inhalt1, &Inhalt2}) {
+        auto *l = new QListWidget(this);
+        if (inhaltSchrift_) l->setFont(*inhaltSchrift_);
+        l->setObjectName(liste == &Inhalt1 ? "Inhalt1" : "Inhalt2");
+        l->setFrameShape(QFrame::NoFrame);
+        l->setUniformItemSizes(true);
+        l->setTextElideMode(Qt::ElideNone);
+        l->setContentsMargins(0, 0, 0, 0);
+        l->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        l->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        l->setFocusPolicy(Qt::TabFocus);
+        l->setMouseTracking(true);
+        // Rows of 13 pixels on the page's paper, the entry under the mouse in red.
+        l->setItemDelegate(new Zeilenhoehe(l));
+        l->viewport()->setAutoFillBackground(false);
+        QPalette farben = l->palette();
+        farben.setColor(QPalette::Base, Qt::transparent);
+        farben.setColor(QPalette::Text, QColor(30, 26, 20));
+        farben.setColor(QPalette::Highlight, QColor(150, 30, 20, 40));
+        farben.setColor(QPalette::HighlightedText, QColor(30, 26, 20));
+        l->setPalette(farben);
+        l->viewport()->installEventFilter(this);
+        l->installEventFilter(this);
+        connect(l, &QListWidget::itemClicked, this,
+                [this, l](QListWidgetItem *item) { Q_EMIT inhaltGeklickt(l, l->row(item)); });
+        connect(l, &QListWidget::itemActivated, this,
+                [this, l](QListWidgetItem *item) { Q_EMIT inhaltGeklickt(l, l->row(item)); });
+        l->hide();
+        *liste = l;
+    }
+    Inhalt1->setGeometry(358, 72, 241, 329);
+    Inhalt2->setGeometry(56, 32, 241, 378);
+}
+
 void BuchPanel::SchriftenSetzen(int schriftgrad, int ppi, bool skaliert) {
     if (skaliert) {
         const QFont arial = platform::screenFont("Arial", schriftgrad, ppi);
+        inhaltSchrift_ = arial;
         for (QWidget *w : {static_cast<QWidget *>(MemoTextLinks), static_cast<QWidget *>(MemoTextRechts),
                            static_cast<QWidget *>(Inhalt1), static_cast<QWidget *>(Inhalt2)})
-            w->setFont(arial);
+            if (w) w->setFont(arial);
         for (QLabel *t : {TitelLinks, TitelRechts})
             t->setFont(platform::screenFont("Arial", schriftgrad, ppi, true));
         for (size_t i = 0; i < 5; ++i) {
@@ -345,9 +353,10 @@ void BuchPanel::SchriftenSetzen(int schriftgrad, int ppi, bool skaliert) {
         }
     } else {
         const QFont design = platform::screenFont("MS Sans Serif", 8, ppi);
+        inhaltSchrift_ = design;
         for (QWidget *w : {static_cast<QWidget *>(MemoTextLinks), static_cast<QWidget *>(MemoTextRechts),
                            static_cast<QWidget *>(Inhalt1), static_cast<QWidget *>(Inhalt2)})
-            w->setFont(design);
+            if (w) w->setFont(design);
         for (QLabel *t : {TitelLinks, TitelRechts})
             t->setFont(platform::screenFont("MS Sans Serif", 8, ppi, true));
         for (size_t i = 0; i < 5; ++i) {

@@ -11,6 +11,7 @@
 #include <QListWidget>
 #include <QWidget>
 #include <array>
+#include <optional>
 
 namespace book {
 
@@ -147,8 +148,10 @@ private:
     QWidget *PanelRechts;
     QLabel *TitelRechts;
     QLabel *PanelInhalt;
-    QListWidget *Inhalt1;
-    QListWidget *Inhalt2;
+    void inhaltslistenMachen();
+    QListWidget *Inhalt1 = nullptr;
+    QListWidget *Inhalt2 = nullptr;
+    std::optional<QFont> inhaltSchrift_; // set by SchriftenSetzen
     std::array<QWidget *, 5> GriffL{};
     std::array<QWidget *, 5> GriffR{};
     std::array<QLabel *, 5> LabelGriffL{};

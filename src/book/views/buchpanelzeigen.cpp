@@ -50,6 +50,7 @@ void BuchPanel::TitelZuruecksetzen() {
 }
 
 void BuchPanel::InhaltSetzen(const Inhaltsseite &seite, bool erste, const QString &titel) {
+    inhaltslistenMachen();
     PanelInhalt->setText(titel);
     Inhalt1->setAccessibleName(titel);
     Inhalt2->setAccessibleName(titel);
@@ -73,8 +74,8 @@ void BuchPanel::InhaltSetzen(const Inhaltsseite &seite, bool erste, const QStrin
 }
 
 void BuchPanel::InhaltVerbergen() {
-    Inhalt1->hide();
-    Inhalt2->hide();
+    if (Inhalt1) Inhalt1->hide();
+    if (Inhalt2) Inhalt2->hide();
     PanelInhalt->hide();
 }
 
@@ -232,6 +233,7 @@ void BuchPanel::seitenzahlenLeeren() {
 }
 
 void BuchPanel::inhaltLeeren() {
+    if (!Inhalt1) return;
     Inhalt1->clear();
     Inhalt2->clear();
 }
