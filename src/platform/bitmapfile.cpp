@@ -114,10 +114,11 @@ bool BitmapSource::read(QRect area, uchar *target, qsizetype targetRowBytes) {
     const int firstStored = h.height > 0 ? rows - 1 - area.bottom() : area.top();
     const qint64 offset = h.dataOffset + qint64(firstStored) * rowBytes;
     const qint64 length = rowBytes * area.height();
-    // A file cut short since it was opened is not read past its end.
-    if (offset + length > file_.size()) return false;
-    if (!mapped_ && !mapFailed_) {
-        mapped_ = file_.map(h.dataOffset, rowBytes * rows);
+    // A file cut short since it was opened is neither mapped nor read past its end;
+    // a mapping is taken for a series of reads and given back after it.
+    if (!mapped_) {
+        if (h.dataOffset + rowBytes * rows > file_.size()) return false;
+        if (!mapFailed_) mapped_ = file_.map(h.dataOffset, rowBytes * rows);
         mapFailed_ = !mapped_;
     }
     QByteArray gelesen;

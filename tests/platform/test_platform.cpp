@@ -244,6 +244,16 @@ private Q_SLOTS:
             QCOMPARE(bitmapSize(pfad), std::optional<QSize>(QSize(37, 23)));
         }
         QVERIFY(!readBitmap(w.nativ("b.bmp"), 100).has_value()); // more pixels than allowed
+        // A picture drawn from its file survives the file being cut short meanwhile.
+        w.schreiben("offen.bmp", w.lesen("b.bmp"));
+        auto quelle = BitmapSource::open(w.nativ("offen.bmp"));
+        QVERIFY(quelle);
+        QImage zeilen(37, 23, QImage::Format_RGB32);
+        QVERIFY(quelle->read(QRect(0, 0, 37, 23), zeilen.bits(), zeilen.bytesPerLine()));
+        quelle->release();
+        QVERIFY(QFile::resize(w.nativ("offen.bmp"), 100));
+        QVERIFY(!quelle->read(QRect(0, 0, 37, 23), zeilen.bits(), zeilen.bytesPerLine()));
+        QVERIFY(!quelle->read(QRect(30, 20, 8, 3), zeilen.bits(), zeilen.bytesPerLine())); // outside the picture
         const QByteArray bytes = w.lesen("b.bmp");
         w.schreiben("kurz.bmp", bytes.left(bytes.size() - 10));
         QVERIFY(!readBitmap(w.nativ("kurz.bmp")).has_value());
