@@ -242,9 +242,12 @@ private Q_SLOTS:
         QCOMPARE(m->ImageFundliste->accessibleName(), QString("Fundliste"));
         const int unten = buch.screen.info().height - 5;
         buch.form->SeitenZeigen(12);
-        buch.b().hide(); // a picture is shown
+        buch.b().hide();                          // a picture is shown
+        QVERIFY(m->ImageMenu->pixmap().isNull()); // laid on when the strip is first shown
         testing::mausBewegen(buch.form->centralWidget(), {5, unten});
         QVERIFY(sichtbar(m));
+        QCOMPARE(m->ImageMenu->pixmap().size(), QSize(BildMenue::kBildBreite, BildMenue::kHoehe));
+        QVERIFY(!m->LesezeichenU[3]->pixmap().isNull());
         QVERIFY(sichtbar(m->LesezeichenAbdeckung));
         testing::mausKlick(m->LesezeichenU[0], {19, 20});
         QVERIFY(buch.zustand->einstellungen.wert("Mark6").isEmpty());

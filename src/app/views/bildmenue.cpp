@@ -16,7 +16,6 @@ BildMenue::BildMenue(QWidget *parent) : QWidget(parent) {
     ImageMenu = new QLabel(PanelMenue);
     ImageMenu->setObjectName("ImageMenu");
     ImageMenu->setGeometry(0, 0, kBildBreite, kHoehe);
-    ImageMenu->setPixmap(book::Kunstbild("Menu"));
     ImageMenu->setAccessibleName(tr("Menü"));
     ImageMenu->setMouseTracking(true);
     ImageMenu->installEventFilter(this);
@@ -25,12 +24,10 @@ BildMenue::BildMenue(QWidget *parent) : QWidget(parent) {
     LesezeichenPanel = new QWidget(this);
     LesezeichenPanel->setObjectName("LesezeichenPanel");
     LesezeichenPanel->resize(kHalterBreite, kHoehe);
-    const QPixmap band = book::Kunstbild("LesezeichenU", true);
     for (int i = 0; i < 4; ++i) {
         auto *l = new QLabel(LesezeichenPanel);
         l->setObjectName(QStringLiteral("LesezeichenU%1").arg(i + 1));
         l->setAccessibleName(tr("Lesezeichen %1").arg(i + 1));
-        l->setPixmap(band);
         l->setGeometry(i * 27, 0, 38, 45);
         l->setCursor(Qt::PointingHandCursor);
         l->installEventFilter(this);
@@ -45,7 +42,6 @@ BildMenue::BildMenue(QWidget *parent) : QWidget(parent) {
     ImageFundliste = new QLabel(LesezeichenPanel);
     ImageFundliste->setObjectName("ImageFundliste");
     ImageFundliste->setAccessibleName(tr("Fundliste"));
-    ImageFundliste->setPixmap(book::Kunstbild("Fundliste", true));
     ImageFundliste->setGeometry(120, 6, 26, 36);
     for (QLabel *l : {ImageFundliste, LabelFundliste}) {
         l->setCursor(Qt::PointingHandCursor);
@@ -58,6 +54,18 @@ BildMenue::BildMenue(QWidget *parent) : QWidget(parent) {
     LesezeichenAbdeckung->setGeometry(0, 0, 3 * 27 + 38, 47);
     LesezeichenAbdeckung->hide();
     hide();
+}
+
+void BildMenue::showEvent(QShowEvent *event) {
+    // The strip's pictures are laid on when it is first shown: it is hidden at start,
+    // and drawn at a scaled screen's resolution they took a tenth of the start there.
+    if (!ImageMenu->pixmap().isNull()) return QWidget::showEvent(event);
+    ImageMenu->setPixmap(book::Kunstbild("Menu"));
+    const QPixmap band = book::Kunstbild("LesezeichenU", true);
+    for (QLabel *l : LesezeichenU)
+        l->setPixmap(band);
+    ImageFundliste->setPixmap(book::Kunstbild("Fundliste", true));
+    QWidget::showEvent(event);
 }
 
 void BildMenue::anordnen(int bildschirmBreite, int bildschirmHoehe, int buchLinks) {

@@ -45,6 +45,7 @@ Q_SIGNALS:
 
 protected:
     bool eventFilter(QObject *obj, QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 };
 
 } // namespace app
