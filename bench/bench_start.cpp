@@ -4,8 +4,10 @@
 
 #include <algorithm>
 #include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <poll.h>
 #include <string>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -38,8 +40,12 @@ Lauf starten(const std::string &programm, const std::string &ordner) {
     std::string gelesen;
     char puffer[256];
     ssize_t n;
-    while (gelesen.find("erstes-bild") == std::string::npos && (n = read(rohr[0], puffer, sizeof puffer)) > 0)
+    // A program that never reports its first frame is ended after ten seconds.
+    pollfd warten{rohr[0], POLLIN, 0};
+    while (gelesen.find("erstes-bild") == std::string::npos && poll(&warten, 1, 10000) > 0 &&
+           (n = read(rohr[0], puffer, sizeof puffer)) > 0)
         gelesen.append(puffer, size_t(n));
+    if (gelesen.find("erstes-bild") == std::string::npos) kill(kind, SIGKILL);
     lauf.millisekunden = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - beginn).count();
     close(rohr[0]);
     int status = 0;
