@@ -160,14 +160,16 @@ void Bildansicht::Bildzentrieren(const QString &name) {
     // either presentation (the window one lies 33 pixels higher and so shows up to 33
     // rows more of the picture's lower part; one row more for rounding).
     auto zeigen = [&](const QString &pfad) {
+        if (!k_.dateien.exists(pfad)) return false;
         const QString nativ = k_.dateien.native(pfad);
-        const auto groesse = k_.dateien.exists(pfad) ? platform::bitmapSize(nativ) : std::nullopt;
+        // A plain bitmap is drawn straight from its file; any other is decoded here.
+        auto quelle = platform::BitmapSource::open(nativ);
+        const auto groesse = quelle ? std::optional<QSize>(quelle->size()) : platform::bitmapSize(nativ);
         if (!groesse) return false;
         const QPoint links((s.width - groesse->width()) / 2, (s.height - groesse->height()) / 2);
         const QRect sichtbar =
             QRect(-links.x(), -links.y() - 1, s.width, s.height + 35).intersected(QRect(QPoint(), *groesse));
-        // A plain bitmap is drawn straight from its file; any other is decoded here.
-        if (auto quelle = platform::BitmapSource::open(nativ)) {
+        if (quelle) {
             ImageMain->setBild(std::move(quelle), sichtbar);
             return true;
         }
