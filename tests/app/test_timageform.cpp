@@ -50,6 +50,13 @@ struct Programm {
         form->TimerAnfang.stop();
         form->setFenster(nullptr, &bearbeitung);
     }
+    // The authoring window made only when first wanted, as the program makes it.
+    void bearbeitungSpaeter() {
+        form->setFenster(nullptr, [this] {
+            ++bearbeitungGemacht;
+            return &bearbeitung;
+        });
+    }
     void ticks(int n) {
         for (int i = 0; i < n; ++i)
             form->TimerAnfangTimer();
@@ -59,6 +66,7 @@ struct Programm {
     Aufzeichnung meldungen;
     authoring::TBearbeitung bearbeitung{zustand, screen, meldungen};
     std::unique_ptr<TImageForm> form;
+    int bearbeitungGemacht = 0;
 };
 
 } // namespace
@@ -477,19 +485,15 @@ private Q_SLOTS:
         testing::Datenwurzel w;
         tourRootAnlegen(w);
         Programm p(w);
-        int gemacht = 0;
-        p.form->setFenster(nullptr, [&] {
-            ++gemacht;
-            return &p.bearbeitung;
-        });
-        QCOMPARE(gemacht, 0);
+        p.bearbeitungSpaeter();
+        QCOMPARE(p.bearbeitungGemacht, 0);
         // The menu bar, hidden in the full-screen presentation, is made after the first frame.
         QVERIFY(!p.form->findChild<QAction *>("Titel1"));
         p.form->show();
         QTRY_VERIFY(p.form->findChild<QAction *>("Titel1"));
         p.form->findChild<QAction *>("Titel1")->trigger();
         p.form->findChild<QAction *>("Copyright")->trigger();
-        QCOMPARE(gemacht, 1);
+        QCOMPARE(p.bearbeitungGemacht, 1);
         QVERIFY(p.bearbeitung.isVisible());
         QCOMPARE(p.form->bearbeitung(), &p.bearbeitung);
     }
@@ -498,18 +502,14 @@ private Q_SLOTS:
         testing::Datenwurzel w;
         tourRootAnlegen(w);
         Programm p(w);
-        int gemacht = 0;
-        p.form->setFenster(nullptr, [&] {
-            ++gemacht;
-            return &p.bearbeitung;
-        });
+        p.bearbeitungSpaeter();
         p.ticks(20); // the title still types itself
         QCoreApplication::processEvents();
-        QCOMPARE(gemacht, 0);
+        QCOMPARE(p.bearbeitungGemacht, 0);
         p.ticks(100);
         QCoreApplication::processEvents();
         QVERIFY(p.form->PanelBuch()->isVisibleTo(p.form.get()));
-        QCOMPARE(gemacht, 1);
+        QCOMPARE(p.bearbeitungGemacht, 1);
     }
 
     void theProjectCommandsRunTheAuthoringTasks() {
