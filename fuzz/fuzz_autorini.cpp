@@ -2,7 +2,7 @@
 // start does (its settings file, its folder, its page files). No crash, no hang; the
 // name is one line of at most 255 characters, and every file the project's name leads
 // to lies on the data root or is refused.
-#include "app/core/projektdateien.h"
+#include "project/core/projektdateien.h"
 
 #include "pruefen.h"
 #include <QDir>
@@ -49,18 +49,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     z.TextSeitenDateiName = "C:\\Pagora\\Pages\\Pagora.5";
     z.HilfeSeitenDateiName = "C:\\Pagora\\Pages\\Pagora.7";
 
-    const std::optional<QString> name = app::AutorIniLesen(z);
+    const std::optional<QString> name = projekt::AutorIniLesen(z);
     if (size > (1 << 16)) PRUEFEN(!name);
     if (!name) return 0;
     const QString stamm = name->mid(name->lastIndexOf('\\') + 1);
-    PRUEFEN(name->isEmpty() || app::GueltigerProgrammName(stamm));
-    PRUEFEN(name->size() <= app::kMaxZeilenLaenge && !name->contains('\r') && !name->contains('\n'));
+    PRUEFEN(name->isEmpty() || projekt::GueltigerProgrammName(stamm));
+    PRUEFEN(name->size() <= projekt::kMaxZeilenLaenge && !name->contains('\r') && !name->contains('\n'));
     PRUEFEN(w.aufDerWurzel(z.StammVerzeichnis + *name + ".ini"));
 
     z.ProgrammName = *name;
-    app::EinstellungsdateiLesen(z, *name);
-    app::ProjektVerzeichnisSetzen(z);
-    app::SeitenDateienOeffnen(z);
+    projekt::EinstellungsdateiLesen(z, *name);
+    projekt::ProjektVerzeichnisSetzen(z);
+    projekt::SeitenDateienOeffnen(z);
     for (const QString &datei :
          {z.StammVerzeichnis + z.ProgrammName + ".ini", z.TextSeitenDateiName, z.HilfeSeitenDateiName,
           z.ProjektVerzeichnis + "Pages\\" + z.ProgrammName + ".3", z.StammVerzeichnis + "Test.txt"})

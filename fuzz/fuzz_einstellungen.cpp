@@ -1,19 +1,19 @@
 // Any bytes as a settings file: reading never crashes or hangs, every value stays
 // within 200 characters, and what is written reads back to the same table.
-#include "app/core/einstellungen.h"
+#include "project/core/einstellungen.h"
 
 #include <cstdint>
 #include <cstdlib>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     const QByteArray datei(reinterpret_cast<const char *>(data), qsizetype(size));
-    const app::Einstellungen vorgaben;
-    app::Einstellungen e;
+    const projekt::Einstellungen vorgaben;
+    projekt::Einstellungen e;
     e.lesen(datei);
-    for (int i = 0; i < app::kEinstellungsAnzahl; ++i)
-        if (e[i].wert.size() > app::kMaxWertLaenge) std::abort();
+    for (int i = 0; i < projekt::kEinstellungsAnzahl; ++i)
+        if (e[i].wert.size() > projekt::kMaxWertLaenge) std::abort();
     const QByteArray geschrieben = e.schreiben(vorgaben);
-    app::Einstellungen wieder;
+    projekt::Einstellungen wieder;
     wieder.lesen(geschrieben);
     // Values holding a line break cannot come from a file; all others must survive.
     if (!(wieder == e)) std::abort();

@@ -36,7 +36,7 @@ public:
     void LabelZeigen(int) override {}
     QWidget *Buchflaeche() override { return &flaeche; }
     void InhaltListenLeeren() override {}
-    void TitelVorschau(const app::Titelgestaltung &) override {}
+    void TitelVorschau(const projekt::Titelgestaltung &) override {}
     void GriffeVorschau(const QStringList &, const std::array<int, 5> &) override {}
     void TextLinksSchreibbar(bool) override {}
     QStringList TextLinksZeilen() const override { return {}; }

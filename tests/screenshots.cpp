@@ -11,7 +11,6 @@
 #include "app/views/glattebilder.h"
 #include "app/views/tfundliste.h"
 #include "app/views/timageform.h"
-#include "authoring/core/exelaufwerk.h"
 #include "authoring/views/albumherstellung.h"
 #include "authoring/views/copyrightpanel.h"
 #include "authoring/views/demoladen.h"
@@ -28,6 +27,7 @@
 #include "book/views/seitenmemo.h"
 #include "buchteile.h"
 #include "platform/fonts.h"
+#include "project/core/exelaufwerk.h"
 #include "search/views/suchleiste.h"
 #include "search/views/suchsteuerung.h"
 

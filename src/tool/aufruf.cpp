@@ -1,9 +1,9 @@
 #include "tool/aufruf.h"
 
-#include "app/core/projektdateien.h"
-#include "authoring/core/exelaufwerk.h"
 #include "book/core/seitensatz.h"
 #include "platform/cp1252.h"
+#include "project/core/exelaufwerk.h"
+#include "project/core/projektdateien.h"
 #include "tool/befehl_suche.h"
 #include "tool/werkzeug.h"
 
@@ -18,7 +18,7 @@ void ausgeben(const QString &text, FILE *wohin) {
     std::fwrite(b.constData(), 1, size_t(b.size()), wohin);
 }
 
-int seitenZeigen(const app::Zustand &z, const Aufruf &a) {
+int seitenZeigen(const projekt::Zustand &z, const Aufruf &a) {
     if (a.teil != "text" && a.teil != "help") return Aufruffehler;
     QByteArray b;
     if (!z.dateien.read(a.teil == "help" ? z.HilfeSeitenDateiName : z.TextSeitenDateiName, &b, qint64(1) << 31)) {
@@ -50,7 +50,7 @@ int seitenZeigen(const app::Zustand &z, const Aufruf &a) {
     return Erfolg;
 }
 
-int inhaltZeigen(const app::Zustand &z, const Aufruf &a) {
+int inhaltZeigen(const projekt::Zustand &z, const Aufruf &a) {
     const QMap<QString, QString> endungen{{"text", ".1"}, {"album", ".2"}, {"help", ".6"}};
     if (!endungen.contains(a.teil)) return Aufruffehler;
     QByteArray b;
@@ -161,8 +161,8 @@ std::optional<Aufruf> lesen(const QStringList &args) {
     return a;
 }
 
-bool oeffnen(app::Zustand &z, const Aufruf &a) {
-    if (!app::GueltigerProgrammName(a.name)) {
+bool oeffnen(projekt::Zustand &z, const Aufruf &a) {
+    if (!projekt::GueltigerProgrammName(a.name)) {
         klage(Werkzeug::tr("Ungültiger Programmname \"%1\": ohne Punkt und ohne die Zeichen \\ / : * ? \" < > |, wie "
                            "Pagora selbst Programme benennt.")
                   .arg(a.name));
@@ -170,8 +170,8 @@ bool oeffnen(app::Zustand &z, const Aufruf &a) {
     }
     const QString wurzel = z.dateien.stored(QDir(a.root).absolutePath() + '/');
     z.programmDatei = wurzel + a.name + ".exe";
-    const auto lw = authoring::ExeLaufwerk(z.dateien, z.programmDatei);
-    if (lw.status != authoring::Laufwerksergebnis::Status::Gefunden) {
+    const auto lw = projekt::ExeLaufwerk(z.dateien, z.programmDatei);
+    if (lw.status != projekt::Laufwerksergebnis::Status::Gefunden) {
         klage(Werkzeug::tr("Keine Pagora-Datenwurzel: \"names.exe\" fehlt in %1.").arg(a.root));
         return false;
     }
@@ -179,22 +179,22 @@ bool oeffnen(app::Zustand &z, const Aufruf &a) {
     z.TextSeitenDateiName = lw.textSeitenDateiName;
     z.HilfeSeitenDateiName = lw.hilfeSeitenDateiName;
     z.ProgrammName = a.name;
-    if (!app::EinstellungsdateiLesen(z, a.name) && !z.dateien.folderExists(z.StammVerzeichnis + a.name + "\\")) {
+    if (!projekt::EinstellungsdateiLesen(z, a.name) && !z.dateien.folderExists(z.StammVerzeichnis + a.name + "\\")) {
         klage(Werkzeug::tr("Das Projekt \"%1\" gibt es in %2 nicht: weder %1.ini noch der Ordner %1.")
                   .arg(a.name, a.root));
         return false;
     }
     z.ProjektPfad = z.einstellungen.wert("Path");
-    app::ProjektVerzeichnisSetzen(z);
+    projekt::ProjektVerzeichnisSetzen(z);
     z.HilfeVerzeichnis = z.StammVerzeichnis + "Help\\";
     return true;
 }
 
-QString inhaltsdatei(const app::Zustand &z, const QString &endung) {
+QString inhaltsdatei(const projekt::Zustand &z, const QString &endung) {
     return z.ProjektVerzeichnis + "Pages\\" + z.ProgrammName + endung;
 }
 
-std::optional<QStringList> listeLesen(const app::Zustand &z) {
+std::optional<QStringList> listeLesen(const projekt::Zustand &z) {
     const QString datei = z.ProjektVerzeichnis + "Pages\\" + z.ProgrammName + ".3";
     if (!z.dateien.exists(datei)) return QStringList();
     QByteArray b;
@@ -209,7 +209,7 @@ bool nurLesend(const Aufruf &a) {
     return a.befehl == "pages" || a.befehl == "contents" || a.befehl == "suche";
 }
 
-std::optional<int> lesendAusfuehren(const app::Zustand &z, const Aufruf &a) {
+std::optional<int> lesendAusfuehren(const projekt::Zustand &z, const Aufruf &a) {
     if (a.befehl == "pages") return seitenZeigen(z, a);
     if (a.befehl == "contents") return inhaltZeigen(z, a);
     if (a.befehl == "suche") return befehlSuche(z, a.teil, a.datei, sag, klage);

@@ -1,7 +1,7 @@
 #pragma once
 // What every pagora-tool command shares: its exit codes, its words on stdout and stderr,
 // the command line, the project it names, and the commands that only read.
-#include "app/core/zustand.h"
+#include "project/core/zustand.h"
 
 #include <QMap>
 #include <QString>
@@ -26,12 +26,12 @@ struct Aufruf {
 };
 
 std::optional<Aufruf> lesen(const QStringList &args);
-bool oeffnen(app::Zustand &z, const Aufruf &a);
-QString inhaltsdatei(const app::Zustand &z, const QString &endung);
+bool oeffnen(projekt::Zustand &z, const Aufruf &a);
+QString inhaltsdatei(const projekt::Zustand &z, const QString &endung);
 // The picture list; no list file is an empty list, an unreadable one no value.
-std::optional<QStringList> listeLesen(const app::Zustand &z);
+std::optional<QStringList> listeLesen(const projekt::Zustand &z);
 
 // `pages`, `contents` and `suche` read the project and touch no picture; nothing when
 // the call is another command.
-std::optional<int> lesendAusfuehren(const app::Zustand &z, const Aufruf &a);
+std::optional<int> lesendAusfuehren(const projekt::Zustand &z, const Aufruf &a);
 bool nurLesend(const Aufruf &a);

@@ -1,8 +1,8 @@
 #include "tool/befehl_neu.h"
 
-#include "app/core/projektdateien.h"
-#include "authoring/core/exelaufwerk.h"
 #include "authoring/core/projektanlage.h"
+#include "project/core/exelaufwerk.h"
+#include "project/core/projektdateien.h"
 #include "tool/werkzeug.h"
 
 #include <QCoreApplication>
@@ -55,11 +55,11 @@ std::optional<int> befehlNeu(const QStringList &argumente) {
     const QString name = rest[1];
     const QString ordner = rest[2];
 
-    app::Zustand z;
+    projekt::Zustand z;
     if (wurzel.isEmpty()) wurzel = QCoreApplication::applicationDirPath();
     z.programmDatei = z.dateien.stored(QDir(wurzel).absolutePath() + "/pagora-tool");
-    const auto lw = authoring::ExeLaufwerk(z.dateien, z.programmDatei);
-    if (lw.status != authoring::Laufwerksergebnis::Status::Gefunden) {
+    const auto lw = projekt::ExeLaufwerk(z.dateien, z.programmDatei);
+    if (lw.status != projekt::Laufwerksergebnis::Status::Gefunden) {
         klage(Werkzeug::tr("Keine Pagora-Datenwurzel: \"names.exe\" fehlt in %1.").arg(wurzel));
         return Abgelehnt;
     }
@@ -75,7 +75,7 @@ std::optional<int> befehlNeu(const QStringList &argumente) {
         return Abgelehnt;
     }
     authoring::NeuesProjektEinstellen(z, name, ordner);
-    if (!app::IniDateiSchreiben(z)) {
+    if (!projekt::IniDateiSchreiben(z)) {
         klage(
             Werkzeug::tr("Die Einstellungsdatei %1.ini kann nicht geschrieben werden.").arg(z.StammVerzeichnis + name));
         return Abgelehnt;

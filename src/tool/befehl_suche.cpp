@@ -7,7 +7,7 @@
 #include "search/core/suche.h"
 #include "tool/werkzeug.h"
 
-int befehlSuche(const app::Zustand &z, const QString &teil, const QString &begriff,
+int befehlSuche(const projekt::Zustand &z, const QString &teil, const QString &begriff,
                 const std::function<void(const QString &)> &zeile, const std::function<void(const QString &)> &klage) {
     if ((teil != "text" && teil != "help" && teil != "album") || begriff.isEmpty()) return 2;
     constexpr bool tolerant = true;

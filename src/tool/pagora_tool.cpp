@@ -40,7 +40,7 @@ int main(int argc, char **argv) {
     const auto aufruf = lesen(QCoreApplication::arguments());
     if (!aufruf || aufruf->hilfe || aufruf->root.isEmpty() || aufruf->name.isEmpty() || !nurLesend(*aufruf))
         return befehlsmodulAusfuehren();
-    app::Zustand z;
+    projekt::Zustand z;
     if (!oeffnen(z, *aufruf)) return Abgelehnt;
     const int ergebnis = lesendAusfuehren(z, *aufruf).value_or(Aufruffehler);
     if (ergebnis == Aufruffehler) klage(Werkzeug::tr(kBefehlsHilfe.value(aufruf->befehl)));

@@ -18,7 +18,7 @@
 
 namespace {
 
-int importieren(app::Zustand &z, const Aufruf &a) {
+int importieren(projekt::Zustand &z, const Aufruf &a) {
     if ((a.teil != "text" && a.teil != "help") || a.datei.isEmpty()) return Aufruffehler;
     const authoring::Importauftrag auftrag{a.datei, a.teil == "help", true, a.silbentrennung};
     const authoring::Importlauf lauf = authoring::TextImportieren(z, auftrag, klage);
@@ -49,7 +49,7 @@ int importieren(app::Zustand &z, const Aufruf &a) {
     return warnungen.isEmpty() ? Erfolg : Abgelehnt;
 }
 
-int albumHerstellen(app::Zustand &z) {
+int albumHerstellen(projekt::Zustand &z) {
     const auto liste = listeLesen(z);
     if (!liste) return Abgelehnt;
     const authoring::Albumauftrag auftrag{z.StammVerzeichnis, z.ProjektVerzeichnis, z.ProgrammName, *liste};
@@ -87,7 +87,7 @@ int albumHerstellen(app::Zustand &z) {
     return Erfolg;
 }
 
-int pruefen(const app::Zustand &z) {
+int pruefen(const projekt::Zustand &z) {
     QStringList probleme;
     const QString album = z.ProjektVerzeichnis + "Album\\";
     QSet<QString> gelistet;
@@ -172,7 +172,7 @@ extern "C" Q_DECL_EXPORT int pagora_werkzeug_befehl() {
         klage(Werkzeug::tr(kHilfe));
         return Aufruffehler;
     }
-    app::Zustand z;
+    projekt::Zustand z;
     if (!oeffnen(z, a)) return Abgelehnt;
     int ergebnis = Aufruffehler;
     if (a.befehl == "import")

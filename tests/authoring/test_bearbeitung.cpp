@@ -49,7 +49,7 @@ public:
     void ProjekttitelZeigen(const QString &titel) override { auftraege << "Titel " + titel; }
     void auffrischen() override { auftraege << "auffrischen"; }
     void InhaltListenLeeren() override { auftraege << "InhaltListenLeeren"; }
-    void TitelVorschau(const app::Titelgestaltung &t) override { auftraege << "TitelVorschau " + t.titel; }
+    void TitelVorschau(const projekt::Titelgestaltung &t) override { auftraege << "TitelVorschau " + t.titel; }
     void GriffeVorschau(const QStringList &texte, const std::array<int, 5> &) override {
         auftraege << "GriffeVorschau " + texte.join('|');
     }

@@ -61,11 +61,11 @@ struct Programm {
     book::BuchPanel &buch() const { return *form->PanelBuch(); }
     // The settings file expected after OK: the read table with these values.
     QByteArray einstellungen(const QList<QPair<QString, QString>> &werte) const {
-        app::Einstellungen e;
+        projekt::Einstellungen e;
         e.setzen("ShowCBT", "0");
         for (const auto &[k, v] : werte)
             e.setzen(k, v);
-        return e.schreiben(app::Einstellungen());
+        return e.schreiben(projekt::Einstellungen());
     }
     template <typename T> T *knopf(QWidget *panel, const QString &name) const {
         T *k = panel->findChild<T *>(name);

@@ -1,8 +1,8 @@
 // The logic under the design editors: the register tabs' rows and what they store, the
 // title values against the settings, and the background preview's sampling.
-#include "app/core/titelgestaltung.h"
 #include "authoring/core/griffregister.h"
 #include "authoring/core/tapete.h"
+#include "project/core/titelgestaltung.h"
 
 #include <QtTest>
 
@@ -46,7 +46,7 @@ private Q_SLOTS:
     }
 
     void theDefaultsGiveThreeTabsAndTwoEmptyRows() {
-        const app::Einstellungen e;
+        const projekt::Einstellungen e;
         const auto zeilen = GriffzeilenLesen(e, {});
         const QStringList texte{"Texte", "Bilder", "Hilfe", "", ""};
         const std::array<Buchteil, 5> teile{Buchteil::Text, Buchteil::Bilder, Buchteil::Hilfe, Buchteil::Text,
@@ -57,7 +57,7 @@ private Q_SLOTS:
             QCOMPARE(zeilen[size_t(k)].seite, QString("0"));
         }
         // A page outside the three parts names none: the row keeps the part it had.
-        app::Einstellungen fern;
+        projekt::Einstellungen fern;
         fern.setzen("Mark1", "5017");
         const auto z = GriffzeilenLesen(fern, {Buchteil::Hilfe, Buchteil::Keiner});
         QCOMPARE(z[0].teil, Buchteil::Hilfe);
@@ -67,8 +67,8 @@ private Q_SLOTS:
     // The whole settings file after OK: a dropped tab keeps its page, an emptied
     // caption keeps its page, a new tab gets both.
     void theRegisterIsStoredAsTheSettingsFile() {
-        const app::Einstellungen vorgaben;
-        app::Einstellungen e;
+        const projekt::Einstellungen vorgaben;
+        projekt::Einstellungen e;
         auto zeilen = GriffzeilenLesen(e, {});
         zeilen[1].text.clear();
         zeilen[2].teil = Buchteil::Keiner;
@@ -81,8 +81,8 @@ private Q_SLOTS:
     }
 
     void theTitleValuesFillTheirElevenKeys() {
-        app::Einstellungen e;
-        app::Titelgestaltung t = app::Titelgestaltung::aus(e);
+        projekt::Einstellungen e;
+        projekt::Titelgestaltung t = projekt::Titelgestaltung::aus(e);
         QCOMPARE(t.titelLinks, 64);
         QCOMPARE(t.untertitelGroesse, 11);
         t.titel = QString(300, 'x');
@@ -95,7 +95,7 @@ private Q_SLOTS:
         QCOMPARE(e.wert("Title2"), QString("Ein Untertitel"));
         QCOMPARE(e.wert("Title2.FontSize"), QString("12"));
         t.titel.truncate(200);
-        QCOMPARE(app::Titelgestaltung::aus(e), t);
+        QCOMPARE(projekt::Titelgestaltung::aus(e), t);
         QCOMPARE(e.wert("Sheet1"), QString("Texte")); // nothing beyond the title
     }
 

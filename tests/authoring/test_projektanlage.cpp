@@ -1,8 +1,8 @@
 // Project creation without a window: the file-name test, the folders and copies in
 // their order, what an existing project keeps, missing templates, refusals and a copy
 // that fails, and the settings a new project starts with.
-#include "app/core/projektdateien.h"
 #include "authoring/core/projektanlage.h"
+#include "project/core/projektdateien.h"
 #include "zustandfixture.h"
 
 #include <QtTest>
@@ -185,7 +185,7 @@ private Q_SLOTS:
         app::Zustand z(w.dateien());
         testing::zustandEinrichten(w, z, "Pagora");
         NeuesProjektEinstellen(z, "Buch", "Buch");
-        QVERIFY(app::IniDateiSchreiben(z));
+        QVERIFY(projekt::IniDateiSchreiben(z));
         QVERIFY(w.lesen("Buch.ini").startsWith("Path=Buch\r\nTitle=Buch\r\nTitle.Left=64"));
     }
 };

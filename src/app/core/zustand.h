@@ -1,65 +1,15 @@
 #pragma once
-// The program's shared state: the settings table, the folder names, the current page
-// and the open page files. The application owns one; tests build a fresh one.
+// The reader's process-wide state: the open project's and the reader's own view
+// preferences. The application owns one; tests build a fresh one.
 #include "app/core/ansicht.h"
-#include "app/core/einstellungen.h"
-#include "book/core/blaettern.h"
-#include "platform/files.h"
-#include "platform/recordfile.h"
-#include "platform/sperrdatei.h"
-
-#include <QString>
-#include <array>
-#include <memory>
+#include "project/core/zustand.h"
 
 namespace app {
 
-struct Zustand {
-    explicit Zustand(platform::Files dateien = platform::Files()) : dateien(std::move(dateien)) {}
-
-    platform::Files dateien;
-    QString programmDatei; // stored path of the running programme file
+struct Zustand : projekt::Zustand {
+    using projekt::Zustand::Zustand;
 
     Ansicht ansicht; // the reader's view preferences, read at start
-    Einstellungen einstellungen;
-    Einstellungen Vorgaben;
-    // The settings file the table belongs to: the one it was read from, or the one a
-    // new project makes. Only that file may be overwritten with the table.
-    QString einstellungsQuelle;
-
-    QString StammVerzeichnis;
-    QString ProgrammName;
-    QString ProjektPfad;
-    QString ProjektVerzeichnis;
-    QString HilfeVerzeichnis;
-    QString BuchTitel;
-    QString TextSeitenDateiName;
-    QString HilfeSeitenDateiName;
-    bool NurLesen = false;
-    std::unique_ptr<platform::Sperrdatei> sperre; // held while this instance may write the data root
-
-    platform::RecordFile textDatei;
-    platform::RecordFile hilfeDatei;
-    bool TextDateiOffen = false;
-    bool HilfeDateiOffen = false;
-    int TextSeitenZahl = 0;
-    int HilfeSeitenZahl = 0;
-
-    int Schriftgrad = 7;
-    int BuchLinks = 0;
-
-    int AktuelleSeite = -1;
-    int LetzteTextseite = 0;
-    int LetzteHilfeseite = 0;
-    int AlbumAufschlag = 0;
-    std::array<book::Inhaltsstand, 4> inhaltsstand{};
-
-    int BildIndex = -1;
-    int AktuellerBildIndex = 0;
-    int BilderAnzahl = 0;
-    int Bearbeitungsteil = 1;
-
-    book::Buchumfang umfang() const { return {TextSeitenZahl, HilfeSeitenZahl, BilderAnzahl}; }
 };
 
 } // namespace app

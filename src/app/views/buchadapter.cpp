@@ -94,7 +94,7 @@ void Buchadapter::InhaltListenLeeren() {
     form_.PanelBuch()->inhaltLeeren();
 }
 
-void Buchadapter::TitelVorschau(const Titelgestaltung &titel) {
+void Buchadapter::TitelVorschau(const projekt::Titelgestaltung &titel) {
     TitelAnzeigen(*form_.LabelProjekttitel1, *form_.LabelProjekttitel2, *form_.PanelBuch(), titel, z_.Schriftgrad,
                   screen_.info().ppi, true);
 }

@@ -41,7 +41,7 @@ public:
     void InhaltListenLeeren() override;
 
     // Design editors.
-    void TitelVorschau(const Titelgestaltung &titel) override;
+    void TitelVorschau(const projekt::Titelgestaltung &titel) override;
     void GriffeVorschau(const QStringList &texte, const std::array<int, 5> &ziele) override;
     void TextLinksSchreibbar(bool schreibbar) override;
     QStringList TextLinksZeilen() const override;

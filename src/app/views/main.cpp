@@ -6,11 +6,11 @@
 #include "app/views/meldungen.h"
 #include "app/views/tfundliste.h"
 #include "app/views/timageform.h"
-#include "authoring/core/exelaufwerk.h"
 #include "authoring/views/tbearbeitung.h"
 #include "platform/fonts.h"
 #include "platform/screen.h"
 #include "platform/translation.h"
+#include "project/core/exelaufwerk.h"
 
 #include <QApplication>
 #include <QDir>
@@ -32,7 +32,7 @@ int main(int argc, char **argv) {
         platform::setDrawingFactor(faktor);
         app::GlatteBilderSetzen(anwendung);
     }
-    zustand.programmDatei = authoring::laufendeProgrammDatei(zustand.dateien, argc > 0 ? argv[0] : nullptr);
+    zustand.programmDatei = projekt::laufendeProgrammDatei(zustand.dateien, argc > 0 ? argv[0] : nullptr);
     platform::SystemScreen bildschirm;
     app::Meldungsboxen boxen;
 

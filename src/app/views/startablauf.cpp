@@ -2,17 +2,17 @@
 // settings and the picture list, the layout for the screen; and a project's reset.
 #include "album/views/albumblatt.h"
 #include "album/views/bildansicht.h"
-#include "app/core/projektdateien.h"
 #include "app/views/bildmenue.h"
 #include "app/views/buchlenkung.h"
 #include "app/views/hinweiszeile.h"
 #include "app/views/timageform.h"
 #include "app/views/titelanzeige.h"
-#include "authoring/core/exelaufwerk.h"
 #include "book/core/seitenformat.h"
 #include "book/views/buchpanel.h"
 #include "platform/bitmapfile.h"
 #include "platform/fonts.h"
+#include "project/core/exelaufwerk.h"
+#include "project/core/projektdateien.h"
 
 #include <QLabel>
 
@@ -76,13 +76,13 @@ void TImageForm::FormCreate() {
     LabelProjekttitel1->show();
     LabelProjekttitel2->show();
 
-    const authoring::Laufwerksergebnis lw = authoring::ExeLaufwerk(z_.dateien, z_.programmDatei);
-    if (lw.status == authoring::Laufwerksergebnis::Status::KeineCd) {
+    const projekt::Laufwerksergebnis lw = projekt::ExeLaufwerk(z_.dateien, z_.programmDatei);
+    if (lw.status == projekt::Laufwerksergebnis::Status::KeineCd) {
         meldungen_.zeigen(Meldungen::Art::Warnung, tr("Legen Sie die CD in ihr Laufwerk!"));
         startAbgebrochen_ = true;
         return;
     }
-    if (lw.status == authoring::Laufwerksergebnis::Status::KopierFehler) {
+    if (lw.status == projekt::Laufwerksergebnis::Status::KopierFehler) {
         meldungen_.zeigen(Meldungen::Art::Fehler, tr("Die Datei %1 kann nicht kopiert werden.").arg(lw.fehler));
         startAbgebrochen_ = true;
         return;
@@ -93,10 +93,10 @@ void TImageForm::FormCreate() {
     z_.LetzteTextseite = 0;
     z_.LetzteHilfeseite = 0;
     QString name = lw.programmName;
-    if (const auto autor = AutorIniLesen(z_)) name = *autor;
+    if (const auto autor = projekt::AutorIniLesen(z_)) name = *autor;
     z_.ProgrammName = name;
-    z_.NurLesen = !SchreibTest(z_);
-    if (!z_.NurLesen && !DatenwurzelSperren(z_)) {
+    z_.NurLesen = !projekt::SchreibTest(z_);
+    if (!z_.NurLesen && !projekt::DatenwurzelSperren(z_)) {
         z_.NurLesen = true;
         meldungen_.zeigen(
             Meldungen::Art::Information,
@@ -133,7 +133,7 @@ void TImageForm::layoutFuerBildschirm() {
 }
 
 void TImageForm::IniDateiLesen(const QString &name) {
-    if (EinstellungsdateiLesen(z_, name)) {
+    if (projekt::EinstellungsdateiLesen(z_, name)) {
         albumblatt_->leeren();
         buch_->seiteLeeren(true);
         buch_->albumBlattVormerken(z_.StammVerzeichnis + "Help\\Album0.bmp");
@@ -148,17 +148,17 @@ void TImageForm::IniDateiLesen(const QString &name) {
 }
 
 void TImageForm::IniAuswerten() {
-    const Einstellungen &e = z_.einstellungen;
+    const projekt::Einstellungen &e = z_.einstellungen;
     const int ppi = screen_.info().ppi;
 
     z_.ProjektPfad = e.wert("Path");
-    TitelAnzeigen(*LabelProjekttitel1, *LabelProjekttitel2, *buch_, Titelgestaltung::aus(e), z_.Schriftgrad, ppi,
-                  false);
+    TitelAnzeigen(*LabelProjekttitel1, *LabelProjekttitel2, *buch_, projekt::Titelgestaltung::aus(e), z_.Schriftgrad,
+                  ppi, false);
     // The register tabs' captions and the bookmarks laid into the book.
     buch_->GriffeBeschriften(
         {e.wert("Sheet1"), e.wert("Sheet2"), e.wert("Sheet3"), e.wert("Sheet4"), e.wert("Sheet5")});
     buchlenkung_->LesezeichenLesen();
-    ProjektVerzeichnisSetzen(z_);
+    projekt::ProjektVerzeichnisSetzen(z_);
     buch_->anleitungAnkreuzen(e.wert("ShowCBT") != "0");
 
     bildansicht_->neuZentrieren();
@@ -177,7 +177,7 @@ void TImageForm::IniAuswerten() {
     }
     z_.AktuellerBildIndex = 0;
     ListeLaden();
-    SeitenDateienOeffnen(z_);
+    projekt::SeitenDateienOeffnen(z_);
 }
 
 void TImageForm::ProjektReset() {

@@ -4,7 +4,6 @@
 #include "album/views/bildansicht.h"
 #include "album/views/bildansichtpanels.h"
 #include "app/core/menuezelle.h"
-#include "app/core/projektdateien.h"
 #include "app/views/bildmenue.h"
 #include "app/views/buchadapter.h"
 #include "app/views/buchlenkung.h"
@@ -13,13 +12,14 @@
 #include "app/views/hinweiszeile.h"
 #include "app/views/tastenkarte.h"
 #include "app/views/tfundliste.h"
-#include "authoring/core/exelaufwerk.h"
 #include "authoring/views/tbearbeitung.h"
 #include "book/views/bildflaeche.h"
 #include "book/views/bildlader.h"
 #include "book/views/buchpanel.h"
 #include "book/views/druckseite.h"
 #include "platform/fonts.h"
+#include "project/core/exelaufwerk.h"
+#include "project/core/projektdateien.h"
 #include "search/views/suchsteuerung.h"
 
 #include <QLabel>
@@ -376,12 +376,12 @@ void TImageForm::BeendenClick() {
         !meldungen_.okAbbrechen(tr("Die Bilderliste ist noch geöffnet. Trotzdem beenden?")))
         return;
     if (!z_.NurLesen) {
-        const authoring::Laufwerksergebnis eigene = authoring::ExeLaufwerk(z_.dateien, z_.programmDatei);
-        if (eigene.status == authoring::Laufwerksergebnis::Status::Gefunden)
-            AutorIniSchreiben(z_, eigene.stammVerzeichnis);
-        IniDateiSchreiben(z_);
+        const projekt::Laufwerksergebnis eigene = projekt::ExeLaufwerk(z_.dateien, z_.programmDatei);
+        if (eigene.status == projekt::Laufwerksergebnis::Status::Gefunden)
+            projekt::AutorIniSchreiben(z_, eigene.stammVerzeichnis);
+        projekt::IniDateiSchreiben(z_);
         bildansicht_->BildtextSpeichern();
-        LeereKommentareLoeschen(z_);
+        projekt::LeereKommentareLoeschen(z_);
     }
     Q_EMIT programmEnde();
 }

@@ -8,8 +8,8 @@
 
 namespace app {
 
-void TitelAnzeigen(QLabel &titel, QLabel &schatten, book::BuchPanel &buch, const Titelgestaltung &t, int schriftgrad,
-                   int ppi, bool bildschirmtitel) {
+void TitelAnzeigen(QLabel &titel, QLabel &schatten, book::BuchPanel &buch, const projekt::Titelgestaltung &t,
+                   int schriftgrad, int ppi, bool bildschirmtitel) {
     const QFont schrift = platform::screenFont("Arial", SkalierteGroesse(t.titelGroesse, schriftgrad), ppi, true);
     titel.setFont(schrift);
     schatten.setFont(schrift);

@@ -35,7 +35,7 @@ Griffziel Griffdaten(const Griffzeile &zeile) {
     return {zeile.text, basis(zeile.teil) + (zahl ? qBound(0, seite, 999) : 0)};
 }
 
-std::array<Griffzeile, kGriffAnzahl> GriffzeilenLesen(const app::Einstellungen &e,
+std::array<Griffzeile, kGriffAnzahl> GriffzeilenLesen(const projekt::Einstellungen &e,
                                                       const std::array<Buchteil, kGriffAnzahl> &bisher) {
     std::array<Griffzeile, kGriffAnzahl> zeilen;
     for (int k = 0; k < kGriffAnzahl; ++k) {
@@ -48,7 +48,7 @@ std::array<Griffzeile, kGriffAnzahl> GriffzeilenLesen(const app::Einstellungen &
     return zeilen;
 }
 
-void GriffeEintragen(app::Einstellungen &e, const std::array<Griffzeile, kGriffAnzahl> &zeilen) {
+void GriffeEintragen(projekt::Einstellungen &e, const std::array<Griffzeile, kGriffAnzahl> &zeilen) {
     for (int k = 0; k < kGriffAnzahl; ++k) {
         const Griffziel ziel = Griffdaten(zeilen[size_t(k)]);
         e.setzen(schluessel("Sheet", k), ziel.text);

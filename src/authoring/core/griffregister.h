@@ -2,7 +2,7 @@
 // The five register tabs as the author edits them: per tab a caption, the book part it
 // points into and a page within that part, read from and stored into the settings
 // (Sheet1..5, Mark1..5).
-#include "app/core/einstellungen.h"
+#include "project/core/einstellungen.h"
 
 #include <QString>
 #include <array>
@@ -32,10 +32,10 @@ Buchteil TeilDerSeite(int seite, Buchteil bisher);
 Griffziel Griffdaten(const Griffzeile &zeile);
 
 // The rows from the settings; a row keeps its part where the stored page names none.
-std::array<Griffzeile, kGriffAnzahl> GriffzeilenLesen(const app::Einstellungen &e,
+std::array<Griffzeile, kGriffAnzahl> GriffzeilenLesen(const projekt::Einstellungen &e,
                                                       const std::array<Buchteil, kGriffAnzahl> &bisher);
 
 // Sheet<k> := the row's caption; Mark<k> := its page when the caption is not empty.
-void GriffeEintragen(app::Einstellungen &e, const std::array<Griffzeile, kGriffAnzahl> &zeilen);
+void GriffeEintragen(projekt::Einstellungen &e, const std::array<Griffzeile, kGriffAnzahl> &zeilen);
 
 } // namespace authoring

@@ -18,7 +18,8 @@ namespace {
 // The pictures an import places, looked up as the book looks for them.
 class Projektbilder : public Bildquelle {
 public:
-    Projektbilder(const app::Zustand &z, const std::function<void(const QString &)> &fehler) : z_(z), fehler_(fehler) {}
+    Projektbilder(const projekt::Zustand &z, const std::function<void(const QString &)> &fehler)
+        : z_(z), fehler_(fehler) {}
     std::optional<int> vorhandeneHoehe(const QByteArray &name) override {
         // A text names the same pictures again and again; a picture found stays during
         // the run (only missing ones are made), so its height is looked up once.
@@ -42,7 +43,7 @@ public:
     int fehlend = 0;
 
 private:
-    const app::Zustand &z_;
+    const projekt::Zustand &z_;
     const std::function<void(const QString &)> &fehler_;
     QHash<QByteArray, int> hoehen_;
 };
@@ -55,7 +56,7 @@ Silbentrennung *trennmuster() {
 
 } // namespace
 
-Importlauf TextImportieren(const app::Zustand &z, const Importauftrag &auftrag,
+Importlauf TextImportieren(const projekt::Zustand &z, const Importauftrag &auftrag,
                            const std::function<void(const QString &)> &bildFehler,
                            const std::function<bool(qint64, qint64)> &fortschritt) {
     Importlauf lauf;

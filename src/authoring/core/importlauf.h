@@ -3,8 +3,8 @@
 // `pagora-tool import` run it: the text is mapped rather than read, its pages go to a
 // draft beside the page file as they fill, and the finished pages replace the old ones
 // whole, together with the contents file when asked to, or nothing is replaced.
-#include "app/core/zustand.h"
 #include "authoring/core/textimport.h"
+#include "project/core/zustand.h"
 
 #include <QByteArrayView>
 #include <functional>
@@ -38,7 +38,7 @@ struct Importlauf {
 // Runs the import. `bildFehler` hears the message of each picture that could not be
 // placed; `fortschritt`, after each page, the bytes of the text behind the import and
 // its size, and stops the import by returning false.
-Importlauf TextImportieren(const app::Zustand &z, const Importauftrag &auftrag,
+Importlauf TextImportieren(const projekt::Zustand &z, const Importauftrag &auftrag,
                            const std::function<void(const QString &)> &bildFehler,
                            const std::function<bool(qint64, qint64)> &fortschritt = {});
 

@@ -1,6 +1,6 @@
 #include "authoring/core/projektanlage.h"
 
-#include "app/core/projektdateien.h"
+#include "project/core/projektdateien.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -60,7 +60,7 @@ Projektergebnis ProjektAnlegen(const platform::Files &dateien, const Projektauft
         return r;
     }
     // The name the drive locator and the settings reader will give the project back.
-    if (!app::GueltigerProgrammName(a.programmName)) {
+    if (!projekt::GueltigerProgrammName(a.programmName)) {
         r.status = Status::Abgelehnt;
         r.meldung = tr("Ein Programmname darf keinen Punkt, keine Steuerzeichen und keine Leerzeichen am Anfang oder "
                        "Ende enthalten: Programm- und Einstellungsdatei werden sonst nicht wiedergefunden.");
@@ -99,15 +99,15 @@ Projektergebnis ProjektAnlegen(const platform::Files &dateien, const Projektauft
     return r;
 }
 
-void NeuesProjektEinstellen(app::Zustand &z, const QString &programmName, const QString &ordner) {
+void NeuesProjektEinstellen(projekt::Zustand &z, const QString &programmName, const QString &ordner) {
     z.einstellungen = z.Vorgaben;
     z.ProgrammName = programmName;
-    z.einstellungen.setzen("Title", programmName.left(app::kMaxWertLaenge));
-    z.einstellungen.setzen("Path", ordner.left(app::kMaxWertLaenge));
+    z.einstellungen.setzen("Title", programmName.left(projekt::kMaxWertLaenge));
+    z.einstellungen.setzen("Path", ordner.left(projekt::kMaxWertLaenge));
     z.ProjektVerzeichnis = z.StammVerzeichnis + ordner + "\\";
     // This table is the project's settings file from now on, even where an older one lies.
     z.einstellungsQuelle = z.StammVerzeichnis + programmName + ".ini";
-    app::SeitenDateiNamenNachfuehren(z);
+    projekt::SeitenDateiNamenNachfuehren(z);
 }
 
 } // namespace authoring

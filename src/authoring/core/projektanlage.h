@@ -2,8 +2,8 @@
 // A new project: the test of the names an author types, the folders and copies that
 // make the project on disk, and the settings it starts with. The authoring window and
 // `pagora-tool neu` both go through these functions.
-#include "app/core/zustand.h"
 #include "platform/files.h"
+#include "project/core/zustand.h"
 
 #include <QString>
 #include <QStringList>
@@ -41,6 +41,6 @@ Projektergebnis ProjektAnlegen(const platform::Files &dateien, const Projektauft
 // The state of the new project: the settings back to their defaults with Title and
 // Path (each cut to 200 characters), the programme name, the project folder and the
 // page files that follow the project.
-void NeuesProjektEinstellen(app::Zustand &z, const QString &programmName, const QString &ordner);
+void NeuesProjektEinstellen(projekt::Zustand &z, const QString &programmName, const QString &ordner);
 
 } // namespace authoring

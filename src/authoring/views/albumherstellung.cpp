@@ -32,7 +32,7 @@ void Albumherstellung::labelsLeeren() {
 
 Albumergebnis Albumherstellung::AlbumBearbeiten() {
     Albumergebnis r;
-    app::Zustand &z = fenster_.zustand();
+    projekt::Zustand &z = fenster_.zustand();
     Buchsteuerung *buch = fenster_.buch();
     neuZeichnungen_ = 0;
     if (!buch || !z.dateien.exists(z.StammVerzeichnis + "Help\\Album0.bmp")) {

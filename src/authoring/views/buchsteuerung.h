@@ -1,7 +1,7 @@
 #pragma once
 // What the authoring window asks of the book it works on. The main window implements
 // it and hands it over; the authoring side never reaches into the main window itself.
-#include "app/core/titelgestaltung.h"
+#include "project/core/titelgestaltung.h"
 
 #include <QColor>
 #include <QImage>
@@ -70,7 +70,7 @@ public:
 
     // Design editors: title, register tabs, copyright page, background picture.
     // The screen title, its shadow, the book title and the subtitle shown with these values.
-    virtual void TitelVorschau(const app::Titelgestaltung &titel) = 0;
+    virtual void TitelVorschau(const projekt::Titelgestaltung &titel) = 0;
     // The register tabs with these captions, at the edges their target pages give for
     // the page shown (an empty caption: no tab).
     virtual void GriffeVorschau(const QStringList &texte, const std::array<int, 5> &ziele) = 0;

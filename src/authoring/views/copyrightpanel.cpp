@@ -47,7 +47,7 @@ Copyrightpanel::Copyrightpanel(TBearbeitung &fenster) : Aufgabenpanel(fenster, "
 }
 
 QString Copyrightpanel::seitendatei() const {
-    const app::Zustand &z = fenster_.zustand();
+    const projekt::Zustand &z = fenster_.zustand();
     return z.ProjektVerzeichnis + "Pages\\" + z.ProgrammName + ".4";
 }
 
@@ -102,7 +102,7 @@ void Copyrightpanel::PanelSaveClick() {
             return;
         zeilen = zeilen.mid(0, kSeitenZeilen);
     }
-    const app::Zustand &z = fenster_.zustand();
+    const projekt::Zustand &z = fenster_.zustand();
     if (!z.dateien.write(seitendatei(), platform::joinLines(zeilen))) {
         m.zeigen(Art::Fehler,
                  tr("Die Copyright-Seite kann nicht in %1 gespeichert werden.").arg(z.dateien.native(seitendatei())));

@@ -1,7 +1,7 @@
 #include "authoring/views/demoladen.h"
 
-#include "authoring/core/exelaufwerk.h"
 #include "authoring/views/tbearbeitung.h"
+#include "project/core/exelaufwerk.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -47,9 +47,9 @@ DemoLaden::DemoLaden(TBearbeitung &fenster) : Aufgabenpanel(fenster, "Panel6Demo
 }
 
 bool DemoLaden::stammVerzeichnisErmitteln() {
-    app::Zustand &z = fenster_.zustand();
-    const Laufwerksergebnis lw = ExeLaufwerk(z.dateien, z.programmDatei);
-    if (lw.status != Laufwerksergebnis::Status::Gefunden) {
+    projekt::Zustand &z = fenster_.zustand();
+    const projekt::Laufwerksergebnis lw = projekt::ExeLaufwerk(z.dateien, z.programmDatei);
+    if (lw.status != projekt::Laufwerksergebnis::Status::Gefunden) {
         fenster_.meldungen().zeigen(Art::Warnung, tr("Legen Sie die CD in ihr Laufwerk!"));
         return false;
     }
@@ -62,7 +62,7 @@ bool DemoLaden::stammVerzeichnisErmitteln() {
 void DemoLaden::vorbereiten() {
     FileListBox1->clear();
     if (!stammVerzeichnisErmitteln()) return;
-    const app::Zustand &z = fenster_.zustand();
+    const projekt::Zustand &z = fenster_.zustand();
     QStringList namen = z.dateien.list(z.StammVerzeichnis, "*.ini");
     // The author file names the last project; it is no project of its own.
     namen.removeIf([](const QString &n) { return n.compare(QStringLiteral("Autor.ini"), Qt::CaseInsensitive) == 0; });
@@ -80,7 +80,7 @@ void DemoLaden::BitBtnDemoLadenClick() {
 }
 
 void DemoLaden::PanelDemoCDClick() {
-    app::Zustand &z = fenster_.zustand();
+    projekt::Zustand &z = fenster_.zustand();
     QString laufwerk;
     for (char16_t l = 'C'; l <= 'Z' && laufwerk.isEmpty(); ++l) {
         const QString wurzel = QString(QChar(l)) + ":\\";

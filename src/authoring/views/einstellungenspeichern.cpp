@@ -1,16 +1,16 @@
 #include "authoring/views/einstellungenspeichern.h"
 
-#include "app/core/projektdateien.h"
 #include "authoring/views/tbearbeitung.h"
+#include "project/core/projektdateien.h"
 
 #include <QCoreApplication>
 
 namespace authoring {
 
 bool EinstellungenSpeichern(TBearbeitung &fenster) {
-    const app::Zustand &z = fenster.zustand();
+    const projekt::Zustand &z = fenster.zustand();
     if (z.NurLesen) return false;
-    if (app::IniDateiSchreiben(z)) return true;
+    if (projekt::IniDateiSchreiben(z)) return true;
     const QString datei = z.dateien.native(z.StammVerzeichnis + z.ProgrammName + ".ini");
     fenster.meldungen().zeigen(platform::Meldungen::Art::Fehler,
                                QCoreApplication::translate("authoring::TBearbeitung",

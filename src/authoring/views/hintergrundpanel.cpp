@@ -69,7 +69,7 @@ QString Hintergrundpanel::albumOrdner() const {
 }
 
 void Hintergrundpanel::vorbereiten() {
-    const app::Zustand &z = fenster_.zustand();
+    const projekt::Zustand &z = fenster_.zustand();
     QStringList namen = z.dateien.list(albumOrdner(), kMaske);
     namen.sort(Qt::CaseInsensitive);
     {
@@ -92,7 +92,7 @@ void Hintergrundpanel::Tapete() {
     std::optional<QImage> bild;
     if (!name.isEmpty()) {
         const platform::ScreenInfo s = fenster_.bildschirm();
-        const app::Zustand &z = fenster_.zustand();
+        const projekt::Zustand &z = fenster_.zustand();
         // Only the part the screen would show is read (and one pixel beyond, where the
         // last samples lie).
         bild = platform::readBitmap(z.dateien.native(albumOrdner() + name), qint64(1) << 28,
@@ -109,7 +109,7 @@ void Hintergrundpanel::BitBtnWallpaperClick() {
     // The name without its extension: a name with further dots keeps them, so that it
     // still names the chosen file.
     const QString name = text.left(text.lastIndexOf('.'));
-    app::Zustand &z = fenster_.zustand();
+    projekt::Zustand &z = fenster_.zustand();
     if (name.isEmpty() || !z.dateien.exists(albumOrdner() + name + ".bmp")) {
         fenster_.meldungen().zeigen(platform::Meldungen::Art::Warnung,
                                     tr("Im Ordner %1 gibt es kein Bild %2.")

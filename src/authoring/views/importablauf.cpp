@@ -1,10 +1,10 @@
 #include "authoring/views/importablauf.h"
 
-#include "app/core/projektdateien.h"
 #include "authoring/core/importlauf.h"
 #include "authoring/views/inhaltsbearbeitung.h"
 #include "authoring/views/tbearbeitung.h"
 #include "book/core/buchseite.h"
+#include "project/core/projektdateien.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -18,7 +18,7 @@ namespace authoring {
 using Art = platform::Meldungen::Art;
 
 bool Buchmachen(TBearbeitung &fenster, const QString &importdatei, bool silbentrennung) {
-    app::Zustand &z = fenster.zustand();
+    projekt::Zustand &z = fenster.zustand();
     platform::Meldungen &meldungen = fenster.meldungen();
     Buchsteuerung *buch = fenster.buch();
     Inhaltsbearbeitung &inhalt = fenster.inhaltsbearbeitung();
@@ -74,7 +74,7 @@ bool Buchmachen(TBearbeitung &fenster, const QString &importdatei, bool silbentr
     const Importlauf lauf = TextImportieren(
         z, auftrag, [&meldungen](const QString &text) { meldungen.zeigen(Art::Fehler, text); }, melden);
     fortschritt.reset();
-    app::SeitenDateienOeffnen(z);
+    projekt::SeitenDateienOeffnen(z);
 
     using S = Importlauf::Status;
     QString fehler;

@@ -1,9 +1,9 @@
 #include "authoring/views/inhaltsbearbeitung.h"
 
-#include "app/core/projektdateien.h"
 #include "authoring/views/tbearbeitung.h"
 #include "platform/cp1252.h"
 #include "platform/fonts.h"
+#include "project/core/projektdateien.h"
 
 #include <QEvent>
 #include <QPlainTextEdit>
@@ -50,7 +50,7 @@ int Inhaltsbearbeitung::inhaltsseite(int teil) {
 }
 
 QString Inhaltsbearbeitung::datei(const char *endung) const {
-    const app::Zustand &z = fenster_.zustand();
+    const projekt::Zustand &z = fenster_.zustand();
     return z.ProjektVerzeichnis + "Pages\\" + z.ProgrammName + QLatin1String(endung);
 }
 
@@ -68,7 +68,7 @@ QStringList Inhaltsbearbeitung::zeilen(const QPlainTextEdit *memo) {
 }
 
 void Inhaltsbearbeitung::InhaltZurBearbeitung(int teil, const QStringList &memo, const QStringList &memo2) {
-    app::Zustand &z = fenster_.zustand();
+    projekt::Zustand &z = fenster_.zustand();
     z.Bearbeitungsteil = teil;
     if (Buchsteuerung *buch = fenster_.buch()) {
         buch->SeitenZeigen(inhaltsseite(teil));
@@ -90,7 +90,7 @@ void Inhaltsbearbeitung::InhaltZurBearbeitung(int teil, const QStringList &memo,
 }
 
 bool Inhaltsbearbeitung::NurInhaltsverzeichnis(int teil) {
-    const app::Zustand &z = fenster_.zustand();
+    const projekt::Zustand &z = fenster_.zustand();
     auto lesen = [&z](const QString &name, QStringList *zeilen) {
         QByteArray bytes;
         if (!z.dateien.read(name, &bytes, 16 << 20)) return false;
@@ -120,7 +120,7 @@ bool Inhaltsbearbeitung::NurInhaltsverzeichnis(int teil) {
 }
 
 bool Inhaltsbearbeitung::PanelSaveContentsClick() {
-    app::Zustand &z = fenster_.zustand();
+    projekt::Zustand &z = fenster_.zustand();
     const int teil = z.Bearbeitungsteil;
     QList<platform::Files::Neu> neu;
     if (teil == 0)
@@ -137,7 +137,7 @@ bool Inhaltsbearbeitung::PanelSaveContentsClick() {
     for (QPlainTextEdit *m : {memo_.data(), memo2_.data()})
         if (m) m->hide();
     fenster_.hide();
-    app::SeitenDateienOeffnen(z);
+    projekt::SeitenDateienOeffnen(z);
     if (Buchsteuerung *buch = fenster_.buch()) buch->SeitenZeigen(inhaltsseite(teil));
     return true;
 }
@@ -146,7 +146,7 @@ void Inhaltsbearbeitung::verbergen() {
     if (!aktiv()) return;
     for (QPlainTextEdit *m : {memo_.data(), memo2_.data()})
         if (m) m->hide();
-    const app::Zustand &z = fenster_.zustand();
+    const projekt::Zustand &z = fenster_.zustand();
     // The lists were emptied for the memos: the book shows the contents as they are.
     if (Buchsteuerung *buch = fenster_.buch(); buch && z.AktuelleSeite >= 0 && z.AktuelleSeite % 1000 == 0)
         buch->SeitenZeigen(z.AktuelleSeite);

@@ -209,7 +209,7 @@ void Panel7Import::BitBtnLadenClick() {
         dateienZeigen();
         return;
     }
-    app::Zustand &z = fenster_.zustand();
+    projekt::Zustand &z = fenster_.zustand();
     // A name with a folder of its own stands for itself: a native path, or a stored one.
     QString importdatei = ordner_ + name;
     if (name.startsWith('/'))

@@ -212,7 +212,7 @@ PanelMemoListe::PanelMemoListe(TBearbeitung &fenster, QWidget *feld) : QWidget(f
 }
 
 QString PanelMemoListe::listenDatei() const {
-    const app::Zustand &z = fenster_.zustand();
+    const projekt::Zustand &z = fenster_.zustand();
     return z.ProjektVerzeichnis + "Pages\\" + z.ProgrammName + ".3";
 }
 
@@ -238,7 +238,7 @@ void PanelMemoListe::NeueBilderLeeren() {
 }
 
 void PanelMemoListe::Bilderliste() {
-    app::Zustand &z = fenster_.zustand();
+    projekt::Zustand &z = fenster_.zustand();
     QByteArray inhalt; // without a list file the editor opens on an empty list
     const bool gelesen = z.dateien.read(listenDatei(), &inhalt, kGroessteListe);
     if (!gelesen && z.dateien.exists(listenDatei())) {
@@ -459,7 +459,7 @@ void PanelMemoListe::BitBtnDateiWegClick() {
     QListWidgetItem *gewaehlt = ListboxNeueBilder->currentItem();
     if (!gewaehlt) return;
     const QString name = gewaehlt->text();
-    const app::Zustand &z = fenster_.zustand();
+    const projekt::Zustand &z = fenster_.zustand();
     const QString datei = neueDateien_.value(name, name + ".bmp");
     const album::Restergebnis r = album::InRestVerschieben(z.dateien, z.ProjektVerzeichnis, datei);
     if (r.status != album::Restergebnis::Status::Verschoben) return; // the picture stays offered
@@ -484,7 +484,7 @@ void PanelMemoListe::listeAbgeben() {
 }
 
 void PanelMemoListe::PanelSaveClick() {
-    const app::Zustand &z = fenster_.zustand();
+    const projekt::Zustand &z = fenster_.zustand();
     if (!z.dateien.write(listenDatei(), platform::joinLines(zeilen()))) {
         fenster_.meldungen().zeigen(Art::Fehler,
                                     tr("Die Bilderliste %1 kann nicht gespeichert werden.").arg(listenDatei()));

@@ -1,9 +1,9 @@
 #include "authoring/views/rahmendaten.h"
 
-#include "authoring/core/exelaufwerk.h"
 #include "authoring/core/projektanlage.h"
 #include "authoring/views/tbearbeitung.h"
 #include "book/core/buchseite.h"
+#include "project/core/exelaufwerk.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -59,7 +59,7 @@ void Rahmendaten::hinweisLeeren() {
 }
 
 void Rahmendaten::ImageFundamentalsClick() {
-    const app::Zustand &z = fenster_.zustand();
+    const projekt::Zustand &z = fenster_.zustand();
     fenster_.hide();
     LabelRahmendaten->setText(
         tr("Was Ihr Projekt zuerst braucht, sind ein Programmname und ein Dateiverzeichnis. Wenn beides angelegt "
@@ -107,10 +107,10 @@ void Rahmendaten::BitBtnProjektOKClick() {
 }
 
 void Rahmendaten::anlegen() {
-    app::Zustand &z = fenster_.zustand();
+    projekt::Zustand &z = fenster_.zustand();
     platform::Meldungen &m = fenster_.meldungen();
-    const Laufwerksergebnis lw = ExeLaufwerk(z.dateien, z.programmDatei);
-    if (lw.status != Laufwerksergebnis::Status::Gefunden) {
+    const projekt::Laufwerksergebnis lw = projekt::ExeLaufwerk(z.dateien, z.programmDatei);
+    if (lw.status != projekt::Laufwerksergebnis::Status::Gefunden) {
         m.zeigen(Art::Warnung, tr("Legen Sie die CD in ihr Laufwerk!"));
         return;
     }

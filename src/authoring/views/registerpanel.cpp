@@ -31,7 +31,7 @@ Registerpanel::Registerpanel(TBearbeitung &fenster) : Aufgabenpanel(fenster, "Pa
         QLineEdit *text = new QLineEdit(this);
         text->setObjectName("EditGriff" + nummer);
         text->setAccessibleName(tr("Beschriftung %1").arg(nummer));
-        text->setMaxLength(app::kMaxWertLaenge);
+        text->setMaxLength(projekt::kMaxWertLaenge);
         connect(text, &QLineEdit::textChanged, this, &Registerpanel::vorschau);
         raster->addWidget(text, k + 2, 1);
         auto toggle = [&](const char *art, const QString &beschriftung, Buchteil teil) {

@@ -23,7 +23,7 @@
 
 namespace authoring {
 
-TBearbeitung::TBearbeitung(app::Zustand &zustand, const platform::Screen &screen, platform::Meldungen &meldungen,
+TBearbeitung::TBearbeitung(projekt::Zustand &zustand, const platform::Screen &screen, platform::Meldungen &meldungen,
                            QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint),

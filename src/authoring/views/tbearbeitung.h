@@ -2,10 +2,10 @@
 // The authoring window: a small tool window in front of the book holding one panel
 // per authoring task, of which Auswahl brings one to the front. It lives for the
 // whole run, hidden until a task shows it.
-#include "app/core/zustand.h"
 #include "authoring/views/buchsteuerung.h"
 #include "platform/meldungen.h"
 #include "platform/screen.h"
+#include "project/core/zustand.h"
 
 #include <QPointer>
 #include <QTimer>
@@ -37,14 +37,14 @@ class TBearbeitung : public QWidget {
 public:
     static constexpr int kPanelAnzahl = 12;
 
-    TBearbeitung(app::Zustand &zustand, const platform::Screen &screen, platform::Meldungen &meldungen,
+    TBearbeitung(projekt::Zustand &zustand, const platform::Screen &screen, platform::Meldungen &meldungen,
                  QWidget *parent = nullptr);
     ~TBearbeitung() override;
 
     // The book the panels show their results in; set by the main window.
     void setBuch(Buchsteuerung *buch) { buch_ = buch; }
     Buchsteuerung *buch() const { return buch_; }
-    app::Zustand &zustand() const { return z_; }
+    projekt::Zustand &zustand() const { return z_; }
     platform::Meldungen &meldungen() const { return meldungen_; }
     platform::ScreenInfo bildschirm() const { return screen_.info(); }
     // Hidden or not, the window moves into the bottom left or right corner of the
@@ -117,7 +117,7 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    app::Zustand &z_;
+    projekt::Zustand &z_;
     const platform::Screen &screen_;
     platform::Meldungen &meldungen_;
     Buchsteuerung *buch_ = nullptr;

@@ -38,7 +38,7 @@ Titelpanel::Titelpanel(TBearbeitung &fenster) : Aufgabenpanel(fenster, "Panel8Ti
     EditUntertitel->setObjectName("EditUntertitel");
     EditUntertitel->setAccessibleName(tr("Unter- titel:"));
     for (QLineEdit *e : {EditTitel, EditUntertitel})
-        e->setMaxLength(app::kMaxWertLaenge);
+        e->setMaxLength(projekt::kMaxWertLaenge);
     connect(EditTitel, &QLineEdit::textChanged, this, &Titelpanel::EditTitelChange);
     connect(EditUntertitel, &QLineEdit::textChanged, this, &Titelpanel::EditUntertitelChange);
     auto *anleitung = new QLabel(
@@ -188,7 +188,7 @@ void Titelpanel::PanelProjektTitelClick() {
     fenster_.inDieEcke(false);
     // The stored values, shown on the book at once: a look left by an earlier editing
     // without OK does not come back as if it were stored.
-    t_ = app::Titelgestaltung::aus(fenster_.zustand().einstellungen);
+    t_ = projekt::Titelgestaltung::aus(fenster_.zustand().einstellungen);
     {
         const QSignalBlocker a(EditTitel), b(EditUntertitel);
         EditTitel->setText(t_.titel);
@@ -286,7 +286,7 @@ void Titelpanel::ImageUntertitelBiggerClick() {
 }
 
 void Titelpanel::BitBtnTitelOkClick() {
-    app::Zustand &z = fenster_.zustand();
+    projekt::Zustand &z = fenster_.zustand();
     t_.eintragen(z.einstellungen);
     z.BuchTitel = z.einstellungen.wert("Title");
     EinstellungenSpeichern(fenster_);

@@ -2,8 +2,8 @@
 // Panel 8: the title and subtitle of the project. Every keystroke, arrow and size click
 // shows at once on the main window; OK stores the eleven title settings and writes the
 // settings file.
-#include "app/core/titelgestaltung.h"
 #include "authoring/views/aufgabenpanel.h"
+#include "project/core/titelgestaltung.h"
 
 class QLabel;
 class QLineEdit;
@@ -27,7 +27,7 @@ public:
     void BitBtnTitelOkClick();
     void ok() override { BitBtnTitelOkClick(); }
     // What the editor holds: what OK stores.
-    const app::Titelgestaltung &werte() const { return t_; }
+    const projekt::Titelgestaltung &werte() const { return t_; }
 
     void EditTitelChange();
     void EditUntertitelChange();
@@ -66,7 +66,7 @@ public:
 private:
     void schritt(int &wert, int um, int grenze, int kleinster = 0);
     void zeigen();
-    app::Titelgestaltung t_;
+    projekt::Titelgestaltung t_;
 };
 
 } // namespace authoring

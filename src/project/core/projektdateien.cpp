@@ -1,10 +1,10 @@
-#include "app/core/projektdateien.h"
+#include "project/core/projektdateien.h"
 
 #include "book/core/seitenformat.h"
 
 #include <QFile>
 
-namespace app {
+namespace projekt {
 
 bool GueltigerProgrammName(const QString &name) {
     if (name.isEmpty() || name.trimmed() != name) return false;
@@ -129,4 +129,4 @@ int LeereKommentareLoeschen(const Zustand &z) {
     return geloescht;
 }
 
-} // namespace app
+} // namespace projekt

@@ -3,9 +3,9 @@
 // with its shadow (main window coordinates), the book title and the subtitle on the
 // cover (coordinates within the book). Font sizes are points at 96 dpi, before the
 // scaling for large-font screens.
-#include "app/core/einstellungen.h"
+#include "project/core/einstellungen.h"
 
-namespace app {
+namespace projekt {
 
 struct Titelgestaltung {
     QString titel;
@@ -26,4 +26,4 @@ struct Titelgestaltung {
     bool operator==(const Titelgestaltung &) const = default;
 };
 
-} // namespace app
+} // namespace projekt

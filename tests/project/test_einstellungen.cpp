@@ -1,10 +1,10 @@
 // The settings table and its key=value file.
-#include "app/core/einstellungen.h"
 #include "book/core/ziffernwert.h"
+#include "project/core/einstellungen.h"
 
 #include <QtTest>
 
-using app::Einstellungen;
+using projekt::Einstellungen;
 
 class TestEinstellungen : public QObject {
     Q_OBJECT

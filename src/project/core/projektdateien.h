@@ -2,11 +2,11 @@
 // The file side of a project's settings: reading and writing `<ProgrammName>.ini`
 // and `Autor.ini`, the write test, opening the page files, and tidying up at exit.
 // What the settings mean on screen is applied by the main window.
-#include "app/core/zustand.h"
+#include "project/core/zustand.h"
 
 #include <optional>
 
-namespace app {
+namespace projekt {
 
 // A programme name the program itself could have made: what the drive locator reads
 // back from "<name>.exe" unchanged (no "."), and safe as a file name stem (none of
@@ -56,4 +56,4 @@ void ProjektVerzeichnisSetzen(Zustand &z);
 // Deletes the empty mark files "Album\*.txt" of the project.
 int LeereKommentareLoeschen(const Zustand &z);
 
-} // namespace app
+} // namespace projekt

@@ -1,11 +1,11 @@
 // The drive locator: hard-disk installation, programme beside a CD, no CD.
-#include "authoring/core/exelaufwerk.h"
 #include "fixture.h"
+#include "project/core/exelaufwerk.h"
 
 #include <QtTest>
 
-using authoring::ExeLaufwerk;
-using Status = authoring::Laufwerksergebnis::Status;
+using projekt::ExeLaufwerk;
+using Status = projekt::Laufwerksergebnis::Status;
 
 class TestExeLaufwerk : public QObject {
     Q_OBJECT

@@ -1,9 +1,9 @@
-#include "app/core/einstellungen.h"
+#include "project/core/einstellungen.h"
 
 #include "platform/cp1252.h"
 #include "platform/files.h"
 
-namespace app {
+namespace projekt {
 
 Einstellungen::Einstellungen()
     : eintraege_{{{"Path", "Pagora\\"},
@@ -80,4 +80,4 @@ QByteArray Einstellungen::schreiben(const Einstellungen &vorgaben) const {
     return platform::joinLines(zeilen);
 }
 
-} // namespace app
+} // namespace projekt

@@ -1,8 +1,8 @@
-#include "app/core/titelgestaltung.h"
+#include "project/core/titelgestaltung.h"
 
 #include "book/core/ziffernwert.h"
 
-namespace app {
+namespace projekt {
 
 Titelgestaltung Titelgestaltung::aus(const Einstellungen &e) {
     auto zahl = [&e](const char *schluessel) { return book::ZiffernWert(e.wert(QLatin1String(schluessel))); };
@@ -36,4 +36,4 @@ void Titelgestaltung::eintragen(Einstellungen &e) const {
     e.setzen("Title2.FontSize", zahl(untertitelGroesse));
 }
 
-} // namespace app
+} // namespace projekt

@@ -1,6 +1,6 @@
 // Settings files on disk: reading with and without a data root in front, the write
 // test, Autor.ini, the page files and the tidying at exit.
-#include "app/core/projektdateien.h"
+#include "project/core/projektdateien.h"
 #include "zustandfixture.h"
 
 #include <QtTest>

@@ -1,10 +1,10 @@
-#include "authoring/core/exelaufwerk.h"
+#include "project/core/exelaufwerk.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
-namespace authoring {
+namespace projekt {
 
 Laufwerksergebnis ExeLaufwerk(const platform::Files &dateien, const QString &programmDatei) {
     Laufwerksergebnis r;
@@ -55,4 +55,4 @@ QString laufendeProgrammDatei(const platform::Files &dateien, const char *argv0)
     return dateien.stored(QDir::cleanPath(nativ));
 }
 
-} // namespace authoring
+} // namespace projekt

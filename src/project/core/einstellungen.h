@@ -5,7 +5,7 @@
 #include <QString>
 #include <array>
 
-namespace app {
+namespace projekt {
 
 constexpr int kEinstellungsAnzahl = 28;
 constexpr int kMaxWertLaenge = 200;
@@ -38,4 +38,4 @@ private:
     std::array<Einstellung, kEinstellungsAnzahl> eintraege_;
 };
 
-} // namespace app
+} // namespace projekt

@@ -6,7 +6,7 @@
 
 #include <QString>
 
-namespace authoring {
+namespace projekt {
 
 struct Laufwerksergebnis {
     enum class Status { Gefunden, KeineCd, KopierFehler };
@@ -25,4 +25,4 @@ Laufwerksergebnis ExeLaufwerk(const platform::Files &dateien, const QString &pro
 // link named after a project keeps that name), else the executable itself.
 QString laufendeProgrammDatei(const platform::Files &dateien, const char *argv0);
 
-} // namespace authoring
+} // namespace projekt
