@@ -14,9 +14,8 @@
 # The launcher finds the program and the data root from its own folder, so these three
 # folders keep their places under any prefix.
 install(TARGETS Pagora RUNTIME DESTINATION ${PAGORA_INSTALL_PROGRAMM})
-install(TARGETS pagora-tool RUNTIME DESTINATION bin)
+install(TARGETS pagora-tool pagora RUNTIME DESTINATION bin)
 install(TARGETS pagora-tool-befehle LIBRARY DESTINATION ${PAGORA_INSTALL_PROGRAMM})
-install(PROGRAMS ${PROJECT_SOURCE_DIR}/src/launcher/pagora.sh DESTINATION bin RENAME pagora)
 
 # The data root: the build's own from the sources (PAGORA_DATEN), never the root the
 # program runs on, which keeps what a run changed.

@@ -41,7 +41,9 @@ while IFS= read -r l; do
     case "$ziel" in "$inhalt"/*) [ -e "$ziel" ] || fehler "$l führt ins Leere" ;;
         *) fehler "$l führt aus dem Paket hinaus: $(readlink "$l")" ;; esac
 done < <(find "$inhalt" -type l)
-file "$inhalt/usr/lib/pagora/Pagora.exe" | grep -q ", stripped" || fehler "das Programm ist nicht gestrippt"
+for p in usr/lib/pagora/Pagora.exe usr/bin/pagora; do
+    file "$inhalt/$p" | grep -q ", stripped" || fehler "$p ist nicht gestrippt"
+done
 
 # No maintainer scripts: the package puts files in place and nothing else.
 ! dpkg-deb --ctrl-tarfile "$paket" | tar -t | grep -E 'post|pre' || fehler "das Paket hat Betreuerskripte"
