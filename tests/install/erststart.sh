@@ -147,8 +147,14 @@ if [ "$(id -u)" = 0 ] && command -v unshare > /dev/null && unshare -m true 2> /d
 else
     art="Dateigrößengrenze"
     for i in 1 2; do
-        (trap '' XFSZ; ulimit -f 100; env -i PATH=/usr/bin:/bin LC_ALL=C.UTF-8 HOME="$f/klein" XDG_DATA_HOME="$f/klein" \
-            "$p/bin/pagora" > "$f/lauf.$i.aus" 2>&1; echo $? > "$f/lauf.$i.status")
+        (
+            trap '' XFSZ
+            ulimit -f 100
+            s=0
+            env -i PATH=/usr/bin:/bin LC_ALL=C.UTF-8 HOME="$f/klein" XDG_DATA_HOME="$f/klein" "$p/bin/pagora" \
+                > "$f/lauf.$i.aus" 2>&1 || s=$?
+            echo $s > "$f/lauf.$i.status"
+        )
         ls -A "$f/klein" > "$f/lauf.$i.inhalt"
     done
 fi
