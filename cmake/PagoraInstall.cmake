@@ -5,28 +5,24 @@
 #   PREFIX/bin/pagora               the launcher: the user's own data root, then the program
 #   PREFIX/bin/pagora-tool
 #   PREFIX/lib/pagora/pagora-tool-befehle.so   the tool's commands that handle pictures
-#   PREFIX/share/pagora/            the data root as built, read-only: names.exe, the
-#                                   settings, Help/, the demo Quarn; its programme files
-#                                   (Pagora.exe, Quarn.exe) and Help/Projekt.dat are
-#                                   relative links to the program
+#   PREFIX/share/pagora/            the data root as the sources make it, read-only:
+#                                   names.exe, the settings, Help/, the demo Quarn; its
+#                                   programme files (Pagora.exe, Quarn.exe) and
+#                                   Help/Projekt.dat are relative links to the program
+#   PREFIX/share/doc/pagora/        copyright and changelog
 #
 # The launcher finds the program and the data root from its own folder, so these three
 # folders keep their places under any prefix.
-set(PAGORA_INSTALL_WURZEL share/pagora)
-
 install(TARGETS Pagora RUNTIME DESTINATION ${PAGORA_INSTALL_PROGRAMM})
-install(TARGETS pagora-tool RUNTIME DESTINATION bin)
+install(TARGETS pagora-tool pagora RUNTIME DESTINATION bin)
 install(TARGETS pagora-tool-befehle LIBRARY DESTINATION ${PAGORA_INSTALL_PROGRAMM})
-install(PROGRAMS ${PROJECT_SOURCE_DIR}/src/launcher/pagora.sh DESTINATION bin RENAME pagora)
 
-# The data root: what the build assembled, without the programme files, the tool and
-# what a run on the build's root leaves behind (the lock file).
-install(FILES ${PAGORA_ROOT}/names.exe ${PAGORA_ROOT}/Autor.ini ${PAGORA_ROOT}/Pagora.ini ${PAGORA_ROOT}/Quarn.ini
+# The data root: the build's own from the sources (PAGORA_DATEN), never the root the
+# program runs on, which keeps what a run changed.
+install(FILES ${PAGORA_DATEN}/names.exe ${PAGORA_DATEN}/Autor.ini ${PAGORA_DATEN}/Pagora.ini ${PAGORA_DATEN}/Quarn.ini
         DESTINATION ${PAGORA_INSTALL_WURZEL})
-install(DIRECTORY ${PAGORA_ROOT}/Help ${PAGORA_ROOT}/Pagora ${PAGORA_ROOT}/Quarn
-        DESTINATION ${PAGORA_INSTALL_WURZEL}
-        PATTERN Projekt.dat EXCLUDE
-        PATTERN "*.lock" EXCLUDE)
+install(DIRECTORY ${PAGORA_DATEN}/Help ${PAGORA_DATEN}/Pagora ${PAGORA_DATEN}/Quarn
+        DESTINATION ${PAGORA_INSTALL_WURZEL})
 file(RELATIVE_PATH zum_programm_aus_wurzel /${PAGORA_INSTALL_WURZEL} /${PAGORA_INSTALL_PROGRAMM}/Pagora.exe)
 file(RELATIVE_PATH zum_programm_aus_help /${PAGORA_INSTALL_WURZEL}/Help /${PAGORA_INSTALL_PROGRAMM}/Pagora.exe)
 install(CODE "
@@ -63,3 +59,15 @@ foreach(seite pagora pagora-tool)
   endforeach()
 endforeach()
 add_custom_target(handbuecher ALL DEPENDS ${handbuecher})
+
+# The package's documents: the copyright, the changelog (compressed at build time) and
+# lintian's note on the Windows-1252 picture texts.
+set(paket_quellen ${PROJECT_SOURCE_DIR}/data/paket)
+set(changelog ${CMAKE_BINARY_DIR}/doku/changelog.gz)
+add_custom_command(OUTPUT ${changelog}
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/doku
+  COMMAND sh -c "gzip -9nc \"$0\" > \"$1.neu\" && mv \"$1.neu\" \"$1\"" ${paket_quellen}/changelog ${changelog}
+  DEPENDS ${paket_quellen}/changelog VERBATIM)
+add_custom_target(paketdoku ALL DEPENDS ${changelog})
+install(FILES ${paket_quellen}/copyright ${changelog} DESTINATION share/doc/pagora)
+install(FILES ${paket_quellen}/lintian-overrides DESTINATION share/lintian/overrides RENAME pagora)

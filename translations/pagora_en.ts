@@ -52,6 +52,80 @@
     </message>
 </context>
 <context>
+    <name>Starter</name>
+    <message>
+        <source>%1 liegt in den installierten Daten (%2), die nur gelesen werden: wählen Sie einen eigenen Ordner</source>
+        <translation>%1 lies inside the installed data (%2), which are read-only: choose a folder of your own</translation>
+    </message>
+    <message>
+        <source>%1 ist ein Verweis ins Leere</source>
+        <translation>%1 is a link that leads nowhere</translation>
+    </message>
+    <message>
+        <source>%1 ist kein Ordner</source>
+        <translation>%1 is not a folder</translation>
+    </message>
+    <message>
+        <source>der Datenordner %1 kann nicht angelegt werden: %2: %3</source>
+        <translation>cannot make the data root %1: %2: %3</translation>
+    </message>
+    <message>
+        <source>%1 ist nicht leer und kein Pagora-Datenordner (names.exe fehlt)</source>
+        <translation>%1 is not empty and not a Pagora data root (no names.exe)</translation>
+    </message>
+    <message>
+        <source>Aufruf: pagora [--root ORDNER]
+
+Startet Pagora auf Ihrem eigenen Datenordner, in dem Ihre Lesezeichen, Marken,
+Bildtexte und neuen Projekte bleiben. Ohne --root ist das $XDG_DATA_HOME/pagora
+(~/.local/share/pagora); beim ersten Start wird er aus den installierten Büchern
+angelegt.
+
+  --root ORDNER   stattdessen den Datenordner ORDNER öffnen; ein leerer oder
+                  fehlender ORDNER wird aus den installierten Büchern angelegt,
+                  ein Ordner mit Inhalt muss schon ein Datenordner sein (mit names.exe)
+  --help          diese Hilfe zeigen
+
+Rückgabe: die des Programms, 2 bei einem Aufruffehler, 1 wenn der Datenordner nicht
+angelegt oder das Programm nicht gestartet werden kann.
+</source>
+        <translation>Usage: pagora [--root DIR]
+
+Starts Pagora on your own data root, where your bookmarks, marks, picture texts
+and new projects are kept. Without --root that is $XDG_DATA_HOME/pagora
+(~/.local/share/pagora); on the first start it is made from the installed books.
+
+  --root DIR   open the data root DIR instead; an empty or missing DIR is made
+               from the installed books, a folder that is not empty must already
+               be a data root (it holds names.exe)
+  --help       show this help
+
+Exit status: the program&apos;s, 2 for a usage error, 1 when the data root cannot be
+made or the program cannot be started.
+</translation>
+    </message>
+    <message>
+        <source>--root braucht einen Ordner</source>
+        <translation>--root needs a folder</translation>
+    </message>
+    <message>
+        <source>unbekannte Angabe: %1 (pagora --help)</source>
+        <translation>unknown argument: %1 (pagora --help)</translation>
+    </message>
+    <message>
+        <source>weder XDG_DATA_HOME noch HOME nennt einen Ordner: geben Sie --root an</source>
+        <translation>neither XDG_DATA_HOME nor HOME names a folder: give --root</translation>
+    </message>
+    <message>
+        <source>Pagora ist unvollständig installiert: %1 oder %2 fehlt</source>
+        <translation>Pagora is not installed completely: %1 or %2 is missing</translation>
+    </message>
+    <message>
+        <source>Pagora kann nicht gestartet werden: %1: %2</source>
+        <translation>cannot start Pagora: %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>Werkzeug</name>
     <message>
         <source>Aufruf: pagora-tool [--root ORDNER] neu NAME VERZEICHNIS

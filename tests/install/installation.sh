@@ -1,17 +1,16 @@
 #!/bin/bash
-# Installs the build into a temporary prefix and starts the installed program through
-# its launcher, headless, on fresh per-user data roots: the layout under the prefix, the
-# first-start copy, a second start that keeps the user's changes, the launcher's own
-# arguments, and that nothing the program or the tool writes reaches the installed files.
-#   installation.sh BUILD
+# Starts the installed program through its launcher, headless, on fresh per-user data
+# roots, from the package's files unpacked under a prefix of their own (paketbau.sh): the
+# layout under the prefix, the first-start copy, a second start that keeps the user's
+# changes, the launcher's own arguments, and that nothing the program or the tool writes
+# reaches the installed files. Exit status 77 (skipped) when there is no package.
+#   installation.sh PREFIX
 set -euo pipefail
-build=$1
+prefix=$1
+[ -x "$prefix/bin/pagora" ] || { echo "SKIP: nichts installiert unter $prefix (paketbau.sh)"; exit 77; }
 arbeit=$(mktemp -d)
 trap 'rm -rf "$arbeit"' EXIT
-prefix=$arbeit/prefix
 fehler() { echo "FEHLER: $*" >&2; exit 1; }
-
-cmake --install "$build" --prefix "$prefix" > "$arbeit/install.log"
 
 for f in bin/pagora bin/pagora-tool lib/pagora/pagora-tool-befehle.so lib/pagora/Pagora.exe share/pagora/names.exe share/pagora/Autor.ini \
     share/pagora/Pagora.ini share/pagora/Quarn.ini share/pagora/Quarn/Pages/Quarn.5 share/pagora/Help/Book.bmp \
