@@ -67,13 +67,7 @@ int main(int argc, char **argv) {
 
     app::Zustand z;
     const QString wurzel = z.dateien.stored(arbeit.path() + "/wurzel/");
-    z.StammVerzeichnis = wurzel;
-    z.ProgrammName = "Quarn";
-    z.ProjektPfad = "Quarn\\";
-    z.ProjektVerzeichnis = wurzel + "Quarn\\";
-    z.HilfeVerzeichnis = wurzel + "Help\\";
-    z.TextSeitenDateiName = wurzel + "Quarn\\Pages\\Quarn.5";
-    z.HilfeSeitenDateiName = wurzel + "Quarn\\Pages\\Quarn.7";
+    z.ortSetzen({wurzel, "Quarn", "Quarn\\", {}});
     platform::SimulatedScreen screen({1920, 1080, 96});
     Stumm stumm;
     Buch buch;

@@ -43,11 +43,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     w.schreiben("Autor.ini", QByteArray(reinterpret_cast<const char *>(data), qsizetype(size)));
 
     app::Zustand z(w.dateien);
-    z.StammVerzeichnis = "C:\\";
-    z.ProgrammName = "Pagora";
     z.programmDatei = "C:\\Pagora.exe";
-    z.TextSeitenDateiName = "C:\\Pagora\\Pages\\Pagora.5";
-    z.HilfeSeitenDateiName = "C:\\Pagora\\Pages\\Pagora.7";
+    z.programmOrt = {"C:\\", "Pagora", "Pagora\\", {}};
+    z.ortSetzen(z.programmOrt);
 
     const std::optional<QString> name = projekt::AutorIniLesen(z);
     if (size > (1 << 16)) PRUEFEN(!name);
@@ -57,13 +55,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     PRUEFEN(name->size() <= projekt::kMaxZeilenLaenge && !name->contains('\r') && !name->contains('\n'));
     PRUEFEN(w.aufDerWurzel(z.StammVerzeichnis + *name + ".ini"));
 
-    z.ProgrammName = *name;
     projekt::EinstellungsdateiLesen(z, *name);
-    projekt::ProjektVerzeichnisSetzen(z);
     projekt::SeitenDateienOeffnen(z);
     for (const QString &datei :
          {z.StammVerzeichnis + z.ProgrammName + ".ini", z.TextSeitenDateiName, z.HilfeSeitenDateiName,
-          z.ProjektVerzeichnis + "Pages\\" + z.ProgrammName + ".3", z.StammVerzeichnis + "Test.txt"})
+          z.ort.datei(projekt::Seitendatei::Bilderliste), z.StammVerzeichnis + "Test.txt"})
         PRUEFEN(w.aufDerWurzel(datei));
     PRUEFEN(z.TextSeitenZahl >= 0 && z.HilfeSeitenZahl >= 0);
     return 0;

@@ -17,7 +17,7 @@ public:
     void SeitenZeigen(int) override {}
     void ProjektReset() override {}
     void IniAuswerten() override {}
-    void IniDateiLesen(const QString &) override {}
+    bool IniDateiLesen(const QString &) override { return true; }
     void Fensterfarbe(const QColor &) override {}
     void ProjekttitelZeigen(const QString &) override {}
     void auffrischen() override {}

@@ -7,11 +7,9 @@
 namespace testing {
 
 inline void zustandEinrichten(const Datenwurzel &w, app::Zustand &z, const QString &name = "Pagora") {
-    z.StammVerzeichnis = w.gespeichert();
-    z.ProgrammName = name;
     z.programmDatei = w.gespeichert() + name + ".exe";
-    z.TextSeitenDateiName = w.gespeichert() + name + "\\Pages\\" + name + ".5";
-    z.HilfeSeitenDateiName = w.gespeichert() + name + "\\Pages\\" + name + ".7";
+    z.programmOrt = {w.gespeichert(), name, name + "\\", {}};
+    z.ortSetzen(z.programmOrt);
 }
 
 } // namespace testing

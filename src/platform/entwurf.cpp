@@ -1,5 +1,6 @@
 #include "platform/entwurf.h"
 
+#include "platform/aenderung.h"
 #include "platform/files.h"
 
 #include <QFileInfo>
@@ -12,7 +13,7 @@ Entwurf::Entwurf(const Files &dateien, const QString &storedPath) {
     const QString ziel = dateien.native(storedPath);
     if (ziel.isEmpty()) return;
     const QFileInfo info(ziel);
-    datei_.setFileTemplate(info.absolutePath() + "/." + info.fileName() + ".XXXXXX");
+    datei_.setFileTemplate(info.absolutePath() + '/' + neuerName(info.fileName()));
     ok_ = datei_.open();
 }
 
@@ -32,8 +33,9 @@ bool Entwurf::anhaengen(QByteArrayView bytes) {
     return ok_;
 }
 
-QString Entwurf::abschliessen() {
-    ok_ = ok_ && datei_.flush() && ::fsync(datei_.handle()) == 0;
+QString Entwurf::abschliessen(bool syncen) {
+    ok_ = ok_ && datei_.flush() && (!syncen || ::fsync(datei_.handle()) == 0);
+    if (ok_ && !syncen) ::sync_file_range(datei_.handle(), 0, 0, SYNC_FILE_RANGE_WRITE);
     if (!ok_) return {};
     datei_.setAutoRemove(false);
     const QString name = datei_.fileName();

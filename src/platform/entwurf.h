@@ -20,7 +20,9 @@ public:
     bool anhaengen(QByteArrayView bytes);
     // Writes out and syncs the draft and gives up its ownership: the native name of
     // the finished file for Files::Neu::fertig, or empty when it is not whole on disk.
-    QString abschliessen();
+    // Unsynced, the caller syncs the folder's file system once for many drafts
+    // (Files::syncFolder) before it hands them on.
+    QString abschliessen(bool syncen = true);
 
 private:
     QTemporaryFile datei_;

@@ -1,5 +1,6 @@
 #include "platform/files.h"
 
+#include "platform/aenderung.h"
 #include "platform/cp1252.h"
 
 #include <QDir>
@@ -140,7 +141,7 @@ mode_t modusFuer(const QString &ziel) {
 // written whole.
 QString nebenDatei(const QString &ziel, const QByteArray &bytes, bool syncen) {
     const QFileInfo info(ziel);
-    QTemporaryFile f(info.absolutePath() + "/." + info.fileName() + ".XXXXXX");
+    QTemporaryFile f(info.absolutePath() + '/' + neuerName(info.fileName()));
     if (!f.open()) return {};
     const bool gut = f.write(bytes) == bytes.size() && f.flush() && (!syncen || ::fsync(f.handle()) == 0) &&
                      ::fchmod(f.handle(), modusFuer(ziel)) == 0;
@@ -150,11 +151,6 @@ QString nebenDatei(const QString &ziel, const QByteArray &bytes, bool syncen) {
     if (!syncen) ::sync_file_range(f.handle(), 0, 0, SYNC_FILE_RANGE_WRITE);
     f.setAutoRemove(false);
     return f.fileName();
-}
-
-// rename() puts the new file in place of whatever the name is, a link included.
-bool umbenennen(const QString &von, const QString &nach) {
-    return std::rename(QFile::encodeName(von).constData(), QFile::encodeName(nach).constData()) == 0;
 }
 
 } // namespace
@@ -209,34 +205,25 @@ int Files::ersetzen(const QList<Neu> &dateien, bool syncen) const {
         neue << neu;
         index_->forget(QFileInfo(n).absolutePath() + '/');
     }
-    // Every new file is whole on disk. Each rename replaces its target in one step; with
-    // several files the old ones are kept as hard links until all new ones are in place,
-    // so a failed rename can put everything back.
-    const bool einzeln = ziele.size() == 1;
-    QStringList gesichert(ziele.size());
-    for (qsizetype i = 0; i < ziele.size(); ++i) {
-        const QString sicherung = neue[i] + ".alt";
-        struct stat st;
-        const bool vorhanden = ::lstat(QFile::encodeName(ziele[i]).constData(), &st) == 0;
-        bool gut = einzeln || !vorhanden ||
-                   ::link(QFile::encodeName(ziele[i]).constData(), QFile::encodeName(sicherung).constData()) == 0;
-        if (gut && vorhanden && !einzeln) gesichert[i] = sicherung;
-        gut = gut && umbenennen(neue[i], ziele[i]);
-        if (!gut) {
-            for (qsizetype k = 0; k < i; ++k) {
-                if (gesichert[k].isEmpty())
-                    QFile::remove(ziele[k]);
-                else
-                    umbenennen(gesichert[k], ziele[k]);
-            }
-            if (!gesichert[i].isEmpty()) QFile::remove(gesichert[i]);
-            aufraeumen();
-            return int(i);
-        }
-    }
-    for (const QString &s : gesichert)
-        if (!s.isEmpty()) QFile::remove(s);
-    return -1;
+    // Every new file is whole on disk: each rename replaces its target in one step, and
+    // several go in as one change that a crash cannot split.
+    const int fehler = aenderungAusfuehren(neue, ziele);
+    for (const QString &n : ziele)
+        index_->forget(QFileInfo(n).absolutePath() + '/');
+    return fehler;
+}
+
+Files::Wiederherstellung Files::vollenden(const QString &storedFolder) const {
+    const QString n = native(storedFolder);
+    if (n.isEmpty() || !QFileInfo(n).isDir()) return {};
+    const Wiederherstellung w = aenderungVollenden(n);
+    index_->forget(n + '/');
+    return w;
+}
+
+QStringList Files::reste(const QString &storedFolder) const {
+    const QString n = native(storedFolder);
+    return n.isEmpty() ? QStringList() : aenderungsReste(n);
 }
 
 bool Files::remove(const QString &storedPath) const {

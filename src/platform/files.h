@@ -2,6 +2,7 @@
 // File access by stored path ("C:\root\Quarn\Pages\Quarn.1"). Names are looked up
 // ignoring letter case, component by component, as the program's data was made on a
 // file system that ignores case. Every write replaces its file atomically.
+#include "platform/aenderung.h"
 #include "platform/drivemap.h"
 #include "platform/folderindex.h"
 
@@ -42,9 +43,10 @@ public:
     bool writeUnsynced(const QString &storedPath, const QByteArray &bytes) const;
     // Puts on disk everything written to the file system that holds the folder.
     bool syncFolder(const QString &storedFolder) const;
-    // Replaces several files as one: all of them or none. Returns -1 on success, else
-    // the index of the file whose new content could not be written or put in place;
-    // every file then keeps its old content.
+    // Replaces several files in one folder as one change (platform/aenderung.h): all of
+    // them or none, also across a crash. Returns -1 on success, else the index of the
+    // file whose new content could not be written or put in place; every file then
+    // keeps its old content, or the next recovery puts all new ones in place.
     struct Neu {
         QString storedPath;
         QByteArray bytes;
@@ -53,6 +55,11 @@ public:
         QString fertig = {};
     };
     int writeAll(const QList<Neu> &dateien) const;
+    // Finishes an interrupted change in the folder and removes what unfinished writes
+    // left (only under the data root's lock); reste() names them without touching them.
+    using Wiederherstellung = platform::Wiederherstellung;
+    Wiederherstellung vollenden(const QString &storedFolder) const;
+    QStringList reste(const QString &storedFolder) const;
     bool remove(const QString &storedPath) const;
     bool makeFolder(const QString &storedPath) const;
     // Copies the bytes atomically and the permissions after them.

@@ -8,6 +8,7 @@
 #include "tool/werkzeug.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <cstdio>
 
 namespace {
@@ -51,10 +52,12 @@ int seitenZeigen(const projekt::Zustand &z, const Aufruf &a) {
 }
 
 int inhaltZeigen(const projekt::Zustand &z, const Aufruf &a) {
-    const QMap<QString, QString> endungen{{"text", ".1"}, {"album", ".2"}, {"help", ".6"}};
-    if (!endungen.contains(a.teil)) return Aufruffehler;
+    using projekt::Seitendatei;
+    const QMap<QString, Seitendatei> teile{
+        {"text", Seitendatei::TextInhalt}, {"album", Seitendatei::AlbumInhalt}, {"help", Seitendatei::HilfeInhalt}};
+    if (!teile.contains(a.teil)) return Aufruffehler;
     QByteArray b;
-    if (!z.dateien.read(inhaltsdatei(z, endungen[a.teil]), &b, 16 << 20)) {
+    if (!z.dateien.read(z.ort.datei(teile[a.teil]), &b, 16 << 20)) {
         klage(Werkzeug::tr("Das Inhaltsverzeichnis fehlt."));
         return Abgelehnt;
     }
@@ -168,6 +171,11 @@ bool oeffnen(projekt::Zustand &z, const Aufruf &a) {
                   .arg(a.name));
         return false;
     }
+    if (projekt::VorbehaltenerName(a.name)) {
+        klage(Werkzeug::tr("\"%1\" ist der Name einer Datei oder eines Ordners von Pagora selbst, kein Projekt.")
+                  .arg(a.name));
+        return false;
+    }
     const QString wurzel = z.dateien.stored(QDir(a.root).absolutePath() + '/');
     z.programmDatei = wurzel + a.name + ".exe";
     const auto lw = projekt::ExeLaufwerk(z.dateien, z.programmDatei);
@@ -175,28 +183,23 @@ bool oeffnen(projekt::Zustand &z, const Aufruf &a) {
         klage(Werkzeug::tr("Keine Pagora-Datenwurzel: \"names.exe\" fehlt in %1.").arg(a.root));
         return false;
     }
-    z.StammVerzeichnis = lw.stammVerzeichnis;
-    z.TextSeitenDateiName = lw.textSeitenDateiName;
-    z.HilfeSeitenDateiName = lw.hilfeSeitenDateiName;
-    z.ProgrammName = a.name;
-    if (!projekt::EinstellungsdateiLesen(z, a.name) && !z.dateien.folderExists(z.StammVerzeichnis + a.name + "\\")) {
+    // Without settings the project is its folder of the same name, and nothing else.
+    z.programmOrt = lw.ort;
+    z.ortSetzen(lw.ort);
+    if (!projekt::EinstellungsdateiLesen(z, a.name) && !z.dateien.folderExists(z.ort.ordner())) {
         klage(Werkzeug::tr("Das Projekt \"%1\" gibt es in %2 nicht: weder %1.ini noch der Ordner %1.")
                   .arg(a.name, a.root));
         return false;
     }
-    z.ProjektPfad = z.einstellungen.wert("Path");
-    projekt::ProjektVerzeichnisSetzen(z);
-    z.HilfeVerzeichnis = z.StammVerzeichnis + "Help\\";
     return true;
 }
 
-QString inhaltsdatei(const projekt::Zustand &z, const QString &endung) {
-    return z.ProjektVerzeichnis + "Pages\\" + z.ProgrammName + endung;
-}
-
 std::optional<QStringList> listeLesen(const projekt::Zustand &z) {
-    const QString datei = z.ProjektVerzeichnis + "Pages\\" + z.ProgrammName + ".3";
-    if (!z.dateien.exists(datei)) return QStringList();
+    const QString datei = z.ort.datei(projekt::Seitendatei::Bilderliste);
+    // Only a list that is not there is empty; anything in its place that cannot be
+    // read as a list would empty the album.
+    const QString nativ = z.dateien.native(datei);
+    if (!nativ.isEmpty() && !QFileInfo::exists(nativ)) return QStringList();
     QByteArray b;
     if (!z.dateien.read(datei, &b, qint64(1) << 30)) {
         klage(Werkzeug::tr("Die Bilderliste %1 kann nicht gelesen werden.").arg(datei));

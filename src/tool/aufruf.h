@@ -27,7 +27,6 @@ struct Aufruf {
 
 std::optional<Aufruf> lesen(const QStringList &args);
 bool oeffnen(projekt::Zustand &z, const Aufruf &a);
-QString inhaltsdatei(const projekt::Zustand &z, const QString &endung);
 // The picture list; no list file is an empty list, an unreadable one no value.
 std::optional<QStringList> listeLesen(const projekt::Zustand &z);
 

@@ -7,13 +7,16 @@
 #include "authoring/core/textimport.h"
 #include "book/core/seitensatz.h"
 #include "platform/cp1252.h"
+#include "project/core/projektdateien.h"
 #include "tool/aufruf.h"
 #include "tool/befehl_neu.h"
 #include "tool/werkzeug.h"
+#include "tool/werkzeugsperre.h"
 
 #include <QCoreApplication>
 #include <QSet>
 #include <cstdio>
+#include <tuple>
 #include <unistd.h>
 
 namespace {
@@ -52,7 +55,7 @@ int importieren(projekt::Zustand &z, const Aufruf &a) {
 int albumHerstellen(projekt::Zustand &z) {
     const auto liste = listeLesen(z);
     if (!liste) return Abgelehnt;
-    const authoring::Albumauftrag auftrag{z.StammVerzeichnis, z.ProjektVerzeichnis, z.ProgrammName, *liste};
+    const authoring::Albumauftrag auftrag{z.ort, *liste};
     const auto masse = authoring::Importmasse::Bildschirm();
     // On a terminal the percentage stands on one line of stderr that is rewritten as it
     // grows; piped or redirected, the tool says nothing of it.
@@ -78,13 +81,49 @@ int albumHerstellen(projekt::Zustand &z) {
         klage(r.meldung);
         return Abgelehnt;
     }
-    if (!z.dateien.write(inhaltsdatei(z, ".2"), platform::joinLines(r.MemoInhalt)) ||
-        !z.dateien.write(inhaltsdatei(z, ".8"), platform::joinLines(r.MemoInhalt2))) {
-        klage(Werkzeug::tr("Das Album-Inhaltsverzeichnis kann nicht geschrieben werden."));
-        return Abgelehnt;
-    }
     sag(Werkzeug::tr("%1 Albumseiten hergestellt.").arg(r.gespeicherteAufschlaege));
     return Erfolg;
+}
+
+// Contents and pages made by one import belong together: every entry's page exists and
+// starts a chapter there (holds a heading). A page file replaced without its contents,
+// or the other way round, shows here.
+QStringList inhaltPruefen(const projekt::Zustand &z) {
+    QStringList probleme;
+    using projekt::Seitendatei;
+    for (const auto &[teil, inhalt, seiten] :
+         {std::tuple{Werkzeug::tr("Leseteil"), Seitendatei::TextInhalt, z.TextSeitenDateiName},
+          std::tuple{Werkzeug::tr("Hilfe"), Seitendatei::HilfeInhalt, z.HilfeSeitenDateiName}}) {
+        QByteArray zeilen, b;
+        if (!z.dateien.read(z.ort.datei(inhalt), &zeilen, 16 << 20) || !z.dateien.read(seiten, &b, qint64(1) << 31))
+            continue;
+        const int anzahl = int(b.size() / book::kSeitensatzGroesse);
+        for (const QString &zeile : platform::splitLines(zeilen)) {
+            qsizetype ziffern = zeile.size();
+            while (ziffern > 0 && zeile.at(ziffern - 1).isDigit() && zeile.at(ziffern - 1) <= '9')
+                --ziffern;
+            if (ziffern == zeile.size()) continue; // a heading continued on the next line
+            const int seite = zeile.mid(ziffern).toInt();
+            bool ueberschrift = false;
+            if (seite >= 1 && seite <= anzahl) {
+                book::Seitensatz satz;
+                book::Seitensatz::ausBytes(
+                    b.mid(qsizetype(seite - 1) * book::kSeitensatzGroesse, book::kSeitensatzGroesse), &satz);
+                for (int i = 1; i <= 28 && !ueberschrift; ++i)
+                    ueberschrift = book::ArtDerZeile(satz.text(i)) == book::Zeilenart::Titel;
+            }
+            if (!ueberschrift) {
+                probleme << Werkzeug::tr("%1: Das Inhaltsverzeichnis passt nicht zu den Seiten: \"%2\" verweist auf "
+                                         "Seite %3, die %4.")
+                                .arg(teil, zeile.left(ziffern).trimmed())
+                                .arg(seite)
+                                .arg(seite > anzahl ? Werkzeug::tr("es nicht gibt")
+                                                    : Werkzeug::tr("keine Überschrift hat"));
+                break;
+            }
+        }
+    }
+    return probleme;
 }
 
 int pruefen(const projekt::Zustand &z) {
@@ -146,6 +185,11 @@ int pruefen(const projekt::Zustand &z) {
             }
         }
     }
+    for (const QString &rest : projekt::AenderungsReste(z))
+        probleme << Werkzeug::tr("Rest einer unterbrochenen Änderung: %1 (der nächste schreibende Aufruf oder der "
+                                 "Start von Pagora räumt ihn auf)")
+                        .arg(rest);
+    probleme << inhaltPruefen(z);
     for (const QString &p : probleme)
         sag(p);
     sag(probleme.isEmpty() ? Werkzeug::tr("Keine Probleme gefunden.")
@@ -174,6 +218,13 @@ extern "C" Q_DECL_EXPORT int pagora_werkzeug_befehl() {
     }
     projekt::Zustand z;
     if (!oeffnen(z, a)) return Abgelehnt;
+    // Commands that write take the data root from the program (and from each other);
+    // reading ones need no lock.
+    std::unique_ptr<platform::Sperrdatei> sperre;
+    if (a.befehl == "import" || a.befehl == "album") {
+        sperre = werkzeugSperre(z);
+        if (!sperre) return Abgelehnt;
+    }
     int ergebnis = Aufruffehler;
     if (a.befehl == "import")
         ergebnis = importieren(z, a);

@@ -425,22 +425,21 @@ private Q_SLOTS:
         QCOMPARE(p.zustand.BilderAnzahl, 3);
         QVERIFY(!p.form->Panel12Fortschritt->isVisible());
         QVERIFY(p.meldungen.boxen.isEmpty());
-        // A fresh project has no album contents page yet: the book shows the new spread.
+        // The new album contents went to disk with the spreads, and lie on the album's
+        // contents page for retouching; a double-click saves them again.
+        QVERIFY(w.gibt("Pagora/Pages/Pagora.2") && w.gibt("Pagora/Pages/Pagora.8"));
+        QCOMPARE(p.zustand.AktuelleSeite, 1000);
+        QPlainTextEdit *memo = p.bearbeitung.inhaltsbearbeitung().MemoInhalt();
+        QVERIFY(memo->isVisibleTo(p.form.get()));
+        QTest::mouseDClick(memo->viewport(), Qt::LeftButton, {}, QPoint(10, 5));
+        QVERIFY(!memo->isVisibleTo(p.form.get()));
+        p.form->SeitenZeigen(1002);
         QCOMPARE(p.zustand.AktuelleSeite, 1002);
         QCOMPARE(p.form->albumblatt()->AlbumLabels[0]->text(), QString("Der Turm"));
         // The thumbnail of the 400 × 300 picture (d = 4) hangs from the top of the first cell.
         const QImage blatt = testing::teile(p.form->PanelBuch()).ImageAlbum->pixmap().toImage();
         QCOMPARE(blatt.pixelColor(55, 10), QColor(Qt::blue));
         QCOMPARE(blatt.pixelColor(5, 10), QColor(Qt::white));
-        // The new album contents lie on the book for retouching; a double-click saves
-        // them, and from then on the album has its contents page.
-        QPlainTextEdit *memo = p.bearbeitung.inhaltsbearbeitung().MemoInhalt();
-        QVERIFY(memo->isVisibleTo(p.form.get()));
-        QTest::mouseDClick(memo->viewport(), Qt::LeftButton, {}, QPoint(10, 5));
-        QVERIFY(w.gibt("Pagora/Pages/Pagora.2") && w.gibt("Pagora/Pages/Pagora.8"));
-        QVERIFY(!memo->isVisibleTo(p.form.get()));
-        p.form->SeitenZeigen(1000);
-        QCOMPARE(p.zustand.AktuelleSeite, 1000);
     }
 
     void closingTheWindowOtherwiseSavesNothing() {

@@ -20,7 +20,7 @@ struct Album {
         w.schreiben("P/Pages/.keep", "");
     }
     Albumergebnis herstellen(const QStringList &liste) {
-        const Albumauftrag a{w.gespeichert(), w.gespeichert() + "P\\", "Q", liste};
+        const Albumauftrag a{{w.gespeichert(), "Q", "P\\", {}}, liste};
         return AlbumBearbeiten(w.dateien(), a, kFest, [this](const Albumschritt &s) { schritte << s.slot; });
     }
     QImage aufschlag(const char *nnn) const {

@@ -385,9 +385,11 @@ private Q_SLOTS:
         QCOMPARE(u.meldungen.boxen.first().first, Art::Fehler);
         QVERIFY(u.meldungen.boxen.first().second.contains("\"b16\""));
         QVERIFY(u.meldungen.boxen.first().second.contains("Zeile 17"));
-        // The spread before the fault stays; production ends there.
-        QVERIFY(u.w.gibt("Pagora/Pages/Pagora002.bmp"));
+        // Production ends there, and the album stays as it was: no spread, no leftover.
+        QVERIFY(!u.w.gibt("Pagora/Pages/Pagora002.bmp"));
         QVERIFY(!u.w.gibt("Pagora/Pages/Pagora004.bmp"));
+        QCOMPARE(QDir(u.w.nativ("Pagora/Pages")).entryList(QDir::Files | QDir::Hidden).filter("pagora-neu"),
+                 QStringList());
         QCOMPARE(inhalt.count(), 0);
         QVERIFY(!u.buch.fortschrittsfeld->isVisible());
         QCOMPARE(u.buch.auftraege.last(), QString("SeitenZeigen 1002"));

@@ -170,13 +170,15 @@ private Q_SLOTS:
         testing::zustandEinrichten(w, z, "Pagora");
         z.einstellungen.setzen("Sheet1", "geändert");
         const QString lang(250, QChar('x'));
-        NeuesProjektEinstellen(z, lang, "Werk");
+        QVERIFY(NeuesProjektEinstellen(z, {w.gespeichert(), lang, "Werk"}, Einstellungsbeginn::Neu));
         QCOMPARE(z.einstellungen.wert("Title"), lang.left(200));
         QCOMPARE(z.einstellungen.wert("Path"), QString("Werk"));
         QCOMPARE(z.einstellungen.wert("Sheet1"), QString("Texte"));
         QCOMPARE(z.ProgrammName, lang);
         QCOMPARE(z.ProjektVerzeichnis, w.gespeichert() + "Werk\\");
-        QCOMPARE(z.HilfeSeitenDateiName, w.gespeichert() + lang + "\\Pages\\" + lang + ".7");
+        // The page files lie in the project's own folder, whatever its name.
+        QCOMPARE(z.HilfeSeitenDateiName, w.gespeichert() + "Werk\\Pages\\" + lang + ".7");
+        QVERIFY(w.gibt(lang + ".ini")); // written at once: the project can be chosen again
     }
 
     void aNewProjectsSettingsReplaceAnOlderFile() {
@@ -184,8 +186,7 @@ private Q_SLOTS:
         w.text("Buch.ini", {"Title=Alt", "Sheet1=Alt"});
         app::Zustand z(w.dateien());
         testing::zustandEinrichten(w, z, "Pagora");
-        NeuesProjektEinstellen(z, "Buch", "Buch");
-        QVERIFY(projekt::IniDateiSchreiben(z));
+        QVERIFY(NeuesProjektEinstellen(z, {w.gespeichert(), "Buch", "Buch"}, Einstellungsbeginn::Neu));
         QVERIFY(w.lesen("Buch.ini").startsWith("Path=Buch\r\nTitle=Buch\r\nTitle.Left=64"));
     }
 };

@@ -15,17 +15,17 @@ private Q_SLOTS:
         w.schreiben("NAMES.EXE", "x");
         const auto r = ExeLaufwerk(w.dateien(), w.gespeichert() + "Quarn.exe");
         QCOMPARE(r.status, Status::Gefunden);
-        QCOMPARE(r.programmName, QString("Quarn"));
-        QCOMPARE(r.stammVerzeichnis, w.gespeichert());
-        QCOMPARE(r.textSeitenDateiName, w.gespeichert() + "Quarn\\Pages\\Quarn.5");
-        QCOMPARE(r.hilfeSeitenDateiName, w.gespeichert() + "Quarn\\Pages\\Quarn.7");
+        QCOMPARE(r.ort.name, QString("Quarn"));
+        QCOMPARE(r.ort.stamm, w.gespeichert());
+        QCOMPARE(r.ort.textSeiten(), w.gespeichert() + "Quarn\\Pages\\Quarn.5");
+        QCOMPARE(r.ort.hilfeSeiten(), w.gespeichert() + "Quarn\\Pages\\Quarn.7");
     }
 
     void theNameEndsAtTheFirstDot() {
         testing::Datenwurzel w;
         w.schreiben("names.exe", "x");
-        QCOMPARE(ExeLaufwerk(w.dateien(), w.gespeichert() + "a.b.exe").programmName, QString("a"));
-        QCOMPARE(ExeLaufwerk(w.dateien(), w.gespeichert() + "Pagora").programmName, QString("Pagora"));
+        QCOMPARE(ExeLaufwerk(w.dateien(), w.gespeichert() + "a.b.exe").ort.name, QString("a"));
+        QCOMPARE(ExeLaufwerk(w.dateien(), w.gespeichert() + "Pagora").ort.name, QString("Pagora"));
     }
 
     void besideACdTheDataComesFromTheFirstDriveThatHasIt() {
@@ -43,8 +43,8 @@ private Q_SLOTS:
         }
         const auto r = ExeLaufwerk(dateien, programm.gespeichert() + "Quarn.exe");
         QCOMPARE(r.status, Status::Gefunden);
-        QCOMPARE(r.stammVerzeichnis, QString("F:\\"));
-        QCOMPARE(r.textSeitenDateiName, programm.gespeichert() + "Quarn.5");
+        QCOMPARE(r.ort.stamm, QString("F:\\"));
+        QCOMPARE(r.ort.textSeiten(), programm.gespeichert() + "Quarn.5");
         QCOMPARE(programm.lesen("Quarn.5"), QByteArray("/Quarn/Pages/Quarn.5\xd0\r\n"));
         QCOMPARE(programm.lesen("Quarn.7"), QByteArray("/Quarn/Pages/Quarn.7\xd0\r\n"));
         // Only the first run copies: a present help page file is kept.
@@ -59,7 +59,7 @@ private Q_SLOTS:
             QVERIFY(datei.open(QIODevice::WriteOnly));
             datei.write("D");
         }
-        QCOMPARE(ExeLaufwerk(dateien, programm.gespeichert() + "Quarn.exe").stammVerzeichnis, QString("D:\\"));
+        QCOMPARE(ExeLaufwerk(dateien, programm.gespeichert() + "Quarn.exe").ort.stamm, QString("D:\\"));
     }
 
     void withoutACdTheProgrammeEnds() {

@@ -153,11 +153,15 @@ private Q_SLOTS:
         QCOMPARE(AutorIniLesen(z).value_or("fehlt"), QString("C:\\buecher\\Quarn"));
     }
 
-    // Settings are never lost: an oversized file is read from its head, and a file is
-    // only replaced by the table that was read from it.
+    // Settings are never lost: a file is read whole wherever its keys stand, only
+    // replaced by the table that was read from it, and one too large to read whole is
+    // never replaced.
     void settingsFilesAreOnlyReplacedByWhatWasReadFromThem() {
         testing::Datenwurzel w;
-        const QByteArray gross = "Title=Gross\r\nSheet1=Eins\r\n" + QByteArray(2 << 20, 'x') + "\r\n";
+        QByteArray kommentare;
+        while (kommentare.size() < 1200000)
+            kommentare += "; eine Zeile, die nur Platz braucht\r\n";
+        const QByteArray gross = kommentare + "Title=Gross\r\nSheet1=Eins\r\n";
         w.schreiben("Quarn.ini", gross);
         w.text("Pagora.ini", {"Title=Eigen"});
         Zustand z(w.dateien());
@@ -168,13 +172,21 @@ private Q_SLOTS:
         QVERIFY(IniDateiSchreiben(z));
         QVERIFY(platform::fromCp1252(w.lesen("Quarn.ini")).contains("Title=Gross\r\n"));
         // Quarn's table is not written under another project's name.
-        z.ProgrammName = "Pagora";
+        z.ortSetzen(OrtFuer(z, w.gespeichert(), "Pagora", {}));
         QVERIFY(!IniDateiSchreiben(z));
         QCOMPARE(w.lesen("Pagora.ini"), QByteArray("Title=Eigen\r\n"));
         // A new project's file that does not exist yet is written.
-        z.ProgrammName = "Neu";
+        z.ortSetzen(OrtFuer(z, w.gespeichert(), "Neu", {}));
         QVERIFY(IniDateiSchreiben(z));
         QVERIFY(w.gibt("Neu.ini"));
+        // Beyond what is read, the file is read as far as that and never written back.
+        w.schreiben("Riesig.ini",
+                    "Title=Riesig\r\n" + QByteArray(projekt::kMaxEinstellungsdatei, ';') + "\r\nSheet1=Verloren\r\n");
+        QVERIFY(EinstellungsdateiLesen(z, "Riesig"));
+        QVERIFY(z.einstellungenZuGross);
+        QCOMPARE(z.einstellungen.wert("Title"), QString("Riesig"));
+        QVERIFY(!IniDateiSchreiben(z));
+        QCOMPARE(w.lesen("Riesig.ini").size(), projekt::kMaxEinstellungsdatei + 33);
     }
 
     void pageFilesAreCountedInWholeRecords() {
@@ -202,8 +214,6 @@ private Q_SLOTS:
         w.schreiben("Pagora/Album/bild.dok", "");
         Zustand z(w.dateien());
         testing::zustandEinrichten(w, z);
-        z.ProjektPfad = "Pagora\\";
-        ProjektVerzeichnisSetzen(z);
         QCOMPARE(LeereKommentareLoeschen(z), 2);
         QVERIFY(!w.gibt("Pagora/Album/leer.txt"));
         QVERIFY(!w.gibt("Pagora/Album/GROSS.TXT"));

@@ -21,8 +21,8 @@ void Buchadapter::ProjektReset() {
 void Buchadapter::IniAuswerten() {
     form_.IniAuswerten();
 }
-void Buchadapter::IniDateiLesen(const QString &name) {
-    form_.IniDateiLesen(name);
+bool Buchadapter::IniDateiLesen(const QString &name) {
+    return form_.IniDateiLesen(name);
 }
 void Buchadapter::auffrischen() {
     form_.auffrischen();

@@ -17,7 +17,7 @@ public:
     void SeitenZeigen(int seite) override;
     void ProjektReset() override;
     void IniAuswerten() override;
-    void IniDateiLesen(const QString &name) override;
+    bool IniDateiLesen(const QString &name) override;
     void Fensterfarbe(const QColor &farbe) override;
     void ProjekttitelZeigen(const QString &titel) override;
     void auffrischen() override;

@@ -67,11 +67,12 @@ void Buchlenkung::BlaetternBeenden() {
 }
 
 void Buchlenkung::aufschlagen(int n) {
-    const QString seiten = z_.ProjektVerzeichnis + "Pages\\" + z_.ProgrammName;
     // A part's contents spread needs its contents file.
     const book::Buchseite verlangt{n};
     if (verlangt.inhalt() && verlangt.teil() != book::Buchseite::Teil::Hilfe &&
-        !z_.dateien.exists(seiten + (verlangt.teil() == book::Buchseite::Teil::Text ? ".1" : ".2")))
+        !z_.dateien.exists(z_.ort.datei(verlangt.teil() == book::Buchseite::Teil::Text
+                                            ? projekt::Seitendatei::TextInhalt
+                                            : projekt::Seitendatei::AlbumInhalt)))
         return;
     buch_.TitelZuruecksetzen();
     FundeLoeschen(buch_);
@@ -104,7 +105,7 @@ void Buchlenkung::aufschlagen(int n) {
     buch_.seitenzahlenZeigen(a.seitenzahlen);
 
     QByteArray copyright;
-    const bool hatCopyright = z_.dateien.read(seiten + ".4", &copyright, 1 << 20);
+    const bool hatCopyright = z_.dateien.read(z_.ort.datei(projekt::Seitendatei::Copyright), &copyright, 1 << 20);
     if (a.seite.inhalt()) {
         buch_.seiteSetzen(true, n == 0 && hatCopyright ? platform::splitLines(copyright) : QStringList());
         InhaltZeigen(a.inhaltTeil);
@@ -157,7 +158,7 @@ void Buchlenkung::aufschlagen(int n) {
             buch_.albumZeigen();
             Griffregistersetzen(book::Buchseite::anfang(book::Buchseite::Teil::Album).zahl);
             buch_.Buchzeigen(hilfe);
-            const QString blatt = z_.ProjektVerzeichnis + book::Albumblattname(z_.ProgrammName, n);
+            const QString blatt = z_.ort.albumblatt(n);
             if (auto bild = book::BitmapLaden(z_.dateien, blatt)) {
                 z_.AlbumAufschlag = seite.nummer() / 2;
                 buch_.albumBlattSetzen(*bild);
@@ -209,12 +210,14 @@ void Buchlenkung::BilderImBuch() {
 void Buchlenkung::InhaltZeigen(int teil) {
     static const char *const kTitel[] = {QT_TR_NOOP("Inhalt (Texte)"), QT_TR_NOOP("Inhalt (Bilder)"),
                                          QT_TR_NOOP("Inhalt (Hilfe)")};
-    static const char *const kEndung[] = {".1", ".2", ".6"};
+    using projekt::Seitendatei;
+    static constexpr Seitendatei kDatei[] = {Seitendatei::TextInhalt, Seitendatei::AlbumInhalt,
+                                             Seitendatei::HilfeInhalt};
     if (teil < 1 || teil > 3) return;
     book::Inhaltsstand &stand = z_.inhaltsstand[size_t(teil)];
     QByteArray bytes;
     book::Inhaltsseite seite;
-    if (z_.dateien.read(z_.ProjektVerzeichnis + "Pages\\" + z_.ProgrammName + kEndung[teil - 1], &bytes, 1 << 20)) {
+    if (z_.dateien.read(z_.ort.datei(kDatei[teil - 1]), &bytes, 1 << 20)) {
         seite = book::InhaltFuer(platform::splitLines(bytes), stand.Aktuell);
         stand.Anzahl = seite.anzahl;
     }

@@ -87,14 +87,16 @@ void TImageForm::FormCreate() {
         startAbgebrochen_ = true;
         return;
     }
-    z_.StammVerzeichnis = lw.stammVerzeichnis;
-    z_.TextSeitenDateiName = lw.textSeitenDateiName;
-    z_.HilfeSeitenDateiName = lw.hilfeSeitenDateiName;
+    z_.programmOrt = lw.ort;
+    z_.ortSetzen(lw.ort);
     z_.LetzteTextseite = 0;
     z_.LetzteHilfeseite = 0;
-    QString name = lw.programmName;
+    QString name = lw.ort.name;
     if (const auto autor = projekt::AutorIniLesen(z_)) name = *autor;
-    z_.ProgrammName = name;
+    // Until its settings are read (or where it has none), the project is the folder
+    // named after it.
+    if (projekt::Einstellungsname n; projekt::EinstellungsnameLesen(name, lw.ort.stamm, &n))
+        z_.ortSetzen(projekt::OrtFuer(z_, n.stamm, n.name, {}));
     z_.NurLesen = !projekt::SchreibTest(z_);
     if (!z_.NurLesen && !projekt::DatenwurzelSperren(z_)) {
         z_.NurLesen = true;
@@ -105,7 +107,6 @@ void TImageForm::FormCreate() {
     }
     IniDateiLesen(name);
 
-    z_.HilfeVerzeichnis = z_.StammVerzeichnis + "Help\\";
     if (!z_.dateien.folderExists(z_.HilfeVerzeichnis))
         meldungen_.zeigen(Meldungen::Art::Warnung,
                           tr("Der Ordner \"Help\" fehlt in %1. Ohne ihn fehlen das Buch, seine Bilder und die Hilfe; "
@@ -132,8 +133,11 @@ void TImageForm::layoutFuerBildschirm() {
     bildansicht_->LabelHuge->move((W - bildansicht_->LabelHuge->width()) / 2, H - 330);
 }
 
-void TImageForm::IniDateiLesen(const QString &name) {
-    if (projekt::EinstellungsdateiLesen(z_, name)) {
+bool TImageForm::IniDateiLesen(const QString &name) {
+    const bool gelesen = projekt::EinstellungsdateiLesen(z_, name);
+    // A change of several files that a crash cut short is finished before anything is read.
+    if (!z_.NurLesen) projekt::AenderungenVollenden(z_);
+    if (gelesen) {
         albumblatt_->leeren();
         buch_->seiteLeeren(true);
         buch_->albumBlattVormerken(z_.StammVerzeichnis + "Help\\Album0.bmp");
@@ -145,20 +149,25 @@ void TImageForm::IniDateiLesen(const QString &name) {
         z_.HilfeDateiOffen = z_.hilfeDatei.open(z_.dateien.native(z_.HilfeSeitenDateiName), book::kSeitensatzGroesse);
         z_.HilfeSeitenZahl = int(z_.hilfeDatei.count());
     }
+    if (z_.einstellungenZuGross)
+        meldungen_.zeigen(Meldungen::Art::Warnung,
+                          tr("Die Einstellungsdatei %1 ist größer als 64 MB. Pagora liest ihren Anfang, "
+                             "schreibt sie aber nicht zurück: Änderungen an den Einstellungen werden nicht "
+                             "gespeichert.")
+                              .arg(z_.dateien.native(z_.ort.einstellungsDatei())));
+    return gelesen;
 }
 
 void TImageForm::IniAuswerten() {
     const projekt::Einstellungen &e = z_.einstellungen;
     const int ppi = screen_.info().ppi;
 
-    z_.ProjektPfad = e.wert("Path");
     TitelAnzeigen(*LabelProjekttitel1, *LabelProjekttitel2, *buch_, projekt::Titelgestaltung::aus(e), z_.Schriftgrad,
                   ppi, false);
     // The register tabs' captions and the bookmarks laid into the book.
     buch_->GriffeBeschriften(
         {e.wert("Sheet1"), e.wert("Sheet2"), e.wert("Sheet3"), e.wert("Sheet4"), e.wert("Sheet5")});
     buchlenkung_->LesezeichenLesen();
-    projekt::ProjektVerzeichnisSetzen(z_);
     buch_->anleitungAnkreuzen(e.wert("ShowCBT") != "0");
 
     bildansicht_->neuZentrieren();
@@ -193,7 +202,7 @@ void TImageForm::ProjektReset() {
 }
 
 void TImageForm::ListeLaden() {
-    bildansicht_->ListeLaden(z_.ProjektVerzeichnis + "Pages\\" + z_.ProgrammName + ".3");
+    bildansicht_->ListeLaden(z_.ort.datei(projekt::Seitendatei::Bilderliste));
 }
 
 } // namespace app

@@ -378,7 +378,7 @@ void TImageForm::BeendenClick() {
     if (!z_.NurLesen) {
         const projekt::Laufwerksergebnis eigene = projekt::ExeLaufwerk(z_.dateien, z_.programmDatei);
         if (eigene.status == projekt::Laufwerksergebnis::Status::Gefunden)
-            projekt::AutorIniSchreiben(z_, eigene.stammVerzeichnis);
+            projekt::AutorIniSchreiben(z_, eigene.ort.stamm);
         projekt::IniDateiSchreiben(z_);
         bildansicht_->BildtextSpeichern();
         projekt::LeereKommentareLoeschen(z_);

@@ -66,7 +66,7 @@ public:
     // Start-up and settings.
     void FormCreate();
     void SpracheEinrichten();
-    void IniDateiLesen(const QString &name);
+    bool IniDateiLesen(const QString &name);
     void IniAuswerten();
     void ProjektReset();
     void ListeLaden();

@@ -3,9 +3,12 @@
 #include "album/core/punktproben.h"
 #include "book/core/seitensatz.h"
 #include "platform/cp1252.h"
+#include "platform/entwurf.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
+#include <QFile>
+#include <utility>
 
 namespace authoring {
 namespace {
@@ -17,17 +20,36 @@ int breiteVon(const QByteArray &text, const platform::ByteWidths &masse) {
     return masse.width(text);
 }
 
-bool speichern(const platform::Files &dateien, const Albumauftrag &a, const QImage &aufschlag, int nummer) {
-    QByteArray bytes;
-    // The whole file's room at once: a buffer growing as the rows come would be copied
-    // again and again. Qt writes the 32-bit picture as a 24-bit bitmap itself.
-    bytes.reserve(54 + qsizetype((aufschlag.width() * 3 + 3) / 4 * 4) * aufschlag.height());
-    QBuffer puffer(&bytes);
-    puffer.open(QIODevice::WriteOnly);
-    if (!aufschlag.save(&puffer, "BMP")) return false;
-    // Each spread replaces its file whole; the run syncs them all once at its end.
-    return dateien.writeUnsynced(a.ProjektVerzeichnis + book::Albumblattname(a.ProgrammName, 1000 + 2 * nummer), bytes);
-}
+// The spreads made so far, written whole beside their files but not yet in place. What
+// is not handed over to the final change is removed.
+class Entwuerfe {
+public:
+    explicit Entwuerfe(const platform::Files &dateien) : dateien_(dateien) {}
+    ~Entwuerfe() {
+        for (const auto &d : fertig_)
+            QFile::remove(d.fertig);
+    }
+    bool speichern(const QString &datei, const QImage &aufschlag) {
+        QByteArray bytes;
+        // The whole file's room at once: a buffer growing as the rows come would be
+        // copied again and again. Qt writes the 32-bit picture as a 24-bit bitmap itself.
+        bytes.reserve(54 + qsizetype((aufschlag.width() * 3 + 3) / 4 * 4) * aufschlag.height());
+        QBuffer puffer(&bytes);
+        puffer.open(QIODevice::WriteOnly);
+        if (!aufschlag.save(&puffer, "BMP")) return false;
+        platform::Entwurf entwurf(dateien_, datei);
+        // Unsynced: the run syncs them all once at its end.
+        const QString name = entwurf.anhaengen(bytes) ? entwurf.abschliessen(false) : QString();
+        if (name.isEmpty()) return false;
+        fertig_.append({datei, {}, name});
+        return true;
+    }
+    QList<platform::Files::Neu> uebergeben() { return std::exchange(fertig_, {}); }
+
+private:
+    const platform::Files &dateien_;
+    QList<platform::Files::Neu> fertig_;
+};
 
 } // namespace
 
@@ -79,7 +101,7 @@ Albumergebnis AlbumBearbeiten(const platform::Files &dateien, const Albumauftrag
     }
     QByteArray leerBytes;
     QImage leer;
-    const QString blatt = a.StammVerzeichnis + "Help\\Album0.bmp";
+    const QString blatt = a.ort.hilfeOrdner() + "Album0.bmp";
     if (!dateien.exists(blatt)) {
         r.status = Albumergebnis::Status::OhneAlbumblatt;
         return r;
@@ -94,10 +116,12 @@ Albumergebnis AlbumBearbeiten(const platform::Files &dateien, const Albumauftrag
     leer = leer.convertToFormat(QImage::Format_RGB32);
     const int anzahl = int(a.MemoListe.size());
     QImage aufschlag;
+    dateien.makeFolder(a.ort.seitenOrdner());
+    Entwuerfe entwuerfe(dateien);
     auto sichern = [&](int nummer) {
-        if (!speichern(dateien, a, aufschlag, nummer)) {
+        if (!entwuerfe.speichern(a.ort.albumblatt(1000 + 2 * nummer), aufschlag)) {
             r.status = Albumergebnis::Status::Schreibfehler;
-            r.meldung = "Kann " + book::Albumblattname(a.ProgrammName, 1000 + 2 * nummer) + " nicht schreiben.";
+            r.meldung = "Kann " + a.ort.albumblatt(1000 + 2 * nummer) + " nicht schreiben.";
             return false;
         }
         ++r.gespeicherteAufschlaege;
@@ -115,7 +139,7 @@ Albumergebnis AlbumBearbeiten(const platform::Files &dateien, const Albumauftrag
             } else {
                 const qsizetype doppelpunkt = zeile.indexOf(':');
                 const QString name = zeile.left(doppelpunkt);
-                const QString datei = a.ProjektVerzeichnis + "Album\\" + name + ".bmp";
+                const QString datei = a.ort.albumOrdner() + name + ".bmp";
                 const bool sicher =
                     doppelpunkt > 0 && !name.contains('\\') && !name.contains('/') && !name.contains("..");
                 const QString nativ = sicher && dateien.exists(datei) ? dateien.native(datei) : QString();
@@ -150,11 +174,20 @@ Albumergebnis AlbumBearbeiten(const platform::Files &dateien, const Albumauftrag
         if (i % 16 == 15 && !sichern(i / 16 + 1)) return r;
     }
     if (anzahl % 16 != 0 && !sichern((anzahl - 1) / 16 + 1)) return r;
-    if (r.gespeicherteAufschlaege > 0 && !dateien.syncFolder(a.ProjektVerzeichnis + "Pages\\")) {
+    QList<platform::Files::Neu> neu = entwuerfe.uebergeben();
+    neu.append({a.ort.datei(projekt::Seitendatei::AlbumInhalt), platform::joinLines(r.MemoInhalt)});
+    neu.append({a.ort.datei(projekt::Seitendatei::AlbumInhalt2), platform::joinLines(r.MemoInhalt2)});
+    // The spreads reach the disk with one sync; the change then puts them in place with
+    // the contents, all or none.
+    const bool gesynct = r.gespeicherteAufschlaege == 0 || dateien.syncFolder(a.ort.seitenOrdner());
+    if (!gesynct || dateien.writeAll(neu) >= 0) {
+        if (gesynct) neu.clear(); // writeAll removed what it did not put in place
+        for (const auto &d : neu)
+            if (!d.fertig.isEmpty()) QFile::remove(d.fertig);
         r.status = Albumergebnis::Status::Schreibfehler;
         r.meldung = QCoreApplication::translate("authoring::Albumproduktion",
                                                 "Die Albumseiten in %1 können nicht auf die Platte geschrieben werden.")
-                        .arg(a.ProjektVerzeichnis + "Pages\\");
+                        .arg(a.ort.seitenOrdner());
     }
     return r;
 }

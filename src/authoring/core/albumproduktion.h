@@ -1,9 +1,12 @@
 #pragma once
 // Album production: the picture list in; the album spread bitmaps
-// "Pages\<ProgrammName>NNN.bmp" and the album's two contents lists out. Every spread
-// starts from "Help\Album0.bmp"; thumbnails are point-sampled into their cells.
+// "Pages\<ProgrammName>NNN.bmp" and the album's two contents lists (.2, .8) out, put in
+// place as one change when the run is through: the project shows the old album or the
+// new one, never a mix. Every spread starts from "Help\Album0.bmp"; thumbnails are
+// point-sampled into their cells.
 #include "platform/files.h"
 #include "platform/fonts.h"
+#include "project/core/projektort.h"
 
 #include <QImage>
 #include <QStringList>
@@ -12,9 +15,7 @@
 namespace authoring {
 
 struct Albumauftrag {
-    QString StammVerzeichnis;
-    QString ProjektVerzeichnis;
-    QString ProgrammName;
+    projekt::Projektort ort;
     QStringList MemoListe; // the picture list
 };
 
@@ -27,7 +28,7 @@ struct Albumschritt {
 struct Albumergebnis {
     enum class Status { Fertig, OhneAlbumblatt, Bildfehler, Schreibfehler, ZuVieleZeilen };
     Status status = Status::Fertig;
-    int gespeicherteAufschlaege = 0;
+    int gespeicherteAufschlaege = 0; // spreads made (and in place once the status is Fertig)
     QStringList MemoInhalt;
     QStringList MemoInhalt2;
     QString meldung; // for Bildfehler, Schreibfehler and ZuVieleZeilen: what, and which list line

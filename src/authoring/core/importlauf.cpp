@@ -61,7 +61,8 @@ Importlauf TextImportieren(const projekt::Zustand &z, const Importauftrag &auftr
                            const std::function<bool(qint64, qint64)> &fortschritt) {
     Importlauf lauf;
     lauf.seitenDatei = auftrag.hilfe ? z.HilfeSeitenDateiName : z.TextSeitenDateiName;
-    lauf.inhaltsDatei = z.ProjektVerzeichnis + "Pages\\" + z.ProgrammName + (auftrag.hilfe ? ".6" : ".1");
+    lauf.inhaltsDatei =
+        z.ort.datei(auftrag.hilfe ? projekt::Seitendatei::HilfeInhalt : projekt::Seitendatei::TextInhalt);
     Silbentrennung *trennung = nullptr;
     if (auftrag.silbentrennung && !(trennung = trennmuster())) {
         lauf.status = Importlauf::Status::OhneTrennmuster;
@@ -94,7 +95,7 @@ Importlauf TextImportieren(const projekt::Zustand &z, const Importauftrag &auftr
         ::madvise(karte + freigegeben, size_t(grenze - freigegeben), MADV_DONTNEED);
         freigegeben = grenze;
     };
-    z.dateien.makeFolder(z.ProjektVerzeichnis + "Pages\\");
+    z.dateien.makeFolder(z.ort.seitenOrdner());
     Projektbilder bilder(z, bildFehler);
     platform::Entwurf seiten(z.dateien, lauf.seitenDatei);
     lauf.ergebnis = Buchmachen(

@@ -1,6 +1,7 @@
 #include "authoring/core/projektanlage.h"
 
 #include "project/core/projektdateien.h"
+#include "project/core/projektort.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -66,22 +67,36 @@ Projektergebnis ProjektAnlegen(const platform::Files &dateien, const Projektauft
                        "Ende enthalten: Programm- und Einstellungsdatei werden sonst nicht wiedergefunden.");
         return r;
     }
+    for (const QString &text : {a.programmName, a.ordner}) {
+        if (projekt::VorbehaltenerName(text)) {
+            r.status = Status::Abgelehnt;
+            r.meldung = tr("\"%1\" ist der Name einer Datei oder eines Ordners von Pagora selbst und kann kein "
+                           "Projekt benennen.")
+                            .arg(text);
+            return r;
+        }
+    }
+    if (dateien.exists(a.stammVerzeichnis + a.ordner)) {
+        r.status = Status::Abgelehnt;
+        r.meldung = tr("%1 ist eine Datei, kein Verzeichnis.").arg(a.stammVerzeichnis + a.ordner);
+        return r;
+    }
     if (!unterDerWurzel(dateien, a.stammVerzeichnis, a.ordner)) {
         r.status = Status::Abgelehnt;
         r.meldung = dateinamenWarnung();
         return r;
     }
 
-    const QString f = a.stammVerzeichnis + a.ordner + "\\";
-    for (const QString &ordner : {f, f + "Album\\", f + "Slides\\", f + "Pages\\", f + "Huge\\"})
+    const projekt::Projektort ort{a.stammVerzeichnis, a.programmName, a.ordner + "\\", {}};
+    const QString f = ort.ordner();
+    for (const QString &ordner : {f, ort.albumOrdner(), f + "Slides\\", ort.seitenOrdner(), f + "Huge\\"})
         dateien.makeFolder(ordner); // an existing folder is fine; a missing one fails the copies
 
-    const QString seiten = f + "Pages\\" + a.programmName;
     const Kopie kopien[] = {
-        {a.stammVerzeichnis + "Names.exe", f + "Album\\Names.exe", false},
-        {a.stammVerzeichnis + "Help\\Projekt.dat", a.stammVerzeichnis + a.programmName + ".exe", true},
-        {a.stammVerzeichnis + "Help\\default.6", seiten + ".6", false},
-        {a.stammVerzeichnis + "Help\\default.7", seiten + ".7", false},
+        {a.stammVerzeichnis + "Names.exe", ort.albumOrdner() + "Names.exe", false},
+        {ort.hilfeOrdner() + "Projekt.dat", a.stammVerzeichnis + a.programmName + ".exe", true},
+        {ort.hilfeOrdner() + "default.6", ort.datei(projekt::Seitendatei::HilfeInhalt), false},
+        {ort.hilfeOrdner() + "default.7", ort.datei(projekt::Seitendatei::HilfeSeiten), false},
     };
     for (const Kopie &k : kopien) {
         if (!dateien.exists(k.quelle)) {
@@ -99,15 +114,26 @@ Projektergebnis ProjektAnlegen(const platform::Files &dateien, const Projektauft
     return r;
 }
 
-void NeuesProjektEinstellen(projekt::Zustand &z, const QString &programmName, const QString &ordner) {
-    z.einstellungen = z.Vorgaben;
-    z.ProgrammName = programmName;
-    z.einstellungen.setzen("Title", programmName.left(projekt::kMaxWertLaenge));
-    z.einstellungen.setzen("Path", ordner.left(projekt::kMaxWertLaenge));
-    z.ProjektVerzeichnis = z.StammVerzeichnis + ordner + "\\";
+bool EinstellungenVorhanden(const platform::Files &dateien, const Projektauftrag &a) {
+    return dateien.exists(a.stammVerzeichnis + a.programmName + ".ini");
+}
+
+bool NeuesProjektEinstellen(projekt::Zustand &z, const Projektauftrag &a, Einstellungsbeginn beginn) {
+    const QString pfad = projekt::Projektort::pfadAus(a.ordner.left(projekt::kMaxWertLaenge), a.programmName);
+    if (beginn == Einstellungsbeginn::Behalten) {
+        if (!projekt::EinstellungsdateiLesen(z, a.stammVerzeichnis + a.programmName)) return false;
+        // The file stays as it is, byte for byte, unless it names another folder.
+        if (z.ort.pfad.compare(pfad, Qt::CaseInsensitive) == 0) return true;
+    } else {
+        z.einstellungen = z.Vorgaben;
+        z.einstellungen.setzen("Title", a.programmName.left(projekt::kMaxWertLaenge));
+        z.einstellungenZuGross = false;
+    }
+    z.einstellungen.setzen("Path", a.ordner.left(projekt::kMaxWertLaenge));
+    z.ortSetzen(projekt::OrtFuer(z, a.stammVerzeichnis, a.programmName, z.einstellungen.wert("Path")));
     // This table is the project's settings file from now on, even where an older one lies.
-    z.einstellungsQuelle = z.StammVerzeichnis + programmName + ".ini";
-    projekt::SeitenDateiNamenNachfuehren(z);
+    z.einstellungsQuelle = z.ort.einstellungsDatei();
+    return projekt::IniDateiSchreiben(z);
 }
 
 } // namespace authoring

@@ -35,12 +35,23 @@ struct Projektergebnis {
 // Pages and Huge, Album\Names.exe, the programme file <name>.exe in the data root
 // (always replaced), then Pages\<name>.6 and .7 from the help templates. Present files
 // other than the programme file are kept. Refuses a name or folder that fails the
-// file-name test, an empty one, and a folder that does not lie below the data root.
+// file-name test, an empty one, a name or folder of the program's own files, a folder
+// that is a file, and a folder that does not lie below the data root.
 Projektergebnis ProjektAnlegen(const platform::Files &dateien, const Projektauftrag &auftrag);
 
-// The state of the new project: the settings back to their defaults with Title and
-// Path (each cut to 200 characters), the programme name, the project folder and the
-// page files that follow the project.
-void NeuesProjektEinstellen(projekt::Zustand &z, const QString &programmName, const QString &ordner);
+// True when the project already has a settings file, which making it again would
+// either keep or start over.
+bool EinstellungenVorhanden(const platform::Files &dateien, const Projektauftrag &auftrag);
+
+enum class Einstellungsbeginn {
+    Neu,      // the defaults with Title and Path: a project starts over
+    Behalten, // the project's own settings file, with Path set to the folder given
+};
+
+// Makes the new project the open one and writes its settings file, so that it can be
+// chosen again at once. `Neu`: the defaults with Title and Path (each cut to 200
+// characters). `Behalten`: the settings file as it is, rewritten only when its Path
+// names another folder. False when the settings could not be read or written.
+bool NeuesProjektEinstellen(projekt::Zustand &z, const Projektauftrag &auftrag, Einstellungsbeginn beginn);
 
 } // namespace authoring

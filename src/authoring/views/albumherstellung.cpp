@@ -49,7 +49,7 @@ Albumergebnis Albumherstellung::AlbumBearbeiten() {
     buch->SeitenzahlenLeeren();
     buch->auffrischen();
 
-    const Albumauftrag auftrag{z.StammVerzeichnis, z.ProjektVerzeichnis, z.ProgrammName, buch->Bilderliste()};
+    const Albumauftrag auftrag{z.ort, buch->Bilderliste()};
     const Importmasse masse = Importmasse::Bildschirm();
     int aufschlag = -1;
     QElapsedTimer uhr;
@@ -76,7 +76,7 @@ Albumergebnis Albumherstellung::AlbumBearbeiten() {
     labelsLeeren();
     buch->HintergrundZeigen();
     if (r.status != Albumergebnis::Status::Fertig) {
-        // The spreads saved before the fault stay; the book shows the first of them.
+        // Nothing of the album changed; the book shows its first spread as before.
         buch->SeitenZeigen(1002);
         if (!r.meldung.isEmpty()) fenster_.meldungen().zeigen(platform::Meldungen::Art::Fehler, r.meldung);
         return r;
@@ -85,9 +85,6 @@ Albumergebnis Albumherstellung::AlbumBearbeiten() {
     fenster_.inDieEcke();
     z.Bearbeitungsteil = 0;
     buch->SeitenZeigen(book::Buchseite::anfang(book::Buchseite::Teil::Album).zahl);
-    // A project whose album never had contents has no contents page to open yet; the
-    // author sees the first new spread instead.
-    if (!z.dateien.exists(z.ProjektVerzeichnis + "Pages\\" + z.ProgrammName + ".2")) buch->SeitenZeigen(1002);
     Q_EMIT fenster_.albumInhaltHergestellt(r.MemoInhalt, r.MemoInhalt2);
     return r;
 }

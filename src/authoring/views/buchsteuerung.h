@@ -25,8 +25,8 @@ public:
     // the page files.
     virtual void IniAuswerten() = 0;
     // Reads the settings file of a project (a name, possibly with its data root in
-    // front) and applies it.
-    virtual void IniDateiLesen(const QString &name) = 0;
+    // front) and applies it. False when it could not be read: the open project stays.
+    virtual bool IniDateiLesen(const QString &name) = 0;
     // The colour of the main window behind the book.
     virtual void Fensterfarbe(const QColor &farbe) = 0;
     // The screen title and its shadow.

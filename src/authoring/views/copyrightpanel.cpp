@@ -48,7 +48,7 @@ Copyrightpanel::Copyrightpanel(TBearbeitung &fenster) : Aufgabenpanel(fenster, "
 
 QString Copyrightpanel::seitendatei() const {
     const projekt::Zustand &z = fenster_.zustand();
-    return z.ProjektVerzeichnis + "Pages\\" + z.ProgrammName + ".4";
+    return z.ort.datei(projekt::Seitendatei::Copyright);
 }
 
 void Copyrightpanel::PanelCopyrightClick() {

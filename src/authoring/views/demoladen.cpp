@@ -2,6 +2,7 @@
 
 #include "authoring/views/tbearbeitung.h"
 #include "project/core/exelaufwerk.h"
+#include "project/core/projektdateien.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -46,24 +47,22 @@ DemoLaden::DemoLaden(TBearbeitung &fenster) : Aufgabenpanel(fenster, "Panel6Demo
     raster->setRowStretch(4, 1);
 }
 
-bool DemoLaden::stammVerzeichnisErmitteln() {
-    projekt::Zustand &z = fenster_.zustand();
+std::optional<QString> DemoLaden::datenwurzel() {
+    const projekt::Zustand &z = fenster_.zustand();
     const projekt::Laufwerksergebnis lw = projekt::ExeLaufwerk(z.dateien, z.programmDatei);
     if (lw.status != projekt::Laufwerksergebnis::Status::Gefunden) {
         fenster_.meldungen().zeigen(Art::Warnung, tr("Legen Sie die CD in ihr Laufwerk!"));
-        return false;
+        return std::nullopt;
     }
-    z.StammVerzeichnis = lw.stammVerzeichnis;
-    z.TextSeitenDateiName = lw.textSeitenDateiName;
-    z.HilfeSeitenDateiName = lw.hilfeSeitenDateiName;
-    return true;
+    return lw.ort.stamm;
 }
 
 void DemoLaden::vorbereiten() {
     FileListBox1->clear();
-    if (!stammVerzeichnisErmitteln()) return;
+    const auto stamm = datenwurzel();
+    if (!stamm) return;
     const projekt::Zustand &z = fenster_.zustand();
-    QStringList namen = z.dateien.list(z.StammVerzeichnis, "*.ini");
+    QStringList namen = z.dateien.list(*stamm, "*.ini");
     // The author file names the last project; it is no project of its own.
     namen.removeIf([](const QString &n) { return n.compare(QStringLiteral("Autor.ini"), Qt::CaseInsensitive) == 0; });
     namen.sort(Qt::CaseInsensitive);
@@ -71,16 +70,16 @@ void DemoLaden::vorbereiten() {
 }
 
 void DemoLaden::BitBtnDemoLadenClick() {
-    if (!stammVerzeichnisErmitteln()) return;
-    const QString name = EditIniDatei->text().section('.', 0, 0).trimmed();
+    const auto stamm = datenwurzel();
+    if (!stamm) return;
+    const QString eingabe = EditIniDatei->text().trimmed();
+    const QString name = eingabe.endsWith(QStringLiteral(".ini"), Qt::CaseInsensitive) ? eingabe.chopped(4) : eingabe;
     if (name == QStringLiteral("*") || name.isEmpty()) return;
-    fenster_.hide();
-    if (Buchsteuerung *buch = fenster_.buch()) buch->IniDateiLesen(name);
-    geladen();
+    oeffnen(*stamm, name);
 }
 
 void DemoLaden::PanelDemoCDClick() {
-    projekt::Zustand &z = fenster_.zustand();
+    const projekt::Zustand &z = fenster_.zustand();
     QString laufwerk;
     for (char16_t l = 'C'; l <= 'Z' && laufwerk.isEmpty(); ++l) {
         const QString wurzel = QString(QChar(l)) + ":\\";
@@ -90,9 +89,27 @@ void DemoLaden::PanelDemoCDClick() {
         fenster_.meldungen().zeigen(Art::Warnung, tr("Die Demo-CDROM befindet sich nicht im CD-Laufwerk!"));
         return;
     }
+    oeffnen(laufwerk, QStringLiteral("Quarn"));
+}
+
+void DemoLaden::oeffnen(const QString &stamm, const QString &name) {
+    // The open project stays until the chosen one is there and read.
+    const projekt::Zustand &z = fenster_.zustand();
+    if (!projekt::GueltigerProgrammName(name) || !z.dateien.exists(stamm + name + ".ini")) {
+        fenster_.meldungen().zeigen(
+            Art::Warnung,
+            tr("Das Projekt \"%1\" gibt es nicht: %2 fehlt.").arg(name, z.dateien.native(stamm) + name + ".ini"));
+        return;
+    }
+    Buchsteuerung *buch = fenster_.buch();
+    if (!buch) return;
+    if (!buch->IniDateiLesen(stamm + name)) {
+        fenster_.meldungen().zeigen(
+            Art::Fehler,
+            tr("Die Einstellungsdatei %1 kann nicht gelesen werden.").arg(z.dateien.native(stamm + name + ".ini")));
+        return;
+    }
     fenster_.hide();
-    z.StammVerzeichnis = laufwerk;
-    if (Buchsteuerung *buch = fenster_.buch()) buch->IniDateiLesen(QStringLiteral("Quarn"));
     geladen();
 }
 

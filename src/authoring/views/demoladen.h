@@ -2,6 +2,9 @@
 // Panel 6: switching to another project by its settings file, or to the demo on its CD.
 #include "authoring/views/aufgabenpanel.h"
 
+#include <QString>
+#include <optional>
+
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -14,7 +17,8 @@ class DemoLaden : public Aufgabenpanel {
 public:
     explicit DemoLaden(TBearbeitung &fenster);
 
-    // Points the file list at the data root the drive locator reports.
+    // Points the file list at the data root the drive locator reports. Nothing of the
+    // open project changes until a project is chosen and its settings are read.
     void vorbereiten();
     void BitBtnDemoLadenClick();
     void PanelDemoCDClick();
@@ -28,7 +32,8 @@ public:
     QPushButton *BitBtnIniNichtLaden;
 
 private:
-    bool stammVerzeichnisErmitteln();
+    std::optional<QString> datenwurzel();
+    void oeffnen(const QString &stamm, const QString &name);
     void geladen();
 };
 

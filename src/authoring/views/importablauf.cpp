@@ -70,7 +70,9 @@ bool Buchmachen(TBearbeitung &fenster, const QString &importdatei, bool silbentr
         }
         return !fortschritt->wasCanceled();
     };
-    const Importauftrag auftrag{nativ, hilfe, false, silbentrennung};
+    // The contents go to disk with the pages, so that the book on disk always has the
+    // contents of its pages; the author's edit on the book then rewrites them.
+    const Importauftrag auftrag{nativ, hilfe, true, silbentrennung};
     const Importlauf lauf = TextImportieren(
         z, auftrag, [&meldungen](const QString &text) { meldungen.zeigen(Art::Fehler, text); }, melden);
     fortschritt.reset();

@@ -49,9 +49,8 @@ int Inhaltsbearbeitung::inhaltsseite(int teil) {
     return teil == 0 ? 1000 : teil == 1 ? 0 : 2000;
 }
 
-QString Inhaltsbearbeitung::datei(const char *endung) const {
-    const projekt::Zustand &z = fenster_.zustand();
-    return z.ProjektVerzeichnis + "Pages\\" + z.ProgrammName + QLatin1String(endung);
+QString Inhaltsbearbeitung::datei(projekt::Seitendatei welche) const {
+    return fenster_.zustand().ort.datei(welche);
 }
 
 bool Inhaltsbearbeitung::aktiv() const {
@@ -90,6 +89,7 @@ void Inhaltsbearbeitung::InhaltZurBearbeitung(int teil, const QStringList &memo,
 }
 
 bool Inhaltsbearbeitung::NurInhaltsverzeichnis(int teil) {
+    using S = projekt::Seitendatei;
     const projekt::Zustand &z = fenster_.zustand();
     auto lesen = [&z](const QString &name, QStringList *zeilen) {
         QByteArray bytes;
@@ -100,14 +100,14 @@ bool Inhaltsbearbeitung::NurInhaltsverzeichnis(int teil) {
     QStringList memo, memo2;
     QString fehlt;
     if (teil == 0) {
-        if (!lesen(datei(".2"), &memo))
-            fehlt = datei(".2");
-        else if (!lesen(datei(".8"), &memo2))
-            fehlt = datei(".8");
+        if (!lesen(datei(S::AlbumInhalt), &memo))
+            fehlt = datei(S::AlbumInhalt);
+        else if (!lesen(datei(S::AlbumInhalt2), &memo2))
+            fehlt = datei(S::AlbumInhalt2);
     } else if (teil == 1) {
-        if (!lesen(datei(".1"), &memo)) fehlt = datei(".1");
-    } else if (!lesen(datei(".6"), &memo) && !lesen(z.HilfeVerzeichnis + "default.6", &memo)) {
-        fehlt = datei(".6");
+        if (!lesen(datei(S::TextInhalt), &memo)) fehlt = datei(S::TextInhalt);
+    } else if (!lesen(datei(S::HilfeInhalt), &memo) && !lesen(z.HilfeVerzeichnis + "default.6", &memo)) {
+        fehlt = datei(S::HilfeInhalt);
     }
     if (!fehlt.isEmpty()) {
         fenster_.meldungen().zeigen(Art::Fehler, tr("Das Inhaltsverzeichnis %1 fehlt oder kann nicht gelesen werden. "
@@ -120,14 +120,16 @@ bool Inhaltsbearbeitung::NurInhaltsverzeichnis(int teil) {
 }
 
 bool Inhaltsbearbeitung::PanelSaveContentsClick() {
+    using S = projekt::Seitendatei;
     projekt::Zustand &z = fenster_.zustand();
     const int teil = z.Bearbeitungsteil;
     QList<platform::Files::Neu> neu;
     if (teil == 0)
-        neu = {{datei(".2"), platform::joinLines(zeilen(memo_))}, {datei(".8"), platform::joinLines(zeilen(memo2_))}};
+        neu = {{datei(S::AlbumInhalt), platform::joinLines(zeilen(memo_))},
+               {datei(S::AlbumInhalt2), platform::joinLines(zeilen(memo2_))}};
     else
-        neu = {{datei(teil == 1 ? ".1" : ".6"), platform::joinLines(zeilen(memo_))}};
-    z.dateien.makeFolder(z.ProjektVerzeichnis + "Pages\\");
+        neu = {{datei(teil == 1 ? S::TextInhalt : S::HilfeInhalt), platform::joinLines(zeilen(memo_))}};
+    z.dateien.makeFolder(z.ort.seitenOrdner());
     if (const int fehler = z.dateien.writeAll(neu); fehler >= 0) {
         fenster_.meldungen().zeigen(Art::Fehler, tr("Die Datei %1 kann nicht geschrieben werden. Das "
                                                     "Inhaltsverzeichnis bleibt, wie es war.")

@@ -2,6 +2,8 @@
 // Editing a table of contents on the open book: the contents memos lie over the
 // contents page, the author retouches the entries there and saves them into the part's
 // contents file(s), or cancels and the files stay as they were.
+#include "project/core/projektort.h"
+
 #include <QObject>
 #include <QPointer>
 #include <QStringList>
@@ -50,7 +52,7 @@ protected:
 
 private:
     QPlainTextEdit *memoMachen(const char *name, int links);
-    QString datei(const char *endung) const;
+    QString datei(projekt::Seitendatei welche) const;
 
     TBearbeitung &fenster_;
     QPointer<QPlainTextEdit> memo_, memo2_;

@@ -213,7 +213,7 @@ PanelMemoListe::PanelMemoListe(TBearbeitung &fenster, QWidget *feld) : QWidget(f
 
 QString PanelMemoListe::listenDatei() const {
     const projekt::Zustand &z = fenster_.zustand();
-    return z.ProjektVerzeichnis + "Pages\\" + z.ProgrammName + ".3";
+    return z.ort.datei(projekt::Seitendatei::Bilderliste);
 }
 
 bool PanelMemoListe::offen() const {

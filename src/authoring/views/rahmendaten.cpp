@@ -4,6 +4,7 @@
 #include "authoring/views/tbearbeitung.h"
 #include "book/core/buchseite.h"
 #include "project/core/exelaufwerk.h"
+#include "project/core/projektdateien.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -114,12 +115,20 @@ void Rahmendaten::anlegen() {
         m.zeigen(Art::Warnung, tr("Legen Sie die CD in ihr Laufwerk!"));
         return;
     }
-    z.StammVerzeichnis = lw.stammVerzeichnis;
-    z.TextSeitenDateiName = lw.textSeitenDateiName;
-    z.HilfeSeitenDateiName = lw.hilfeSeitenDateiName;
     const QString name = EditProgrammName->text();
     const QString ordner = EditProjektVerzeichnis->text();
-    const Projektergebnis r = ProjektAnlegen(z.dateien, {z.StammVerzeichnis, name, ordner});
+    const Projektauftrag auftrag{lw.ort.stamm, name, ordner};
+    // An existing project is never started over silently: only the author's explicit
+    // answer resets its settings; closing the question keeps them.
+    Einstellungsbeginn beginn = Einstellungsbeginn::Neu;
+    if (projekt::GueltigerProgrammName(name) && EinstellungenVorhanden(z.dateien, auftrag)) {
+        const bool zuruecksetzen =
+            m.jaNein(tr("Das Projekt \"%1\" gibt es schon. Sollen seine Einstellungen (Titel, Register, Hintergrund, "
+                        "Lesezeichen und alle anderen) zurückgesetzt werden? Mit \"Nein\" bleiben sie erhalten.")
+                         .arg(name));
+        beginn = zuruecksetzen ? Einstellungsbeginn::Neu : Einstellungsbeginn::Behalten;
+    }
+    const Projektergebnis r = ProjektAnlegen(z.dateien, auftrag);
     for (const QString &w : r.warnungen)
         m.zeigen(Art::Warnung, w);
     if (r.status == Projektergebnis::Status::Abgelehnt) {
@@ -131,9 +140,13 @@ void Rahmendaten::anlegen() {
         return;
     }
     Buchsteuerung *buch = fenster_.buch();
+    const QString ini = z.dateien.native(auftrag.stammVerzeichnis + name + ".ini");
+    if (!NeuesProjektEinstellen(z, auftrag, beginn)) {
+        m.zeigen(Art::Fehler, tr("Die Einstellungsdatei %1 kann nicht gelesen oder geschrieben werden.").arg(ini));
+        if (beginn == Einstellungsbeginn::Behalten) return; // the open project stays
+    }
     if (buch) buch->ProjektReset();
     stufe_ = Nichts;
-    NeuesProjektEinstellen(z, name, ordner);
     fenster_.hide();
     if (buch) {
         buch->Fensterfarbe(Qt::black);

@@ -70,7 +70,7 @@ Zeilenart ArtDerZeile(const QByteArray &text) {
 }
 
 QString Albumblattname(const QString &programmName, int rechteSeite) {
-    return "Pages\\" + programmName + QString::number(rechteSeite).mid(1, 3) + ".bmp";
+    return programmName + QString::number(rechteSeite).mid(1, 3) + ".bmp";
 }
 
 } // namespace book

@@ -39,7 +39,8 @@ private:
 
 Zeilenart ArtDerZeile(const QByteArray &text);
 
-// "Pages\<ProgrammName>NNN.bmp" for the album spread whose right page is R.
+// "<ProgrammName>NNN.bmp", the file in the project's Pages folder of the album spread
+// whose right page is R.
 QString Albumblattname(const QString &programmName, int rechteSeite);
 
 } // namespace book

@@ -12,15 +12,9 @@ Laufwerksergebnis ExeLaufwerk(const platform::Files &dateien, const QString &pro
     const QString ordner = programmDatei.left(schnitt + 1);
     const QString dateiName = programmDatei.mid(schnitt + 1);
     const QString name = dateiName.section('.', 0, 0);
-    r.programmName = name;
+    r.ort = {ordner, name, name + '\\', {}};
 
-    if (dateien.exists(ordner + "names.exe")) {
-        const QString seiten = ordner + name + "\\Pages\\" + name;
-        r.hilfeSeitenDateiName = seiten + ".7";
-        r.textSeitenDateiName = seiten + ".5";
-        r.stammVerzeichnis = ordner;
-        return r;
-    }
+    if (dateien.exists(ordner + "names.exe")) return r;
 
     QString cd;
     for (char16_t l = 'D'; l <= 'Z' && cd.isEmpty(); ++l) {
@@ -31,13 +25,11 @@ Laufwerksergebnis ExeLaufwerk(const platform::Files &dateien, const QString &pro
         r.status = Laufwerksergebnis::Status::KeineCd;
         return r;
     }
-    r.hilfeSeitenDateiName = ordner + name + ".7";
-    r.textSeitenDateiName = ordner + name + ".5";
-    r.stammVerzeichnis = cd;
-    if (!dateien.exists(r.hilfeSeitenDateiName)) {
-        const QString quelle = cd + name + "\\Pages\\" + name;
+    r.ort = {cd, name, name + '\\', ordner};
+    if (!dateien.exists(r.ort.hilfeSeiten())) {
+        const Projektort aufCd{cd, name, name + '\\', {}};
         for (const auto &[von, nach] :
-             {std::pair{quelle + ".7", r.hilfeSeitenDateiName}, std::pair{quelle + ".5", r.textSeitenDateiName}}) {
+             {std::pair{aufCd.hilfeSeiten(), r.ort.hilfeSeiten()}, std::pair{aufCd.textSeiten(), r.ort.textSeiten()}}) {
             if (!dateien.copy(von, nach)) {
                 r.status = Laufwerksergebnis::Status::KopierFehler;
                 r.fehler = von;

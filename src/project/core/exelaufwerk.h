@@ -3,6 +3,7 @@
 // and the two page-record files, for a hard-disk installation ("names.exe" beside
 // the programme) or a programme beside a CD in one of the drives D: to Z:.
 #include "platform/files.h"
+#include "project/core/projektort.h"
 
 #include <QString>
 
@@ -11,10 +12,9 @@ namespace projekt {
 struct Laufwerksergebnis {
     enum class Status { Gefunden, KeineCd, KopierFehler };
     Status status = Status::Gefunden;
-    QString programmName;
-    QString stammVerzeichnis; // with trailing "\"
-    QString textSeitenDateiName;
-    QString hilfeSeitenDateiName;
+    // The programme's own project before its settings are read: the folder named
+    // after it, the page files in its Pages (or beside a programme run from a CD).
+    Projektort ort;
     QString fehler; // the file that could not be copied
 };
 

@@ -6,8 +6,14 @@
 
 namespace projekt {
 
+bool VorbehaltenerName(const QString &name) {
+    for (const char *eigen : {"names", "Autor", "Help", "pagora-tool", "pagora-tool-befehle"})
+        if (name.compare(QLatin1String(eigen), Qt::CaseInsensitive) == 0) return true;
+    return false;
+}
+
 bool GueltigerProgrammName(const QString &name) {
-    if (name.isEmpty() || name.trimmed() != name) return false;
+    if (name.isEmpty() || name.trimmed() != name || VorbehaltenerName(name)) return false;
     for (const QChar c : name)
         if (c.unicode() < 32 || QStringView(u"\\/:*?\"<>|.").contains(c)) return false;
     return true;
@@ -16,7 +22,7 @@ bool GueltigerProgrammName(const QString &name) {
 namespace {
 
 QString einstellungsDatei(const Zustand &z) {
-    return z.StammVerzeichnis + z.ProgrammName + ".ini";
+    return z.ort.einstellungsDatei();
 }
 
 } // namespace
@@ -39,41 +45,29 @@ bool DatenwurzelSperren(Zustand &z) {
     return z.sperre != nullptr;
 }
 
-bool EinstellungsdateiLesen(Zustand &z, QString name) {
-    QString datei, stamm = z.StammVerzeichnis;
-    if (name.contains(":\\")) {
-        // A project on another data root: the root is everything up to the last "\",
-        // and it starts with a drive ("E:\"); anything else would name the working folder.
-        const qsizetype schnitt = name.lastIndexOf('\\');
-        const bool laufwerk = name.size() >= 3 && name.at(0).isLetter() && name.at(1) == ':' && name.at(2) == '\\';
-        if (!laufwerk) return false;
-        datei = name + ".ini";
-        stamm = name.left(schnitt + 1);
-        name = name.mid(schnitt + 1);
-    } else {
-        datei = z.StammVerzeichnis + name + ".ini";
-    }
+Projektort OrtFuer(const Zustand &z, const QString &stamm, const QString &name, const QString &pfad) {
+    const bool programmEigen =
+        z.programmOrt.stamm == stamm && z.programmOrt.name.compare(name, Qt::CaseInsensitive) == 0;
+    return {stamm, name, Projektort::pfadAus(pfad, name), programmEigen ? z.programmOrt.seitenBeimProgramm : QString()};
+}
+
+bool EinstellungsdateiLesen(Zustand &z, QString eingabe) {
+    Einstellungsname n;
+    if (!EinstellungsnameLesen(eingabe, z.StammVerzeichnis, &n)) return false;
+    const QString datei = n.stamm + n.name + ".ini";
     QByteArray inhalt;
     bool abgeschnitten = false;
-    if (!z.dateien.readHead(datei, &inhalt, 1 << 20, &abgeschnitten)) return false;
+    if (!z.dateien.readHead(datei, &inhalt, kMaxEinstellungsdatei, &abgeschnitten)) return false;
     if (abgeschnitten) inhalt.truncate(qMax(inhalt.lastIndexOf('\n'), inhalt.lastIndexOf('\r')) + 1);
-    z.StammVerzeichnis = stamm;
-    z.einstellungsQuelle = datei;
+    // Only a file read whole may be written back with the table.
+    z.einstellungenZuGross = abgeschnitten;
+    z.einstellungsQuelle = abgeschnitten ? QString() : datei;
     z.textDatei.close();
     z.TextDateiOffen = false;
     z.einstellungen = z.Vorgaben;
-    z.ProgrammName = name;
     z.einstellungen.lesen(inhalt);
-    SeitenDateiNamenNachfuehren(z);
+    z.ortSetzen(OrtFuer(z, n.stamm, n.name, z.einstellungen.wert("Path")));
     return true;
-}
-
-void SeitenDateiNamenNachfuehren(Zustand &z) {
-    const QString datei = z.programmDatei.mid(z.programmDatei.lastIndexOf('\\') + 1);
-    if (z.ProgrammName.compare(datei.section('.', 0, 0), Qt::CaseInsensitive) == 0) return;
-    const QString seiten = z.StammVerzeichnis + z.ProgrammName + "\\Pages\\" + z.ProgrammName;
-    z.TextSeitenDateiName = seiten + ".5";
-    z.HilfeSeitenDateiName = seiten + ".7";
 }
 
 bool IniDateiSchreiben(const Zustand &z) {
@@ -116,13 +110,35 @@ void SeitenDateienOeffnen(Zustand &z) {
     z.TextDateiOffen = true;
 }
 
-void ProjektVerzeichnisSetzen(Zustand &z) {
-    z.ProjektVerzeichnis = z.StammVerzeichnis + z.ProjektPfad;
-    if (!z.ProjektVerzeichnis.endsWith('\\')) z.ProjektVerzeichnis += '\\';
+namespace {
+
+QStringList aenderungsOrdner(const Zustand &z) {
+    return {z.ort.seitenOrdner(), z.ort.ordner(), z.ort.albumOrdner(), z.ort.stamm};
+}
+
+} // namespace
+
+platform::Wiederherstellung AenderungenVollenden(const Zustand &z) {
+    platform::Wiederherstellung gesamt;
+    for (const QString &ordner : aenderungsOrdner(z)) {
+        const auto w = z.dateien.vollenden(ordner);
+        gesamt.vollendet = gesamt.vollendet || w.vollendet;
+        gesamt.fehler = gesamt.fehler || w.fehler;
+        gesamt.entfernt += w.entfernt;
+    }
+    return gesamt;
+}
+
+QStringList AenderungsReste(const Zustand &z) {
+    QStringList reste;
+    for (const QString &ordner : aenderungsOrdner(z))
+        for (const QString &name : z.dateien.reste(ordner))
+            reste << ordner + name;
+    return reste;
 }
 
 int LeereKommentareLoeschen(const Zustand &z) {
-    const QString album = z.ProjektVerzeichnis + "Album\\";
+    const QString album = z.ort.albumOrdner();
     int geloescht = 0;
     for (const QString &name : z.dateien.list(album, "*.txt"))
         if (z.dateien.size(album + name) == 0 && z.dateien.remove(album + name)) ++geloescht;

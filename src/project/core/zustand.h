@@ -6,6 +6,7 @@
 #include "platform/recordfile.h"
 #include "platform/sperrdatei.h"
 #include "project/core/einstellungen.h"
+#include "project/core/projektort.h"
 
 #include <QString>
 #include <array>
@@ -25,14 +26,23 @@ struct Zustand {
     // new project makes. Only that file may be overwritten with the table.
     QString einstellungsQuelle;
 
+    // The open project's place, and the programme's own as the drive locator found it.
+    // The named fields below are the place's parts as the rest of the program reads
+    // them; they change only together with it, through ortSetzen.
+    Projektort ort;
+    Projektort programmOrt;
+    void ortSetzen(const Projektort &neu);
+
     QString StammVerzeichnis;
     QString ProgrammName;
     QString ProjektPfad;
     QString ProjektVerzeichnis;
     QString HilfeVerzeichnis;
-    QString BuchTitel;
     QString TextSeitenDateiName;
     QString HilfeSeitenDateiName;
+    QString BuchTitel;
+    // The settings file was larger than the program reads; it is never rewritten.
+    bool einstellungenZuGross = false;
     bool NurLesen = false;
     std::unique_ptr<platform::Sperrdatei> sperre; // held while this instance may write the data root
 
