@@ -165,14 +165,14 @@ std::optional<Aufruf> lesen(const QStringList &args) {
 }
 
 bool oeffnen(projekt::Zustand &z, const Aufruf &a) {
-    if (!projekt::GueltigerProgrammName(a.name)) {
-        klage(Werkzeug::tr("Ungültiger Programmname \"%1\": ohne Punkt und ohne die Zeichen \\ / : * ? \" < > |, wie "
-                           "Pagora selbst Programme benennt.")
+    if (projekt::VorbehaltenerName(a.name)) {
+        klage(Werkzeug::tr("\"%1\" ist der Name einer Datei oder eines Ordners von Pagora selbst, kein Projekt.")
                   .arg(a.name));
         return false;
     }
-    if (projekt::VorbehaltenerName(a.name)) {
-        klage(Werkzeug::tr("\"%1\" ist der Name einer Datei oder eines Ordners von Pagora selbst, kein Projekt.")
+    if (!projekt::GueltigerProgrammName(a.name)) {
+        klage(Werkzeug::tr("Ungültiger Programmname \"%1\": ohne Punkt und ohne die Zeichen \\ / : * ? \" < > |, wie "
+                           "Pagora selbst Programme benennt.")
                   .arg(a.name));
         return false;
     }

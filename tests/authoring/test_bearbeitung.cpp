@@ -310,6 +310,48 @@ private Q_SLOTS:
                  auftraege.isEmpty() ? seiten : u.w.gespeichert() + "Quarn\\Pages\\Quarn.5");
     }
 
+    // Making Quarn again through the panel asks, naming it; "Nein" keeps its settings
+    // byte for byte, "Ja" starts them over.
+    void makingAnExistingProjectAgainAsksFirst() {
+        for (const bool zuruecksetzen : {false, true}) {
+            Umgebung u;
+            const QByteArray eigen = "Path=Quarn\\\r\nTitle=Quarn\r\nSubtitle=Mühlen\r\nSheet4=Karten\r\n";
+            u.w.schreiben("Quarn.ini", eigen);
+            u.fenster->ImageFundamentalsClick();
+            for (const auto &[feld, text] :
+                 {std::pair{u.p4().EditProgrammName, "Quarn"}, std::pair{u.p4().EditProjektVerzeichnis, "Quarn"}}) {
+                feld->selectAll();
+                QTest::keyClicks(feld, text);
+            }
+            QTest::keyClick(u.p4().EditProgrammName, Qt::Key_Return);
+            u.meldungen.antworten = {zuruecksetzen};
+            QTest::keyClick(u.fenster.get(), Qt::Key_Return);
+            QVERIFY(!u.meldungen.fragen.isEmpty());
+            QVERIFY(u.meldungen.fragen.last().contains("\"Quarn\" gibt es schon"));
+            QCOMPARE(u.zustand.ProgrammName, QString("Quarn"));
+            if (zuruecksetzen) {
+                QVERIFY(!u.w.lesen("Quarn.ini").contains("Subtitle"));
+            } else {
+                QCOMPARE(u.w.lesen("Quarn.ini"), eigen);
+                QCOMPARE(u.zustand.einstellungen.wert("Sheet4"), QString("Karten"));
+            }
+        }
+    }
+
+    // Cancelling the switch panel leaves the book on the project it showed: an import
+    // after it writes that project's page file.
+    void cancellingTheSwitchKeepsTheProject() {
+        Umgebung u;
+        QVERIFY(projekt::EinstellungsdateiLesen(u.zustand, "Quarn"));
+        const QString seiten = u.zustand.TextSeitenDateiName;
+        QVERIFY(seiten.endsWith("Quarn\\Pages\\Quarn.5"));
+        u.fenster->ImageRunDemoClick();
+        QTest::mouseClick(u.p6().BitBtnIniNichtLaden, Qt::LeftButton);
+        QVERIFY(!u.fenster->isVisible());
+        QCOMPARE(u.zustand.TextSeitenDateiName, seiten);
+        QCOMPARE(u.zustand.ProjektVerzeichnis, u.w.gespeichert() + "Quarn\\");
+    }
+
     void theFileListWritesTheChosenName() {
         Umgebung u;
         u.fenster->Auswahl(6);

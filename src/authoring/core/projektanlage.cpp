@@ -60,13 +60,6 @@ Projektergebnis ProjektAnlegen(const platform::Files &dateien, const Projektauft
         r.meldung = tr("Programmname und Verzeichnis dürfen nicht leer sein.");
         return r;
     }
-    // The name the drive locator and the settings reader will give the project back.
-    if (!projekt::GueltigerProgrammName(a.programmName)) {
-        r.status = Status::Abgelehnt;
-        r.meldung = tr("Ein Programmname darf keinen Punkt, keine Steuerzeichen und keine Leerzeichen am Anfang oder "
-                       "Ende enthalten: Programm- und Einstellungsdatei werden sonst nicht wiedergefunden.");
-        return r;
-    }
     for (const QString &text : {a.programmName, a.ordner}) {
         if (projekt::VorbehaltenerName(text)) {
             r.status = Status::Abgelehnt;
@@ -75,6 +68,13 @@ Projektergebnis ProjektAnlegen(const platform::Files &dateien, const Projektauft
                             .arg(text);
             return r;
         }
+    }
+    // The name the drive locator and the settings reader will give the project back.
+    if (!projekt::GueltigerProgrammName(a.programmName)) {
+        r.status = Status::Abgelehnt;
+        r.meldung = tr("Ein Programmname darf keinen Punkt, keine Steuerzeichen und keine Leerzeichen am Anfang oder "
+                       "Ende enthalten: Programm- und Einstellungsdatei werden sonst nicht wiedergefunden.");
+        return r;
     }
     if (dateien.exists(a.stammVerzeichnis + a.ordner)) {
         r.status = Status::Abgelehnt;
