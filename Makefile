@@ -66,7 +66,7 @@ bench: build
 
 # make fuzz runs every target named in FUZZ_ZIELE (e.g. FUZZ_ZIELE=bitmap) for FUZZ_SECONDS, starting from fuzz/corpus/.
 # FUZZ_LAENGE_<target> lifts libFuzzer's input length where the reader takes more.
-FUZZ_ZIELE ?= einstellungen textimport albumeingabe marken seitensatz inhalt bildliste bitmap bildtext autorini
+FUZZ_ZIELE ?= einstellungen textimport albumeingabe marken seitensatz inhalt bildliste bitmap bildtext autorini journal
 FUZZ_LAENGE_marken     = 4194304
 # Mark files grow large in use: libFuzzer tries long inputs from the start, not after hours.
 FUZZ_ZUSATZ_marken     = -len_control=0
