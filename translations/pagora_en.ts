@@ -128,28 +128,8 @@ made or the program cannot be started.
 <context>
     <name>Werkzeug</name>
     <message>
-        <source>Aufruf: pagora-tool [--root ORDNER] neu NAME VERZEICHNIS
-Legt ein neues Projekt an wie &quot;Neues Projekt&quot; im Fenster Bearbeitung: das Verzeichnis mit
-Album, Slides, Pages und Huge, die Programmdatei NAME.exe, die Standardhilfe und NAME.ini mit
-Titel und Pfad. Ohne --root ist die Datenwurzel der Ordner von pagora-tool.
-Vorhandene Seiten, Bilderliste und Bilder bleiben erhalten; nur die Programmdatei wird ersetzt.
-Rückgabe 1 auch, wenn eine Vorlage fehlte: das Projekt ist dann angelegt, aber unvollständig.
-</source>
-        <translation>Usage: pagora-tool [--root DIR] neu NAME FOLDER
-Makes a new project as &quot;Neues Projekt&quot; in the authoring window does: the folder with
-Album, Slides, Pages and Huge, the programme file NAME.exe, the standard help and NAME.ini with
-title and path. Without --root the data root is the folder of pagora-tool.
-Existing pages, picture list and pictures stay; only the programme file is replaced.
-Exit status 1 also when a template was missing: the project is then made, but incomplete.
-</translation>
-    </message>
-    <message>
         <source>Keine Pagora-Datenwurzel: &quot;names.exe&quot; fehlt in %1.</source>
         <translation>No Pagora data root: &quot;names.exe&quot; is missing in %1.</translation>
-    </message>
-    <message>
-        <source>Die Einstellungsdatei %1.ini kann nicht geschrieben werden.</source>
-        <translation>The settings file %1.ini cannot be written.</translation>
     </message>
     <message>
         <source>Projekt %1 im Verzeichnis %2 angelegt.</source>
@@ -228,10 +208,6 @@ Checks the project; exit status 1 when something is wrong.
     <message>
         <source>Help\Album0.bmp fehlt: keine Albumseiten hergestellt.</source>
         <translation>Help\Album0.bmp is missing: no album spreads made.</translation>
-    </message>
-    <message>
-        <source>Das Album-Inhaltsverzeichnis kann nicht geschrieben werden.</source>
-        <translation>The album contents cannot be written.</translation>
     </message>
     <message>
         <source>%1 Albumseiten hergestellt.</source>
@@ -352,6 +328,62 @@ hyphenation rules (package hyphen-de).
     <message>
         <source>Der Teil von pagora-tool, der Bilder liest und schreibt (pagora-tool-befehle.so), fehlt neben %1; bitte installieren Sie Pagora neu.</source>
         <translation>The part of pagora-tool that reads and writes pictures (pagora-tool-befehle.so) is missing beside %1; please reinstall Pagora.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; ist der Name einer Datei oder eines Ordners von Pagora selbst, kein Projekt.</source>
+        <translation>&quot;%1&quot; is the name of one of Pagora's own files or folders, not a project.</translation>
+    </message>
+    <message>
+        <source>Aufruf: pagora-tool [--root ORDNER] neu [--behalten|--zuruecksetzen] NAME VERZEICHNIS
+Legt ein neues Projekt an wie &quot;Neues Projekt&quot; im Fenster Bearbeitung: das Verzeichnis mit
+Album, Slides, Pages und Huge, die Programmdatei NAME.exe, die Standardhilfe und NAME.ini mit
+Titel und Pfad. Ohne --root ist die Datenwurzel der Ordner von pagora-tool.
+Vorhandene Seiten, Bilderliste und Bilder bleiben erhalten; nur die Programmdatei wird ersetzt.
+Gibt es NAME.ini schon, lehnt neu ab, außer mit --behalten (Einstellungen bleiben, nur der Pfad
+wird VERZEICHNIS) oder --zuruecksetzen (Einstellungen beginnen neu mit Titel und Pfad).
+Rückgabe 1 auch, wenn eine Vorlage fehlte: das Projekt ist dann angelegt, aber unvollständig.
+</source>
+        <translation>Usage: pagora-tool [--root DIR] neu [--behalten|--zuruecksetzen] NAME FOLDER
+Makes a new project as &quot;Neues Projekt&quot; in the authoring window does: the folder with
+Album, Slides, Pages and Huge, the programme file NAME.exe, the standard help and NAME.ini with
+title and path. Without --root the data root is the folder of pagora-tool.
+Existing pages, picture list and pictures stay; only the programme file is replaced.
+When NAME.ini exists, neu refuses unless --behalten (settings stay, only the path
+becomes FOLDER) or --zuruecksetzen (settings start over with title and path) is given.
+Exit status 1 also when a template was missing: the project is then made, but incomplete.
+</translation>
+    </message>
+    <message>
+        <source>Das Projekt %1 gibt es schon: %1.ini bliebe nicht, wie sie ist. --behalten legt es neu an und behält seine Einstellungen, --zuruecksetzen beginnt sie neu.</source>
+        <translation>The project %1 already exists: %1.ini would not stay as it is. --behalten makes it again and keeps its settings, --zuruecksetzen starts them over.</translation>
+    </message>
+    <message>
+        <source>Die Einstellungsdatei %1 kann nicht gelesen oder geschrieben werden.</source>
+        <translation>The settings file %1 cannot be read or written.</translation>
+    </message>
+    <message>
+        <source>%1: Das Inhaltsverzeichnis passt nicht zu den Seiten: &quot;%2&quot; verweist auf Seite %3, die %4.</source>
+        <translation>%1: the contents do not match the pages: &quot;%2&quot; points to page %3, which %4.</translation>
+    </message>
+    <message>
+        <source>es nicht gibt</source>
+        <translation>does not exist</translation>
+    </message>
+    <message>
+        <source>keine Überschrift hat</source>
+        <translation>has no heading</translation>
+    </message>
+    <message>
+        <source>Rest einer unterbrochenen Änderung: %1 (der nächste schreibende Aufruf oder der Start von Pagora räumt ihn auf)</source>
+        <translation>Left over from an interrupted change: %1 (the next writing call or the start of Pagora clears it up)</translation>
+    </message>
+    <message>
+        <source>Pagora oder ein anderer Aufruf von pagora-tool schreibt gerade in %1 (%2 ist gesperrt). Bitte schließen Sie Pagora und versuchen Sie es noch einmal.</source>
+        <translation>Pagora or another call of pagora-tool is writing in %1 (%2 is locked). Please close Pagora and try again.</translation>
+    </message>
+    <message>
+        <source>Eine unterbrochene Änderung in %1 wurde zu Ende geführt.</source>
+        <translation>An interrupted change in %1 was completed.</translation>
     </message>
 </context>
 <context>
@@ -795,6 +827,10 @@ Save without them?</translation>
         <source>Das Buch braucht einen Bildschirm von mindestens 800 × 600 Bildpunkten; auf diesem Bildschirm (%1 × %2) sind seine Ränder abgeschnitten.</source>
         <translation>The book needs a screen of at least 800 × 600 pixels; on this screen (%1 × %2) its edges are cut off.</translation>
     </message>
+    <message>
+        <source>Die Einstellungsdatei %1 ist größer als 64 MB. Pagora liest ihren Anfang, schreibt sie aber nicht zurück: Änderungen an den Einstellungen werden nicht gespeichert.</source>
+        <translation>The settings file %1 is larger than 64 MB. Pagora reads its beginning but does not write it back: changes to the settings are not saved.</translation>
+    </message>
 </context>
 <context>
     <name>authoring</name>
@@ -817,6 +853,14 @@ Save without them?</translation>
     <message>
         <source>Die Datei %1 kann nicht nach %2 kopiert werden. Das Projekt wurde nicht fertig angelegt.</source>
         <translation>The file %1 cannot be copied to %2. The project was not completed.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; ist der Name einer Datei oder eines Ordners von Pagora selbst und kann kein Projekt benennen.</source>
+        <translation>&quot;%1&quot; is the name of one of Pagora's own files or folders and cannot name a project.</translation>
+    </message>
+    <message>
+        <source>%1 ist eine Datei, kein Verzeichnis.</source>
+        <translation>%1 is a file, not a folder.</translation>
     </message>
 </context>
 <context>
@@ -938,6 +982,14 @@ Save like this?</translation>
     <message>
         <source>Die Demo-CDROM befindet sich nicht im CD-Laufwerk!</source>
         <translation>The demo CD-ROM is not in the CD drive!</translation>
+    </message>
+    <message>
+        <source>Das Projekt &quot;%1&quot; gibt es nicht: %2 fehlt.</source>
+        <translation>The project &quot;%1&quot; does not exist: %2 is missing.</translation>
+    </message>
+    <message>
+        <source>Die Einstellungsdatei %1 kann nicht gelesen werden.</source>
+        <translation>The settings file %1 cannot be read.</translation>
     </message>
 </context>
 <context>
@@ -1288,6 +1340,14 @@ Save like this?</translation>
     <message>
         <source>Legen Sie die CD in ihr Laufwerk!</source>
         <translation>Put the CD into your drive!</translation>
+    </message>
+    <message>
+        <source>Das Projekt &quot;%1&quot; gibt es schon. Sollen seine Einstellungen (Titel, Register, Hintergrund, Lesezeichen und alle anderen) zurückgesetzt werden? Mit &quot;Nein&quot; bleiben sie erhalten.</source>
+        <translation>The project &quot;%1&quot; already exists. Reset its settings (title, tabs, background, bookmarks and all others)? With &quot;No&quot; they are kept.</translation>
+    </message>
+    <message>
+        <source>Die Einstellungsdatei %1 kann nicht gelesen oder geschrieben werden.</source>
+        <translation>The settings file %1 cannot be read or written.</translation>
     </message>
 </context>
 <context>
