@@ -1,7 +1,7 @@
 #!/bin/bash
-# Whole processes against standard tools, alternating, on generated data: the import
-# against fold, album production against ImageMagick's point sampling (on one thread
-# and with its default threads),
+# Whole processes against standard tools, alternating, on generated data: the demo's
+# reading part as a PDF, the import against fold, album production against ImageMagick's
+# point sampling (on one thread and with its default threads),
 # the text search against grep; then how album production and the check grow with ten
 # times the pictures. Prints min/median/max of the paired time ratios
 # (below 1: faster than the reference).
@@ -16,6 +16,11 @@ cp -r "$root" "$arbeit/wurzel"
 tool=$arbeit/wurzel/pagora-tool
 paare() { python3 "$hier/paarweise.py" "$runden" "$@"; }
 erzeugen() { python3 "$hier/erzeugen.py" "$@"; }
+
+# The demo's reading part (126 pages, 63 spreads) as a PDF, against listing the same
+# pages as text: what drawing and writing the spreads costs beyond reading them.
+paare "pdf text (126 Seiten) / pages --part text" -- "$tool" --root "$arbeit/wurzel" --name Quarn pdf --part text \
+    "$arbeit/text.pdf" -- "$tool" --root "$arbeit/wurzel" --name Quarn pages --part text
 
 for mb in 0.5 5 50; do
     erzeugen text "$quellen/data/quarn/buch.txt" "$mb" "$arbeit/text.txt"

@@ -3,6 +3,7 @@
 // pictures on album spreads, 4 help pages, on a simulated 1024 x 768 screen.
 #include "app/views/timageform.h"
 #include "book/core/seitensatz.h"
+#include "book/views/buchpanel.h"
 #include "fixture.h"
 #include "stillemeldungen.h"
 
@@ -62,6 +63,12 @@ struct Buch {
             form->TimerAnfangTimer();
     }
     book::BuchPanel &b() const { return *form->PanelBuch(); }
+    // The book opened whole, as the reader sees it once the title has typed itself (the
+    // 60 ticks above may leave it half open, its left page outside).
+    void ganzOeffnen() {
+        for (int i = 0; i < 1000 && (b().width() != book::BuchPanel::kBreite || form->PanelDeckel->isVisible()); ++i)
+            form->TimerAnfangTimer();
+    }
     // The window shown and active: keys go where its focus is, as for a user.
     void zeigen() {
         form->show();

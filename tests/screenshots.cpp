@@ -119,8 +119,8 @@ bool aufnehmen(const QString &ordner, platform::ScreenInfo info) {
     ok &= speichern(form, ordner, vorsilbe + "12-bildmenue");
     form.SeitenZeigen(12);
     QImage gedruckt;
-    form.setDrucker([&gedruckt](const QImage &seite) {
-        gedruckt = seite;
+    form.setDrucker([&gedruckt](const app::Druckvorlage &seite) {
+        gedruckt = seite.bild(2); // at twice the layout's size, as a printer sharpens it
         return QString();
     });
     form.Drucken();

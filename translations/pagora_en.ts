@@ -274,40 +274,6 @@ Checks the project; exit status 1 when something is wrong.
         <translation>%1 problems found.</translation>
     </message>
     <message>
-        <source>Aufruf: pagora-tool --root ORDNER --name NAME BEFEHL [OPTIONEN]
-
-Befehle:
-  import --part text|help [--silbentrennung] DATEI
-                                  Text importieren: Seitendatei (.5/.7) und Inhalt (.1/.6)
-  album                           Albumseiten und Albuminhalt (.2 und .8) herstellen
-  pages --part text|help [--from N] [--to N]   Seiten als lesbaren Text ausgeben
-  contents --part text|album|help Inhaltsverzeichnis ausgeben
-  check                           Projekt prüfen (fehlende und nicht gelistete Bilder,
-                                  zu lange Namen, beschädigte Seitensätze)
-  suche --part text|help|album BEGRIFF   fehlertolerant suchen, ein Treffer je Zeile
-  neu NAME VERZEICHNIS            neues Projekt anlegen (--name entfällt; neu --help)
-
-BEFEHL --help zeigt die Hilfe zu einem Befehl.
-Rückgabe: 0 Erfolg, 1 Eingabe abgelehnt oder Fehler im Projekt, 2 Aufruffehler.
-</source>
-        <translation>Usage: pagora-tool --root DIR --name NAME COMMAND [OPTIONS]
-
-Commands:
-  import --part text|help [--silbentrennung] FILE
-                                  import a text: page file (.5/.7) and contents (.1/.6)
-  album                           make the album spreads and album contents (.2 and .8)
-  pages --part text|help [--from N] [--to N]   print pages as readable text
-  contents --part text|album|help print the contents
-  check                           check the project (missing and unlisted pictures,
-                                  names too long, damaged page records)
-  suche --part text|help|album TERM   search with spelling tolerance, one hit a line
-  neu NAME FOLDER                 make a new project (without --name; neu --help)
-
-COMMAND --help explains a command.
-Exit status: 0 success, 1 input refused or a problem in the project, 2 usage error.
-</translation>
-    </message>
-    <message>
         <source>Aufruf: pagora-tool --root ORDNER --name NAME import --part text|help [--silbentrennung] DATEI
 Importiert die Textdatei (Windows-1252, Markierungen :I: :S: :B:) in den Leseteil (text)
 oder die Hilfe (help) und speichert das Inhaltsverzeichnis (.1 bzw. .6).
@@ -331,7 +297,7 @@ hyphenation rules (package hyphen-de).
     </message>
     <message>
         <source>&quot;%1&quot; ist der Name einer Datei oder eines Ordners von Pagora selbst, kein Projekt.</source>
-        <translation>&quot;%1&quot; is the name of one of Pagora's own files or folders, not a project.</translation>
+        <translation>&quot;%1&quot; is the name of one of Pagora&apos;s own files or folders, not a project.</translation>
     </message>
     <message>
         <source>Aufruf: pagora-tool [--root ORDNER] neu [--behalten|--zuruecksetzen] NAME VERZEICHNIS
@@ -380,6 +346,66 @@ Exit status 1 also when a template was missing: the project is then made, but in
     <message>
         <source>Pagora oder ein anderer Aufruf von pagora-tool schreibt gerade in %1 (%2 ist gesperrt). Bitte schließen Sie Pagora und versuchen Sie es noch einmal.</source>
         <translation>Pagora or another call of pagora-tool is writing in %1 (%2 is locked). Please close Pagora and try again.</translation>
+    </message>
+    <message>
+        <source>Aufruf: pagora-tool --root ORDNER --name NAME BEFEHL [OPTIONEN]
+
+Befehle:
+  import --part text|help [--silbentrennung] DATEI
+                                  Text importieren: Seitendatei (.5/.7) und Inhalt (.1/.6)
+  album                           Albumseiten und Albuminhalt (.2 und .8) herstellen
+  pages --part text|help [--from N] [--to N]   Seiten als lesbaren Text ausgeben
+  contents --part text|album|help Inhaltsverzeichnis ausgeben
+  check                           Projekt prüfen (fehlende und nicht gelistete Bilder,
+                                  zu lange Namen, beschädigte Seitensätze)
+  suche --part text|help|album BEGRIFF   fehlertolerant suchen, ein Treffer je Zeile
+  neu NAME VERZEICHNIS            neues Projekt anlegen (--name entfällt; neu --help)
+  pdf --part text|album|help [--from N] [--to N] DATEI   einen Teil als PDF speichern
+
+BEFEHL --help zeigt die Hilfe zu einem Befehl.
+Rückgabe: 0 Erfolg, 1 Eingabe abgelehnt oder Fehler im Projekt, 2 Aufruffehler.
+</source>
+        <translation>Usage: pagora-tool --root DIR --name NAME COMMAND [OPTIONS]
+
+Commands:
+  import --part text|help [--silbentrennung] FILE
+                                  import a text: page file (.5/.7) and contents (.1/.6)
+  album                           make the album spreads and album contents (.2 and .8)
+  pages --part text|help [--from N] [--to N]   print pages as readable text
+  contents --part text|album|help print the contents
+  check                           check the project (missing and unlisted pictures,
+                                  names too long, damaged page records)
+  suche --part text|help|album TERM   search with spelling tolerance, one hit a line
+  neu NAME FOLDER                 make a new project (without --name; neu --help)
+  pdf --part text|album|help [--from N] [--to N] FILE   save a part as a PDF
+
+COMMAND --help explains a command.
+Exit status: 0 success, 1 input refused or a problem in the project, 2 usage error.
+</translation>
+    </message>
+    <message>
+        <source>Aufruf: pagora-tool --root ORDNER --name NAME pdf --part text|album|help [--from N] [--to N] DATEI
+Speichert die Doppelseiten eines Teils (Seiten N bis N) als PDF, eine Doppelseite je Blatt, wie
+Pagora sie zeigt und druckt; der Text bleibt durchsuchbar, das Inhaltsverzeichnis wird zu
+Lesezeichen des PDF.
+</source>
+        <translation>Usage: pagora-tool --root DIR --name NAME pdf --part text|album|help [--from N] [--to N] FILE
+Saves the spreads of a part (pages N to N) as a PDF, one spread per sheet, as Pagora
+shows and prints them; the text stays searchable, the contents become the PDF&apos;s
+bookmarks.
+</translation>
+    </message>
+    <message>
+        <source>Dieser Teil des Buches hat keine Seiten von %1 bis %2.</source>
+        <translation>This part of the book has no pages from %1 to %2.</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht geschrieben werden.</source>
+        <translation>The file %1 cannot be written.</translation>
+    </message>
+    <message>
+        <source>%1 Doppelseiten in %2 gespeichert.</source>
+        <translation>%1 spreads saved in %2.</translation>
     </message>
     <message>
         <source>Eine unterbrochene Änderung in %1 wurde zu Ende geführt.</source>
@@ -658,6 +684,10 @@ Save without them?</translation>
         <source>nächste Seite</source>
         <translation>next page</translation>
     </message>
+    <message>
+        <source>Ein Lesezeichen kann nur zwischen die Seiten des Buches gelegt werden.</source>
+        <translation>A bookmark can only be laid between the pages of the book.</translation>
+    </message>
 </context>
 <context>
     <name>app::Meldungsboxen</name>
@@ -828,6 +858,38 @@ Save without them?</translation>
         <translation>The book needs a screen of at least 800 × 600 pixels; on this screen (%1 × %2) its edges are cut off.</translation>
     </message>
     <message>
+        <source>Buch als PDF speichern</source>
+        <translation>Save book as PDF</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>PDF-Dateien (*.pdf)</source>
+        <translation>PDF files (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Das Buch wird als PDF gespeichert …</source>
+        <translation>Saving the book as PDF …</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht geschrieben werden.</source>
+        <translation>The file %1 cannot be written.</translation>
+    </message>
+    <message>
+        <source>Das Buch wurde als PDF in die Datei %1 gespeichert.</source>
+        <translation>The book was saved as PDF in the file %1.</translation>
+    </message>
+    <message>
+        <source>Lesezeichen %1 zwischen die aufgeschlagenen Seiten legen</source>
+        <translation>Lay bookmark %1 between the open pages</translation>
+    </message>
+    <message>
         <source>Die Einstellungsdatei %1 ist größer als 64 MB. Pagora liest ihren Anfang, schreibt sie aber nicht zurück: Änderungen an den Einstellungen werden nicht gespeichert.</source>
         <translation>The settings file %1 is larger than 64 MB. Pagora reads its beginning but does not write it back: changes to the settings are not saved.</translation>
     </message>
@@ -856,7 +918,7 @@ Save without them?</translation>
     </message>
     <message>
         <source>&quot;%1&quot; ist der Name einer Datei oder eines Ordners von Pagora selbst und kann kein Projekt benennen.</source>
-        <translation>&quot;%1&quot; is the name of one of Pagora's own files or folders and cannot name a project.</translation>
+        <translation>&quot;%1&quot; is the name of one of Pagora&apos;s own files or folders and cannot name a project.</translation>
     </message>
     <message>
         <source>%1 ist eine Datei, kein Verzeichnis.</source>

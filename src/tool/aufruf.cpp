@@ -92,6 +92,7 @@ const char *const kHilfe = QT_TRANSLATE_NOOP(
                 "                                  zu lange Namen, beschädigte Seitensätze)\n"
                 "  suche --part text|help|album BEGRIFF   fehlertolerant suchen, ein Treffer je Zeile\n"
                 "  neu NAME VERZEICHNIS            neues Projekt anlegen (--name entfällt; neu --help)\n"
+                "  pdf --part text|album|help [--from N] [--to N] DATEI   einen Teil als PDF speichern\n"
                 "\n"
                 "BEFEHL --help zeigt die Hilfe zu einem Befehl.\n"
                 "Rückgabe: 0 Erfolg, 1 Eingabe abgelehnt oder Fehler im Projekt, 2 Aufruffehler.\n");
@@ -121,6 +122,12 @@ const QMap<QString, const char *> kBefehlsHilfe = {
                        "Aufruf: pagora-tool --root ORDNER --name NAME suche --part text|help|album BEGRIFF\n"
                        "Sucht wie Pagora fehlertolerant im Leseteil, in der Hilfe oder in den Bildmarken und gibt\n"
                        "jeden Treffer auf einer Zeile aus. Rückgabe 0 mit Treffern, 1 ohne.\n")},
+    {"pdf", QT_TRANSLATE_NOOP(
+                "Werkzeug",
+                "Aufruf: pagora-tool --root ORDNER --name NAME pdf --part text|album|help [--from N] [--to N] DATEI\n"
+                "Speichert die Doppelseiten eines Teils (Seiten N bis N) als PDF, eine Doppelseite je Blatt, wie\n"
+                "Pagora sie zeigt und druckt; der Text bleibt durchsuchbar, das Inhaltsverzeichnis wird zu\n"
+                "Lesezeichen des PDF.\n")},
     {"check", QT_TRANSLATE_NOOP("Werkzeug", "Aufruf: pagora-tool --root ORDNER --name NAME check\n"
                                             "Prüft das Projekt; Rückgabe 1, wenn etwas nicht stimmt.\n")},
 };

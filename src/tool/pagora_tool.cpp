@@ -9,26 +9,47 @@
 #include "tool/werkzeug.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QLibrary>
 
 namespace {
 
 // Beside the tool in the build's data root; installed, in the program's folder.
-int befehlsmodulAusfuehren() {
-    const QString hier = QCoreApplication::applicationDirPath();
+QFunctionPointer befehlsmodul(const QString &hier, const char *befehl) {
     for (const QString &ort : {hier + "/pagora-tool-befehle", hier + "/" PAGORA_BEFEHLSMODUL_AUS_BIN}) {
         QLibrary modul(ort);
-        if (auto befehl = reinterpret_cast<int (*)()>(modul.resolve("pagora_werkzeug_befehl"))) return befehl();
+        if (QFunctionPointer f = modul.resolve(befehl)) return f;
     }
+    return nullptr;
+}
+
+int befehlsmodulAusfuehren() {
+    const QString hier = QCoreApplication::applicationDirPath();
+    if (auto befehl = reinterpret_cast<int (*)()>(befehlsmodul(hier, "pagora_werkzeug_befehl"))) return befehl();
     klage(Werkzeug::tr("Der Teil von pagora-tool, der Bilder liest und schreibt (pagora-tool-befehle.so), fehlt "
                        "neben %1; bitte installieren Sie Pagora neu.")
               .arg(hier));
     return Abgelehnt;
 }
 
+// `pdf` draws with the reader's windows and makes their application itself: it is
+// handed over before this front makes its own.
+std::optional<int> pdfAusfuehren(int argc, char **argv) {
+    QStringList args;
+    for (int i = 0; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
+    const auto aufruf = lesen(args);
+    if (!aufruf || aufruf->befehl != QLatin1String("pdf") || aufruf->hilfe) return std::nullopt;
+    const QString hier = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath().section('/', 0, -2);
+    auto befehl = reinterpret_cast<int (*)(int, char **)>(befehlsmodul(hier, "pagora_werkzeug_pdf"));
+    if (!befehl) return std::nullopt; // the front then says that its module is missing
+    return befehl(argc, argv);
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
+    if (const auto pdf = pdfAusfuehren(argc, argv)) return *pdf;
     qInstallMessageHandler(stilleMeldungen);
     // No command needs a font engine or a screen: the import measures text in widths
     // built into the program, and the album only reads and writes pictures.

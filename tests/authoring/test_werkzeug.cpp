@@ -3,9 +3,11 @@
 #include "album/core/punktproben.h"
 #include "authoring/core/textimport.h"
 #include "fixture.h"
+#include "pdfwerkzeuge.h"
 #include "platform/bitmapfile.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QProcess>
 #include <QtTest>
 
@@ -307,6 +309,36 @@ private Q_SLOTS:
             QVERIFY2(seite > vorige, qPrintable(z));
             vorige = seite;
         }
+    }
+
+    // A part as a PDF, drawn as the program draws it: the pages asked for, their text
+    // searchable, the album sheets with their own pixels.
+    void aPartAsPdf() {
+        testing::Datenwurzel w;
+        const QDir quelle(QStringLiteral(PAGORA_ROOT));
+        for (const char *datei : {"names.exe", "Quarn.ini", "Help", "Quarn"})
+            QVERIFY(QProcess::execute("cp", {"-rL", quelle.filePath(QLatin1String(datei)), w.nativ()}) == 0);
+        const QStringList projekt{"--root", w.nativ(), "--name", "Quarn", "pdf"};
+        Ausgabe a = werkzeug(projekt + QStringList{"--part", "help", "--from", "3", "--to", "6", w.nativ("hilfe.pdf")});
+        QCOMPARE(a.code, 0);
+        QVERIFY2(a.text.contains("2 "), qPrintable(a.text));
+        const QString text = testing::pdfText(w.nativ("hilfe.pdf"));
+        QCOMPARE(text.count('\f'), 2);
+        // The first heading of page 3, as the page listing gives it, is text in the PDF.
+        const QString seite3 =
+            werkzeug({"--root", w.nativ(), "--name", "Quarn", "pages", "--part", "help", "--from", "3", "--to", "3"})
+                .text;
+        const QString titel = seite3.section("\n# ", 1, 1).section('\n', 0, 0);
+        QVERIFY(!titel.isEmpty());
+        QVERIFY2(text.contains(titel), qPrintable(titel));
+        a = werkzeug(projekt + QStringList{"--part", "album", "--to", "2", w.nativ("album.pdf")});
+        QCOMPARE(a.code, 0);
+        const QList<testing::PdfBild> bilder = testing::pdfBilder(w.nativ("album.pdf"));
+        QCOMPARE(bilder.size(), 1);
+        QCOMPARE(bilder[0].groesse, QSize(524, 384));
+        QCOMPARE(werkzeug(projekt + QStringList{"--part", "bilder", w.nativ("x.pdf")}).code, 2);
+        QCOMPARE(werkzeug(projekt + QStringList{"--part", "text", "--from", "900", w.nativ("x.pdf")}).code, 1);
+        QVERIFY(!w.gibt("x.pdf"));
     }
 
     void theBundledDemoPassesItsCheck() {

@@ -15,6 +15,7 @@
 #include "buchteile.h"
 #include "fixture.h"
 #include "maus.h"
+#include "pdfwerkzeuge.h"
 #include "platform/fonts.h"
 #include "search/views/suchleiste.h"
 #include "search/views/suchsteuerung.h"
@@ -24,6 +25,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QListWidget>
+#include <QMenu>
 #include <QPainter>
 #include <QPushButton>
 #include <QtTest>
@@ -485,8 +487,8 @@ private Q_SLOTS:
     void printingATextSpreadTurnsToTheNext() {
         Buch buch;
         QImage gedruckt;
-        buch.form->setDrucker([&gedruckt](const QImage &seite) {
-            gedruckt = seite;
+        buch.form->setDrucker([&gedruckt](const Druckvorlage &seite) {
+            gedruckt = seite.bild();
             return QString();
         });
         buch.form->SeitenZeigen(4);
@@ -502,8 +504,8 @@ private Q_SLOTS:
     void printingAnAlbumSpreadBlanksTheFold() {
         Buch buch;
         QImage gedruckt;
-        buch.form->setDrucker([&gedruckt](const QImage &seite) {
-            gedruckt = seite;
+        buch.form->setDrucker([&gedruckt](const Druckvorlage &seite) {
+            gedruckt = seite.bild();
             return QString();
         });
         buch.form->SeitenZeigen(1002);
@@ -517,7 +519,7 @@ private Q_SLOTS:
     void printingThePictureViewDoesNotTurn() {
         Buch buch;
         int gedruckt = 0;
-        buch.form->setDrucker([&gedruckt](const QImage &) {
+        buch.form->setDrucker([&gedruckt](const Druckvorlage &) {
             ++gedruckt;
             return QString();
         });
@@ -530,11 +532,73 @@ private Q_SLOTS:
         QCOMPARE(buch.zustand->AktuelleSeite, 4);
     }
 
+    // A printed spread keeps its text as text and its pictures with their own pixels:
+    // no picture of the whole spread, nothing compressed lossily.
+    void aPrintedSpreadKeepsItsTextAndPictures() {
+        Buch buch;
+        buch.ganzOeffnen();
+        QTemporaryDir ordner;
+        QStringList dateien;
+        buch.form->setDrucker([&](const Druckvorlage &seite) {
+            dateien << ordner.filePath(QStringLiteral("seite%1.pdf").arg(dateien.size()));
+            AlsPdfDrucken(seite, dateien.back());
+            return QString();
+        });
+        buch.form->SeitenZeigen(6);
+        buch.form->Drucken();
+        buch.form->SeitenZeigen(1002);
+        buch.form->Drucken();
+        QCOMPARE(dateien.size(), 2);
+        const QString text = testing::pdfText(dateien[0]);
+        for (const char *zeile : {"Seite 5", "Seite 6", "Der Turm am"})
+            QVERIFY2(text.contains(QLatin1String(zeile)), qPrintable(text));
+        const QList<testing::PdfBild> bilder = testing::pdfBilder(dateien[0]);
+        QCOMPARE(bilder.size(), 1);
+        QCOMPARE(bilder[0].groesse, QSize(200, 100)); // the picture in the text, pixel for pixel
+        QVERIFY(bilder[0].art != "jpeg");
+        const QList<testing::PdfBild> album = testing::pdfBilder(dateien[1]);
+        QCOMPARE(album.size(), 1);
+        QCOMPARE(album[0].groesse, QSize(524, 384)); // the album sheet, not a picture of the page
+        QVERIFY(album[0].art != "jpeg");
+    }
+
+    // "Buch als PDF speichern" in the view menu (F10): the part shown, a spread per page,
+    // its text searchable and its contents as the PDF's bookmarks.
+    void thePartShownBecomesAPdfWithBookmarks() {
+        Buch buch;
+        buch.ganzOeffnen();
+        buch.zeigen();
+        QTemporaryDir ordner;
+        const QString datei = ordner.filePath("buch.pdf");
+        QString vorschlag;
+        buch.form->setPdfZiel([&](const QString &name) {
+            vorschlag = name;
+            return datei;
+        });
+        buch.form->SeitenZeigen(4);
+        buch.taste(Qt::Key_F10);
+        QMenu *menue = buch.form->ansichtMenue();
+        QVERIFY(QTest::qWaitForWindowExposed(menue));
+        QAction *pdf = menue->findChild<QAction *>("BuchAlsPdf1");
+        QVERIFY(pdf);
+        QTest::mouseClick(menue, Qt::LeftButton, {}, menue->actionGeometry(pdf).center());
+        QVERIFY(vorschlag.endsWith("Pagora-Text.pdf"));
+        QCOMPARE(buch.zustand->AktuelleSeite, 4); // the reader stays where he was
+        const QString text = testing::pdfText(datei);
+        QCOMPARE(text.count('\f'), 5); // spreads 1/2 to 9/10
+        for (const char *zeile : {"Seite 1", "Eine lange Ueberschrift", "Seite 9"})
+            QVERIFY2(text.contains(QLatin1String(zeile)), qPrintable(text));
+        QVERIFY(text.indexOf("Seite 3") < text.indexOf("Seite 5"));
+        // Contents "Anfang 2" and "Mitte 5": the spreads 1/2 and 5/6, PDF pages 1 and 3.
+        QCOMPARE(testing::pdfGliederung(datei), QStringList({"1 Anfang", "3 Mitte"}));
+        QVERIFY(buch.form->PanelName()->text().contains(datei));
+    }
+
     void aPrintedPageBecomesAPdf() {
         QTemporaryDir ordner;
         QImage seite(640, 480, QImage::Format_RGB32);
         seite.fill(Qt::white);
-        const QString datei = Ausdrucken(seite, ordner.path());
+        const QString datei = Ausdrucken(Druckvorlage::ausBild(seite), ordner.path());
         if (datei.isEmpty()) QSKIP("a system printer took the page");
         QFile f(datei);
         QVERIFY(f.open(QIODevice::ReadOnly));

@@ -2,10 +2,12 @@
 // found words marked, the not-found notice, the album search with its found list and a
 // framed hit.
 #include "album/views/bildansicht.h"
+#include "app/views/buchlenkung.h"
 #include "app/views/tfundliste.h"
 #include "app/views/timageform.h"
 #include "book/core/seitensatz.h"
 #include "book/views/bildflaeche.h"
+#include "book/views/blaetteranimation.h"
 #include "book/views/buchpanel.h"
 #include "book/views/seitenmemo.h"
 #include "buchteile.h"
@@ -141,6 +143,70 @@ private Q_SLOTS:
         QVERIFY(buch.MemoTextLinks->markierungen().isEmpty() && buch.MemoTextRechts->markierungen().isEmpty());
     }
 
+    // A hit in a heading or a picture caption is marked there too, and the marks are on
+    // the leaf while it turns, not only after it.
+    void headingsAndCaptionsAreMarkedOnTheTurningPage() {
+        Suche s({{5,
+                  {{4, "\xd0"
+                       "Wind am Meer"},
+                   {8, ":B:Turm"},
+                   {9, "\xa4"
+                       "Der Turm am Meer"},
+                   {16, "Wellen am Meer"}}}});
+        s.w.bitmap("Pagora/Slides/Turm.bmp", 100, 40, Qt::darkGreen);
+        for (int i = 0; i < 1000 && s.form->PanelBuch()->width() != book::BuchPanel::kBreite; ++i)
+            s.form->TimerAnfangTimer(); // the book opened whole
+        s.zustand->ansicht.blaetternZeigen = true;
+        s.form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(s.form.get()));
+        s.form->SeitenZeigen(2);
+        s.suchen("Meer", 1);
+        QCOMPARE(s.zustand->AktuelleSeite, 6);
+        const testing::Buchteile buch(*s.form->PanelBuch());
+        auto markiert = [](QWidget *w) {
+            const QImage bild = w->grab().toImage();
+            for (int y = 0; y < bild.height(); ++y)
+                for (int x = 0; x < bild.width(); ++x)
+                    if (bild.pixelColor(x, y) == QColor(0xff, 0xe6, 0x9a)) return true;
+            return false;
+        };
+        QVERIFY(markiert(buch.TitelLinks));
+        QVERIFY(markiert(buch.Unterschrift[0]));
+        QCOMPARE(buch.TitelLinks->text().count("ffe69a"), 1);
+        // The last picture of the turn is the spread as it stays, marks included.
+        book::Blaetteranimation *blatt = s.form->buchlenkung()->blaetteranimation();
+        QVERIFY(blatt->laeuft());
+        blatt->anhalten(1.0);
+        const QImage gedreht = blatt->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        blatt->beenden();
+        const QImage danach = s.form->PanelBuch()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QRect seite = buch.MemoTextLinks->geometry().adjusted(0, 0, -20, 0); // not the spine's shadow
+        QCOMPARE(gedreht.copy(seite), danach.copy(seite));
+        QCOMPARE(buch.MemoTextLinks->markierungen().size(), 1);
+        // The next turn takes every mark away.
+        QTest::keyClick(s.form->windowHandle(), Qt::Key_PageDown);
+        QVERIFY(!buch.TitelLinks->text().contains("ffe69a"));
+    }
+
+    // The found list names the picture first and whole; Escape there leads back to the book.
+    void theFoundListNamesThePictureAndEscapeReturns() {
+        Suche s;
+        s.w.text("Pagora/Album/Hafen.txt",
+                 {"0120,0080,Das Rathaus mit dem hohen Giebel, der Uhr und dem Brunnen davor, um 1900"});
+        s.form->show();
+        s.form->SeitenZeigen(4);
+        s.suchen("rathaus", 0);
+        QListWidgetItem *eintrag = s.fundliste.ListBoxFund->item(0);
+        QVERIFY(eintrag->text().startsWith("Hafen: Das Rathaus"));
+        const QRect zeile = s.fundliste.ListBoxFund->visualItemRect(eintrag);
+        QVERIFY(s.fundliste.ListBoxFund->fontMetrics().horizontalAdvance("Hafen: ") < zeile.width());
+        QTest::mouseClick(s.fundliste.ListBoxFund->viewport(), Qt::LeftButton, {}, zeile.center());
+        QVERIFY(!s.form->PanelBuch()->isVisibleTo(s.form.get()));
+        QTest::keyClick(&s.fundliste, Qt::Key_Escape);
+        QVERIFY(s.form->PanelBuch()->isVisibleTo(s.form.get()));
+        QCOMPARE(s.zustand->AktuelleSeite, 4);
+    }
+
     void aHelpHitOpensItsHelpSpread() {
         Suche s;
         s.suchen("Lesezeichen", 2);
@@ -183,7 +249,7 @@ private Q_SLOTS:
         s.suchen("rathaus", 0);
         s.suchen("kran", 0);
         QCOMPARE(gemacht, 1);
-        QCOMPARE(s.fundliste.ListBoxFund->item(0)->text(), QString("Der Kran>Hafen"));
+        QCOMPARE(s.fundliste.ListBoxFund->item(0)->text(), QString("Hafen: Der Kran"));
         // Its hits lead to their pictures: the list was connected when it was made.
         Q_EMIT s.fundliste.fundGewaehlt(1);
         QCOMPARE(s.form->bildansicht()->AktuellesBild, QString("Hafen"));
@@ -195,7 +261,7 @@ private Q_SLOTS:
         QVERIFY(!s.form->suche()->PanelSuchen()->isVisibleTo(s.form.get()));
         QVERIFY(s.fundliste.isVisible());
         QCOMPARE(s.fundliste.ListBoxFund->count(), 1);
-        QCOMPARE(s.fundliste.ListBoxFund->item(0)->text(), QString("Das Rathaus>Hafen"));
+        QCOMPARE(s.fundliste.ListBoxFund->item(0)->text(), QString("Hafen: Das Rathaus"));
         QCOMPARE(s.fundliste.height(), 200);
         s.form->Suchbildausgeben(1);
         QVERIFY(!s.form->PanelBuch()->isVisibleTo(s.form.get()));

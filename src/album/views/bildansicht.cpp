@@ -307,11 +307,14 @@ void Bildansicht::ImageMainMouseDown(Qt::MouseButton taste, int x, int y, bool g
         return;
     }
     if (k_.NurLesen || gesperrt) return;
+    // A mark belongs on the picture: the margin beside or below it starts none, and no
+    // position outside it is ever stored.
+    const bool aufDemBild = QRect(QPoint(), ImageMain->size()).contains(bx, by);
     KlickX = bx;
     KlickY = by;
     if (taste == Qt::LeftButton && by < 3) {
         PanelBildtextClick();
-    } else if (taste == Qt::LeftButton) {
+    } else if (taste == Qt::LeftButton && aufDemBild) {
         PanelEingabe()->Edit1->clear();
         PanelEingabe()->show();
         PanelEingabe()->raise();
@@ -371,6 +374,8 @@ void Bildansicht::BitBtn1Click() {
 }
 
 void Bildansicht::PanelBildtextClick() {
+    // Where nothing may be saved the text is only shown, never offered for editing.
+    if (k_.NurLesen) return;
     PanelBildtext()->resize(screen_.info().width, PanelBildtext()->height());
     PanelBildtext()->bearbeitenZeigen(OhneTilde(AktuellerBildtext));
 }
@@ -489,6 +494,9 @@ void Bildansicht::UeberlagerungenEntfernen() {
           static_cast<QWidget *>(eingabe_), static_cast<QWidget *>(bildtext_)})
         if (w) w->hide();
     Vergroesserung = false;
+    // Leaving the picture view by any way ends the slide show: its next tick would hide
+    // the book again.
+    Timer2.stop();
 }
 
 void Bildansicht::HintergrundZeigen(const QString &name) {

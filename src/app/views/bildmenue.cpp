@@ -30,6 +30,7 @@ BildMenue::BildMenue(QWidget *parent) : QWidget(parent) {
         l->setAccessibleName(tr("Lesezeichen %1").arg(i + 1));
         l->setGeometry(i * 27, 0, 38, 45);
         l->setCursor(Qt::PointingHandCursor);
+        l->setMouseTracking(true);
         l->installEventFilter(this);
         LesezeichenU[size_t(i)] = l;
     }
@@ -53,6 +54,14 @@ BildMenue::BildMenue(QWidget *parent) : QWidget(parent) {
     LesezeichenAbdeckung->setAutoFillBackground(true);
     LesezeichenAbdeckung->setGeometry(0, 0, 3 * 27 + 38, 47);
     LesezeichenAbdeckung->hide();
+    // Whatever lies under the mouse in the strip says so, or clears the hint of the
+    // menu cell it came from.
+    for (QWidget *w :
+         {static_cast<QWidget *>(this), LesezeichenPanel, LesezeichenAbdeckung, static_cast<QWidget *>(ImageFundliste),
+          static_cast<QWidget *>(LabelFundliste), static_cast<QWidget *>(LabelLesezeichen)}) {
+        w->setMouseTracking(true);
+        w->installEventFilter(this);
+    }
     hide();
 }
 
@@ -121,6 +130,14 @@ bool BildMenue::eventFilter(QObject *obj, QEvent *event) {
             Q_EMIT lesezeichenGeklickt(i + 1);
             return true;
         }
+    if (event->type() == QEvent::MouseMove && obj != PanelMenue) {
+        int nummer = 0;
+        for (int i = 0; i < 4; ++i)
+            if (obj == LesezeichenU[size_t(i)]) nummer = i + 1;
+        if (obj == ImageFundliste || obj == LabelFundliste) nummer = kFundliste;
+        Q_EMIT lesezeichenMausBewegt(nummer);
+        return true; // the strip beneath would speak of itself
+    }
     return QWidget::eventFilter(obj, event);
 }
 

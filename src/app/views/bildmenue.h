@@ -16,6 +16,7 @@ public:
     static constexpr int kBildBreite = 512;
     static constexpr int kHoehe = 65;
     static constexpr int kHalterBreite = 148;
+    static constexpr int kFundliste = 5;
 
     explicit BildMenue(QWidget *parent = nullptr);
     // Lays the strip across the screen width with the picture ending at the book's right edge.
@@ -41,6 +42,9 @@ Q_SIGNALS:
     void ImageMenuMouseDown(int x, int y);
     void ImageMenuMouseMove(int x, int y);
     void lesezeichenGeklickt(int nummer); // a bookmark taken from the holder, 1..4
+    // The mouse over a bookmark in the holder (1..4), the found list (kFundliste) or
+    // anything else of the strip beside the menu picture (0).
+    void lesezeichenMausBewegt(int nummer);
     void fundlisteGeklickt();
 
 protected:

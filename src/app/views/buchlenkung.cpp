@@ -54,12 +54,16 @@ void Buchlenkung::verbinden() {
 void Buchlenkung::SeitenZeigen(int n) {
     BlaetternBeenden();
     const int vorher = z_.AktuelleSeite;
+    const int inhaltVorher = gezeigterInhalt_;
     // Only a spread that follows another one on the open book is turned.
     const bool zeigen = z_.ansicht.blaetternZeigen && buch_.isVisible() && vorher >= 0 && n >= 0;
     const QPixmap alt = zeigen ? buch_.grab() : QPixmap();
     aufschlagen(n);
-    if (zeigen && z_.AktuelleSeite != vorher && buch_.isVisible())
-        blaettern_->starten(alt, buch_.grab(), z_.AktuelleSeite > vorher);
+    // A contents spread paged within its part turns like any other spread.
+    const bool anders = z_.AktuelleSeite != vorher || gezeigterInhalt_ != inhaltVorher;
+    if (zeigen && anders && buch_.isVisible())
+        blaettern_->starten(alt, buch_.grab(),
+                            z_.AktuelleSeite != vorher ? z_.AktuelleSeite > vorher : gezeigterInhalt_ > inhaltVorher);
 }
 
 void Buchlenkung::BlaetternBeenden() {
@@ -74,8 +78,11 @@ void Buchlenkung::aufschlagen(int n) {
                                             ? projekt::Seitendatei::TextInhalt
                                             : projekt::Seitendatei::AlbumInhalt)))
         return;
-    buch_.TitelZuruecksetzen();
     FundeLoeschen(buch_);
+    buch_.TitelZuruecksetzen();
+    // A hint belongs to what lies under the mouse: the new spread has not said anything yet.
+    Q_EMIT hinweis(QString());
+    gezeigterInhalt_ = 0;
     const QString hilfe = z_.HilfeVerzeichnis;
     const book::Aufschlag a = book::AufschlagFuer(n, z_.umfang(), z_.dateien.exists(hilfe + "CBT0.bmp"),
                                                   z_.einstellungen.wert("ShowCBT").isEmpty(), buch_.buchbildGeladen());
@@ -109,6 +116,7 @@ void Buchlenkung::aufschlagen(int n) {
     if (a.seite.inhalt()) {
         buch_.seiteSetzen(true, n == 0 && hatCopyright ? platform::splitLines(copyright) : QStringList());
         InhaltZeigen(a.inhaltTeil);
+        gezeigterInhalt_ = z_.inhaltsstand[size_t(a.inhaltTeil)].Aktuell;
         buch_.TextBilderWeg();
         buch_.seiteLeeren(false);
         Timer1.stop();
@@ -140,19 +148,15 @@ void Buchlenkung::aufschlagen(int n) {
         buch_.fundpfeilSetzen(PfeilHinweis, fundZeile_);
         PfeilHinweis = 0;
         z_.AktuelleSeite = n;
-        if (seite.teil() == book::Buchseite::Teil::Hilfe && z_.dateien.exists(z_.HilfeSeitenDateiName)) {
-            if (!z_.HilfeDateiOffen) {
+        if (seite.teil() == book::Buchseite::Teil::Hilfe) {
+            if (!z_.HilfeDateiOffen && z_.dateien.exists(z_.HilfeSeitenDateiName)) {
                 z_.hilfeDatei.close();
                 z_.HilfeDateiOffen =
                     z_.hilfeDatei.open(z_.dateien.native(z_.HilfeSeitenDateiName), book::kSeitensatzGroesse);
                 z_.HilfeSeitenZahl = int(z_.hilfeDatei.count());
             }
-            // The spread's left page is the record before its right one.
-            z_.hilfeDatei.seek(seite.nummer() - 2);
             z_.LetzteHilfeseite = n;
-            TestseiteBearbeiten(true, true);
-            TestseiteBearbeiten(false, true);
-            BilderImBuch();
+            zweiSeitenLesen(z_.hilfeDatei, true, seite.nummer());
         } else if (seite.teil() == book::Buchseite::Teil::Album) {
             // Opening the album part: the pages give way to the album sheet.
             buch_.albumZeigen();
@@ -164,19 +168,38 @@ void Buchlenkung::aufschlagen(int n) {
                 buch_.albumBlattSetzen(*bild);
             }
             albumblatt_.AufschlagZeigen();
-        } else if (z_.TextDateiOffen && z_.textDatei.seek(n - 2)) {
-            TestseiteBearbeiten(true, false);
-            TestseiteBearbeiten(false, false);
-            BilderImBuch();
-            z_.LetzteTextseite = n;
+        } else if (seite.teil() == book::Buchseite::Teil::Text) {
+            if (zweiSeitenLesen(z_.textDatei, false, n) && z_.TextDateiOffen) z_.LetzteTextseite = n;
         }
     }
     buch_.seitenzahlenSetzen(book::Buchseite{n}.nummer());
+    if (!fundBegriff_.isEmpty()) {
+        // The found words are marked before the spread is pictured for the turn.
+        FundeMarkieren(buch_, fundBegriff_, fundTolerant_);
+        fundBegriff_.clear();
+    }
 }
 
-void Buchlenkung::fundVormerken(bool links, int zeile) {
+bool Buchlenkung::zweiSeitenLesen(platform::RecordFile &datei, bool ausHilfe, int rechteSeite) {
+    // Pages beyond the end of the file are empty: nothing of the spread shown before
+    // (lines, titles, pictures) may stay under the new numbers.
+    buch_.seiteLeeren(true);
+    buch_.seiteLeeren(false);
+    buch_.TextBilderWeg();
+    buch_.seitenZeigen(true, true);
+    // The spread's left page is the record before its right one.
+    if (!datei.isOpen() || !datei.seek(rechteSeite - 2)) return false;
+    TestseiteBearbeiten(true, ausHilfe);
+    TestseiteBearbeiten(false, ausHilfe);
+    BilderImBuch();
+    return true;
+}
+
+void Buchlenkung::fundVormerken(bool links, int zeile, const QString &begriff, bool tolerant) {
     PfeilHinweis = links ? 1 : 2;
     fundZeile_ = zeile;
+    fundBegriff_ = begriff;
+    fundTolerant_ = tolerant;
 }
 
 void Buchlenkung::TestseiteBearbeiten(bool links, bool ausHilfe) {
@@ -285,16 +308,34 @@ void Buchlenkung::LesezeichenLesen() {
         lesezeichen_[size_t(i)] = seite;
         // A bookmark laid into the book is no longer in the box.
         menue_.LesezeichenU[size_t(i)]->setVisible(seite <= 0);
-        if (seite > 0) LesezeichenHint(i + 1, seite);
+        if (seite > 0) {
+            LesezeichenHint(i + 1, seite);
+        } else {
+            // Another project's bookmark leaves the book with it.
+            buch_.LesezeichenVerbergen(i + 1);
+            lesezeichenHinweise_[size_t(i)].clear();
+        }
     }
 }
 
+bool Buchlenkung::lesezeichenLegbar() const {
+    // Only into the open book on a spread with a number: page 0 would read as "in the
+    // box" at the next start, and the tour screens' negative numbers as pages of the text.
+    return !buch_.isHidden() && z_.AktuelleSeite > 0;
+}
+
 void Buchlenkung::LesezeichenSetzen(int nummer) {
+    if (nummer < 1 || nummer > 4 || lesezeichen_[size_t(nummer - 1)] > 0) return;
+    if (!lesezeichenLegbar()) {
+        Q_EMIT hinweis(tr("Ein Lesezeichen kann nur zwischen die Seiten des Buches gelegt werden."));
+        return;
+    }
     menue_.LesezeichenU[size_t(nummer - 1)]->hide();
     lesezeichen_[size_t(nummer - 1)] = z_.AktuelleSeite;
     LesezeichenHint(nummer, z_.AktuelleSeite);
     SeitenZeigen(z_.AktuelleSeite);
     z_.einstellungen.setzen(QStringLiteral("Mark%1").arg(nummer + 5), QString::number(z_.AktuelleSeite));
+    Q_EMIT hinweis(lesezeichenHinweis(nummer));
 }
 
 void Buchlenkung::LesezeichenHint(int nummer, int seite) {
@@ -313,6 +354,7 @@ void Buchlenkung::LesezeichenMouseDown(int nummer, Qt::MouseButton taste) {
         lesezeichen_[size_t(nummer - 1)] = 0;
         menue_.LesezeichenU[size_t(nummer - 1)]->show();
         z_.einstellungen.setzen(QStringLiteral("Mark%1").arg(nummer + 5), QString());
+        Q_EMIT hinweis(QString()); // the ribbon under the mouse, and its hint, are gone
     }
 }
 
@@ -347,11 +389,7 @@ void Buchlenkung::LesezeichenTaste(int nummer) {
         LesezeichenMouseDown(nummer, Qt::LeftButton);
         return;
     }
-    // Laid only into the open book on a spread with a number: page 0 would read as
-    // "in the box" at the next start.
-    if (buch_.isHidden() || z_.AktuelleSeite <= 0) return;
     LesezeichenSetzen(nummer);
-    Q_EMIT hinweis(lesezeichenHinweis(nummer));
 }
 
 void Buchlenkung::LesezeichenKontrollieren() {

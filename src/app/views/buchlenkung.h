@@ -56,6 +56,8 @@ public:
 
     // Bookmarks 1..4: the pages from the settings, laying one in, taking one out.
     void LesezeichenLesen();
+    // Refused, with a hint, on the cover, the tour, the reading part's contents and
+    // without the book.
     void LesezeichenSetzen(int nummer);
     void LesezeichenMouseDown(int nummer, Qt::MouseButton taste);
     void LesezeichenHint(int nummer, int seite);
@@ -74,7 +76,8 @@ public:
     const QString &lesezeichenHinweis(int nummer) const { return lesezeichenHinweise_[size_t(nummer - 1)]; }
 
     // The arrow beside the line of a search hit on the next spread: 1 left, 2 right.
-    void fundVormerken(bool links, int zeile);
+    // The arrow, and the found words `begriff` marked on the spread (before it is seen turning).
+    void fundVormerken(bool links, int zeile, const QString &begriff = {}, bool tolerant = true);
     int PfeilHinweis = 0;
     int TextbildZaehler = 0;
     QTimer Timer1;
@@ -89,6 +92,9 @@ Q_SIGNALS:
 
 private:
     void aufschlagen(int n);
+    // The two pages of a spread from a page file; false when the file ends before it.
+    bool zweiSeitenLesen(platform::RecordFile &datei, bool ausHilfe, int rechteSeite);
+    bool lesezeichenLegbar() const;
     std::array<int, 5> griffZiele() const;
     void verbinden();
 
@@ -104,6 +110,9 @@ private:
     std::array<QString, 4> lesezeichenHinweise_;
     int timer1Tag_ = 0;
     int fundZeile_ = 0;
+    QString fundBegriff_;
+    bool fundTolerant_ = true;
+    int gezeigterInhalt_ = 0; // the contents spread shown (1..), 0 on other spreads
 };
 
 } // namespace app

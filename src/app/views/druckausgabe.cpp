@@ -9,23 +9,49 @@
 namespace app {
 namespace {
 
-bool drucken(QPrinter &drucker, const QImage &seite) {
-    drucker.setPageOrientation(seite.width() > seite.height() ? QPageLayout::Landscape : QPageLayout::Portrait);
+bool drucken(QPrinter &drucker, const Druckvorlage &seite) {
+    const QSize g = seite.groesse;
+    drucker.setPageOrientation(g.width() > g.height() ? QPageLayout::Landscape : QPageLayout::Portrait);
     QPainter maler;
     if (!maler.begin(&drucker)) return false;
-    const QRect flaeche = maler.viewport();
-    QSize groesse = seite.size();
-    groesse.scale(flaeche.size(), Qt::KeepAspectRatio);
-    maler.setViewport(flaeche.x() + (flaeche.width() - groesse.width()) / 2, flaeche.y(), groesse.width(),
-                      groesse.height());
-    maler.setWindow(seite.rect());
-    maler.drawImage(0, 0, seite);
+    // The painter's viewport is the printable area of the page.
+    AufSeiteMalen(maler, maler.viewport(), seite);
     return maler.end();
 }
 
 } // namespace
 
-bool AlsPdfDrucken(const QImage &seite, const QString &datei) {
+QImage Druckvorlage::bild(qreal faktor) const {
+    QImage ergebnis((QSizeF(groesse) * faktor).toSize(), QImage::Format_RGB32);
+    ergebnis.fill(Qt::white);
+    QPainter maler(&ergebnis);
+    maler.scale(faktor, faktor);
+    if (malen) malen(maler);
+    return ergebnis;
+}
+
+Druckvorlage Druckvorlage::ausBild(const QImage &bild) {
+    return {bild.size(), [bild](QPainter &p) { p.drawImage(0, 0, bild); }};
+}
+
+void AufSeiteMalen(QPainter &maler, const QRect &flaeche, const Druckvorlage &seite) {
+    if (seite.groesse.isEmpty() || !seite.malen) return;
+    QSize groesse = seite.groesse;
+    groesse.scale(flaeche.size(), Qt::KeepAspectRatio);
+    maler.save();
+    // A world transform, not a window: widgets drawing themselves into the painter
+    // follow only that.
+    maler.translate(flaeche.x() + (flaeche.width() - groesse.width()) / 2.0,
+                    flaeche.y() + (flaeche.height() - groesse.height()) / 2.0);
+    maler.scale(double(groesse.width()) / seite.groesse.width(), double(groesse.height()) / seite.groesse.height());
+    // Pictures keep every pixel: no lossy compression of them in a PDF.
+    maler.setRenderHints(QPainter::LosslessImageRendering | QPainter::SmoothPixmapTransform |
+                         QPainter::TextAntialiasing);
+    seite.malen(maler);
+    maler.restore();
+}
+
+bool AlsPdfDrucken(const Druckvorlage &seite, const QString &datei) {
     QPrinter drucker(QPrinter::HighResolution);
     drucker.setOutputFormat(QPrinter::PdfFormat);
     drucker.setPageSize(QPageSize(QPageSize::A4));
@@ -33,7 +59,7 @@ bool AlsPdfDrucken(const QImage &seite, const QString &datei) {
     return drucken(drucker, seite);
 }
 
-QString Ausdrucken(const QImage &seite, const QString &pdfOrdner) {
+QString Ausdrucken(const Druckvorlage &seite, const QString &pdfOrdner) {
     const QPrinterInfo standard = QPrinterInfo::defaultPrinter();
     if (!standard.isNull()) {
         QPrinter drucker(standard, QPrinter::HighResolution);

@@ -1,15 +1,33 @@
 #pragma once
-// Printing a page picture: on the default printer, scaled to fit the page; when the
-// system has no printer, into a PDF file so the reader always gets the page.
+// Printing what the screen shows: on the default printer at its resolution, the text as
+// text and pictures with all their pixels, as large as the printable area allows; when
+// the system has no printer, into a PDF file so the reader always gets the page.
 #include <QImage>
+#include <QSize>
 #include <QString>
+#include <functional>
+
+class QPainter;
 
 namespace app {
 
-// Prints `seite`; returns the PDF file written, or an empty text when a printer took it.
-QString Ausdrucken(const QImage &seite, const QString &pdfOrdner);
+// A printed page: what `malen` draws into a painter whose window is `groesse` (in the
+// screen's layout pixels), on a printer, a PDF page or a picture alike.
+struct Druckvorlage {
+    QSize groesse;
+    std::function<void(QPainter &)> malen;
+    // The page as a picture `faktor` times the layout's size (tests, previews).
+    QImage bild(qreal faktor = 1) const;
+    static Druckvorlage ausBild(const QImage &bild);
+};
 
-// Writes `seite` as a one-page PDF, scaled to fit an A4 landscape page.
-bool AlsPdfDrucken(const QImage &seite, const QString &datei);
+// Draws `seite` centred into `flaeche` (device pixels of the painter), as large as fits.
+void AufSeiteMalen(QPainter &maler, const QRect &flaeche, const Druckvorlage &seite);
+
+// Prints `seite`; returns the PDF file written, or an empty text when a printer took it.
+QString Ausdrucken(const Druckvorlage &seite, const QString &pdfOrdner);
+
+// Writes `seite` as a one-page PDF on an A4 page turned to suit it.
+bool AlsPdfDrucken(const Druckvorlage &seite, const QString &datei);
 
 } // namespace app

@@ -16,11 +16,19 @@ void FundeMarkieren(book::BuchPanel &buch, const QString &suchbegriff, bool tole
                 marken.append({z, f.anfang, f.laenge});
         buch.seiteMarkieren(links, marken);
     }
+    // Headings and captions are not page lines, but the word is found there too.
+    buch.beschriftungenMarkieren([&](const QString &text) {
+        QList<std::pair<int, int>> stellen;
+        for (const search::Fundstelle &f : search::Fundstellen(text, begriff, tolerant))
+            stellen.append({f.anfang, f.laenge});
+        return stellen;
+    });
 }
 
 void FundeLoeschen(book::BuchPanel &buch) {
     for (bool links : {true, false})
         buch.seiteMarkieren(links, {});
+    buch.beschriftungenMarkieren({});
 }
 
 } // namespace app

@@ -51,7 +51,7 @@ int main(int argc, char **argv) {
             if (!Bearbeitung) Bearbeitung = std::make_unique<authoring::TBearbeitung>(zustand, bildschirm, boxen);
             return Bearbeitung.get();
         });
-    ImageForm.setDrucker([](const QImage &seite) { return app::Ausdrucken(seite, QDir::homePath()); });
+    ImageForm.setDrucker([](const app::Druckvorlage &seite) { return app::Ausdrucken(seite, QDir::homePath()); });
     boxen.setEltern(&ImageForm);
     QObject::connect(&ImageForm, &app::TImageForm::programmEnde, &anwendung, &QCoreApplication::quit);
 

@@ -52,6 +52,7 @@ void TImageForm::menueBauen() {
     eintrag(ansicht, "Hintergrundbild1", tr("Hintergrundbild"), [this] {
         if (authoring::TBearbeitung *b = bearbeitung()) b->Hintergrundbild1Click();
     });
+    eintrag(ansicht, "BuchAlsPdf1", tr("Buch als PDF speichern"), &TImageForm::BuchAlsPdfSpeichern);
     const platform::ScreenInfo s = screen_.info();
     const double f = platform::drawingFactor();
     new AnsichtMenue(*ansicht, z_.ansicht, PassenderFaktor(qRound(s.width * f), qRound(s.height * f)), meldungen_);

@@ -95,10 +95,7 @@ bool Tastenkarte::blaettern(bool vor) {
 
 bool Tastenkarte::zurueck() {
     if (form_.suche()->schliessen()) return true;
-    if (form_.PanelBuch()->isVisibleTo(&form_) || form_.TimerAnfang.isActive()) return false;
-    form_.bildansicht()->Timer2.stop();
-    form_.SeitenZeigen(form_.zustand().AktuelleSeite);
-    return true;
+    return form_.ZurueckZumBuch();
 }
 
 // A field the reader types into: its keys are its own.

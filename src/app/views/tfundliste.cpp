@@ -2,6 +2,8 @@
 
 #include "platform/fonts.h"
 
+#include <QKeyEvent>
+
 namespace app {
 
 TFundliste::TFundliste(QWidget *parent)
@@ -21,6 +23,8 @@ TFundliste::TFundliste(QWidget *parent)
     ListBoxFund->setGeometry(0, 0, 321, 169);
     ListBoxFund->setFont(platform::screenFont("Arial", 9));
     ListBoxFund->setUniformItemSizes(true);
+    // The picture's name stands first and whole; a long comment is cut at its end.
+    ListBoxFund->setTextElideMode(Qt::ElideRight);
     connect(ListBoxFund, &QListWidget::itemClicked, this,
             [this](QListWidgetItem *item) { Q_EMIT fundGewaehlt(ListBoxFund->row(item) + 1); });
     connect(ListBoxFund, &QListWidget::itemActivated, this,
@@ -34,7 +38,8 @@ void TFundliste::FundeZeigen(const QList<search::Albumfund> &funde, int bildschi
     funde_ = funde;
     for (const search::Albumfund &f : funde) {
         ListBox1->addItem(f.zeile);
-        auto *eintrag = new QListWidgetItem(f.anzeige, ListBoxFund);
+        auto *eintrag = new QListWidgetItem(f.bild + ": " + f.kommentar, ListBoxFund);
+        eintrag->setToolTip(f.kommentar);
         eintrag->setSizeHint(QSize(0, 16));
     }
     const search::Fundlistenmass m = search::FundlisteBemessen(int(funde.size()), bildschirmHoehe);
@@ -50,6 +55,15 @@ void TFundliste::FundeZeigen(const QList<search::Albumfund> &funde, int bildschi
     resize(breite + 8, m.fensterHoehe);
     show();
     raise();
+}
+
+void TFundliste::keyPressEvent(QKeyEvent *event) {
+    if (event->key() == Qt::Key_Escape) {
+        Q_EMIT zurueckZumBuch();
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void TFundliste::NichtsGefunden(const QString &begriff) {

@@ -1,6 +1,7 @@
 #pragma once
-// The found-list window of the album search: the hits (comment > picture), the full
-// hit lines beside them, and the notice when nothing was found.
+// The found-list window of the album search: the hits (the picture's name, whole, then
+// the comment as far as it fits), the full hit lines beside them, and the notice when
+// nothing was found.
 #include "search/core/suche.h"
 
 #include <QLabel>
@@ -27,6 +28,11 @@ public:
 
 Q_SIGNALS:
     void fundGewaehlt(int n); // 1-based
+    // Escape in the list: back to the book.
+    void zurueckZumBuch();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     QList<search::Albumfund> funde_;

@@ -22,10 +22,12 @@
 #include "project/core/projektdateien.h"
 #include "search/views/suchsteuerung.h"
 
+#include <QCloseEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPicture>
 
 namespace app {
 namespace {
@@ -85,7 +87,13 @@ void TImageForm::setFenster(std::function<TFundliste *()> fundliste,
 TFundliste *TImageForm::fundliste() {
     if (!fundliste_ && fundlisteMachen_) {
         fundliste_ = fundlisteMachen_();
-        if (fundliste_) connect(fundliste_, &TFundliste::fundGewaehlt, this, &TImageForm::Suchbildausgeben);
+        if (fundliste_) {
+            connect(fundliste_, &TFundliste::fundGewaehlt, this, &TImageForm::Suchbildausgeben);
+            connect(fundliste_, &TFundliste::zurueckZumBuch, this, [this] {
+                ZurueckZumBuch();
+                activateWindow();
+            });
+        }
     }
     return fundliste_;
 }
@@ -179,6 +187,14 @@ void TImageForm::verbinden() {
         const QString text = BildMenue::Zellenhinweis(MenueZelle(x, y, z_.AktuelleSeite));
         hinweiszeile_->zeigenUeber(text, screen_.info().width, menue_->y());
     });
+    connect(menue_, &BildMenue::lesezeichenMausBewegt, this, [this](int nummer) {
+        QString text;
+        if (nummer == BildMenue::kFundliste)
+            text = tr("Fundliste");
+        else if (nummer > 0)
+            text = tr("Lesezeichen %1 zwischen die aufgeschlagenen Seiten legen").arg(nummer);
+        hinweiszeile_->zeigenUeber(text, screen_.info().width, menue_->y());
+    });
     connect(buchlenkung_, &Buchlenkung::hinweis, this, &TImageForm::Hinweis);
     connect(buchlenkung_, &Buchlenkung::textbildGewaehlt, bildansicht_, &album::Bildansicht::TextbildZeigen);
     // Back from a picture, the book lies on the background again under the screen title.
@@ -213,9 +229,8 @@ void TImageForm::verbinden() {
     });
 
     connect(suche_, &search::Suchsteuerung::textGefunden, this, [this](int seite, int zeile, bool links) {
-        buchlenkung_->fundVormerken(links, zeile);
+        buchlenkung_->fundVormerken(links, zeile, suche_->Suchbegriff, suche_->Schreibungstolerant);
         SeitenZeigen(seite);
-        FundeMarkieren(*buch_, suche_->Suchbegriff, suche_->Schreibungstolerant);
     });
     connect(suche_, &search::Suchsteuerung::sucheBeginnt, this, [this] { FundeLoeschen(*buch_); });
     connect(suche_, &search::Suchsteuerung::albumGesucht, this, [this](const QList<search::Albumfund> &funde) {
@@ -243,6 +258,20 @@ void TImageForm::Suchbildausgeben(int n) {
     menue_->hide();
     z_.AktuellerBildIndex = 1;
     bildansicht_->NamenLaden(fund->bild);
+}
+
+bool TImageForm::ZurueckZumBuch() {
+    if (buch_->isVisibleTo(this) || TimerAnfang.isActive()) return false;
+    SeitenZeigen(z_.AktuelleSeite);
+    return true;
+}
+
+void TImageForm::closeEvent(QCloseEvent *event) {
+    // The main window is the program: closing it (close box, Alt+F4) ends the program
+    // as the exit command does, but without saving, also while the authoring window or
+    // the found list is open.
+    QMainWindow::closeEvent(event);
+    if (event->isAccepted()) Q_EMIT programmEnde();
 }
 
 void TImageForm::Fundliste1Click() {
@@ -283,17 +312,32 @@ void TImageForm::Drucken() {
     LabelProjekttitel1->hide();
     LabelProjekttitel2->hide();
     const bool buchSichtbar = buch_->isVisibleTo(this);
-    // The enlarge button is a control, not part of the picture.
-    if (!buchSichtbar) bildansicht_->SpeedButtonEnlarge->hide();
-    const QImage seite =
-        buchSichtbar ? book::Druckseite(*buch_, buchlenkung_->albumAufgeschlagen()) : flaeche_->grab().toImage();
-    const QString ziel = drucker_ ? drucker_(seite) : QString();
-    if (!ziel.isEmpty()) Hinweis(tr("Die Seite wurde in die Datei %1 gedruckt.").arg(ziel));
+    QString ziel;
+    if (buchSichtbar) {
+        const book::Druckseite spread(*buch_, buchlenkung_->albumAufgeschlagen());
+        const Druckvorlage seite{{book::Druckseite::kBreite, book::Druckseite::kHoehe},
+                                 [&spread](QPainter &p) { spread.malen(p); }};
+        if (drucker_) ziel = drucker_(seite);
+    } else {
+        // The enlarge button is a control, not part of the picture.
+        bildansicht_->SpeedButtonEnlarge->hide();
+        const Druckvorlage seite{flaeche_->size(), [this](QPainter &p) {
+                                     // Drawn into a recording first: see book::Druckseite::malen.
+                                     QPicture befehle;
+                                     QPainter aufnahme(&befehle);
+                                     flaeche_->render(&aufnahme);
+                                     aufnahme.end();
+                                     book::AufzeichnungMalen(p, befehle);
+                                 }};
+        if (drucker_) ziel = drucker_(seite);
+    }
     if (buchSichtbar) {
         buchlenkung_->ImageRechtsPfeilClick();
         buchlenkung_->LesezeichenKontrollieren();
         flaeche_->setPalette(QPalette(QColor(192, 192, 192)));
     }
+    // Said after the turn, which starts with a hint line of its own.
+    if (!ziel.isEmpty()) Hinweis(tr("Die Seite wurde in die Datei %1 gedruckt.").arg(ziel));
 }
 
 void TImageForm::Hinweis(const QString &eingabe) {

@@ -5,6 +5,7 @@
 // settings.
 #include "app/core/startlogik.h"
 #include "app/core/zustand.h"
+#include "app/views/druckausgabe.h"
 #include "app/views/meldungen.h"
 #include "platform/screen.h"
 
@@ -61,7 +62,7 @@ public:
     // True when the start-up ended the program (the data was not found).
     bool startAbgebrochen() const { return startAbgebrochen_; }
     // Where a printed page goes; returns the file it was written to, if any.
-    void setDrucker(std::function<QString(const QImage &)> drucker) { drucker_ = std::move(drucker); }
+    void setDrucker(std::function<QString(const Druckvorlage &)> drucker) { drucker_ = std::move(drucker); }
 
     // Start-up and settings.
     void FormCreate();
@@ -78,6 +79,11 @@ public:
     void Windowsstil();
     void BeendenClick();
     void Drucken();
+    // The part of the book shown as a PDF, one spread per page.
+    void BuchAlsPdfSpeichern();
+    // Where "Buch als PDF speichern" writes (a file dialog unless set); `vorschlag` is
+    // the name offered; an empty answer writes nothing.
+    void setPdfZiel(std::function<QString(const QString &vorschlag)> ziel) { pdfZiel_ = std::move(ziel); }
     void auffrischen();
     void ImageMenuMouseDown(int x, int y);
     // The mouse over the surface: the menu strip at the bottom edge, else the picture view.
@@ -86,6 +92,9 @@ public:
     // An album search hit chosen in the found list (1-based).
     void Suchbildausgeben(int n);
     void Fundliste1Click();
+    // From the picture view back to the spread it was opened from; false when the book
+    // is already shown.
+    bool ZurueckZumBuch();
 
     // The owners.
     book::BuchPanel *PanelBuch() const { return buch_; }
@@ -116,6 +125,7 @@ Q_SIGNALS:
 
 protected:
     bool eventFilter(QObject *obj, QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void bauen();
@@ -148,7 +158,8 @@ private:
     std::unique_ptr<Eroeffnung> eroeffnung_;
     bool fensterstil_ = false;
     bool startAbgebrochen_ = false;
-    std::function<QString(const QImage &)> drucker_;
+    std::function<QString(const Druckvorlage &)> drucker_;
+    std::function<QString(const QString &)> pdfZiel_;
 };
 
 } // namespace app

@@ -11,6 +11,7 @@
 #include <QListWidget>
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <optional>
 
 namespace book {
@@ -82,6 +83,10 @@ public:
     void seiteSetzen(bool links, const QStringList &zeilen);
     void seiteLeeren(bool links);
     void seiteMarkieren(bool links, const QList<SeitenMemo::Markierung> &marken);
+    // Found words in the page titles and picture captions: `finden` gives each text's
+    // marked ranges (start, length); without it the marks go.
+    using Fundsucher = std::function<QList<std::pair<int, int>>(const QString &)>;
+    void beschriftungenMarkieren(const Fundsucher &finden);
     // The left page typed on (the copyright page), with the keyboard's focus.
     void linkeSeiteSchreibbar(bool schreibbar);
     void seitenzahlenZeigen(bool an);
@@ -125,7 +130,7 @@ protected:
     bool eventFilter(QObject *obj, QEvent *event) override;
 
 private:
-    friend QImage Druckseite(BuchPanel &buch, bool albumSeite);
+    friend class Druckseite;
 
     const platform::Files &dateien_;
     bool buchbildGeladen_ = true;

@@ -30,11 +30,56 @@ bool BuchPanel::CBT(const QString &hilfeVerzeichnis, int x, int y, const QString
     return true;
 }
 
+namespace {
+
+// A label's own text, without the marks laid over it.
+void klartextSetzen(QLabel *l, const QString &text) {
+    l->setProperty("klartext", QVariant());
+    l->setTextFormat(Qt::PlainText);
+    l->setText(text);
+}
+
+QString klartext(const QLabel *l) {
+    const QVariant k = l->property("klartext");
+    return k.isValid() ? k.toString() : l->text();
+}
+
+} // namespace
+
+void BuchPanel::beschriftungenMarkieren(const Fundsucher &finden) {
+    QList<QLabel *> beschriftungen{TitelLinks, TitelRechts};
+    for (QLabel *u : Unterschrift)
+        beschriftungen << u;
+    for (QLabel *l : beschriftungen) {
+        const QString text = klartext(l);
+        klartextSetzen(l, text);
+        if (!finden || text.isEmpty()) continue;
+        const QList<std::pair<int, int>> stellen = finden(text);
+        if (stellen.isEmpty()) continue;
+        // The same light yellow as on the page lines, behind the found characters only.
+        QString html = QStringLiteral("<span style=\"white-space:pre-wrap\">");
+        int bis = 0;
+        auto roh = [&](int von, int laenge) {
+            return text.mid(von, laenge).toHtmlEscaped().replace('\n', QStringLiteral("<br/>"));
+        };
+        for (const auto &[anfang, laenge] : stellen) {
+            if (anfang < bis || anfang + laenge > text.size()) continue;
+            html += roh(bis, anfang - bis) + QStringLiteral("<span style=\"background-color:#ffe69a\">") +
+                    roh(anfang, laenge) + QStringLiteral("</span>");
+            bis = anfang + laenge;
+        }
+        html += roh(bis, int(text.size()) - bis) + QStringLiteral("</span>");
+        l->setTextFormat(Qt::RichText);
+        l->setText(html);
+        l->setProperty("klartext", text);
+    }
+}
+
 void BuchPanel::TitelSetzen(bool links, const Seitenbild &seite) {
     if (seite.titelzeilen == 0) return;
     QWidget *panel = links ? PanelLinks : PanelRechts;
     QLabel *titel = links ? TitelLinks : TitelRechts;
-    titel->setText(seite.titel);
+    klartextSetzen(titel, seite.titel);
     titel->resize(241, seite.titelzeilen * 13);
     panel->resize(241, titel->height());
     panel->move(panel->x(), 13 * seite.ersteTitelzeile + 15);
@@ -44,7 +89,7 @@ void BuchPanel::TitelSetzen(bool links, const Seitenbild &seite) {
 
 void BuchPanel::TitelZuruecksetzen() {
     for (QLabel *t : {TitelLinks, TitelRechts})
-        t->clear();
+        klartextSetzen(t, QString());
     PanelLinks->hide();
     PanelRechts->hide();
 }
@@ -113,7 +158,11 @@ void BuchPanel::Registerweg() {
 
 void BuchPanel::LesezeichenKontrollieren(int n, const std::array<int, 4> &seiten) {
     for (size_t i = 0; i < 4; ++i) {
-        if (seiten[i] <= 0) continue;
+        // A bookmark in the box has no ribbon on the book.
+        if (seiten[i] <= 0) {
+            LesezeichenVerbergen(int(i) + 1);
+            continue;
+        }
         LesezeichenL[i]->setVisible(seiten[i] < n);
         LesezeichenR[i]->setVisible(seiten[i] >= n);
         LesezeichenL[i]->raise();
@@ -149,11 +198,11 @@ void BuchPanel::BildImBuch(int platz, const Textbild &bild) {
     ImageTextBild[i]->move((236 - groesse.width()) / 2, 0);
     panel->show();
     panel->raise();
-    Unterschrift[i]->setText(bild.unterschrift);
+    klartextSetzen(Unterschrift[i], bild.unterschrift);
     ImageTextBild[i]->setAccessibleName(bild.unterschrift.trimmed().isEmpty() ? name : bild.unterschrift);
     for (size_t k = 0; k < 4; ++k) {
         Unterschrift[k]->move(0, PanelTextBild[k]->height() - Unterschrift[k]->height());
-        Unterschrift[k]->setVisible(!Unterschrift[k]->text().isEmpty());
+        Unterschrift[k]->setVisible(!klartext(Unterschrift[k]).isEmpty());
     }
 }
 

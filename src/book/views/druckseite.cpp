@@ -3,31 +3,62 @@
 #include "book/views/buchpanel.h"
 
 #include <QPainter>
+#include <QPicture>
 
 namespace book {
 
-QImage Druckseite(BuchPanel &buch, bool albumSeite) {
-    const QPoint alt = buch.pos();
+void AufzeichnungMalen(QPainter &maler, const QPicture &befehle) {
+    // A recording is played at the ratio of the two resolutions; the painter's own
+    // scale already maps the layout's pixels onto the page.
+    const QPaintDevice *ziel = maler.device();
+    maler.save();
+    maler.scale(double(befehle.logicalDpiX()) / ziel->logicalDpiX(),
+                double(befehle.logicalDpiY()) / ziel->logicalDpiY());
+    maler.drawPicture(0, 0, befehle);
+    maler.restore();
+}
+
+Druckseite::Druckseite(BuchPanel &buch, bool albumSeite) : buch_(buch) {
     buch.ImageBuch->hide();
     buch.setAutoFillBackground(true);
     buch.setPalette(QPalette(Qt::white));
     buch.Registerweg();
-    QPixmap albumAlt;
     if (albumSeite) {
-        albumAlt = buch.ImageAlbum->pixmap();
-        QPixmap weiss = albumAlt;
+        albumAlt_ = buch.ImageAlbum->pixmap();
+        QPixmap weiss = albumAlt_;
         QPainter maler(&weiss);
         maler.fillRect(QRect(236, 0, 58, 384), Qt::white);
         maler.end();
         buch.ImageAlbum->setPixmap(weiss);
     }
-    QImage seite(640, 480, QImage::Format_RGB32);
+}
+
+Druckseite::~Druckseite() {
+    buch_.setAutoFillBackground(false);
+    buch_.ImageBuch->show();
+    if (!albumAlt_.isNull()) buch_.ImageAlbum->setPixmap(albumAlt_);
+}
+
+void Druckseite::malen(QPainter &maler) const {
+    maler.fillRect(QRect(0, 0, kBreite, kHoehe), Qt::white);
+    if (maler.device() && maler.device()->devType() == QInternal::Printer) {
+        // Widgets render themselves onto a printer as one picture of the page; recorded
+        // as drawing commands first, the text stays text and pictures keep their pixels.
+        QPicture befehle;
+        QPainter aufnahme(&befehle);
+        buch_.render(&aufnahme, QPoint(0, 0), QRegion(0, 0, kBreite, kHoehe), QWidget::DrawChildren);
+        aufnahme.end();
+        AufzeichnungMalen(maler, befehle);
+        return;
+    }
+    buch_.render(&maler, QPoint(0, 0), QRegion(0, 0, kBreite, kHoehe), QWidget::DrawChildren);
+}
+
+QImage Druckseite::bild() const {
+    QImage seite(kBreite, kHoehe, QImage::Format_RGB32);
     seite.fill(Qt::white);
-    buch.render(&seite, QPoint(0, 0), QRegion(0, 0, 640, 480));
-    buch.move(alt);
-    buch.setAutoFillBackground(false);
-    buch.ImageBuch->show();
-    if (!albumAlt.isNull()) buch.ImageAlbum->setPixmap(albumAlt);
+    QPainter maler(&seite);
+    malen(maler);
     return seite;
 }
 
