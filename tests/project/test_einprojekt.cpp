@@ -176,9 +176,8 @@ private Q_SLOTS:
         QCOMPARE(werkzeug(buch + QStringList{"import", "--part", "text", muster.nativ("alt.txt")}).code, 0);
         muster.text("Buch/Pages/Buch.3", liste.mid(0, 20));
         QCOMPARE(werkzeug(buch + QStringList{"album"}).code, 0);
-        const QStringList aufruf = befehl == "import"
-                                       ? QStringList{"import", "--part", "text", muster.nativ("neu.txt")}
-                                       : QStringList{"album"};
+        const QStringList aufruf = befehl == "import" ? QStringList{"import", "--part", "text", muster.nativ("neu.txt")}
+                                                      : QStringList{"album"};
         if (befehl == "album") muster.text("Buch/Pages/Buch.3", liste);
 
         // The states before and after, as a run without a crash makes them.
@@ -207,7 +206,8 @@ private Q_SLOTS:
             auto danach = inhalt(w, "Buch");
             QVERIFY2(danach.keys().filter("pagora-").isEmpty(), qPrintable(QString::number(n)));
             const bool istAlt = danach == alt, istNeu = danach == neu;
-            QVERIFY2(istAlt || istNeu, qPrintable(QStringLiteral("Absturz bei Umbenennung %1: weder alt noch neu").arg(n)));
+            QVERIFY2(istAlt || istNeu,
+                     qPrintable(QStringLiteral("Absturz bei Umbenennung %1: weder alt noch neu").arg(n)));
             alteGesehen += istAlt;
             neueGesehen += istNeu;
             QVERIFY(n < 100);
