@@ -151,7 +151,7 @@ QString FremdzeichenListe(const QList<Fremdzeichen> &fremd, qsizetype stellen, i
 
 QString FremdzeichenMeldung(const QString &textName, const QList<Fremdzeichen> &fremd, qsizetype stellen) {
     return QCoreApplication::translate("Import", "Die Textdatei %1 ist in UTF-8 geschrieben. Diese Zeichen kann "
-                                                 "Windows-1252, die Schrift der Buchseiten, nicht darstellen:\n%2")
+                                                 "Windows-1252, der Zeichensatz der Buchseiten, nicht darstellen:\n%2")
         .arg(textName, FremdzeichenListe(fremd, stellen));
 }
 
