@@ -16,6 +16,7 @@ enum class InputCheck {
     TooLarge, // larger than the limit
 };
 
+// The program's own resources (":/...") are always regular files.
 InputCheck checkInput(const QString &nativePath, qint64 maxBytes = kMaxInputBytes);
 
 } // namespace platform
