@@ -87,6 +87,11 @@ Importlauf TextImportieren(const projekt::Zustand &z, const Importauftrag &auftr
         text = QByteArray::fromRawData(reinterpret_cast<const char *>(karte), quelle.size());
     else
         text = quelle.readAll(); // empty, or a file that cannot be mapped
+    // The author sees the progress before the text is converted or the patterns read.
+    if (fortschritt && !fortschritt(0, text.size())) {
+        lauf.status = Importlauf::Status::Abgebrochen;
+        return lauf;
+    }
     // A UTF-8 text is imported as its Windows-1252 conversion; the characters it cannot
     // hold are named before anything is written, and left out only when asked to.
     if (Textkodierung kodierung = NachWindows1252(text); kodierung.utf8) {
@@ -101,11 +106,6 @@ Importlauf TextImportieren(const projekt::Zustand &z, const Importauftrag &auftr
         karte = nullptr; // the import reads the conversion, not the file
     }
     const qint64 gesamt = text.size();
-    // The author sees the progress before the patterns are read.
-    if (fortschritt && !fortschritt(0, gesamt)) {
-        lauf.status = Importlauf::Status::Abgebrochen;
-        return lauf;
-    }
     Silbentrennung *trennung = nullptr;
     if (auftrag.silbentrennung && !(trennung = trennmuster())) {
         lauf.status = Importlauf::Status::OhneTrennmuster;
