@@ -1,9 +1,10 @@
 #!/bin/bash
 # Whole processes against standard tools, alternating, on generated data: the demo's
-# reading part as a PDF, the import against fold, album production against ImageMagick's
-# point sampling (on one thread and with its default threads),
-# the text search against grep; then how album production and the check grow with ten
-# times the pictures. Prints min/median/max of the paired time ratios
+# reading part as a PDF, the import against fold, the hyphenated import against the
+# plain one, a photo taken in against ImageMagick's convert, album production against
+# ImageMagick's point sampling (on one thread and with its default threads), the text
+# search against grep; then how album production and the check grow with ten times the
+# pictures. Prints min/median/max of the paired time ratios
 # (below 1: faster than the reference).
 #   ganzprozesse.sh ROOT SOURCES [ROUNDS] [PICTURES]
 # ROOT is the built data root with the demo project Quarn, SOURCES the source tree.
@@ -27,6 +28,28 @@ for mb in 0.5 5 50; do
     paare "import $mb MB / fold -s -w 49" -- "$tool" --root "$arbeit/wurzel" --name Quarn import --part text \
         "$arbeit/text.txt" -- fold -s -w 49 "$arbeit/text.txt"
 done
+
+# Hyphenation against the same import without it: a one-line text and 5 MB. The first
+# hyphenated import makes the patterns' cache (in the user's cache folder); the pairs
+# then measure what every later import pays.
+printf 'Ein einziger Satz.\r\n' > "$arbeit/eins.txt"
+erzeugen text "$quellen/data/quarn/buch.txt" 5 "$arbeit/fuenf.txt"
+"$tool" --root "$arbeit/wurzel" --name Quarn import --part text --silbentrennung "$arbeit/eins.txt" > /dev/null
+for text in eins fuenf; do
+    paare "import --silbentrennung $text / ohne" -- "$tool" --root "$arbeit/wurzel" --name Quarn import --part text \
+        --silbentrennung "$arbeit/$text.txt" -- "$tool" --root "$arbeit/wurzel" --name Quarn import --part text \
+        "$arbeit/$text.txt"
+done
+
+# A 24-megapixel photo taken in as a bitmap, against ImageMagick writing the same bitmap.
+convert=/usr/bin/convert
+mkdir -p "$arbeit/foto"
+"$convert" -size 6000x4000 gradient:red-blue -attenuate 0.3 +noise Gaussian -quality 90 "$arbeit/foto/x.jpg"
+cp "$arbeit/foto/x.jpg" "$arbeit/wurzel/Quarn/Album/Foto.jpg"
+paare "bilder 24 MP / convert BMP3" -- sh -c "rm -f '$arbeit/wurzel/Quarn/Album/Foto.bmp'; '$tool' --root \
+    '$arbeit/wurzel' --name Quarn bilder Foto.jpg" -- sh -c "rm -f '$arbeit/foto/x.bmp'; '$convert' \
+    '$arbeit/foto/x.jpg' BMP3:'$arbeit/foto/x.bmp'"
+rm -rf "$arbeit/foto" "$arbeit/wurzel/Quarn/Album/Foto.jpg" "$arbeit/wurzel/Quarn/Album/Foto.bmp"
 
 # About 2,000 pages to search.
 erzeugen text "$quellen/data/quarn/buch.txt" 1.4 "$arbeit/text.txt"

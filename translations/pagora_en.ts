@@ -16,8 +16,22 @@
         <translation>%1 pictures in the text could not be placed.</translation>
     </message>
     <message>
-        <source>Die Textdatei %1 sieht nach UTF-8 aus; sie wurde als Windows-1252 gelesen, Umlaute und Sonderzeichen erscheinen deshalb falsch. Speichern Sie sie als Windows-1252 (ANSI) und importieren Sie sie erneut.</source>
-        <translation>The text file %1 looks like UTF-8; it was read as Windows-1252, so umlauts and special characters show wrongly. Save it as Windows-1252 (ANSI) and import it again.</translation>
+        <source>… und %1 weitere Zeichen (%2 Stellen im Ganzen)</source>
+        <translation>… and %1 more characters (%2 places in all)</translation>
+    </message>
+    <message>
+        <source>%1 und %2 weiteren</source>
+        <translation>%1 and %2 more</translation>
+    </message>
+    <message>
+        <source>„%1“ (U+%2) in Zeile %3</source>
+        <translation>“%1” (U+%2) in line %3</translation>
+    </message>
+    <message>
+        <source>Die Textdatei %1 ist in UTF-8 geschrieben. Diese Zeichen kann Windows-1252, der Zeichensatz der Buchseiten, nicht darstellen:
+%2</source>
+        <translation>The text file %1 is written in UTF-8. Windows-1252, the character set of the book pages, cannot hold these characters:
+%2</translation>
     </message>
 </context>
 <context>
@@ -49,6 +63,22 @@
     <message>
         <source>Der Import wurde abgebrochen. Die Seiten sind unverändert.</source>
         <translation>The import was cancelled. The pages are unchanged.</translation>
+    </message>
+    <message>
+        <source>Ohne diese Zeichen importieren?</source>
+        <translation>Import without these characters?</translation>
+    </message>
+    <message>
+        <source>%1 ist keine gewöhnliche Datei (ein Gerät, eine Pipe oder ein Ordner) und wird nicht importiert.</source>
+        <translation>%1 is not a regular file (a device, a pipe or a folder) and is not imported.</translation>
+    </message>
+    <message>
+        <source>Die Textdatei %1 ist größer als 1 GiB und wird nicht importiert.</source>
+        <translation>The text file %1 is larger than 1 GiB and is not imported.</translation>
+    </message>
+    <message>
+        <source>Der Text wurde nicht importiert. Die Seiten sind unverändert.</source>
+        <translation>The text was not imported. The pages are unchanged.</translation>
     </message>
 </context>
 <context>
@@ -274,20 +304,6 @@ Checks the project; exit status 1 when something is wrong.
         <translation>%1 problems found.</translation>
     </message>
     <message>
-        <source>Aufruf: pagora-tool --root ORDNER --name NAME import --part text|help [--silbentrennung] DATEI
-Importiert die Textdatei (Windows-1252, Markierungen :I: :S: :B:) in den Leseteil (text)
-oder die Hilfe (help) und speichert das Inhaltsverzeichnis (.1 bzw. .6).
---silbentrennung trennt Wörter, die nicht mehr in die Zeile passen, nach deutschen
-Trennregeln mit Bindestrich (Paket hyphen-de).
-</source>
-        <translation>Usage: pagora-tool --root DIR --name NAME import --part text|help [--silbentrennung] FILE
-Imports the text file (Windows-1252, markers :I: :S: :B:) into the reading part (text)
-or the help (help) and saves the contents (.1 or .6).
---silbentrennung hyphenates words that no longer fit on the line by the German
-hyphenation rules (package hyphen-de).
-</translation>
-    </message>
-    <message>
         <source>Die Trennmuster %1 fehlen (Paket hyphen-de); ohne sie gibt es keine Silbentrennung.</source>
         <translation>The hyphenation patterns %1 are missing (package hyphen-de); without them there is no hyphenation.</translation>
     </message>
@@ -348,42 +364,6 @@ Exit status 1 also when a template was missing: the project is then made, but in
         <translation>Pagora or another call of pagora-tool is writing in %1 (%2 is locked). Please close Pagora and try again.</translation>
     </message>
     <message>
-        <source>Aufruf: pagora-tool --root ORDNER --name NAME BEFEHL [OPTIONEN]
-
-Befehle:
-  import --part text|help [--silbentrennung] DATEI
-                                  Text importieren: Seitendatei (.5/.7) und Inhalt (.1/.6)
-  album                           Albumseiten und Albuminhalt (.2 und .8) herstellen
-  pages --part text|help [--from N] [--to N]   Seiten als lesbaren Text ausgeben
-  contents --part text|album|help Inhaltsverzeichnis ausgeben
-  check                           Projekt prüfen (fehlende und nicht gelistete Bilder,
-                                  zu lange Namen, beschädigte Seitensätze)
-  suche --part text|help|album BEGRIFF   fehlertolerant suchen, ein Treffer je Zeile
-  neu NAME VERZEICHNIS            neues Projekt anlegen (--name entfällt; neu --help)
-  pdf --part text|album|help [--from N] [--to N] DATEI   einen Teil als PDF speichern
-
-BEFEHL --help zeigt die Hilfe zu einem Befehl.
-Rückgabe: 0 Erfolg, 1 Eingabe abgelehnt oder Fehler im Projekt, 2 Aufruffehler.
-</source>
-        <translation>Usage: pagora-tool --root DIR --name NAME COMMAND [OPTIONS]
-
-Commands:
-  import --part text|help [--silbentrennung] FILE
-                                  import a text: page file (.5/.7) and contents (.1/.6)
-  album                           make the album spreads and album contents (.2 and .8)
-  pages --part text|help [--from N] [--to N]   print pages as readable text
-  contents --part text|album|help print the contents
-  check                           check the project (missing and unlisted pictures,
-                                  names too long, damaged page records)
-  suche --part text|help|album TERM   search with spelling tolerance, one hit a line
-  neu NAME FOLDER                 make a new project (without --name; neu --help)
-  pdf --part text|album|help [--from N] [--to N] FILE   save a part as a PDF
-
-COMMAND --help explains a command.
-Exit status: 0 success, 1 input refused or a problem in the project, 2 usage error.
-</translation>
-    </message>
-    <message>
         <source>Aufruf: pagora-tool --root ORDNER --name NAME pdf --part text|album|help [--from N] [--to N] DATEI
 Speichert die Doppelseiten eines Teils (Seiten N bis N) als PDF, eine Doppelseite je Blatt, wie
 Pagora sie zeigt und druckt; der Text bleibt durchsuchbar, das Inhaltsverzeichnis wird zu
@@ -410,6 +390,127 @@ bookmarks.
     <message>
         <source>Eine unterbrochene Änderung in %1 wurde zu Ende geführt.</source>
         <translation>An interrupted change in %1 was completed.</translation>
+    </message>
+    <message>
+        <source>Aufruf: pagora-tool --root ORDNER --name NAME import --part text|help [--silbentrennung] [--ersetzen] DATEI
+Importiert die Textdatei (Windows-1252 oder UTF-8, Markierungen :I: :S: :B:) in den Leseteil (text)
+oder die Hilfe (help) und speichert das Inhaltsverzeichnis (.1 bzw. .6).
+--silbentrennung trennt Wörter, die nicht mehr in die Zeile passen, nach deutschen
+Trennregeln mit Bindestrich (Paket hyphen-de).
+Ein UTF-8-Text wird nach Windows-1252 umgewandelt; enthält er Zeichen, die Windows-1252 nicht
+kennt, nennt der Import sie und bricht ab. --ersetzen importiert ihn dann ohne diese Zeichen.
+</source>
+        <translation>Usage: pagora-tool --root DIR --name NAME import --part text|help [--silbentrennung] [--ersetzen] FILE
+Imports the text file (Windows-1252 or UTF-8, markers :I: :S: :B:) into the reading part (text)
+or the help (help) and saves the contents (.1 or .6).
+--silbentrennung hyphenates words that no longer fit on the line by the German
+hyphenation rules (package hyphen-de).
+A UTF-8 text is converted to Windows-1252; when it holds characters Windows-1252 does not
+know, the import names them and stops. --ersetzen then imports it without those characters.
+</translation>
+    </message>
+    <message>
+        <source>Aufruf: pagora-tool --root ORDNER --name NAME bilder [--rest] [DATEI]
+Übernimmt Fotos (*.jpg, *.jpeg, *.png) aus dem Album-Ordner als 24-Bit-Bitmaps daneben, aufrecht
+gedreht, wie die Kamera es vermerkt hat; ohne DATEI alle Fotos, die noch kein Bitmap ihres Namens
+haben. Ein vorhandenes Bitmap wird nie ersetzt: das neue heißt dann &quot;Name (2).bmp&quot;.
+--rest verschiebt die Fotos danach in den Ordner Rest.
+</source>
+        <translation>Usage: pagora-tool --root DIR --name NAME bilder [--rest] [FILE]
+Takes photos (*.jpg, *.jpeg, *.png) of the album folder in as 24-bit bitmaps beside them, turned
+upright as the camera noted; without FILE every photo that has no bitmap of its name yet.
+An existing bitmap is never replaced: the new one is then called &quot;Name (2).bmp&quot;.
+--rest then moves the photos into the folder Rest.
+</translation>
+    </message>
+    <message>
+        <source>%1 ist keine gewöhnliche Datei (ein Gerät, eine Pipe oder ein Ordner) und wird nicht importiert.</source>
+        <translation>%1 is not a regular file (a device, a pipe or a folder) and is not imported.</translation>
+    </message>
+    <message>
+        <source>Die Textdatei %1 ist größer als 1 GiB und wird nicht importiert.</source>
+        <translation>The text file %1 is larger than 1 GiB and is not imported.</translation>
+    </message>
+    <message>
+        <source>Nichts wurde geschrieben. Mit --ersetzen wird der Text ohne diese Zeichen importiert.</source>
+        <translation>Nothing was written. With --ersetzen the text is imported without these characters.</translation>
+    </message>
+    <message>
+        <source>Fotos: %1 von %2</source>
+        <translation>Photos: %1 of %2</translation>
+    </message>
+    <message>
+        <source>Die Bitmaps können nicht sicher gespeichert werden.</source>
+        <translation>The bitmaps cannot be saved safely.</translation>
+    </message>
+    <message>
+        <source>%1 Fotos übernommen.</source>
+        <translation>%1 photos taken in.</translation>
+    </message>
+    <message>
+        <source>Aufruf: pagora-tool --root ORDNER --name NAME BEFEHL [OPTIONEN]
+
+Befehle:
+  import --part text|help [--silbentrennung] [--ersetzen] DATEI
+                                  Text importieren: Seitendatei (.5/.7) und Inhalt (.1/.6)
+  bilder [--rest] [DATEI]         Fotos (JPEG, PNG) im Album-Ordner als Bitmaps übernehmen
+  album                           Albumseiten und Albuminhalt (.2 und .8) herstellen
+  pages --part text|help [--from N] [--to N]   Seiten als lesbaren Text ausgeben
+  contents --part text|album|help Inhaltsverzeichnis ausgeben
+  check                           Projekt prüfen (fehlende und nicht gelistete Bilder,
+                                  zu lange Namen, beschädigte Seitensätze)
+  suche --part text|help|album BEGRIFF   fehlertolerant suchen, ein Treffer je Zeile
+  neu NAME VERZEICHNIS            neues Projekt anlegen (--name entfällt; neu --help)
+  pdf --part text|album|help [--from N] [--to N] DATEI   einen Teil als PDF speichern
+
+BEFEHL --help zeigt die Hilfe zu einem Befehl.
+Rückgabe: 0 Erfolg, 1 Eingabe abgelehnt oder Fehler im Projekt, 2 Aufruffehler.
+</source>
+        <translation>Usage: pagora-tool --root DIR --name NAME COMMAND [OPTIONS]
+
+Commands:
+  import --part text|help [--silbentrennung] [--ersetzen] FILE
+                                  import a text: page file (.5/.7) and contents (.1/.6)
+  bilder [--rest] [FILE]          take the photos (JPEG, PNG) of the album folder in as bitmaps
+  album                           make the album spreads and album contents (.2 and .8)
+  pages --part text|help [--from N] [--to N]   print pages as readable text
+  contents --part text|album|help print the contents
+  check                           check the project (missing and unlisted pictures,
+                                  names too long, damaged page records)
+  suche --part text|help|album TERM   search with spelling tolerance, one hit a line
+  neu NAME FOLDER                 make a new project (without --name; neu --help)
+  pdf --part text|album|help [--from N] [--to N] FILE   save a part as a PDF
+
+COMMAND --help explains a command.
+Exit status: 0 success, 1 input refused or a problem in the project, 2 usage error.
+</translation>
+    </message>
+</context>
+<context>
+    <name>album</name>
+    <message>
+        <source>Das Foto %1 gibt es im Album-Ordner nicht.</source>
+        <translation>There is no photo %1 in the album folder.</translation>
+    </message>
+    <message>
+        <source>Das Foto %1 ist größer als 1 GiB und wird nicht übernommen.</source>
+        <translation>The photo %1 is larger than 1 GiB and is not taken in.</translation>
+    </message>
+    <message>
+        <source>%1 ist keine gewöhnliche Datei und wird nicht übernommen.</source>
+        <translation>%1 is not a regular file and is not taken in.</translation>
+    </message>
+    <message>
+        <source>Das Foto %1 kann nicht gelesen werden: %2</source>
+        <translation>The photo %1 cannot be read: %2</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht geschrieben werden.</source>
+        <translation>The file %1 cannot be written.</translation>
+    </message>
+    <message>
+        <source>Das Foto %1 ist als %2 übernommen, kann aber nicht in den Ordner Rest verschoben werden.</source>
+        <translation>The photo %1 was taken in as %2 but cannot be moved into the folder Rest.</translation>
     </message>
 </context>
 <context>
@@ -1205,6 +1306,10 @@ Save like this?</translation>
         <source>Textdateien (*.txt) in</source>
         <translation>Text files (*.txt) in</translation>
     </message>
+    <message>
+        <source>Ohne die deutschen Trennmuster (%1, Paket hyphen-de) gibt es keine Silbentrennung.</source>
+        <translation>Without the German hyphenation patterns (%1, package hyphen-de) there is no hyphenation.</translation>
+    </message>
 </context>
 <context>
     <name>authoring::PanelMemoListe</name>
@@ -1359,6 +1464,22 @@ Save like this?</translation>
     <message>
         <source>Die Bilderliste %1 kann nicht gespeichert werden.</source>
         <translation>The picture list %1 cannot be saved.</translation>
+    </message>
+    <message>
+        <source>Die Fotos werden als Bitmaps in den Album-Ordner übernommen. Sollen die Originale danach in den Ordner Rest verschoben werden? (Nein: sie bleiben im Album-Ordner.)</source>
+        <translation>The photos are taken into the album folder as bitmaps. Should the originals then be moved into the folder Rest? (No: they stay in the album folder.)</translation>
+    </message>
+    <message>
+        <source>Fotos werden übernommen:</source>
+        <translation>Taking photos in:</translation>
+    </message>
+    <message>
+        <source>%1 von %2</source>
+        <translation>%1 of %2</translation>
+    </message>
+    <message>
+        <source>Die übernommenen Fotos können nicht sicher gespeichert werden.</source>
+        <translation>The photos taken in cannot be saved safely.</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,7 @@
 #include "platform/bitmapfile.h"
 
+#include "platform/inputfile.h"
+
 #include <QFile>
 #include <QImageReader>
 #include <QtEndian>
@@ -81,7 +83,7 @@ std::optional<BitmapHeader> readBitmapHeader(QIODevice &device) {
 
 std::optional<QSize> bitmapSize(const QString &nativePath) {
     QFile f(nativePath);
-    if (nativePath.isEmpty() || !f.open(QIODevice::ReadOnly)) return std::nullopt;
+    if (checkInput(nativePath) != InputCheck::Ok || !f.open(QIODevice::ReadOnly)) return std::nullopt;
     if (const auto h = readBitmapHeader(f)) return QSize(h->width, qAbs(h->height));
     f.close();
     QImageReader reader(nativePath);
@@ -91,7 +93,7 @@ std::optional<QSize> bitmapSize(const QString &nativePath) {
 }
 
 std::unique_ptr<BitmapSource> BitmapSource::open(const QString &nativePath, qint64 maxPixels) {
-    if (nativePath.isEmpty()) return nullptr;
+    if (checkInput(nativePath) != InputCheck::Ok) return nullptr;
     std::unique_ptr<BitmapSource> source(new BitmapSource(nativePath));
     if (!source->file_.open(QIODevice::ReadOnly)) return nullptr;
     const auto h = readBitmapHeader(source->file_);
@@ -151,7 +153,7 @@ void BitmapSource::release() {
 
 std::optional<QImage> readBitmap(const QString &nativePath, qint64 maxPixels, QRect area) {
     QFile f(nativePath);
-    if (nativePath.isEmpty() || !f.open(QIODevice::ReadOnly)) return std::nullopt;
+    if (checkInput(nativePath) != InputCheck::Ok || !f.open(QIODevice::ReadOnly)) return std::nullopt;
     const auto h = readBitmapHeader(f);
     if (h && h->plain()) {
         f.close();

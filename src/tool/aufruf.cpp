@@ -83,8 +83,9 @@ const char *const kHilfe = QT_TRANSLATE_NOOP(
     "Werkzeug", "Aufruf: pagora-tool --root ORDNER --name NAME BEFEHL [OPTIONEN]\n"
                 "\n"
                 "Befehle:\n"
-                "  import --part text|help [--silbentrennung] DATEI\n"
+                "  import --part text|help [--silbentrennung] [--ersetzen] DATEI\n"
                 "                                  Text importieren: Seitendatei (.5/.7) und Inhalt (.1/.6)\n"
+                "  bilder [--rest] [DATEI]         Fotos (JPEG, PNG) im Album-Ordner als Bitmaps übernehmen\n"
                 "  album                           Albumseiten und Albuminhalt (.2 und .8) herstellen\n"
                 "  pages --part text|help [--from N] [--to N]   Seiten als lesbaren Text ausgeben\n"
                 "  contents --part text|album|help Inhaltsverzeichnis ausgeben\n"
@@ -100,11 +101,21 @@ const char *const kHilfe = QT_TRANSLATE_NOOP(
 const QMap<QString, const char *> kBefehlsHilfe = {
     {"import",
      QT_TRANSLATE_NOOP(
-         "Werkzeug", "Aufruf: pagora-tool --root ORDNER --name NAME import --part text|help [--silbentrennung] DATEI\n"
-                     "Importiert die Textdatei (Windows-1252, Markierungen :I: :S: :B:) in den Leseteil (text)\n"
-                     "oder die Hilfe (help) und speichert das Inhaltsverzeichnis (.1 bzw. .6).\n"
-                     "--silbentrennung trennt Wörter, die nicht mehr in die Zeile passen, nach deutschen\n"
-                     "Trennregeln mit Bindestrich (Paket hyphen-de).\n")},
+         "Werkzeug",
+         "Aufruf: pagora-tool --root ORDNER --name NAME import --part text|help [--silbentrennung] [--ersetzen] DATEI\n"
+         "Importiert die Textdatei (Windows-1252 oder UTF-8, Markierungen :I: :S: :B:) in den Leseteil (text)\n"
+         "oder die Hilfe (help) und speichert das Inhaltsverzeichnis (.1 bzw. .6).\n"
+         "--silbentrennung trennt Wörter, die nicht mehr in die Zeile passen, nach deutschen\n"
+         "Trennregeln mit Bindestrich (Paket hyphen-de).\n"
+         "Ein UTF-8-Text wird nach Windows-1252 umgewandelt; enthält er Zeichen, die Windows-1252 nicht\n"
+         "kennt, nennt der Import sie und bricht ab. --ersetzen importiert ihn dann ohne diese Zeichen.\n")},
+    {"bilder", QT_TRANSLATE_NOOP(
+                   "Werkzeug",
+                   "Aufruf: pagora-tool --root ORDNER --name NAME bilder [--rest] [DATEI]\n"
+                   "Übernimmt Fotos (*.jpg, *.jpeg, *.png) aus dem Album-Ordner als 24-Bit-Bitmaps daneben, aufrecht\n"
+                   "gedreht, wie die Kamera es vermerkt hat; ohne DATEI alle Fotos, die noch kein Bitmap ihres Namens\n"
+                   "haben. Ein vorhandenes Bitmap wird nie ersetzt: das neue heißt dann \"Name (2).bmp\".\n"
+                   "--rest verschiebt die Fotos danach in den Ordner Rest.\n")},
     {"album",
      QT_TRANSLATE_NOOP("Werkzeug",
                        "Aufruf: pagora-tool --root ORDNER --name NAME album\n"
@@ -144,6 +155,10 @@ std::optional<Aufruf> lesen(const QStringList &args) {
             a.hilfe = true;
         else if (x == "--silbentrennung")
             a.silbentrennung = true;
+        else if (x == "--ersetzen")
+            a.ersetzen = true;
+        else if (x == "--rest")
+            a.rest = true;
         else if (x == "--root" || x == "--name" || x == "--part" || x == "--from" || x == "--to") {
             const auto w = wert();
             if (!w) return std::nullopt;

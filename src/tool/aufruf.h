@@ -23,6 +23,8 @@ struct Aufruf {
     int von = 1, bis = 1 << 30;
     bool hilfe = false;
     bool silbentrennung = false;
+    bool ersetzen = false; // import a UTF-8 text without the characters Windows-1252 cannot hold
+    bool rest = false;     // bilder: the photos move to Rest\ once they are bitmaps
 };
 
 std::optional<Aufruf> lesen(const QStringList &args);

@@ -2,6 +2,7 @@
 // neu), and the whole command line: a module the tool loads only for them, so that the
 // commands that only read start without the picture libraries.
 #include "album/core/bilderliste.h"
+#include "album/core/fotouebernahme.h"
 #include "authoring/core/albumproduktion.h"
 #include "authoring/core/importlauf.h"
 #include "authoring/core/textimport.h"
@@ -23,13 +24,25 @@ namespace {
 
 int importieren(projekt::Zustand &z, const Aufruf &a) {
     if ((a.teil != "text" && a.teil != "help") || a.datei.isEmpty()) return Aufruffehler;
-    const authoring::Importauftrag auftrag{a.datei, a.teil == "help", true, a.silbentrennung};
+    const authoring::Importauftrag auftrag{a.datei, a.teil == "help", true, a.silbentrennung, a.ersetzen};
     const authoring::Importlauf lauf = authoring::TextImportieren(z, auftrag, klage);
     const authoring::Importergebnis &r = lauf.ergebnis;
     using S = authoring::Importlauf::Status;
     switch (lauf.status) {
     case S::TextUnlesbar:
         klage(Werkzeug::tr("Die Textdatei %1 kann nicht gelesen werden.").arg(a.datei));
+        return Abgelehnt;
+    case S::KeineTextdatei:
+        klage(Werkzeug::tr("%1 ist keine gewöhnliche Datei (ein Gerät, eine Pipe oder ein Ordner) und wird nicht "
+                           "importiert.")
+                  .arg(a.datei));
+        return Abgelehnt;
+    case S::TextZuGross:
+        klage(Werkzeug::tr("Die Textdatei %1 ist größer als 1 GiB und wird nicht importiert.").arg(a.datei));
+        return Abgelehnt;
+    case S::Fremdzeichen:
+        klage(authoring::FremdzeichenMeldung(a.datei, lauf.fremdzeichen, lauf.fremdeStellen));
+        klage(Werkzeug::tr("Nichts wurde geschrieben. Mit --ersetzen wird der Text ohne diese Zeichen importiert."));
         return Abgelehnt;
     case S::OhneTrennmuster:
         klage(Werkzeug::tr("Die Trennmuster %1 fehlen (Paket hyphen-de); ohne sie gibt es keine Silbentrennung.")
@@ -124,6 +137,37 @@ QStringList inhaltPruefen(const projekt::Zustand &z) {
         }
     }
     return probleme;
+}
+
+// Photos of the album folder made bitmaps, each named on stdout as it is done.
+int bilderUebernehmen(const projekt::Zustand &z, const Aufruf &a) {
+    const QStringList fotos =
+        a.datei.isEmpty() ? album::FotosOhneBitmap(z.dateien, z.ProjektVerzeichnis) : QStringList{a.datei};
+    const bool terminal = isatty(fileno(stderr)) != 0;
+    int fehler = 0;
+    for (qsizetype i = 0; i < fotos.size(); ++i) {
+        if (terminal && fotos.size() > 1) {
+            std::fprintf(stderr, "\r%s", qPrintable(Werkzeug::tr("Fotos: %1 von %2").arg(i + 1).arg(fotos.size())));
+            std::fflush(stderr);
+        }
+        const album::Fotoergebnis r = album::FotoUebernehmen(z.dateien, z.ProjektVerzeichnis, fotos[i], a.rest, false);
+        if (terminal && fotos.size() > 1 && !r.meldung.isEmpty()) std::fputs("\n", stderr);
+        if (!r.meldung.isEmpty()) {
+            klage(r.meldung);
+            ++fehler;
+        }
+        if (!r.bitmap.isEmpty() && r.status != album::Fotoergebnis::Status::NichtGeschrieben &&
+            r.status != album::Fotoergebnis::Status::Unlesbar)
+            sag(QStringLiteral("%1 -> %2").arg(fotos[i], r.bitmap));
+    }
+    if (terminal && fotos.size() > 1) std::fputs("\n", stderr);
+    // One sync for all the bitmaps.
+    if (!fotos.isEmpty() && !z.dateien.syncFolder(z.ProjektVerzeichnis + "Album\\")) {
+        klage(Werkzeug::tr("Die Bitmaps können nicht sicher gespeichert werden."));
+        return Abgelehnt;
+    }
+    sag(Werkzeug::tr("%1 Fotos übernommen.").arg(fotos.size() - fehler));
+    return fehler > 0 ? Abgelehnt : Erfolg;
 }
 
 int pruefen(const projekt::Zustand &z) {
@@ -221,7 +265,7 @@ extern "C" Q_DECL_EXPORT int pagora_werkzeug_befehl() {
     // Commands that write take the data root from the program (and from each other);
     // reading ones need no lock.
     std::unique_ptr<platform::Sperrdatei> sperre;
-    if (a.befehl == "import" || a.befehl == "album") {
+    if (a.befehl == "import" || a.befehl == "album" || a.befehl == "bilder") {
         sperre = werkzeugSperre(z);
         if (!sperre) return Abgelehnt;
     }
@@ -230,6 +274,8 @@ extern "C" Q_DECL_EXPORT int pagora_werkzeug_befehl() {
         ergebnis = importieren(z, a);
     else if (a.befehl == "album")
         ergebnis = albumHerstellen(z);
+    else if (a.befehl == "bilder")
+        ergebnis = bilderUebernehmen(z, a);
     else if (a.befehl == "check")
         ergebnis = pruefen(z);
     else if (const auto gelesen = lesendAusfuehren(z, a))

@@ -9,6 +9,7 @@
 #include "authoring/views/startpanel.h"
 #include "authoring/views/tbearbeitung.h"
 #include "leeresbuch.h"
+#include "platform/bitmapfile.h"
 #include "stillemeldungen.h"
 #include "zustandfixture.h"
 
@@ -236,6 +237,33 @@ private Q_SLOTS:
         QVERIFY(u.fenster->isVisible());
         QCOMPARE(u.fenster->aktuellesPanel(), 3);
         QCOMPARE(u.fenster->vorderesPanel(), u.fenster->panel(3));
+    }
+
+    // Photos of the album folder are offered under their file names; taken in, each
+    // becomes a bitmap of its name, the originals staying as the author chose once.
+    void photosAreOfferedAndBecomeBitmapsWhenTakenIn() {
+        Umgebung u({"A:x"}, {"A.bmp", "c.bmp"});
+        QImage foto(80, 60, QImage::Format_RGB32);
+        foto.fill(Qt::yellow);
+        QVERIFY(foto.save(u.w.nativ("Pagora/Album/Urlaub.JPG"), "JPEG"));
+        QVERIFY(foto.save(u.w.nativ("Pagora/Album/Strand.png"), "PNG"));
+        PanelMemoListe &e = u.oeffnen();
+        QCOMPARE(e.neueBilder(), (QStringList{"c", "Strand.png", "Urlaub.JPG"}));
+        u.meldungen.antwort = false; // the originals stay in the album folder
+        waehlen(e.ListboxNeueBilder, "Urlaub.JPG");
+        QVERIFY(!e.ImageNeueBilder->isHidden());
+        QTest::keyClicks(e.EditBildKommentar, "Am See");
+        doppelklick(e, 0);
+        QCOMPARE(zeilenVon(e), (QStringList{"Urlaub: Am See", "A:x"}));
+        QCOMPARE(u.meldungen.fragen.size(), 1);
+        QCOMPARE(platform::readBitmap(u.w.nativ("Pagora/Album/Urlaub.bmp"))->size(), QSize(80, 60));
+        QVERIFY(u.w.gibt("Pagora/Album/Urlaub.JPG"));
+        QTest::mouseClick(e.BitBtnAlle, Qt::LeftButton);
+        QCOMPARE(zeilenVon(e), (QStringList{"Urlaub: Am See", "A:x", "c:", "Strand:"}));
+        QCOMPARE(u.meldungen.fragen.size(), 1); // asked once
+        QVERIFY(u.meldungen.boxen.isEmpty());
+        QCOMPARE(u.w.lesen("Pagora/Album/Strand.bmp").mid(28, 2), QByteArray("\x18\x00", 2));
+        QVERIFY(u.w.gibt("Pagora/Album/Strand.png"));
     }
 
     void addingAllThenClosingWithoutSaving() {

@@ -184,15 +184,42 @@ private Q_SLOTS:
         QCOMPARE(u.w.lesen(dateien[0]).contains("Nach Angaben des Bu "), !trennen);
     }
 
-    void aTextThatLooksLikeUtf8IsReadAsItIsAndTheAuthorToldOnce() {
+    // A UTF-8 text: the window names what Windows-1252 cannot hold and asks first;
+    // Cancel writes nothing, OK imports the converted text without those characters.
+    void aUtf8TextIsConvertedAfterTheAuthorAgrees() {
         Umgebung u;
-        u.w.schreiben("Texte/utf8.txt", QString("Die Mühle am Bach.\r\nDer Müller mahlt.\r\n").toUtf8());
+        u.w.schreiben("Texte/utf8.txt", QString("Die Mühle am Bach\nDer Weg → nach Győr\n").toUtf8());
+        u.w.schreiben("Buch/Pages/Buch.5", "alte Seiten");
+        u.panelMit("utf8.txt");
+        u.meldungen.antwort = false;
+        QTest::mouseClick(u.p7().BitBtnLaden, Qt::LeftButton);
+        QCOMPARE(u.meldungen.fragen.size(), 1);
+        QVERIFY2(u.meldungen.fragen[0].contains(QString("„→“ (U+2192) in Zeile 2")), qPrintable(u.meldungen.fragen[0]));
+        QVERIFY(u.meldungen.fragen[0].contains(QString("„ő“ (U+0151) in Zeile 2")));
+        QCOMPARE(u.w.lesen("Buch/Pages/Buch.5"), QByteArray("alte Seiten"));
+        u.meldungen.fragen.clear();
+        u.meldungen.boxen.clear();
+        u.meldungen.antwort = true;
         u.panelMit("utf8.txt");
         QTest::mouseClick(u.p7().BitBtnLaden, Qt::LeftButton);
-        QCOMPARE(u.meldungen.boxen.size(), 1);
-        QCOMPARE(u.meldungen.boxen[0].first, Art::Warnung);
-        QVERIFY(u.meldungen.boxen[0].second.contains("UTF-8"));
-        QVERIFY(u.w.lesen("Buch/Pages/Buch.5").contains("M\xc3\xbchle")); // the bytes as they are
+        QCOMPARE(u.meldungen.fragen.size(), 1);
+        QVERIFY(u.meldungen.boxen.isEmpty());
+        const QByteArray seiten = u.w.lesen("Buch/Pages/Buch.5");
+        QVERIFY(seiten.contains("Die M\xfchle am Bach "));
+        QVERIFY(seiten.contains("Der Weg  nach Gyr "));
+    }
+
+    // Without the German patterns the box is off and says why.
+    void withoutPatternsTheHyphenationBoxIsOff() {
+        qputenv("XDG_DATA_HOME", QTemporaryDir().path().toLocal8Bit());
+        qputenv("XDG_DATA_DIRS", "/nirgends");
+        Umgebung u;
+        u.panelMit("buch.txt");
+        qunsetenv("XDG_DATA_DIRS");
+        qunsetenv("XDG_DATA_HOME");
+        QVERIFY(!u.p7().Silbentrennung->isEnabled());
+        QVERIFY(!u.p7().Silbentrennung->isChecked());
+        QVERIFY2(u.p7().Silbentrennung->toolTip().contains("hyphen-de"), qPrintable(u.p7().Silbentrennung->toolTip()));
     }
 
     void aCancelledLongImportKeepsTheOldPages() {

@@ -3,12 +3,15 @@
 // patterns allow them; without it the lines are cut as before.
 #include "authoring/core/silbentrennung.h"
 #include "authoring/core/textimport.h"
+#include "authoring/core/trennmuster.h"
 #include "platform/cp1252.h"
 #include "platform/fonts.h"
 
 #include <QGuiApplication>
 #include <QRandomGenerator>
 #include <QtTest>
+#include <cstring>
+#include <hyphen.h>
 
 using namespace authoring;
 
@@ -91,6 +94,63 @@ QByteArray prosa(quint32 saat, qsizetype laengstesWort = 40) {
     return platform::toCp1252(text);
 }
 
+// Two dictionaries are the same automaton when a walk through both from the start
+// meets states with equal matches and replacements, the same transitions and
+// corresponding fallbacks, level by level; the numbering may differ. Empty when equal.
+QString verschieden(const HyphenDict *a, const HyphenDict *b) {
+    if (!a || !b) return a == b ? QString() : "nur eine Ebene";
+    if (a->lhmin != b->lhmin || a->rhmin != b->rhmin || a->clhmin != b->clhmin || a->crhmin != b->crhmin ||
+        a->utf8 != b->utf8 || std::strcmp(a->cset, b->cset) != 0 || a->num_states != b->num_states)
+        return QString("Kopf: %1 gegen %2 Zustände").arg(a->num_states).arg(b->num_states);
+    if (!a->nohyphen != !b->nohyphen || (a->nohyphen && a->nohyphenl != b->nohyphenl)) return "NOHYPHEN";
+    for (int i = 0, pos = 0; a->nohyphen && i <= a->nohyphenl; ++i) {
+        if (std::strcmp(a->nohyphen + pos, b->nohyphen + pos) != 0) return "NOHYPHEN";
+        pos += int(std::strlen(a->nohyphen + pos)) + 1;
+    }
+    auto gleich = [](const char *x, const char *y) { return (!x && !y) || (x && y && std::strcmp(x, y) == 0); };
+    std::vector<int> zuB(size_t(a->num_states), -1);
+    zuB[0] = 0;
+    std::vector<int> reihe{0};
+    for (size_t r = 0; r < reihe.size(); ++r) {
+        const HyphenState &x = a->states[reihe[r]];
+        const HyphenState &y = b->states[zuB[size_t(reihe[r])]];
+        if (!gleich(x.match, y.match) || !gleich(x.repl, y.repl) ||
+            (x.repl && (x.replindex != y.replindex || x.replcut != y.replcut)) || x.num_trans != y.num_trans)
+            return QString("Zustand %1: %2 gegen %3")
+                .arg(reihe[r])
+                .arg(x.match ? x.match : "-", y.match ? y.match : "-");
+        for (int t = 0; t < x.num_trans; ++t) {
+            int ziel = -1;
+            for (int u = 0; u < y.num_trans; ++u)
+                if (y.trans[u].ch == x.trans[t].ch) ziel = y.trans[u].new_state;
+            const int von = x.trans[t].new_state;
+            if (ziel < 0) return QString("Zustand %1: kein Übergang mit %2").arg(reihe[r]).arg(int(x.trans[t].ch));
+            if (zuB[size_t(von)] < 0) {
+                zuB[size_t(von)] = ziel;
+                reihe.push_back(von);
+            } else if (zuB[size_t(von)] != ziel) {
+                return "Übergänge";
+            }
+        }
+    }
+    if (int(reihe.size()) != a->num_states) return "nicht alle Zustände erreicht";
+    for (int s = 0; s < a->num_states; ++s) {
+        const int fa = a->states[s].fallback_state, fb = b->states[zuB[size_t(s)]].fallback_state;
+        if ((fa < 0) != (fb < 0) || (fa >= 0 && zuB[size_t(fa)] != fb)) return QString("Rückfall von %1").arg(s);
+    }
+    return verschieden(a->nextlevel && a->nextlevel != a ? a->nextlevel : nullptr,
+                       b->nextlevel && b->nextlevel != b ? b->nextlevel : nullptr);
+}
+
+// A dictionary loaded by the library itself, freed with it.
+struct Bibliothek {
+    explicit Bibliothek(const QString &datei) : d(hnj_hyphen_load(QFile::encodeName(datei).constData())) {}
+    ~Bibliothek() {
+        if (d) hnj_hyphen_free(d);
+    }
+    HyphenDict *d;
+};
+
 } // namespace
 
 class TestSilbentrennung : public QObject {
@@ -103,6 +163,57 @@ private Q_SLOTS:
         platform::registerBundledFonts();
         muster_ = Silbentrennung::laden();
         QVERIFY2(muster_, qPrintable("German patterns missing: " + Silbentrennung::musterDatei()));
+    }
+
+    // Our reader builds the automaton the library's loader builds, for the system's
+    // German patterns (read, then mapped from the cache) and for files with every
+    // kind of line the loader knows: options, replacements with and without places,
+    // comments, repeated words, an overlong line, UTF-8, the standard second level.
+    void ourReaderBuildsTheLibrarysTables_data() {
+        QTest::addColumn<QByteArray>("inhalt");
+        QTest::newRow("German") << QByteArray();
+        QTest::newRow("options and replacements")
+            << QByteArray("ISO8859-1\n% Kommentar\n# kein Kommentar 1a\nLEFTHYPHENMIN 3\nRIGHTHYPHENMIN 2\n"
+                          "COMPOUNDLEFTHYPHENMIN 4\nNOHYPHEN -,',zz\n1ba\n2b1a\nab1c\n.ab3a4s\nf1f/ff=f,1,2\n"
+                          ".schif1fahrt/ff=f,5,2\nc1k/k=k\na1b/xy\n\n\xe4"
+                          "1\xdf\n") +
+                   QByteArray(120, 'x') + "1y\nba1b\n";
+        QTest::newRow("UTF-8 with a second level") << QByteArray("UTF-8\n1\xc3\xa4"
+                                                                 "1/ae=e,1,2\nz\xc3\xbc"
+                                                                 "1rich\nNEXTLEVEL\n1\xc3\x9f"
+                                                                 "1\n.ab1\na1b\n");
+    }
+    void ourReaderBuildsTheLibrarysTables() {
+        QFETCH(QByteArray, inhalt);
+        QTemporaryDir ordner;
+        QString datei = Silbentrennung::musterDatei();
+        if (!inhalt.isEmpty()) {
+            datei = ordner.filePath("muster.dic");
+            QFile f(datei);
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(inhalt) == inhalt.size());
+        }
+        const Bibliothek bibliothek(datei);
+        QVERIFY(bibliothek.d);
+        const QString zwischen = ordner.filePath("cache/muster.bin");
+        const auto gelesen = Trennmuster::lesen(datei, zwischen);
+        QVERIFY(gelesen && QFile::exists(zwischen));
+        QCOMPARE(verschieden(bibliothek.d, gelesen->woerterbuch()), QString());
+        const auto gemappt = Trennmuster::lesen(datei, zwischen);
+        QVERIFY(gemappt);
+        QCOMPARE(verschieden(bibliothek.d, gemappt->woerterbuch()), QString());
+        // A damaged cache is refused and made again; the tables stay right.
+        {
+            QFile f(zwischen);
+            QVERIFY(f.open(QIODevice::ReadWrite));
+            QByteArray b = f.readAll();
+            for (qsizetype i = 200; i < b.size(); i += 97)
+                b[i] = char(b[i] ^ 0x5A);
+            f.seek(0);
+            f.write(b);
+        }
+        const auto repariert = Trennmuster::lesen(datei, zwischen);
+        QVERIFY(repariert);
+        QCOMPARE(verschieden(bibliothek.d, repariert->woerterbuch()), QString());
     }
 
     void thePatternsSplitGermanWords_data() {

@@ -140,10 +140,69 @@ private Q_SLOTS:
         QCOMPARE(l.ergebnis.MemoInhalt.size(), 2);
     }
 
-    void lfOnlyTextRunsOnAsOneParagraph() {
-        const Lauf l = importieren("eins\nzwei\ndrei");
-        QCOMPARE(l.zeile(1, 1), QByteArray("einszweidrei"));
-        QVERIFY(l.zeile(1, 2).isEmpty());
+    // LF, CR LF and CR end a source line alike: the same pages, contents and warnings,
+    // through headings, a heading after a heading, a page break, tabs, a picture whose
+    // caption runs on to its line end and an overlong run.
+    void everyKindOfLineEndGivesTheSamePages() {
+        const QByteArray text = ":I:Erstes Kapitel\r\n:I:Gleich danach\r\nEin Absatz mit\tTab.\r\n"
+                                ":B:Bild|Eine Unterschrift, die weit \xfc"
+                                "ber die Breite einer Zeile hinaus geht, noch weiter und weiter.\r\n"
+                                "Danach Text.\r\n:S:\r\n" +
+                                QByteArray(120, 'W') + "\r\n:I:Zweites Kapitel\r\nSchluss";
+        auto lauf = [&](const QByteArray &ende) {
+            Bilder b;
+            b.hoehen["Bild"] = 26;
+            QByteArray t = text;
+            return importieren(t.replace("\r\n", ende), b);
+        };
+        const Lauf crlf = lauf("\r\n");
+        QCOMPARE(crlf.zeile(2, 2), D0 + "Erstes Kapitel");
+        QCOMPARE(crlf.ergebnis.gekuerzteZeilen, QList<int>{7});
+        for (const QByteArray &ende : {QByteArray("\n"), QByteArray("\r")}) {
+            const Lauf l = lauf(ende);
+            QCOMPARE(l.seiten.size(), crlf.seiten.size());
+            for (qsizetype i = 0; i < l.seiten.size(); ++i)
+                QCOMPARE(l.seiten[i].bytes(), crlf.seiten[i].bytes());
+            QCOMPARE(l.ergebnis.MemoInhalt, crlf.ergebnis.MemoInhalt);
+            QCOMPARE(l.ergebnis.gekuerzteZeilen, crlf.ergebnis.gekuerzteZeilen);
+        }
+    }
+
+    // A heading is never split with a hyphen: its lines are contents entries.
+    void headingsAreNeverHyphenated() {
+        class Ueberall : public Worttrennung {
+        public:
+            QList<int> trennstellen(QByteArrayView wort) override {
+                QList<int> s;
+                for (int i = 2; i + 2 <= int(wort.size()); ++i)
+                    s << i;
+                return s;
+            }
+        } trennung;
+        Bilder b;
+        const QByteArray text = ":I:Die Getreidem\xfchlenwirtschaftsgeschichte des Mittelalters\r\n"
+                                "Der Text mit der Getreidem\xfchlenwirtschaftsgeschichte\r\n";
+        Lauf l;
+        l.ergebnis = Buchmachen(
+            text, kFest, b,
+            [&l](const Seitensatz &s) {
+                l.seiten << s;
+                return true;
+            },
+            {}, &trennung);
+        QVERIFY(l.ergebnis.MemoInhalt.size() >= 2);
+        for (QString eintrag : l.ergebnis.MemoInhalt) {
+            while (!eintrag.isEmpty() && (eintrag.back().isDigit() || eintrag.back() == ' '))
+                eintrag.chop(1);
+            QVERIFY2(!eintrag.endsWith('-'), qPrintable(eintrag));
+        }
+        for (int i = 1; i <= 28; ++i)
+            if (l.zeile(2, i).startsWith(D0)) QVERIFY2(!l.zeile(2, i).endsWith('-'), l.zeile(2, i).constData());
+        // The text below it is hyphenated all the same.
+        bool getrennt = false;
+        for (int i = 1; i <= 28; ++i)
+            getrennt = getrennt || (!l.zeile(2, i).startsWith(D0) && l.zeile(2, i).endsWith('-'));
+        QVERIFY(getrennt);
     }
 
     void tabsBeforeColumn45OnlyAndAFinalLineWithoutCr() {

@@ -6,10 +6,15 @@
 #include "pdfwerkzeuge.h"
 #include "platform/bitmapfile.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QImage>
 #include <QProcess>
+#include <QtEndian>
 #include <QtTest>
+#include <sys/stat.h>
 
 namespace {
 
@@ -251,6 +256,97 @@ private Q_SLOTS:
         const Ausgabe a = werkzeug({"--root", w.nativ(), "--name", "Buch", "album"});
         QCOMPARE(a.code, 1);
         QVERIFY(a.text.contains("\"Kaputt\" in Zeile 2"));
+    }
+
+    // A UTF-8 text: converted; characters Windows-1252 lacks are named with their lines
+    // and nothing is written, unless --ersetzen leaves them out.
+    void aUtf8TextIsConvertedAndWhatItCannotKeepNamed() {
+        testing::Datenwurzel w;
+        projektAnlegen(w);
+        w.schreiben("utf8.txt", QString("Die Mühle in Győr\nDer Weg → zum Bach\n€ und ő\n").toUtf8());
+        const QStringList import{"--root", w.nativ(), "--name", "Buch", "import", "--part", "text"};
+        Ausgabe a = werkzeug(import + QStringList{w.nativ("utf8.txt")});
+        QCOMPARE(a.code, 1);
+        QVERIFY2(a.text.contains(QString("„ő“ (U+0151) in Zeile 1, 3")), qPrintable(a.text));
+        QVERIFY2(a.text.contains(QString("„→“ (U+2192) in Zeile 2")), qPrintable(a.text));
+        QVERIFY2(!a.text.contains("U+00FC") && !a.text.contains("U+20AC"), qPrintable(a.text));
+        QVERIFY(!w.gibt("Buch/Pages/Buch.5"));
+        a = werkzeug(import + QStringList{"--ersetzen", w.nativ("utf8.txt")});
+        QCOMPARE(a.code, 0);
+        const QByteArray seiten = w.lesen("Buch/Pages/Buch.5");
+        QVERIFY(seiten.contains("Die M\xfchle in Gyr "));
+        QVERIFY(seiten.contains("Der Weg  zum Bach "));
+        QVERIFY(seiten.contains("\x80 und  "));
+        // Lines end at LF as at CR LF: three lines, not one paragraph.
+        QVERIFY(!seiten.contains("GyrDer"));
+    }
+
+    // Only regular files of bounded size are taken in: a device, a pipe or a folder is
+    // refused at once instead of being read for ever.
+    void devicesAndPipesAreRefusedAtOnce() {
+        testing::Datenwurzel w;
+        projektAnlegen(w);
+        const QStringList projekt{"--root", w.nativ(), "--name", "Buch"};
+        QElapsedTimer uhr;
+        uhr.start();
+        Ausgabe a = werkzeug(projekt + QStringList{"import", "--part", "text", "/dev/zero"});
+        QCOMPARE(a.code, 1);
+        QVERIFY2(a.text.contains("keine gewöhnliche Datei"), qPrintable(a.text));
+        QVERIFY(!w.gibt("Buch/Pages/Buch.5"));
+        QDir().mkpath(w.nativ("Ordner.txt"));
+        QCOMPARE(werkzeug(projekt + QStringList{"import", "--part", "text", w.nativ("Ordner.txt")}).code, 1);
+        // A pipe named like a photo is no photo: the picture command does not wait on it.
+        QCOMPARE(::mkfifo(QFile::encodeName(w.nativ("Buch/Album/Rohr.jpg")).constData(), 0600), 0);
+        a = werkzeug(projekt + QStringList{"bilder", "Rohr.jpg"});
+        QCOMPARE(a.code, 1);
+        QVERIFY2(a.text.contains("Rohr.jpg ist keine gewöhnliche Datei"), qPrintable(a.text));
+        QVERIFY(uhr.elapsed() < 20000);
+    }
+
+    // A photo as a phone saves it (rotated by its EXIF orientation) becomes an upright
+    // 24-bit bitmap beside it; a bitmap of that name is never replaced; --rest moves it.
+    void aCameraPictureBecomesAnUprightBitmap() {
+        testing::Datenwurzel w;
+        projektAnlegen(w);
+        w.bitmap("Buch/Album/Hof.bmp", 10, 10, Qt::green);
+        // Stored 60 x 40, left half red, right half blue; orientation 6: turn right to show.
+        QImage roh(60, 40, QImage::Format_RGB32);
+        roh.fill(Qt::blue);
+        for (int y = 0; y < 40; ++y)
+            for (int x = 0; x < 30; ++x)
+                roh.setPixel(x, y, qRgb(255, 0, 0));
+        QByteArray jpeg;
+        QBuffer puffer(&jpeg);
+        puffer.open(QIODevice::WriteOnly);
+        QVERIFY(roh.save(&puffer, "JPEG", 95));
+        const QByteArray exif = QByteArray::fromHex("FFE10022457869660000"     // APP1, "Exif"
+                                                    "4D4D002A00000008"         // big-endian TIFF, first IFD at 8
+                                                    "0001"                     // one entry
+                                                    "011200030000000100060000" // orientation = 6
+                                                    "00000000");
+        jpeg.insert(2, exif);
+        w.schreiben("Buch/Album/Turm2.JPG", jpeg);
+        w.schreiben("Buch/Album/Hof.jpeg", jpeg);
+        const QStringList projekt{"--root", w.nativ(), "--name", "Buch"};
+        Ausgabe a = werkzeug(projekt + QStringList{"bilder"});
+        QCOMPARE(a.code, 0);
+        // Only the photo without a bitmap of its name was offered.
+        QVERIFY2(a.text.contains("Turm2.JPG -> Turm2.bmp") && !a.text.contains("Hof.jpeg"), qPrintable(a.text));
+        QByteArray bmp = w.lesen("Buch/Album/Turm2.bmp");
+        QCOMPARE(bmp.left(2), QByteArray("BM"));
+        QCOMPARE(qFromLittleEndian<quint16>(bmp.constData() + 28), quint16(24));
+        QImage bild;
+        QVERIFY(bild.loadFromData(bmp, "BMP"));
+        QCOMPARE(bild.size(), QSize(40, 60));
+        QVERIFY(qRed(bild.pixel(20, 5)) > 200 && qBlue(bild.pixel(20, 5)) < 60);   // red on top
+        QVERIFY(qBlue(bild.pixel(20, 55)) > 200 && qRed(bild.pixel(20, 55)) < 60); // blue below
+        QVERIFY(w.gibt("Buch/Album/Turm2.JPG"));
+        // Named on purpose, a photo whose name is taken gets the next free one.
+        a = werkzeug(projekt + QStringList{"bilder", "--rest", "Hof.jpeg"});
+        QCOMPARE(a.code, 0);
+        QVERIFY2(a.text.contains("Hof.jpeg -> Hof (2).bmp"), qPrintable(a.text));
+        QCOMPARE(platform::readBitmap(w.nativ("Buch/Album/Hof.bmp"))->size(), QSize(10, 10));
+        QVERIFY(w.gibt("Buch/Album/Hof (2).bmp") && !w.gibt("Buch/Album/Hof.jpeg") && w.gibt("Buch/Rest/Hof.jpeg"));
     }
 
     void usageAndRefusal() {

@@ -6,6 +6,7 @@
 #include "platform/entwurf.h"
 #include "platform/files.h"
 #include "platform/fonts.h"
+#include "platform/inputfile.h"
 #include "platform/recordfile.h"
 #include "platform/sperrdatei.h"
 
@@ -13,6 +14,7 @@
 #include <QGuiApplication>
 #include <QtTest>
 #include <fontconfig/fontconfig.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -258,6 +260,15 @@ private Q_SLOTS:
         w.schreiben("kurz.bmp", bytes.left(bytes.size() - 10));
         QVERIFY(!readBitmap(w.nativ("kurz.bmp")).has_value());
         QVERIFY(!readBitmap(w.nativ("fehlt.bmp")).has_value());
+        // A pipe or a device named like a bitmap is refused before it is opened: no
+        // reader waits for a writer or reads without end.
+        QCOMPARE(::mkfifo(QFile::encodeName(w.nativ("rohr.bmp")).constData(), 0600), 0);
+        QVERIFY(!readBitmap(w.nativ("rohr.bmp")).has_value());
+        QVERIFY(!bitmapSize(w.nativ("rohr.bmp")).has_value());
+        QVERIFY(!BitmapSource::open(w.nativ("rohr.bmp")));
+        QVERIFY(!readBitmap("/dev/zero").has_value());
+        QCOMPARE(checkInput(w.nativ("b.bmp")), InputCheck::Ok);
+        QCOMPARE(checkInput(w.nativ("b.bmp"), 10), InputCheck::TooLarge);
     }
 
     void topDownPaletteBitmapsKeepTheirSizeAndTheCap_data() {

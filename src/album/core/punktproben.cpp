@@ -1,6 +1,7 @@
 #include "album/core/punktproben.h"
 
 #include "platform/bitmapfile.h"
+#include "platform/inputfile.h"
 
 #include <QFile>
 
@@ -35,7 +36,9 @@ std::optional<Stichprobe> Punktproben(const QString &nativePath, const std::func
     // Unbuffered: each sampled row is one positioned read of just the bytes up to its
     // last sample, never a block of the rows in between.
     QFile f(nativePath);
-    if (!f.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) return std::nullopt;
+    if (platform::checkInput(nativePath) != platform::InputCheck::Ok ||
+        !f.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        return std::nullopt;
     const auto k = platform::readBitmapHeader(f);
     if (k && k->plain()) {
         const int w = k->width, h = qAbs(k->height);

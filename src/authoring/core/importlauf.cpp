@@ -3,9 +3,11 @@
 #include "album/core/kleinbild.h"
 #include "album/core/punktproben.h"
 #include "authoring/core/silbentrennung.h"
+#include "authoring/core/textkodierung.h"
 #include "platform/bitmapfile.h"
 #include "platform/cp1252.h"
 #include "platform/entwurf.h"
+#include "platform/inputfile.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -63,10 +65,12 @@ Importlauf TextImportieren(const projekt::Zustand &z, const Importauftrag &auftr
     lauf.seitenDatei = auftrag.hilfe ? z.HilfeSeitenDateiName : z.TextSeitenDateiName;
     lauf.inhaltsDatei =
         z.ort.datei(auftrag.hilfe ? projekt::Seitendatei::HilfeInhalt : projekt::Seitendatei::TextInhalt);
-    Silbentrennung *trennung = nullptr;
-    if (auftrag.silbentrennung && !(trennung = trennmuster())) {
-        lauf.status = Importlauf::Status::OhneTrennmuster;
-        lauf.datei = Silbentrennung::musterDatei();
+    // Only a regular file of bounded size: a device or a pipe would never end.
+    if (const auto pruefung = platform::checkInput(auftrag.textDatei);
+        pruefung != platform::InputCheck::Ok && pruefung != platform::InputCheck::Missing) {
+        lauf.status = pruefung == platform::InputCheck::TooLarge ? Importlauf::Status::TextZuGross
+                                                                 : Importlauf::Status::KeineTextdatei;
+        lauf.datei = auftrag.textDatei;
         return lauf;
     }
     QFile quelle(auftrag.textDatei);
@@ -83,8 +87,31 @@ Importlauf TextImportieren(const projekt::Zustand &z, const Importauftrag &auftr
         text = QByteArray::fromRawData(reinterpret_cast<const char *>(karte), quelle.size());
     else
         text = quelle.readAll(); // empty, or a file that cannot be mapped
-    lauf.utf8 = SiehtNachUtf8Aus(QByteArrayView(text).first(qMin<qsizetype>(text.size(), 1 << 20)));
+    // The author sees the progress before the text is converted or the patterns read.
+    if (fortschritt && !fortschritt(0, text.size())) {
+        lauf.status = Importlauf::Status::Abgebrochen;
+        return lauf;
+    }
+    // A UTF-8 text is imported as its Windows-1252 conversion; the characters it cannot
+    // hold are named before anything is written, and left out only when asked to.
+    if (Textkodierung kodierung = NachWindows1252(text); kodierung.utf8) {
+        if (!kodierung.fremd.isEmpty() && !auftrag.ohneFremdzeichen) {
+            lauf.status = Importlauf::Status::Fremdzeichen;
+            lauf.datei = auftrag.textDatei;
+            lauf.fremdzeichen = kodierung.fremd;
+            lauf.fremdeStellen = kodierung.stellen;
+            return lauf;
+        }
+        text = std::move(kodierung.text);
+        karte = nullptr; // the import reads the conversion, not the file
+    }
     const qint64 gesamt = text.size();
+    Silbentrennung *trennung = nullptr;
+    if (auftrag.silbentrennung && !(trennung = trennmuster())) {
+        lauf.status = Importlauf::Status::OhneTrennmuster;
+        lauf.datei = Silbentrennung::musterDatei();
+        return lauf;
+    }
     qsizetype freigegeben = 0;
     bool weiter = true;
     auto gelesen = [&](qsizetype bis) {
@@ -118,7 +145,7 @@ Importlauf TextImportieren(const projekt::Zustand &z, const Importauftrag &auftr
     return lauf;
 }
 
-QStringList Importwarnungen(const Importlauf &lauf, const QString &textName) {
+QStringList Importwarnungen(const Importlauf &lauf, const QString & /*textName*/) {
     const Importergebnis &r = lauf.ergebnis;
     QStringList warnungen;
     if (!r.gekuerzteZeilen.isEmpty()) {
@@ -139,41 +166,7 @@ QStringList Importwarnungen(const Importlauf &lauf, const QString &textName) {
     if (lauf.fehlendeBilder > 0)
         warnungen << QCoreApplication::translate("Import", "%1 Bilder im Text konnten nicht eingesetzt werden.")
                          .arg(lauf.fehlendeBilder);
-    if (lauf.utf8)
-        warnungen << QCoreApplication::translate(
-                         "Import", "Die Textdatei %1 sieht nach UTF-8 aus; sie wurde als Windows-1252 gelesen, Umlaute "
-                                   "und Sonderzeichen erscheinen deshalb falsch. Speichern Sie sie als Windows-1252 "
-                                   "(ANSI) und importieren Sie sie erneut.")
-                         .arg(textName);
     return warnungen;
-}
-
-bool SiehtNachUtf8Aus(QByteArrayView bytes) {
-    bool mehrbytig = false;
-    const qsizetype n = bytes.size();
-    for (qsizetype i = 0; i < n;) {
-        const auto b = static_cast<unsigned char>(bytes[i]);
-        if (b < 0x80) {
-            ++i;
-            continue;
-        }
-        int folge = 0;
-        if (b >= 0xC2 && b <= 0xDF)
-            folge = 1;
-        else if (b >= 0xE0 && b <= 0xEF)
-            folge = 2;
-        else if (b >= 0xF0 && b <= 0xF4)
-            folge = 3;
-        else
-            return false;
-        for (int k = 1; k <= folge; ++k) {
-            if (i + k >= n) return mehrbytig; // cut off by the end of the sample
-            if ((static_cast<unsigned char>(bytes[i + k]) & 0xC0) != 0x80) return false;
-        }
-        mehrbytig = true;
-        i += folge + 1;
-    }
-    return mehrbytig;
 }
 
 } // namespace authoring

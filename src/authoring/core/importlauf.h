@@ -4,6 +4,7 @@
 // draft beside the page file as they fill, and the finished pages replace the old ones
 // whole, together with the contents file when asked to, or nothing is replaced.
 #include "authoring/core/textimport.h"
+#include "authoring/core/textkodierung.h"
 #include "project/core/zustand.h"
 
 #include <QByteArrayView>
@@ -12,16 +13,20 @@
 namespace authoring {
 
 struct Importauftrag {
-    QString textDatei;           // native path of the text
-    bool hilfe = false;          // the help part (page file .7, contents .6), else the reading part (.5, .1)
-    bool mitInhalt = true;       // the contents file is replaced with the pages
-    bool silbentrennung = false; // split words that do not fit with a hyphen
+    QString textDatei;             // native path of the text
+    bool hilfe = false;            // the help part (page file .7, contents .6), else the reading part (.5, .1)
+    bool mitInhalt = true;         // the contents file is replaced with the pages
+    bool silbentrennung = false;   // split words that do not fit with a hyphen
+    bool ohneFremdzeichen = false; // a UTF-8 text loses the characters Windows-1252 cannot hold
 };
 
 struct Importlauf {
     enum class Status {
         Fertig,
         TextUnlesbar,     // the text file could not be opened
+        KeineTextdatei,   // a device, a pipe or a folder, not a text file
+        TextZuGross,      // larger than platform::kMaxInputBytes
+        Fremdzeichen,     // a UTF-8 text holds characters Windows-1252 cannot; nothing was written
         OhneTrennmuster,  // hyphenation asked for, but its patterns are missing
         Abgebrochen,      // stopped through the progress callback
         NichtGeschrieben, // `datei` could not be written; nothing was replaced
@@ -31,8 +36,9 @@ struct Importlauf {
     QString seitenDatei;  // stored path of the page file
     QString inhaltsDatei; // stored path of the contents file
     Importergebnis ergebnis;
-    int fehlendeBilder = 0; // pictures named in the text that could not be placed
-    bool utf8 = false;      // the text looked like UTF-8; it was read as Windows-1252 all the same
+    int fehlendeBilder = 0;           // pictures named in the text that could not be placed
+    QList<Fremdzeichen> fremdzeichen; // with Status::Fremdzeichen: which, and where
+    qsizetype fremdeStellen = 0;
 };
 
 // Runs the import. `bildFehler` hears the message of each picture that could not be
@@ -43,12 +49,7 @@ Importlauf TextImportieren(const projekt::Zustand &z, const Importauftrag &auftr
                            const std::function<bool(qint64, qint64)> &fortschritt = {});
 
 // What the author should know of a finished import, one message each: source lines
-// cut for want of a place to break, pages beyond 999, pictures not placed, a text that
-// looked like UTF-8 (`textName` names it).
+// cut for want of a place to break, pages beyond 999, pictures not placed.
 QStringList Importwarnungen(const Importlauf &lauf, const QString &textName);
-
-// Bytes that look like UTF-8: at least one sequence of several bytes and no broken
-// one. A sequence cut off at the end of the bytes does not count against them.
-bool SiehtNachUtf8Aus(QByteArrayView bytes);
 
 } // namespace authoring

@@ -1,25 +1,32 @@
 #include "authoring/core/silbentrennung.h"
 
 #include <QFile>
+#include <QStandardPaths>
 #include <cstdlib>
 #include <hyphen.h>
 
 namespace authoring {
 
 QString Silbentrennung::musterDatei() {
-    return QStringLiteral("/usr/share/hyphen/hyph_de_DE.dic");
+    for (const char *name : {"hyphen/hyph_de_DE.dic", "hyphen/hyph_de.dic"}) {
+        const QString datei = QStandardPaths::locate(QStandardPaths::GenericDataLocation, QString::fromLatin1(name));
+        if (!datei.isEmpty()) return datei;
+    }
+    const QStringList ordner = QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation);
+    return (ordner.isEmpty() ? QStringLiteral("/usr/share") : ordner.last()) + "/hyphen/hyph_de_DE.dic";
+}
+
+bool Silbentrennung::musterVorhanden() {
+    return QFile::exists(musterDatei());
 }
 
 std::unique_ptr<Silbentrennung> Silbentrennung::laden(const QString &datei) {
-    if (!QFile::exists(datei)) return nullptr;
-    HyphenDict *muster = hnj_hyphen_load(QFile::encodeName(datei).constData());
+    auto muster = Trennmuster::lesen(datei, Trennmuster::zwischenspeicherFuer(datei));
     if (!muster) return nullptr;
-    return std::unique_ptr<Silbentrennung>(new Silbentrennung(muster));
+    return std::unique_ptr<Silbentrennung>(new Silbentrennung(std::move(muster)));
 }
 
-Silbentrennung::~Silbentrennung() {
-    hnj_hyphen_free(muster_);
-}
+Silbentrennung::~Silbentrennung() = default;
 
 QList<int> Silbentrennung::trennstellen(QByteArrayView wort) {
     const QByteArray schluessel = wort.toByteArray();
@@ -36,7 +43,8 @@ QList<int> Silbentrennung::trennstellen(QByteArrayView wort) {
     QByteArray striche(n + 5, '\0');
     char **ersatz = nullptr;
     int *lage = nullptr, *schnitt = nullptr;
-    if (hnj_hyphen_hyphenate2(muster_, klein.constData(), n, striche.data(), nullptr, &ersatz, &lage, &schnitt) == 0) {
+    if (hnj_hyphen_hyphenate2(muster_->woerterbuch(), klein.constData(), n, striche.data(), nullptr, &ersatz, &lage,
+                              &schnitt) == 0) {
         // Two letters at least on either side; a split that changes letters is not taken.
         for (int i = 1; i + 2 < n; ++i)
             if ((striche[i] & 1) && (!ersatz || !ersatz[i])) stellen << i + 1;

@@ -52,6 +52,10 @@ public:
         const char *daten = text_.constData();
         const qsizetype n = text_.size();
         while (pos_ < n && ergebnis_.ok) {
+            if (lfNachholen_) {
+                lfNachholen_ = false;
+                lfGelesen();
+            }
             // Ordinary bytes are copied in runs while the line is too short to break.
             if (testzeile_.size() < 49) {
                 const qsizetype grenze = qMin(n, pos_ + 49 - qsizetype(testzeile_.size()));
@@ -67,16 +71,19 @@ public:
             const char c = daten[pos_++];
             if (c == 9) {
                 if (testzeile_.size() < 45) testzeile_ += "   ";
-            } else if (c == 10) {
-                if (ueberschriftmodus_) testzeile_ += kUeberschriftende;
-            } else if (c == 13) {
+            } else if (c == 10 && pos_ >= 2 && daten[pos_ - 2] == 13) {
+                lfGelesen(); // the LF of a CR LF
+            } else if (c == 10 || c == 13) {
+                // LF alone and CR alone end a line as CR LF does.
                 zeileBeenden();
                 ++quellzeile_;
+                if (c == 10 || pos_ >= n || daten[pos_] != 10) lfGelesen();
             } else {
                 testzeile_ += c;
                 if (testzeile_.size() >= 50 && istUmbruchzeichen(c)) ZeileUmbrechen(true);
             }
         }
+        if (lfNachholen_) lfGelesen();
         if (!testzeile_.empty() && testzeile_ != std::string(1, kUeberschriftende)) zeileBeenden();
         // Pictures still waiting for a page get one rather than being lost.
         while (!gemerkteBilder_.isEmpty() && ergebnis_.ok) {
@@ -89,6 +96,11 @@ public:
     }
 
 private:
+    // The LF after a line end: it ends the heading mode of the line before.
+    void lfGelesen() {
+        if (ueberschriftmodus_) testzeile_ += kUeberschriftende;
+    }
+
     void zeileBeenden() {
         zeilenende_ = true;
         ZeileUmbrechen(true);
@@ -124,7 +136,11 @@ private:
                 --laenge;
             }
             // A picture line keeps its name and caption as written.
-            const size_t stelle = trennung_ && !beginntMit(testzeile_, ":B:") ? trennstelle(m, ganzeBreite, laenge) : 0;
+            // Headings are never split: their lines become contents entries. (The line
+            // after a heading still carries the mark that ends it, and is text.)
+            const bool ueberschrift = ueberschriftmodus_ && testzeile_.find(kUeberschriftende) == std::string::npos;
+            const size_t stelle =
+                trennung_ && !ueberschrift && !beginntMit(testzeile_, ":B:") ? trennstelle(m, ganzeBreite, laenge) : 0;
             if (stelle > 0) laenge = stelle;
             if (laenge < testzeile_.size()) {
                 rest_.insert(0, testzeile_, laenge, std::string::npos);
@@ -232,8 +248,11 @@ private:
             if (!zeilenende_) {
                 while (pos_ < text_.size() && kommentar.size() < 254) {
                     const char c = text_[pos_++];
-                    if (c == 13) {
+                    if (c == 13 || c == 10) {
+                        // The LF of a CR LF is left to the reading loop; a line end of one
+                        // byte has its LF's part done there before the next byte.
                         ++quellzeile_;
+                        lfNachholen_ = c == 10 || pos_ >= text_.size() || text_[pos_] != 10;
                         break;
                     }
                     kommentar += c;
@@ -341,6 +360,7 @@ private:
     bool zeilenende_ = false;
     bool ueberschriftmodus_ = false;
     bool kapitelanfang_ = false;
+    bool lfNachholen_ = false; // a caption ended at a line end without its LF
     QList<QByteArray> gemerkteBilder_;
     Importergebnis ergebnis_;
     int quellzeile_ = 1;

@@ -72,9 +72,23 @@ bool Buchmachen(TBearbeitung &fenster, const QString &importdatei, bool silbentr
     };
     // The contents go to disk with the pages, so that the book on disk always has the
     // contents of its pages; the author's edit on the book then rewrites them.
-    const Importauftrag auftrag{nativ, hilfe, true, silbentrennung};
-    const Importlauf lauf = TextImportieren(
-        z, auftrag, [&meldungen](const QString &text) { meldungen.zeigen(Art::Fehler, text); }, melden);
+    Importauftrag auftrag{nativ, hilfe, true, silbentrennung};
+    auto importieren = [&] {
+        return TextImportieren(
+            z, auftrag, [&meldungen](const QString &text) { meldungen.zeigen(Art::Fehler, text); }, melden);
+    };
+    Importlauf lauf = importieren();
+    // A UTF-8 text with characters the pages cannot hold: the author decides.
+    if (lauf.status == Importlauf::Status::Fremdzeichen) {
+        if (fortschritt) fortschritt->hide();
+        const QString frage = FremdzeichenMeldung(nativ, lauf.fremdzeichen, lauf.fremdeStellen) + "\n\n" +
+                              QObject::tr("Ohne diese Zeichen importieren?");
+        if (meldungen.okAbbrechen(frage)) {
+            if (fortschritt) fortschritt->show();
+            auftrag.ohneFremdzeichen = true;
+            lauf = importieren();
+        }
+    }
     fortschritt.reset();
     projekt::SeitenDateienOeffnen(z);
 
@@ -82,6 +96,15 @@ bool Buchmachen(TBearbeitung &fenster, const QString &importdatei, bool silbentr
     QString fehler;
     switch (lauf.status) {
     case S::TextUnlesbar: fehler = QObject::tr("Die Textdatei %1 kann nicht gelesen werden.").arg(nativ); break;
+    case S::KeineTextdatei:
+        fehler = QObject::tr("%1 ist keine gewöhnliche Datei (ein Gerät, eine Pipe oder ein Ordner) und wird nicht "
+                             "importiert.")
+                     .arg(nativ);
+        break;
+    case S::TextZuGross:
+        fehler = QObject::tr("Die Textdatei %1 ist größer als 1 GiB und wird nicht importiert.").arg(nativ);
+        break;
+    case S::Fremdzeichen: fehler = QObject::tr("Der Text wurde nicht importiert. Die Seiten sind unverändert."); break;
     case S::OhneTrennmuster:
         fehler = QObject::tr("Die Trennmuster %1 fehlen (Paket hyphen-de). Importieren Sie ohne Silbentrennung.")
                      .arg(lauf.datei);
@@ -95,7 +118,8 @@ bool Buchmachen(TBearbeitung &fenster, const QString &importdatei, bool silbentr
     }
     if (!fehler.isEmpty()) {
         inhalt.verbergen();
-        meldungen.zeigen(lauf.status == S::Abgebrochen ? Art::Information : Art::Fehler, fehler);
+        const bool gewollt = lauf.status == S::Abgebrochen || lauf.status == S::Fremdzeichen;
+        meldungen.zeigen(gewollt ? Art::Information : Art::Fehler, fehler);
         return false;
     }
     inhalt.InhaltZurBearbeitung(teil, lauf.ergebnis.MemoInhalt, {});

@@ -1,5 +1,6 @@
 #include "authoring/views/panel7import.h"
 
+#include "authoring/core/silbentrennung.h"
 #include "authoring/views/importablauf.h"
 #include "authoring/views/tbearbeitung.h"
 
@@ -68,8 +69,7 @@ Panel7Import::Panel7Import(TBearbeitung &fenster) : Aufgabenpanel(fenster, "Pane
     FileListBox->setAccessibleName(tr("Textdateien (*.txt)"));
     Silbentrennung = new QCheckBox(tr("Silbentrennung"), this);
     Silbentrennung->setObjectName("Silbentrennung");
-    Silbentrennung->setToolTip(tr("Wörter, die nicht mehr in die Zeile passen, mit Bindestrich trennen"));
-    Silbentrennung->setChecked(vorlieben().value("Import/Silbentrennung", false).toBool());
+    trennmusterPruefen();
     BitBtnLaden = new QPushButton(tr("OK"), this);
     BitBtnLaden->setObjectName("BitBtnLaden");
     BitBtnCancel = new QPushButton(tr("Abbrechen"), this);
@@ -119,6 +119,7 @@ Panel7Import::Panel7Import(TBearbeitung &fenster) : Aufgabenpanel(fenster, "Pane
 
 void Panel7Import::vorbereiten() {
     teilZeigen();
+    trennmusterPruefen();
     laufwerkeLesen();
     // The folder of the last import, else the folder the program was started in; read
     // when the panel is first shown, not at the start of the program.
@@ -129,6 +130,20 @@ void Panel7Import::vorbereiten() {
             !gemerkt.isEmpty() && dateien.folderExists(gemerkt) ? gemerkt : dateien.stored(QDir::currentPath() + '/');
     }
     ordnerSetzen(ordner_);
+}
+
+// Without the German patterns the box is off and says why; the author's preference
+// stays for the day they are installed.
+void Panel7Import::trennmusterPruefen() {
+    const bool vorhanden = Silbentrennung::musterVorhanden();
+    Silbentrennung->setEnabled(vorhanden);
+    const QSignalBlocker still(Silbentrennung);
+    Silbentrennung->setChecked(vorhanden && vorlieben().value("Import/Silbentrennung", false).toBool());
+    Silbentrennung->setToolTip(
+        vorhanden ? tr("Wörter, die nicht mehr in die Zeile passen, mit Bindestrich trennen")
+                  : tr("Ohne die deutschen Trennmuster (%1, Paket hyphen-de) gibt es keine Silbentrennung.")
+                        .arg(Silbentrennung::musterDatei()));
+    Silbentrennung->setAccessibleDescription(Silbentrennung->toolTip());
 }
 
 void Panel7Import::teilZeigen() {

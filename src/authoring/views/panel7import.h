@@ -48,6 +48,7 @@ protected:
 
 private:
     void teilZeigen();
+    void trennmusterPruefen();
     void laufwerkeLesen();
     void dateienZeigen();
 

@@ -1,5 +1,6 @@
 #include "authoring/views/panelmemoliste.h"
 
+#include "album/core/fotouebernahme.h"
 #include "album/core/listenabgleich.h"
 #include "album/core/listenregeln.h"
 #include "album/core/restordner.h"
@@ -7,9 +8,11 @@
 #include "authoring/views/tbearbeitung.h"
 #include "platform/bitmapfile.h"
 #include "platform/fonts.h"
+#include "platform/inputfile.h"
 
 #include <QEvent>
 #include <QFrame>
+#include <QImageReader>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -235,6 +238,25 @@ QStringList PanelMemoListe::neueBilder() const {
 void PanelMemoListe::NeueBilderLeeren() {
     ListboxNeueBilder->clear();
     neueDateien_.clear();
+    fotos_.clear();
+}
+
+bool PanelMemoListe::fotosInRest() {
+    if (!fotosInRest_)
+        fotosInRest_ = fenster_.meldungen().jaNein(
+            tr("Die Fotos werden als Bitmaps in den Album-Ordner übernommen. Sollen die Originale danach in den "
+               "Ordner Rest verschoben werden? (Nein: sie bleiben im Album-Ordner.)"));
+    return *fotosInRest_;
+}
+
+QString PanelMemoListe::fotoUebernehmen(const QString &datei, bool syncen) {
+    const projekt::Zustand &z = fenster_.zustand();
+    const album::Fotoergebnis r = album::FotoUebernehmen(z.dateien, z.ProjektVerzeichnis, datei, fotosInRest(), syncen);
+    if (!r.meldung.isEmpty()) fenster_.meldungen().zeigen(Art::Fehler, r.meldung);
+    return r.status == album::Fotoergebnis::Status::Unlesbar ||
+                   r.status == album::Fotoergebnis::Status::NichtGeschrieben
+               ? QString()
+               : r.name;
 }
 
 void PanelMemoListe::Bilderliste() {
@@ -274,11 +296,18 @@ void PanelMemoListe::Bilderliste() {
         ListboxNeueBilder->addItem(b.name);
         neueDateien_.insert(b.name, b.datei);
     }
+    // Photos follow the bitmaps under their file names; taken in, each becomes a bitmap.
+    fotosInRest_.reset();
+    for (const QString &foto : album::FotosOhneBitmap(z.dateien, z.ProjektVerzeichnis)) {
+        ListboxNeueBilder->addItem(foto);
+        neueDateien_.insert(foto, foto);
+        fotos_.insert(foto);
+    }
     neueBilderZaehlen();
     ImageNeueBilder->hide();
-    if (!abgleich.neue.isEmpty()) neuesBildZeigen(abgleich.neue.first().name);
+    if (ListboxNeueBilder->count() > 0) neuesBildZeigen(ListboxNeueBilder->item(0)->text());
 
-    NurVorhandeneBilder(abgleich.neue.isEmpty());
+    NurVorhandeneBilder(ListboxNeueBilder->count() == 0);
     platform::Meldungen &m = fenster_.meldungen();
     if (!abgleich.fehlende.isEmpty())
         m.zeigen(Art::Fehler,
@@ -333,12 +362,26 @@ void PanelMemoListe::PositionZeigen(int k) {
 bool PanelMemoListe::bildVorschau(const QString &datei, QLabel *bild, QSize box) {
     const platform::Files &dateien = fenster_.zustand().dateien;
     if (!dateien.exists(datei)) return false;
-    const auto geladen = platform::readBitmap(dateien.native(datei));
-    if (!geladen || geladen->isNull()) return false;
     // A quarter of the picture, made smaller still where it would leave its box.
-    const QSize viertel(qMax(1, geladen->width() / 4), qMax(1, geladen->height() / 4));
+    QImage geladen;
+    QSize viertel;
+    if (album::IstFoto(datei)) {
+        // A photo is decoded at a quarter of its size, upright: a large one takes no time.
+        if (platform::checkInput(dateien.native(datei)) != platform::InputCheck::Ok) return false;
+        QImageReader leser(dateien.native(datei));
+        const QSize voll = leser.size();
+        if (voll.isValid()) leser.setScaledSize(QSize(qMax(1, voll.width() / 4), qMax(1, voll.height() / 4)));
+        leser.setAutoTransform(true);
+        if (!leser.read(&geladen)) return false;
+        viertel = geladen.size();
+    } else {
+        const auto bitmap = platform::readBitmap(dateien.native(datei));
+        if (!bitmap || bitmap->isNull()) return false;
+        geladen = *bitmap;
+        viertel = QSize(qMax(1, geladen.width() / 4), qMax(1, geladen.height() / 4));
+    }
     const QSize groesse = viertel.boundedTo(box) == viertel ? viertel : viertel.scaled(box, Qt::KeepAspectRatio);
-    bild->setPixmap(QPixmap::fromImage(geladen->scaled(groesse, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
+    bild->setPixmap(QPixmap::fromImage(geladen.scaled(groesse, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
     bild->resize(groesse);
     bild->show();
     return true;
@@ -405,8 +448,12 @@ void PanelMemoListe::MemoListeChange() {
 void PanelMemoListe::MemoListeDblClick() {
     const int k = ermittelterIndex();
     QListWidgetItem *gewaehlt = ListboxNeueBilder->currentItem();
-    if (NeuesBildGewaehlt && gewaehlt) {
-        const QString zeile = gewaehlt->text() + ": " + EditBildKommentar->text();
+    const QString name = NeuesBildGewaehlt && gewaehlt && fotos_.contains(gewaehlt->text())
+                             ? fotoUebernehmen(gewaehlt->text())
+                         : gewaehlt ? gewaehlt->text()
+                                    : QString();
+    if (NeuesBildGewaehlt && gewaehlt && !name.isEmpty()) {
+        const QString zeile = name + ": " + EditBildKommentar->text();
         QTextDocument *doc = MemoListe->document();
         QTextCursor c(doc);
         if (k < doc->blockCount()) {
@@ -417,6 +464,7 @@ void PanelMemoListe::MemoListeDblClick() {
             c.insertText(MemoListe->toPlainText().isEmpty() ? zeile : '\n' + zeile);
         }
         neueDateien_.remove(gewaehlt->text());
+        fotos_.remove(gewaehlt->text());
         delete ListboxNeueBilder->takeItem(ListboxNeueBilder->row(gewaehlt));
         ListboxNeueBilder->setCurrentRow(-1);
         neueBilderZaehlen();
@@ -438,8 +486,31 @@ void PanelMemoListe::PanelNameIstTitelClick() {
 
 void PanelMemoListe::BitBtnAlleClick() {
     QStringList anhang;
-    for (const QString &name : neueBilder())
-        anhang << name + ":";
+    const QStringList neue = neueBilder();
+    const auto anzahlFotos =
+        std::count_if(neue.begin(), neue.end(), [this](const QString &n) { return fotos_.contains(n); });
+    int fotos = 0;
+    Fortschrittsanzeige *fortschritt = fenster_.fortschritt();
+    for (const QString &name : neue) {
+        if (!fotos_.contains(name)) {
+            anhang << name + ":";
+            continue;
+        }
+        // Many photos show their progress; the disk is synced once after the last.
+        if (anzahlFotos > 1) {
+            fortschritt->zeigen(tr("Fotos werden übernommen:"), tr("%1 von %2").arg(++fotos).arg(anzahlFotos));
+            fortschritt->neuZeichnen();
+        }
+        const QString bitmap = fotoUebernehmen(name, anzahlFotos == 1);
+        if (!bitmap.isEmpty()) anhang << bitmap + ":";
+    }
+    if (anzahlFotos > 1) {
+        const projekt::Zustand &z = fenster_.zustand();
+        if (!z.dateien.syncFolder(z.ProjektVerzeichnis + "Album\\"))
+            fenster_.meldungen().zeigen(Art::Fehler,
+                                        tr("Die übernommenen Fotos können nicht sicher gespeichert werden."));
+        fortschritt->verbergen();
+    }
     if (!anhang.isEmpty()) {
         QTextCursor c(MemoListe->document());
         c.movePosition(QTextCursor::End);
@@ -464,6 +535,7 @@ void PanelMemoListe::BitBtnDateiWegClick() {
     const album::Restergebnis r = album::InRestVerschieben(z.dateien, z.ProjektVerzeichnis, datei);
     if (r.status != album::Restergebnis::Status::Verschoben) return; // the picture stays offered
     neueDateien_.remove(name);
+    fotos_.remove(name);
     delete ListboxNeueBilder->takeItem(ListboxNeueBilder->row(gewaehlt));
     ListboxNeueBilder->setCurrentRow(-1);
     NeuesBildGewaehlt = false;

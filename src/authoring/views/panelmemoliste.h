@@ -5,7 +5,9 @@
 #include <QHash>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QSet>
 #include <QWidget>
+#include <optional>
 
 class QFrame;
 class QLabel;
@@ -109,11 +111,17 @@ private:
     void neueBilderZaehlen();
     void leereZeilenFuellen();
     void listeAbgeben();
+    // Camera pictures offered as new: each becomes a bitmap when it is taken into the
+    // list; its list name, or nothing when that failed (the author was told).
+    QString fotoUebernehmen(const QString &datei, bool syncen = true);
+    bool fotosInRest();
 
     TBearbeitung &fenster_;
     QWidget *feld_;
     QHash<QString, QString> neueDateien_; // new picture's name -> its file in the album folder
     QHash<QObject *, QString> hinweise_;
+    QSet<QString> fotos_;             // the new pictures that are photos, by their file name
+    std::optional<bool> fotosInRest_; // asked at the first photo taken over since opening
 };
 
 } // namespace authoring
