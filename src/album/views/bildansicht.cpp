@@ -180,10 +180,10 @@ void Bildansicht::Bildzentrieren(const QString &name) {
     };
     if (!zeile.startsWith(":I:") && zeigen(datei)) {
         if (zeile.section(':', 0, 0).toUpper() != name) AktuellerBildtext = liste_.BildtextFuer(name);
-        flaeche_->setPalette(QPalette(QColor(192, 192, 192)));
+        book::Grundfarbe(flaeche_, QColor(192, 192, 192));
         LabelHuge->hide();
     } else if (!k_.HilfeVerzeichnis.isEmpty() && zeigen(k_.HilfeVerzeichnis + "Title.bmp")) {
-        flaeche_->setPalette(QPalette(Qt::black));
+        book::Grundfarbe(flaeche_, Qt::black);
         QString titel = AktuellerBildtext.mid(AktuellerBildtext.indexOf(':') + 1);
         LabelHuge->setText(titel.section('~', 0, 0));
         LabelHuge->setFont(platform::screenFont("Arial", 28, s.ppi, true));
@@ -503,7 +503,7 @@ void Bildansicht::HintergrundZeigen(const QString &name) {
     if (name.isEmpty()) {
         ImageMain->hide();
         LabelHuge->hide();
-        flaeche_->setPalette(QPalette(Qt::black));
+        book::Grundfarbe(flaeche_, Qt::black);
         ZentriertesBild.clear();
         return;
     }

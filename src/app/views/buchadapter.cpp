@@ -5,6 +5,7 @@
 #include "app/views/timageform.h"
 #include "app/views/titelanzeige.h"
 #include "book/views/bildflaeche.h"
+#include "book/views/bildlader.h"
 #include "book/views/buchpanel.h"
 
 #include <QLabel>
@@ -29,7 +30,7 @@ void Buchadapter::auffrischen() {
 }
 
 void Buchadapter::Fensterfarbe(const QColor &farbe) {
-    form_.centralWidget()->setPalette(QPalette(farbe));
+    book::Grundfarbe(form_.centralWidget(), farbe);
 }
 
 void Buchadapter::ProjekttitelZeigen(const QString &titel) {

@@ -101,7 +101,10 @@ TFundliste *TImageForm::fundliste() {
 authoring::TBearbeitung *TImageForm::bearbeitung() {
     if (!bearbeitung_ && bearbeitungMachen_) {
         bearbeitung_ = bearbeitungMachen_();
-        if (bearbeitung_) bearbeitung_->setBuch(buchadapter_.get());
+        if (bearbeitung_) {
+            bearbeitung_->setBuch(buchadapter_.get());
+            connect(buchlenkung_, &Buchlenkung::aufschlagGezeigt, bearbeitung_, &authoring::TBearbeitung::seiteGezeigt);
+        }
     }
     return bearbeitung_;
 }
@@ -110,7 +113,7 @@ void TImageForm::bauen() {
     flaeche_ = new QWidget(this);
     flaeche_->setObjectName("Flaeche");
     flaeche_->setAutoFillBackground(true);
-    flaeche_->setPalette(QPalette(Qt::black));
+    book::Grundfarbe(flaeche_, Qt::black);
     flaeche_->setMouseTracking(true);
     setCentralWidget(flaeche_);
     setFont(platform::screenFont("MS Sans Serif", 8));
@@ -334,7 +337,7 @@ void TImageForm::Drucken() {
     if (buchSichtbar) {
         buchlenkung_->ImageRechtsPfeilClick();
         buchlenkung_->LesezeichenKontrollieren();
-        flaeche_->setPalette(QPalette(QColor(192, 192, 192)));
+        book::Grundfarbe(flaeche_, QColor(192, 192, 192));
     }
     // Said after the turn, which starts with a hint line of its own.
     if (!ziel.isEmpty()) Hinweis(tr("Die Seite wurde in die Datei %1 gedruckt.").arg(ziel));

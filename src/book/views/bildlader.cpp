@@ -21,6 +21,13 @@ void Textfarbe(QWidget *widget, const QColor &farbe) {
     widget->setPalette(p);
 }
 
+void Grundfarbe(QWidget *widget, const QColor &farbe) {
+    QPalette p;
+    p.setColor(QPalette::Window, farbe);
+    widget->setPalette(p);
+    widget->setAutoFillBackground(true);
+}
+
 QPixmap MitTransparenz(const QImage &bild) {
     if (bild.isNull()) return {};
     QImage argb = bild.convertToFormat(QImage::Format_ARGB32);

@@ -14,6 +14,9 @@ std::optional<QImage> BitmapLaden(const platform::Files &dateien, const QString 
 
 // Text colour of a label or list, through its palette (cheaper than a style sheet).
 void Textfarbe(QWidget *widget, const QColor &farbe);
+// Background colour of a surface, and nothing else: the texts and fields on it keep
+// their own colours (a whole palette made from black would turn them white on black).
+void Grundfarbe(QWidget *widget, const QColor &farbe);
 
 // The picture with every pixel of its bottom-left pixel's colour made transparent,
 // as the tour figures, ribbons and tabs are drawn on a key colour.
