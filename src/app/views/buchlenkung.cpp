@@ -59,6 +59,7 @@ void Buchlenkung::SeitenZeigen(int n) {
     const bool zeigen = z_.ansicht.blaetternZeigen && buch_.isVisible() && vorher >= 0 && n >= 0;
     const QPixmap alt = zeigen ? buch_.grab() : QPixmap();
     aufschlagen(n);
+    Q_EMIT aufschlagGezeigt(z_.AktuelleSeite);
     // A contents spread paged within its part turns like any other spread.
     const bool anders = z_.AktuelleSeite != vorher || gezeigterInhalt_ != inhaltVorher;
     if (zeigen && anders && buch_.isVisible())

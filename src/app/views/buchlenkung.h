@@ -89,6 +89,9 @@ Q_SIGNALS:
     void textbildGewaehlt(const QString &name);
     // The book is laid open again: what lay over a picture goes.
     void buchAufgeschlagen();
+    // A spread or screen is shown (any way of getting there): what lies over one page
+    // only, such as a contents edit, follows.
+    void aufschlagGezeigt(int seite);
 
 private:
     void aufschlagen(int n);

@@ -26,7 +26,7 @@ struct Albumschritt {
 };
 
 struct Albumergebnis {
-    enum class Status { Fertig, OhneAlbumblatt, Bildfehler, Schreibfehler, ZuVieleZeilen };
+    enum class Status { Fertig, OhneAlbumblatt, Bildfehler, Schreibfehler, ZuVieleZeilen, LeereListe };
     Status status = Status::Fertig;
     int gespeicherteAufschlaege = 0; // spreads made (and in place once the status is Fertig)
     QStringList MemoInhalt;

@@ -2,6 +2,7 @@
 
 #include "authoring/core/textimport.h"
 #include "authoring/views/fortschrittsanzeige.h"
+#include "authoring/views/inhaltsbearbeitung.h"
 #include "authoring/views/panelmemoliste.h"
 #include "authoring/views/tbearbeitung.h"
 #include "book/core/buchseite.h"
@@ -40,11 +41,18 @@ Albumergebnis Albumherstellung::AlbumBearbeiten() {
         return r;
     }
     if (PanelMemoListe *editor = fenster_.listeneditor(false)) editor->NeueBilderLeeren();
+    // A contents edit still on the book belongs to the old book: it goes unsaved.
+    fenster_.inhaltsbearbeitung().verbergen();
+    buch->ListeLaden();
+    if (buch->Bilderliste().isEmpty()) {
+        r.status = Albumergebnis::Status::LeereListe;
+        fenster_.meldungen().zeigen(platform::Meldungen::Art::Information, tr("Die Bilderliste ist leer"));
+        return r;
+    }
     buch->InhaltVerbergen();
     buch->BildansichtVerbergen();
     Fortschrittsanzeige *fortschritt = fenster_.fortschritt();
     fortschritt->zeigen(tr("Herstellung der Album-Seiten:"), tr("%1 %").arg(0));
-    buch->ListeLaden();
     buch->SeitenZeigen(1002);
     buch->SeitenzahlenLeeren();
     buch->auffrischen();

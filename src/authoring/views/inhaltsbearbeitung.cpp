@@ -54,7 +54,26 @@ QString Inhaltsbearbeitung::datei(projekt::Seitendatei welche) const {
 }
 
 bool Inhaltsbearbeitung::aktiv() const {
-    return (memo_ && !memo_->isHidden()) || (memo2_ && !memo2_->isHidden());
+    return teil_ >= 0;
+}
+
+void Inhaltsbearbeitung::memosZeigen(bool zeigen) {
+    for (QPlainTextEdit *m : {memo_.data(), memo2_.data()}) {
+        if (!m) continue;
+        m->setVisible(zeigen && (m == memo_ || teil_ == 0));
+        if (zeigen) m->raise();
+    }
+}
+
+void Inhaltsbearbeitung::seiteGezeigt(int seite) {
+    if (teil_ < 0) return;
+    const bool hier = seite == inhaltsseite(teil_);
+    memosZeigen(hier);
+    Buchsteuerung *buch = fenster_.buch();
+    if (!hier || !buch) return;
+    // The lists are filled for the page shown: the memos alone show the contents.
+    buch->InhaltListenLeeren();
+    buch->Hinweis(tr("Doppelklick speichert"));
 }
 
 QStringList Inhaltsbearbeitung::zeilen(const QPlainTextEdit *memo) {
@@ -69,20 +88,13 @@ QStringList Inhaltsbearbeitung::zeilen(const QPlainTextEdit *memo) {
 void Inhaltsbearbeitung::InhaltZurBearbeitung(int teil, const QStringList &memo, const QStringList &memo2) {
     projekt::Zustand &z = fenster_.zustand();
     z.Bearbeitungsteil = teil;
-    if (Buchsteuerung *buch = fenster_.buch()) {
-        buch->SeitenZeigen(inhaltsseite(teil));
-        buch->InhaltListenLeeren();
-    }
     MemoInhalt()->setPlainText(memo.join('\n'));
-    MemoInhalt()->show();
-    MemoInhalt()->raise();
-    if (teil == 0) {
-        MemoInhalt2()->setPlainText(memo2.join('\n'));
-        MemoInhalt2()->show();
-        MemoInhalt2()->raise();
-    } else if (memo2_) {
-        memo2_->hide();
-    }
+    if (teil == 0) MemoInhalt2()->setPlainText(memo2.join('\n'));
+    teil_ = teil;
+    memosZeigen(false);
+    if (Buchsteuerung *buch = fenster_.buch()) buch->SeitenZeigen(inhaltsseite(teil));
+    // Shown on the contents page, whether or not the book told of it.
+    seiteGezeigt(inhaltsseite(teil));
     fenster_.hide();
     fenster_.inDieEcke();
     if (teil != 0) fenster_.Auswahl(11);
@@ -136,8 +148,8 @@ bool Inhaltsbearbeitung::PanelSaveContentsClick() {
                                                      .arg(z.dateien.native(neu[fehler].storedPath)));
         return false;
     }
-    for (QPlainTextEdit *m : {memo_.data(), memo2_.data()})
-        if (m) m->hide();
+    teil_ = -1;
+    memosZeigen(false);
     fenster_.hide();
     projekt::SeitenDateienOeffnen(z);
     if (Buchsteuerung *buch = fenster_.buch()) buch->SeitenZeigen(inhaltsseite(teil));
@@ -146,8 +158,8 @@ bool Inhaltsbearbeitung::PanelSaveContentsClick() {
 
 void Inhaltsbearbeitung::verbergen() {
     if (!aktiv()) return;
-    for (QPlainTextEdit *m : {memo_.data(), memo2_.data()})
-        if (m) m->hide();
+    teil_ = -1;
+    memosZeigen(false);
     const projekt::Zustand &z = fenster_.zustand();
     // The lists were emptied for the memos: the book shows the contents as they are.
     if (Buchsteuerung *buch = fenster_.buch(); buch && z.AktuelleSeite >= 0 && z.AktuelleSeite % 1000 == 0)
@@ -155,7 +167,7 @@ void Inhaltsbearbeitung::verbergen() {
 }
 
 bool Inhaltsbearbeitung::eventFilter(QObject *obj, QEvent *event) {
-    if (event->type() == QEvent::MouseButtonDblClick && memo_ && obj == memo_->viewport()) {
+    if (event->type() == QEvent::MouseButtonDblClick && teil_ >= 0 && memo_ && obj == memo_->viewport()) {
         PanelSaveContentsClick();
         return true;
     }

@@ -40,6 +40,9 @@ public:
     // Cancel: the memos go, the files are not touched, the book shows its contents again.
     void verbergen();
     bool aktiv() const;
+    // The book shows page `seite`: the memos of a pending edit lie over their part's
+    // contents page and nowhere else; there the hint line says how to save.
+    void seiteGezeigt(int seite);
 
     // The lines of a memo as they are saved; an empty memo has none.
     static QStringList zeilen(const QPlainTextEdit *memo);
@@ -56,6 +59,8 @@ private:
 
     TBearbeitung &fenster_;
     QPointer<QPlainTextEdit> memo_, memo2_;
+    int teil_ = -1; // the part whose edit is pending, -1 for none
+    void memosZeigen(bool zeigen);
 };
 
 } // namespace authoring

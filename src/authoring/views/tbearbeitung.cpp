@@ -122,15 +122,18 @@ void TBearbeitung::Auswahl(int index) {
 
 void TBearbeitung::ImageRunDemoClick() {
     hide();
+    if (!schreibbar()) return;
     Auswahl(6);
 }
 
 void TBearbeitung::ImageTextImportClick() {
     hide();
+    if (!schreibbar()) return;
     Auswahl(7);
 }
 
 void TBearbeitung::ImageFundamentalsClick() {
+    if (!schreibbar()) return;
     Panel4Rahmendaten->ImageFundamentalsClick();
 }
 
@@ -182,15 +185,19 @@ Albumherstellung *TBearbeitung::albumherstellung() {
 }
 
 void TBearbeitung::PanelProjektTitelClick() {
+    if (!schreibbar()) return;
     Panel8Titel->PanelProjektTitelClick();
 }
 void TBearbeitung::PanelRegisterClick() {
+    if (!schreibbar()) return;
     Panel9Register->PanelRegisterClick();
 }
 void TBearbeitung::PanelCopyrightClick() {
+    if (!schreibbar()) return;
     Panel10Copyright->PanelCopyrightClick();
 }
 void TBearbeitung::InhaltsverzeichnisbearbeitenClick() {
+    if (!schreibbar()) return;
     Auswahl(12);
 }
 
@@ -211,6 +218,10 @@ void TBearbeitung::InhaltZurBearbeitung(int teil, const QStringList &memo, const
 
 void TBearbeitung::NurInhaltsverzeichnis(int teil) {
     inhalt_->NurInhaltsverzeichnis(teil);
+}
+
+void TBearbeitung::seiteGezeigt(int seite) {
+    inhalt_->seiteGezeigt(seite);
 }
 
 void TBearbeitung::PanelSaveContentsClick() {

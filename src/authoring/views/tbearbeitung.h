@@ -93,6 +93,9 @@ public:
     void NurInhaltsverzeichnis(int teil);
     void PanelSaveContentsClick();
     Inhaltsbearbeitung &inhaltsbearbeitung() const { return *inhalt_; }
+    // The book shows page `seite`: a pending contents edit lies over its own contents
+    // page only.
+    void seiteGezeigt(int seite);
 
     Startpanel *Panel1DemoOderProjekt = nullptr;
     Albumfrage *Panel3JetztDasAlbum = nullptr;
@@ -126,7 +129,8 @@ private:
     std::array<Aufgabenpanel *, kPanelAnzahl + 1> panels_{};
     int tag_ = 0;
     bool zentriert_ = false;
-    // The list and the album are written: refused, with a box, on a data root that is read-only.
+    // Every authoring task but the background picture writes the project: refused, with
+    // the box the image menu gives, on a data root that is read-only.
     bool schreibbar();
     QPointer<PanelMemoListe> listeneditor_;
     Fortschrittsanzeige *fortschritt_ = nullptr;
