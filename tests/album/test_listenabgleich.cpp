@@ -30,8 +30,9 @@ private Q_SLOTS:
         QTest::newRow("case does not matter, the background is no new picture")
             << QStringList{"haus:Text"} << QStringList{"HAUS.bmp", "Tisch.bmp"} << 1 << QStringList{} << QStringList{}
             << QStringList{};
-        QTest::newRow("name up to the first dot") << QStringList{"Foto:alt"} << QStringList{"Foto.alt.bmp"} << 0
-                                                  << QStringList{"Foto"} << QStringList{"Foto"} << QStringList{};
+        QTest::newRow("a name with a dot is the whole stem")
+            << QStringList{"Foto:alt"} << QStringList{"Foto.alt.bmp"} << 0 << QStringList{"Foto"}
+            << QStringList{"Foto.alt"} << QStringList{};
         QTest::newRow("long names and hidden files") << QStringList{} << QStringList{lang + ".bmp", ".versteckt.bmp"}
                                                      << 0 << QStringList{} << QStringList{lang} << QStringList{lang};
         QTest::newRow("a title without colon is looked for")

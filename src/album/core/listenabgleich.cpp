@@ -39,7 +39,8 @@ Listenabgleich ListeAbgleichen(const platform::Files &dateien, const QString &pr
     for (const QString &d : bitmaps) {
         if (gelistet.contains(d.toLower())) continue;
         if (!hintergrund.isEmpty() && d.compare(hintergrund + ".bmp", Qt::CaseInsensitive) == 0) continue;
-        const QString name = d.section('.', 0, 0);
+        // The whole stem: "Tanne.alt.bmp" is listed as "Tanne.alt", which finds its file again.
+        const QString name = d.left(d.size() - 4);
         if (name.size() > 40) r.langeNamen.prepend(name);
         r.neue.append({name, d});
     }

@@ -135,7 +135,7 @@ QList<Albumfund> BilderDurchsuchen(const platform::Files &dateien, const QString
     std::string arbeit, gefaltet, bytes;
     for (const QString &datei : dateien.list(album, "*.txt")) {
         QString name = datei;
-        if (const qsizetype punkt = name.indexOf('.'); punkt >= 0) name.remove(punkt, 4);
+        name.chop(4); // ".Txt": a picture named with a dot ("Tanne.alt") keeps its whole name
         if (!bilder.contains((name + ".bmp").toUpper())) continue;
         if (!ganzLesen(ordner + (ordner.endsWith('/') ? "" : "/") + datei, bytes)) continue;
         // Lines end at CR, LF or CR LF, as the program writes and reads them.
