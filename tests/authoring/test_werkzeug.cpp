@@ -82,6 +82,34 @@ private Q_SLOTS:
         QVERIFY(a.text.trimmed().endsWith("2"));
     }
 
+    // A heading beyond page 999 would lead into the album: its entry is left out of the
+    // reading part's contents and the import says so; the help keeps every entry.
+    void contentsStopAtPage999() {
+        testing::Datenwurzel w;
+        projektAnlegen(w);
+        QStringList text{":I:Anfang", "Ein Absatz."};
+        for (int i = 0; i < 1000; ++i)
+            text << ":S:"
+                 << "Seite";
+        text << ":I:Woerterbuch"
+             << "Spaeter."
+             << ":I:Register"
+             << "Ganz hinten.";
+        w.text("lang.txt", text);
+        const QStringList projekt{"--root", w.nativ(), "--name", "Buch"};
+        const Ausgabe a = werkzeug(projekt + QStringList{"import", "--part", "text", w.nativ("lang.txt")});
+        QCOMPARE(a.code, 1);
+        QVERIFY2(a.text.contains("2 Einträge des Inhaltsverzeichnisses führen auf Seiten nach 999"),
+                 qPrintable(a.text));
+        const QByteArray inhalt = w.lesen("Buch/Pages/Buch.1");
+        QVERIFY(inhalt.startsWith("Anfang"));
+        QVERIFY(!inhalt.contains("Woerterbuch"));
+        QVERIFY(!inhalt.contains("Register"));
+        QCOMPARE(inhalt.count("\r\n"), 1);
+        QCOMPARE(werkzeug(projekt + QStringList{"import", "--part", "help", w.nativ("lang.txt")}).code, 1);
+        QVERIFY(w.lesen("Buch/Pages/Buch.6").contains("Register"));
+    }
+
     // The tool writes pages to disk as they fill: its page file is byte for byte what
     // the import makes when every page is kept in memory, over hundreds of pages with
     // headings, page breaks, tabs, overlong words and pictures placed or deferred.

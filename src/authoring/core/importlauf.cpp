@@ -133,6 +133,12 @@ Importlauf TextImportieren(const projekt::Zustand &z, const Importauftrag &auftr
         lauf.status = Importlauf::Status::Abgebrochen;
         return lauf;
     }
+    // Pages beyond 999 would be read as album pages: the reading part's contents stop
+    // before their headings (the help goes on from 2000 without such a limit).
+    if (!auftrag.hilfe && lauf.ergebnis.inhaltHinter999 >= 0)
+        lauf.ergebnis.MemoInhalt.resize(lauf.ergebnis.inhaltHinter999);
+    else
+        lauf.ergebnis.eintraegeHinter999 = 0;
     const QString fertig = seiten.abschliessen();
     QList<platform::Files::Neu> neu{{lauf.seitenDatei, {}, fertig}};
     if (auftrag.mitInhalt) neu.append({lauf.inhaltsDatei, platform::joinLines(lauf.ergebnis.MemoInhalt)});
@@ -163,6 +169,11 @@ QStringList Importwarnungen(const Importlauf &lauf, const QString & /*textName*/
                                                  "Das Buch hat %1 Seiten; gezeigt werden können nur die Seiten "
                                                  "1 bis 999.")
                          .arg(r.GeschriebeneSeiten);
+    if (r.eintraegeHinter999 > 0)
+        warnungen << QCoreApplication::translate("Import",
+                                                 "%1 Einträge des Inhaltsverzeichnisses führen auf Seiten nach 999; "
+                                                 "sie wurden weggelassen.")
+                         .arg(r.eintraegeHinter999);
     if (lauf.fehlendeBilder > 0)
         warnungen << QCoreApplication::translate("Import", "%1 Bilder im Text konnten nicht eingesetzt werden.")
                          .arg(lauf.fehlendeBilder);

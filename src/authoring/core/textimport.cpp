@@ -226,6 +226,10 @@ private:
             return;
         }
         if (ueberschriftmodus_ && !testzeile_.empty()) {
+            if (geschriebeneSeiten_ + 1 > 999) {
+                if (ergebnis_.inhaltHinter999 < 0) ergebnis_.inhaltHinter999 = int(ergebnis_.MemoInhalt.size());
+                ++ergebnis_.eintraegeHinter999;
+            }
             InhaltZeile(ergebnis_.MemoInhalt, platform::fromCp1252(bytes(testzeile_.substr(0, 50))),
                         geschriebeneSeiten_ + 1, masse_.inhalt);
             testzeile_.insert(testzeile_.begin(), book::kUeberschriftzeichen);

@@ -51,6 +51,10 @@ struct Importergebnis {
     bool ok = true; // false: a page could not be written
     int GeschriebeneSeiten = 0;
     QStringList MemoInhalt; // the contents lines
+    // Headings on pages beyond 999, which the reader cannot show: the first of their
+    // contents lines (-1 when there are none) and how many entries they make.
+    int inhaltHinter999 = -1;
+    int eintraegeHinter999 = 0;
     // Source lines (1-based) that held a run without a place to break, longer than a
     // page line can carry: the page keeps its layout and the excess is dropped.
     QList<int> gekuerzteZeilen;
