@@ -5,7 +5,9 @@
 #include "album/core/listenregeln.h"
 #include "album/core/restordner.h"
 #include "authoring/views/fortschrittsanzeige.h"
+#include "authoring/views/inhaltsbearbeitung.h"
 #include "authoring/views/tbearbeitung.h"
+#include "authoring/views/zweizeilig.h"
 #include "platform/bitmapfile.h"
 #include "platform/fonts.h"
 #include "platform/inputfile.h"
@@ -180,8 +182,8 @@ PanelMemoListe::PanelMemoListe(TBearbeitung &fenster, QWidget *feld) : QWidget(f
     BitBtnAlle->setGeometry(rechts + 4, 410, 66, 26);
     BitBtnDateiWeg = knopf(this, "BitBtnDateiWeg", tr("Datei weg"));
     BitBtnDateiWeg->setGeometry(rechts + 74, 410, 66, 26);
-    PanelSave = knopf(this, "PanelSave", tr("Spei- chern"));
-    PanelSave->setGeometry(kLinks, 424, 90, 28);
+    PanelSave = knopf(this, "PanelSave", zweizeilig(tr("Spei- chern")));
+    PanelSave->setGeometry(kLinks, 422, 90, 34);
     BitBtnDontSave = knopf(this, "BitBtnDontSave", QStringLiteral("×"), tr("Schließen ohne Speichern"));
     BitBtnDontSave->setGeometry(kLinks + 96, 424, 28, 28);
 
@@ -224,8 +226,8 @@ bool PanelMemoListe::offen() const {
 }
 
 QStringList PanelMemoListe::zeilen() const {
-    const QString text = MemoListe->toPlainText();
-    return text.isEmpty() ? QStringList() : text.split('\n');
+    // Every character as it stands, non-breaking spaces included.
+    return Inhaltsbearbeitung::zeilen(MemoListe);
 }
 
 QStringList PanelMemoListe::neueBilder() const {

@@ -69,8 +69,11 @@ void SeitenMemo::schreibfeldAnlegen() {
     farben.setColor(QPalette::Text, kTinte);
     schreibfeld_->setPalette(farben);
     connect(schreibfeld_, &QTextEdit::textChanged, this, [this] {
-        const QString text = schreibfeld_->toPlainText();
-        zeilen_ = text.isEmpty() ? QStringList() : text.split('\n');
+        // Block by block: the plain text would turn non-breaking spaces into blanks.
+        zeilen_.clear();
+        if (schreibfeld_->document()->isEmpty()) return;
+        for (QTextBlock b = schreibfeld_->document()->begin(); b.isValid(); b = b.next())
+            zeilen_ << b.text();
     });
     schreibfeld_->hide();
 }
