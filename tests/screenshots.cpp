@@ -297,6 +297,26 @@ bool gestaltung(const QString &ordner, platform::ScreenInfo info) {
     hintergrund.BitBtnWallpaperClick();
     form.SeitenZeigen(0);
     ok &= speichern(form, ordner, vorsilbe + "64-hintergrund-gewaehlt");
+
+    // The picture list editor, album production and contents editing, and the book
+    // after each: nothing of a task may stay over another page.
+    bearbeitung.ImageNeueBilderClick();
+    bearbeitung.TimerBilderlisteTimer();
+    ok &= speichern(form, ordner, vorsilbe + "65-bilderliste");
+    if (authoring::PanelMemoListe *liste = bearbeitung.listeneditor()) liste->BitBtnDontSaveClick();
+    form.SeitenZeigen(2);
+    ok &= speichern(form, ordner, vorsilbe + "66-nach-der-bilderliste");
+    bearbeitung.ImageBilderInsAlbumClick();
+    ok &= speichern(form, ordner, vorsilbe + "67-albuminhalt-bearbeiten");
+    form.SeitenZeigen(1002);
+    ok &= speichern(form, ordner, vorsilbe + "68-album-nach-herstellung");
+    form.SeitenZeigen(2);
+    ok &= speichern(form, ordner, vorsilbe + "69-text-nach-herstellung");
+    bearbeitung.NurInhaltsverzeichnis(1);
+    ok &= speichernMitFenster(form, bearbeitung, ordner, vorsilbe + "70-inhalt-bearbeiten");
+    bearbeitung.BitBtnSpaeterClick();
+    form.SeitenZeigen(4);
+    ok &= speichern(form, ordner, vorsilbe + "71-text-nach-inhalt");
     return ok;
 }
 
@@ -321,7 +341,11 @@ bool neuesProjekt(const QString &ordner, platform::ScreenInfo info) {
     p.EditProjektVerzeichnis->setModified(true);
     p.BitBtnProjektOKClick();
     p.BitBtnProjektOKClick();
-    return speichern(form, ordner, QStringLiteral("%1x%2-35-neues-projekt-buch").arg(info.width).arg(info.height));
+    bool ok = speichern(form, ordner, QStringLiteral("%1x%2-35-neues-projekt-buch").arg(info.width).arg(info.height));
+    // A help page of the new project: page numbers on the paper, on a black surface.
+    form.SeitenZeigen(2002);
+    ok &= speichern(form, ordner, QStringLiteral("%1x%2-36-neues-projekt-hilfeseite").arg(info.width).arg(info.height));
+    return ok;
 }
 
 // The main window with the authoring window drawn where it stands on the screen.

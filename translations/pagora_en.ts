@@ -4,6 +4,10 @@
 <context>
     <name>Import</name>
     <message>
+        <source>%1 Einträge des Inhaltsverzeichnisses führen auf Seiten nach 999; sie wurden weggelassen.</source>
+        <translation>%1 contents entries lead to pages beyond 999; they were left out.</translation>
+    </message>
+    <message>
         <source>%1 Zeilen ohne Trennstelle (Leerzeichen, Komma, Bindestrich, Punkt) wurden gekürzt: Zeile %2.</source>
         <translation>%1 lines without a place to break (blank, comma, hyphen, full stop) were cut short: line %2.</translation>
     </message>
@@ -1044,6 +1048,10 @@ Save without them?</translation>
 <context>
     <name>authoring::Albumherstellung</name>
     <message>
+        <source>Die Bilderliste ist leer</source>
+        <translation>The picture list is empty</translation>
+    </message>
+    <message>
         <source>Herstellung der Album-Seiten:</source>
         <translation>Making the album spreads:</translation>
     </message>
@@ -1192,6 +1200,10 @@ Save like this?</translation>
 </context>
 <context>
     <name>authoring::Inhaltsbearbeitung</name>
+    <message>
+        <source>Doppelklick speichert</source>
+        <translation>Double-click saves</translation>
+    </message>
     <message>
         <source>Inhaltsverzeichnis</source>
         <translation>Contents</translation>
@@ -1517,8 +1529,8 @@ Save like this?</translation>
         <translation>The programme name was not changed. Continue anyway?</translation>
     </message>
     <message>
-        <source>Das folgende Projektverzeichnis und die dazu gehörenden Programmdateien erstellen? (Platzbedarf ca. 2 MB)</source>
-        <translation>Make the following project folder and its programme files? (about 2 MB of space)</translation>
+        <source>Das folgende Projektverzeichnis und die dazu gehörenden Programmdateien erstellen? (Platzbedarf ca. %1 MB)</source>
+        <translation>Make the following project folder and its programme files? (about %1 MB of space)</translation>
     </message>
     <message>
         <source>Legen Sie die CD in ihr Laufwerk!</source>

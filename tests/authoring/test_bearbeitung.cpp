@@ -77,8 +77,9 @@ void vorlagenAnlegen(const testing::Datenwurzel &w) {
 const QString kStufe1 = QString::fromUtf8(
     "Was Ihr Projekt zuerst braucht, sind ein Programmname und ein Dateiverzeichnis. Wenn beides angelegt ist, "
     "kommen die Feinheiten (Titel, Bildschirm-Optionen, Copyright)");
-const QString kStufe2 = QString::fromUtf8(
-    "Das folgende Projektverzeichnis und die dazu gehörenden Programmdateien erstellen? (Platzbedarf ca. 2 MB)");
+const QString kStufe2 =
+    QString::fromUtf8("Das folgende Projektverzeichnis und die dazu gehörenden Programmdateien erstellen? (Platzbedarf "
+                      "ca. 1 MB)"); // the templates of vorlagenAnlegen: a few bytes
 
 struct Umgebung {
     explicit Umgebung(platform::ScreenInfo s = {1024, 768, 96},

@@ -1,6 +1,7 @@
 #include "authoring/views/copyrightpanel.h"
 
 #include "authoring/views/tbearbeitung.h"
+#include "authoring/views/zweizeilig.h"
 #include "platform/cp1252.h"
 
 #include <QHBoxLayout>
@@ -16,8 +17,8 @@ using Art = platform::Meldungen::Art;
 Copyrightpanel::Copyrightpanel(TBearbeitung &fenster) : Aufgabenpanel(fenster, "Panel10Copyright") {
     auto *anleitung =
         new QLabel(tr("Schreiben Sie direkt auf die Buchseite und klicken Sie auf OK um den Text zu speichern"), this);
-    auto *hinweis =
-        new QLabel(tr("Copyright- Vermerke werden üblicherweise oben oder unten auf der Seite angeordnet"), this);
+    auto *hinweis = new QLabel(
+        zusammengezogen(tr("Copyright- Vermerke werden üblicherweise oben oder unten auf der Seite angeordnet")), this);
     auto *beispiel = new QLabel(tr("Alle Rechte vorbehalten\n© 2026 Hanna Beispiel, Musterstadt"), this);
     beispiel->setObjectName("LabelCopyrightBeispiel");
     beispiel->setFrameShape(QFrame::Box);

@@ -1,6 +1,7 @@
 #include "authoring/views/demoladen.h"
 
 #include "authoring/views/tbearbeitung.h"
+#include "authoring/views/zweizeilig.h"
 #include "project/core/exelaufwerk.h"
 #include "project/core/projektdateien.h"
 
@@ -23,7 +24,7 @@ DemoLaden::DemoLaden(TBearbeitung &fenster) : Aufgabenpanel(fenster, "Panel6Demo
     FileListBox1 = new QListWidget(this);
     FileListBox1->setObjectName("FileListBox1");
     FileListBox1->setAccessibleName(tr("Einstellungsdateien"));
-    PanelDemoCD = new QPushButton(tr("Demo- CD"), this);
+    PanelDemoCD = new QPushButton(zweizeilig(tr("Demo- CD")), this);
     PanelDemoCD->setObjectName("PanelDemoCD");
     PanelIniLadenOk = new QPushButton(tr("OK"), this);
     PanelIniLadenOk->setObjectName("PanelIniLadenOk");

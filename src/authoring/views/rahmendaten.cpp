@@ -98,8 +98,16 @@ void Rahmendaten::BitBtnProjektOKClick() {
         }
         if (!ordner && !m.jaNein(tr("Das Projektverzeichnis wurde nicht geändert. Trotzdem fortfahren?"))) return;
         if (!name && !m.jaNein(tr("Der Programmname wurde nicht geändert. Trotzdem fortfahren?"))) return;
+        // What the new project takes: the programme copy and the standard help it gets.
+        const projekt::Zustand &z = fenster_.zustand();
+        qint64 bytes = 0;
+        for (const QString &vorlage :
+             {QStringLiteral("Projekt.dat"), QStringLiteral("default.6"), QStringLiteral("default.7")})
+            bytes += qMax<qint64>(0, z.dateien.size(z.StammVerzeichnis + "Help\\" + vorlage));
+        const qint64 mb = qMax<qint64>(1, (bytes + (1 << 20) - 1) >> 20);
         LabelRahmendaten->setText(tr("Das folgende Projektverzeichnis und die dazu gehörenden Programmdateien "
-                                     "erstellen? (Platzbedarf ca. 2 MB)"));
+                                     "erstellen? (Platzbedarf ca. %1 MB)")
+                                      .arg(mb));
         stufe_ = Bestaetigung;
         fenster_.Auswahl(4);
     } else if (stufe_ == Bestaetigung) {

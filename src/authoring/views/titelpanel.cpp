@@ -2,6 +2,7 @@
 
 #include "authoring/views/einstellungenspeichern.h"
 #include "authoring/views/tbearbeitung.h"
+#include "authoring/views/zweizeilig.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -36,7 +37,7 @@ Titelpanel::Titelpanel(TBearbeitung &fenster) : Aufgabenpanel(fenster, "Panel8Ti
     EditTitel->setAccessibleName(tr("Titel:"));
     EditUntertitel = new QLineEdit(this);
     EditUntertitel->setObjectName("EditUntertitel");
-    EditUntertitel->setAccessibleName(tr("Unter- titel:"));
+    EditUntertitel->setAccessibleName(zusammengezogen(tr("Unter- titel:")));
     for (QLineEdit *e : {EditTitel, EditUntertitel})
         e->setMaxLength(projekt::kMaxWertLaenge);
     connect(EditTitel, &QLineEdit::textChanged, this, &Titelpanel::EditTitelChange);
@@ -166,7 +167,7 @@ Titelpanel::Titelpanel(TBearbeitung &fenster) : Aufgabenpanel(fenster, "Panel8Ti
     raster->setVerticalSpacing(4);
     raster->addWidget(new QLabel(tr("Titel:"), this), 0, 0);
     raster->addWidget(EditTitel, 0, 1, 1, 4);
-    auto *unter = new QLabel(tr("Unter- titel:"), this);
+    auto *unter = new QLabel(zweizeilig(tr("Unter- titel:")), this);
     unter->setWordWrap(true);
     raster->addWidget(unter, 1, 0);
     raster->addWidget(EditUntertitel, 1, 1, 1, 4);

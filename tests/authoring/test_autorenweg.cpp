@@ -1,0 +1,252 @@
+// The author's road as a new author walks it, on the real main window with the real
+// authoring window: the colours of page numbers and editors on a project without a
+// background, the album contents on their page, the list as saved in the album made
+// right after (a picture named with a dot included), bytes the author did not change,
+// and every authoring command refused on a read-only data root.
+#include "app/views/timageform.h"
+#include "authoring/views/inhaltsbearbeitung.h"
+#include "authoring/views/panelmemoliste.h"
+#include "authoring/views/tbearbeitung.h"
+#include "book/views/buchpanel.h"
+#include "buchfixture.h"
+#include "buchteile.h"
+#include "fixture.h"
+#include "platform/bitmapfile.h"
+#include "platform/fonts.h"
+#include "stillemeldungen.h"
+
+#include <QAction>
+#include <QDirIterator>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QtTest>
+
+using namespace authoring;
+using Art = platform::Meldungen::Art;
+
+namespace {
+
+struct Programm {
+    explicit Programm(const QStringList &liste, bool schreibgeschuetzt = false) {
+        w.schreiben("names.exe", "x");
+        for (const char *bild : {"CBT0", "Book"})
+            w.bitmap(QStringLiteral("Help/%1.bmp").arg(QLatin1String(bild)), 20, 20);
+        w.bitmap("Help/Album0.bmp", 524, 384, Qt::white);
+        // A project as a new author has it: no background picture, a text imported.
+        w.text("Pagora.ini", {"ShowCBT=0"});
+        w.text("Pagora/Pages/Pagora.1", {"Anfang        2"});
+        w.schreiben("Pagora/Pages/Pagora.5", testing::seitendatei(4));
+        w.text("Pagora/Pages/Pagora.3", liste);
+        w.bitmap("Pagora/Album/Turm.bmp", 400, 300, Qt::darkBlue);
+        if (schreibgeschuetzt) w.schreibschutz();
+        zustand = std::make_unique<app::Zustand>(w.dateien());
+        zustand->programmDatei = w.gespeichert() + "Pagora.exe";
+        form = std::make_unique<app::TImageForm>(*zustand, screen, meldungen);
+        form->TimerAnfang.stop();
+        bearbeitung = std::make_unique<TBearbeitung>(*zustand, screen, meldungen);
+        form->setFenster(nullptr, bearbeitung.get());
+        for (int i = 0; i < 60; ++i)
+            form->TimerAnfangTimer();
+        form->show();
+        form->activateWindow();
+    }
+    book::BuchPanel &buch() const { return *form->PanelBuch(); }
+    void taste(Qt::Key k) const { QTest::keyClick(form->windowHandle(), k); }
+    template <typename T> T *klick(const QString &name) const {
+        T *k = bearbeitung->findChild<T *>(name);
+        if (!k) k = form->findChild<T *>(name);
+        if (k) QTest::mouseClick(k, Qt::LeftButton);
+        return k;
+    }
+    QString hinweis() const { return form->findChild<QLabel *>("LabelName")->text(); }
+    QWidget *memo(const char *name) const { return buch().findChild<QWidget *>(name); }
+    QStringList boxen() const {
+        QStringList t;
+        for (const auto &[art, text] : meldungen.boxen)
+            t << text;
+        return t;
+    }
+    testing::Datenwurzel w;
+    platform::SimulatedScreen screen{{1024, 768, 96}};
+    testing::Meldungsaufzeichnung meldungen;
+    std::unique_ptr<app::Zustand> zustand;
+    std::unique_ptr<app::TImageForm> form;
+    std::unique_ptr<TBearbeitung> bearbeitung;
+};
+
+// Dark enough to read on the cream paper and the white fields.
+bool dunkel(const QColor &c) {
+    return c.lightness() < 100;
+}
+
+// The album's thumbnail in cell k of the spread file: its middle pixel's colour.
+QColor zelle(const testing::Datenwurzel &w, const QString &datei, int k) {
+    const auto bild = platform::readBitmap(w.nativ(datei));
+    if (!bild) return {};
+    const int x = (k % 16 < 8 ? 0 : 296) + (k % 2) * 120 + 56, y = ((k % 8) / 2) * 96 + 10;
+    return bild->pixelColor(x, y);
+}
+
+QMap<QString, QByteArray> alleDateien(const testing::Datenwurzel &w) {
+    QMap<QString, QByteArray> d;
+    QDirIterator it(w.nativ(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString n = it.next();
+        QFile f(n);
+        f.open(QIODevice::ReadOnly);
+        d.insert(n, f.readAll());
+    }
+    return d;
+}
+
+} // namespace
+
+class TestAutorenweg : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() { platform::registerBundledFonts(); }
+
+    // Only the surface behind the book is black: page numbers, the list editor and the
+    // contents memo keep dark text on light ground.
+    void pageNumbersAndEditorsKeepTheirColours() {
+        Programm p({"Turm:Der Turm"});
+        p.form->SeitenZeigen(0);
+        p.taste(Qt::Key_Right);
+        QCOMPARE(p.zustand->AktuelleSeite, 2);
+        const testing::Buchteile t(p.buch());
+        QCOMPARE(t.LabelSeitenzahlRechts->text(), QStringLiteral("- 2 -"));
+        QVERIFY(dunkel(t.LabelSeitenzahlRechts->palette().color(t.LabelSeitenzahlRechts->foregroundRole())));
+        // What the screen shows: the label's darkest pixel is dark.
+        const QImage bild = t.LabelSeitenzahlRechts->grab().toImage();
+        int dunkelste = 255;
+        for (int y = 0; y < bild.height(); ++y)
+            for (int x = 0; x < bild.width(); ++x)
+                dunkelste = qMin(dunkelste, bild.pixelColor(x, y).lightness());
+        QVERIFY2(dunkelste < 100, qPrintable(QString::number(dunkelste)));
+
+        p.form->menueleiste()->findChild<QAction *>("BilderindieListe1")->trigger();
+        p.bearbeitung->TimerBilderlisteTimer();
+        PanelMemoListe *e = p.bearbeitung->listeneditor();
+        QVERIFY(e->isVisible());
+        QVERIFY(dunkel(e->MemoListe->palette().color(QPalette::Text)));
+        QVERIFY(!dunkel(e->MemoListe->palette().color(QPalette::Base)));
+        QTest::mouseClick(e->BitBtnDontSave, Qt::LeftButton);
+
+        p.form->menueleiste()->findChild<QAction *>("Inhaltsverzeichnisbearbeiten")->trigger();
+        p.klick<QPushButton>("AuswahlLeseteil");
+        auto *memo = qobject_cast<QPlainTextEdit *>(p.memo("MemoInhalt"));
+        QVERIFY(memo && memo->isVisible());
+        QVERIFY(dunkel(memo->palette().color(QPalette::Text)));
+        QVERIFY(!dunkel(memo->palette().color(QPalette::Base)));
+    }
+
+    // After album production the memos lie over the album contents only, come back with
+    // that page, and the hint line tells how to save. A pending edit of another part
+    // goes first; an empty list is told.
+    void albumContentsBelongToTheirPage() {
+        Programm p({":I:Bauten", "Turm:Der Turm"});
+        auto *bar = p.form->menueleiste();
+        // A reading-part edit left pending...
+        bar->findChild<QAction *>("Inhaltsverzeichnisbearbeiten")->trigger();
+        p.klick<QPushButton>("AuswahlLeseteil");
+        QVERIFY(p.memo("MemoInhalt")->isVisible());
+        // ...is taken off the book by production.
+        bar->findChild<QAction *>("BilderinsAlbum1")->trigger();
+        QVERIFY2(p.boxen().isEmpty(), qPrintable(p.boxen().join('\n')));
+        QCOMPARE(p.zustand->AktuelleSeite, 1000);
+        QCOMPARE(p.zustand->Bearbeitungsteil, 0);
+        QVERIFY(p.memo("MemoInhalt")->isVisible() && p.memo("MemoInhalt2")->isVisible());
+        QCOMPARE(p.hinweis(), QStringLiteral("Doppelklick speichert"));
+        p.taste(Qt::Key_Right);
+        QCOMPARE(p.zustand->AktuelleSeite, 1002);
+        QVERIFY(!p.memo("MemoInhalt")->isVisible() && !p.memo("MemoInhalt2")->isVisible());
+        p.taste(Qt::Key_Home);
+        QCOMPARE(p.zustand->AktuelleSeite, 1000);
+        QVERIFY(p.memo("MemoInhalt")->isVisible() && p.memo("MemoInhalt2")->isVisible());
+        // The reading part's contents page has no memo: that edit is gone.
+        p.form->SeitenZeigen(0);
+        QVERIFY(!p.memo("MemoInhalt")->isVisible());
+        p.form->SeitenZeigen(1000);
+        QTest::mouseDClick(qobject_cast<QPlainTextEdit *>(p.memo("MemoInhalt"))->viewport(), Qt::LeftButton);
+        QVERIFY(!p.memo("MemoInhalt")->isVisible());
+        QVERIFY(p.w.lesen("Pagora/Pages/Pagora.2").startsWith("Bauten"));
+        QVERIFY(p.w.lesen("Pagora/Pages/Pagora.1").startsWith("Anfang")); // never saved from the album's memo
+        p.form->SeitenZeigen(1002);
+        p.form->SeitenZeigen(1000);
+        QVERIFY(!p.memo("MemoInhalt")->isVisible());
+
+        p.w.text("Pagora/Pages/Pagora.3", {});
+        bar->findChild<QAction *>("BilderinsAlbum1")->trigger();
+        QCOMPARE(p.boxen(), QStringList{"Die Bilderliste ist leer"});
+        QVERIFY(!p.memo("MemoInhalt")->isVisible());
+    }
+
+    // New pictures added with "Alle hinzu" and saved are in the album made at once with
+    // "jetzt", a picture whose file name holds a dot included; nothing is reported.
+    void theListAsSavedMakesTheAlbum() {
+        QStringList liste;
+        for (int i = 0; i < 18; ++i)
+            liste << "Turm:Turm " + QString::number(i);
+        Programm p(liste);
+        p.w.bitmap("Pagora/Album/Tanne.alt.bmp", 400, 300, Qt::darkGreen);
+        p.w.bitmap("Pagora/Album/Zaun.bmp", 400, 300, Qt::red);
+        p.form->menueleiste()->findChild<QAction *>("BilderindieListe1")->trigger();
+        p.bearbeitung->TimerBilderlisteTimer();
+        PanelMemoListe *e = p.bearbeitung->listeneditor();
+        QCOMPARE(e->neueBilder(), (QStringList{"Tanne.alt", "Zaun"}));
+        QTest::mouseClick(e->BitBtnAlle, Qt::LeftButton);
+        QTest::mouseClick(e->PanelSave, Qt::LeftButton);
+        QVERIFY(p.w.lesen("Pagora/Pages/Pagora.3").endsWith("Tanne.alt:\r\nZaun:\r\n"));
+        QVERIFY(p.klick<QPushButton>("BitBtnJetzt"));
+        QVERIFY2(p.boxen().isEmpty(), qPrintable(p.boxen().join('\n')));
+        QCOMPARE(zelle(p.w, "Pagora/Pages/Pagora004.bmp", 18), QColor(Qt::darkGreen));
+        QCOMPARE(zelle(p.w, "Pagora/Pages/Pagora004.bmp", 19), QColor(Qt::red));
+        // The editor opened again finds both listed and offers nothing new.
+        p.form->menueleiste()->findChild<QAction *>("BilderindieListe1")->trigger();
+        p.bearbeitung->TimerBilderlisteTimer();
+        QVERIFY(e->neueBilder().isEmpty());
+        QVERIFY2(p.boxen().isEmpty(), qPrintable(p.boxen().join('\n')));
+    }
+
+    // Saving without a change keeps every byte: non-breaking spaces in the picture list
+    // and on the copyright page stay what they are.
+    void bytesTheAuthorDidNotChangeStay() {
+        Programm p({"Turm:Der\xa0Turm"});
+        const QByteArray liste = p.w.lesen("Pagora/Pages/Pagora.3");
+        QVERIFY(liste.contains('\xa0'));
+        p.w.schreiben("Pagora/Pages/Pagora.4", "\xa9 2026\xa0Anna\r\n");
+        p.form->menueleiste()->findChild<QAction *>("BilderindieListe1")->trigger();
+        p.bearbeitung->TimerBilderlisteTimer();
+        QTest::mouseClick(p.bearbeitung->listeneditor()->PanelSave, Qt::LeftButton);
+        QCOMPARE(p.w.lesen("Pagora/Pages/Pagora.3"), liste);
+        p.bearbeitung->hide();
+        p.form->menueleiste()->findChild<QAction *>("Copyright")->trigger();
+        QVERIFY(p.klick<QPushButton>("PanelSave"));
+        QCOMPARE(p.w.lesen("Pagora/Pages/Pagora.4"), QByteArray("\xa9 2026\xa0"
+                                                                "Anna\r\n"));
+    }
+
+    // A second instance on the same root: every authoring command of the menu bar is
+    // refused with the image menu's box, and no file changes.
+    void aReadOnlyRootRefusesEveryAuthoringCommand() {
+        Programm p({"Turm:Der Turm"}, true);
+        QVERIFY(p.zustand->NurLesen);
+        const auto vorher = alleDateien(p.w);
+        const QString nein = "Die Bearbeitungsfunktionen sind erst ausführbar, wenn das Programm auf einer "
+                             "Festplatte installiert wurde.";
+        for (const char *befehl :
+             {"NeuesProjekt", "Titel1", "Copyright", "Griffregister1", "TextImportieren1", "BilderindieListe1",
+              "BilderinsAlbum1", "WechselzwischenProjekten1", "Inhaltsverzeichnisbearbeiten"}) {
+            p.meldungen.boxen.clear();
+            p.form->menueleiste()->findChild<QAction *>(befehl)->trigger();
+            QCOMPARE(p.boxen(), QStringList{nein});
+            QVERIFY2(!p.bearbeitung->isVisible(), befehl);
+            QVERIFY(!p.memo("MemoInhalt") || !p.memo("MemoInhalt")->isVisible());
+        }
+        QCOMPARE(alleDateien(p.w), vorher);
+    }
+};
+
+QTEST_MAIN(TestAutorenweg)
+#include "test_autorenweg.moc"
