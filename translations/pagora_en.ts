@@ -1548,6 +1548,10 @@ Save like this?</translation>
 <context>
     <name>authoring::Registerpanel</name>
     <message>
+        <source>Die Beschriftung von Register %1 passt nicht auf den Griff und wird abgeschnitten.</source>
+        <translation>The caption of tab %1 does not fit on the tab and is cut off.</translation>
+    </message>
+    <message>
         <source>Beschriften Sie das Register und beobachten Sie die Textverteilung</source>
         <translation>Label the register tabs and watch how the text is spread</translation>
     </message>

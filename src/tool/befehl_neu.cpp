@@ -99,6 +99,6 @@ std::optional<int> befehlNeu(const QStringList &argumente) {
                   .arg(z.dateien.native(auftrag.stammVerzeichnis + name + ".ini")));
         return Abgelehnt;
     }
-    sag(Werkzeug::tr("Projekt %1 im Verzeichnis %2 angelegt.").arg(name, z.ProjektVerzeichnis));
+    sag(Werkzeug::tr("Projekt %1 im Verzeichnis %2 angelegt.").arg(name, z.dateien.native(z.ProjektVerzeichnis)));
     return r.warnungen.isEmpty() ? Erfolg : Abgelehnt;
 }

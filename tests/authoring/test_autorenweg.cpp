@@ -18,6 +18,8 @@
 #include <QAction>
 #include <QDirIterator>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QtTest>
@@ -212,10 +214,11 @@ private Q_SLOTS:
     // Saving without a change keeps every byte: non-breaking spaces in the picture list
     // and on the copyright page stay what they are.
     void bytesTheAuthorDidNotChangeStay() {
-        Programm p({"Turm:Der\xa0Turm"});
+        Programm p({QStringLiteral("Turm:Der") + QChar(0xA0) + "Turm"});
         const QByteArray liste = p.w.lesen("Pagora/Pages/Pagora.3");
         QVERIFY(liste.contains('\xa0'));
-        p.w.schreiben("Pagora/Pages/Pagora.4", "\xa9 2026\xa0Anna\r\n");
+        p.w.schreiben("Pagora/Pages/Pagora.4", "\xa9 2026\xa0"
+                                                 "Anna\r\n");
         p.form->menueleiste()->findChild<QAction *>("BilderindieListe1")->trigger();
         p.bearbeitung->TimerBilderlisteTimer();
         QTest::mouseClick(p.bearbeitung->listeneditor()->PanelSave, Qt::LeftButton);
@@ -225,6 +228,38 @@ private Q_SLOTS:
         QVERIFY(p.klick<QPushButton>("PanelSave"));
         QCOMPARE(p.w.lesen("Pagora/Pages/Pagora.4"), QByteArray("\xa9 2026\xa0"
                                                                 "Anna\r\n"));
+    }
+
+    // Switching to a project with other tabs shows them on the spread at once.
+    void switchingProjectsShowsTheirTabsAtOnce() {
+        Programm p({"Turm:Der Turm"});
+        p.w.text("Zwei.ini", {"ShowCBT=0", "Path=Pagora\\", "Sheet4=Karten", "Sheet5=Ende"});
+        p.form->SeitenZeigen(2);
+        const testing::Buchteile t(p.buch());
+        QVERIFY(!testing::sichtbar(t.GriffL[3]) && !testing::sichtbar(t.GriffR[3]));
+        p.form->menueleiste()->findChild<QAction *>("WechselzwischenProjekten1")->trigger();
+        auto *name = p.bearbeitung->findChild<QLineEdit *>("EditIniDatei");
+        name->setText("Zwei.ini");
+        QTest::keyClick(name, Qt::Key_Return);
+        QCOMPARE(p.zustand->ProgrammName, QStringLiteral("Zwei"));
+        for (int n : {3, 4})
+            QVERIFY(testing::sichtbar(t.GriffL[n]) || testing::sichtbar(t.GriffR[n]));
+    }
+
+    // A caption too wide for its tab is said while it is typed, and the warning goes
+    // with a caption that fits.
+    void aCaptionTooWideForItsTabIsSaid() {
+        Programm p({"Turm:Der Turm"});
+        p.form->menueleiste()->findChild<QAction *>("Griffregister1")->trigger();
+        auto *text = p.bearbeitung->findChild<QLineEdit *>("EditGriff2");
+        auto *warnung = p.bearbeitung->findChild<QLabel *>("LabelGriffWarnung");
+        QVERIFY(text && warnung);
+        QTest::keyClicks(text, "Donaudampfschifffahrt");
+        QVERIFY2(warnung->text().contains("Register 2"), qPrintable(warnung->text()));
+        QVERIFY(warnung->isVisible());
+        text->selectAll();
+        QTest::keyClicks(text, "Ort");
+        QCOMPARE(warnung->text(), QString());
     }
 
     // A second instance on the same root: every authoring command of the menu bar is

@@ -281,6 +281,35 @@ private Q_SLOTS:
         QVERIFY(!u.w.gibt("Werk?"));
     }
 
+    // A name the creation would refuse is refused at the first OK, before any question;
+    // a refusal at the second OK leads back to the first stage, so a corrected entry is
+    // confirmed afresh.
+    void refusalsComeAtTheFirstOkAndLeadBack() {
+        Umgebung u;
+        u.fenster->ImageFundamentalsClick();
+        for (const auto &[feld, text] :
+             {std::pair{u.p4().EditProgrammName, "Gar.ten"}, std::pair{u.p4().EditProjektVerzeichnis, "Garten"}}) {
+            feld->selectAll();
+            QTest::keyClicks(feld, text);
+        }
+        QTest::keyClick(u.p4().EditProgrammName, Qt::Key_Return);
+        QCOMPARE(u.meldungen.boxen.size(), 1);
+        QVERIFY(u.meldungen.boxen.first().second.startsWith("Ein Programmname darf keinen Punkt"));
+        QCOMPARE(u.p4().stufe(), int(Rahmendaten::Eingabe));
+        QCOMPARE(u.p4().LabelRahmendaten->text(), kStufe1);
+        u.p4().EditProgrammName->selectAll();
+        QTest::keyClicks(u.p4().EditProgrammName, "Garten");
+        QTest::keyClick(u.p4().EditProgrammName, Qt::Key_Return);
+        QCOMPARE(u.p4().stufe(), int(Rahmendaten::Bestaetigung));
+        // The folder turns into a file before the confirmation: refused, and back to the start.
+        u.w.schreiben("Garten", "eine Datei");
+        QTest::keyClick(u.p4().EditProgrammName, Qt::Key_Return);
+        QCOMPARE(u.meldungen.boxen.size(), 2);
+        QCOMPARE(u.p4().stufe(), int(Rahmendaten::Eingabe));
+        QCOMPARE(u.p4().LabelRahmendaten->text(), kStufe1);
+        QVERIFY(!u.w.gibt("Garten.exe"));
+    }
+
     void loadingAProjectBySettingsFile_data() {
         QTest::addColumn<QString>("eingabe");
         QTest::addColumn<QStringList>("auftraege");

@@ -381,7 +381,7 @@ private Q_SLOTS:
         // The finish: window in the bottom-left corner and hidden, the album contents
         // page, the contents lists handed on, the strip gone.
         QCOMPARE(u.buch.auftraege.mid(0, 6),
-                 (QStringList{"InhaltVerbergen", "BildansichtVerbergen", "ListeLaden", "SeitenZeigen 1002",
+                 (QStringList{"ListeLaden", "InhaltVerbergen", "BildansichtVerbergen", "SeitenZeigen 1002",
                               "SeitenzahlenLeeren", "HintergrundZeigen"}));
         QCOMPARE(u.buch.auftraege.last(), QString("SeitenZeigen 1000"));
         QVERIFY(!u.fenster->isVisible());

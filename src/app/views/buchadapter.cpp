@@ -105,6 +105,10 @@ void Buchadapter::GriffeVorschau(const QStringList &texte, const std::array<int,
     form_.PanelBuch()->Griffregistersetzen(z_.AktuelleSeite, ziele);
 }
 
+bool Buchadapter::GriffTextPasst(const QString &text) const {
+    return form_.PanelBuch()->griffTextPasst(text);
+}
+
 void Buchadapter::TextLinksSchreibbar(bool schreibbar) {
     if (schreibbar) {
         form_.installEventFilter(&tastensperre_);

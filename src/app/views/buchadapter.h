@@ -19,6 +19,7 @@ public:
     void IniAuswerten() override;
     bool IniDateiLesen(const QString &name) override;
     void Fensterfarbe(const QColor &farbe) override;
+    bool GriffTextPasst(const QString &text) const override;
     void ProjekttitelZeigen(const QString &titel) override;
     void auffrischen() override;
 

@@ -167,6 +167,8 @@ void TImageForm::IniAuswerten() {
     // The register tabs' captions and the bookmarks laid into the book.
     buch_->GriffeBeschriften(
         {e.wert("Sheet1"), e.wert("Sheet2"), e.wert("Sheet3"), e.wert("Sheet4"), e.wert("Sheet5")});
+    // On the open book the tabs of the new captions stand at once, not from the next page on.
+    if (z_.AktuelleSeite >= 0 && buch_->isVisibleTo(this)) buchlenkung_->Griffregistersetzen(z_.AktuelleSeite);
     buchlenkung_->LesezeichenLesen();
     buch_->anleitungAnkreuzen(e.wert("ShowCBT") != "0");
 

@@ -45,45 +45,41 @@ std::optional<QString> DateinamenPruefen(const QString &text) {
     return std::nullopt;
 }
 
-Projektergebnis ProjektAnlegen(const platform::Files &dateien, const Projektauftrag &a) {
-    using Status = Projektergebnis::Status;
-    Projektergebnis r;
+std::optional<QString> ProjektPruefen(const platform::Files &dateien, const Projektauftrag &a) {
     for (const QString &text : {a.programmName, a.ordner}) {
-        if (const auto warnung = DateinamenPruefen(text)) {
-            r.status = Status::Abgelehnt;
-            r.meldung = *warnung;
-            return r;
-        }
+        if (const auto warnung = DateinamenPruefen(text)) return warnung;
     }
     if (a.programmName.trimmed().isEmpty() || a.ordner.trimmed().isEmpty()) {
-        r.status = Status::Abgelehnt;
-        r.meldung = tr("Programmname und Verzeichnis dürfen nicht leer sein.");
-        return r;
+        return tr("Programmname und Verzeichnis dürfen nicht leer sein.");
     }
     for (const QString &text : {a.programmName, a.ordner}) {
         if (projekt::VorbehaltenerName(text)) {
-            r.status = Status::Abgelehnt;
-            r.meldung = tr("\"%1\" ist der Name einer Datei oder eines Ordners von Pagora selbst und kann kein "
-                           "Projekt benennen.")
-                            .arg(text);
-            return r;
+            return tr("\"%1\" ist der Name einer Datei oder eines Ordners von Pagora selbst und kann kein "
+                      "Projekt benennen.")
+                .arg(text);
         }
     }
     // The name the drive locator and the settings reader will give the project back.
     if (!projekt::GueltigerProgrammName(a.programmName)) {
-        r.status = Status::Abgelehnt;
-        r.meldung = tr("Ein Programmname darf keinen Punkt, keine Steuerzeichen und keine Leerzeichen am Anfang oder "
-                       "Ende enthalten: Programm- und Einstellungsdatei werden sonst nicht wiedergefunden.");
-        return r;
+        return tr("Ein Programmname darf keinen Punkt, keine Steuerzeichen und keine Leerzeichen am Anfang oder "
+                  "Ende enthalten: Programm- und Einstellungsdatei werden sonst nicht wiedergefunden.");
     }
     if (dateien.exists(a.stammVerzeichnis + a.ordner)) {
-        r.status = Status::Abgelehnt;
-        r.meldung = tr("%1 ist eine Datei, kein Verzeichnis.").arg(a.stammVerzeichnis + a.ordner);
-        return r;
+        return tr("%1 ist eine Datei, kein Verzeichnis.").arg(a.stammVerzeichnis + a.ordner);
     }
     if (!unterDerWurzel(dateien, a.stammVerzeichnis, a.ordner)) {
+        return dateinamenWarnung();
+    }
+
+    return std::nullopt;
+}
+
+Projektergebnis ProjektAnlegen(const platform::Files &dateien, const Projektauftrag &a) {
+    using Status = Projektergebnis::Status;
+    Projektergebnis r;
+    if (const auto warnung = ProjektPruefen(dateien, a)) {
         r.status = Status::Abgelehnt;
-        r.meldung = dateinamenWarnung();
+        r.meldung = *warnung;
         return r;
     }
 

@@ -38,6 +38,9 @@ struct Projektergebnis {
 // file-name test, an empty one, a name or folder of the program's own files, a folder
 // that is a file, and a folder that does not lie below the data root.
 Projektergebnis ProjektAnlegen(const platform::Files &dateien, const Projektauftrag &auftrag);
+// The same refusals without making anything: the warning, or nothing when the name and
+// folder may be made. The window asks it at the first OK already.
+std::optional<QString> ProjektPruefen(const platform::Files &dateien, const Projektauftrag &auftrag);
 
 // True when the project already has a settings file, which making it again would
 // either keep or start over.

@@ -74,6 +74,8 @@ public:
     // The register tabs with these captions, at the edges their target pages give for
     // the page shown (an empty caption: no tab).
     virtual void GriffeVorschau(const QStringList &texte, const std::array<int, 5> &ziele) = 0;
+    // Whether a tab caption fits its tab; one that does not is cut off on the book.
+    virtual bool GriffTextPasst(const QString &) const { return true; }
     // The left page of the open book writable, with the input focus; meanwhile the main
     // window leaves all keys to it and turns no pages. False: read-only again.
     virtual void TextLinksSchreibbar(bool schreibbar) = 0;

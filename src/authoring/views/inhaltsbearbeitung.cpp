@@ -54,7 +54,8 @@ QString Inhaltsbearbeitung::datei(projekt::Seitendatei welche) const {
 }
 
 bool Inhaltsbearbeitung::aktiv() const {
-    return teil_ >= 0;
+    // Pending, or on the book while an import fills it.
+    return teil_ >= 0 || (memo_ && !memo_->isHidden()) || (memo2_ && !memo2_->isHidden());
 }
 
 void Inhaltsbearbeitung::memosZeigen(bool zeigen) {

@@ -189,8 +189,10 @@ void Panel7Import::ordnerSetzen(const QString &ordner) {
     if (DriveComboBox1->count() == 0) laufwerkeLesen();
     const int laufwerk = DriveComboBox1->findData(ordner_.left(3), Qt::UserRole, Qt::MatchFixedString);
     if (laufwerk >= 0) DriveComboBox1->setCurrentIndex(laufwerk);
-    LabelVerzeichnis->setText(ohneSchraegstrich(ordner_));
-    LabelVerzeichnis->setToolTip(dateien.native(ordner_));
+    // The author sees the folder as the system names it; the stored form stays inside.
+    const QString nativ = dateien.native(ordner_);
+    LabelVerzeichnis->setText(nativ.isEmpty() ? ohneSchraegstrich(ordner_) : nativ);
+    LabelVerzeichnis->setToolTip(ohneSchraegstrich(ordner_));
 
     // The path down to the folder, then its sub-folders one step further in.
     DirectoryListBox->clear();

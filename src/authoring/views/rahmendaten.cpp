@@ -59,13 +59,17 @@ void Rahmendaten::hinweisLeeren() {
     LabelEingabeHinweis->clear();
 }
 
-void Rahmendaten::ImageFundamentalsClick() {
-    const projekt::Zustand &z = fenster_.zustand();
-    fenster_.hide();
+void Rahmendaten::zurEingabe() {
     LabelRahmendaten->setText(
         tr("Was Ihr Projekt zuerst braucht, sind ein Programmname und ein Dateiverzeichnis. Wenn beides angelegt "
            "ist, kommen die Feinheiten (Titel, Bildschirm-Optionen, Copyright)"));
     stufe_ = Eingabe;
+}
+
+void Rahmendaten::ImageFundamentalsClick() {
+    const projekt::Zustand &z = fenster_.zustand();
+    fenster_.hide();
+    zurEingabe();
     // The folder is shown without the "\" the setting ends in, so that it passes the
     // file-name test when the author keeps it.
     QString ordner = z.ProjektPfad;
@@ -95,6 +99,16 @@ void Rahmendaten::BitBtnProjektOKClick() {
         if (!name && !ordner) {
             fenster_.hide();
             return;
+        }
+        // Everything the creation would refuse is said at the first OK, not after the confirmation.
+        const projekt::Zustand &zustand = fenster_.zustand();
+        const projekt::Laufwerksergebnis lw = projekt::ExeLaufwerk(zustand.dateien, zustand.programmDatei);
+        if (lw.status == projekt::Laufwerksergebnis::Status::Gefunden) {
+            const Projektauftrag auftrag{lw.ort.stamm, EditProgrammName->text(), EditProjektVerzeichnis->text()};
+            if (const auto warnung = ProjektPruefen(zustand.dateien, auftrag)) {
+                m.zeigen(Art::Warnung, *warnung);
+                return;
+            }
         }
         if (!ordner && !m.jaNein(tr("Das Projektverzeichnis wurde nicht geändert. Trotzdem fortfahren?"))) return;
         if (!name && !m.jaNein(tr("Der Programmname wurde nicht geändert. Trotzdem fortfahren?"))) return;
@@ -139,12 +153,10 @@ void Rahmendaten::anlegen() {
     const Projektergebnis r = ProjektAnlegen(z.dateien, auftrag);
     for (const QString &w : r.warnungen)
         m.zeigen(Art::Warnung, w);
-    if (r.status == Projektergebnis::Status::Abgelehnt) {
-        m.zeigen(Art::Warnung, r.meldung);
-        return;
-    }
-    if (r.status == Projektergebnis::Status::Fehler) {
-        m.zeigen(Art::Fehler, r.meldung);
+    if (r.status != Projektergebnis::Status::Fertig) {
+        m.zeigen(r.status == Projektergebnis::Status::Abgelehnt ? Art::Warnung : Art::Fehler, r.meldung);
+        // A corrected entry is confirmed afresh.
+        zurEingabe();
         return;
     }
     Buchsteuerung *buch = fenster_.buch();

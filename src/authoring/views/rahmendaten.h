@@ -37,6 +37,8 @@ protected:
 
 private:
     void anlegen();
+    // Back to the first stage: name and folder are typed (again) and then confirmed.
+    void zurEingabe();
     int stufe_ = Nichts;
 };
 

@@ -61,6 +61,14 @@ Registerpanel::Registerpanel(TBearbeitung &fenster) : Aufgabenpanel(fenster, "Pa
         EditGriffSeite[size_t(k)] = seite;
         PanelFarbe(k);
     }
+    // Said while typing: a caption the tab cannot hold is cut off on the book.
+    LabelGriffWarnung = new QLabel(this);
+    LabelGriffWarnung->setObjectName("LabelGriffWarnung");
+    LabelGriffWarnung->setWordWrap(true);
+    QPalette rot = LabelGriffWarnung->palette();
+    rot.setColor(QPalette::WindowText, QColor(170, 0, 0));
+    LabelGriffWarnung->setPalette(rot);
+    raster->addWidget(LabelGriffWarnung, kGriffAnzahl + 2, 0, 1, 4);
     BitBtnRegisterOk = new QPushButton(tr("OK"), this);
     BitBtnRegisterOk->setObjectName("BitBtnRegisterOk");
     connect(BitBtnRegisterOk, &QPushButton::clicked, this, &Registerpanel::BitBtnRegisterOkClick);
@@ -128,6 +136,13 @@ void Registerpanel::vorschau() {
         ziele[size_t(k)] = ziel.seite;
     }
     buch->GriffeVorschau(texte, ziele);
+    QStringList zuBreit;
+    for (int k = 0; k < kGriffAnzahl; ++k)
+        if (!buch->GriffTextPasst(texte[k])) zuBreit << QString::number(k + 1);
+    LabelGriffWarnung->setText(zuBreit.isEmpty() ? QString()
+                                                 : tr("Die Beschriftung von Register %1 passt nicht auf den Griff "
+                                                      "und wird abgeschnitten.")
+                                                       .arg(zuBreit.join(", ")));
 }
 
 void Registerpanel::BitBtnRegisterOkClick() {

@@ -7,6 +7,7 @@
 
 #include <QColor>
 
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -37,6 +38,7 @@ public:
     std::array<QPushButton *, kGriffAnzahl> PanelGriffB{};
     std::array<QPushButton *, kGriffAnzahl> PanelGriffH{};
     QPushButton *BitBtnRegisterOk;
+    QLabel *LabelGriffWarnung;
 
 private:
     void PanelFarbe(int k);

@@ -13,10 +13,11 @@ Startpanel::Startpanel(TBearbeitung &fenster) : Aufgabenpanel(fenster, "Panel1De
         auto *b = new QPushButton(text, this);
         b->setObjectName(QString::fromLatin1(name));
         b->setAccessibleName(text.trimmed());
-        b->setFlat(true);
-        b->setCursor(Qt::PointingHandCursor);
-        b->setStyleSheet("text-align: left; padding: 3px 6px;");
-        b->setFont(fenster_.font()); // a styled button does not take its font from the window
+        // Buttons that look and take the focus like buttons (Tab reaches them, Space and
+        // Enter run them), not lines of text.
+        b->setFocusPolicy(Qt::StrongFocus);
+        b->setAutoDefault(true);
+        b->setFont(fenster_.font());
         connect(b, &QPushButton::clicked, &fenster_, handler);
         return b;
     };

@@ -51,6 +51,8 @@ public:
     // Register tabs: captions, and which edge each sticks out of for page n.
     void GriffeBeschriften(const QStringList &texte);
     void Griffregistersetzen(int n, const std::array<int, 5> &ziele);
+    // Whether a caption fits its tab, word-wrapped in the tab's font; else it is cut off.
+    bool griffTextPasst(const QString &text) const;
     void Registerweg();
     // Bookmark ribbons for page n: before it on the left edge, from it on the right.
     void LesezeichenKontrollieren(int n, const std::array<int, 4> &seiten);

@@ -145,6 +145,14 @@ void BuchPanel::Griffregistersetzen(int n, const std::array<int, 5> &ziele) {
     }
 }
 
+bool BuchPanel::griffTextPasst(const QString &text) const {
+    const QLabel *l = LabelGriffL[0]; // the narrower of the two
+    const QRect feld = l->contentsRect();
+    const QRect noetig =
+        l->fontMetrics().boundingRect(QRect(0, 0, feld.width(), 10000), Qt::AlignHCenter | Qt::TextWordWrap, text);
+    return noetig.width() <= feld.width() && noetig.height() <= feld.height();
+}
+
 void BuchPanel::Registerweg() {
     for (size_t i = 0; i < 5; ++i) {
         GriffL[i]->hide();
