@@ -218,7 +218,7 @@ private Q_SLOTS:
         const QByteArray liste = p.w.lesen("Pagora/Pages/Pagora.3");
         QVERIFY(liste.contains('\xa0'));
         p.w.schreiben("Pagora/Pages/Pagora.4", "\xa9 2026\xa0"
-                                                 "Anna\r\n");
+                                               "Anna\r\n");
         p.form->menueleiste()->findChild<QAction *>("BilderindieListe1")->trigger();
         p.bearbeitung->TimerBilderlisteTimer();
         QTest::mouseClick(p.bearbeitung->listeneditor()->PanelSave, Qt::LeftButton);
