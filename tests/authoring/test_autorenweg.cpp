@@ -163,6 +163,7 @@ private Q_SLOTS:
         p.taste(Qt::Key_Right);
         QCOMPARE(p.zustand->AktuelleSeite, 1002);
         QVERIFY(!p.memo("MemoInhalt")->isVisible() && !p.memo("MemoInhalt2")->isVisible());
+        QCOMPARE(p.hinweis(), QString());
         p.taste(Qt::Key_Home);
         QCOMPARE(p.zustand->AktuelleSeite, 1000);
         QVERIFY(p.memo("MemoInhalt")->isVisible() && p.memo("MemoInhalt2")->isVisible());

@@ -59,6 +59,10 @@ bool Inhaltsbearbeitung::aktiv() const {
 }
 
 void Inhaltsbearbeitung::memosZeigen(bool zeigen) {
+    const bool warDa = memo_ && !memo_->isHidden();
+    // The saving hint goes with the memos.
+    if (!zeigen && warDa)
+        if (Buchsteuerung *buch = fenster_.buch()) buch->Hinweis(QString());
     for (QPlainTextEdit *m : {memo_.data(), memo2_.data()}) {
         if (!m) continue;
         m->setVisible(zeigen && (m == memo_ || teil_ == 0));
