@@ -106,8 +106,8 @@ private Q_SLOTS:
         const QString quelle =
             w.gespeichert() + (fehlt == "names.exe" ? QString("Names.exe") : QString(fehlt).replace('/', '\\'));
         QCOMPARE(r.warnungen,
-                 QStringList{
-                     QStringLiteral("Kann Datei %1 nicht erstellen (%2 fehlt)").arg(w.gespeichert() + ziel, quelle)});
+                 QStringList{QStringLiteral("Kann Datei %1 nicht erstellen (%2 fehlt)")
+                                 .arg(w.dateien().native(w.gespeichert() + ziel), w.dateien().native(quelle))});
         QCOMPARE(int(w.gibt("Buch/Album/Names.exe")) + int(w.gibt("Buch.exe")) + int(w.gibt("Buch/Pages/Buch.6")) +
                      int(w.gibt("Buch/Pages/Buch.7")),
                  3);

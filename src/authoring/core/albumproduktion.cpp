@@ -121,7 +121,7 @@ Albumergebnis AlbumBearbeiten(const platform::Files &dateien, const Albumauftrag
     auto sichern = [&](int nummer) {
         if (!entwuerfe.speichern(a.ort.albumblatt(1000 + 2 * nummer), aufschlag)) {
             r.status = Albumergebnis::Status::Schreibfehler;
-            r.meldung = "Kann " + a.ort.albumblatt(1000 + 2 * nummer) + " nicht schreiben.";
+            r.meldung = "Kann " + dateien.native(a.ort.albumblatt(1000 + 2 * nummer)) + " nicht schreiben.";
             return false;
         }
         ++r.gespeicherteAufschlaege;
@@ -187,7 +187,7 @@ Albumergebnis AlbumBearbeiten(const platform::Files &dateien, const Albumauftrag
         r.status = Albumergebnis::Status::Schreibfehler;
         r.meldung = QCoreApplication::translate("authoring::Albumproduktion",
                                                 "Die Albumseiten in %1 können nicht auf die Platte geschrieben werden.")
-                        .arg(a.ort.seitenOrdner());
+                        .arg(dateien.native(a.ort.seitenOrdner()));
     }
     return r;
 }

@@ -65,7 +65,7 @@ std::optional<QString> ProjektPruefen(const platform::Files &dateien, const Proj
                   "Ende enthalten: Programm- und Einstellungsdatei werden sonst nicht wiedergefunden.");
     }
     if (dateien.exists(a.stammVerzeichnis + a.ordner)) {
-        return tr("%1 ist eine Datei, kein Verzeichnis.").arg(a.stammVerzeichnis + a.ordner);
+        return tr("%1 ist eine Datei, kein Verzeichnis.").arg(dateien.native(a.stammVerzeichnis + a.ordner));
     }
     if (!unterDerWurzel(dateien, a.stammVerzeichnis, a.ordner)) {
         return dateinamenWarnung();
@@ -96,7 +96,8 @@ Projektergebnis ProjektAnlegen(const platform::Files &dateien, const Projektauft
     };
     for (const Kopie &k : kopien) {
         if (!dateien.exists(k.quelle)) {
-            r.warnungen << tr("Kann Datei %1 nicht erstellen (%2 fehlt)").arg(k.ziel, k.quelle);
+            r.warnungen
+                << tr("Kann Datei %1 nicht erstellen (%2 fehlt)").arg(dateien.native(k.ziel), dateien.native(k.quelle));
             continue;
         }
         if (!k.ersetzen && dateien.exists(k.ziel)) continue;

@@ -269,8 +269,8 @@ void PanelMemoListe::Bilderliste() {
         // A list that cannot be read is not opened: saving would replace it with nothing.
         fenster_.fortschritt()->verbergen();
         fenster_.TimerBilderliste.stop();
-        fenster_.meldungen().zeigen(Art::Fehler,
-                                    tr("Die Bilderliste %1 kann nicht gelesen werden.").arg(listenDatei()));
+        fenster_.meldungen().zeigen(
+            Art::Fehler, tr("Die Bilderliste %1 kann nicht gelesen werden.").arg(z.dateien.native(listenDatei())));
         return;
     }
     for (QWidget *w : {static_cast<QWidget *>(PanelNameIstTitel), static_cast<QWidget *>(BitBtnAlle),
@@ -560,8 +560,8 @@ void PanelMemoListe::listeAbgeben() {
 void PanelMemoListe::PanelSaveClick() {
     const projekt::Zustand &z = fenster_.zustand();
     if (!z.dateien.write(listenDatei(), platform::joinLines(zeilen()))) {
-        fenster_.meldungen().zeigen(Art::Fehler,
-                                    tr("Die Bilderliste %1 kann nicht gespeichert werden.").arg(listenDatei()));
+        fenster_.meldungen().zeigen(
+            Art::Fehler, tr("Die Bilderliste %1 kann nicht gespeichert werden.").arg(z.dateien.native(listenDatei())));
         return;
     }
     listeAbgeben();
