@@ -65,7 +65,7 @@ struct Tastenbuch {
                                  bearbeitung = std::make_unique<authoring::TBearbeitung>(*zustand, screen, meldungen);
                              return bearbeitung.get();
                          });
-        form->setDrucker([this](const QImage &) {
+        form->setDrucker([this](const app::Druckvorlage &) {
             ++gedruckt;
             return QString();
         });
