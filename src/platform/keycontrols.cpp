@@ -7,6 +7,17 @@
 
 namespace platform {
 
+namespace {
+std::function<void(QObject *, bool)> &focusMarker() {
+    static std::function<void(QObject *, bool)> marker;
+    return marker;
+}
+} // namespace
+
+void KeyControls::setFocusMarker(std::function<void(QObject *control, bool focused)> marker) {
+    focusMarker() = std::move(marker);
+}
+
 void KeyControls::watch(QObject *control) {
     if (actions_.contains(control) || focus_.contains(control)) return;
     control->installEventFilter(this);
@@ -50,8 +61,10 @@ bool KeyControls::isActivation(const QEvent *event) {
 }
 
 bool KeyControls::eventFilter(QObject *obj, QEvent *event) {
-    if (event->type() == QEvent::FocusIn) {
-        if (const auto it = focus_.constFind(obj); it != focus_.cend()) (*it)();
+    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
+        const bool hinein = event->type() == QEvent::FocusIn;
+        if (focusMarker() && actions_.contains(obj)) focusMarker()(obj, hinein);
+        if (const auto it = focus_.constFind(obj); hinein && it != focus_.cend()) (*it)();
         return false;
     }
     if (event->type() != QEvent::KeyPress) return false;

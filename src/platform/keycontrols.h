@@ -29,6 +29,10 @@ public:
     // Shown to screen readers as a checked or unchecked check box.
     static void setChecked(QObject *control, bool checked);
 
+    // How the window shows which control has the keys (a frame, say); the program sets
+    // it once, the controls here are pictures that draw no focus of their own.
+    static void setFocusMarker(std::function<void(QObject *control, bool focused)> marker);
+
     // True for a key press that works a control like a click.
     static bool isActivation(const QEvent *event);
 

@@ -217,8 +217,10 @@ private Q_SLOTS:
         b.form->SeitenZeigen(1002);
         album::Albumblatt &blatt = *b.form->albumblatt();
         QVERIFY(b.tabBis(blatt.AlbumLabels[0]));
+        QCOMPARE(blatt.AlbumLabels[0]->frameShape(), QFrame::Box); // the keys' place is seen
         b.taste(Qt::Key_Right);
         QCOMPARE(b.fokus(), blatt.AlbumLabels[1]);
+        QCOMPARE(blatt.AlbumLabels[0]->frameShape(), QFrame::NoFrame);
         b.taste(Qt::Key_Down); // the row below is empty
         QCOMPARE(b.fokus(), blatt.AlbumLabels[1]);
         b.taste(Qt::Key_Left);

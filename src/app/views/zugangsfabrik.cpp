@@ -5,6 +5,7 @@
 
 #include <QAccessibleWidget>
 #include <QCoreApplication>
+#include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QWidget>
@@ -77,11 +78,35 @@ QAccessibleInterface *fabrik(const QString &, QObject *objekt) {
     return nullptr;
 }
 
+// The picture controls show the keys' place with a frame: a plain one round a picture
+// or caption, a thicker bevel on a scope panel.
+void Fokusrahmen(QObject *objekt, bool fokus) {
+    auto *rahmen = qobject_cast<QFrame *>(objekt);
+    if (!rahmen) return;
+    // Only what the frame changes goes back: a scope's bevel follows its choice meanwhile.
+    const char *merk = "pagoraFokusrahmen";
+    if (fokus && !rahmen->property(merk).isValid()) {
+        const bool ohne = rahmen->frameShape() == QFrame::NoFrame;
+        rahmen->setProperty(merk, ohne);
+        if (ohne)
+            rahmen->setFrameStyle(QFrame::Box | QFrame::Plain);
+        else
+            rahmen->setLineWidth(3);
+    } else if (!fokus && rahmen->property(merk).isValid()) {
+        if (rahmen->property(merk).toBool())
+            rahmen->setFrameStyle(QFrame::NoFrame);
+        else
+            rahmen->setLineWidth(1);
+        rahmen->setProperty(merk, QVariant());
+    }
+}
+
 } // namespace
 
 void ZugangEinrichten() {
     static const bool eingerichtet = (QAccessible::installFactory(fabrik), true);
     Q_UNUSED(eingerichtet);
+    KeyControls::setFocusMarker(Fokusrahmen);
 }
 
 } // namespace app
