@@ -814,6 +814,49 @@ Save without them?</translation>
     </message>
 </context>
 <context>
+    <name>app::Menuezugang</name>
+    <message>
+        <source>Bearbeiten</source>
+        <translation>Authoring</translation>
+    </message>
+    <message>
+        <source>Lesen</source>
+        <translation>Read</translation>
+    </message>
+    <message>
+        <source>Album</source>
+        <translation>Album</translation>
+    </message>
+    <message>
+        <source>Hilfe</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Suchen</source>
+        <translation>Search</translation>
+    </message>
+    <message>
+        <source>Bildlauf</source>
+        <translation>Picture run</translation>
+    </message>
+    <message>
+        <source>Drucken</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Hintergrundbild</source>
+        <translation>Background picture</translation>
+    </message>
+    <message>
+        <source>Fensterdarstellung</source>
+        <translation>Window presentation</translation>
+    </message>
+    <message>
+        <source>Beenden</source>
+        <translation>Exit</translation>
+    </message>
+</context>
+<context>
     <name>app::TFundliste</name>
     <message>
         <source>Fundliste</source>
@@ -1000,6 +1043,265 @@ Save without them?</translation>
     </message>
 </context>
 <context>
+    <name>app::Tastenuebersicht</name>
+    <message>
+        <source>Pfeil rechts, Pfeil unten, Bild ab</source>
+        <translation>Right arrow, Down arrow, Page Down</translation>
+    </message>
+    <message>
+        <source>weiterblättern; in der Bildansicht das nächste Bild</source>
+        <translation>turn forward; in the picture view the next picture</translation>
+    </message>
+    <message>
+        <source>Pfeil links, Pfeil oben, Bild auf</source>
+        <translation>Left arrow, Up arrow, Page Up</translation>
+    </message>
+    <message>
+        <source>zurückblättern; in der Bildansicht das vorige Bild</source>
+        <translation>turn back; in the picture view the previous picture</translation>
+    </message>
+    <message>
+        <source>Pos1</source>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>Inhaltsverzeichnis des aufgeschlagenen Teils</source>
+        <translation>contents of the part shown</translation>
+    </message>
+    <message>
+        <source>Ende</source>
+        <translation>End</translation>
+    </message>
+    <message>
+        <source>letzte Doppelseite des aufgeschlagenen Teils</source>
+        <translation>last spread of the part shown</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>die Hilfe, dort, wo Sie zuletzt gelesen haben</source>
+        <translation>the help, where you last read it</translation>
+    </message>
+    <message>
+        <source>?</source>
+        <translation>?</translation>
+    </message>
+    <message>
+        <source>diese Tastenübersicht</source>
+        <translation>this key map</translation>
+    </message>
+    <message>
+        <source>Strg+T</source>
+        <translation>Ctrl+T</translation>
+    </message>
+    <message>
+        <source>im Text weiterlesen</source>
+        <translation>read on in the text</translation>
+    </message>
+    <message>
+        <source>Strg+A</source>
+        <translation>Ctrl+A</translation>
+    </message>
+    <message>
+        <source>das Album</source>
+        <translation>the album</translation>
+    </message>
+    <message>
+        <source>Strg+F</source>
+        <translation>Ctrl+F</translation>
+    </message>
+    <message>
+        <source>die Suchleiste</source>
+        <translation>the search bar</translation>
+    </message>
+    <message>
+        <source>F3, Eingabe</source>
+        <translation>F3, Return</translation>
+    </message>
+    <message>
+        <source>in der Suchleiste: die nächste Fundstelle</source>
+        <translation>in the search bar: the next hit</translation>
+    </message>
+    <message>
+        <source>Strg+L</source>
+        <translation>Ctrl+L</translation>
+    </message>
+    <message>
+        <source>die Fundliste der Bildersuche</source>
+        <translation>the found list of the picture search</translation>
+    </message>
+    <message>
+        <source>F5</source>
+        <translation>F5</translation>
+    </message>
+    <message>
+        <source>Bildlauf: die Bilder nacheinander zeigen</source>
+        <translation>Picture run: show the pictures one after another</translation>
+    </message>
+    <message>
+        <source>Strg+P</source>
+        <translation>Ctrl+P</translation>
+    </message>
+    <message>
+        <source>die Doppelseite oder das Bild drucken</source>
+        <translation>print the spread or the picture</translation>
+    </message>
+    <message>
+        <source>Strg+H</source>
+        <translation>Ctrl+H</translation>
+    </message>
+    <message>
+        <source>Hintergrundbild wählen</source>
+        <translation>Choose background picture</translation>
+    </message>
+    <message>
+        <source>F11</source>
+        <translation>F11</translation>
+    </message>
+    <message>
+        <source>in einem Fenster zeigen</source>
+        <translation>show in a window</translation>
+    </message>
+    <message>
+        <source>Strg+B</source>
+        <translation>Ctrl+B</translation>
+    </message>
+    <message>
+        <source>Bearbeitung: Projekte, Texte, Bilder und Gestaltung</source>
+        <translation>Authoring: projects, texts, pictures and design</translation>
+    </message>
+    <message>
+        <source>F10</source>
+        <translation>F10</translation>
+    </message>
+    <message>
+        <source>das Menü „Ansicht“: Buchgröße und Blättern zeigen</source>
+        <translation>the menu “View”: book size and page turning shown</translation>
+    </message>
+    <message>
+        <source>Strg+1 bis Strg+4</source>
+        <translation>Ctrl+1 to Ctrl+4</translation>
+    </message>
+    <message>
+        <source>Lesezeichen 1 bis 4 aufschlagen oder in die Doppelseite legen</source>
+        <translation>open bookmark 1 to 4 or lay it into the spread</translation>
+    </message>
+    <message>
+        <source>Alt+1 bis Alt+5</source>
+        <translation>Alt+1 to Alt+5</translation>
+    </message>
+    <message>
+        <source>die Register 1 bis 5</source>
+        <translation>register tabs 1 to 5</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <source>zum nächsten Bedienelement: Inhaltsverzeichnis, Album-Bilder, Register, Lesezeichen, Bilder im Text, „Anleitung nicht mehr zeigen“, in der Suchleiste die Suchbereiche</source>
+        <translation>to the next control: contents, album pictures, register tabs, bookmarks, pictures in the text, “Don&apos;t show the guide again”, in the search bar the scopes</translation>
+    </message>
+    <message>
+        <source>Eingabe, Leertaste</source>
+        <translation>Return, Space</translation>
+    </message>
+    <message>
+        <source>das gewählte Bedienelement auslösen: Bild öffnen, Register aufschlagen, Suchbereich wählen, Haken setzen</source>
+        <translation>work the chosen control: open a picture, open a register tab, choose a scope, tick the box</translation>
+    </message>
+    <message>
+        <source>Pfeiltasten im Album</source>
+        <translation>Arrow keys in the album</translation>
+    </message>
+    <message>
+        <source>von Bild zu Bild</source>
+        <translation>from picture to picture</translation>
+    </message>
+    <message>
+        <source>Entf auf einem Lesezeichen</source>
+        <translation>Delete on a bookmark</translation>
+    </message>
+    <message>
+        <source>das Lesezeichen aus dem Buch nehmen</source>
+        <translation>take the bookmark out of the book</translation>
+    </message>
+    <message>
+        <source>N, Umschalt+N</source>
+        <translation>N, Shift+N</translation>
+    </message>
+    <message>
+        <source>in der Bildansicht: die nächste oder vorige Markierung</source>
+        <translation>in the picture view: the next or previous mark</translation>
+    </message>
+    <message>
+        <source>M</source>
+        <translation>M</translation>
+    </message>
+    <message>
+        <source>in der Bildansicht: eine Markierung an der gewählten Stelle oder in der Bildmitte setzen</source>
+        <translation>in the picture view: set a mark at the chosen spot or in the middle of the picture</translation>
+    </message>
+    <message>
+        <source>Entf</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>in der Bildansicht: die gewählte Markierung löschen</source>
+        <translation>in the picture view: delete the chosen mark</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>in der Bildansicht: den Bildtext lesen und bearbeiten</source>
+        <translation>in the picture view: read and edit the picture text</translation>
+    </message>
+    <message>
+        <source>+, −</source>
+        <translation>+, −</translation>
+    </message>
+    <message>
+        <source>in der Bildansicht: die vergrößerte Kopie an der gewählten Stelle zeigen, verbergen</source>
+        <translation>in the picture view: show the enlarged copy at the chosen spot, hide it</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>zurück: schließt die Suchleiste und Dialoge, führt aus der Bildansicht zum Buch</source>
+        <translation>back: closes the search bar and dialogs, leads from the picture view to the book</translation>
+    </message>
+    <message>
+        <source>Strg+Q</source>
+        <translation>Ctrl+Q</translation>
+    </message>
+    <message>
+        <source>Pagora beenden</source>
+        <translation>exit Pagora</translation>
+    </message>
+    <message>
+        <source>Tasten</source>
+        <translation>Keys</translation>
+    </message>
+    <message>
+        <source>Taste</source>
+        <translation>Key</translation>
+    </message>
+    <message>
+        <source>Wirkung</source>
+        <translation>Effect</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
     <name>authoring</name>
     <message>
         <source>Ein Dateiname darf keines der folgenden Zeichen enthalten: \ / : * ? &quot; &lt; &gt; |</source>
@@ -1077,6 +1379,10 @@ Save without them?</translation>
     <message>
         <source>Die Albumseiten in %1 können nicht auf die Platte geschrieben werden.</source>
         <translation>The album spreads in %1 cannot be written to the disk.</translation>
+    </message>
+    <message>
+        <source>Kann %1 nicht schreiben.</source>
+        <translation>Cannot write %1.</translation>
     </message>
 </context>
 <context>
@@ -1827,6 +2133,10 @@ Save like this?</translation>
         <source>Bücherwurm</source>
         <translation>Bookworm</translation>
     </message>
+    <message>
+        <source>Buch</source>
+        <translation>Book</translation>
+    </message>
 </context>
 <context>
     <name>book::GriffHinweis</name>
@@ -1837,6 +2147,72 @@ Save like this?</translation>
     <message>
         <source>Beginn des Abschnitts &quot;%1&quot;</source>
         <translation>Start of the section &quot;%1&quot;</translation>
+    </message>
+</context>
+<context>
+    <name>book::Kunstbild</name>
+    <message>
+        <source>zurückblättern</source>
+        <translation>turn back</translation>
+    </message>
+    <message>
+        <source>Viel Freude beim Lesen!</source>
+        <translation>Enjoy your reading!</translation>
+    </message>
+    <message>
+        <source>Mit dem Pfeil rechts</source>
+        <translation>With the right arrow</translation>
+    </message>
+    <message>
+        <source>schlagen Sie das Buch auf.</source>
+        <translation>you open the book.</translation>
+    </message>
+    <message>
+        <source>Bewegen Sie die Maus an den</source>
+        <translation>Move the mouse to the</translation>
+    </message>
+    <message>
+        <source>unteren Bildschirmrand:</source>
+        <translation>bottom edge of the screen:</translation>
+    </message>
+    <message>
+        <source>dort erscheint das Bildmenü.</source>
+        <translation>the image menu appears there.</translation>
+    </message>
+    <message>
+        <source>Am rechten Rand des Buches</source>
+        <translation>At the right edge of the book</translation>
+    </message>
+    <message>
+        <source>blättern Sie weiter.</source>
+        <translation>you turn the page.</translation>
+    </message>
+    <message>
+        <source>Klicken Sie auf den Pfeil,</source>
+        <translation>Click on the arrow</translation>
+    </message>
+    <message>
+        <source>der dort erscheint.</source>
+        <translation>that appears there.</translation>
+    </message>
+</context>
+<context>
+    <name>book::Lesezeichen</name>
+    <message>
+        <source>Album</source>
+        <translation>Album</translation>
+    </message>
+    <message>
+        <source>Hilfe</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>%1, Seite %2-%3</source>
+        <translation>%1, pages %2-%3</translation>
     </message>
 </context>
 <context>

@@ -27,12 +27,14 @@ Albumblatt::Albumblatt(QWidget *panelAlbum, QLabel *imageAlbum, Bildansicht &ans
     imageAlbum_->setAccessibleDescription(tr("Ein Klick auf ein Bild zeigt es bildschirmfüllend."));
     imageAlbum_->setMouseTracking(true);
     imageAlbum_->installEventFilter(this);
+    tastenEinrichten();
 }
 
 void Albumblatt::LabelZeigen(int k) {
     QLabel *l = AlbumLabels[size_t(k % 16)];
     if (k > 2147483615) { // a request to empty the label
         l->clear();
+        zelleBedienbar(k % 16, QString());
         return;
     }
     const QString zeile = ansicht_.liste().zeile(k);
@@ -40,6 +42,7 @@ void Albumblatt::LabelZeigen(int k) {
     const qsizetype doppelpunkt = zeile.indexOf(':');
     QString text;
     int hoehe = 22, versatz = 70;
+    zelleBedienbar(k % 16, zeile);
     if (zeile.isEmpty() || zeile.startsWith(' ')) {
         l->clear();
         return;
@@ -67,6 +70,8 @@ void Albumblatt::AufschlagZeigen() {
 void Albumblatt::leeren() {
     for (QLabel *l : AlbumLabels)
         l->clear();
+    for (int k = 0; k < 16; ++k)
+        zelleBedienbar(k, QString());
 }
 
 int Albumblatt::zelle(int x, int y, bool schwebend) const {

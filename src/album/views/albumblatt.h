@@ -39,6 +39,12 @@ protected:
     bool eventFilter(QObject *obj, QEvent *event) override;
 
 private:
+    // The cells by key: Tab reaches each cell with a picture or title, the arrows move
+    // between the cells as they lie on the sheet, Return opens the cell's picture.
+    void tastenEinrichten();
+    // Whether cell k (0..15) of the spread shown holds list line `zeile`, and its name.
+    void zelleBedienbar(int k, const QString &zeile);
+    void zelleWechseln(int k, int spalten, int zeilen);
     // The cell (1..16) at sheet point (x, y), its caption included; 0 for none.
     int zelle(int x, int y, bool schwebend) const;
     QLabel *imageAlbum_;

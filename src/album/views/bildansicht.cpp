@@ -7,6 +7,7 @@
 #include "platform/bitmapfile.h"
 #include "platform/cp1252.h"
 #include "platform/fonts.h"
+#include "platform/keycontrols.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -336,8 +337,10 @@ void Bildansicht::ImageMainMouseDown(Qt::MouseButton taste, int x, int y, bool g
         PanelEingabe()->Edit1->setText(marke.text);
         marke.text.clear();
         marke.entfernt = true;
+        Shape1MouseDown();
         PanelEingabe()->show();
         PanelEingabe()->raise();
+        PanelEingabe()->Edit1->setFocus();
     }
 }
 
@@ -473,6 +476,11 @@ bool Bildansicht::eventFilter(QObject *obj, QEvent *event) {
             return true; // the surface below would clear the hint again
         }
         if (typ == QEvent::MouseButtonRelease) SpeedButtonEnlargeMouseUp(static_cast<QMouseEvent *>(event)->button());
+        // Space and Return work the button as the left mouse button does.
+        if (platform::KeyControls::isActivation(event)) {
+            SpeedButtonEnlargeMouseUp(Qt::LeftButton);
+            return true;
+        }
     }
     if (obj == Imagebig && typ == QEvent::MouseButtonPress) {
         Imagebig->hide();

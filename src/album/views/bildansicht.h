@@ -87,6 +87,15 @@ public:
     void HintergrundZeigen(const QString &name);
     void setFensterstil(bool an) { fensterstil_ = an; }
 
+    // The keys of the picture view (the mouse's ways with a point of the picture):
+    // the slide show dialog with the keys in its field; the next or previous mark framed
+    // with its comment (0 when there is none), its point on the screen; the enlarged
+    // copy loaded, true when there is one.
+    void BildlaufFragen();
+    int MarkeWaehlen(int schritt);
+    QPoint Markenpunkt() const;
+    bool VergroesserungLaden();
+
     // The panels are made when first used.
     EingabePanel *PanelEingabe();
     BildtextPanel *PanelBildtext();

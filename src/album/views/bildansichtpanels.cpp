@@ -4,6 +4,7 @@
 #include "platform/fonts.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QScrollBar>
 
 namespace album {
@@ -152,7 +153,22 @@ BildlaufPanel::BildlaufPanel(QWidget *parent) : QWidget(parent) {
     BitBtnKeinBildlauf = new QPushButton(this);
     BitBtnKeinBildlauf->setObjectName("BitBtnKeinBildlauf");
     BitBtnKeinBildlauf->setGeometry(150, 112, 90, 28);
+    // Return starts the show, from the field as from OK; Escape closes the dialog.
+    BitBtnBildlaufOk->setAutoDefault(true);
+    BitBtnBildlaufOk->setDefault(true);
+    BitBtnKeinBildlauf->setAutoDefault(true);
+    connect(SpinEditBildlauf->findChild<QLineEdit *>(), &QLineEdit::returnPressed, BitBtnBildlaufOk, [this] {
+        if (BitBtnBildlaufOk->isEnabled()) BitBtnBildlaufOk->click();
+    });
     hide();
+}
+
+void BildlaufPanel::keyPressEvent(QKeyEvent *event) {
+    if (event->key() == Qt::Key_Escape) {
+        hide();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 } // namespace album

@@ -58,6 +58,9 @@ public:
     QSpinBox *SpinEditBildlauf;
     QPushButton *BitBtnBildlaufOk;
     QPushButton *BitBtnKeinBildlauf;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
 };
 
 } // namespace album

@@ -1,6 +1,7 @@
 #include "app/views/bildmenue.h"
 
 #include "book/views/bildlader.h"
+#include "platform/keycontrols.h"
 
 #include <QMouseEvent>
 
@@ -62,6 +63,12 @@ BildMenue::BildMenue(QWidget *parent) : QWidget(parent) {
         w->setMouseTracking(true);
         w->installEventFilter(this);
     }
+    // For screen readers the holder's pictures are buttons; the keys have their own ways
+    // (Ctrl+1..4, Ctrl+L), as the strip shows only under the mouse.
+    auto *tasten = new platform::KeyControls(this);
+    for (int i = 0; i < 4; ++i)
+        tasten->add(LesezeichenU[size_t(i)], QAccessible::Button, [this, i] { Q_EMIT lesezeichenGeklickt(i + 1); });
+    tasten->add(ImageFundliste, QAccessible::Button, [this] { Q_EMIT fundlisteGeklickt(); });
     hide();
 }
 

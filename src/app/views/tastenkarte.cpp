@@ -1,9 +1,13 @@
 #include "app/views/tastenkarte.h"
 
 #include "album/views/bildansicht.h"
+#include "album/views/bildansichtpanels.h"
 #include "app/views/buchlenkung.h"
+#include "app/views/tastenuebersicht.h"
 #include "app/views/timageform.h"
+#include "book/views/bildflaeche.h"
 #include "book/views/buchpanel.h"
+#include "search/views/suchleiste.h"
 #include "search/views/suchsteuerung.h"
 
 #include <QAbstractSpinBox>
@@ -58,6 +62,13 @@ bool Tastenkarte::ausfuehren(const QKeyEvent &taste) {
         if (buch) lenkung.TeilEnde();
         return buch;
     case Qt::Key_F1: lenkung.HilfeAufschlagen(); return true;
+    case Qt::Key_Question: tastenuebersicht(); return true;
+    case Qt::Key_F3:
+        if (!form_.suche()->PanelSuchen()->isVisible()) return false;
+        form_.suche()->BitBtn3Click();
+        return true;
+    case Qt::Key_F5: form_.Befehl(MenueBefehl::Bildlauf); return true;
+    case Qt::Key_F11: form_.Befehl(MenueBefehl::Windowsstil); return true;
     case Qt::Key_F10:
     case Qt::Key_Menu: {
         QMenu *ansicht = form_.ansichtMenue();
@@ -73,11 +84,64 @@ bool Tastenkarte::ausfuehren(const QKeyEvent &taste) {
     case Qt::Key_2:
     case Qt::Key_3:
     case Qt::Key_4:
-        if (!strg) return false;
+    case Qt::Key_5:
+        if (taste.modifiers().testFlag(Qt::AltModifier)) {
+            if (buch && !form_.PanelBuch()->griffText(k - Qt::Key_1 + 1).isEmpty())
+                lenkung.LabelGriffClick(k - Qt::Key_1 + 1);
+            return true;
+        }
+        if (!strg || k == Qt::Key_5) return false;
         lenkung.LesezeichenTaste(k - Qt::Key_1 + 1);
         return true;
+    default: break;
+    }
+    if (strg) {
+        switch (k) {
+        case Qt::Key_P: form_.Befehl(MenueBefehl::Drucken); return true;
+        case Qt::Key_B: form_.Befehl(MenueBefehl::Bearbeitung); return true;
+        case Qt::Key_H: form_.Befehl(MenueBefehl::Hintergrundbild); return true;
+        case Qt::Key_T: form_.Befehl(MenueBefehl::Lesen); return true;
+        case Qt::Key_A: form_.Befehl(MenueBefehl::Album); return true;
+        case Qt::Key_L: form_.Fundliste1Click(); return true;
+        default: return false;
+        }
+    }
+    return buch ? false : bildtaste(taste);
+}
+
+// The picture view's keys: what a click does at the point the keys chose (the mark
+// framed last, else the picture's centre).
+bool Tastenkarte::bildtaste(const QKeyEvent &taste) {
+    album::Bildansicht &ansicht = *form_.bildansicht();
+    if (!ansicht.ImageMain->isVisible()) return false;
+    const bool umschalt = taste.modifiers().testFlag(Qt::ShiftModifier);
+    const QPoint punkt = ansicht.Markenpunkt();
+    switch (taste.key()) {
+    case Qt::Key_N: ansicht.MarkeWaehlen(umschalt ? -1 : 1); return true;
+    case Qt::Key_M: form_.ImageMainMouseDown(Qt::LeftButton, punkt.x(), punkt.y()); return true;
+    case Qt::Key_Delete:
+        if (!ansicht.Shape1->isVisible() || ansicht.MarkeUnterMaus <= 0) return false;
+        form_.ImageMainMouseDown(Qt::RightButton, punkt.x(), punkt.y());
+        return true;
+    case Qt::Key_B:
+        // The top edge of the picture is where the mouse opens its text.
+        form_.ImageMainMouseDown(Qt::LeftButton, ansicht.ImageMain->x() + ansicht.ImageMain->width() / 2,
+                                 ansicht.ImageMain->y());
+        return true;
+    case Qt::Key_Plus:
+        if (ansicht.VergroesserungLaden()) form_.ImageMainMouseDown(Qt::LeftButton, punkt.x(), punkt.y());
+        return true;
+    case Qt::Key_Minus: ansicht.Imagebig->hide(); return true;
     default: return false;
     }
+}
+
+void Tastenkarte::tastenuebersicht() {
+    auto *uebersicht = form_.findChild<Tastenuebersicht *>();
+    if (!uebersicht) uebersicht = new Tastenuebersicht(&form_);
+    uebersicht->show();
+    uebersicht->raise();
+    uebersicht->activateWindow();
 }
 
 bool Tastenkarte::blaettern(bool vor) {
@@ -95,6 +159,13 @@ bool Tastenkarte::blaettern(bool vor) {
 
 bool Tastenkarte::zurueck() {
     if (form_.suche()->schliessen()) return true;
+    // A dialog of the picture view closes first: the slide show's, the mark input.
+    for (QWidget *dialog : {static_cast<QWidget *>(form_.findChild<album::BildlaufPanel *>()),
+                            static_cast<QWidget *>(form_.findChild<album::EingabePanel *>())})
+        if (dialog && dialog->isVisible()) {
+            dialog->hide();
+            return true;
+        }
     return form_.ZurueckZumBuch();
 }
 

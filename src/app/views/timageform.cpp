@@ -12,6 +12,7 @@
 #include "app/views/hinweiszeile.h"
 #include "app/views/tastenkarte.h"
 #include "app/views/tfundliste.h"
+#include "app/views/zugangsfabrik.h"
 #include "authoring/views/tbearbeitung.h"
 #include "book/views/bildflaeche.h"
 #include "book/views/bildlader.h"
@@ -56,6 +57,7 @@ TImageForm::TImageForm(Zustand &zustand, const platform::Screen &screen, Meldung
     setObjectName("ImageForm");
     setWindowTitle(QStringLiteral("Pagora"));
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    ZugangEinrichten();
     bauen();
     verbinden();
     NachErstemBild(*flaeche_, [this] { menueBauen(); });
@@ -434,7 +436,11 @@ void TImageForm::BeendenClick() {
 }
 
 void TImageForm::ImageMenuMouseDown(int x, int y) {
-    switch (MenueZelle(x, y, z_.AktuelleSeite)) {
+    Befehl(MenueZelle(x, y, z_.AktuelleSeite));
+}
+
+void TImageForm::Befehl(MenueBefehl befehl) {
+    switch (befehl) {
     case MenueBefehl::Bearbeitung:
         if (z_.NurLesen) {
             meldungen_.zeigen(Meldungen::Art::Fehler,
@@ -451,10 +457,7 @@ void TImageForm::ImageMenuMouseDown(int x, int y) {
     case MenueBefehl::Album: buchlenkung_->AlbumAufschlagen(); break;
     case MenueBefehl::Hilfe: buchlenkung_->HilfeAufschlagen(); break;
     case MenueBefehl::Suchen: suche_->SuchenClick(); break;
-    case MenueBefehl::Bildlauf:
-        bildansicht_->PanelBildlauf()->show();
-        bildansicht_->PanelBildlauf()->raise();
-        break;
+    case MenueBefehl::Bildlauf: bildansicht_->BildlaufFragen(); break;
     case MenueBefehl::Hintergrundbild:
         if (authoring::TBearbeitung *b = bearbeitung()) b->Hintergrundbild1Click();
         break;

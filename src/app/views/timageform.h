@@ -3,6 +3,7 @@
 // the book, the picture view, the hint line, the menu strip and the search bar, and wires
 // what they ask for. Its creation performs the start-up; its exit command saves the
 // settings.
+#include "app/core/menuezelle.h"
 #include "app/core/startlogik.h"
 #include "app/core/zustand.h"
 #include "app/views/druckausgabe.h"
@@ -86,6 +87,8 @@ public:
     void setPdfZiel(std::function<QString(const QString &vorschlag)> ziel) { pdfZiel_ = std::move(ziel); }
     void auffrischen();
     void ImageMenuMouseDown(int x, int y);
+    // A command of the image menu, as its cell, its key or a screen reader gives it.
+    void Befehl(MenueBefehl befehl);
     // The mouse over the surface: the menu strip at the bottom edge, else the picture view.
     void LabelCoverMouseMove(int x, int y);
     void ImageMainMouseDown(Qt::MouseButton taste, int x, int y);

@@ -121,7 +121,8 @@ Albumergebnis AlbumBearbeiten(const platform::Files &dateien, const Albumauftrag
     auto sichern = [&](int nummer) {
         if (!entwuerfe.speichern(a.ort.albumblatt(1000 + 2 * nummer), aufschlag)) {
             r.status = Albumergebnis::Status::Schreibfehler;
-            r.meldung = "Kann " + dateien.native(a.ort.albumblatt(1000 + 2 * nummer)) + " nicht schreiben.";
+            r.meldung = QCoreApplication::translate("authoring::Albumproduktion", "Kann %1 nicht schreiben.")
+                            .arg(dateien.native(a.ort.albumblatt(1000 + 2 * nummer)));
             return false;
         }
         ++r.gespeicherteAufschlaege;

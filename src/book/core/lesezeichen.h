@@ -1,6 +1,7 @@
 #pragma once
 #include "book/core/buchseite.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace book {
@@ -9,11 +10,14 @@ namespace book {
 // page numbers of its spread within the part ("Text, Seite 11-12").
 inline QString LesezeichenHint(int seite) {
     const Buchseite::Teil teil = Buchseite{seite}.teil();
-    const QString wort = teil == Buchseite::Teil::Album   ? QStringLiteral("Album")
-                         : teil == Buchseite::Teil::Hilfe ? QStringLiteral("Hilfe")
-                                                          : QStringLiteral("Text");
+    const char *wort = teil == Buchseite::Teil::Album   ? QT_TRANSLATE_NOOP("book::Lesezeichen", "Album")
+                       : teil == Buchseite::Teil::Hilfe ? QT_TRANSLATE_NOOP("book::Lesezeichen", "Hilfe")
+                                                        : QT_TRANSLATE_NOOP("book::Lesezeichen", "Text");
     const int m = Buchseite{seite}.nummer();
-    return QStringLiteral("%1, Seite %2-%3").arg(wort).arg(m - 1).arg(m);
+    return QCoreApplication::translate("book::Lesezeichen", "%1, Seite %2-%3")
+        .arg(QCoreApplication::translate("book::Lesezeichen", wort))
+        .arg(m - 1)
+        .arg(m);
 }
 
 } // namespace book

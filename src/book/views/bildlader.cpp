@@ -3,9 +3,11 @@
 #include "platform/bitmapfile.h"
 #include "platform/screen.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QHash>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QSvgRenderer>
 
 namespace book {
@@ -42,10 +44,31 @@ QPixmap MitTransparenz(const QImage &bild) {
 
 namespace {
 
-std::optional<QPixmap> Zeichnen(const QString &name, QSize groesse, bool geschluesselt, double faktor) {
+// The words the tour pictures write, one line each, for the translation: the pictures
+// are drawn with the words of the program's language.
+constexpr const char *kBildworte[] = {
+    QT_TRANSLATE_NOOP("book::Kunstbild", "zurückblättern"),
+    QT_TRANSLATE_NOOP("book::Kunstbild", "Viel Freude beim Lesen!"),
+    QT_TRANSLATE_NOOP("book::Kunstbild", "Mit dem Pfeil rechts"),
+    QT_TRANSLATE_NOOP("book::Kunstbild", "schlagen Sie das Buch auf."),
+    QT_TRANSLATE_NOOP("book::Kunstbild", "Bewegen Sie die Maus an den"),
+    QT_TRANSLATE_NOOP("book::Kunstbild", "unteren Bildschirmrand:"),
+    QT_TRANSLATE_NOOP("book::Kunstbild", "dort erscheint das Bildmenü."),
+    QT_TRANSLATE_NOOP("book::Kunstbild", "Am rechten Rand des Buches"),
+    QT_TRANSLATE_NOOP("book::Kunstbild", "blättern Sie weiter."),
+    QT_TRANSLATE_NOOP("book::Kunstbild", "Klicken Sie auf den Pfeil,"),
+    QT_TRANSLATE_NOOP("book::Kunstbild", "der dort erscheint."),
+};
+
+QString Vektorquelle(const QString &name) {
     QFile datei(QStringLiteral(":/svg/") + name + QStringLiteral(".svg"));
-    if (!datei.open(QIODevice::ReadOnly)) return std::nullopt;
-    QString quelle = QString::fromUtf8(datei.readAll());
+    if (!datei.open(QIODevice::ReadOnly)) return {};
+    return Bildworte(QString::fromUtf8(datei.readAll()));
+}
+
+std::optional<QPixmap> Zeichnen(const QString &name, QSize groesse, bool geschluesselt, double faktor) {
+    QString quelle = Vektorquelle(name);
+    if (quelle.isEmpty()) return std::nullopt;
     // The key colour the bitmaps are cut with becomes real transparency.
     if (geschluesselt) quelle.replace(QLatin1String("#ff00ff"), QLatin1String("none"), Qt::CaseInsensitive);
     QSvgRenderer svg(quelle.toUtf8());
@@ -64,13 +87,28 @@ std::optional<QPixmap> Zeichnen(const QString &name, QSize groesse, bool geschlu
 
 // The vector source of artwork `name` drawn at the screen's resolution, when the
 // screen is scaled and the source was made for pictures of `groesse`.
+// True when the artwork's words read otherwise in the program's language.
+// Asked once per picture and language.
+QString Sprachmarke() {
+    return QCoreApplication::translate("book::Kunstbild", kBildworte[0]);
+}
+
+bool Uebersetzt(const QString &name) {
+    static QHash<QString, bool> fertig;
+    const QString schluessel = name + QLatin1Char('/') + Sprachmarke();
+    if (const auto it = fertig.constFind(schluessel); it != fertig.cend()) return *it;
+    QFile datei(QStringLiteral(":/svg/") + name + QStringLiteral(".svg"));
+    const QString quelle = datei.open(QIODevice::ReadOnly) ? QString::fromUtf8(datei.readAll()) : QString();
+    return fertig[schluessel] = quelle.contains(QLatin1String("<text")) && Bildworte(quelle) != quelle;
+}
+
 std::optional<QPixmap> Vektorbild(const QString &name, QSize groesse, bool geschluesselt) {
     const double faktor = platform::drawingFactor();
-    if (qFuzzyCompare(faktor, 1.0)) return std::nullopt;
+    if (qFuzzyCompare(faktor, 1.0) && !Uebersetzt(name)) return std::nullopt;
     // Drawn once per picture: the book is laid on for every spread.
     static QHash<QString, std::optional<QPixmap>> fertig;
-    const QString schluessel = QStringLiteral("%1/%2x%3/%4/%5")
-                                   .arg(name)
+    const QString schluessel = QStringLiteral("%1/%2/%3x%4/%5/%6")
+                                   .arg(name, Sprachmarke())
                                    .arg(groesse.width())
                                    .arg(groesse.height())
                                    .arg(geschluesselt)
@@ -80,6 +118,22 @@ std::optional<QPixmap> Vektorbild(const QString &name, QSize groesse, bool gesch
 }
 
 } // namespace
+
+QString Bildworte(const QString &svg) {
+    static const QRegularExpression wort(QStringLiteral("(<text[^>]*>)([^<]+)(</text>)"));
+    QString ergebnis;
+    qsizetype bis = 0;
+    for (auto it = wort.globalMatch(svg); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        ergebnis += QStringView(svg).mid(bis, m.capturedStart(2) - bis);
+        const QString text = m.captured(2);
+        const QString uebersetzt = QCoreApplication::translate("book::Kunstbild", text.toUtf8().constData());
+        ergebnis += uebersetzt.toHtmlEscaped();
+        bis = m.capturedEnd(2);
+    }
+    ergebnis += QStringView(svg).mid(bis);
+    return ergebnis;
+}
 
 QPixmap Bildschirmbild(const QImage &bild, const QString &name, bool geschluesselt) {
     if (auto scharf = Vektorbild(name, bild.size(), geschluesselt)) return *scharf;

@@ -25,9 +25,13 @@ QPixmap MitTransparenz(const QImage &bild);
 // The picture for the screen. When the screen is drawn larger than the layout's
 // pixels, the program's own artwork `name` is drawn afresh from its vector source at
 // the screen's resolution, as long as `bild` has the size that artwork was made for
-// (a picture replaced by another of a different size is shown as it is). A keyed
+// (a picture replaced by another of a different size is shown as it is). Artwork whose
+// words the program's language writes otherwise is drawn afresh at any factor. A keyed
 // picture has its key colour made transparent.
 QPixmap Bildschirmbild(const QImage &bild, const QString &name, bool geschluesselt = false);
+
+// An SVG source with the words of its <text> elements in the program's language.
+QString Bildworte(const QString &svg);
 
 // The window artwork built into the program (":/art/<name>.bmp"), for the screen.
 QPixmap Kunstbild(const QString &name, bool geschluesselt = false);

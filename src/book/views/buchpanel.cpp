@@ -212,6 +212,7 @@ BuchPanel::BuchPanel(const platform::Files &dateien, QWidget *parent) : QWidget(
         l->installEventFilter(this);
         l->setCursor(Qt::PointingHandCursor);
     }
+    tastenEinrichten();
 }
 
 void BuchPanel::ganzZeigen(int links) {

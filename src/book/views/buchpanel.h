@@ -133,6 +133,8 @@ protected:
 
 private:
     friend class Druckseite;
+    // Tab, Return and Delete on the picture controls, and their roles for screen readers.
+    void tastenEinrichten();
 
     const platform::Files &dateien_;
     bool buchbildGeladen_ = true;

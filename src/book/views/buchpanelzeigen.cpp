@@ -2,6 +2,7 @@
 // ribbons, pictures in the text, arrows and the cover's parts.
 #include "book/views/bildlader.h"
 #include "book/views/buchpanel.h"
+#include "platform/keycontrols.h"
 
 #include <QTextEdit>
 
@@ -108,6 +109,7 @@ void BuchPanel::InhaltSetzen(const Inhaltsseite &seite, bool erste, const QStrin
     Inhalt1->raise();
     if (erste) {
         Inhalt2->hide();
+        Inhalt2->clear();
         Inhalt1->setGeometry(358, 72, 241, 329);
     } else {
         // The list covers the left page: what that page held (the copyright text) goes.
@@ -119,8 +121,12 @@ void BuchPanel::InhaltSetzen(const Inhaltsseite &seite, bool erste, const QStrin
 }
 
 void BuchPanel::InhaltVerbergen() {
-    if (Inhalt1) Inhalt1->hide();
-    if (Inhalt2) Inhalt2->hide();
+    // A hidden list keeps no entries: screen readers would read them as shown.
+    for (QListWidget *liste : {Inhalt1, Inhalt2})
+        if (liste) {
+            liste->hide();
+            liste->clear();
+        }
     PanelInhalt->hide();
 }
 
@@ -234,18 +240,23 @@ int BuchPanel::tourFigurOben() const {
 
 void BuchPanel::anleitungBeschriften(const QString &text) {
     LabelNoCBT->setText(text);
+    PanelNoCBT->setAccessibleName(text);
     for (QLabel *haken : {ImageNoCBT, ImageYesCBT})
         haken->setAccessibleName(text);
 }
 
 void BuchPanel::anleitungAnkreuzen(bool tourZeigen) {
     (tourZeigen ? ImageYesCBT : ImageNoCBT)->raise();
+    platform::KeyControls::setChecked(PanelNoCBT, !tourZeigen);
 }
 
 void BuchPanel::anleitungVerbergen() {
     for (QWidget *w :
          {static_cast<QWidget *>(ImageNoCBT), static_cast<QWidget *>(ImageYesCBT), static_cast<QWidget *>(LabelNoCBT)})
         w->hide();
+    // Without a tour there is nothing to tick: no stop for the keys, nothing to read.
+    PanelNoCBT->setFocusPolicy(Qt::NoFocus);
+    PanelNoCBT->setProperty(platform::KeyControls::kHiddenProperty, true);
 }
 
 void BuchPanel::seitenZeigen(bool links, bool rechts) {

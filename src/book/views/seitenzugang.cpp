@@ -1,6 +1,7 @@
 #include "book/views/seitenzugang.h"
 
 #include "book/views/seitenmemo.h"
+#include "platform/keycontrols.h"
 
 #include <QAccessibleWidget>
 
@@ -22,6 +23,8 @@ public:
         s.multiLine = true;
         return s;
     }
+    // In the screen's pixels, where magnifiers and screen readers point.
+    QRect rect() const override { return platform::screenPixels(QAccessibleWidget::rect()); }
     QString text(QAccessible::Text art) const override {
         if (art == QAccessible::Value) return ganz();
         return QAccessibleWidget::text(art);
@@ -56,14 +59,14 @@ public:
         for (int z = 0; z < zeilen.size(); ++z) {
             if (rest <= zeilen[z].size()) {
                 const QRect r = seite()->zeichenRechteck(z, rest, 1);
-                return {seite()->mapToGlobal(r.topLeft()), r.size()};
+                return platform::screenPixels({seite()->mapToGlobal(r.topLeft()), r.size()});
             }
             rest -= int(zeilen[z].size()) + 1;
         }
         return {};
     }
     int offsetAtPoint(const QPoint &punkt) const override {
-        const QPoint p = seite()->mapFromGlobal(punkt);
+        const QPoint p = seite()->mapFromGlobal(platform::layoutPixels(punkt));
         const QStringList &zeilen = seite()->zeilen();
         const int z = p.y() / SeitenMemo::kZeilenHoehe;
         if (p.y() < 0 || z >= zeilen.size()) return -1;

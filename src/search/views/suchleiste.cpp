@@ -1,6 +1,10 @@
 #include "search/views/suchleiste.h"
 
+#include "platform/keycontrols.h"
+
 #include <QEvent>
+#include <QKeyEvent>
+#include <algorithm>
 
 namespace search {
 
@@ -38,12 +42,38 @@ Suchleiste::Suchleiste(QWidget *parent) : QFrame(parent) {
     std::tie(PanelImAlbum, LabelSucheAlbum) = bereich("PanelImAlbum", 332);
     std::tie(PanelInDerHilfe, LabelSucheHilfe) = bereich("PanelInDerHilfe", 446);
     bereiche_ = {PanelImAlbum, PanelImBuch, PanelInDerHilfe};
+    // The scopes are choices of their own: Tab reaches each, Space chooses it,
+    // the arrows move the choice as among radio buttons.
+    auto *tasten = new platform::KeyControls(this);
+    for (QFrame *f : {PanelImBuch, PanelImAlbum, PanelInDerHilfe}) {
+        const int i = int(std::find(bereiche_.begin(), bereiche_.end(), f) - bereiche_.begin());
+        f->setFocusPolicy(Qt::StrongFocus);
+        tasten->add(f, QAccessible::RadioButton, [this, i] { Q_EMIT bereichGeklickt(i); });
+        // Return searches from a scope as from every other control of the bar.
+        for (int k : {int(Qt::Key_Return), int(Qt::Key_Enter)})
+            tasten->key(f, k, [this] { BitBtn3->click(); });
+        platform::KeyControls::setChecked(f, false);
+    }
+    // On the screen the order is text, album, help.
+    const std::array<QFrame *, 3> reihe = {PanelImBuch, PanelImAlbum, PanelInDerHilfe};
+    for (int r = 0; r < 3; ++r)
+        for (int schritt : {-1, 1}) {
+            QFrame *ziel = reihe[size_t((r + schritt + 3) % 3)];
+            const int i = int(std::find(bereiche_.begin(), bereiche_.end(), ziel) - bereiche_.begin());
+            auto waehlen = [this, ziel, i] {
+                ziel->setFocus(Qt::OtherFocusReason);
+                Q_EMIT bereichGeklickt(i);
+            };
+            tasten->key(reihe[size_t(r)], schritt < 0 ? Qt::Key_Left : Qt::Key_Right, waehlen);
+            tasten->key(reihe[size_t(r)], schritt < 0 ? Qt::Key_Up : Qt::Key_Down, waehlen);
+        }
     BitBtn3 = new QPushButton(tr("OK"), this);
     BitBtn3->setObjectName("BitBtn3");
     BitBtn3->setGeometry(564, 6, 92, 22);
     BitBtn3->setDefault(true);
     BitBtn4 = new QPushButton(this);
     BitBtn4->setObjectName("BitBtn4");
+    BitBtn4->setAutoDefault(true); // Return on it closes the bar, as Space does
     BitBtn4->setGeometry(564, 30, 92, 22);
     PanelNotFound = new QLabel(this);
     PanelNotFound->setObjectName("PanelNotFound");
@@ -60,8 +90,19 @@ Suchleiste::Suchleiste(QWidget *parent) : QFrame(parent) {
 
 void Suchleiste::BevelImBuch(int bereich) {
     if (bereich < 0 || bereich > 2) return;
-    for (int i = 0; i < 3; ++i)
+    for (int i = 0; i < 3; ++i) {
         bereiche_[size_t(i)]->setFrameShadow(i == bereich ? QFrame::Sunken : QFrame::Raised);
+        platform::KeyControls::setChecked(bereiche_[size_t(i)], i == bereich);
+    }
+}
+
+void Suchleiste::keyPressEvent(QKeyEvent *event) {
+    // F3 finds the next hit from anywhere in the bar, as OK does.
+    if (event->key() == Qt::Key_F3) {
+        BitBtn3->click();
+        return;
+    }
+    QFrame::keyPressEvent(event);
 }
 
 bool Suchleiste::eventFilter(QObject *obj, QEvent *event) {

@@ -35,6 +35,7 @@ Q_SIGNALS:
 
 protected:
     bool eventFilter(QObject *obj, QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     std::array<QFrame *, 3> bereiche_{};

@@ -4,6 +4,8 @@
 #include "search/core/falten.h"
 #include "search/views/suchleiste.h"
 
+#include <QApplication>
+
 namespace search {
 
 Suchsteuerung::Suchsteuerung(QWidget *flaeche, const platform::Files &dateien, const QString &projektVerzeichnis,
@@ -34,6 +36,13 @@ Suchleiste *Suchsteuerung::PanelSuchen() {
 }
 
 void Suchsteuerung::SuchenClick() {
+    // The open bar only takes the keys again: its search goes on where it stood.
+    if (suchleiste_ && suchleiste_->isVisible()) {
+        suchleiste_->raise();
+        suchleiste_->Edit2->setFocus(Qt::ShortcutFocusReason);
+        suchleiste_->Edit2->selectAll();
+        return;
+    }
     nichtGefundenVerbergen();
     BevelImBuch(Suchbereich);
     PanelSuchen()->show();
@@ -70,10 +79,14 @@ void Suchsteuerung::BitBtn3Click() {
         return;
     }
     nichtGefundenVerbergen();
+    // The keys stay in the bar, so Return finds the next hit.
+    QWidget *fokus = QApplication::focusWidget();
+    if (!fokus || !PanelSuchen()->isAncestorOf(fokus)) fokus = PanelSuchen()->Edit2;
     using book::Buchseite;
     Q_EMIT textGefunden(Buchseite::im(hilfe ? Buchseite::Teil::Hilfe : Buchseite::Teil::Text, int(fund->position)).zahl,
                         fund->zeile, fund->position % 2 == 1);
     PanelSuchen()->raise();
+    if (PanelSuchen()->isVisible()) fokus->setFocus(Qt::OtherFocusReason);
 }
 
 void Suchsteuerung::nichtGefundenVerbergen() {

@@ -1,0 +1,58 @@
+// The picture view by key: the keys choose a point of the picture (a mark, else the
+// centre) and the window acts there as a click would.
+#include "album/views/bildansicht.h"
+#include "album/views/bildansichtpanels.h"
+#include "book/views/bildflaeche.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+
+namespace album {
+
+void Bildansicht::BildlaufFragen() {
+    BildlaufPanel *dialog = PanelBildlauf();
+    dialog->show();
+    dialog->raise();
+    dialog->SpinEditBildlauf->setFocus(Qt::OtherFocusReason);
+    dialog->SpinEditBildlauf->selectAll();
+}
+
+int Bildansicht::MarkeWaehlen(int schritt) {
+    const qsizetype anzahl = marken_.marken.size();
+    if (anzahl == 0 || !ImageMain->isVisible()) return 0;
+    // From the mark chosen last (or under the mouse) on, over lines without a mark.
+    int k = MarkeUnterMaus;
+    for (qsizetype versuch = 0; versuch < anzahl; ++versuch) {
+        k = int((k - 1 + schritt + 2 * anzahl) % anzahl) + 1;
+        const Marke &marke = marken_.marken[k - 1];
+        if (marke.entfernt || marke.text.isEmpty()) continue;
+        MarkeUnterMaus = k;
+        Shape1->move(ImageMain->x() + marke.x - 50, ImageMain->y() + marke.y - 50);
+        LabelShape->setText(marke.text);
+        LabelShape->adjustSize();
+        LabelShape->move(Shape1->x() + 2, Shape1->y() + Shape1->height() - 16);
+        Shape1->show();
+        Shape1->raise();
+        LabelShape->show();
+        LabelShape->raise();
+        Q_EMIT hinweis(marke.text);
+        return k;
+    }
+    return 0;
+}
+
+QPoint Bildansicht::Markenpunkt() const {
+    if (Shape1->isVisible() && MarkeUnterMaus > 0 && MarkeUnterMaus <= marken_.marken.size()) {
+        const Marke &marke = marken_.marken[MarkeUnterMaus - 1];
+        if (!marke.entfernt) return ImageMain->pos() + QPoint(marke.x, marke.y);
+    }
+    return ImageMain->pos() + QPoint(ImageMain->width() / 2, ImageMain->height() / 2);
+}
+
+bool Bildansicht::VergroesserungLaden() {
+    if (!Vergroesserung && SpeedButtonEnlarge->isVisible()) SpeedButtonEnlargeMouseUp(Qt::LeftButton);
+    return Vergroesserung;
+}
+
+} // namespace album
