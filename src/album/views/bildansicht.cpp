@@ -251,6 +251,10 @@ void Bildansicht::FundZeigen(const QString &name, int x, int y, const QString &k
     if (const int i = liste_.IndexVon(name); i >= 0) k_.BildIndex = i;
     Q_EMIT hinweis(QString());
     Bildzentrieren(name);
+    markeRahmen(x, y);
+}
+
+void Bildansicht::markeRahmen(int x, int y) {
     Shape1->move(ImageMain->x() + x - 50, ImageMain->y() + y - 50);
     LabelShape->adjustSize();
     LabelShape->move(Shape1->x() + 2, Shape1->y() + Shape1->height() - 16);

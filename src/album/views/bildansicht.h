@@ -134,6 +134,8 @@ protected:
     bool eventFilter(QObject *obj, QEvent *event) override;
 
 private:
+    // The frame and its comment label around the mark at (x, y) of the picture.
+    void markeRahmen(int x, int y);
     // Asks before characters that Windows-1252 cannot hold are left out of `text`;
     // false when the author would rather not store it so.
     bool nurSpeicherbareZeichen(QString &text);

@@ -28,14 +28,8 @@ int Bildansicht::MarkeWaehlen(int schritt) {
         const Marke &marke = marken_.marken[k - 1];
         if (marke.entfernt || marke.text.isEmpty()) continue;
         MarkeUnterMaus = k;
-        Shape1->move(ImageMain->x() + marke.x - 50, ImageMain->y() + marke.y - 50);
         LabelShape->setText(marke.text);
-        LabelShape->adjustSize();
-        LabelShape->move(Shape1->x() + 2, Shape1->y() + Shape1->height() - 16);
-        Shape1->show();
-        Shape1->raise();
-        LabelShape->show();
-        LabelShape->raise();
+        markeRahmen(marke.x, marke.y);
         Q_EMIT hinweis(marke.text);
         return k;
     }
