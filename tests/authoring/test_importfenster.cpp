@@ -118,6 +118,10 @@ private Q_SLOTS:
         Umgebung u;
         u.panelMit(name);
         QCOMPARE(u.p7().FileListBox->count(), 1);
+        // The author reads folders as the system names them, never in the stored form.
+        for (int i = 0; i < u.p7().DirectoryListBox->count(); ++i)
+            QVERIFY(!u.p7().DirectoryListBox->item(i)->text().contains(":\\"));
+        QCOMPARE(u.p7().DirectoryListBox->item(0)->text(), QString("/"));
         QVERIFY(QTest::qWaitForWindowActive(u.fenster.get()));
         if (perEnter) {
             u.p7().EditDateiname->setFocus();

@@ -200,7 +200,9 @@ void Panel7Import::ordnerSetzen(const QString &ordner) {
     QString pfad;
     for (qsizetype i = 0; i < teile.size(); ++i) {
         pfad += teile[i] + '\\';
-        auto *item = new QListWidgetItem(QString(int(i) * 2, ' ') + (i == 0 ? pfad : teile[i]), DirectoryListBox);
+        // The drive shows as the folder it stands for on this system.
+        const QString oben = dateien.native(pfad).isEmpty() ? pfad : dateien.native(pfad);
+        auto *item = new QListWidgetItem(QString(int(i) * 2, ' ') + (i == 0 ? oben : teile[i]), DirectoryListBox);
         item->setData(Qt::UserRole, pfad);
     }
     QStringList unterordner =
