@@ -7,6 +7,7 @@
 #include "authoring/views/inhaltsbearbeitung.h"
 #include "authoring/views/panelmemoliste.h"
 #include "authoring/views/tbearbeitung.h"
+#include "autorenfixture.h"
 #include "book/views/buchpanel.h"
 #include "buchfixture.h"
 #include "buchteile.h"
@@ -42,15 +43,7 @@ struct Programm {
         w.text("Pagora/Pages/Pagora.3", liste);
         w.bitmap("Pagora/Album/Turm.bmp", 400, 300, Qt::darkBlue);
         if (schreibgeschuetzt) w.schreibschutz();
-        zustand = std::make_unique<app::Zustand>(w.dateien());
-        zustand->programmDatei = w.gespeichert() + "Pagora.exe";
-        form = std::make_unique<app::TImageForm>(*zustand, screen, meldungen);
-        form->TimerAnfang.stop();
-        bearbeitung = std::make_unique<TBearbeitung>(*zustand, screen, meldungen);
-        form->setFenster(nullptr, bearbeitung.get());
-        for (int i = 0; i < 60; ++i)
-            form->TimerAnfangTimer();
-        form->show();
+        testing::fensterOeffnen(w, screen, meldungen, zustand, form, bearbeitung);
         form->activateWindow();
     }
     book::BuchPanel &buch() const { return *form->PanelBuch(); }

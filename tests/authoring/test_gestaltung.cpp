@@ -9,6 +9,7 @@
 #include "authoring/views/registerpanel.h"
 #include "authoring/views/tbearbeitung.h"
 #include "authoring/views/titelpanel.h"
+#include "autorenfixture.h"
 #include "book/views/bildflaeche.h"
 #include "book/views/buchpanel.h"
 #include "buchteile.h"
@@ -47,15 +48,7 @@ struct Programm {
         w.bitmap("Pagora/Album/Klein.bmp", 400, 300, Qt::red);
         w.bitmap("Pagora/Album/alt.neu.bmp", 800, 600, Qt::blue);
         if (schreibgeschuetzt) w.schreibschutz();
-        zustand = std::make_unique<app::Zustand>(w.dateien());
-        zustand->programmDatei = w.gespeichert() + "Pagora.exe";
-        form = std::make_unique<app::TImageForm>(*zustand, screen, meldungen);
-        form->TimerAnfang.stop();
-        bearbeitung = std::make_unique<TBearbeitung>(*zustand, screen, meldungen);
-        form->setFenster(nullptr, bearbeitung.get());
-        for (int i = 0; i < 60; ++i)
-            form->TimerAnfangTimer();
-        form->show();
+        testing::fensterOeffnen(w, screen, meldungen, zustand, form, bearbeitung);
         iniVorher = w.lesen("Pagora.ini");
     }
     book::BuchPanel &buch() const { return *form->PanelBuch(); }
