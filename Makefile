@@ -6,7 +6,8 @@ BUILD      ?= build
 FUZZ_BUILD ?= build-fuzz
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 FUZZ_SECONDS ?= 600
-# Extra CMake options for the first configure, e.g. CMAKE_FLAGS=-DPAGORA_WERROR=ON (CI).
+# Extra CMake options, e.g. CMAKE_FLAGS=-DPAGORA_WERROR=ON (CI). A build folder is
+# configured again whenever they differ from those it was last configured with.
 CMAKE_FLAGS ?=
 
 DEBIAN_PACKAGES = cmake make g++ qt6-base-dev qt6-base-private-dev qt6-svg-dev qt6-qpa-plugins libgl-dev libfontconfig-dev fonts-liberation2 libhyphen-dev hyphen-de \
@@ -14,7 +15,7 @@ DEBIAN_PACKAGES = cmake make g++ qt6-base-dev qt6-base-private-dev qt6-svg-dev q
                   qt6-l10n-tools qt6-tools-dev qt6-tools-dev-tools lintian strace poppler-utils
 FUZZ_PACKAGES   = clang libclang-rt-14-dev
 
-.PHONY: all run test deb translations screenshots bench fuzz deps fuzz-deps build clean format-check
+.PHONY: all configure run test deb translations screenshots bench fuzz deps fuzz-deps build clean format-check
 
 all: build
 
@@ -24,10 +25,13 @@ deps:
 fuzz-deps:
 	@./cmake/install-deps.sh $(DEBIAN_PACKAGES) $(FUZZ_PACKAGES)
 
-$(BUILD)/CMakeCache.txt:
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS)
+configure:
+	@if [ ! -f $(BUILD)/CMakeCache.txt ] || [ "$$(cat $(BUILD)/.cmake-flags 2>/dev/null)" != "$(CMAKE_FLAGS)" ]; then \
+	    cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS) && \
+	    printf '%s\n' "$(CMAKE_FLAGS)" > $(BUILD)/.cmake-flags; \
+	fi
 
-build: deps $(BUILD)/CMakeCache.txt
+build: deps configure
 	cmake --build $(BUILD) -j $(JOBS)
 
 run: build

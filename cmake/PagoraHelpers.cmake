@@ -13,11 +13,44 @@ function(pagora_add_test name)
 endfunction()
 
 # pagora_core(name SOURCES ...) — a widget-free library: Core, Gui and the platform layer only.
+# A core's own sources see, ahead of Qt's headers, a header of the same name for every
+# header of Qt's widget modules that stops the compiler: "#include <QtWidgets/QWidget>"
+# fails in a core at once, where the link checks below would miss an unused include.
 function(pagora_core name)
   cmake_parse_arguments(C "" "" "SOURCES;LIBS" ${ARGN})
   add_library(${name} STATIC ${C_SOURCES})
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+  target_include_directories(${name} BEFORE PRIVATE ${PAGORA_KERNSPERRE})
   target_link_libraries(${name} PUBLIC Qt6::Core Qt6::Gui ${C_LIBS})
+endfunction()
+
+# pagora_kernsperre_anlegen() — fills ${PAGORA_KERNSPERRE} with the stopping headers.
+function(pagora_kernsperre_anlegen)
+  set(module "")
+  foreach(qt Qt6::Widgets Qt6::PrintSupport)
+    get_target_property(ordner ${qt} INTERFACE_INCLUDE_DIRECTORIES)
+    foreach(o IN LISTS ordner)
+      if(o MATCHES "/Qt(Widgets|PrintSupport)$")
+        get_filename_component(wurzel ${o} DIRECTORY)
+        file(GLOB gefunden LIST_DIRECTORIES true "${wurzel}/Qt*Widgets" "${wurzel}/QtPrintSupport")
+        list(APPEND module ${gefunden})
+      endif()
+    endforeach()
+  endforeach()
+  list(REMOVE_DUPLICATES module)
+  if(NOT module)
+    message(FATAL_ERROR "Qt's widget headers not found: the cores cannot be guarded against them")
+  endif()
+  foreach(m IN LISTS module)
+    get_filename_component(modul ${m} NAME)
+    file(GLOB kopfdateien RELATIVE ${m} "${m}/*")
+    foreach(k IN LISTS kopfdateien)
+      set(sperre ${PAGORA_KERNSPERRE}/${modul}/${k})
+      if(NOT EXISTS ${sperre} AND NOT IS_DIRECTORY ${m}/${k})
+        file(WRITE ${sperre} "#error \"${modul}/${k}: a core draws no widgets; this belongs in a views library\"\n")
+      endif()
+    endforeach()
+  endforeach()
 endfunction()
 
 # pagora_schichten_pruefen(core ...) — the build proves that no core reaches the widgets:
