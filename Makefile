@@ -12,7 +12,7 @@ CMAKE_FLAGS ?=
 
 DEBIAN_PACKAGES = cmake make g++ qt6-base-dev qt6-base-private-dev qt6-svg-dev qt6-qpa-plugins libgl-dev libfontconfig-dev fonts-liberation2 libhyphen-dev hyphen-de \
                   desktop-file-utils appstream groff-base dpkg-dev file \
-                  qt6-l10n-tools qt6-tools-dev qt6-tools-dev-tools lintian strace poppler-utils
+                  qt6-l10n-tools qt6-tools-dev qt6-tools-dev-tools lintian strace poppler-utils bsdutils
 FUZZ_PACKAGES   = clang libclang-rt-14-dev
 
 .PHONY: all configure run test deb translations screenshots bench fuzz deps fuzz-deps build clean format-check

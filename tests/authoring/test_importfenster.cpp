@@ -316,6 +316,19 @@ private Q_SLOTS:
         }
     }
 
+    // A save that cannot write even its first file says so, and the lines stay on the book.
+    void aContentsSaveThatWritesNothingSaysSo() {
+        Umgebung u;
+        QDir(u.w.nativ("Buch/Pages")).removeRecursively();
+        u.w.schreiben("Buch/Pages", "kein Ordner");
+        u.fenster->NurInhaltsverzeichnis(3);
+        QVERIFY(u.memo()->isVisibleTo(&u.buch.flaeche));
+        QTest::mouseDClick(u.memo()->viewport(), Qt::LeftButton);
+        QCOMPARE(u.meldungen.boxen.size(), 1);
+        QVERIFY(u.memo()->isVisibleTo(&u.buch.flaeche));
+        QCOMPARE(u.w.lesen("Buch/Pages"), QByteArray("kein Ordner"));
+    }
+
     void helpWithoutContentsStartsFromTheStandardHelp() {
         Umgebung u;
         u.fenster->NurInhaltsverzeichnis(3);

@@ -212,6 +212,32 @@ private Q_SLOTS:
         QVERIFY(l.zeile(1, 3).endsWith("B") || l.zeile(1, 2).endsWith("B"));
     }
 
+    // 28 lines of text a page, never the 29th (the first page's rule); a picture keeps
+    // the last line free.
+    void aPageEndsAtItsRule() {
+        QByteArray text;
+        for (int i = 1; i <= 57; ++i)
+            text += "Zeile " + QByteArray::number(i) + "\r\n";
+        const Lauf l = importieren(text);
+        QCOMPARE(l.seiten.size(), 3);
+        for (int s = 1; s <= 2; ++s) {
+            QCOMPARE(l.zeile(s, 1), "Zeile " + QByteArray::number(28 * s - 27));
+            QCOMPARE(l.zeile(s, 28), "Zeile " + QByteArray::number(28 * s));
+            QCOMPARE(l.zeile(s, 29), s == 1 ? QByteArray(49, '_') : QByteArray());
+        }
+        QCOMPARE(l.zeile(3, 1), QByteArray("Zeile 57"));
+        Bilder b;
+        b.hoehen["Gross"] = 200; // 16 lines
+        for (const int davor : {11, 12}) {
+            const Lauf p = importieren(text.left(text.indexOf("Zeile " + QByteArray::number(davor + 1) + "\r")) +
+                                           ":B:Gross\r\nDanach\r\n",
+                                       b);
+            const bool passt = davor == 11; // picture line 12, its 16 lines up to line 27
+            QCOMPARE(p.zeile(1, davor + 1), passt ? QByteArray(":B:Gross") : QByteArray("Danach"));
+            QCOMPARE(p.zeile(passt ? 1 : 2, passt ? davor + 17 : 1), passt ? QByteArray("Danach") : QByteArray(":B:Gross"));
+        }
+    }
+
     void aPictureWithCaptionThatFits() {
         Bilder b;
         b.hoehen["Bild"] = 100; // 100 div 13 + 1 = 8 lines

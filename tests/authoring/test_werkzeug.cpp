@@ -265,7 +265,7 @@ private Q_SLOTS:
         QCOMPARE(umgeleitet.exitCode(), 0);
         QCOMPARE(umgeleitet.readAllStandardError(), QByteArray());
         const QString script = QStandardPaths::findExecutable("script");
-        if (script.isEmpty()) QSKIP("\"script\" (util-linux) fehlt: kein Terminal für die Probe");
+        QVERIFY2(!script.isEmpty(), "\"script\" (bsdutils) fehlt: make deps installiert es");
         QProcess terminal;
         terminal.start(script, {"-qec", QStringLiteral("'%1' %2").arg(QStringLiteral(PAGORA_TOOL), aufruf.join(' ')),
                                 "/dev/null"});

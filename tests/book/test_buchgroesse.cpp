@@ -195,20 +195,33 @@ private Q_SLOTS:
         QVERIFY(buch.zustand->ansicht.blaetternZeigen);
         QCOMPARE(vorlieben().value("Ansicht/BlaetternZeigen").toBool(), true);
 
-        buch.taste(Qt::Key_F10);
-        QVERIFY(QTest::qWaitFor([&] { return menue->isVisible(); }, 2000));
         QMenu *groesse = menue->findChild<QMenu *>();
         QVERIFY(groesse);
-        QTest::mouseClick(menue, Qt::LeftButton, {}, menue->actionGeometry(groesse->menuAction()).center());
-        QVERIFY(QTest::qWaitFor([&] { return groesse->isVisible(); }, 2000));
+        auto groesseOeffnen = [&] {
+            buch.taste(Qt::Key_F10);
+            QVERIFY(QTest::qWaitFor([&] { return menue->isVisible(); }, 2000));
+            QTest::mouseClick(menue, Qt::LeftButton, {}, menue->actionGeometry(groesse->menuAction()).center());
+            QVERIFY(QTest::qWaitFor([&] { return groesse->isVisible(); }, 2000));
+        };
+        groesseOeffnen();
         // 1024 x 768 device pixels hold the book at 1.25 at most: larger steps wait for a
         // larger screen.
         const double passend = PassenderFaktor(qRound(1024 * faktor), qRound(768 * faktor));
+        QStringList moeglich;
         for (const char *stufe : {"Buchgroesse_1.5", "Buchgroesse_2", "Buchgroesse_3"}) {
             const QAction *a = groesse->findChild<QAction *>(QLatin1String(stufe));
             QVERIFY(a);
             QCOMPARE(a->isEnabled(), QString::fromLatin1(stufe).section('_', 1).toDouble() <= passend);
+            if (a->isEnabled()) moeglich << QString::fromLatin1(stufe);
         }
+        // One fixed size after another: each choice is kept.
+        for (const QString &stufe : moeglich) {
+            if (!groesse->isVisible()) groesseOeffnen();
+            waehlen(groesse, qPrintable(stufe));
+            QCOMPARE(vorlieben().value("Ansicht/Buchgroesse").toString(), stufe.section('_', 1));
+            QCOMPARE(buch.zustand->ansicht.buchgroesse.faktor, stufe.section('_', 1).toDouble());
+        }
+        if (!groesse->isVisible()) groesseOeffnen();
         waehlen(groesse, "Buchgroesse_Original");
         QCOMPARE(vorlieben().value("Ansicht/Buchgroesse").toString(), QString("Original"));
         QCOMPARE(buch.zustand->ansicht.buchgroesse.art, Buchgroesse::Art::Original);

@@ -147,6 +147,21 @@ private Q_SLOTS:
         QVERIFY(buch.MemoTextLinks->markierungen().isEmpty() && buch.MemoTextRechts->markierungen().isEmpty());
     }
 
+    // A hit on a page's last line is marked where the line is drawn.
+    void aHitOnTheLastLineIsMarked() {
+        Suche s({{5, {{28, "am Ende der Kranhaus"}}}});
+        for (int i = 0; i < 40 && s.form->PanelDeckel->isVisibleTo(s.form.get()); ++i)
+            s.form->TimerAnfangTimer();
+        s.form->show();
+        s.suchen("Kranhaus", 1);
+        const testing::Buchteile buch(*s.form->PanelBuch());
+        book::SeitenMemo *memo =
+            buch.MemoTextLinks->zeilen().value(27).contains("Kranhaus") ? buch.MemoTextLinks : buch.MemoTextRechts;
+        QCOMPARE(memo->zeilen().size(), 28);
+        QCOMPARE(memo->markierungen(), QList<book::SeitenMemo::Markierung>({{27, 12, 8}}));
+        QVERIFY(memo->rect().contains(memo->zeichenRechteck(27, 12, 8)));
+    }
+
     // A hit in a heading or a picture caption is marked there too, and the marks are on
     // the leaf while it turns, not only after it.
     void headingsAndCaptionsAreMarkedOnTheTurningPage() {
