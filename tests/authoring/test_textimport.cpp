@@ -229,12 +229,12 @@ private Q_SLOTS:
         Bilder b;
         b.hoehen["Gross"] = 200; // 16 lines
         for (const int davor : {11, 12}) {
-            const Lauf p = importieren(text.left(text.indexOf("Zeile " + QByteArray::number(davor + 1) + "\r")) +
-                                           ":B:Gross\r\nDanach\r\n",
-                                       b);
+            const Lauf p = importieren(
+                text.left(text.indexOf("Zeile " + QByteArray::number(davor + 1) + "\r")) + ":B:Gross\r\nDanach\r\n", b);
             const bool passt = davor == 11; // picture line 12, its 16 lines up to line 27
             QCOMPARE(p.zeile(1, davor + 1), passt ? QByteArray(":B:Gross") : QByteArray("Danach"));
-            QCOMPARE(p.zeile(passt ? 1 : 2, passt ? davor + 17 : 1), passt ? QByteArray("Danach") : QByteArray(":B:Gross"));
+            QCOMPARE(p.zeile(passt ? 1 : 2, passt ? davor + 17 : 1),
+                     passt ? QByteArray("Danach") : QByteArray(":B:Gross"));
         }
     }
 
