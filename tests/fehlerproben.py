@@ -3,7 +3,9 @@
 moved by one, a constant changed, a statement dropped, a direct write in place of a
 safe one), rebuilds and runs the suite: how many of them the tests catch.
 
-    tests/fehlerproben.py SOURCE_DIR BUILD_DIR
+    tests/fehlerproben.py SOURCE_DIR BUILD_DIR [NUMBER ...]
+
+With numbers, only those slips (counted from 1) are tried.
 
 Runs for a long time (one build and one test run per slip); the source tree is put
 back after each slip, also when interrupted."""
@@ -64,8 +66,11 @@ def lauf(befehl, **kw):
 
 def main():
     quelle, bau = pathlib.Path(sys.argv[1]), pathlib.Path(sys.argv[2])
+    auswahl = {int(a) for a in sys.argv[3:]}
     gefangen = []
     for nr, (datei, alt, neu) in enumerate(FEHLER, 1):
+        if auswahl and nr not in auswahl:
+            continue
         pfad = quelle / datei
         text = pfad.read_text()
         if text.count(alt) != 1:
