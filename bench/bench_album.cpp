@@ -7,7 +7,7 @@
 #include "app/views/timageform.h"
 #include "authoring/core/albumproduktion.h"
 #include "authoring/core/textimport.h"
-#include "authoring/views/panelmemoliste.h"
+#include "authoring/views/bilderlisteneditor.h"
 #include "authoring/views/tbearbeitung.h"
 #include "median.h"
 #include "platform/fonts.h"
@@ -128,7 +128,8 @@ void albumMessen(const QString &ordner, const QString &hilfe, const QString &wer
         p.bearbeitung->ImageBilderInsAlbumClick();
         fenster.push_back(double(uhr.nsecsElapsed()) / 1e6);
         bilder = p.zustand.BilderAnzahl;
-        const authoring::Albumauftrag auftrag{p.zustand.ort, p.bearbeitung->buch()->Bilderliste()};
+        const authoring::Albumauftrag auftrag{
+            p.zustand.ort, static_cast<const authoring::Bearbeitungskontext &>(*p.bearbeitung).buch()->Bilderliste()};
         const authoring::Importmasse masse = authoring::Importmasse::Bildschirm();
         uhr.restart();
         authoring::AlbumBearbeiten(p.zustand.dateien, auftrag, masse.inhalt);

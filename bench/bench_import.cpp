@@ -86,7 +86,7 @@ int main(int argc, char **argv) {
         uhr.start();
         z.Bearbeitungsteil = 1;
         authoring::Buchmachen(fenster, z.dateien.stored(datei), false);
-        fenster.PanelSaveContentsClick();
+        fenster.inhaltsbearbeitung().PanelSaveContentsClick();
         return ms(uhr);
     };
     std::vector<double> werkzeug, imFenster, mitTrennung, quotient, trennQuotient;

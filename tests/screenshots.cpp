@@ -12,11 +12,12 @@
 #include "app/views/tfundliste.h"
 #include "app/views/timageform.h"
 #include "authoring/views/albumherstellung.h"
+#include "authoring/views/bilderlisteneditor.h"
 #include "authoring/views/copyrightpanel.h"
 #include "authoring/views/demoladen.h"
 #include "authoring/views/hintergrundpanel.h"
+#include "authoring/views/inhaltsbearbeitung.h"
 #include "authoring/views/panel7import.h"
-#include "authoring/views/panelmemoliste.h"
 #include "authoring/views/rahmendaten.h"
 #include "authoring/views/registerpanel.h"
 #include "authoring/views/tbearbeitung.h"
@@ -43,9 +44,15 @@
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextEdit>
+#include <QToolButton>
 #include <cstdio>
 
 namespace {
+
+// A task panel of the authoring window by its name.
+template <class P> P &panel(const authoring::TBearbeitung &bearbeitung, const char *name) {
+    return *bearbeitung.findChild<P *>(QString::fromLatin1(name));
+}
 
 class OhneBoxen : public app::Meldungen {
 public:
@@ -198,21 +205,22 @@ bool aufnehmen(const QString &ordner, platform::ScreenInfo info) {
     ok &= speichern(form, ordner, vorsilbe + "14-fenster");
     // The authoring window: start, the album question, a new project in both stages,
     // switching projects.
-    bearbeitung.Auswahl(1);
+    bearbeitung.Auswahl(authoring::Aufgabe::Start);
     ok &= speichern(bearbeitung, ordner, vorsilbe + "30-bearbeitung-start");
-    bearbeitung.Auswahl(3);
+    bearbeitung.Auswahl(authoring::Aufgabe::Albumfrage);
     ok &= speichern(bearbeitung, ordner, vorsilbe + "31-bearbeitung-album-jetzt");
     bearbeitung.ImageFundamentalsClick();
     ok &= speichern(bearbeitung, ordner, vorsilbe + "32-neues-projekt-eingabe");
-    bearbeitung.Panel4Rahmendaten->EditProgrammName->setText(QStringLiteral("Garten"));
-    bearbeitung.Panel4Rahmendaten->EditProgrammName->setModified(true);
-    bearbeitung.Panel4Rahmendaten->EditProjektVerzeichnis->setText(QStringLiteral("Garten"));
-    bearbeitung.Panel4Rahmendaten->EditProjektVerzeichnis->setModified(true);
-    bearbeitung.Panel4Rahmendaten->BitBtnProjektOKClick();
+    auto &rahmen = panel<authoring::Rahmendaten>(bearbeitung, "Panel4Rahmendaten");
+    rahmen.EditProgrammName->setText(QStringLiteral("Garten"));
+    rahmen.EditProgrammName->setModified(true);
+    rahmen.EditProjektVerzeichnis->setText(QStringLiteral("Garten"));
+    rahmen.EditProjektVerzeichnis->setModified(true);
+    rahmen.BitBtnProjektOKClick();
     ok &= speichern(bearbeitung, ordner, vorsilbe + "33-neues-projekt-bestaetigen");
-    bearbeitung.BitBtnSpaeterClick();
+    bearbeitung.abbrechen();
     bearbeitung.ImageRunDemoClick();
-    bearbeitung.Panel6DemoLaden->FileListBox1->setCurrentRow(0);
+    panel<authoring::DemoLaden>(bearbeitung, "Panel6DemoLaden").FileListBox1->setCurrentRow(0);
     ok &= speichern(bearbeitung, ordner, vorsilbe + "34-projekt-laden");
     bearbeitung.hide();
     return ok;
@@ -260,20 +268,21 @@ bool gestaltung(const QString &ordner, platform::ScreenInfo info) {
     bool ok = true;
 
     bearbeitung.PanelProjektTitelClick();
-    authoring::Titelpanel &titel = *bearbeitung.Panel8Titel;
-    titel.EditTitel->setText(titel.EditTitel->text() + QStringLiteral(" Mühlenbuch"));
-    titel.EditUntertitel->setText(QStringLiteral("Vom Korn zum Mehl"));
+    auto &titel = panel<authoring::Titelpanel>(bearbeitung, "Panel8Titel");
+    auto *titelFeld = titel.findChild<QLineEdit *>("EditTitel");
+    titelFeld->setText(titelFeld->text() + QStringLiteral(" Mühlenbuch"));
+    titel.findChild<QLineEdit *>("EditUntertitel")->setText(QStringLiteral("Vom Korn zum Mehl"));
     for (int i = 0; i < 20; ++i)
-        titel.ImageTitelDownClick();
+        titel.findChild<QToolButton *>("ImageTitelDown")->click();
     for (int i = 0; i < 4; ++i)
-        titel.ImageBuchtitelSmallerClick();
+        titel.findChild<QToolButton *>("ImageBuchtitelSmaller")->click();
     for (int i = 0; i < 10; ++i)
-        titel.ImageUntertitelUpClick();
+        titel.findChild<QToolButton *>("ImageUntertitelUp")->click();
     ok &= speichernMitFenster(form, bearbeitung, ordner, vorsilbe + "60-titel");
     bearbeitung.hide();
 
     bearbeitung.PanelRegisterClick();
-    authoring::Registerpanel &register_ = *bearbeitung.Panel9Register;
+    auto &register_ = panel<authoring::Registerpanel>(bearbeitung, "Panel9Register");
     register_.EditGriff[3]->setText(QStringLiteral("Karten"));
     register_.PanelGriffB[3]->click();
     register_.EditGriffSeite[3]->setText(QStringLiteral("3"));
@@ -288,10 +297,10 @@ bool gestaltung(const QString &ordner, platform::ScreenInfo info) {
         feld->moveCursor(QTextCursor::End);
     }
     ok &= speichernMitFenster(form, bearbeitung, ordner, vorsilbe + "62-copyright");
-    bearbeitung.BitBtnSpaeterClick();
+    bearbeitung.abbrechen();
 
-    bearbeitung.Auswahl(5);
-    authoring::Hintergrundpanel &hintergrund = *bearbeitung.Panel5Wallpaper;
+    bearbeitung.Auswahl(authoring::Aufgabe::Hintergrund);
+    auto &hintergrund = panel<authoring::Hintergrundpanel>(bearbeitung, "Panel5Wallpaper");
     hintergrund.FileListBoxWallpaper->setCurrentRow(qMin(2, hintergrund.FileListBoxWallpaper->count() - 1));
     ok &= speichernMitFenster(form, bearbeitung, ordner, vorsilbe + "63-hintergrund");
     hintergrund.BitBtnWallpaperClick();
@@ -303,7 +312,8 @@ bool gestaltung(const QString &ordner, platform::ScreenInfo info) {
     bearbeitung.ImageNeueBilderClick();
     bearbeitung.TimerBilderlisteTimer();
     ok &= speichern(form, ordner, vorsilbe + "65-bilderliste");
-    if (authoring::PanelMemoListe *liste = bearbeitung.listeneditor()) liste->BitBtnDontSaveClick();
+    if (authoring::Bilderlisteneditor *liste = bearbeitung.listeneditor())
+        liste->findChild<QPushButton *>("BitBtnDontSave")->click();
     form.SeitenZeigen(2);
     ok &= speichern(form, ordner, vorsilbe + "66-nach-der-bilderliste");
     bearbeitung.ImageBilderInsAlbumClick();
@@ -314,7 +324,7 @@ bool gestaltung(const QString &ordner, platform::ScreenInfo info) {
     ok &= speichern(form, ordner, vorsilbe + "69-text-nach-herstellung");
     bearbeitung.NurInhaltsverzeichnis(1);
     ok &= speichernMitFenster(form, bearbeitung, ordner, vorsilbe + "70-inhalt-bearbeiten");
-    bearbeitung.BitBtnSpaeterClick();
+    bearbeitung.abbrechen();
     form.SeitenZeigen(4);
     ok &= speichern(form, ordner, vorsilbe + "71-text-nach-inhalt");
     return ok;
@@ -334,7 +344,7 @@ bool neuesProjekt(const QString &ordner, platform::ScreenInfo info) {
         form.TimerAnfangTimer();
     form.SeitenZeigen(0);
     bearbeitung.ImageFundamentalsClick();
-    authoring::Rahmendaten &p = *bearbeitung.Panel4Rahmendaten;
+    auto &p = panel<authoring::Rahmendaten>(bearbeitung, "Panel4Rahmendaten");
     p.EditProgrammName->setText(QStringLiteral("Garten"));
     p.EditProgrammName->setModified(true);
     p.EditProjektVerzeichnis->setText(QStringLiteral("Garten"));
@@ -381,14 +391,14 @@ bool textImport(const QString &ordner, platform::ScreenInfo info) {
     bool ok = true;
     form.SeitenZeigen(0);
     bearbeitung.ImageTextImportClick();
-    authoring::Panel7Import &p = *bearbeitung.Panel7Import;
+    auto &p = panel<authoring::Panel7Import>(bearbeitung, "Panel7Import");
     p.ordnerSetzen(programm.zustand.dateien.stored(kopie.path() + "/Quarn/Texte/"));
     p.FileListBox->setCurrentRow(0);
     ok &= speichern(bearbeitung, ordner, vorsilbe + "40-text-importieren");
     p.BitBtnLadenClick();
     ok &= speichernMitFenster(form, bearbeitung, ordner, vorsilbe + "41-nach-dem-import");
     ok &= speichern(bearbeitung, ordner, vorsilbe + "42-inhaltsverzeichnis");
-    bearbeitung.PanelSaveContentsClick();
+    bearbeitung.inhaltsbearbeitung().PanelSaveContentsClick();
     // The demo's own text gives the book the build made.
     for (const char *datei : {"/Quarn/Pages/Quarn.5", "/Quarn/Pages/Quarn.1"}) {
         QFile neu(kopie.path() + datei), alt(QStringLiteral(PAGORA_ROOT) + datei);
@@ -435,14 +445,16 @@ bool bilderliste(const QString &ordner, platform::ScreenInfo info) {
     bearbeitung.ImageNeueBilderClick();
     ok &= speichern(form, ordner, vorsilbe + "50-bilderliste-wird-geschrieben");
     bearbeitung.TimerBilderlisteTimer();
-    authoring::PanelMemoListe &e = *bearbeitung.listeneditor();
-    QTextCursor zeile(e.MemoListe->document()->findBlockByNumber(3));
+    authoring::Bilderlisteneditor &e = *bearbeitung.listeneditor();
+    auto *memo = e.findChild<authoring::ListenMemo *>("MemoListe");
+    QTextCursor zeile(memo->document()->findBlockByNumber(3));
     zeile.movePosition(QTextCursor::Right);
-    e.MemoListe->setTextCursor(zeile);
-    e.MemoListeClick();
-    e.ListboxNeueBilder->setCurrentRow(1);
-    e.ListboxNeueBilderClick();
-    e.EditBildKommentar->setText(QStringLiteral("Die Scheune~ am Hof"));
+    memo->setTextCursor(zeile);
+    Q_EMIT memo->geklickt(); // as a click there tells the editor
+    auto *neue = e.findChild<QListWidget *>("ListboxNeueBilder");
+    neue->setCurrentRow(1);
+    Q_EMIT neue->itemClicked(neue->item(1));
+    e.findChild<QLineEdit *>("EditBildKommentar")->setText(QStringLiteral("Die Scheune~ am Hof"));
     ok &= speichern(form, ordner, vorsilbe + "51-bilderliste-neue-bilder");
     QMessageBox box(QMessageBox::Critical, QStringLiteral("Pagora"),
                     QString::fromUtf8("\"Brezel\" wurde verschoben oder gelöscht!"), QMessageBox::Ok, &form);
@@ -450,9 +462,9 @@ bool bilderliste(const QString &ordner, platform::ScreenInfo info) {
     box.move((info.width - box.width()) / 2, (info.height - box.height()) / 2);
     ok &= speichern(box, ordner, vorsilbe + "52-bilderliste-fehlt");
     box.hide();
-    e.BitBtnAlleClick();
+    e.findChild<QPushButton *>("BitBtnAlle")->click();
     ok &= speichern(form, ordner, vorsilbe + "53-bilderliste-ohne-neue");
-    e.PanelSaveClick();
+    e.findChild<QPushButton *>("PanelSave")->click();
     ok &= speichern(bearbeitung, ordner, vorsilbe + "54-bearbeitung-album-jetzt");
     QFile::rename(kopie.path() + "/Brezel.bmp", album + "Brezel.bmp"); // found again before the album is made
     bool halb = false;

@@ -1630,7 +1630,7 @@ Save like this?</translation>
     </message>
 </context>
 <context>
-    <name>authoring::PanelMemoListe</name>
+    <name>authoring::Bilderlisteneditor</name>
     <message>
         <source>So können Sie die Liste redigieren</source>
         <translation>How to edit the list</translation>

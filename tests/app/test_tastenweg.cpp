@@ -375,7 +375,7 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowActive(b.form.get()));
         b.taste(Qt::Key_H, Qt::ControlModifier);
         QVERIFY(b.bearbeitung->isVisible());
-        QCOMPARE(b.bearbeitung->aktuellesPanel(), 5);
+        QCOMPARE(b.bearbeitung->aktuellesPanel(), authoring::Aufgabe::Hintergrund);
         erledigt("Strg+H");
         b.bearbeitung->hide();
         b.form->activateWindow();

@@ -6,10 +6,10 @@
 #include "app/views/hinweiszeile.h"
 #include "app/views/meldungen.h"
 #include "app/views/timageform.h"
+#include "authoring/views/bilderlisteneditor.h"
 #include "authoring/views/inhaltsbearbeitung.h"
-#include "authoring/views/panelmemoliste.h"
 #include "authoring/views/rahmendaten.h"
-#include "authoring/views/tbearbeitung.h"
+#include "autorenteile.h"
 #include "book/views/buchpanel.h"
 #include "buchteile.h"
 #include "fixture.h"
@@ -413,7 +413,7 @@ private Q_SLOTS:
         p.form->BeendenClick();
         QCOMPARE(p.meldungen.fragen,
                  QStringList{QString::fromUtf8("Die Bilderliste ist noch geöffnet. Trotzdem beenden?")});
-        authoring::PanelMemoListe &e = *p.bearbeitung.listeneditor();
+        const testing::Listenteile e(*p.bearbeitung.listeneditor());
         QCOMPARE(e.neueBilder(), (QStringList{"Hafen", "Kirche"}));
         QTest::mouseClick(e.BitBtnAlle, Qt::LeftButton);
         QTest::mouseClick(e.PanelSave, Qt::LeftButton);
@@ -458,10 +458,10 @@ private Q_SLOTS:
         Programm p(w);
         QCOMPARE(p.zustand.ProgrammName, QString());
         p.form->ImageMenuMouseDown(10, 10);
-        QCOMPARE(p.bearbeitung.aktuellesPanel(), 4);
+        QCOMPARE(p.bearbeitung.aktuellesPanel(), authoring::Aufgabe::NeuesProjekt);
         p.zustand.ProgrammName = "Pagora";
         p.form->ImageMenuMouseDown(10, 10);
-        QCOMPARE(p.bearbeitung.aktuellesPanel(), 1);
+        QCOMPARE(p.bearbeitung.aktuellesPanel(), authoring::Aufgabe::Start);
     }
 
     void theProjectCommandsRunTheAuthoringTasks_data() {
@@ -521,7 +521,7 @@ private Q_SLOTS:
         QAction *befehl = p.form->menueleiste()->findChild<QAction *>(eintrag);
         QVERIFY(befehl);
         befehl->trigger();
-        QCOMPARE(p.bearbeitung.aktuellesPanel(), tag);
+        QCOMPARE(int(p.bearbeitung.aktuellesPanel()), tag);
         QCOMPARE(p.bearbeitung.isVisible(), sichtbar);
     }
 
@@ -536,7 +536,7 @@ private Q_SLOTS:
         p.form->SeitenZeigen(0);
         QCOMPARE(testing::teile(p.form->PanelBuch()).Inhalt1()->item(0)->text().left(6), QString("Anfang"));
         p.bearbeitung.ImageFundamentalsClick();
-        authoring::Rahmendaten &r = *p.bearbeitung.Panel4Rahmendaten;
+        auto &r = testing::panel<authoring::Rahmendaten>(p.bearbeitung, "Panel4Rahmendaten");
         for (QLineEdit *feld : {r.EditProgrammName, r.EditProjektVerzeichnis}) {
             feld->setText("Garten");
             feld->setModified(true);

@@ -4,10 +4,10 @@
 // right after (a picture named with a dot included), bytes the author did not change,
 // and every authoring command refused on a read-only data root.
 #include "app/views/timageform.h"
+#include "authoring/views/bilderlisteneditor.h"
 #include "authoring/views/inhaltsbearbeitung.h"
-#include "authoring/views/panelmemoliste.h"
-#include "authoring/views/tbearbeitung.h"
 #include "autorenfixture.h"
+#include "autorenteile.h"
 #include "book/views/buchpanel.h"
 #include "buchfixture.h"
 #include "buchteile.h"
@@ -122,11 +122,11 @@ private Q_SLOTS:
 
         p.form->menueleiste()->findChild<QAction *>("BilderindieListe1")->trigger();
         p.bearbeitung->TimerBilderlisteTimer();
-        PanelMemoListe *e = p.bearbeitung->listeneditor();
-        QVERIFY(e->isVisible());
-        QVERIFY(dunkel(e->MemoListe->palette().color(QPalette::Text)));
-        QVERIFY(!dunkel(e->MemoListe->palette().color(QPalette::Base)));
-        QTest::mouseClick(e->BitBtnDontSave, Qt::LeftButton);
+        const testing::Listenteile e(*p.bearbeitung->listeneditor());
+        QVERIFY(e.e.isVisible());
+        QVERIFY(dunkel(e.MemoListe->palette().color(QPalette::Text)));
+        QVERIFY(!dunkel(e.MemoListe->palette().color(QPalette::Base)));
+        QTest::mouseClick(e.BitBtnDontSave, Qt::LeftButton);
 
         p.form->menueleiste()->findChild<QAction *>("Inhaltsverzeichnisbearbeiten")->trigger();
         p.klick<QPushButton>("AuswahlLeseteil");
@@ -189,10 +189,10 @@ private Q_SLOTS:
         p.w.bitmap("Pagora/Album/Zaun.bmp", 400, 300, Qt::red);
         p.form->menueleiste()->findChild<QAction *>("BilderindieListe1")->trigger();
         p.bearbeitung->TimerBilderlisteTimer();
-        PanelMemoListe *e = p.bearbeitung->listeneditor();
-        QCOMPARE(e->neueBilder(), (QStringList{"Tanne.alt", "Zaun"}));
-        QTest::mouseClick(e->BitBtnAlle, Qt::LeftButton);
-        QTest::mouseClick(e->PanelSave, Qt::LeftButton);
+        const testing::Listenteile e(*p.bearbeitung->listeneditor());
+        QCOMPARE(e.neueBilder(), (QStringList{"Tanne.alt", "Zaun"}));
+        QTest::mouseClick(e.BitBtnAlle, Qt::LeftButton);
+        QTest::mouseClick(e.PanelSave, Qt::LeftButton);
         QVERIFY(p.w.lesen("Pagora/Pages/Pagora.3").endsWith("Tanne.alt:\r\nZaun:\r\n"));
         QVERIFY(p.klick<QPushButton>("BitBtnJetzt"));
         QVERIFY2(p.boxen().isEmpty(), qPrintable(p.boxen().join('\n')));
@@ -201,7 +201,7 @@ private Q_SLOTS:
         // The editor opened again finds both listed and offers nothing new.
         p.form->menueleiste()->findChild<QAction *>("BilderindieListe1")->trigger();
         p.bearbeitung->TimerBilderlisteTimer();
-        QVERIFY(e->neueBilder().isEmpty());
+        QVERIFY(e.neueBilder().isEmpty());
         QVERIFY2(p.boxen().isEmpty(), qPrintable(p.boxen().join('\n')));
     }
 
@@ -215,7 +215,7 @@ private Q_SLOTS:
                                                "Anna\r\n");
         p.form->menueleiste()->findChild<QAction *>("BilderindieListe1")->trigger();
         p.bearbeitung->TimerBilderlisteTimer();
-        QTest::mouseClick(p.bearbeitung->listeneditor()->PanelSave, Qt::LeftButton);
+        QTest::mouseClick(testing::Listenteile(*p.bearbeitung->listeneditor()).PanelSave, Qt::LeftButton);
         QCOMPARE(p.w.lesen("Pagora/Pages/Pagora.3"), liste);
         p.bearbeitung->hide();
         p.form->menueleiste()->findChild<QAction *>("Copyright")->trigger();

@@ -5,7 +5,7 @@
 #include "authoring/views/demoladen.h"
 #include "authoring/views/rahmendaten.h"
 #include "authoring/views/startpanel.h"
-#include "authoring/views/tbearbeitung.h"
+#include "autorenteile.h"
 #include "leeresbuch.h"
 #include "project/core/projektdateien.h"
 #include "zustandfixture.h"
@@ -91,8 +91,8 @@ struct Umgebung {
         fenster->setBuch(&buch);
         buch.zustand = &zustand;
     }
-    Rahmendaten &p4() const { return *fenster->Panel4Rahmendaten; }
-    DemoLaden &p6() const { return *fenster->Panel6DemoLaden; }
+    Rahmendaten &p4() const { return testing::panel<Rahmendaten>(*fenster, "Panel4Rahmendaten"); }
+    DemoLaden &p6() const { return testing::panel<DemoLaden>(*fenster, "Panel6DemoLaden"); }
     QStringList dateien() const {
         QStringList liste;
         QDirIterator it(w.nativ(), QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
@@ -117,6 +117,18 @@ void tippen(const QString &text) {
 }
 
 } // namespace
+
+// The panel each task brings to the front.
+const QHash<Aufgabe, QString> kPanelNamen = {
+    {Aufgabe::Start, "Panel1DemoOderProjekt"},
+    {Aufgabe::NeuesProjekt, "Panel4Rahmendaten"},
+    {Aufgabe::Projektwechsel, "Panel6DemoLaden"},
+    {Aufgabe::Import, "Panel7Import"},
+    {Aufgabe::Titel, "Panel8Titel"},
+    {Aufgabe::Register, "Panel9Register"},
+    {Aufgabe::Copyright, "Panel10Copyright"},
+    {Aufgabe::InhaltWaehlen, "Panel11Inhaltsverzeichnis"},
+};
 
 class TestBearbeitung : public QObject {
     Q_OBJECT
@@ -143,67 +155,68 @@ private Q_SLOTS:
         QVERIFY(f.windowFlags() & Qt::WindowStaysOnTopHint);
         QVERIFY(!(f.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
         QCOMPARE(f.palette().color(QPalette::Window), QColor(155, 251, 193));
-        f.Auswahl(1);
+        f.Auswahl(Aufgabe::Start);
         QCOMPARE(f.windowTitle(), QString("Bearbeitung"));
         QCOMPARE(f.pos(), QPoint((breite - groesse.width()) / 2, (hoehe - groesse.height()) / 2));
         // Where the author moved it, it stays.
         f.move(10, 20);
         f.hide();
-        f.Auswahl(6);
+        f.Auswahl(Aufgabe::Projektwechsel);
         QCOMPARE(f.pos(), QPoint(10, 20));
     }
 
     void theStartPanelsEntries_data() {
         QTest::addColumn<QString>("eintrag");
-        QTest::addColumn<int>("tag");
+        QTest::addColumn<Aufgabe>("tag");
         QTest::addColumn<bool>("sichtbar");
-        QTest::newRow("switch") << "ImageRunDemo" << 6 << true;
-        QTest::newRow("import") << "ImageTextImport" << 7 << true;
-        QTest::newRow("new project") << "ImageFundamentals" << 4 << true;
-        QTest::newRow("title") << "PanelProjektTitel" << 8 << true;
-        QTest::newRow("register") << "PanelRegister" << 9 << true;
-        QTest::newRow("copyright") << "PanelCopyright" << 10 << true;
-        QTest::newRow("contents") << "Inhaltsverzeichnisbearbeiten" << 12 << true;
-        QTest::newRow("new pictures") << "ImageNeueBilder" << 1 << false;
-        QTest::newRow("album") << "ImageBilderInsAlbum" << 1 << false;
+        QTest::newRow("switch") << "ImageRunDemo" << Aufgabe::Projektwechsel << true;
+        QTest::newRow("import") << "ImageTextImport" << Aufgabe::Import << true;
+        QTest::newRow("new project") << "ImageFundamentals" << Aufgabe::NeuesProjekt << true;
+        QTest::newRow("title") << "PanelProjektTitel" << Aufgabe::Titel << true;
+        QTest::newRow("register") << "PanelRegister" << Aufgabe::Register << true;
+        QTest::newRow("copyright") << "PanelCopyright" << Aufgabe::Copyright << true;
+        QTest::newRow("contents") << "Inhaltsverzeichnisbearbeiten" << Aufgabe::InhaltWaehlen << true;
+        QTest::newRow("new pictures") << "ImageNeueBilder" << Aufgabe::Start << false;
+        QTest::newRow("album") << "ImageBilderInsAlbum" << Aufgabe::Start << false;
     }
     void theStartPanelsEntries() {
         QFETCH(QString, eintrag);
-        QFETCH(int, tag);
+        QFETCH(Aufgabe, tag);
         QFETCH(bool, sichtbar);
         Umgebung u;
-        u.fenster->Auswahl(1);
-        auto *knopf = u.fenster->Panel1DemoOderProjekt->findChild<QPushButton *>(eintrag);
+        u.fenster->Auswahl(Aufgabe::Start);
+        auto *knopf =
+            testing::teilNamens<QPushButton>(testing::panel<QWidget>(*u.fenster, "Panel1DemoOderProjekt"), eintrag);
         QVERIFY(knopf);
         QVERIFY(!knopf->accessibleName().isEmpty());
         QTest::mouseClick(knopf, Qt::LeftButton);
         QCOMPARE(u.fenster->aktuellesPanel(), tag);
         QCOMPARE(u.fenster->isVisible(), sichtbar);
-        QCOMPARE(u.fenster->vorderesPanel(), u.fenster->panel(tag));
+        QCOMPARE(testing::vorderesPanel(*u.fenster), u.fenster->findChild<QWidget *>(kPanelNamen.value(tag)));
         if (!sichtbar) QCOMPARE(u.buch.auftraege, QStringList{"auffrischen"});
-        if (tag == 12) QVERIFY(u.fenster->PanelVerzeichnisAuswahl->isVisibleTo(u.fenster.get()));
+        if (tag == Aufgabe::InhaltWaehlen)
+            QVERIFY(testing::teilNamens<QWidget>(*u.fenster, "PanelVerzeichnisAuswahl")->isVisibleTo(u.fenster.get()));
     }
 
     void panelChoiceAndCancel() {
         Umgebung u;
         TBearbeitung &f = *u.fenster;
-        f.Auswahl(11);
-        QVERIFY(!f.PanelVerzeichnisAuswahl->isVisibleTo(&f));
-        // An index without a panel keeps the panel in front.
-        f.Auswahl(2);
-        QCOMPARE(f.aktuellesPanel(), 2);
-        QCOMPARE(f.vorderesPanel(), f.panel(11));
+        f.Auswahl(Aufgabe::Inhalt);
+        QVERIFY(!testing::teilNamens<QWidget>(f, "PanelVerzeichnisAuswahl")->isVisibleTo(&f));
+        QCOMPARE(f.aktuellesPanel(), Aufgabe::Inhalt);
+        QCOMPARE(testing::vorderesPanel(f)->objectName(), QString("Panel11Inhaltsverzeichnis"));
         QTest::keyClick(&f, Qt::Key_Return); // no OK for this Tag
         QVERIFY(f.isVisible());
-        f.Auswahl(3);
-        QTest::mouseClick(f.Panel3JetztDasAlbum->BitBtnSpaeter, Qt::LeftButton);
+        Albumfrage &frage = testing::panel<Albumfrage>(f, "Panel3JetztDasAlbum");
+        f.Auswahl(Aufgabe::Albumfrage);
+        QTest::mouseClick(testing::teilNamens<QPushButton>(frage, "BitBtnSpaeter"), Qt::LeftButton);
         QVERIFY(!f.isVisible());
         QVERIFY(u.buch.auftraege.isEmpty());
-        f.Auswahl(3);
-        QTest::mouseClick(f.Panel3JetztDasAlbum->BitBtnJetzt, Qt::LeftButton);
+        f.Auswahl(Aufgabe::Albumfrage);
+        QTest::mouseClick(testing::teilNamens<QPushButton>(frage, "BitBtnJetzt"), Qt::LeftButton);
         QVERIFY(!f.isVisible());
         QCOMPARE(u.buch.auftraege, QStringList{"auffrischen"});
-        f.Auswahl(5);
+        f.Auswahl(Aufgabe::Hintergrund);
         QTest::keyClick(&f, Qt::Key_Escape);
         QVERIFY(!f.isVisible());
     }
@@ -211,7 +224,7 @@ private Q_SLOTS:
     void okWithBothFieldsUntouchedCreatesNothing() {
         Umgebung u;
         const QStringList vorher = u.dateien();
-        u.fenster->ImageFundamentalsClick();
+        testing::starten(*u.fenster, "ImageFundamentals");
         QVERIFY(QTest::qWaitForWindowActive(u.fenster.get()));
         QCOMPARE(QApplication::focusWidget(), u.p4().EditProgrammName);
         QCOMPARE(u.p4().EditProgrammName->text(), QString("Pagora"));
@@ -227,7 +240,7 @@ private Q_SLOTS:
     void changingOnlyTheNameAsksAboutTheFolder() {
         Umgebung u;
         const QStringList vorher = u.dateien();
-        u.fenster->ImageFundamentalsClick();
+        testing::starten(*u.fenster, "ImageFundamentals");
         QVERIFY(QTest::qWaitForWindowActive(u.fenster.get()));
         tippen("Buch"); // replaces the selected name
         QCOMPARE(u.p4().EditProgrammName->text(), QString("Buch"));
@@ -264,7 +277,7 @@ private Q_SLOTS:
 
     void keysInTheNameFields() {
         Umgebung u;
-        u.fenster->ImageFundamentalsClick();
+        testing::starten(*u.fenster, "ImageFundamentals");
         QVERIFY(QTest::qWaitForWindowActive(u.fenster.get()));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), u.p4().EditProjektVerzeichnis);
@@ -286,7 +299,7 @@ private Q_SLOTS:
     // confirmed afresh.
     void refusalsComeAtTheFirstOkAndLeadBack() {
         Umgebung u;
-        u.fenster->ImageFundamentalsClick();
+        testing::starten(*u.fenster, "ImageFundamentals");
         for (const auto &[feld, text] :
              {std::pair{u.p4().EditProgrammName, "Gar.ten"}, std::pair{u.p4().EditProjektVerzeichnis, "Garten"}}) {
             feld->selectAll();
@@ -329,7 +342,7 @@ private Q_SLOTS:
         Umgebung u;
         u.w.text("Quarn.ini", {"Title=Quarn", "Path=Quarn\\"});
         const QString seiten = u.zustand.TextSeitenDateiName;
-        u.fenster->ImageRunDemoClick();
+        testing::starten(*u.fenster, "ImageRunDemo");
         QCOMPARE(u.p6().EditIniDatei->text(), QString("*.ini"));
         u.p6().EditIniDatei->setText(eingabe);
         QTest::keyClick(u.p6().EditIniDatei, Qt::Key_Return);
@@ -347,7 +360,7 @@ private Q_SLOTS:
             Umgebung u;
             const QByteArray eigen = "Path=Quarn\\\r\nTitle=Quarn\r\nSubtitle=Mühlen\r\nSheet4=Karten\r\n";
             u.w.schreiben("Quarn.ini", eigen);
-            u.fenster->ImageFundamentalsClick();
+            testing::starten(*u.fenster, "ImageFundamentals");
             for (const auto &[feld, text] :
                  {std::pair{u.p4().EditProgrammName, "Quarn"}, std::pair{u.p4().EditProjektVerzeichnis, "Quarn"}}) {
                 feld->selectAll();
@@ -375,7 +388,7 @@ private Q_SLOTS:
         QVERIFY(projekt::EinstellungsdateiLesen(u.zustand, "Quarn"));
         const QString seiten = u.zustand.TextSeitenDateiName;
         QVERIFY(seiten.endsWith("Quarn\\Pages\\Quarn.5"));
-        u.fenster->ImageRunDemoClick();
+        testing::starten(*u.fenster, "ImageRunDemo");
         QTest::mouseClick(u.p6().BitBtnIniNichtLaden, Qt::LeftButton);
         QVERIFY(!u.fenster->isVisible());
         QCOMPARE(u.zustand.TextSeitenDateiName, seiten);
@@ -384,7 +397,7 @@ private Q_SLOTS:
 
     void theFileListWritesTheChosenName() {
         Umgebung u;
-        u.fenster->Auswahl(6);
+        testing::starten(*u.fenster, "ImageRunDemo");
         QListWidget *liste = u.p6().FileListBox1;
         QStringList namen;
         for (int i = 0; i < liste->count(); ++i)
@@ -403,7 +416,7 @@ private Q_SLOTS:
         laufwerke.setDrive('D', d.path());
         laufwerke.setDrive('E', e.path());
         Umgebung u({1024, 768, 96}, laufwerke);
-        u.fenster->Auswahl(6);
+        testing::starten(*u.fenster, "ImageRunDemo");
         QTest::mouseClick(u.p6().PanelDemoCD, Qt::LeftButton);
         QCOMPARE(u.meldungen.boxen.size(), 1);
         QCOMPARE(u.meldungen.boxen.first().second, QString("Die Demo-CDROM befindet sich nicht im CD-Laufwerk!"));
@@ -421,13 +434,13 @@ private Q_SLOTS:
 
     void theToolAndTheWindowMakeTheSameProject() {
         Umgebung u;
-        u.fenster->ImageFundamentalsClick();
+        testing::starten(*u.fenster, "ImageFundamentals");
         u.p4().EditProgrammName->setText("Buch");
         u.p4().EditProgrammName->setModified(true);
         u.p4().EditProjektVerzeichnis->setText("Werk");
         u.p4().EditProjektVerzeichnis->setModified(true);
-        u.p4().BitBtnProjektOKClick();
-        u.p4().BitBtnProjektOKClick();
+        QTest::mouseClick(u.p4().BitBtnProjektOK, Qt::LeftButton);
+        QTest::mouseClick(u.p4().BitBtnProjektOK, Qt::LeftButton);
         QCOMPARE(u.zustand.ProgrammName, QString("Buch"));
 
         testing::Datenwurzel werkzeug;

@@ -4,10 +4,10 @@
 // progress and finish state of album production.
 #include "authoring/views/albumfrage.h"
 #include "authoring/views/albumherstellung.h"
+#include "authoring/views/bilderlisteneditor.h"
 #include "authoring/views/fortschrittsanzeige.h"
-#include "authoring/views/panelmemoliste.h"
 #include "authoring/views/startpanel.h"
-#include "authoring/views/tbearbeitung.h"
+#include "autorenteile.h"
 #include "leeresbuch.h"
 #include "platform/bitmapfile.h"
 #include "stillemeldungen.h"
@@ -85,10 +85,10 @@ struct Umgebung {
         buch.flaeche.show();
     }
     // Opens the editor as the start panel's entry does, the timer's tick included.
-    PanelMemoListe &oeffnen() {
-        fenster->ImageNeueBilderClick();
+    testing::Listenteile oeffnen() {
+        testing::starten(*fenster, "ImageNeueBilder");
         fenster->TimerBilderlisteTimer();
-        return *fenster->listeneditor();
+        return testing::Listenteile(*fenster->listeneditor());
     }
     testing::Datenwurzel w;
     app::Zustand zustand;
@@ -98,19 +98,19 @@ struct Umgebung {
     std::unique_ptr<TBearbeitung> fenster;
 };
 
-QStringList zeilenVon(const PanelMemoListe &e) {
+QStringList zeilenVon(const testing::Listenteile &e) {
     return e.zeilen();
 }
 
 // A caret at `spalte` of line `zeile` of the list, as a click leaves it.
-void caret(PanelMemoListe &e, int zeile, int spalte) {
+void caret(const testing::Listenteile &e, int zeile, int spalte) {
     QTextCursor c(e.MemoListe->document()->findBlockByNumber(zeile));
     c.movePosition(QTextCursor::Right, QTextCursor::MoveAnchor, spalte);
     e.MemoListe->setTextCursor(c);
 }
 
 // A real double-click on the first character of line `zeile`.
-void doppelklick(PanelMemoListe &e, int zeile) {
+void doppelklick(const testing::Listenteile &e, int zeile) {
     QTextCursor c(e.MemoListe->document()->findBlockByNumber(zeile));
     const QPoint p = e.MemoListe->cursorRect(c).center() + QPoint(2, 0);
     QTest::mouseDClick(e.MemoListe->viewport(), Qt::LeftButton, {}, p);
@@ -129,18 +129,15 @@ class TestBilderlisteneditor : public QObject {
 private Q_SLOTS:
     void openingReportsMissingAndOffersNewPictures() {
         Umgebung u({"A:x", "", "B:y", ":I:Kapitel"}, {"B.bmp", "c.bmp", "b2.bmp"});
-        u.fenster->Auswahl(1);
-        QTest::mouseClick(u.fenster->Panel1DemoOderProjekt->findChild<QPushButton *>("ImageNeueBilder"),
-                          Qt::LeftButton);
+        testing::starten(*u.fenster, "ImageNeueBilder");
         QVERIFY(!u.fenster->isVisible());
         QVERIFY(u.buch.fortschrittsfeld->isVisible());
         QCOMPARE(u.fenster->fortschritt()->LabelFortschrittTitel->text(), QString("Bilderliste wird geschrieben"));
         QCOMPARE(u.fenster->fortschritt()->LabelFortschritt->text(), QString());
-        QVERIFY(u.fenster->TimerBilderliste.isActive());
+        QVERIFY(!u.fenster->vorhandenerListeneditor());
         // The editor comes with the timer's tick.
         QTRY_VERIFY_WITH_TIMEOUT(u.buch.listenfeld->isVisible(), 3000);
-        PanelMemoListe &e = *u.fenster->listeneditor();
-        QVERIFY(!u.fenster->TimerBilderliste.isActive());
+        const testing::Listenteile e(*u.fenster->listeneditor());
         QVERIFY(!u.buch.fortschrittsfeld->isVisible());
         QCOMPARE(u.buch.listenfeld->geometry(), QRect(184, 163, 660, 457));
         QCOMPARE(u.meldungen.boxen, (QList<QPair<Art, QString>>{
@@ -163,12 +160,12 @@ private Q_SLOTS:
         QCOMPARE(u.buch.hinweise.last(),
                  QString("Verschiebt die ausgewählte Datei (Neue Bilder) in das Verzeichnis Rest"));
         // Every control says what it is.
-        for (QPushButton *b : e.findChildren<QPushButton *>())
+        for (QPushButton *b : e.e.findChildren<QPushButton *>())
             QVERIFY2(!b->accessibleName().isEmpty(), qPrintable(b->objectName()));
         // No list file: an empty list; no missing pictures, no box.
         Umgebung leer({}, {});
         QFile::remove(leer.w.nativ(kListe));
-        PanelMemoListe &l = leer.oeffnen();
+        const testing::Listenteile l = leer.oeffnen();
         QVERIFY(zeilenVon(l).isEmpty());
         QVERIFY(leer.meldungen.boxen.isEmpty());
         QCOMPARE(l.MemoListe->width(), 537);
@@ -199,12 +196,12 @@ private Q_SLOTS:
 
     void insertingThenSaving() {
         Umgebung u({"A:x", "B:y"}, {"A.bmp", "B.bmp", "c.bmp", "a2.bmp"});
-        PanelMemoListe &e = u.oeffnen();
+        const testing::Listenteile e = u.oeffnen();
         // Nothing chosen: a double-click changes nothing.
         doppelklick(e, 1);
         QCOMPARE(zeilenVon(e), (QStringList{"A:x", "B:y"}));
         waehlen(e.ListboxNeueBilder, "c");
-        QVERIFY(e.NeuesBildGewaehlt);
+        QVERIFY(e.e.neuesBildGewaehlt());
         QTest::mouseClick(e.PanelNameIstTitel, Qt::LeftButton);
         QCOMPARE(e.EditBildKommentar->text(), QString("c"));
         e.EditBildKommentar->clear();
@@ -215,7 +212,7 @@ private Q_SLOTS:
         QCOMPARE(e.neueBilder(), QStringList{"a2"});
         QCOMPARE(e.LabelNeueBilder->text(), QString("Neue Bilder (1)"));
         QCOMPARE(e.EditBildKommentar->text(), QString());
-        QVERIFY(!e.NeuesBildGewaehlt);
+        QVERIFY(!e.e.neuesBildGewaehlt());
         QCOMPARE(e.LabelBisherigeBilder->text(), QString("Bisherige Bilder (3)"));
         // Enter in the list writes its empty lines out as blanks.
         caret(e, 2, 3);
@@ -235,8 +232,8 @@ private Q_SLOTS:
         QCOMPARE(u.buch.liste, zeilenVon(e));
         // Panel 3 offers album production.
         QVERIFY(u.fenster->isVisible());
-        QCOMPARE(u.fenster->aktuellesPanel(), 3);
-        QCOMPARE(u.fenster->vorderesPanel(), u.fenster->panel(3));
+        QCOMPARE(u.fenster->aktuellesPanel(), Aufgabe::Albumfrage);
+        QCOMPARE(testing::vorderesPanel(*u.fenster)->objectName(), QString("Panel3JetztDasAlbum"));
     }
 
     // Photos of the album folder are offered under their file names; taken in, each
@@ -247,7 +244,7 @@ private Q_SLOTS:
         foto.fill(Qt::yellow);
         QVERIFY(foto.save(u.w.nativ("Pagora/Album/Urlaub.JPG"), "JPEG"));
         QVERIFY(foto.save(u.w.nativ("Pagora/Album/Strand.png"), "PNG"));
-        PanelMemoListe &e = u.oeffnen();
+        const testing::Listenteile e = u.oeffnen();
         QCOMPARE(e.neueBilder(), (QStringList{"c", "Strand.png", "Urlaub.JPG"}));
         u.meldungen.antwort = false; // the originals stay in the album folder
         waehlen(e.ListboxNeueBilder, "Urlaub.JPG");
@@ -268,7 +265,7 @@ private Q_SLOTS:
 
     void addingAllThenClosingWithoutSaving() {
         Umgebung u({"x:"}, {"x.bmp", "c.bmp", "a.bmp"});
-        PanelMemoListe &e = u.oeffnen();
+        const testing::Listenteile e = u.oeffnen();
         const QByteArray vorher = u.w.lesen(kListe);
         QTest::mouseClick(e.BitBtnAlle, Qt::LeftButton);
         QCOMPARE(zeilenVon(e), (QStringList{"x:", "a:", "c:"}));
@@ -301,15 +298,16 @@ private Q_SLOTS:
         QFETCH(bool, bild);
         QStringList liste{"A:x", "B:y", ":I:Kapitel", "Kapitel 3", "", "", "", "", "", "B:neun"};
         Umgebung u(liste, {"A.bmp", "B.bmp"});
-        PanelMemoListe &e = u.oeffnen();
+        const testing::Listenteile e = u.oeffnen();
         caret(e, 9, 2);
-        e.MemoListeClick();
+        QTest::mouseClick(e.MemoListe->viewport(), Qt::LeftButton, {},
+                          e.MemoListe->cursorRect(e.MemoListe->textCursor()).center());
         QCOMPARE(e.Shape3->pos(), QPoint(90, 10));
         QVERIFY(e.ImageBisherigeBilder->isVisible());
         caret(e, zeile, spalte);
         QTest::mouseClick(e.MemoListe->viewport(), Qt::LeftButton, {},
                           e.MemoListe->cursorRect(e.MemoListe->textCursor()).center());
-        QCOMPARE(e.ermittelterIndex(), zeile + (spalte > 0 ? 1 : 0));
+        QCOMPARE(e.e.ermittelterIndex(), zeile + (spalte > 0 ? 1 : 0));
         QCOMPARE(e.Shape3->pos(), marke);
         QCOMPARE(e.LabelKommentar->text(), kommentar);
         QCOMPARE(e.ImageBisherigeBilder->isVisible(), bild);
@@ -324,7 +322,7 @@ private Q_SLOTS:
         QFETCH(bool, schonDa);
         Umgebung u({}, {"c.bmp", "a.bmp"});
         if (schonDa) u.w.schreiben("Pagora/Rest/c.bmp", "alt");
-        PanelMemoListe &e = u.oeffnen();
+        const testing::Listenteile e = u.oeffnen();
         // Nothing chosen: nothing moves.
         QTest::mouseClick(e.BitBtnDateiWeg, Qt::LeftButton);
         QVERIFY(u.w.gibt("Pagora/Album/c.bmp"));
@@ -333,7 +331,7 @@ private Q_SLOTS:
         QVERIFY(!u.w.gibt("Pagora/Album/c.bmp"));
         QCOMPARE(e.neueBilder(), QStringList{"a"});
         QCOMPARE(e.LabelNeueBilder->text(), QString("Neue Bilder (1)"));
-        QVERIFY(!e.NeuesBildGewaehlt);
+        QVERIFY(!e.e.neuesBildGewaehlt());
         if (schonDa) {
             QCOMPARE(u.w.lesen("Pagora/Rest/c.bmp"), QByteArray("alt"));
             QVERIFY(u.w.gibt("Pagora/Rest/c (2).bmp"));
@@ -371,8 +369,8 @@ private Q_SLOTS:
         QSignalSpy inhalt(u.fenster.get(), &TBearbeitung::albumInhaltHergestellt);
         u.fenster->albumherstellung()->setBildabstand(abstand);
         u.zustand.Bearbeitungsteil = 1;
-        u.fenster->Auswahl(3);
-        QTest::mouseClick(u.fenster->Panel3JetztDasAlbum->BitBtnJetzt, Qt::LeftButton);
+        u.fenster->Auswahl(Aufgabe::Albumfrage);
+        QTest::mouseClick(testing::teilNamens<QPushButton>(*u.fenster, "BitBtnJetzt"), Qt::LeftButton);
         QCOMPARE(u.buch.gemalt, gemalt);
         QCOMPARE(u.fenster->albumherstellung()->neuZeichnungen(), gemalt.size());
         QCOMPARE(u.buch.labels, (QList<int>{0, 1, 2, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16}));
@@ -395,7 +393,7 @@ private Q_SLOTS:
         QVERIFY(links.first().startsWith("Kapitel eins "));
         QVERIFY(links.first().endsWith(" 2"));
         // Shown again later, the window stays where production left it.
-        u.fenster->Auswahl(1);
+        u.fenster->Auswahl(Aufgabe::Start);
         QCOMPARE(u.fenster->pos(), QPoint(0, 768 - u.fenster->height()));
     }
 
@@ -408,7 +406,7 @@ private Q_SLOTS:
             if (i != 16) bilder << QStringLiteral("b%1.bmp").arg(i);
         Umgebung u(liste, bilder);
         QSignalSpy inhalt(u.fenster.get(), &TBearbeitung::albumInhaltHergestellt);
-        u.fenster->ImageBilderInsAlbumClick();
+        testing::starten(*u.fenster, "ImageBilderInsAlbum");
         QCOMPARE(u.meldungen.boxen.size(), 1);
         QCOMPARE(u.meldungen.boxen.first().first, Art::Fehler);
         QVERIFY(u.meldungen.boxen.first().second.contains("\"b16\""));
@@ -424,16 +422,17 @@ private Q_SLOTS:
         // On a read-only data root neither task starts.
         Umgebung lesend(liste, bilder);
         lesend.zustand.NurLesen = true;
-        lesend.fenster->ImageBilderInsAlbumClick();
-        lesend.fenster->ImageNeueBilderClick();
+        testing::starten(*lesend.fenster, "ImageBilderInsAlbum");
+        testing::starten(*lesend.fenster, "ImageNeueBilder");
         QCOMPARE(lesend.meldungen.boxen.size(), 2);
         QVERIFY(lesend.meldungen.boxen.first().second.startsWith("Die Bearbeitungsfunktionen sind erst"));
-        QVERIFY(!lesend.fenster->TimerBilderliste.isActive());
+        QTest::qWait(1200); // longer than the tick that would open the editor
+        QVERIFY(!lesend.fenster->vorhandenerListeneditor());
         QVERIFY(!lesend.w.gibt("Pagora/Pages/Pagora002.bmp"));
         // Without the empty spread nothing happens at all.
         Umgebung ohne(liste, bilder);
         QFile::remove(ohne.w.nativ("Help/Album0.bmp"));
-        ohne.fenster->ImageBilderInsAlbumClick();
+        testing::starten(*ohne.fenster, "ImageBilderInsAlbum");
         QVERIFY(ohne.buch.auftraege.isEmpty());
         QVERIFY(ohne.meldungen.boxen.isEmpty());
     }

@@ -7,9 +7,9 @@
 #include "authoring/views/copyrightpanel.h"
 #include "authoring/views/hintergrundpanel.h"
 #include "authoring/views/registerpanel.h"
-#include "authoring/views/tbearbeitung.h"
 #include "authoring/views/titelpanel.h"
 #include "autorenfixture.h"
+#include "autorenteile.h"
 #include "book/views/bildflaeche.h"
 #include "book/views/buchpanel.h"
 #include "buchteile.h"
@@ -83,36 +83,37 @@ private Q_SLOTS:
     // OK writes the settings file with the title's keys and hides the window.
     void theTitleShowsWhileTypingAndOkStoresIt() {
         Programm p;
-        Titelpanel &t = *p.bearbeitung->Panel8Titel;
-        p.bearbeitung->PanelProjektTitelClick();
+        Titelpanel &t = testing::panel<Titelpanel>(*p.bearbeitung, "Panel8Titel");
+        const testing::Titelteile teile(t);
+        testing::starten(*p.bearbeitung, "PanelProjektTitel");
         QCOMPARE(p.zustand->AktuelleSeite, -1);
         QCOMPARE(p.bearbeitung->pos(), QPoint(0, 600 - p.bearbeitung->height()));
-        QCOMPARE(p.bearbeitung->vorderesPanel(), p.bearbeitung->panel(8));
-        QCOMPARE(t.EditTitel->selectedText(), QString("Pagora"));
-        QCOMPARE(t.LabelTitelLeft->text(), QString("64"));
-        QCOMPARE(t.PanelTitelSize->text(), QString("36"));
-        t.EditTitel->clear();
+        QCOMPARE(testing::vorderesPanel(*p.bearbeitung), &t);
+        QCOMPARE(teile.EditTitel->selectedText(), QString("Pagora"));
+        QCOMPARE(teile.LabelTitelLeft->text(), QString("64"));
+        QCOMPARE(teile.PanelTitelSize->text(), QString("36"));
+        teile.EditTitel->clear();
         for (const QString &bis : QStringList{"M", "Mü", "Müh"}) {
             // A letter beyond ASCII, typed as a keyboard sends it.
-            QTest::sendKeyEvent(QTest::Click, t.EditTitel, Qt::Key_unknown, QString(bis.back()), Qt::NoModifier);
+            QTest::sendKeyEvent(QTest::Click, teile.EditTitel, Qt::Key_unknown, QString(bis.back()), Qt::NoModifier);
             for (QLabel *l :
                  {p.form->LabelProjekttitel1, p.form->LabelProjekttitel2, testing::teile(p.buch()).LabelProjekttitel3})
                 QCOMPARE(l->text(), bis);
         }
-        QTest::keyClicks(t.EditUntertitel, "Ein Tal");
+        QTest::keyClicks(teile.EditUntertitel, "Ein Tal");
         QCOMPARE(testing::teile(p.buch()).LabelProjektUnterTitel->text(), QString("Ein Tal"));
         for (int i = 0; i < 3; ++i)
             p.knopf<QToolButton>(&t, "ImageTitelLeft");
         p.knopf<QToolButton>(&t, "ImageUntertitelDown");
         p.knopf<QToolButton>(&t, "ImageBuchtitelBigger");
-        QCOMPARE(t.LabelTitelLeft->text(), QString("61"));
+        QCOMPARE(teile.LabelTitelLeft->text(), QString("61"));
         QCOMPARE(p.form->LabelProjekttitel1->x(), 61);
         QCOMPARE(p.form->LabelProjekttitel2->x(), 66); // the shadow moves on its own
         QCOMPARE(testing::teile(p.buch()).LabelProjektUnterTitel->y(), 225);
         QCOMPARE(testing::teile(p.buch()).LabelProjekttitel3->font().pixelSize(),
                  platform::screenFont("Arial", 25, 96, true).pixelSize());
         QCOMPARE(p.w.lesen("Pagora.ini"), p.iniVorher); // nothing stored before OK
-        QTest::keyClick(t.EditTitel, Qt::Key_Return);
+        QTest::keyClick(teile.EditTitel, Qt::Key_Return);
         QVERIFY(!p.bearbeitung->isVisible());
         QCOMPARE(p.w.lesen("Pagora.ini"), p.einstellungen({{"Title", "Müh"},
                                                            {"Title.Left", "61"},
@@ -125,16 +126,17 @@ private Q_SLOTS:
     // puts the stored look back on the book.
     void closingWithoutOkKeepsTheFile() {
         Programm p({"Title=Alt"});
-        Titelpanel &t = *p.bearbeitung->Panel8Titel;
-        p.bearbeitung->PanelProjektTitelClick();
-        QTest::keyClicks(t.EditTitel, "Neu");
+        Titelpanel &t = testing::panel<Titelpanel>(*p.bearbeitung, "Panel8Titel");
+        const testing::Titelteile teile(t);
+        testing::starten(*p.bearbeitung, "PanelProjektTitel");
+        QTest::keyClicks(teile.EditTitel, "Neu");
         p.knopf<QToolButton>(&t, "ImageSchattenDown");
         QTest::keyClick(p.bearbeitung.get(), Qt::Key_Escape);
         QVERIFY(!p.bearbeitung->isVisible());
         QCOMPARE(p.w.lesen("Pagora.ini"), p.iniVorher);
         QCOMPARE(p.zustand->einstellungen.wert("Title"), QString("Alt"));
-        p.bearbeitung->PanelProjektTitelClick();
-        QCOMPARE(t.EditTitel->text(), QString("Alt"));
+        testing::starten(*p.bearbeitung, "PanelProjektTitel");
+        QCOMPARE(teile.EditTitel->text(), QString("Alt"));
         QCOMPARE(p.form->LabelProjekttitel1->text(), QString("Alt"));
         QCOMPARE(p.form->LabelProjekttitel2->y(), 10);
     }
@@ -173,11 +175,12 @@ private Q_SLOTS:
         QFETCH(QString, schluessel);
         QFETCH(QString, wert);
         Programm p({ini}, {800, 600, ppi});
-        Titelpanel &t = *p.bearbeitung->Panel8Titel;
-        p.bearbeitung->PanelProjektTitelClick();
+        Titelpanel &t = testing::panel<Titelpanel>(*p.bearbeitung, "Panel8Titel");
+        const testing::Titelteile teile(t);
+        testing::starten(*p.bearbeitung, "PanelProjektTitel");
         for (int i = 0; i < 3; ++i)
             QVERIFY(p.knopf<QToolButton>(&t, knopf));
-        t.BitBtnTitelOkClick();
+        QTest::mouseClick(teile.BitBtnTitelOk, Qt::LeftButton);
         QCOMPARE(p.zustand->einstellungen.wert(schluessel), wert);
         QCOMPARE(p.w.lesen("Pagora.ini"), p.einstellungen({{schluessel, wert}}));
         if (ppi != 96) {
@@ -191,8 +194,8 @@ private Q_SLOTS:
     // choice drops its tab, Enter stores all rows.
     void theRegisterTabs() {
         Programm p;
-        Registerpanel &r = *p.bearbeitung->Panel9Register;
-        p.bearbeitung->PanelRegisterClick();
+        Registerpanel &r = testing::panel<Registerpanel>(*p.bearbeitung, "Panel9Register");
+        testing::starten(*p.bearbeitung, "PanelRegister");
         QCOMPARE(p.zustand->AktuelleSeite, 1000);
         QCOMPARE(p.bearbeitung->pos(), QPoint(800 - p.bearbeitung->width(), 600 - p.bearbeitung->height()));
         QCOMPARE(r.EditGriff[1]->text(), QString("Bilder"));
@@ -220,8 +223,8 @@ private Q_SLOTS:
     // lines byte for byte and the arrows turn pages again.
     void theCopyrightPageIsWrittenOnTheBook() {
         Programm p;
-        Copyrightpanel &c = *p.bearbeitung->Panel10Copyright;
-        p.bearbeitung->PanelCopyrightClick();
+        Copyrightpanel &c = testing::panel<Copyrightpanel>(*p.bearbeitung, "Panel10Copyright");
+        testing::starten(*p.bearbeitung, "PanelCopyright");
         QCOMPARE(p.zustand->AktuelleSeite, 0);
         QVERIFY(c.CopyrightBearbeitung());
         QTextEdit *feld = testing::teile(p.buch()).MemoTextLinks->schreibfeld();
@@ -267,9 +270,9 @@ private Q_SLOTS:
         QFETCH(int, gespeichert);
         Programm p;
         p.meldungen.antwort = antwort;
-        Copyrightpanel &c = *p.bearbeitung->Panel10Copyright;
+        Copyrightpanel &c = testing::panel<Copyrightpanel>(*p.bearbeitung, "Panel10Copyright");
         const QByteArray vorher = p.w.lesen("Pagora/Pages/Pagora.4");
-        p.bearbeitung->PanelCopyrightClick();
+        testing::starten(*p.bearbeitung, "PanelCopyright");
         QStringList text;
         for (int i = 1; i <= zeilen; ++i)
             text << QStringLiteral("Zeile %1").arg(i);
@@ -299,10 +302,10 @@ private Q_SLOTS:
         QFETCH(bool, schreibgeschuetzt);
         Programm p({}, {800, 600, 96}, schreibgeschuetzt);
         QCOMPARE(p.zustand->NurLesen, schreibgeschuetzt);
-        Hintergrundpanel &h = *p.bearbeitung->Panel5Wallpaper;
+        Hintergrundpanel &h = testing::panel<Hintergrundpanel>(*p.bearbeitung, "Panel5Wallpaper");
         p.form->ImageMenuMouseDown(6 * 64 + 45, 10); // the image menu's background cell
         QVERIFY(p.bearbeitung->isVisible());
-        QCOMPARE(p.bearbeitung->vorderesPanel(), p.bearbeitung->panel(5));
+        QCOMPARE(testing::vorderesPanel(*p.bearbeitung), &h);
         QCOMPARE(h.FileListBoxWallpaper->count(), 3);
         QCOMPARE(h.EditHintergrundbild->text(), QString("*.bmp"));
         const QImage leer = h.vorschau();
@@ -336,8 +339,9 @@ private Q_SLOTS:
     void aFailedWriteIsReported() {
         Programm p;
         p.zustand->einstellungsQuelle.clear(); // the file on disk is no longer the table's own
-        p.bearbeitung->PanelRegisterClick();
-        p.bearbeitung->Panel9Register->BitBtnRegisterOkClick();
+        testing::starten(*p.bearbeitung, "PanelRegister");
+        QTest::mouseClick(testing::panel<Registerpanel>(*p.bearbeitung, "Panel9Register").BitBtnRegisterOk,
+                          Qt::LeftButton);
         QCOMPARE(p.meldungen.boxen.size(), 1);
         QCOMPARE(p.meldungen.boxen.first().first, Art::Fehler);
         QCOMPARE(p.w.lesen("Pagora.ini"), p.iniVorher);

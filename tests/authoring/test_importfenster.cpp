@@ -5,7 +5,7 @@
 #include "authoring/views/inhaltsbearbeitung.h"
 #include "authoring/views/panel11inhalt.h"
 #include "authoring/views/panel7import.h"
-#include "authoring/views/tbearbeitung.h"
+#include "autorenteile.h"
 #include "book/core/seitensatz.h"
 #include "leeresbuch.h"
 #include "platform/fonts.h"
@@ -68,12 +68,20 @@ struct Umgebung {
         fenster = std::make_unique<TBearbeitung>(zustand, screen, meldungen);
         fenster->setBuch(&buch);
     }
-    Panel7Import &p7() const { return *fenster->Panel7Import; }
-    Panel11Inhaltsverzeichnis &p11() const { return *fenster->Panel11Inhaltsverzeichnis; }
+    Panel7Import &p7() const { return testing::panel<Panel7Import>(*fenster, "Panel7Import"); }
+    Panel11Inhaltsverzeichnis &p11() const {
+        return testing::panel<Panel11Inhaltsverzeichnis>(*fenster, "Panel11Inhaltsverzeichnis");
+    }
+    // The contents of a part as the author opens them: the start panel's entry, then the
+    // part's button ("AuswahlAlbum", "AuswahlLeseteil", "AuswahlAutorHilfe", "AuswahlBenutzerHilfe").
+    void inhaltOeffnen(const QString &knopf) {
+        testing::starten(*fenster, "Inhaltsverzeichnisbearbeiten");
+        QTest::mouseClick(testing::teilNamens<QPushButton>(p11(), knopf), Qt::LeftButton);
+    }
     QPlainTextEdit *memo() const { return fenster->inhaltsbearbeitung().MemoInhalt(); }
     // The import panel on the text folder with `name` typed into the name field.
     void panelMit(const QString &name) {
-        fenster->ImageTextImportClick();
+        testing::starten(*fenster, "ImageTextImport");
         p7().ordnerSetzen(w.gespeichert() + "Texte\\");
         p7().EditDateiname->setText(name);
     }
@@ -133,11 +141,11 @@ private Q_SLOTS:
         QVERIFY(u.meldungen.boxen.isEmpty());
         QCOMPARE(u.memo()->isVisibleTo(&u.buch.flaeche), importiert);
         QCOMPARE(u.fenster->isVisible(), offen || importiert);
-        if (offen) QCOMPARE(u.fenster->aktuellesPanel(), 7);
+        if (offen) QCOMPARE(u.fenster->aktuellesPanel(), Aufgabe::Import);
         if (!importiert) return;
         // The contents editor in the bottom-left corner, the book on the new contents.
-        QCOMPARE(u.fenster->aktuellesPanel(), 11);
-        QVERIFY(!u.fenster->PanelVerzeichnisAuswahl->isVisibleTo(u.fenster.get()));
+        QCOMPARE(u.fenster->aktuellesPanel(), Aufgabe::Inhalt);
+        QVERIFY(!testing::teilNamens<QWidget>(*u.fenster, "PanelVerzeichnisAuswahl")->isVisibleTo(u.fenster.get()));
         QCOMPARE(u.fenster->pos(), QPoint(0, 768 - u.fenster->height()));
         QCOMPARE(u.buch.auftraege.mid(0, 2), (QStringList{"SeitenZeigen 0", "InhaltListenLeeren"}));
         QCOMPARE(Inhaltsbearbeitung::zeilen(u.memo()).size(), 2);
@@ -280,8 +288,7 @@ private Q_SLOTS:
         Umgebung u;
         for (const QString &d : dateien)
             u.w.schreiben(d, "Kapitel   3\r\n\r\n" + d.right(1).toLatin1() + "   7\r\n");
-        u.fenster->InhaltsverzeichnisbearbeitenClick();
-        QTest::mouseClick(u.p11().findChild<QPushButton *>(knopf), Qt::LeftButton);
+        u.inhaltOeffnen(knopf);
         QCOMPARE(u.zustand.Bearbeitungsteil, teil);
         QCOMPARE(u.fenster->isVisible(), teil != 0); // the album is saved by a double click
         QCOMPARE(u.fenster->pos().x(), 0);
@@ -304,7 +311,7 @@ private Q_SLOTS:
             else
                 QTest::mouseClick(u.p11().PanelSaveContents, Qt::LeftButton);
         } else {
-            u.fenster->Auswahl(11);
+            u.fenster->Auswahl(Aufgabe::Inhalt);
             QTest::mouseClick(u.p11().BitBtn1, Qt::LeftButton);
         }
         QVERIFY(!u.fenster->isVisible());
@@ -331,13 +338,13 @@ private Q_SLOTS:
 
     void helpWithoutContentsStartsFromTheStandardHelp() {
         Umgebung u;
-        u.fenster->NurInhaltsverzeichnis(3);
+        u.inhaltOeffnen("AuswahlBenutzerHilfe");
         QCOMPARE(Inhaltsbearbeitung::zeilen(u.memo()), QStringList{"Hilfe"});
         QVERIFY(!u.w.gibt("Buch/Pages/Buch.6"));
         QTest::mouseDClick(u.memo()->viewport(), Qt::LeftButton);
         QCOMPARE(u.w.lesen("Buch/Pages/Buch.6"), QByteArray("Hilfe\r\n"));
         // The reading part has no contents yet: told, nothing shown.
-        u.fenster->NurInhaltsverzeichnis(1);
+        u.inhaltOeffnen("AuswahlLeseteil");
         QCOMPARE(u.meldungen.boxen.size(), 1);
         QVERIFY(!u.memo()->isVisibleTo(&u.buch.flaeche));
     }
@@ -346,7 +353,7 @@ private Q_SLOTS:
         Umgebung u;
         u.w.schreiben("Buch/Pages/Buch.2", "alt 2\r\n");
         u.w.schreiben("Buch/Pages/Buch.8", "alt 8\r\n");
-        u.fenster->NurInhaltsverzeichnis(0);
+        u.inhaltOeffnen("AuswahlAlbum");
         u.memo()->setPlainText("neu 2");
         // The second file cannot be replaced: a folder took its place.
         QFile::remove(u.w.nativ("Buch/Pages/Buch.8"));

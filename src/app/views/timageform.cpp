@@ -450,7 +450,7 @@ void TImageForm::Befehl(MenueBefehl befehl) {
             if (z_.ProgrammName.isEmpty())
                 b->ImageFundamentalsClick();
             else
-                b->Auswahl(1);
+                b->Auswahl(authoring::Aufgabe::Start);
         }
         break;
     case MenueBefehl::Lesen: SeitenZeigen(z_.LetzteTextseite); break;

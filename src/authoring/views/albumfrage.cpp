@@ -1,6 +1,6 @@
 #include "authoring/views/albumfrage.h"
 
-#include "authoring/views/tbearbeitung.h"
+#include "authoring/views/bearbeitungskontext.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -9,7 +9,7 @@
 
 namespace authoring {
 
-Albumfrage::Albumfrage(TBearbeitung &fenster) : Aufgabenpanel(fenster, "Panel3JetztDasAlbum") {
+Albumfrage::Albumfrage(Bearbeitungskontext &kontext) : Aufgabenpanel(kontext, "Panel3JetztDasAlbum") {
     LabelAlbumFrage = new QLabel(
         tr("Sollen die Bilder jetzt ins Album eingeklebt werden? Bei großen Bildarchiven kann das einige Minuten "
            "dauern. Bis dahin passen die Bildunterschriften im Album womöglich nicht zu den Fotos."),
@@ -20,8 +20,8 @@ Albumfrage::Albumfrage(TBearbeitung &fenster) : Aufgabenpanel(fenster, "Panel3Je
     BitBtnJetzt->setObjectName("BitBtnJetzt");
     BitBtnSpaeter = new QPushButton(tr("später"), this);
     BitBtnSpaeter->setObjectName("BitBtnSpaeter");
-    connect(BitBtnJetzt, &QPushButton::clicked, &fenster_, &TBearbeitung::ImageBilderInsAlbumClick);
-    connect(BitBtnSpaeter, &QPushButton::clicked, &fenster_, &TBearbeitung::BitBtnSpaeterClick);
+    connect(BitBtnJetzt, &QPushButton::clicked, this, [this] { kontext_.albumEinkleben(); });
+    connect(BitBtnSpaeter, &QPushButton::clicked, this, [this] { kontext_.abbrechen(); });
 
     auto *spalte = new QVBoxLayout(this);
     spalte->setContentsMargins(16, 16, 16, 16);

@@ -11,7 +11,7 @@ namespace authoring {
 class Albumfrage : public Aufgabenpanel {
     Q_OBJECT
 public:
-    explicit Albumfrage(TBearbeitung &fenster);
+    explicit Albumfrage(Bearbeitungskontext &kontext);
 
     QLabel *LabelAlbumFrage;
     QPushButton *BitBtnJetzt;

@@ -1,10 +1,10 @@
 #include "authoring/views/albumherstellung.h"
 
 #include "authoring/core/textimport.h"
+#include "authoring/views/bearbeitungskontext.h"
+#include "authoring/views/bilderlisteneditor.h"
 #include "authoring/views/fortschrittsanzeige.h"
 #include "authoring/views/inhaltsbearbeitung.h"
-#include "authoring/views/panelmemoliste.h"
-#include "authoring/views/tbearbeitung.h"
 #include "book/core/buchseite.h"
 
 #include <QElapsedTimer>
@@ -23,35 +23,35 @@ int einBild() {
 
 } // namespace
 
-Albumherstellung::Albumherstellung(TBearbeitung &fenster)
-    : QObject(&fenster), fenster_(fenster), bildabstand_(einBild()) {}
+Albumherstellung::Albumherstellung(Bearbeitungskontext &kontext, QObject *eltern)
+    : QObject(eltern), kontext_(kontext), bildabstand_(einBild()) {}
 
 void Albumherstellung::labelsLeeren() {
     for (int a = 1; a <= 16; ++a)
-        fenster_.buch()->LabelZeigen(2147483647 - a);
+        kontext_.buch()->LabelZeigen(2147483647 - a);
 }
 
 Albumergebnis Albumherstellung::AlbumBearbeiten() {
     Albumergebnis r;
-    projekt::Zustand &z = fenster_.zustand();
-    Buchsteuerung *buch = fenster_.buch();
+    projekt::Zustand &z = kontext_.zustand();
+    Buchsteuerung *buch = kontext_.buch();
     neuZeichnungen_ = 0;
     if (!buch || !z.dateien.exists(z.StammVerzeichnis + "Help\\Album0.bmp")) {
         r.status = Albumergebnis::Status::OhneAlbumblatt;
         return r;
     }
-    if (PanelMemoListe *editor = fenster_.listeneditor(false)) editor->NeueBilderLeeren();
+    if (Bilderlisteneditor *editor = kontext_.vorhandenerListeneditor()) editor->NeueBilderLeeren();
     // A contents edit still on the book belongs to the old book: it goes unsaved.
-    fenster_.inhaltsbearbeitung().verbergen();
+    kontext_.inhaltsbearbeitung().verbergen();
     buch->ListeLaden();
     if (buch->Bilderliste().isEmpty()) {
         r.status = Albumergebnis::Status::LeereListe;
-        fenster_.meldungen().zeigen(platform::Meldungen::Art::Information, tr("Die Bilderliste ist leer"));
+        kontext_.meldungen().zeigen(platform::Meldungen::Art::Information, tr("Die Bilderliste ist leer"));
         return r;
     }
     buch->InhaltVerbergen();
     buch->BildansichtVerbergen();
-    Fortschrittsanzeige *fortschritt = fenster_.fortschritt();
+    Fortschrittsanzeige *fortschritt = kontext_.fortschritt();
     fortschritt->zeigen(tr("Herstellung der Album-Seiten:"), tr("%1 %").arg(0));
     buch->SeitenZeigen(1002);
     buch->SeitenzahlenLeeren();
@@ -86,14 +86,14 @@ Albumergebnis Albumherstellung::AlbumBearbeiten() {
     if (r.status != Albumergebnis::Status::Fertig) {
         // Nothing of the album changed; the book shows its first spread as before.
         buch->SeitenZeigen(1002);
-        if (!r.meldung.isEmpty()) fenster_.meldungen().zeigen(platform::Meldungen::Art::Fehler, r.meldung);
+        if (!r.meldung.isEmpty()) kontext_.meldungen().zeigen(platform::Meldungen::Art::Fehler, r.meldung);
         return r;
     }
-    fenster_.hide();
-    fenster_.inDieEcke();
+    kontext_.verbergen();
+    kontext_.inDieEcke(false);
     z.Bearbeitungsteil = 0;
     buch->SeitenZeigen(book::Buchseite::anfang(book::Buchseite::Teil::Album).zahl);
-    Q_EMIT fenster_.albumInhaltHergestellt(r.MemoInhalt, r.MemoInhalt2);
+    Q_EMIT inhaltHergestellt(r.MemoInhalt, r.MemoInhalt2);
     return r;
 }
 

@@ -9,15 +9,15 @@
 
 namespace authoring {
 
-class TBearbeitung;
+class Bearbeitungskontext;
 
 class Albumherstellung : public QObject {
     Q_OBJECT
 public:
-    explicit Albumherstellung(TBearbeitung &fenster);
+    Albumherstellung(Bearbeitungskontext &kontext, QObject *eltern);
 
     // The whole production; at its end the book shows the album's contents page and the
-    // window carries the new contents lists (TBearbeitung::albumInhaltHergestellt).
+    // new contents lists go out with inhaltHergestellt.
     Albumergebnis AlbumBearbeiten();
 
     // The shortest time between two repaints of the book, in milliseconds; by default
@@ -29,11 +29,13 @@ public:
 Q_SIGNALS:
     // A slot with a heading or a picture is done; `prozent` is the progress shown.
     void slotFertig(int slot, int prozent);
+    // The album's two contents lists as production made them.
+    void inhaltHergestellt(const QStringList &links, const QStringList &rechts);
 
 private:
     void labelsLeeren();
 
-    TBearbeitung &fenster_;
+    Bearbeitungskontext &kontext_;
     int bildabstand_;
     int neuZeichnungen_ = 0;
 };

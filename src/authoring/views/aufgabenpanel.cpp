@@ -1,10 +1,10 @@
 #include "authoring/views/aufgabenpanel.h"
 
-#include "authoring/views/tbearbeitung.h"
+#include "authoring/views/bearbeitungskontext.h"
 
 namespace authoring {
 
-Aufgabenpanel::Aufgabenpanel(TBearbeitung &fenster, const QString &name) : fenster_(fenster) {
+Aufgabenpanel::Aufgabenpanel(Bearbeitungskontext &kontext, const QString &name) : kontext_(kontext) {
     setObjectName(name);
     setAccessibleName(name);
 }

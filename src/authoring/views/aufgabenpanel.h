@@ -5,17 +5,17 @@
 
 namespace authoring {
 
-class TBearbeitung;
+class Bearbeitungskontext;
 
 class Aufgabenpanel : public QFrame {
     Q_OBJECT
 public:
-    Aufgabenpanel(TBearbeitung &fenster, const QString &name);
+    Aufgabenpanel(Bearbeitungskontext &kontext, const QString &name);
     // The panel's OK action; a panel without one ignores Enter.
     virtual void ok() {}
 
 protected:
-    TBearbeitung &fenster_;
+    Bearbeitungskontext &kontext_;
 };
 
 } // namespace authoring

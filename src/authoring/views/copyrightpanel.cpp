@@ -1,6 +1,6 @@
 #include "authoring/views/copyrightpanel.h"
 
-#include "authoring/views/tbearbeitung.h"
+#include "authoring/views/bearbeitungskontext.h"
 #include "authoring/views/zweizeilig.h"
 #include "platform/cp1252.h"
 
@@ -14,7 +14,7 @@ namespace authoring {
 
 using Art = platform::Meldungen::Art;
 
-Copyrightpanel::Copyrightpanel(TBearbeitung &fenster) : Aufgabenpanel(fenster, "Panel10Copyright") {
+Copyrightpanel::Copyrightpanel(Bearbeitungskontext &kontext) : Aufgabenpanel(kontext, "Panel10Copyright") {
     auto *anleitung =
         new QLabel(tr("Schreiben Sie direkt auf die Buchseite und klicken Sie auf OK um den Text zu speichern"), this);
     auto *hinweis = new QLabel(
@@ -30,7 +30,7 @@ Copyrightpanel::Copyrightpanel(TBearbeitung &fenster) : Aufgabenpanel(fenster, "
     BitBtn6 = new QPushButton(tr("Abbrechen"), this);
     BitBtn6->setObjectName("BitBtn6");
     connect(PanelSave, &QPushButton::clicked, this, &Copyrightpanel::PanelSaveClick);
-    connect(BitBtn6, &QPushButton::clicked, &fenster_, &TBearbeitung::BitBtnSpaeterClick);
+    connect(BitBtn6, &QPushButton::clicked, this, [this] { kontext_.abbrechen(); });
 
     auto *spalte = new QVBoxLayout(this);
     spalte->setContentsMargins(16, 12, 16, 12);
@@ -48,40 +48,40 @@ Copyrightpanel::Copyrightpanel(TBearbeitung &fenster) : Aufgabenpanel(fenster, "
 }
 
 QString Copyrightpanel::seitendatei() const {
-    const projekt::Zustand &z = fenster_.zustand();
+    const projekt::Zustand &z = kontext_.zustand();
     return z.ort.datei(projekt::Seitendatei::Copyright);
 }
 
 void Copyrightpanel::PanelCopyrightClick() {
-    Buchsteuerung *buch = fenster_.buch();
+    Buchsteuerung *buch = kontext_.buch();
     if (bearbeitung_) {
         // Back to a page still being written (the window was only hidden).
-        fenster_.Auswahl(10);
+        kontext_.Auswahl(Aufgabe::Copyright);
         if (buch) buch->TextLinksSchreibbar(true);
         return;
     }
     if (buch) buch->SeitenZeigen(0);
-    if (fenster_.zustand().AktuelleSeite != 0) {
+    if (kontext_.zustand().AktuelleSeite != 0) {
         // Without the reading part's contents the page is not in the book.
-        fenster_.hide();
-        fenster_.meldungen().zeigen(Art::Information,
+        kontext_.verbergen();
+        kontext_.meldungen().zeigen(Art::Information,
                                     tr("Die Copyright-Seite steht links neben dem Inhaltsverzeichnis des Textes. "
                                        "Importieren Sie zuerst einen Text."));
         return;
     }
-    fenster_.inDieEcke(true);
-    fenster_.Auswahl(10);
+    kontext_.inDieEcke(true);
+    kontext_.Auswahl(Aufgabe::Copyright);
     if (buch) buch->TextLinksSchreibbar(true);
     bearbeitung_ = true;
 }
 
 void Copyrightpanel::PanelSaveClick() {
-    Buchsteuerung *buch = fenster_.buch();
+    Buchsteuerung *buch = kontext_.buch();
     if (!bearbeitung_ || !buch) {
-        fenster_.hide();
+        kontext_.verbergen();
         return;
     }
-    platform::Meldungen &m = fenster_.meldungen();
+    platform::Meldungen &m = kontext_.meldungen();
     QStringList zeilen = buch->TextLinksZeilen();
     const QString fremd = platform::notInCp1252(zeilen.join('\n'));
     if (!fremd.isEmpty()) {
@@ -103,7 +103,7 @@ void Copyrightpanel::PanelSaveClick() {
             return;
         zeilen = zeilen.mid(0, kSeitenZeilen);
     }
-    const projekt::Zustand &z = fenster_.zustand();
+    const projekt::Zustand &z = kontext_.zustand();
     if (!z.dateien.write(seitendatei(), platform::joinLines(zeilen))) {
         m.zeigen(Art::Fehler,
                  tr("Die Copyright-Seite kann nicht in %1 gespeichert werden.").arg(z.dateien.native(seitendatei())));
@@ -111,7 +111,7 @@ void Copyrightpanel::PanelSaveClick() {
     }
     bearbeitung_ = false;
     buch->TextLinksSchreibbar(false);
-    fenster_.hide();
+    kontext_.verbergen();
     // The page as it is stored now.
     buch->SeitenZeigen(0);
 }
@@ -119,7 +119,7 @@ void Copyrightpanel::PanelSaveClick() {
 void Copyrightpanel::beenden() {
     if (!bearbeitung_) return;
     bearbeitung_ = false;
-    if (Buchsteuerung *buch = fenster_.buch()) buch->TextLinksSchreibbar(false);
+    if (Buchsteuerung *buch = kontext_.buch()) buch->TextLinksSchreibbar(false);
 }
 
 } // namespace authoring

@@ -14,7 +14,7 @@ public:
     // The rows the page shows.
     static constexpr int kSeitenZeilen = 29;
 
-    explicit Copyrightpanel(TBearbeitung &fenster);
+    explicit Copyrightpanel(Bearbeitungskontext &kontext);
 
     void PanelCopyrightClick();
     void PanelSaveClick();

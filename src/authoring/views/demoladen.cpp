@@ -1,6 +1,6 @@
 #include "authoring/views/demoladen.h"
 
-#include "authoring/views/tbearbeitung.h"
+#include "authoring/views/bearbeitungskontext.h"
 #include "authoring/views/zweizeilig.h"
 #include "project/core/exelaufwerk.h"
 #include "project/core/projektdateien.h"
@@ -15,7 +15,7 @@ namespace authoring {
 
 using Art = platform::Meldungen::Art;
 
-DemoLaden::DemoLaden(TBearbeitung &fenster) : Aufgabenpanel(fenster, "Panel6DemoLaden") {
+DemoLaden::DemoLaden(Bearbeitungskontext &kontext) : Aufgabenpanel(kontext, "Panel6DemoLaden") {
     LabelDemoLaden = new QLabel(tr("Projekt oder Demo laden:"), this);
     LabelDemoLaden->setObjectName("LabelDemoLaden");
     EditIniDatei = new QLineEdit(QStringLiteral("*.ini"), this);
@@ -35,7 +35,7 @@ DemoLaden::DemoLaden(TBearbeitung &fenster) : Aufgabenpanel(fenster, "Panel6Demo
     });
     connect(PanelDemoCD, &QPushButton::clicked, this, &DemoLaden::PanelDemoCDClick);
     connect(PanelIniLadenOk, &QPushButton::clicked, this, &DemoLaden::BitBtnDemoLadenClick);
-    connect(BitBtnIniNichtLaden, &QPushButton::clicked, &fenster_, &TBearbeitung::BitBtnSpaeterClick);
+    connect(BitBtnIniNichtLaden, &QPushButton::clicked, this, [this] { kontext_.abbrechen(); });
 
     auto *raster = new QGridLayout(this);
     raster->setContentsMargins(16, 12, 16, 12);
@@ -49,10 +49,10 @@ DemoLaden::DemoLaden(TBearbeitung &fenster) : Aufgabenpanel(fenster, "Panel6Demo
 }
 
 std::optional<QString> DemoLaden::datenwurzel() {
-    const projekt::Zustand &z = fenster_.zustand();
+    const projekt::Zustand &z = kontext_.zustand();
     const projekt::Laufwerksergebnis lw = projekt::ExeLaufwerk(z.dateien, z.programmDatei);
     if (lw.status != projekt::Laufwerksergebnis::Status::Gefunden) {
-        fenster_.meldungen().zeigen(Art::Warnung, tr("Legen Sie die CD in ihr Laufwerk!"));
+        kontext_.meldungen().zeigen(Art::Warnung, tr("Legen Sie die CD in ihr Laufwerk!"));
         return std::nullopt;
     }
     return lw.ort.stamm;
@@ -62,7 +62,7 @@ void DemoLaden::vorbereiten() {
     FileListBox1->clear();
     const auto stamm = datenwurzel();
     if (!stamm) return;
-    const projekt::Zustand &z = fenster_.zustand();
+    const projekt::Zustand &z = kontext_.zustand();
     QStringList namen = z.dateien.list(*stamm, "*.ini");
     // The author file names the last project; it is no project of its own.
     namen.removeIf([](const QString &n) { return n.compare(QStringLiteral("Autor.ini"), Qt::CaseInsensitive) == 0; });
@@ -80,14 +80,14 @@ void DemoLaden::BitBtnDemoLadenClick() {
 }
 
 void DemoLaden::PanelDemoCDClick() {
-    const projekt::Zustand &z = fenster_.zustand();
+    const projekt::Zustand &z = kontext_.zustand();
     QString laufwerk;
     for (char16_t l = 'C'; l <= 'Z' && laufwerk.isEmpty(); ++l) {
         const QString wurzel = QString(QChar(l)) + ":\\";
         if (z.dateien.exists(wurzel + "Quarn.exe")) laufwerk = wurzel;
     }
     if (laufwerk.isEmpty()) {
-        fenster_.meldungen().zeigen(Art::Warnung, tr("Die Demo-CDROM befindet sich nicht im CD-Laufwerk!"));
+        kontext_.meldungen().zeigen(Art::Warnung, tr("Die Demo-CDROM befindet sich nicht im CD-Laufwerk!"));
         return;
     }
     oeffnen(laufwerk, QStringLiteral("Quarn"));
@@ -95,27 +95,27 @@ void DemoLaden::PanelDemoCDClick() {
 
 void DemoLaden::oeffnen(const QString &stamm, const QString &name) {
     // The open project stays until the chosen one is there and read.
-    const projekt::Zustand &z = fenster_.zustand();
+    const projekt::Zustand &z = kontext_.zustand();
     if (!projekt::GueltigerProgrammName(name) || !z.dateien.exists(stamm + name + ".ini")) {
-        fenster_.meldungen().zeigen(
+        kontext_.meldungen().zeigen(
             Art::Warnung,
             tr("Das Projekt \"%1\" gibt es nicht: %2 fehlt.").arg(name, z.dateien.native(stamm) + name + ".ini"));
         return;
     }
-    Buchsteuerung *buch = fenster_.buch();
+    Buchsteuerung *buch = kontext_.buch();
     if (!buch) return;
     if (!buch->IniDateiLesen(stamm + name)) {
-        fenster_.meldungen().zeigen(
+        kontext_.meldungen().zeigen(
             Art::Fehler,
             tr("Die Einstellungsdatei %1 kann nicht gelesen werden.").arg(z.dateien.native(stamm + name + ".ini")));
         return;
     }
-    fenster_.hide();
+    kontext_.verbergen();
     geladen();
 }
 
 void DemoLaden::geladen() {
-    if (Buchsteuerung *buch = fenster_.buch()) buch->ProjekttitelZeigen(fenster_.zustand().einstellungen.wert("Title"));
+    if (Buchsteuerung *buch = kontext_.buch()) buch->ProjekttitelZeigen(kontext_.zustand().einstellungen.wert("Title"));
 }
 
 } // namespace authoring

@@ -15,7 +15,7 @@ namespace authoring {
 class DemoLaden : public Aufgabenpanel {
     Q_OBJECT
 public:
-    explicit DemoLaden(TBearbeitung &fenster);
+    explicit DemoLaden(Bearbeitungskontext &kontext);
 
     // Points the file list at the data root the drive locator reports. Nothing of the
     // open project changes until a project is chosen and its settings are read.

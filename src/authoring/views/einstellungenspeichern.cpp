@@ -1,18 +1,18 @@
 #include "authoring/views/einstellungenspeichern.h"
 
-#include "authoring/views/tbearbeitung.h"
+#include "authoring/views/bearbeitungskontext.h"
 #include "project/core/projektdateien.h"
 
 #include <QCoreApplication>
 
 namespace authoring {
 
-bool EinstellungenSpeichern(TBearbeitung &fenster) {
-    const projekt::Zustand &z = fenster.zustand();
+bool EinstellungenSpeichern(Bearbeitungskontext &kontext) {
+    const projekt::Zustand &z = kontext.zustand();
     if (z.NurLesen) return false;
     if (projekt::IniDateiSchreiben(z)) return true;
     const QString datei = z.dateien.native(z.StammVerzeichnis + z.ProgrammName + ".ini");
-    fenster.meldungen().zeigen(platform::Meldungen::Art::Fehler,
+    kontext.meldungen().zeigen(platform::Meldungen::Art::Fehler,
                                QCoreApplication::translate("authoring::TBearbeitung",
                                                            "Die Einstellungen können nicht in %1 gespeichert werden.")
                                    .arg(datei));

@@ -1,8 +1,8 @@
 #include "authoring/views/hintergrundpanel.h"
 
 #include "authoring/core/tapete.h"
+#include "authoring/views/bearbeitungskontext.h"
 #include "authoring/views/einstellungenspeichern.h"
-#include "authoring/views/tbearbeitung.h"
 #include "platform/bitmapfile.h"
 
 #include <QGridLayout>
@@ -19,7 +19,7 @@ const QString kMaske = QStringLiteral("*.bmp");
 
 } // namespace
 
-Hintergrundpanel::Hintergrundpanel(TBearbeitung &fenster) : Aufgabenpanel(fenster, "Panel5Wallpaper") {
+Hintergrundpanel::Hintergrundpanel(Bearbeitungskontext &kontext) : Aufgabenpanel(kontext, "Panel5Wallpaper") {
     auto *kopf = new QLabel(tr("Hintergrundbild auswählen:"), this);
     Hintergrundbild = new QLabel(this);
     Hintergrundbild->setObjectName("Hintergrundbild");
@@ -65,11 +65,11 @@ Hintergrundpanel::Hintergrundpanel(TBearbeitung &fenster) : Aufgabenpanel(fenste
 }
 
 QString Hintergrundpanel::albumOrdner() const {
-    return fenster_.zustand().ProjektVerzeichnis + "Album\\";
+    return kontext_.zustand().ProjektVerzeichnis + "Album\\";
 }
 
 void Hintergrundpanel::vorbereiten() {
-    const projekt::Zustand &z = fenster_.zustand();
+    const projekt::Zustand &z = kontext_.zustand();
     QStringList namen = z.dateien.list(albumOrdner(), kMaske);
     namen.sort(Qt::CaseInsensitive);
     {
@@ -82,7 +82,7 @@ void Hintergrundpanel::vorbereiten() {
     const QString ordner = z.dateien.native(z.ProjektVerzeichnis + "Album");
     LabelBitmapDirectory->setToolTip(ordner);
     LabelBitmapDirectory->setText(
-        LabelBitmapDirectory->fontMetrics().elidedText(ordner, Qt::ElideLeft, fenster_.width() - 30));
+        LabelBitmapDirectory->fontMetrics().elidedText(ordner, Qt::ElideLeft, kontext_.breite() - 30));
     Tapete();
 }
 
@@ -91,14 +91,14 @@ void Hintergrundpanel::Tapete() {
     const QString name = gewaehlt.isEmpty() ? QString() : gewaehlt.last()->text();
     std::optional<QImage> bild;
     if (!name.isEmpty()) {
-        const platform::ScreenInfo s = fenster_.bildschirm();
-        const projekt::Zustand &z = fenster_.zustand();
+        const platform::ScreenInfo s = kontext_.bildschirm();
+        const projekt::Zustand &z = kontext_.zustand();
         // Only the part the screen would show is read (and one pixel beyond, where the
         // last samples lie).
         bild = platform::readBitmap(z.dateien.native(albumOrdner() + name), qint64(1) << 28,
                                     QRect(0, 0, s.width + 1, s.height + 1));
     }
-    authoring::Tapete(vorschau_, bild ? &*bild : nullptr, {fenster_.bildschirm().width, fenster_.bildschirm().height});
+    authoring::Tapete(vorschau_, bild ? &*bild : nullptr, {kontext_.bildschirm().width, kontext_.bildschirm().height});
     Hintergrundbild->setPixmap(QPixmap::fromImage(vorschau_));
     Hintergrundbild->setToolTip(!name.isEmpty() && !bild ? tr("%1 ist kein lesbares Bild.").arg(name) : QString());
 }
@@ -109,17 +109,17 @@ void Hintergrundpanel::BitBtnWallpaperClick() {
     // The name without its extension: a name with further dots keeps them, so that it
     // still names the chosen file.
     const QString name = text.left(text.lastIndexOf('.'));
-    projekt::Zustand &z = fenster_.zustand();
+    projekt::Zustand &z = kontext_.zustand();
     if (name.isEmpty() || !z.dateien.exists(albumOrdner() + name + ".bmp")) {
-        fenster_.meldungen().zeigen(platform::Meldungen::Art::Warnung,
+        kontext_.meldungen().zeigen(platform::Meldungen::Art::Warnung,
                                     tr("Im Ordner %1 gibt es kein Bild %2.")
                                         .arg(z.dateien.native(z.ProjektVerzeichnis + "Album"), name + ".bmp"));
         return;
     }
     z.einstellungen.setzen("Wallpaper", name);
-    fenster_.hide();
-    if (Buchsteuerung *buch = fenster_.buch()) buch->HintergrundZeigen(z.einstellungen.wert("Wallpaper"));
-    EinstellungenSpeichern(fenster_);
+    kontext_.verbergen();
+    if (Buchsteuerung *buch = kontext_.buch()) buch->HintergrundZeigen(z.einstellungen.wert("Wallpaper"));
+    EinstellungenSpeichern(kontext_);
 }
 
 } // namespace authoring

@@ -16,9 +16,9 @@ namespace authoring {
 class Hintergrundpanel : public Aufgabenpanel {
     Q_OBJECT
 public:
-    explicit Hintergrundpanel(TBearbeitung &fenster);
+    explicit Hintergrundpanel(Bearbeitungskontext &kontext);
 
-    // Auswahl(5): the list points at the album folder, nothing chosen yet.
+    // Auswahl(Aufgabe::Hintergrund): the list points at the album folder, nothing chosen yet.
     void vorbereiten();
     // The preview of the chosen file (nothing chosen: an empty screen).
     void Tapete();

@@ -1,8 +1,8 @@
 #include "authoring/views/importablauf.h"
 
 #include "authoring/core/importlauf.h"
+#include "authoring/views/bearbeitungskontext.h"
 #include "authoring/views/inhaltsbearbeitung.h"
-#include "authoring/views/tbearbeitung.h"
 #include "book/core/buchseite.h"
 #include "project/core/projektdateien.h"
 
@@ -17,11 +17,11 @@ namespace authoring {
 
 using Art = platform::Meldungen::Art;
 
-bool Buchmachen(TBearbeitung &fenster, const QString &importdatei, bool silbentrennung) {
-    projekt::Zustand &z = fenster.zustand();
-    platform::Meldungen &meldungen = fenster.meldungen();
-    Buchsteuerung *buch = fenster.buch();
-    Inhaltsbearbeitung &inhalt = fenster.inhaltsbearbeitung();
+bool Buchmachen(Bearbeitungskontext &kontext, const QString &importdatei, bool silbentrennung) {
+    projekt::Zustand &z = kontext.zustand();
+    platform::Meldungen &meldungen = kontext.meldungen();
+    Buchsteuerung *buch = kontext.buch();
+    Inhaltsbearbeitung &inhalt = kontext.inhaltsbearbeitung();
     if (z.Bearbeitungsteil < 1 || z.Bearbeitungsteil > 3) z.Bearbeitungsteil = 1;
     const int teil = z.Bearbeitungsteil;
     const bool hilfe = teil != 1;

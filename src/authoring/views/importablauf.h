@@ -6,13 +6,13 @@
 
 namespace authoring {
 
-class TBearbeitung;
+class Bearbeitungskontext;
 
 // Texts from this size on show their progress and keep the program painting.
 constexpr qint64 kFortschrittAb = 1 << 20;
 
 // Imports `importdatei` (a stored path) into the part the project has chosen
 // (`Bearbeitungsteil`); false when nothing was replaced.
-bool Buchmachen(TBearbeitung &fenster, const QString &importdatei, bool silbentrennung);
+bool Buchmachen(Bearbeitungskontext &kontext, const QString &importdatei, bool silbentrennung);
 
 } // namespace authoring

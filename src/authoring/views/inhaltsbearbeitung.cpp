@@ -1,6 +1,6 @@
 #include "authoring/views/inhaltsbearbeitung.h"
 
-#include "authoring/views/tbearbeitung.h"
+#include "authoring/views/bearbeitungskontext.h"
 #include "platform/cp1252.h"
 #include "platform/fonts.h"
 #include "project/core/projektdateien.h"
@@ -14,10 +14,11 @@ namespace authoring {
 
 using Art = platform::Meldungen::Art;
 
-Inhaltsbearbeitung::Inhaltsbearbeitung(TBearbeitung &fenster) : QObject(&fenster), fenster_(fenster) {}
+Inhaltsbearbeitung::Inhaltsbearbeitung(Bearbeitungskontext &kontext, QObject *eltern)
+    : QObject(eltern), kontext_(kontext) {}
 
 QPlainTextEdit *Inhaltsbearbeitung::memoMachen(const char *name, int links) {
-    Buchsteuerung *buch = fenster_.buch();
+    Buchsteuerung *buch = kontext_.buch();
     auto *memo = new QPlainTextEdit(buch ? buch->Buchflaeche() : nullptr);
     memo->setObjectName(QString::fromLatin1(name));
     memo->setAccessibleName(tr("Inhaltsverzeichnis"));
@@ -50,7 +51,7 @@ int Inhaltsbearbeitung::inhaltsseite(int teil) {
 }
 
 QString Inhaltsbearbeitung::datei(projekt::Seitendatei welche) const {
-    return fenster_.zustand().ort.datei(welche);
+    return kontext_.zustand().ort.datei(welche);
 }
 
 bool Inhaltsbearbeitung::aktiv() const {
@@ -62,7 +63,7 @@ void Inhaltsbearbeitung::memosZeigen(bool zeigen) {
     const bool warDa = memo_ && !memo_->isHidden();
     // The saving hint goes with the memos.
     if (!zeigen && warDa)
-        if (Buchsteuerung *buch = fenster_.buch()) buch->Hinweis(QString());
+        if (Buchsteuerung *buch = kontext_.buch()) buch->Hinweis(QString());
     for (QPlainTextEdit *m : {memo_.data(), memo2_.data()}) {
         if (!m) continue;
         m->setVisible(zeigen && (m == memo_ || teil_ == 0));
@@ -74,7 +75,7 @@ void Inhaltsbearbeitung::seiteGezeigt(int seite) {
     if (teil_ < 0) return;
     const bool hier = seite == inhaltsseite(teil_);
     memosZeigen(hier);
-    Buchsteuerung *buch = fenster_.buch();
+    Buchsteuerung *buch = kontext_.buch();
     if (!hier || !buch) return;
     // The lists are filled for the page shown: the memos alone show the contents.
     buch->InhaltListenLeeren();
@@ -91,23 +92,23 @@ QStringList Inhaltsbearbeitung::zeilen(const QPlainTextEdit *memo) {
 }
 
 void Inhaltsbearbeitung::InhaltZurBearbeitung(int teil, const QStringList &memo, const QStringList &memo2) {
-    projekt::Zustand &z = fenster_.zustand();
+    projekt::Zustand &z = kontext_.zustand();
     z.Bearbeitungsteil = teil;
     MemoInhalt()->setPlainText(memo.join('\n'));
     if (teil == 0) MemoInhalt2()->setPlainText(memo2.join('\n'));
     teil_ = teil;
     memosZeigen(false);
-    if (Buchsteuerung *buch = fenster_.buch()) buch->SeitenZeigen(inhaltsseite(teil));
+    if (Buchsteuerung *buch = kontext_.buch()) buch->SeitenZeigen(inhaltsseite(teil));
     // Shown on the contents page, whether or not the book told of it.
     seiteGezeigt(inhaltsseite(teil));
-    fenster_.hide();
-    fenster_.inDieEcke();
-    if (teil != 0) fenster_.Auswahl(11);
+    kontext_.verbergen();
+    kontext_.inDieEcke(false);
+    if (teil != 0) kontext_.Auswahl(Aufgabe::Inhalt);
 }
 
 bool Inhaltsbearbeitung::NurInhaltsverzeichnis(int teil) {
     using S = projekt::Seitendatei;
-    const projekt::Zustand &z = fenster_.zustand();
+    const projekt::Zustand &z = kontext_.zustand();
     auto lesen = [&z](const QString &name, QStringList *zeilen) {
         QByteArray bytes;
         if (!z.dateien.read(name, &bytes, 16 << 20)) return false;
@@ -127,7 +128,7 @@ bool Inhaltsbearbeitung::NurInhaltsverzeichnis(int teil) {
         fehlt = datei(S::HilfeInhalt);
     }
     if (!fehlt.isEmpty()) {
-        fenster_.meldungen().zeigen(Art::Fehler, tr("Das Inhaltsverzeichnis %1 fehlt oder kann nicht gelesen werden. "
+        kontext_.meldungen().zeigen(Art::Fehler, tr("Das Inhaltsverzeichnis %1 fehlt oder kann nicht gelesen werden. "
                                                     "Es entsteht beim Textimport bzw. beim Einkleben der Bilder.")
                                                      .arg(z.dateien.native(fehlt)));
         return false;
@@ -138,7 +139,7 @@ bool Inhaltsbearbeitung::NurInhaltsverzeichnis(int teil) {
 
 bool Inhaltsbearbeitung::PanelSaveContentsClick() {
     using S = projekt::Seitendatei;
-    projekt::Zustand &z = fenster_.zustand();
+    projekt::Zustand &z = kontext_.zustand();
     const int teil = z.Bearbeitungsteil;
     QList<platform::Files::Neu> neu;
     if (teil == 0)
@@ -148,16 +149,16 @@ bool Inhaltsbearbeitung::PanelSaveContentsClick() {
         neu = {{datei(teil == 1 ? S::TextInhalt : S::HilfeInhalt), platform::joinLines(zeilen(memo_))}};
     z.dateien.makeFolder(z.ort.seitenOrdner());
     if (const int fehler = z.dateien.writeAll(neu); fehler >= 0) {
-        fenster_.meldungen().zeigen(Art::Fehler, tr("Die Datei %1 kann nicht geschrieben werden. Das "
+        kontext_.meldungen().zeigen(Art::Fehler, tr("Die Datei %1 kann nicht geschrieben werden. Das "
                                                     "Inhaltsverzeichnis bleibt, wie es war.")
                                                      .arg(z.dateien.native(neu[fehler].storedPath)));
         return false;
     }
     teil_ = -1;
     memosZeigen(false);
-    fenster_.hide();
+    kontext_.verbergen();
     projekt::SeitenDateienOeffnen(z);
-    if (Buchsteuerung *buch = fenster_.buch()) buch->SeitenZeigen(inhaltsseite(teil));
+    if (Buchsteuerung *buch = kontext_.buch()) buch->SeitenZeigen(inhaltsseite(teil));
     return true;
 }
 
@@ -165,9 +166,9 @@ void Inhaltsbearbeitung::verbergen() {
     if (!aktiv()) return;
     teil_ = -1;
     memosZeigen(false);
-    const projekt::Zustand &z = fenster_.zustand();
+    const projekt::Zustand &z = kontext_.zustand();
     // The lists were emptied for the memos: the book shows the contents as they are.
-    if (Buchsteuerung *buch = fenster_.buch(); buch && z.AktuelleSeite >= 0 && z.AktuelleSeite % 1000 == 0)
+    if (Buchsteuerung *buch = kontext_.buch(); buch && z.AktuelleSeite >= 0 && z.AktuelleSeite % 1000 == 0)
         buch->SeitenZeigen(z.AktuelleSeite);
 }
 

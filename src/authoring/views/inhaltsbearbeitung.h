@@ -12,12 +12,12 @@ class QPlainTextEdit;
 
 namespace authoring {
 
-class TBearbeitung;
+class Bearbeitungskontext;
 
 class Inhaltsbearbeitung : public QObject {
     Q_OBJECT
 public:
-    explicit Inhaltsbearbeitung(TBearbeitung &fenster);
+    Inhaltsbearbeitung(Bearbeitungskontext &kontext, QObject *eltern);
 
     // The memos on the book, made when first asked for: `MemoInhalt` over the right
     // page's contents list, `MemoInhalt2` (album only) over the left page's.
@@ -57,7 +57,7 @@ private:
     QPlainTextEdit *memoMachen(const char *name, int links);
     QString datei(projekt::Seitendatei welche) const;
 
-    TBearbeitung &fenster_;
+    Bearbeitungskontext &kontext_;
     QPointer<QPlainTextEdit> memo_, memo2_;
     int teil_ = -1; // the part whose edit is pending, -1 for none
     void memosZeigen(bool zeigen);

@@ -1,6 +1,7 @@
 #include "authoring/views/panel11inhalt.h"
 
-#include "authoring/views/tbearbeitung.h"
+#include "authoring/views/bearbeitungskontext.h"
+#include "authoring/views/inhaltsbearbeitung.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -10,8 +11,8 @@
 
 namespace authoring {
 
-Panel11Inhaltsverzeichnis::Panel11Inhaltsverzeichnis(TBearbeitung &fenster)
-    : Aufgabenpanel(fenster, "Panel11Inhaltsverzeichnis") {
+Panel11Inhaltsverzeichnis::Panel11Inhaltsverzeichnis(Bearbeitungskontext &kontext)
+    : Aufgabenpanel(kontext, "Panel11Inhaltsverzeichnis") {
     LabelInhalt =
         new QLabel(tr("Sie können den Text des Inhaltsverzeichnisses von Hand ändern (z.B. Leerzeilen einfügen, um das "
                       "Verzeichnis stärker zu strukturieren).") +
@@ -36,10 +37,10 @@ Panel11Inhaltsverzeichnis::Panel11Inhaltsverzeichnis(TBearbeitung &fenster)
     AuswahlAlbum = knopf(PanelVerzeichnisAuswahl, "AuswahlAlbum", tr("Album"));
     AuswahlBenutzerHilfe = knopf(PanelVerzeichnisAuswahl, "AuswahlBenutzerHilfe", tr("Benutzer-Hilfe"));
     AuswahlAutorHilfe = knopf(PanelVerzeichnisAuswahl, "AuswahlAutorHilfe", tr("Autor-Hilfe"));
-    connect(AuswahlLeseteil, &QPushButton::clicked, &fenster_, [this] { fenster_.NurInhaltsverzeichnis(1); });
-    connect(AuswahlAlbum, &QPushButton::clicked, &fenster_, [this] { fenster_.NurInhaltsverzeichnis(0); });
-    connect(AuswahlBenutzerHilfe, &QPushButton::clicked, &fenster_, [this] { fenster_.NurInhaltsverzeichnis(3); });
-    connect(AuswahlAutorHilfe, &QPushButton::clicked, &fenster_, [this] { fenster_.NurInhaltsverzeichnis(2); });
+    connect(AuswahlLeseteil, &QPushButton::clicked, this, [this] { kontext_.NurInhaltsverzeichnis(1); });
+    connect(AuswahlAlbum, &QPushButton::clicked, this, [this] { kontext_.NurInhaltsverzeichnis(0); });
+    connect(AuswahlBenutzerHilfe, &QPushButton::clicked, this, [this] { kontext_.NurInhaltsverzeichnis(3); });
+    connect(AuswahlAutorHilfe, &QPushButton::clicked, this, [this] { kontext_.NurInhaltsverzeichnis(2); });
     auto *wahl = new QGridLayout(PanelVerzeichnisAuswahl);
     wahl->setContentsMargins(0, 0, 0, 0);
     wahl->addWidget(wahlText, 0, 0, 1, 2);
@@ -50,8 +51,9 @@ Panel11Inhaltsverzeichnis::Panel11Inhaltsverzeichnis(TBearbeitung &fenster)
 
     PanelSaveContents = knopf(this, "PanelSaveContents", tr("Speichern"));
     BitBtn1 = knopf(this, "BitBtn1", tr("Abbrechen"));
-    connect(PanelSaveContents, &QPushButton::clicked, &fenster_, &TBearbeitung::PanelSaveContentsClick);
-    connect(BitBtn1, &QPushButton::clicked, &fenster_, &TBearbeitung::BitBtnSpaeterClick);
+    connect(PanelSaveContents, &QPushButton::clicked, this,
+            [this] { kontext_.inhaltsbearbeitung().PanelSaveContentsClick(); });
+    connect(BitBtn1, &QPushButton::clicked, this, [this] { kontext_.abbrechen(); });
 
     auto *spalte = new QVBoxLayout(this);
     spalte->setContentsMargins(16, 12, 16, 12);

@@ -11,7 +11,7 @@ namespace authoring {
 class Panel11Inhaltsverzeichnis : public Aufgabenpanel {
     Q_OBJECT
 public:
-    explicit Panel11Inhaltsverzeichnis(TBearbeitung &fenster);
+    explicit Panel11Inhaltsverzeichnis(Bearbeitungskontext &kontext);
 
     QLabel *LabelInhalt;
     QWidget *PanelVerzeichnisAuswahl;

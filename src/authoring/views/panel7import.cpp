@@ -1,8 +1,8 @@
 #include "authoring/views/panel7import.h"
 
 #include "authoring/core/silbentrennung.h"
+#include "authoring/views/bearbeitungskontext.h"
 #include "authoring/views/importablauf.h"
-#include "authoring/views/tbearbeitung.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -32,7 +32,7 @@ QString ohneSchraegstrich(QString ordner) {
 
 } // namespace
 
-Panel7Import::Panel7Import(TBearbeitung &fenster) : Aufgabenpanel(fenster, "Panel7Import") {
+Panel7Import::Panel7Import(Bearbeitungskontext &kontext) : Aufgabenpanel(kontext, "Panel7Import") {
     LabelTitel = new QLabel(tr("Text in das Buch importieren:"), this);
     LabelTitel->setObjectName("LabelTitel7");
     QFont fett = LabelTitel->font();
@@ -86,7 +86,7 @@ Panel7Import::Panel7Import(TBearbeitung &fenster) : Aufgabenpanel(fenster, "Pane
     connect(Silbentrennung, &QCheckBox::toggled, this,
             [](bool an) { vorlieben().setValue("Import/Silbentrennung", an); });
     connect(BitBtnLaden, &QPushButton::clicked, this, &Panel7Import::BitBtnLadenClick);
-    connect(BitBtnCancel, &QPushButton::clicked, &fenster_, &TBearbeitung::BitBtnSpaeterClick);
+    connect(BitBtnCancel, &QPushButton::clicked, this, [this] { kontext_.abbrechen(); });
 
     auto *spalte = new QVBoxLayout(this);
     spalte->setContentsMargins(10, 8, 10, 8);
@@ -124,7 +124,7 @@ void Panel7Import::vorbereiten() {
     // The folder of the last import, else the folder the program was started in; read
     // when the panel is first shown, not at the start of the program.
     if (ordner_.isEmpty()) {
-        const platform::Files &dateien = fenster_.zustand().dateien;
+        const platform::Files &dateien = kontext_.zustand().dateien;
         const QString gemerkt = vorlieben().value("Import/Ordner").toString();
         ordner_ =
             !gemerkt.isEmpty() && dateien.folderExists(gemerkt) ? gemerkt : dateien.stored(QDir::currentPath() + '/');
@@ -147,7 +147,7 @@ void Panel7Import::trennmusterPruefen() {
 }
 
 void Panel7Import::teilZeigen() {
-    const int teil = fenster_.zustand().Bearbeitungsteil;
+    const int teil = kontext_.zustand().Bearbeitungsteil;
     QPushButton *gewaehlt = teil == 1 ? Buchtext : teil == 3 ? Hilfetext : teil == 2 ? AutorHilfe : nullptr;
     // The chosen part looks pressed in, the other two stand out.
     for (QPushButton *b : {Buchtext, Hilfetext, AutorHilfe}) {
@@ -158,22 +158,22 @@ void Panel7Import::teilZeigen() {
 }
 
 void Panel7Import::BuchtextClick() {
-    fenster_.zustand().Bearbeitungsteil = 1;
+    kontext_.zustand().Bearbeitungsteil = 1;
     teilZeigen();
 }
 
 void Panel7Import::HilfetextClick() {
-    fenster_.zustand().Bearbeitungsteil = 3;
+    kontext_.zustand().Bearbeitungsteil = 3;
     teilZeigen();
 }
 
 void Panel7Import::AutorHilfeClick() {
-    fenster_.zustand().Bearbeitungsteil = 2;
+    kontext_.zustand().Bearbeitungsteil = 2;
     teilZeigen();
 }
 
 void Panel7Import::laufwerkeLesen() {
-    const platform::DriveMap &karte = fenster_.zustand().dateien.drives();
+    const platform::DriveMap &karte = kontext_.zustand().dateien.drives();
     DriveComboBox1->clear();
     for (char16_t l = 'C'; l <= 'Z'; ++l) {
         const QString nativ = karte.folder(QChar(l));
@@ -184,7 +184,7 @@ void Panel7Import::laufwerkeLesen() {
 }
 
 void Panel7Import::ordnerSetzen(const QString &ordner) {
-    const platform::Files &dateien = fenster_.zustand().dateien;
+    const platform::Files &dateien = kontext_.zustand().dateien;
     ordner_ = ordner.endsWith('\\') ? ordner : ordner + '\\';
     if (DriveComboBox1->count() == 0) laufwerkeLesen();
     const int laufwerk = DriveComboBox1->findData(ordner_.left(3), Qt::UserRole, Qt::MatchFixedString);
@@ -217,7 +217,7 @@ void Panel7Import::ordnerSetzen(const QString &ordner) {
 
 void Panel7Import::dateienZeigen() {
     FileListBox->clear();
-    FileListBox->addItems(fenster_.zustand().dateien.list(ordner_, maske_));
+    FileListBox->addItems(kontext_.zustand().dateien.list(ordner_, maske_));
 }
 
 void Panel7Import::BitBtnLadenClick() {
@@ -228,17 +228,17 @@ void Panel7Import::BitBtnLadenClick() {
         dateienZeigen();
         return;
     }
-    projekt::Zustand &z = fenster_.zustand();
+    projekt::Zustand &z = kontext_.zustand();
     // A name with a folder of its own stands for itself: a native path, or a stored one.
     QString importdatei = ordner_ + name;
     if (name.startsWith('/'))
         importdatei = z.dateien.stored(name);
     else if (name.size() > 2 && name[1] == ':' && name[2] == '\\')
         importdatei = name;
-    fenster_.hide();
+    kontext_.verbergen();
     if (!z.dateien.exists(importdatei)) return;
     vorlieben().setValue("Import/Ordner", ordner_);
-    Buchmachen(fenster_, importdatei, Silbentrennung->isChecked());
+    Buchmachen(kontext_, importdatei, Silbentrennung->isChecked());
 }
 
 bool Panel7Import::eventFilter(QObject *obj, QEvent *event) {

@@ -15,7 +15,7 @@ namespace authoring {
 class Panel7Import : public Aufgabenpanel {
     Q_OBJECT
 public:
-    explicit Panel7Import(TBearbeitung &fenster);
+    explicit Panel7Import(Bearbeitungskontext &kontext);
 
     // The part chosen as the project has it, the lists read again.
     void vorbereiten();

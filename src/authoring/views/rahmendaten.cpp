@@ -1,7 +1,7 @@
 #include "authoring/views/rahmendaten.h"
 
 #include "authoring/core/projektanlage.h"
-#include "authoring/views/tbearbeitung.h"
+#include "authoring/views/bearbeitungskontext.h"
 #include "book/core/buchseite.h"
 #include "project/core/exelaufwerk.h"
 #include "project/core/projektdateien.h"
@@ -18,7 +18,7 @@ namespace authoring {
 
 using Art = platform::Meldungen::Art;
 
-Rahmendaten::Rahmendaten(TBearbeitung &fenster) : Aufgabenpanel(fenster, "Panel4Rahmendaten") {
+Rahmendaten::Rahmendaten(Bearbeitungskontext &kontext) : Aufgabenpanel(kontext, "Panel4Rahmendaten") {
     LabelRahmendaten = new QLabel(this);
     LabelRahmendaten->setObjectName("LabelRahmendaten");
     LabelRahmendaten->setWordWrap(true);
@@ -37,7 +37,7 @@ Rahmendaten::Rahmendaten(TBearbeitung &fenster) : Aufgabenpanel(fenster, "Panel4
     for (QLineEdit *e : {EditProgrammName, EditProjektVerzeichnis})
         e->installEventFilter(this);
     connect(BitBtnProjektOK, &QPushButton::clicked, this, &Rahmendaten::BitBtnProjektOKClick);
-    connect(BitBtnNotOk, &QPushButton::clicked, &fenster_, &TBearbeitung::BitBtnSpaeterClick);
+    connect(BitBtnNotOk, &QPushButton::clicked, this, [this] { kontext_.abbrechen(); });
 
     auto *spalte = new QVBoxLayout(this);
     spalte->setContentsMargins(16, 12, 16, 12);
@@ -67,8 +67,8 @@ void Rahmendaten::zurEingabe() {
 }
 
 void Rahmendaten::ImageFundamentalsClick() {
-    const projekt::Zustand &z = fenster_.zustand();
-    fenster_.hide();
+    const projekt::Zustand &z = kontext_.zustand();
+    kontext_.verbergen();
     zurEingabe();
     // The folder is shown without the "\" the setting ends in, so that it passes the
     // file-name test when the author keeps it.
@@ -81,12 +81,12 @@ void Rahmendaten::ImageFundamentalsClick() {
         e->selectAll();
         e->setModified(false);
     }
-    fenster_.Auswahl(4);
+    kontext_.Auswahl(Aufgabe::NeuesProjekt);
     EditProgrammName->setFocus();
 }
 
 void Rahmendaten::BitBtnProjektOKClick() {
-    platform::Meldungen &m = fenster_.meldungen();
+    platform::Meldungen &m = kontext_.meldungen();
     for (const QLineEdit *e : {EditProgrammName, EditProjektVerzeichnis}) {
         if (const auto warnung = DateinamenPruefen(e->text())) {
             m.zeigen(Art::Warnung, *warnung);
@@ -97,11 +97,11 @@ void Rahmendaten::BitBtnProjektOKClick() {
         const bool name = EditProgrammName->isModified();
         const bool ordner = EditProjektVerzeichnis->isModified();
         if (!name && !ordner) {
-            fenster_.hide();
+            kontext_.verbergen();
             return;
         }
         // Everything the creation would refuse is said at the first OK, not after the confirmation.
-        const projekt::Zustand &zustand = fenster_.zustand();
+        const projekt::Zustand &zustand = kontext_.zustand();
         const projekt::Laufwerksergebnis lw = projekt::ExeLaufwerk(zustand.dateien, zustand.programmDatei);
         if (lw.status == projekt::Laufwerksergebnis::Status::Gefunden) {
             const Projektauftrag auftrag{lw.ort.stamm, EditProgrammName->text(), EditProjektVerzeichnis->text()};
@@ -113,7 +113,7 @@ void Rahmendaten::BitBtnProjektOKClick() {
         if (!ordner && !m.jaNein(tr("Das Projektverzeichnis wurde nicht geändert. Trotzdem fortfahren?"))) return;
         if (!name && !m.jaNein(tr("Der Programmname wurde nicht geändert. Trotzdem fortfahren?"))) return;
         // What the new project takes: the programme copy and the standard help it gets.
-        const projekt::Zustand &z = fenster_.zustand();
+        const projekt::Zustand &z = kontext_.zustand();
         qint64 bytes = 0;
         for (const QString &vorlage :
              {QStringLiteral("Projekt.dat"), QStringLiteral("default.6"), QStringLiteral("default.7")})
@@ -123,15 +123,15 @@ void Rahmendaten::BitBtnProjektOKClick() {
                                      "erstellen? (Platzbedarf ca. %1 MB)")
                                       .arg(mb));
         stufe_ = Bestaetigung;
-        fenster_.Auswahl(4);
+        kontext_.Auswahl(Aufgabe::NeuesProjekt);
     } else if (stufe_ == Bestaetigung) {
         anlegen();
     }
 }
 
 void Rahmendaten::anlegen() {
-    projekt::Zustand &z = fenster_.zustand();
-    platform::Meldungen &m = fenster_.meldungen();
+    projekt::Zustand &z = kontext_.zustand();
+    platform::Meldungen &m = kontext_.meldungen();
     const projekt::Laufwerksergebnis lw = projekt::ExeLaufwerk(z.dateien, z.programmDatei);
     if (lw.status != projekt::Laufwerksergebnis::Status::Gefunden) {
         m.zeigen(Art::Warnung, tr("Legen Sie die CD in ihr Laufwerk!"));
@@ -159,7 +159,7 @@ void Rahmendaten::anlegen() {
         zurEingabe();
         return;
     }
-    Buchsteuerung *buch = fenster_.buch();
+    Buchsteuerung *buch = kontext_.buch();
     const QString ini = z.dateien.native(auftrag.stammVerzeichnis + name + ".ini");
     if (!NeuesProjektEinstellen(z, auftrag, beginn)) {
         m.zeigen(Art::Fehler, tr("Die Einstellungsdatei %1 kann nicht gelesen oder geschrieben werden.").arg(ini));
@@ -167,7 +167,7 @@ void Rahmendaten::anlegen() {
     }
     if (buch) buch->ProjektReset();
     stufe_ = Nichts;
-    fenster_.hide();
+    kontext_.verbergen();
     if (buch) {
         buch->Fensterfarbe(Qt::black);
         buch->IniAuswerten();
@@ -185,7 +185,7 @@ bool Rahmendaten::eventFilter(QObject *obj, QEvent *event) {
             return true;
         }
         if (taste == Qt::Key_Escape) {
-            fenster_.hide();
+            kontext_.verbergen();
             return true;
         }
     }

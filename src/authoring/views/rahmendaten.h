@@ -15,7 +15,7 @@ public:
     // The creation stage (the Tag of LabelRahmendaten).
     enum Stufe { Nichts = 0, Eingabe = 1, Bestaetigung = 2 };
 
-    explicit Rahmendaten(TBearbeitung &fenster);
+    explicit Rahmendaten(Bearbeitungskontext &kontext);
 
     // Step 1: the fields filled from the present project, then the panel shown.
     void ImageFundamentalsClick();

@@ -1,7 +1,7 @@
 #include "authoring/views/registerpanel.h"
 
+#include "authoring/views/bearbeitungskontext.h"
 #include "authoring/views/einstellungenspeichern.h"
-#include "authoring/views/tbearbeitung.h"
 #include "book/core/buchseite.h"
 
 #include <QGridLayout>
@@ -14,7 +14,7 @@ namespace authoring {
 const QColor Registerpanel::kGewaehlt(255, 255, 0);
 const QColor Registerpanel::kFrei(192, 192, 192);
 
-Registerpanel::Registerpanel(TBearbeitung &fenster) : Aufgabenpanel(fenster, "Panel9Register") {
+Registerpanel::Registerpanel(Bearbeitungskontext &kontext) : Aufgabenpanel(kontext, "Panel9Register") {
     auto *raster = new QGridLayout(this);
     raster->setContentsMargins(10, 8, 10, 8);
     raster->setHorizontalSpacing(3);
@@ -40,7 +40,7 @@ Registerpanel::Registerpanel(TBearbeitung &fenster) : Aufgabenpanel(fenster, "Pa
             b->setAccessibleName(tr("Register %1: %2").arg(nummer, beschriftung));
             b->setFixedWidth(44);
             b->setCheckable(true);
-            b->setFont(fenster_.font());
+            b->setFont(kontext_.schrift());
             connect(b, &QPushButton::clicked, this, [this, k, teil] { GriffZuordnung(k, teil); });
             return b;
         };
@@ -78,15 +78,15 @@ Registerpanel::Registerpanel(TBearbeitung &fenster) : Aufgabenpanel(fenster, "Pa
 }
 
 void Registerpanel::PanelRegisterClick() {
-    fenster_.hide();
-    if (Buchsteuerung *buch = fenster_.buch())
+    kontext_.verbergen();
+    if (Buchsteuerung *buch = kontext_.buch())
         buch->SeitenZeigen(book::Buchseite::anfang(book::Buchseite::Teil::Album).zahl);
-    fenster_.inDieEcke(true);
-    fenster_.Auswahl(9);
+    kontext_.inDieEcke(true);
+    kontext_.Auswahl(Aufgabe::Register);
 }
 
 void Registerpanel::laden() {
-    const auto geladen = GriffzeilenLesen(fenster_.zustand().einstellungen, teile_);
+    const auto geladen = GriffzeilenLesen(kontext_.zustand().einstellungen, teile_);
     for (int k = 0; k < kGriffAnzahl; ++k) {
         const Griffzeile &z = geladen[size_t(k)];
         const QSignalBlocker a(EditGriff[size_t(k)]), b(EditGriffSeite[size_t(k)]);
@@ -125,7 +125,7 @@ std::array<Griffzeile, kGriffAnzahl> Registerpanel::zeilen() const {
 
 // The tabs as OK would leave them: a row without a part has no tab.
 void Registerpanel::vorschau() {
-    Buchsteuerung *buch = fenster_.buch();
+    Buchsteuerung *buch = kontext_.buch();
     if (!buch) return;
     QStringList texte;
     std::array<int, kGriffAnzahl> ziele{};
@@ -146,9 +146,9 @@ void Registerpanel::vorschau() {
 }
 
 void Registerpanel::BitBtnRegisterOkClick() {
-    GriffeEintragen(fenster_.zustand().einstellungen, zeilen());
-    fenster_.hide();
-    EinstellungenSpeichern(fenster_);
+    GriffeEintragen(kontext_.zustand().einstellungen, zeilen());
+    kontext_.verbergen();
+    EinstellungenSpeichern(kontext_);
 }
 
 } // namespace authoring

@@ -19,11 +19,11 @@ public:
     static const QColor kGewaehlt;
     static const QColor kFrei;
 
-    explicit Registerpanel(TBearbeitung &fenster);
+    explicit Registerpanel(Bearbeitungskontext &kontext);
 
     // Opens the editor on the album's contents, where the tabs are seen.
     void PanelRegisterClick();
-    // Auswahl(9): the rows from the settings, shown on the tabs.
+    // Auswahl(Aufgabe::Register): the rows from the settings, shown on the tabs.
     void laden();
     void BitBtnRegisterOkClick();
     void ok() override { BitBtnRegisterOkClick(); }

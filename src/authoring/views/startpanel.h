@@ -1,25 +1,29 @@
 #pragma once
-// Panel 1, the start panel: one entry per authoring task.
+// Panel 1, the start panel: one entry per authoring task. The window runs the task an
+// entry names.
 #include "authoring/views/aufgabenpanel.h"
-
-class QPushButton;
 
 namespace authoring {
 
 class Startpanel : public Aufgabenpanel {
     Q_OBJECT
 public:
-    explicit Startpanel(TBearbeitung &fenster);
+    enum class Eintrag {
+        Projektwechsel,
+        TextImport,
+        NeuesProjekt,
+        NeueBilder,
+        BilderInsAlbum,
+        Titel,
+        Register,
+        Inhaltsverzeichnis,
+        Copyright,
+    };
 
-    QPushButton *ImageRunDemo;
-    QPushButton *ImageTextImport;
-    QPushButton *ImageFundamentals;
-    QPushButton *ImageNeueBilder;
-    QPushButton *ImageBilderInsAlbum;
-    QPushButton *PanelProjektTitel;
-    QPushButton *PanelRegister;
-    QPushButton *Inhaltsverzeichnisbearbeiten;
-    QPushButton *PanelCopyright;
+    explicit Startpanel(Bearbeitungskontext &kontext);
+
+Q_SIGNALS:
+    void gewaehlt(authoring::Startpanel::Eintrag eintrag);
 };
 
 } // namespace authoring

@@ -3,6 +3,7 @@
 #include "authoring/views/albumfrage.h"
 #include "authoring/views/albumherstellung.h"
 #include "authoring/views/aufgabenpanel.h"
+#include "authoring/views/bilderlisteneditor.h"
 #include "authoring/views/copyrightpanel.h"
 #include "authoring/views/demoladen.h"
 #include "authoring/views/fortschrittsanzeige.h"
@@ -10,7 +11,6 @@
 #include "authoring/views/inhaltsbearbeitung.h"
 #include "authoring/views/panel11inhalt.h"
 #include "authoring/views/panel7import.h"
-#include "authoring/views/panelmemoliste.h"
 #include "authoring/views/rahmendaten.h"
 #include "authoring/views/registerpanel.h"
 #include "authoring/views/startpanel.h"
@@ -41,25 +41,26 @@ TBearbeitung::TBearbeitung(projekt::Zustand &zustand, const platform::Screen &sc
         setFixedSize(381, 309);
 
     stapel_ = new QStackedWidget(this);
+    stapel_->setObjectName("Aufgabenstapel");
     auto *rand = new QVBoxLayout(this);
     rand->setContentsMargins(0, 0, 0, 0);
     rand->addWidget(stapel_);
 
-    Panel1DemoOderProjekt = new Startpanel(*this);
-    Panel3JetztDasAlbum = new Albumfrage(*this);
+    auto *start = new Startpanel(*this);
+    connect(start, &Startpanel::gewaehlt, this, [this](Startpanel::Eintrag e) { startpanelGewaehlt(int(e)); });
+    auto *inhaltsverzeichnis = new Panel11Inhaltsverzeichnis(*this);
     Panel4Rahmendaten = new Rahmendaten(*this);
     Panel6DemoLaden = new DemoLaden(*this);
     Panel7Import = new authoring::Panel7Import(*this);
-    Panel11Inhaltsverzeichnis = new authoring::Panel11Inhaltsverzeichnis(*this);
-    inhalt_ = new Inhaltsbearbeitung(*this);
-    panels_[1] = Panel1DemoOderProjekt;
-    panels_[3] = Panel3JetztDasAlbum;
+    inhalt_ = new Inhaltsbearbeitung(*this, this);
+    panels_[1] = start;
+    panels_[3] = new Albumfrage(*this);
     panels_[4] = Panel4Rahmendaten;
     panels_[6] = Panel6DemoLaden;
     panels_[7] = Panel7Import;
-    panels_[11] = Panel11Inhaltsverzeichnis;
-    panels_[12] = Panel11Inhaltsverzeichnis;
-    PanelVerzeichnisAuswahl = Panel11Inhaltsverzeichnis->PanelVerzeichnisAuswahl;
+    panels_[11] = inhaltsverzeichnis;
+    panels_[12] = inhaltsverzeichnis;
+    PanelVerzeichnisAuswahl = inhaltsverzeichnis->PanelVerzeichnisAuswahl;
     Panel5Wallpaper = new Hintergrundpanel(*this);
     Panel8Titel = new Titelpanel(*this);
     Panel9Register = new Registerpanel(*this);
@@ -70,18 +71,18 @@ TBearbeitung::TBearbeitung(projekt::Zustand &zustand, const platform::Screen &sc
     panels_[10] = Panel10Copyright;
     for (int i = 1; i <= kPanelAnzahl; ++i)
         if (panels_[size_t(i)] && stapel_->indexOf(panels_[size_t(i)]) < 0) stapel_->addWidget(panels_[size_t(i)]);
-    stapel_->setCurrentWidget(Panel1DemoOderProjekt);
+    stapel_->setCurrentWidget(start);
     // The album's new contents go onto the book for retouching, as after an import.
     connect(this, &TBearbeitung::albumInhaltHergestellt, this,
-            [this](const QStringList &links, const QStringList &rechts) { InhaltZurBearbeitung(0, links, rechts); });
+            [this](const QStringList &links, const QStringList &rechts) {
+                inhalt_->InhaltZurBearbeitung(0, links, rechts);
+            });
 
-    // The hint of the new-project panel stays three seconds after the program started.
     Timer1.setInterval(3000);
     Timer1.setSingleShot(true);
     connect(&Timer1, &QTimer::timeout, this, &TBearbeitung::Timer1Timer);
     Timer1.start();
 
-    // One tick after the progress strip was painted, the picture list editor opens.
     TimerBilderliste.setInterval(1000);
     TimerBilderliste.setSingleShot(true);
     connect(&TimerBilderliste, &QTimer::timeout, this, &TBearbeitung::TimerBilderlisteTimer);
@@ -93,12 +94,28 @@ Aufgabenpanel *TBearbeitung::panel(int index) const {
     return index >= 1 && index <= kPanelAnzahl ? panels_[size_t(index)] : nullptr;
 }
 
-Aufgabenpanel *TBearbeitung::vorderesPanel() const {
-    return static_cast<Aufgabenpanel *>(stapel_->currentWidget());
+platform::ScreenInfo TBearbeitung::bildschirm() const {
+    return screen_.info();
 }
 
-void TBearbeitung::Auswahl(int index) {
+void TBearbeitung::startpanelGewaehlt(int eintrag) {
+    using E = Startpanel::Eintrag;
+    switch (E(eintrag)) {
+    case E::Projektwechsel: ImageRunDemoClick(); break;
+    case E::TextImport: ImageTextImportClick(); break;
+    case E::NeuesProjekt: ImageFundamentalsClick(); break;
+    case E::NeueBilder: ImageNeueBilderClick(); break;
+    case E::BilderInsAlbum: ImageBilderInsAlbumClick(); break;
+    case E::Titel: PanelProjektTitelClick(); break;
+    case E::Register: PanelRegisterClick(); break;
+    case E::Inhaltsverzeichnis: InhaltsverzeichnisbearbeitenClick(); break;
+    case E::Copyright: PanelCopyrightClick(); break;
+    }
+}
+
+void TBearbeitung::Auswahl(Aufgabe aufgabe) {
     setWindowTitle(tr("Bearbeitung"));
+    const int index = int(aufgabe);
     tag_ = index;
     if (Aufgabenpanel *p = panel(index)) {
         if (index == 6) Panel6DemoLaden->vorbereiten();
@@ -123,13 +140,13 @@ void TBearbeitung::Auswahl(int index) {
 void TBearbeitung::ImageRunDemoClick() {
     hide();
     if (!schreibbar()) return;
-    Auswahl(6);
+    Auswahl(Aufgabe::Projektwechsel);
 }
 
 void TBearbeitung::ImageTextImportClick() {
     hide();
     if (!schreibbar()) return;
-    Auswahl(7);
+    Auswahl(Aufgabe::Import);
 }
 
 void TBearbeitung::ImageFundamentalsClick() {
@@ -149,7 +166,7 @@ void TBearbeitung::ImageBilderInsAlbumClick() {
     hide();
     if (!buch_ || !schreibbar()) return;
     buch_->auffrischen();
-    AlbumBearbeiten();
+    albumherstellung()->AlbumBearbeiten();
 }
 
 bool TBearbeitung::schreibbar() {
@@ -162,16 +179,21 @@ bool TBearbeitung::schreibbar() {
 
 void TBearbeitung::TimerBilderlisteTimer() {
     TimerBilderliste.stop();
-    if (PanelMemoListe *editor = listeneditor()) editor->Bilderliste();
+    if (Bilderlisteneditor *editor = listeneditor()) editor->Bilderliste();
 }
 
-void TBearbeitung::AlbumBearbeiten() {
-    if (buch_) albumherstellung()->AlbumBearbeiten();
-}
-
-PanelMemoListe *TBearbeitung::listeneditor(bool anlegen) {
-    if (!listeneditor_ && anlegen && buch_) listeneditor_ = new PanelMemoListe(*this, buch_->Listenfeld());
+Bilderlisteneditor *TBearbeitung::listeneditor() {
+    if (!listeneditor_ && buch_) listeneditor_ = new Bilderlisteneditor(*this, buch_->Listenfeld());
     return listeneditor_;
+}
+
+Bilderlisteneditor *TBearbeitung::vorhandenerListeneditor() const {
+    return listeneditor_;
+}
+
+void TBearbeitung::listeneditorBereit() {
+    if (Fortschrittsanzeige *f = fortschritt()) f->verbergen();
+    TimerBilderliste.stop();
 }
 
 Fortschrittsanzeige *TBearbeitung::fortschritt() {
@@ -180,13 +202,16 @@ Fortschrittsanzeige *TBearbeitung::fortschritt() {
 }
 
 Albumherstellung *TBearbeitung::albumherstellung() {
-    if (!albumherstellung_) albumherstellung_ = new Albumherstellung(*this);
+    if (!albumherstellung_) {
+        albumherstellung_ = new Albumherstellung(*this, this);
+        connect(albumherstellung_, &Albumherstellung::inhaltHergestellt, this, &TBearbeitung::albumInhaltHergestellt);
+    }
     return albumherstellung_;
 }
 
 void TBearbeitung::PanelProjektTitelClick() {
     if (!schreibbar()) return;
-    Panel8Titel->PanelProjektTitelClick();
+    Panel8Titel->oeffnen();
 }
 void TBearbeitung::PanelRegisterClick() {
     if (!schreibbar()) return;
@@ -198,22 +223,18 @@ void TBearbeitung::PanelCopyrightClick() {
 }
 void TBearbeitung::InhaltsverzeichnisbearbeitenClick() {
     if (!schreibbar()) return;
-    Auswahl(12);
+    Auswahl(Aufgabe::InhaltWaehlen);
 }
 
 void TBearbeitung::Hintergrundbild1Click() {
     hide();
-    Auswahl(5);
+    Auswahl(Aufgabe::Hintergrund);
 }
 
-void TBearbeitung::BitBtnSpaeterClick() {
+void TBearbeitung::abbrechen() {
     Panel10Copyright->beenden();
     inhalt_->verbergen();
     hide();
-}
-
-void TBearbeitung::InhaltZurBearbeitung(int teil, const QStringList &memo, const QStringList &memo2) {
-    inhalt_->InhaltZurBearbeitung(teil, memo, memo2);
 }
 
 void TBearbeitung::NurInhaltsverzeichnis(int teil) {
@@ -222,10 +243,6 @@ void TBearbeitung::NurInhaltsverzeichnis(int teil) {
 
 void TBearbeitung::seiteGezeigt(int seite) {
     inhalt_->seiteGezeigt(seite);
-}
-
-void TBearbeitung::PanelSaveContentsClick() {
-    inhalt_->PanelSaveContentsClick();
 }
 
 void TBearbeitung::inDieEcke(bool rechts) {

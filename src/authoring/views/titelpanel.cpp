@@ -1,7 +1,7 @@
 #include "authoring/views/titelpanel.h"
 
+#include "authoring/views/bearbeitungskontext.h"
 #include "authoring/views/einstellungenspeichern.h"
-#include "authoring/views/tbearbeitung.h"
 #include "authoring/views/zweizeilig.h"
 
 #include <QGridLayout>
@@ -31,7 +31,7 @@ QLabel *zahlfeld(QWidget *eltern, const char *name, const QString &wofuer) {
 
 } // namespace
 
-Titelpanel::Titelpanel(TBearbeitung &fenster) : Aufgabenpanel(fenster, "Panel8Titel") {
+Titelpanel::Titelpanel(Bearbeitungskontext &kontext) : Aufgabenpanel(kontext, "Panel8Titel") {
     EditTitel = new QLineEdit(this);
     EditTitel->setObjectName("EditTitel");
     EditTitel->setAccessibleName(tr("Titel:"));
@@ -182,21 +182,21 @@ Titelpanel::Titelpanel(TBearbeitung &fenster) : Aufgabenpanel(fenster, "Panel8Ti
     raster->setColumnStretch(1, 1);
 }
 
-void Titelpanel::PanelProjektTitelClick() {
-    fenster_.hide();
-    Buchsteuerung *buch = fenster_.buch();
+void Titelpanel::oeffnen() {
+    kontext_.verbergen();
+    Buchsteuerung *buch = kontext_.buch();
     if (buch) buch->SeitenZeigen(-1);
-    fenster_.inDieEcke(false);
+    kontext_.inDieEcke(false);
     // The stored values, shown on the book at once: a look left by an earlier editing
     // without OK does not come back as if it were stored.
-    t_ = projekt::Titelgestaltung::aus(fenster_.zustand().einstellungen);
+    t_ = projekt::Titelgestaltung::aus(kontext_.zustand().einstellungen);
     {
         const QSignalBlocker a(EditTitel), b(EditUntertitel);
         EditTitel->setText(t_.titel);
         EditUntertitel->setText(t_.untertitel);
     }
     zeigen();
-    fenster_.Auswahl(8);
+    kontext_.Auswahl(Aufgabe::Titel);
     EditTitel->setFocus();
     EditTitel->selectAll();
 }
@@ -212,7 +212,7 @@ void Titelpanel::zeigen() {
     zahl(PanelTitelSize, t_.titelGroesse);
     zahl(PanelBuchtitelSize, t_.buchtitelGroesse);
     zahl(PanelUntertitelSize, t_.untertitelGroesse);
-    if (Buchsteuerung *buch = fenster_.buch()) buch->TitelVorschau(t_);
+    if (Buchsteuerung *buch = kontext_.buch()) buch->TitelVorschau(t_);
 }
 
 void Titelpanel::schritt(int &wert, int um, int grenze, int kleinster) {
@@ -232,28 +232,28 @@ void Titelpanel::EditUntertitelChange() {
 }
 
 void Titelpanel::ImageTitelLeftClick() {
-    schritt(t_.titelLinks, -1, fenster_.bildschirm().width - 1);
+    schritt(t_.titelLinks, -1, kontext_.bildschirm().width - 1);
 }
 void Titelpanel::ImageTitelRightClick() {
-    schritt(t_.titelLinks, 1, fenster_.bildschirm().width - 1);
+    schritt(t_.titelLinks, 1, kontext_.bildschirm().width - 1);
 }
 void Titelpanel::ImageTitelUpClick() {
-    schritt(t_.titelOben, -1, fenster_.bildschirm().height - 1);
+    schritt(t_.titelOben, -1, kontext_.bildschirm().height - 1);
 }
 void Titelpanel::ImageTitelDownClick() {
-    schritt(t_.titelOben, 1, fenster_.bildschirm().height - 1);
+    schritt(t_.titelOben, 1, kontext_.bildschirm().height - 1);
 }
 void Titelpanel::ImageSchattenLeftClick() {
-    schritt(t_.schattenLinks, -1, fenster_.bildschirm().width - 1);
+    schritt(t_.schattenLinks, -1, kontext_.bildschirm().width - 1);
 }
 void Titelpanel::ImageSchattenRightClick() {
-    schritt(t_.schattenLinks, 1, fenster_.bildschirm().width - 1);
+    schritt(t_.schattenLinks, 1, kontext_.bildschirm().width - 1);
 }
 void Titelpanel::ImageSchattenUpClick() {
-    schritt(t_.schattenOben, -1, fenster_.bildschirm().height - 1);
+    schritt(t_.schattenOben, -1, kontext_.bildschirm().height - 1);
 }
 void Titelpanel::ImageSchattenDownClick() {
-    schritt(t_.schattenOben, 1, fenster_.bildschirm().height - 1);
+    schritt(t_.schattenOben, 1, kontext_.bildschirm().height - 1);
 }
 void Titelpanel::ImageBuchTitelUpClick() {
     schritt(t_.buchtitelOben, -1, kBuchHoehe - 1);
@@ -287,11 +287,11 @@ void Titelpanel::ImageUntertitelBiggerClick() {
 }
 
 void Titelpanel::BitBtnTitelOkClick() {
-    projekt::Zustand &z = fenster_.zustand();
+    projekt::Zustand &z = kontext_.zustand();
     t_.eintragen(z.einstellungen);
     z.BuchTitel = z.einstellungen.wert("Title");
-    EinstellungenSpeichern(fenster_);
-    fenster_.hide();
+    EinstellungenSpeichern(kontext_);
+    kontext_.verbergen();
 }
 
 } // namespace authoring

@@ -20,14 +20,17 @@ public:
     static constexpr int kKleinsteSchrift = 4;
     static constexpr int kGroessteSchrift = 144;
 
-    explicit Titelpanel(TBearbeitung &fenster);
+    explicit Titelpanel(Bearbeitungskontext &kontext);
 
     // Opens the editor on the cover with the stored values.
-    void PanelProjektTitelClick();
-    void BitBtnTitelOkClick();
+    void oeffnen();
+    // OK: stores the values and writes the settings file.
     void ok() override { BitBtnTitelOkClick(); }
     // What the editor holds: what OK stores.
     const projekt::Titelgestaltung &werte() const { return t_; }
+
+private:
+    void BitBtnTitelOkClick();
 
     void EditTitelChange();
     void EditUntertitelChange();
@@ -63,7 +66,6 @@ public:
     QLabel *PanelUntertitelSize;
     QPushButton *BitBtnTitelOk;
 
-private:
     void schritt(int &wert, int um, int grenze, int kleinster = 0);
     void zeigen();
     projekt::Titelgestaltung t_;

@@ -1,12 +1,12 @@
-#include "authoring/views/panelmemoliste.h"
+#include "authoring/views/bilderlisteneditor.h"
 
 #include "album/core/fotouebernahme.h"
 #include "album/core/listenabgleich.h"
 #include "album/core/listenregeln.h"
 #include "album/core/restordner.h"
+#include "authoring/views/bearbeitungskontext.h"
 #include "authoring/views/fortschrittsanzeige.h"
 #include "authoring/views/inhaltsbearbeitung.h"
-#include "authoring/views/tbearbeitung.h"
 #include "authoring/views/zweizeilig.h"
 #include "platform/bitmapfile.h"
 #include "platform/fonts.h"
@@ -85,7 +85,8 @@ void ListenMemo::keyReleaseEvent(QKeyEvent *event) {
     if (!event->isAutoRepeat()) Q_EMIT tasteLosgelassen(event->key());
 }
 
-PanelMemoListe::PanelMemoListe(TBearbeitung &fenster, QWidget *feld) : QWidget(feld), fenster_(fenster), feld_(feld) {
+Bilderlisteneditor::Bilderlisteneditor(Bearbeitungskontext &kontext, QWidget *feld)
+    : QWidget(feld), kontext_(kontext), feld_(feld) {
     setObjectName("PanelMemoListeInhalt");
     feld_->resize(kBreite, kHoehe);
     auto *rahmen = new QVBoxLayout(feld_);
@@ -198,78 +199,77 @@ PanelMemoListe::PanelMemoListe(TBearbeitung &fenster, QWidget *feld) : QWidget(f
     for (QObject *o : hinweise_.keys())
         o->installEventFilter(this);
 
-    connect(MemoListe, &ListenMemo::geklickt, this, &PanelMemoListe::MemoListeClick);
-    connect(MemoListe, &ListenMemo::doppelgeklickt, this, &PanelMemoListe::MemoListeDblClick);
-    connect(MemoListe, &ListenMemo::tasteLosgelassen, this, &PanelMemoListe::MemoListeKeyUp);
-    connect(MemoListe, &QPlainTextEdit::textChanged, this, &PanelMemoListe::MemoListeChange);
-    connect(ListboxNeueBilder, &QListWidget::itemClicked, this, &PanelMemoListe::ListboxNeueBilderClick);
+    connect(MemoListe, &ListenMemo::geklickt, this, &Bilderlisteneditor::MemoListeClick);
+    connect(MemoListe, &ListenMemo::doppelgeklickt, this, &Bilderlisteneditor::MemoListeDblClick);
+    connect(MemoListe, &ListenMemo::tasteLosgelassen, this, &Bilderlisteneditor::MemoListeKeyUp);
+    connect(MemoListe, &QPlainTextEdit::textChanged, this, &Bilderlisteneditor::MemoListeChange);
+    connect(ListboxNeueBilder, &QListWidget::itemClicked, this, &Bilderlisteneditor::ListboxNeueBilderClick);
     // Chosen with the arrow keys, a picture counts as clicked.
     connect(ListboxNeueBilder, &QListWidget::currentRowChanged, this, [this](int zeile) {
         if (zeile >= 0 && ListboxNeueBilder->hasFocus()) ListboxNeueBilderClick();
     });
-    connect(PanelNameIstTitel, &QPushButton::clicked, this, &PanelMemoListe::PanelNameIstTitelClick);
-    connect(BitBtnAlle, &QPushButton::clicked, this, &PanelMemoListe::BitBtnAlleClick);
-    connect(BitBtnNichtshinzu, &QPushButton::clicked, this, &PanelMemoListe::BitBtnNichtshinzuClick);
-    connect(BitBtnDateiWeg, &QPushButton::clicked, this, &PanelMemoListe::BitBtnDateiWegClick);
-    connect(PanelSave, &QPushButton::clicked, this, &PanelMemoListe::PanelSaveClick);
-    connect(BitBtnDontSave, &QPushButton::clicked, this, &PanelMemoListe::BitBtnDontSaveClick);
+    connect(PanelNameIstTitel, &QPushButton::clicked, this, &Bilderlisteneditor::PanelNameIstTitelClick);
+    connect(BitBtnAlle, &QPushButton::clicked, this, &Bilderlisteneditor::BitBtnAlleClick);
+    connect(BitBtnNichtshinzu, &QPushButton::clicked, this, &Bilderlisteneditor::BitBtnNichtshinzuClick);
+    connect(BitBtnDateiWeg, &QPushButton::clicked, this, &Bilderlisteneditor::BitBtnDateiWegClick);
+    connect(PanelSave, &QPushButton::clicked, this, &Bilderlisteneditor::PanelSaveClick);
+    connect(BitBtnDontSave, &QPushButton::clicked, this, &Bilderlisteneditor::BitBtnDontSaveClick);
     feld_->hide();
 }
 
-QString PanelMemoListe::listenDatei() const {
-    const projekt::Zustand &z = fenster_.zustand();
+QString Bilderlisteneditor::listenDatei() const {
+    const projekt::Zustand &z = kontext_.zustand();
     return z.ort.datei(projekt::Seitendatei::Bilderliste);
 }
 
-bool PanelMemoListe::offen() const {
+bool Bilderlisteneditor::offen() const {
     return feld_->isVisibleTo(feld_->parentWidget());
 }
 
-QStringList PanelMemoListe::zeilen() const {
+QStringList Bilderlisteneditor::zeilen() const {
     // Every character as it stands, non-breaking spaces included.
     return Inhaltsbearbeitung::zeilen(MemoListe);
 }
 
-QStringList PanelMemoListe::neueBilder() const {
+QStringList Bilderlisteneditor::neueBilder() const {
     QStringList namen;
     for (int i = 0; i < ListboxNeueBilder->count(); ++i)
         namen << ListboxNeueBilder->item(i)->text();
     return namen;
 }
 
-void PanelMemoListe::NeueBilderLeeren() {
+void Bilderlisteneditor::NeueBilderLeeren() {
     ListboxNeueBilder->clear();
     neueDateien_.clear();
     fotos_.clear();
 }
 
-bool PanelMemoListe::fotosInRest() {
+bool Bilderlisteneditor::fotosInRest() {
     if (!fotosInRest_)
-        fotosInRest_ = fenster_.meldungen().jaNein(
+        fotosInRest_ = kontext_.meldungen().jaNein(
             tr("Die Fotos werden als Bitmaps in den Album-Ordner übernommen. Sollen die Originale danach in den "
                "Ordner Rest verschoben werden? (Nein: sie bleiben im Album-Ordner.)"));
     return *fotosInRest_;
 }
 
-QString PanelMemoListe::fotoUebernehmen(const QString &datei, bool syncen) {
-    const projekt::Zustand &z = fenster_.zustand();
+QString Bilderlisteneditor::fotoUebernehmen(const QString &datei, bool syncen) {
+    const projekt::Zustand &z = kontext_.zustand();
     const album::Fotoergebnis r = album::FotoUebernehmen(z.dateien, z.ProjektVerzeichnis, datei, fotosInRest(), syncen);
-    if (!r.meldung.isEmpty()) fenster_.meldungen().zeigen(Art::Fehler, r.meldung);
+    if (!r.meldung.isEmpty()) kontext_.meldungen().zeigen(Art::Fehler, r.meldung);
     return r.status == album::Fotoergebnis::Status::Unlesbar ||
                    r.status == album::Fotoergebnis::Status::NichtGeschrieben
                ? QString()
                : r.name;
 }
 
-void PanelMemoListe::Bilderliste() {
-    projekt::Zustand &z = fenster_.zustand();
+void Bilderlisteneditor::Bilderliste() {
+    projekt::Zustand &z = kontext_.zustand();
     QByteArray inhalt; // without a list file the editor opens on an empty list
     const bool gelesen = z.dateien.read(listenDatei(), &inhalt, kGroessteListe);
     if (!gelesen && z.dateien.exists(listenDatei())) {
         // A list that cannot be read is not opened: saving would replace it with nothing.
-        fenster_.fortschritt()->verbergen();
-        fenster_.TimerBilderliste.stop();
-        fenster_.meldungen().zeigen(
+        kontext_.listeneditorBereit();
+        kontext_.meldungen().zeigen(
             Art::Fehler, tr("Die Bilderliste %1 kann nicht gelesen werden.").arg(z.dateien.native(listenDatei())));
         return;
     }
@@ -310,7 +310,7 @@ void PanelMemoListe::Bilderliste() {
     if (ListboxNeueBilder->count() > 0) neuesBildZeigen(ListboxNeueBilder->item(0)->text());
 
     NurVorhandeneBilder(ListboxNeueBilder->count() == 0);
-    platform::Meldungen &m = fenster_.meldungen();
+    platform::Meldungen &m = kontext_.meldungen();
     if (!abgleich.fehlende.isEmpty())
         m.zeigen(Art::Fehler,
                  "\"" + album::NamenFuerMeldung(abgleich.fehlende) + "\"" + tr(" wurde verschoben oder gelöscht!"));
@@ -318,11 +318,10 @@ void PanelMemoListe::Bilderliste() {
         m.zeigen(Art::Fehler, tr("Dateinamen von mehr als 40 Zeichen Länge (") +
                                   album::NamenFuerMeldung(abgleich.langeNamen) +
                                   tr(") können Schwierigkeiten hervorrufen"));
-    fenster_.fortschritt()->verbergen();
-    fenster_.TimerBilderliste.stop();
+    kontext_.listeneditorBereit();
 }
 
-void PanelMemoListe::NurVorhandeneBilder(bool nurVorhandene) {
+void Bilderlisteneditor::NurVorhandeneBilder(bool nurVorhandene) {
     if (!nurVorhandene)
         LabelBildkommentare->setText(tr("Wählen Sie rechts ein Bild aus, schreiben Sie einen Kurzkommentar und "
                                         "doppelklicken Sie links auf der Zeile, vor der es eingefügt werden soll "));
@@ -334,7 +333,7 @@ void PanelMemoListe::NurVorhandeneBilder(bool nurVorhandene) {
     const int breite = nurVorhandene ? kBreitOhneNeue : kBreitMitNeuen;
     LabelBildkommentare->setGeometry(kLinks, 4, breite, 40);
     MemoListe->setGeometry(kLinks, 46, breite, 374);
-    if (Buchsteuerung *buch = fenster_.buch()) {
+    if (Buchsteuerung *buch = kontext_.buch()) {
         buch->HintergrundZeigen();
         feld_->move(buch->Buchecke());
     }
@@ -350,19 +349,19 @@ void PanelMemoListe::NurVorhandeneBilder(bool nurVorhandene) {
     }
 }
 
-int PanelMemoListe::ermittelterIndex() const {
+int Bilderlisteneditor::ermittelterIndex() const {
     const QTextCursor c = MemoListe->textCursor();
     QTextCursor anfang(MemoListe->document());
     anfang.setPosition(c.selectionStart());
     return album::ermittelterIndex(anfang.blockNumber(), anfang.positionInBlock());
 }
 
-void PanelMemoListe::PositionZeigen(int k) {
+void Bilderlisteneditor::PositionZeigen(int k) {
     if (const auto stelle = album::MarkerStelle(k)) Shape3->move(*stelle);
 }
 
-bool PanelMemoListe::bildVorschau(const QString &datei, QLabel *bild, QSize box) {
-    const platform::Files &dateien = fenster_.zustand().dateien;
+bool Bilderlisteneditor::bildVorschau(const QString &datei, QLabel *bild, QSize box) {
+    const platform::Files &dateien = kontext_.zustand().dateien;
     if (!dateien.exists(datei)) return false;
     // A quarter of the picture, made smaller still where it would leave its box.
     QImage geladen;
@@ -389,7 +388,7 @@ bool PanelMemoListe::bildVorschau(const QString &datei, QLabel *bild, QSize box)
     return true;
 }
 
-void PanelMemoListe::Kontrollbild(const QString &zeile, QLabel *bild) {
+void Bilderlisteneditor::Kontrollbild(const QString &zeile, QLabel *bild) {
     if (zeile.isEmpty() || zeile.startsWith(':')) {
         bild->hide();
         LabelKommentar->setText(zeile);
@@ -399,38 +398,38 @@ void PanelMemoListe::Kontrollbild(const QString &zeile, QLabel *bild) {
     const QString name = doppelpunkt < 0 ? QString() : zeile.left(doppelpunkt);
     // A missing bitmap leaves the previous picture in the preview.
     if (!name.isEmpty())
-        bildVorschau(fenster_.zustand().ProjektVerzeichnis + "Album\\" + name + ".bmp", bild, kVorschauBox);
+        bildVorschau(kontext_.zustand().ProjektVerzeichnis + "Album\\" + name + ".bmp", bild, kVorschauBox);
     LabelKommentar->setText(doppelpunkt < 0 ? zeile : zeile.mid(doppelpunkt + 1).left(200));
 }
 
-void PanelMemoListe::neuesBildZeigen(const QString &name) {
+void Bilderlisteneditor::neuesBildZeigen(const QString &name) {
     if (name.isEmpty() || name.startsWith(':')) {
         ImageNeueBilder->hide();
         return;
     }
     const QString datei = neueDateien_.value(name, name + ".bmp");
-    bildVorschau(fenster_.zustand().ProjektVerzeichnis + "Album\\" + datei, ImageNeueBilder, kNeuesBildBox);
+    bildVorschau(kontext_.zustand().ProjektVerzeichnis + "Album\\" + datei, ImageNeueBilder, kNeuesBildBox);
 }
 
-void PanelMemoListe::neueBilderZaehlen() {
+void Bilderlisteneditor::neueBilderZaehlen() {
     LabelNeueBilder->setText(tr("Neue Bilder (%1)").arg(ListboxNeueBilder->count()));
 }
 
-void PanelMemoListe::MemoListeClick() {
+void Bilderlisteneditor::MemoListeClick() {
     const int k = ermittelterIndex();
     PositionZeigen(k - 1);
     const QStringList liste = zeilen();
     Kontrollbild(k - 1 >= 0 ? liste.value(k - 1) : QString(), ImageBisherigeBilder);
 }
 
-void PanelMemoListe::MemoListeKeyUp(int taste) {
+void Bilderlisteneditor::MemoListeKeyUp(int taste) {
     if (taste == Qt::Key_Up || taste == Qt::Key_Down)
         MemoListeClick();
     else if (taste == Qt::Key_Return || taste == Qt::Key_Enter)
         leereZeilenFuellen();
 }
 
-void PanelMemoListe::leereZeilenFuellen() {
+void Bilderlisteneditor::leereZeilenFuellen() {
     QTextDocument *doc = MemoListe->document();
     QTextCursor c(doc);
     c.beginEditBlock();
@@ -442,12 +441,12 @@ void PanelMemoListe::leereZeilenFuellen() {
     c.endEditBlock();
 }
 
-void PanelMemoListe::MemoListeChange() {
+void Bilderlisteneditor::MemoListeChange() {
     VorhandeneBilder = album::VorhandeneBilder(zeilen());
     LabelBisherigeBilder->setText(tr("Bisherige Bilder (%1)").arg(VorhandeneBilder));
 }
 
-void PanelMemoListe::MemoListeDblClick() {
+void Bilderlisteneditor::MemoListeDblClick() {
     const int k = ermittelterIndex();
     QListWidgetItem *gewaehlt = ListboxNeueBilder->currentItem();
     const QString name = NeuesBildGewaehlt && gewaehlt && fotos_.contains(gewaehlt->text())
@@ -475,24 +474,24 @@ void PanelMemoListe::MemoListeDblClick() {
     NeuesBildGewaehlt = false;
 }
 
-void PanelMemoListe::ListboxNeueBilderClick() {
+void Bilderlisteneditor::ListboxNeueBilderClick() {
     if (QListWidgetItem *gewaehlt = ListboxNeueBilder->currentItem()) {
         neuesBildZeigen(gewaehlt->text());
         NeuesBildGewaehlt = true;
     }
 }
 
-void PanelMemoListe::PanelNameIstTitelClick() {
+void Bilderlisteneditor::PanelNameIstTitelClick() {
     if (QListWidgetItem *gewaehlt = ListboxNeueBilder->currentItem()) EditBildKommentar->setText(gewaehlt->text());
 }
 
-void PanelMemoListe::BitBtnAlleClick() {
+void Bilderlisteneditor::BitBtnAlleClick() {
     QStringList anhang;
     const QStringList neue = neueBilder();
     const auto anzahlFotos =
         std::count_if(neue.begin(), neue.end(), [this](const QString &n) { return fotos_.contains(n); });
     int fotos = 0;
-    Fortschrittsanzeige *fortschritt = fenster_.fortschritt();
+    Fortschrittsanzeige *fortschritt = kontext_.fortschritt();
     for (const QString &name : neue) {
         if (!fotos_.contains(name)) {
             anhang << name + ":";
@@ -507,9 +506,9 @@ void PanelMemoListe::BitBtnAlleClick() {
         if (!bitmap.isEmpty()) anhang << bitmap + ":";
     }
     if (anzahlFotos > 1) {
-        const projekt::Zustand &z = fenster_.zustand();
+        const projekt::Zustand &z = kontext_.zustand();
         if (!z.dateien.syncFolder(z.ProjektVerzeichnis + "Album\\"))
-            fenster_.meldungen().zeigen(Art::Fehler,
+            kontext_.meldungen().zeigen(Art::Fehler,
                                         tr("Die übernommenen Fotos können nicht sicher gespeichert werden."));
         fortschritt->verbergen();
     }
@@ -524,15 +523,15 @@ void PanelMemoListe::BitBtnAlleClick() {
     NurVorhandeneBilder(true);
 }
 
-void PanelMemoListe::BitBtnNichtshinzuClick() {
+void Bilderlisteneditor::BitBtnNichtshinzuClick() {
     NurVorhandeneBilder(true);
 }
 
-void PanelMemoListe::BitBtnDateiWegClick() {
+void Bilderlisteneditor::BitBtnDateiWegClick() {
     QListWidgetItem *gewaehlt = ListboxNeueBilder->currentItem();
     if (!gewaehlt) return;
     const QString name = gewaehlt->text();
-    const projekt::Zustand &z = fenster_.zustand();
+    const projekt::Zustand &z = kontext_.zustand();
     const QString datei = neueDateien_.value(name, name + ".bmp");
     const album::Restergebnis r = album::InRestVerschieben(z.dateien, z.ProjektVerzeichnis, datei);
     if (r.status != album::Restergebnis::Status::Verschoben) return; // the picture stays offered
@@ -544,39 +543,39 @@ void PanelMemoListe::BitBtnDateiWegClick() {
     ImageNeueBilder->hide();
     neueBilderZaehlen();
     if (r.umbenannt)
-        fenster_.meldungen().zeigen(
+        kontext_.meldungen().zeigen(
             Art::Information, tr("Im Verzeichnis Rest gibt es schon eine Datei %1. Das Bild liegt dort jetzt als %2.")
                                   .arg(datei, r.ziel));
 }
 
-void PanelMemoListe::listeAbgeben() {
+void Bilderlisteneditor::listeAbgeben() {
     feld_->hide();
-    if (Buchsteuerung *buch = fenster_.buch()) {
+    if (Buchsteuerung *buch = kontext_.buch()) {
         buch->BilderlisteSetzen(zeilen());
         buch->Hinweis(QString());
     }
 }
 
-void PanelMemoListe::PanelSaveClick() {
-    const projekt::Zustand &z = fenster_.zustand();
+void Bilderlisteneditor::PanelSaveClick() {
+    const projekt::Zustand &z = kontext_.zustand();
     if (!z.dateien.write(listenDatei(), platform::joinLines(zeilen()))) {
-        fenster_.meldungen().zeigen(
+        kontext_.meldungen().zeigen(
             Art::Fehler, tr("Die Bilderliste %1 kann nicht gespeichert werden.").arg(z.dateien.native(listenDatei())));
         return;
     }
     listeAbgeben();
-    fenster_.Auswahl(3);
+    kontext_.Auswahl(Aufgabe::Albumfrage);
 }
 
-void PanelMemoListe::BitBtnDontSaveClick() {
+void Bilderlisteneditor::BitBtnDontSaveClick() {
     listeAbgeben();
-    fenster_.fortschritt()->verbergen();
+    kontext_.fortschritt()->verbergen();
 }
 
-bool PanelMemoListe::eventFilter(QObject *obj, QEvent *event) {
+bool Bilderlisteneditor::eventFilter(QObject *obj, QEvent *event) {
     const QEvent::Type typ = event->type();
     if ((typ == QEvent::Enter || typ == QEvent::Leave) && hinweise_.contains(obj)) {
-        if (Buchsteuerung *buch = fenster_.buch())
+        if (Buchsteuerung *buch = kontext_.buch())
             buch->Hinweis(typ == QEvent::Enter ? hinweise_.value(obj) : QString());
     }
     return QWidget::eventFilter(obj, event);

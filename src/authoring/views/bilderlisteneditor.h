@@ -17,7 +17,7 @@ class QPushButton;
 
 namespace authoring {
 
-class TBearbeitung;
+class Bearbeitungskontext;
 
 // The list's text field: tells of clicks, double-clicks and released keys after it
 // has moved its caret for them.
@@ -37,31 +37,38 @@ protected:
     void keyReleaseEvent(QKeyEvent *event) override;
 };
 
-class PanelMemoListe : public QWidget {
+class Bilderlisteneditor : public QWidget {
     Q_OBJECT
 public:
     static constexpr int kBreite = 660;
     static constexpr int kHoehe = 457;
 
     // Lays itself into `feld`, the main window's panel over the book.
-    PanelMemoListe(TBearbeitung &fenster, QWidget *feld);
+    Bilderlisteneditor(Bearbeitungskontext &kontext, QWidget *feld);
 
     // Opens the editor on the project's list and the album folder.
     void Bilderliste();
-    // Lays the editor out without (true) or with (false) the new pictures, and shows it.
-    void NurVorhandeneBilder(bool nurVorhandene);
-    // The number of list lines whose start lies before the caret.
-    int ermittelterIndex() const;
-    void PositionZeigen(int k);
-    void Kontrollbild(const QString &zeile, QLabel *bild);
-    void neuesBildZeigen(const QString &name);
-
     // The list as it stands in the editor.
     QStringList zeilen() const;
     bool offen() const;
     // The names offered as new pictures, in their order.
     QStringList neueBilder() const;
     void NeueBilderLeeren();
+    // The number of list lines whose start lies before the caret.
+    int ermittelterIndex() const;
+    // Whether a new picture is chosen for taking into the list.
+    bool neuesBildGewaehlt() const { return NeuesBildGewaehlt; }
+
+protected:
+    // The hints of the buttons while the mouse is over them.
+    bool eventFilter(QObject *obj, QEvent *event) override;
+
+private:
+    // Lays the editor out without (true) or with (false) the new pictures, and shows it.
+    void NurVorhandeneBilder(bool nurVorhandene);
+    void PositionZeigen(int k);
+    void Kontrollbild(const QString &zeile, QLabel *bild);
+    void neuesBildZeigen(const QString &name);
 
     void MemoListeClick();
     void MemoListeDblClick();
@@ -100,11 +107,6 @@ public:
     QPushButton *PanelSave;
     QPushButton *BitBtnDontSave;
 
-protected:
-    // The hints of the buttons while the mouse is over them.
-    bool eventFilter(QObject *obj, QEvent *event) override;
-
-private:
     QString listenDatei() const;
     // A picture of the album folder at a quarter of its size, within `box`.
     bool bildVorschau(const QString &datei, QLabel *bild, QSize box);
@@ -116,7 +118,7 @@ private:
     QString fotoUebernehmen(const QString &datei, bool syncen = true);
     bool fotosInRest();
 
-    TBearbeitung &fenster_;
+    Bearbeitungskontext &kontext_;
     QWidget *feld_;
     QHash<QString, QString> neueDateien_; // new picture's name -> its file in the album folder
     QHash<QObject *, QString> hinweise_;
