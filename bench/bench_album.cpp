@@ -89,7 +89,7 @@ void editorMessen(const QString &ordner, const QString &hilfe) {
     int neue = 0;
     for (int lauf = 0; lauf < 5; ++lauf) {
         Programm p(wurzel, {1920, 1080, 96});
-        p.bearbeitung->ImageNeueBilderClick();
+        p.bearbeitung->neueBilderAufnehmen();
         QElapsedTimer uhr;
         uhr.start();
         p.bearbeitung->TimerBilderlisteTimer();
@@ -125,7 +125,7 @@ void albumMessen(const QString &ordner, const QString &hilfe, const QString &wer
         p.form->SeitenZeigen(0);
         QCoreApplication::processEvents();
         uhr.restart();
-        p.bearbeitung->ImageBilderInsAlbumClick();
+        p.bearbeitung->bilderInsAlbum();
         fenster.push_back(double(uhr.nsecsElapsed()) / 1e6);
         bilder = p.zustand.BilderAnzahl;
         const authoring::Albumauftrag auftrag{

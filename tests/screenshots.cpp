@@ -209,7 +209,7 @@ bool aufnehmen(const QString &ordner, platform::ScreenInfo info) {
     ok &= speichern(bearbeitung, ordner, vorsilbe + "30-bearbeitung-start");
     bearbeitung.Auswahl(authoring::Aufgabe::Albumfrage);
     ok &= speichern(bearbeitung, ordner, vorsilbe + "31-bearbeitung-album-jetzt");
-    bearbeitung.ImageFundamentalsClick();
+    bearbeitung.neuesProjekt();
     ok &= speichern(bearbeitung, ordner, vorsilbe + "32-neues-projekt-eingabe");
     auto &rahmen = panel<authoring::Rahmendaten>(bearbeitung, "Panel4Rahmendaten");
     rahmen.EditProgrammName->setText(QStringLiteral("Garten"));
@@ -219,7 +219,7 @@ bool aufnehmen(const QString &ordner, platform::ScreenInfo info) {
     rahmen.BitBtnProjektOKClick();
     ok &= speichern(bearbeitung, ordner, vorsilbe + "33-neues-projekt-bestaetigen");
     bearbeitung.abbrechen();
-    bearbeitung.ImageRunDemoClick();
+    bearbeitung.projektWechseln();
     panel<authoring::DemoLaden>(bearbeitung, "Panel6DemoLaden").FileListBox1->setCurrentRow(0);
     ok &= speichern(bearbeitung, ordner, vorsilbe + "34-projekt-laden");
     bearbeitung.hide();
@@ -267,7 +267,7 @@ bool gestaltung(const QString &ordner, platform::ScreenInfo info) {
         form.TimerAnfangTimer();
     bool ok = true;
 
-    bearbeitung.PanelProjektTitelClick();
+    bearbeitung.titelGestalten();
     auto &titel = panel<authoring::Titelpanel>(bearbeitung, "Panel8Titel");
     auto *titelFeld = titel.findChild<QLineEdit *>("EditTitel");
     titelFeld->setText(titelFeld->text() + QStringLiteral(" Mühlenbuch"));
@@ -281,7 +281,7 @@ bool gestaltung(const QString &ordner, platform::ScreenInfo info) {
     ok &= speichernMitFenster(form, bearbeitung, ordner, vorsilbe + "60-titel");
     bearbeitung.hide();
 
-    bearbeitung.PanelRegisterClick();
+    bearbeitung.registerGestalten();
     auto &register_ = panel<authoring::Registerpanel>(bearbeitung, "Panel9Register");
     register_.EditGriff[3]->setText(QStringLiteral("Karten"));
     register_.PanelGriffB[3]->click();
@@ -289,7 +289,7 @@ bool gestaltung(const QString &ordner, platform::ScreenInfo info) {
     ok &= speichernMitFenster(form, bearbeitung, ordner, vorsilbe + "61-register");
     bearbeitung.hide();
 
-    bearbeitung.PanelCopyrightClick();
+    bearbeitung.copyrightGestalten();
     QTextEdit *feld = testing::teile(form.PanelBuch()).MemoTextLinks->schreibfeld();
     if (feld) {
         feld->setPlainText(QStringLiteral("\n\n\n© 2026 Verlag am Mühlbach\nAlle Rechte vorbehalten\n\n"
@@ -309,14 +309,14 @@ bool gestaltung(const QString &ordner, platform::ScreenInfo info) {
 
     // The picture list editor, album production and contents editing, and the book
     // after each: nothing of a task may stay over another page.
-    bearbeitung.ImageNeueBilderClick();
+    bearbeitung.neueBilderAufnehmen();
     bearbeitung.TimerBilderlisteTimer();
     ok &= speichern(form, ordner, vorsilbe + "65-bilderliste");
     if (authoring::Bilderlisteneditor *liste = bearbeitung.listeneditor())
         liste->findChild<QPushButton *>("BitBtnDontSave")->click();
     form.SeitenZeigen(2);
     ok &= speichern(form, ordner, vorsilbe + "66-nach-der-bilderliste");
-    bearbeitung.ImageBilderInsAlbumClick();
+    bearbeitung.bilderInsAlbum();
     ok &= speichern(form, ordner, vorsilbe + "67-albuminhalt-bearbeiten");
     form.SeitenZeigen(1002);
     ok &= speichern(form, ordner, vorsilbe + "68-album-nach-herstellung");
@@ -343,7 +343,7 @@ bool neuesProjekt(const QString &ordner, platform::ScreenInfo info) {
     while (form.PanelDeckel->isVisible())
         form.TimerAnfangTimer();
     form.SeitenZeigen(0);
-    bearbeitung.ImageFundamentalsClick();
+    bearbeitung.neuesProjekt();
     auto &p = panel<authoring::Rahmendaten>(bearbeitung, "Panel4Rahmendaten");
     p.EditProgrammName->setText(QStringLiteral("Garten"));
     p.EditProgrammName->setModified(true);
@@ -390,7 +390,7 @@ bool textImport(const QString &ordner, platform::ScreenInfo info) {
     const QString vorsilbe = QStringLiteral("%1x%2-").arg(info.width).arg(info.height);
     bool ok = true;
     form.SeitenZeigen(0);
-    bearbeitung.ImageTextImportClick();
+    bearbeitung.textImportieren();
     auto &p = panel<authoring::Panel7Import>(bearbeitung, "Panel7Import");
     p.ordnerSetzen(programm.zustand.dateien.stored(kopie.path() + "/Quarn/Texte/"));
     p.FileListBox->setCurrentRow(0);
@@ -407,7 +407,7 @@ bool textImport(const QString &ordner, platform::ScreenInfo info) {
         std::printf("%s nach dem Import im Fenster: %s\n", datei, gleich ? "wie gebaut" : "ANDERS ALS GEBAUT");
         ok &= gleich;
     }
-    bearbeitung.InhaltsverzeichnisbearbeitenClick();
+    bearbeitung.inhaltsverzeichnisWaehlen();
     ok &= speichern(bearbeitung, ordner, vorsilbe + "43-inhaltsverzeichnis-auswahl");
     bearbeitung.NurInhaltsverzeichnis(0);
     ok &= speichernMitFenster(form, bearbeitung, ordner, vorsilbe + "44-albuminhalt-bearbeiten");
@@ -442,7 +442,7 @@ bool bilderliste(const QString &ordner, platform::ScreenInfo info) {
     form.SeitenZeigen(1002);
     const QString vorsilbe = QStringLiteral("%1x%2-").arg(info.width).arg(info.height);
     bool ok = true;
-    bearbeitung.ImageNeueBilderClick();
+    bearbeitung.neueBilderAufnehmen();
     ok &= speichern(form, ordner, vorsilbe + "50-bilderliste-wird-geschrieben");
     bearbeitung.TimerBilderlisteTimer();
     authoring::Bilderlisteneditor &e = *bearbeitung.listeneditor();
@@ -475,7 +475,7 @@ bool bilderliste(const QString &ordner, platform::ScreenInfo info) {
                          ok &= speichern(form, ordner, vorsilbe + "55-album-herstellung-halb");
                      });
     bearbeitung.albumherstellung()->setBildabstand(0);
-    bearbeitung.ImageBilderInsAlbumClick();
+    bearbeitung.bilderInsAlbum();
     ok &= halb;
     ok &= speichern(form, ordner, vorsilbe + "56-albuminhalt-nach-herstellung");
     form.SeitenZeigen(1004);

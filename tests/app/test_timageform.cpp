@@ -402,7 +402,7 @@ private Q_SLOTS:
         Programm p(w);
         p.form->show();
         p.ticks(200);
-        p.bearbeitung.ImageNeueBilderClick();
+        p.bearbeitung.neueBilderAufnehmen();
         QVERIFY(p.form->Panel12Fortschritt->isVisible());
         p.bearbeitung.TimerBilderlisteTimer();
         QVERIFY(p.form->PanelMemoListe->isVisible());
@@ -420,7 +420,7 @@ private Q_SLOTS:
         QVERIFY(!p.form->PanelMemoListe->isVisible());
         QCOMPARE(w.lesen("Pagora/Pages/Pagora.3"), QByteArray("Turm:Der Turm\r\nHafen:\r\nKirche:\r\n"));
         QSignalSpy inhalt(&p.bearbeitung, &authoring::TBearbeitung::albumInhaltHergestellt);
-        p.bearbeitung.ImageBilderInsAlbumClick();
+        p.bearbeitung.bilderInsAlbum();
         QCOMPARE(inhalt.count(), 1);
         QCOMPARE(p.zustand.BilderAnzahl, 3);
         QVERIFY(!p.form->Panel12Fortschritt->isVisible());
@@ -535,7 +535,7 @@ private Q_SLOTS:
         p.ticks(60);
         p.form->SeitenZeigen(0);
         QCOMPARE(testing::teile(p.form->PanelBuch()).Inhalt1()->item(0)->text().left(6), QString("Anfang"));
-        p.bearbeitung.ImageFundamentalsClick();
+        p.bearbeitung.neuesProjekt();
         auto &r = testing::panel<authoring::Rahmendaten>(p.bearbeitung, "Panel4Rahmendaten");
         for (QLineEdit *feld : {r.EditProgrammName, r.EditProjektVerzeichnis}) {
             feld->setText("Garten");

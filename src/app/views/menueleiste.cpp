@@ -50,7 +50,7 @@ void TImageForm::menueBauen() {
     eintrag(ansicht, "Album1", tr("Album"), [this] { buchlenkung_->AlbumAufschlagen(); });
     eintrag(ansicht, "Lesen1", tr("Lesen"), [this] { SeitenZeigen(z_.LetzteTextseite); });
     eintrag(ansicht, "Hintergrundbild1", tr("Hintergrundbild"), [this] {
-        if (authoring::TBearbeitung *b = bearbeitung()) b->Hintergrundbild1Click();
+        if (authoring::TBearbeitung *b = bearbeitung()) b->hintergrundWaehlen();
     });
     eintrag(ansicht, "BuchAlsPdf1", tr("Buch als PDF speichern"), &TImageForm::BuchAlsPdfSpeichern);
     const platform::ScreenInfo s = screen_.info();
@@ -68,16 +68,16 @@ void TImageForm::menueBauen() {
         };
     };
     using B = authoring::TBearbeitung;
-    eintrag(projekte, "NeuesProjekt", tr("Neues Projekt"), bearbeiten(&B::ImageFundamentalsClick));
-    eintrag(projekte, "Titel1", tr("Titel"), bearbeiten(&B::PanelProjektTitelClick));
-    eintrag(projekte, "Copyright", tr("Copyright"), bearbeiten(&B::PanelCopyrightClick));
-    eintrag(projekte, "Griffregister1", tr("Griffregister"), bearbeiten(&B::PanelRegisterClick));
-    eintrag(projekte, "TextImportieren1", tr("Text importieren"), bearbeiten(&B::ImageTextImportClick));
-    eintrag(projekte, "BilderindieListe1", tr("Bilder in die Liste"), bearbeiten(&B::ImageNeueBilderClick));
-    eintrag(projekte, "BilderinsAlbum1", tr("Bilder ins Album"), bearbeiten(&B::ImageBilderInsAlbumClick));
-    eintrag(projekte, "WechselzwischenProjekten1", tr("Wechsel zwischen Projekten"), bearbeiten(&B::ImageRunDemoClick));
+    eintrag(projekte, "NeuesProjekt", tr("Neues Projekt"), bearbeiten(&B::neuesProjekt));
+    eintrag(projekte, "Titel1", tr("Titel"), bearbeiten(&B::titelGestalten));
+    eintrag(projekte, "Copyright", tr("Copyright"), bearbeiten(&B::copyrightGestalten));
+    eintrag(projekte, "Griffregister1", tr("Griffregister"), bearbeiten(&B::registerGestalten));
+    eintrag(projekte, "TextImportieren1", tr("Text importieren"), bearbeiten(&B::textImportieren));
+    eintrag(projekte, "BilderindieListe1", tr("Bilder in die Liste"), bearbeiten(&B::neueBilderAufnehmen));
+    eintrag(projekte, "BilderinsAlbum1", tr("Bilder ins Album"), bearbeiten(&B::bilderInsAlbum));
+    eintrag(projekte, "WechselzwischenProjekten1", tr("Wechsel zwischen Projekten"), bearbeiten(&B::projektWechseln));
     eintrag(projekte, "Inhaltsverzeichnisbearbeiten", tr("Inhaltsverzeichnis bearbeiten"),
-            bearbeiten(&B::InhaltsverzeichnisbearbeitenClick));
+            bearbeiten(&B::inhaltsverzeichnisWaehlen));
     Dummy = bar->addAction(QString());
     Dummy->setObjectName("Dummy");
     for (QAction *a : bar->actions())

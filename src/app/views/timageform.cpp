@@ -448,7 +448,7 @@ void TImageForm::Befehl(MenueBefehl befehl) {
                                  "Festplatte installiert wurde."));
         } else if (authoring::TBearbeitung *b = bearbeitung()) {
             if (z_.ProgrammName.isEmpty())
-                b->ImageFundamentalsClick();
+                b->neuesProjekt();
             else
                 b->Auswahl(authoring::Aufgabe::Start);
         }
@@ -459,7 +459,7 @@ void TImageForm::Befehl(MenueBefehl befehl) {
     case MenueBefehl::Suchen: suche_->SuchenClick(); break;
     case MenueBefehl::Bildlauf: bildansicht_->BildlaufFragen(); break;
     case MenueBefehl::Hintergrundbild:
-        if (authoring::TBearbeitung *b = bearbeitung()) b->Hintergrundbild1Click();
+        if (authoring::TBearbeitung *b = bearbeitung()) b->hintergrundWaehlen();
         break;
     case MenueBefehl::Windowsstil: Windowsstil(); break;
     case MenueBefehl::Beenden: BeendenClick(); break;

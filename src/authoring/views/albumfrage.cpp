@@ -20,7 +20,7 @@ Albumfrage::Albumfrage(Bearbeitungskontext &kontext) : Aufgabenpanel(kontext, "P
     BitBtnJetzt->setObjectName("BitBtnJetzt");
     BitBtnSpaeter = new QPushButton(tr("später"), this);
     BitBtnSpaeter->setObjectName("BitBtnSpaeter");
-    connect(BitBtnJetzt, &QPushButton::clicked, this, [this] { kontext_.albumEinkleben(); });
+    connect(BitBtnJetzt, &QPushButton::clicked, this, [this] { kontext_.bilderInsAlbum(); });
     connect(BitBtnSpaeter, &QPushButton::clicked, this, [this] { kontext_.abbrechen(); });
 
     auto *spalte = new QVBoxLayout(this);

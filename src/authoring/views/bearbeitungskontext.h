@@ -54,7 +54,7 @@ public:
     // contents memos off the book and hides the window.
     virtual void abbrechen() = 0;
     // Album production, with the progress in the book.
-    virtual void albumEinkleben() = 0;
+    virtual void bilderInsAlbum() = 0;
     // The contents of part `teil` (0 album, 1 reading part, 2 author help, 3 user help)
     // on the book for editing.
     virtual void NurInhaltsverzeichnis(int teil) = 0;

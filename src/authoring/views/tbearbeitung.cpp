@@ -101,15 +101,15 @@ platform::ScreenInfo TBearbeitung::bildschirm() const {
 void TBearbeitung::startpanelGewaehlt(int eintrag) {
     using E = Startpanel::Eintrag;
     switch (E(eintrag)) {
-    case E::Projektwechsel: ImageRunDemoClick(); break;
-    case E::TextImport: ImageTextImportClick(); break;
-    case E::NeuesProjekt: ImageFundamentalsClick(); break;
-    case E::NeueBilder: ImageNeueBilderClick(); break;
-    case E::BilderInsAlbum: ImageBilderInsAlbumClick(); break;
-    case E::Titel: PanelProjektTitelClick(); break;
-    case E::Register: PanelRegisterClick(); break;
-    case E::Inhaltsverzeichnis: InhaltsverzeichnisbearbeitenClick(); break;
-    case E::Copyright: PanelCopyrightClick(); break;
+    case E::Projektwechsel: projektWechseln(); break;
+    case E::TextImport: textImportieren(); break;
+    case E::NeuesProjekt: neuesProjekt(); break;
+    case E::NeueBilder: neueBilderAufnehmen(); break;
+    case E::BilderInsAlbum: bilderInsAlbum(); break;
+    case E::Titel: titelGestalten(); break;
+    case E::Register: registerGestalten(); break;
+    case E::Inhaltsverzeichnis: inhaltsverzeichnisWaehlen(); break;
+    case E::Copyright: copyrightGestalten(); break;
     }
 }
 
@@ -137,24 +137,24 @@ void TBearbeitung::Auswahl(Aufgabe aufgabe) {
     activateWindow();
 }
 
-void TBearbeitung::ImageRunDemoClick() {
+void TBearbeitung::projektWechseln() {
     hide();
     if (!schreibbar()) return;
     Auswahl(Aufgabe::Projektwechsel);
 }
 
-void TBearbeitung::ImageTextImportClick() {
+void TBearbeitung::textImportieren() {
     hide();
     if (!schreibbar()) return;
     Auswahl(Aufgabe::Import);
 }
 
-void TBearbeitung::ImageFundamentalsClick() {
+void TBearbeitung::neuesProjekt() {
     if (!schreibbar()) return;
     Panel4Rahmendaten->ImageFundamentalsClick();
 }
 
-void TBearbeitung::ImageNeueBilderClick() {
+void TBearbeitung::neueBilderAufnehmen() {
     hide();
     if (!buch_ || !schreibbar()) return;
     buch_->auffrischen();
@@ -162,7 +162,7 @@ void TBearbeitung::ImageNeueBilderClick() {
     TimerBilderliste.start();
 }
 
-void TBearbeitung::ImageBilderInsAlbumClick() {
+void TBearbeitung::bilderInsAlbum() {
     hide();
     if (!buch_ || !schreibbar()) return;
     buch_->auffrischen();
@@ -209,24 +209,24 @@ Albumherstellung *TBearbeitung::albumherstellung() {
     return albumherstellung_;
 }
 
-void TBearbeitung::PanelProjektTitelClick() {
+void TBearbeitung::titelGestalten() {
     if (!schreibbar()) return;
     Panel8Titel->oeffnen();
 }
-void TBearbeitung::PanelRegisterClick() {
+void TBearbeitung::registerGestalten() {
     if (!schreibbar()) return;
     Panel9Register->PanelRegisterClick();
 }
-void TBearbeitung::PanelCopyrightClick() {
+void TBearbeitung::copyrightGestalten() {
     if (!schreibbar()) return;
     Panel10Copyright->PanelCopyrightClick();
 }
-void TBearbeitung::InhaltsverzeichnisbearbeitenClick() {
+void TBearbeitung::inhaltsverzeichnisWaehlen() {
     if (!schreibbar()) return;
     Auswahl(Aufgabe::InhaltWaehlen);
 }
 
-void TBearbeitung::Hintergrundbild1Click() {
+void TBearbeitung::hintergrundWaehlen() {
     hide();
     Auswahl(Aufgabe::Hintergrund);
 }

@@ -44,17 +44,17 @@ public:
     Aufgabe aktuellesPanel() const { return Aufgabe(tag_); }
 
     // The tasks of the start panel, also run by the main window's commands.
-    void ImageRunDemoClick();
-    void ImageTextImportClick();
-    void ImageFundamentalsClick();
-    void ImageNeueBilderClick();
-    void ImageBilderInsAlbumClick();
-    void PanelProjektTitelClick();
-    void PanelRegisterClick();
-    void PanelCopyrightClick();
-    void InhaltsverzeichnisbearbeitenClick();
+    void projektWechseln();
+    void textImportieren();
+    void neuesProjekt();
+    void neueBilderAufnehmen();
+    void bilderInsAlbum() override;
+    void titelGestalten();
+    void registerGestalten();
+    void copyrightGestalten();
+    void inhaltsverzeichnisWaehlen();
     // The background picture choice; also on a read-only data root.
-    void Hintergrundbild1Click();
+    void hintergrundWaehlen();
     // Cancel of the task panels; it also takes the contents memos off the book.
     void abbrechen() override;
 
@@ -93,7 +93,6 @@ private:
     QFont schrift() const override { return font(); }
     int breite() const override { return width(); }
     void verbergen() override { hide(); }
-    void albumEinkleben() override { ImageBilderInsAlbumClick(); }
     void listeneditorBereit() override;
 
     Aufgabenpanel *panel(int index) const;
