@@ -128,7 +128,7 @@ void albumMessen(const QString &ordner, const QString &hilfe, const QString &wer
         p.bearbeitung->ImageBilderInsAlbumClick();
         fenster.push_back(double(uhr.nsecsElapsed()) / 1e6);
         bilder = p.zustand.BilderAnzahl;
-        const authoring::Albumauftrag auftrag{p.zustand.ort, p.bearbeitung->buch()->Bilderliste()};
+        const authoring::Albumauftrag auftrag{p.zustand.ort, p.bearbeitung->buch()->Bilderliste().zeilen()};
         const authoring::Importmasse masse = authoring::Importmasse::Bildschirm();
         uhr.restart();
         authoring::AlbumBearbeiten(p.zustand.dateien, auftrag, masse.inhalt);
