@@ -96,14 +96,15 @@ private Q_SLOTS:
     void albumCellsOpenPicturesAndShowHints() {
         Bildansichtsaufbau a;
         a.form->SeitenZeigen(1002);
-        a.form->albumblatt()->ImageAlbumMouseMove(130, 20); // cell 2: line 1
+        QLabel *album = testing::teile(*a.form->PanelBuch()).ImageAlbum;
+        testing::mausBewegen(album, {130, 20}); // cell 2: line 1
         QCOMPARE(a.form->PanelName()->LabelName->text(), QString("Der alte Hafen im Winter 1911"));
         QCOMPARE(a.form->albumblatt()->AlbumLabels[1]->text(), QString("Der alte Hafen"));
         QCOMPARE(a.form->albumblatt()->AlbumLabels[0]->text(), QString("Kapitel 2"));
         QCOMPARE(a.form->albumblatt()->AlbumLabels[0]->height(), 70);
-        a.form->albumblatt()->ImageAlbumMouseMove(110, 50);
+        testing::mausBewegen(album, {110, 50});
         QCOMPARE(a.form->PanelName()->LabelName->text(), QString());
-        a.form->albumblatt()->ImageAlbumMouseDown(130, 20);
+        testing::mausKlick(album, {130, 20});
         QCOMPARE(a.zustand->BildIndex, 1);
         QCOMPARE(a.form->bildansicht()->aktuellesBild(), QString("HAFEN"));
         QVERIFY(!sichtbar(a.form->PanelBuch()));
@@ -176,7 +177,7 @@ private Q_SLOTS:
         QVERIFY(sichtbar(a.form->bildansicht()->PanelEingabe()));
         QCOMPARE(a.form->bildansicht()->klickpunkt().x(), 50);
         a.form->bildansicht()->PanelEingabe()->Edit1->setText("Die Turmspitze");
-        a.form->bildansicht()->BitBtn1Click();
+        QTest::mouseClick(a.form->bildansicht()->PanelEingabe()->BitBtn1, Qt::LeftButton);
         QVERIFY(!sichtbar(a.form->bildansicht()->PanelEingabe()));
         QByteArray datei; // names are looked up ignoring case, as the program does
         QVERIFY(a.w.dateien().read(a.w.gespeichert() + "Pagora\\Album\\Turm.Txt", &datei));
@@ -206,7 +207,7 @@ private Q_SLOTS:
         QVERIFY(!sichtbar(b->PanelEingabe()));
         taste(Qt::Key_Right);
         QCOMPARE(a.zustand->AktuellerBildIndex, 3); // the empty line is skipped
-        b->PanelBildtextClick();
+        a.druecken(Qt::LeftButton, 400, 1);         // the top edge opens the text for editing
         QTest::mouseClick(b->PanelBildtext()->BitBtnAbbruch, Qt::LeftButton);
         taste(Qt::Key_Left);
         QCOMPARE(a.zustand->AktuellerBildIndex, 1);
@@ -240,7 +241,7 @@ private Q_SLOTS:
         album::Bildansicht *b = a.form->bildansicht();
         a.bewegen(795, 300);
         QVERIFY(sichtbar(a.teile().ImageNext) && sichtbar(a.teile().SpeedButtonEnlarge));
-        b->PanelBildtextClick();
+        a.druecken(Qt::LeftButton, 400, 1); // the top edge opens the text for editing
         b->PanelBildlauf()->show();
         QVERIFY(sichtbar(b->PanelBildtext()) && sichtbar(b->PanelBildlauf()));
         QCOMPARE(testing::ohneNamen(a.form.get()), QStringList());
@@ -326,7 +327,7 @@ private Q_SLOTS:
         a.druecken(Qt::LeftButton, p.x(), p.y());
         QVERIFY(!sichtbar(a.form->bildansicht()->PanelEingabe()));
         a.form->bildansicht()->PanelEingabe()->Edit1->setText("x");
-        a.form->bildansicht()->BitBtn1Click();
+        QTest::mouseClick(a.form->bildansicht()->PanelEingabe()->BitBtn1, Qt::LeftButton);
         QVERIFY(!a.w.dateien().exists(a.w.gespeichert() + "Pagora\\Album\\Turm.Txt"));
     }
 
@@ -340,7 +341,7 @@ private Q_SLOTS:
                  QString("Der alte Hafen im Winter|Der alte Hafen im Winter 1911"));
         QVERIFY(!a.form->bildansicht()->PanelBildtext()->BitBtnSichern->isVisibleTo(
             a.form->bildansicht()->PanelBildtext()));
-        a.form->bildansicht()->PanelBildtextClick();
+        a.druecken(Qt::LeftButton, 400, 1); // the top edge opens the text for editing
         QCOMPARE(a.form->bildansicht()->PanelBildtext()->height(), 109);
         QVERIFY(a.form->bildansicht()->PanelBildtext()->bearbeitet());
         a.form->bildansicht()->PanelBildtext()->MemoBildtext->setPlainText("Neu");
@@ -353,7 +354,7 @@ private Q_SLOTS:
                  QString("Zeile 1\nZeile 2\nZeile 3\nZeile 4\nZeile 5"));
         QVERIFY(a.form->bildansicht()->BildtextSpeichern());
         QCOMPARE(a.w.lesen("Pagora/Album/Hafen.dok"), vorher);
-        a.form->bildansicht()->PanelBildtextClick();
+        a.druecken(Qt::LeftButton, 400, 1); // the top edge opens the text for editing
         a.form->bildansicht()->PanelBildtext()->MemoBildtext->setPlainText("Neu");
         a.form->bildansicht()->PanelBildtext()->MemoBildtext->moveCursor(QTextCursor::End);
         QTest::keyClicks(a.form->bildansicht()->PanelBildtext()->MemoBildtext, " geschrieben");
@@ -361,7 +362,7 @@ private Q_SLOTS:
         QCOMPARE(a.w.lesen("Pagora/Album/Hafen.dok"), QByteArray("Neu geschrieben\r\n"));
         QVERIFY(!sichtbar(a.form->bildansicht()->PanelBildtext()));
         // Characters the file cannot hold are named; declining stores nothing and keeps the strip open.
-        a.form->bildansicht()->PanelBildtextClick();
+        a.druecken(Qt::LeftButton, 400, 1); // the top edge opens the text for editing
         a.form->bildansicht()->PanelBildtext()->MemoBildtext->setPlainText(QString::fromUtf8("Boot \u26F5 und"));
         a.form->bildansicht()->PanelBildtext()->MemoBildtext->moveCursor(QTextCursor::End);
         a.form->bildansicht()->PanelBildtext()->MemoBildtext->insertPlainText(QString::fromUtf8(" \U0001F600"));
@@ -406,7 +407,7 @@ private Q_SLOTS:
     void theEnlargedCopyIsPlacedAroundTheDetail() {
         Bildansichtsaufbau a;
         a.oeffnen(1);
-        a.form->bildansicht()->SpeedButtonEnlargeMouseUp(Qt::LeftButton);
+        testing::mausKlick(a.teile().SpeedButtonEnlarge, {10, 10});
         QVERIFY(a.form->bildansicht()->vergroessert());
         const QPoint ecke = a.bei(0, 0);
         a.druecken(Qt::LeftButton, ecke.x(), ecke.y());
@@ -442,7 +443,7 @@ private Q_SLOTS:
     void theSlideShowWrapsAndAClickStopsIt() {
         Bildansichtsaufbau a;
         a.form->bildansicht()->PanelBildlauf()->SpinEditBildlauf->setValue(999);
-        a.form->bildansicht()->BitBtnBildlaufOkClick();
+        QTest::mouseClick(a.form->bildansicht()->PanelBildlauf()->BitBtnBildlaufOk, Qt::LeftButton);
         QCOMPARE(a.teile().Timer2->interval(), 999000);
         QVERIFY(a.teile().Timer2->isActive());
         a.zustand->BildIndex = 4; // the last line

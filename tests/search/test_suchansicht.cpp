@@ -68,8 +68,9 @@ struct Suche {
     void suchen(const QString &begriff, int bereich) {
         form->suche()->SuchenClick();
         form->suche()->BevelImBuch(bereich);
-        testing::Suchteile(*form->suche()->PanelSuchen()).Edit2->setText(begriff);
-        form->suche()->BitBtn3Click();
+        const testing::Suchteile leiste(*form->suche()->PanelSuchen());
+        leiste.Edit2->setText(begriff);
+        QTest::mouseClick(leiste.BitBtn3, Qt::LeftButton);
     }
     testing::Datenwurzel w;
     platform::SimulatedScreen screen{{800, 600, 96}};
@@ -90,10 +91,11 @@ private Q_SLOTS:
         QCOMPARE(s.zustand->AktuelleSeite, 4); // page 3 lies on spread 3/4
         QVERIFY(testing::teile(s.form->PanelBuch()).ImageLeftArrow->isVisibleTo(s.form.get()));
         QCOMPARE(testing::teile(s.form->PanelBuch()).ImageLeftArrow->y(), 7 * 13 + 10);
-        s.form->suche()->BitBtn3Click(); // OK again continues after the spread
+        QTest::keyClick(testing::Suchteile(*s.form->suche()->PanelSuchen()).Edit2,
+                        Qt::Key_Return); // OK again continues after the spread
         QCOMPARE(s.zustand->AktuelleSeite, 8);
         QVERIFY(testing::teile(s.form->PanelBuch()).ImageRightArrow->isVisibleTo(s.form.get()));
-        s.form->suche()->BitBtn3Click();
+        QTest::keyClick(testing::Suchteile(*s.form->suche()->PanelSuchen()).Edit2, Qt::Key_Return);
         search::Suchleiste *leiste = s.form->suche()->PanelSuchen();
         QVERIFY(testing::Suchteile(*leiste).PanelNotFound->isVisibleTo(s.form.get()));
         QCOMPARE(testing::Suchteile(*leiste).PanelNotFound->text(), QString("Suchbegriff nicht gefunden"));
@@ -105,7 +107,7 @@ private Q_SLOTS:
                          qPrintable(w->objectName()));
         // Choosing the scope again starts at the beginning.
         s.form->suche()->BevelImBuch(1);
-        s.form->suche()->BitBtn3Click();
+        QTest::keyClick(testing::Suchteile(*s.form->suche()->PanelSuchen()).Edit2, Qt::Key_Return);
         QCOMPARE(s.zustand->AktuelleSeite, 4);
         QVERIFY(!testing::Suchteile(*leiste).PanelNotFound->isVisibleTo(s.form.get())); // a later hit clears the notice
     }
@@ -139,13 +141,14 @@ private Q_SLOTS:
         QVERIFY(buch.MemoTextLinks->markierungen().isEmpty() && buch.MemoTextRechts->markierungen().isEmpty());
         QTest::keyClick(s.form->windowHandle(), Qt::Key_PageUp);
         QVERIFY(buch.MemoTextLinks->markierungen().isEmpty());
-        s.form->suche()->BitBtn3Click(); // on after the spread shown
+        QTest::keyClick(testing::Suchteile(*s.form->suche()->PanelSuchen()).Edit2,
+                        Qt::Key_Return); // on after the spread shown
         QCOMPARE(s.zustand->AktuelleSeite, 8);
         QVERIFY(buch.MemoTextLinks->markierungen().isEmpty());
         QCOMPARE(buch.MemoTextRechts->markierungen(), QList<M>({{11, 10, 7}}));
         QTest::keyClick(s.form->windowHandle(), Qt::Key_F, Qt::ControlModifier); // the bar again
         testing::Suchteile(*s.form->suche()->PanelSuchen()).Edit2->setText("Xylophon");
-        s.form->suche()->BitBtn3Click();
+        QTest::keyClick(testing::Suchteile(*s.form->suche()->PanelSuchen()).Edit2, Qt::Key_Return);
         QVERIFY(testing::Suchteile(*s.form->suche()->PanelSuchen()).PanelNotFound->isVisibleTo(s.form.get()));
         QVERIFY(buch.MemoTextLinks->markierungen().isEmpty() && buch.MemoTextRechts->markierungen().isEmpty());
     }
@@ -254,7 +257,7 @@ private Q_SLOTS:
         testing::Suchteile(*s.form->suche()->PanelSuchen()).CheckBox1->setChecked(false);
         s.form->suche()->BevelImBuch(1);
         testing::Suchteile(*s.form->suche()->PanelSuchen()).Edit2->setText("strasse");
-        s.form->suche()->BitBtn3Click();
+        QTest::keyClick(testing::Suchteile(*s.form->suche()->PanelSuchen()).Edit2, Qt::Key_Return);
         QCOMPARE(s.zustand->AktuelleSeite, 8);
     }
 
