@@ -150,14 +150,14 @@ bool aufnehmen(const QString &ordner, platform::ScreenInfo info) {
     ok &= speichern(form, ordner, vorsilbe + "15-bild-mit-markierung");
     maus(bild.Flaeche, QEvent::MouseMove, QPoint(info.width / 2, 1));
     ok &= speichern(form, ordner, vorsilbe + "16-bildtext");
-    form.bildansicht()->PanelBildtextClick();
+    maus(bild.Flaeche, QEvent::MouseButtonPress, QPoint(info.width / 2, 1)); // the text for editing
     ok &= speichern(form, ordner, vorsilbe + "17-bildtext-bearbeiten");
     form.bildansicht()->PanelBildtext()->hide();
     maus(bild.Flaeche, QEvent::MouseButtonPress, bild.ImageMain->pos() + QPoint(200, 200));
     form.bildansicht()->PanelEingabe()->Edit1->setText(QStringLiteral("Hier rieselt das Mehl heraus"));
     ok &= speichern(form, ordner, vorsilbe + "18-markierung-eingeben");
     form.bildansicht()->PanelEingabe()->hide();
-    form.bildansicht()->SpeedButtonEnlargeMouseUp(Qt::LeftButton);
+    maus(bild.SpeedButtonEnlarge, QEvent::MouseButtonRelease, QPoint(1, 1));
     maus(bild.Flaeche, QEvent::MouseButtonPress, bild.ImageMain->pos() + QPoint(400, 250));
     ok &= speichern(form, ordner, vorsilbe + "19-vergroesserung");
     bild.Imagebig->hide();

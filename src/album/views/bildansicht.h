@@ -87,14 +87,12 @@ public:
     // shows the picture alone.
     void SteuerungVerbergen();
 
+    // The next or previous picture of the list, past empty cells.
     void ImageForwardClick();
     void ImageBackClick();
-    void PanelBildtextClick();
     // False when the text stays unsaved: the author declined or the write failed.
     bool BildtextSpeichern();
-    void BitBtn1Click();
-    void SpeedButtonEnlargeMouseUp(Qt::MouseButton taste);
-    void BitBtnBildlaufOkClick();
+    // A tick of the slide show: the next picture, from the first again after the last.
     void Timer2Timer();
     // Leaving the picture view: the strips, arrows, frame and enlarged copy go.
     void UeberlagerungenEntfernen();
@@ -145,6 +143,10 @@ private:
     void LabelCoverMouseMove(int x, int y);
     void ImageMainMouseDown(Qt::MouseButton taste, int x, int y, bool gesperrt, bool hinweisSichtbar);
     void Shape1MouseDown();
+    void PanelBildtextClick();
+    void BitBtn1Click();
+    void SpeedButtonEnlargeMouseUp(Qt::MouseButton taste);
+    void BitBtnBildlaufOkClick();
     // The keys' ways with a point of the picture: the next or previous mark framed with
     // its comment (0 when there is none), its point on the screen; the enlarged copy
     // loaded, true when there is one.
