@@ -229,11 +229,11 @@ private Q_SLOTS:
         buch.w.text("Pagora/Pages/Pagora.4", {"Alle Rechte vorbehalten"});
         buch.form->SeitenZeigen(0);
         QVERIFY(sichtbar(testing::teile(buch.b()).MemoTextLinks));
-        buch.form->buchlenkung()->ImageRechtsPfeilClick();
+        QTest::mouseClick(testing::teile(buch.b()).PanelRechtsPfeil, Qt::LeftButton);
         QCOMPARE(buch.zustand->AktuelleSeite, 0);
         QVERIFY(sichtbar(testing::teile(buch.b()).Inhalt2()));
         QVERIFY(!sichtbar(testing::teile(buch.b()).MemoTextLinks));
-        buch.form->buchlenkung()->ImageLinksPfeilClick();
+        QTest::mouseClick(testing::teile(buch.b()).PanelLinksPfeil, Qt::LeftButton);
         QVERIFY(sichtbar(testing::teile(buch.b()).MemoTextLinks));
     }
 
@@ -380,7 +380,7 @@ private Q_SLOTS:
         QCOMPARE(testing::ohneNamen(buch.form.get()), QStringList());
         buch.form->SeitenZeigen(5); // with the tower in the text
         buch.form->buchlenkung()->LesezeichenSetzen(1);
-        buch.form->suche()->SuchenClick();
+        QTest::keyClick(buch.form.get(), Qt::Key_F, Qt::ControlModifier);
         testing::mausBewegen(buch.form->centralWidget(), {5, buch.screen.info().height - 5});
         QVERIFY(sichtbar(buch.form->PanelMenu()) && sichtbar(testing::teile(buch.b()).PanelTextBild[0]));
         QCOMPARE(testing::ohneNamen(buch.form.get()), QStringList());

@@ -22,6 +22,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QtTest>
+#include <array>
 
 using namespace app;
 
@@ -66,9 +67,10 @@ struct Suche {
             form->TimerAnfangTimer();
     }
     void suchen(const QString &begriff, int bereich) {
-        form->suche()->SuchenClick();
-        form->suche()->BevelImBuch(bereich);
+        QTest::keyClick(form.get(), Qt::Key_F, Qt::ControlModifier);
         const testing::Suchteile leiste(*form->suche()->PanelSuchen());
+        QTest::mouseClick(std::array{leiste.PanelImAlbum, leiste.PanelImBuch, leiste.PanelInDerHilfe}[size_t(bereich)],
+                          Qt::LeftButton);
         leiste.Edit2->setText(begriff);
         QTest::mouseClick(leiste.BitBtn3, Qt::LeftButton);
     }
@@ -243,7 +245,7 @@ private Q_SLOTS:
     void escapeInTheSearchFieldClosesTheBar() {
         Suche s;
         s.form->show();
-        s.form->suche()->SuchenClick();
+        QTest::keyClick(s.form.get(), Qt::Key_F, Qt::ControlModifier);
         QLineEdit *feld = testing::Suchteile(*s.form->suche()->PanelSuchen()).Edit2;
         QVERIFY(feld->isVisible());
         QTest::keyClick(feld, Qt::Key_Escape);
@@ -253,7 +255,7 @@ private Q_SLOTS:
 
     void plainModeFindsOnlyTheSameSpelling() {
         Suche s;
-        s.form->suche()->SuchenClick();
+        QTest::keyClick(s.form.get(), Qt::Key_F, Qt::ControlModifier);
         testing::Suchteile(*s.form->suche()->PanelSuchen()).CheckBox1->setChecked(false);
         s.form->suche()->BevelImBuch(1);
         testing::Suchteile(*s.form->suche()->PanelSuchen()).Edit2->setText("strasse");
