@@ -129,7 +129,8 @@ void albumMessen(const QString &ordner, const QString &hilfe, const QString &wer
         fenster.push_back(double(uhr.nsecsElapsed()) / 1e6);
         bilder = p.zustand.BilderAnzahl;
         const authoring::Albumauftrag auftrag{
-            p.zustand.ort, static_cast<const authoring::Bearbeitungskontext &>(*p.bearbeitung).buch()->Bilderliste()};
+            p.zustand.ort,
+            static_cast<const authoring::Bearbeitungskontext &>(*p.bearbeitung).buch()->Bilderliste().zeilen()};
         const authoring::Importmasse masse = authoring::Importmasse::Bildschirm();
         uhr.restart();
         authoring::AlbumBearbeiten(p.zustand.dateien, auftrag, masse.inhalt);

@@ -93,8 +93,10 @@ double messen(const QString &hilfe, int anzahl) {
     }
     // The steps must really have shown pictures: the last one shown is picture 42.
     const QString erwartet = QStringLiteral("BILD_%1_HAFEN").arg(std::min(41, anzahl - 1), 5, 10, QLatin1Char('0'));
-    if (ansicht->AktuellesBild != erwartet || ansicht->ImageMain->width() != 320) {
-        std::fprintf(stderr, "Falsches Bild: %s statt %s\n", qPrintable(ansicht->AktuellesBild), qPrintable(erwartet));
+    const auto *flaeche = form.findChild<book::Bildflaeche *>("ImageMain");
+    if (ansicht->aktuellesBild() != erwartet || !flaeche || flaeche->width() != 320) {
+        std::fprintf(stderr, "Falsches Bild: %s statt %s\n", qPrintable(ansicht->aktuellesBild()),
+                     qPrintable(erwartet));
         return -1;
     }
     return median(zeiten);

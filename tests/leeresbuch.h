@@ -24,9 +24,7 @@ public:
     QWidget *Listenfeld() override { return listenfeld; }
     QWidget *Fortschrittsfeld() override { return fortschrittsfeld; }
     QPoint Buchecke() const override { return {}; }
-    QStringList Bilderliste() const override { return {}; }
-    void BilderlisteSetzen(const QStringList &) override {}
-    void ListeLaden() override {}
+    album::Bilderlistenmodell &Bilderliste() override { return bilderliste; }
     void Hinweis(const QString &) override {}
     void HintergrundZeigen() override {}
     void BildansichtVerbergen() override {}
@@ -42,6 +40,7 @@ public:
     QStringList TextLinksZeilen() const override { return {}; }
     void HintergrundZeigen(const QString &) override {}
 
+    album::Bilderlistenmodell bilderliste;
     QWidget flaeche;
     QWidget *listenfeld = new QWidget(&flaeche);
     QWidget *fortschrittsfeld = new QWidget(&flaeche);

@@ -9,7 +9,6 @@
 #include "app/views/bildmenue.h"
 #include "app/views/buchlenkung.h"
 #include "app/views/glattebilder.h"
-#include "app/views/tfundliste.h"
 #include "app/views/timageform.h"
 #include "authoring/views/albumherstellung.h"
 #include "authoring/views/bilderlisteneditor.h"
@@ -22,6 +21,7 @@
 #include "authoring/views/registerpanel.h"
 #include "authoring/views/tbearbeitung.h"
 #include "authoring/views/titelpanel.h"
+#include "bildteile.h"
 #include "book/views/bildflaeche.h"
 #include "book/views/blaetteranimation.h"
 #include "book/views/buchpanel.h"
@@ -31,6 +31,8 @@
 #include "project/core/exelaufwerk.h"
 #include "search/views/suchleiste.h"
 #include "search/views/suchsteuerung.h"
+#include "search/views/tfundliste.h"
+#include "suchteile.h"
 
 #include <QApplication>
 #include <QDir>
@@ -38,6 +40,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QProcess>
 #include <QPushButton>
@@ -59,6 +62,14 @@ public:
     void zeigen(Art, const QString &text) override { std::printf("Meldung: %s\n", qPrintable(text)); }
     bool okAbbrechen(const QString &) override { return false; }
 };
+
+// The mouse as the window system hands it to a control: moved, or pressed with the left
+// button, at point p of it.
+void maus(QWidget *ziel, QEvent::Type typ, QPoint p) {
+    const Qt::MouseButton taste = typ == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent ereignis(typ, QPointF(p), ziel->mapToGlobal(QPointF(p)), taste, taste, Qt::NoModifier);
+    QCoreApplication::sendEvent(ziel, &ereignis);
+}
 
 bool speichern(QWidget &w, const QString &ordner, const QString &name) {
     QCoreApplication::processEvents();
@@ -138,26 +149,25 @@ bool aufnehmen(const QString &ordner, platform::ScreenInfo info) {
     // input, the enlarged copy, the slide show dialog and a section-title screen.
     zustand.BildIndex = 17; // the Mahlgang of the demo: marks, a picture text, an enlarged copy
     form.bildansicht()->BildLaden(QString());
+    const testing::Bildteile bild(form);
     if (!form.bildansicht()->marken().marken.isEmpty()) {
         const album::Marke &m = form.bildansicht()->marken().marken.first();
-        form.LabelCoverMouseMove(form.bildansicht()->ImageMain->x() + m.x, form.bildansicht()->ImageMain->y() + m.y);
+        maus(bild.Flaeche, QEvent::MouseMove, bild.ImageMain->pos() + QPoint(m.x, m.y));
     }
     ok &= speichern(form, ordner, vorsilbe + "15-bild-mit-markierung");
-    form.LabelCoverMouseMove(info.width / 2, 1);
+    maus(bild.Flaeche, QEvent::MouseMove, QPoint(info.width / 2, 1));
     ok &= speichern(form, ordner, vorsilbe + "16-bildtext");
-    form.bildansicht()->PanelBildtextClick();
+    maus(bild.Flaeche, QEvent::MouseButtonPress, QPoint(info.width / 2, 1)); // the text for editing
     ok &= speichern(form, ordner, vorsilbe + "17-bildtext-bearbeiten");
     form.bildansicht()->PanelBildtext()->hide();
-    form.ImageMainMouseDown(Qt::LeftButton, form.bildansicht()->ImageMain->x() + 200,
-                            form.bildansicht()->ImageMain->y() + 200);
+    maus(bild.Flaeche, QEvent::MouseButtonPress, bild.ImageMain->pos() + QPoint(200, 200));
     form.bildansicht()->PanelEingabe()->Edit1->setText(QStringLiteral("Hier rieselt das Mehl heraus"));
     ok &= speichern(form, ordner, vorsilbe + "18-markierung-eingeben");
     form.bildansicht()->PanelEingabe()->hide();
-    form.bildansicht()->SpeedButtonEnlargeMouseUp(Qt::LeftButton);
-    form.ImageMainMouseDown(Qt::LeftButton, form.bildansicht()->ImageMain->x() + 400,
-                            form.bildansicht()->ImageMain->y() + 250);
+    maus(bild.SpeedButtonEnlarge, QEvent::MouseButtonRelease, QPoint(1, 1));
+    maus(bild.Flaeche, QEvent::MouseButtonPress, bild.ImageMain->pos() + QPoint(400, 250));
     ok &= speichern(form, ordner, vorsilbe + "19-vergroesserung");
-    form.bildansicht()->Imagebig->hide();
+    bild.Imagebig->hide();
     form.bildansicht()->PanelBildlauf()->show();
     form.bildansicht()->PanelBildlauf()->raise();
     ok &= speichern(form, ordner, vorsilbe + "20-bildlauf");
@@ -172,18 +182,18 @@ bool aufnehmen(const QString &ordner, platform::ScreenInfo info) {
     ok &= speichern(form, ordner, vorsilbe + "22-album-hinweis");
     form.suche()->SuchenClick();
     form.suche()->BevelImBuch(1);
-    form.suche()->PanelSuchen()->Edit2->setText(QStringLiteral("Einhorn"));
+    testing::Suchteile(*form.suche()->PanelSuchen()).Edit2->setText(QStringLiteral("Einhorn"));
     form.suche()->BitBtn3Click();
     ok &= speichern(form, ordner, vorsilbe + "23-suche-nicht-gefunden");
     // A hit in the text: the arrow at its line and the word marked wherever it stands.
     form.suche()->BevelImBuch(1);
-    form.suche()->PanelSuchen()->Edit2->setText(QStringLiteral("Muehle"));
+    testing::Suchteile(*form.suche()->PanelSuchen()).Edit2->setText(QStringLiteral("Muehle"));
     form.suche()->BitBtn3Click();
     ok &= speichern(form, ordner, vorsilbe + "28-fund-markiert");
-    app::TFundliste fundliste;
+    search::TFundliste fundliste;
     form.setFenster(&fundliste, &bearbeitung);
     form.suche()->BevelImBuch(0);
-    form.suche()->PanelSuchen()->Edit2->setText(QStringLiteral("Mühle"));
+    testing::Suchteile(*form.suche()->PanelSuchen()).Edit2->setText(QStringLiteral("Mühle"));
     form.suche()->BitBtn3Click();
     QCoreApplication::processEvents();
     const QString liste = ordner + '/' + vorsilbe + "24-fundliste.png";
@@ -193,10 +203,10 @@ bool aufnehmen(const QString &ordner, platform::ScreenInfo info) {
     ok &= speichern(form, ordner, vorsilbe + "25-fund-gerahmt");
     fundliste.hide();
     // The menu strip over the picture: the bookmarks in the holder are covered.
-    form.LabelCoverMouseMove(info.width / 2, info.height - 5);
+    maus(bild.Flaeche, QEvent::MouseMove, QPoint(info.width / 2, info.height - 5));
     ok &= speichern(form, ordner, vorsilbe + "26-bildmenue-im-bild");
     form.setFenster(nullptr, &bearbeitung);
-    form.bildansicht()->Shape1MouseDown();
+    maus(bild.Shape1, QEvent::MouseButtonPress, QPoint(1, 1));
     form.SeitenZeigen(12);
     // Back in the book: no strip, arrow or frame of the picture is left over it.
     ok &= speichern(form, ordner, vorsilbe + "27-zurueck-im-buch");
@@ -508,7 +518,7 @@ bool skaliert(QApplication &anwendung, const QString &ordner, int breite, int ho
     ok &= speichern(form, ordner, vorsilbe + "textseite");
     form.suche()->SuchenClick();
     form.suche()->BevelImBuch(1);
-    form.suche()->PanelSuchen()->Edit2->setText(QStringLiteral("Muehle"));
+    testing::Suchteile(*form.suche()->PanelSuchen()).Edit2->setText(QStringLiteral("Muehle"));
     form.suche()->BitBtn3Click();
     form.buchlenkung()->BlaetternBeenden();
     ok &= speichern(form, ordner, vorsilbe + "fund-markiert");

@@ -857,7 +857,7 @@ Save without them?</translation>
     </message>
 </context>
 <context>
-    <name>app::TFundliste</name>
+    <name>search::TFundliste</name>
     <message>
         <source>Fundliste</source>
         <translation>Found list</translation>
@@ -2232,9 +2232,6 @@ Save like this?</translation>
         <source>Suchbegriff</source>
         <translation>Search term</translation>
     </message>
-</context>
-<context>
-    <name>search::Suchsteuerung</name>
     <message>
         <source>Suche</source>
         <translation>Search</translation>

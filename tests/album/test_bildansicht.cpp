@@ -6,6 +6,7 @@
 #include "album/views/bildansichtpanels.h"
 #include "app/views/hinweiszeile.h"
 #include "app/views/timageform.h"
+#include "bildteile.h"
 #include "book/views/bildflaeche.h"
 #include "book/views/buchpanel.h"
 #include "fixture.h"
@@ -58,7 +59,8 @@ struct Bildansichtsaufbau {
         form = std::make_unique<TImageForm>(*zustand, screen, meldungen);
         form->TimerAnfang.stop();
         form->setFenster(nullptr, nullptr);
-        for (int i = 0; i < 60; ++i)
+        // The opening to its end: the title typed, the lid gone from the mouse's way.
+        for (int i = 0; i < 100; ++i)
             form->TimerAnfangTimer();
         form->show();
     }
@@ -66,8 +68,19 @@ struct Bildansichtsaufbau {
         zustand->BildIndex = zeile;
         form->bildansicht()->BildLaden(QString());
     }
+    testing::Bildteile teile() const { return testing::Bildteile(*form); }
     // Screen point of picture point (x, y).
-    QPoint bei(int x, int y) const { return form->bildansicht()->ImageMain->pos() + QPoint(x, y); }
+    QPoint bei(int x, int y) const { return teile().ImageMain->pos() + QPoint(x, y); }
+    // The mouse moved to, or clicked at, screen point (x, y), as the window system does.
+    // A real mouse arrives from somewhere: it passes the pixel below first, so a move to
+    // where the pointer already stands still reaches the window.
+    void bewegen(int x, int y) const {
+        testing::mausBewegen(teile().Flaeche, QPoint(x, y + 1));
+        testing::mausBewegen(teile().Flaeche, QPoint(x, y));
+    }
+    void druecken(Qt::MouseButton taste, int x, int y) const {
+        testing::mausKlick(teile().Flaeche, QPoint(x, y), taste);
+    }
     testing::Datenwurzel w;
     platform::SimulatedScreen screen{{800, 600, 96}};
     Antworten meldungen;
@@ -83,19 +96,20 @@ private Q_SLOTS:
     void albumCellsOpenPicturesAndShowHints() {
         Bildansichtsaufbau a;
         a.form->SeitenZeigen(1002);
-        a.form->albumblatt()->ImageAlbumMouseMove(130, 20); // cell 2: line 1
+        QLabel *album = testing::teile(*a.form->PanelBuch()).ImageAlbum;
+        testing::mausBewegen(album, {130, 20}); // cell 2: line 1
         QCOMPARE(a.form->PanelName()->LabelName->text(), QString("Der alte Hafen im Winter 1911"));
         QCOMPARE(a.form->albumblatt()->AlbumLabels[1]->text(), QString("Der alte Hafen"));
         QCOMPARE(a.form->albumblatt()->AlbumLabels[0]->text(), QString("Kapitel 2"));
         QCOMPARE(a.form->albumblatt()->AlbumLabels[0]->height(), 70);
-        a.form->albumblatt()->ImageAlbumMouseMove(110, 50);
+        testing::mausBewegen(album, {110, 50});
         QCOMPARE(a.form->PanelName()->LabelName->text(), QString());
-        a.form->albumblatt()->ImageAlbumMouseDown(130, 20);
+        testing::mausKlick(album, {130, 20});
         QCOMPARE(a.zustand->BildIndex, 1);
-        QCOMPARE(a.form->bildansicht()->AktuellesBild, QString("HAFEN"));
+        QCOMPARE(a.form->bildansicht()->aktuellesBild(), QString("HAFEN"));
         QVERIFY(!sichtbar(a.form->PanelBuch()));
-        QCOMPARE(a.form->bildansicht()->ImageMain->pos(), QPoint(200, 150));
-        QVERIFY(sichtbar(a.form->bildansicht()->SpeedButtonEnlarge));
+        QCOMPARE(a.teile().ImageMain->pos(), QPoint(200, 150));
+        QVERIFY(sichtbar(a.teile().SpeedButtonEnlarge));
     }
 
     // Real mouse events: the captions lie over the sheet, yet the sheet answers for
@@ -112,21 +126,20 @@ private Q_SLOTS:
         QVERIFY(a.form->PanelName()->LabelName->text() != QString("Der alte Hafen im Winter 1911"));
         testing::mausBewegen(unterschrift, {30, 8});
         testing::mausKlick(unterschrift, {30, 8});
-        QCOMPARE(a.form->bildansicht()->AktuellesBild, QString("HAFEN"));
+        QCOMPARE(a.form->bildansicht()->aktuellesBild(), QString("HAFEN"));
 
-        album::Bildansicht *b = a.form->bildansicht();
-        testing::mausBewegen(b->SpeedButtonEnlarge, {10, 10});
+        testing::mausBewegen(a.teile().SpeedButtonEnlarge, {10, 10});
         QCOMPARE(a.form->PanelName()->LabelName->text(),
                  QString::fromUtf8(
                      "Vergrößerte Kopie laden. Klicken Sie danach auf ein Detail, das Sie größer sehen möchten."));
-        testing::mausKlick(b->SpeedButtonEnlarge, {10, 10});
-        testing::mausKlick(b->ImageMain, {0, 0});
-        QVERIFY(sichtbar(b->Imagebig));
-        QCOMPARE(b->Imagebig->pos(), QPoint(0, 0));
-        testing::mausBewegen(b->Imagebig, {5, 300});
-        QCOMPARE(b->Imagebig->pos(), QPoint(1, 0));
-        testing::mausBewegen(b->Imagebig, {200, 300});
-        QCOMPARE(b->Imagebig->pos(), QPoint(1, 0));
+        testing::mausKlick(a.teile().SpeedButtonEnlarge, {10, 10});
+        testing::mausKlick(a.teile().ImageMain, {0, 0});
+        QVERIFY(sichtbar(a.teile().Imagebig));
+        QCOMPARE(a.teile().Imagebig->pos(), QPoint(0, 0));
+        testing::mausBewegen(a.teile().Imagebig, {5, 300});
+        QCOMPARE(a.teile().Imagebig->pos(), QPoint(1, 0));
+        testing::mausBewegen(a.teile().Imagebig, {200, 300});
+        QCOMPARE(a.teile().Imagebig->pos(), QPoint(1, 0));
     }
 
     void titleLinesShowTheTitleScreenThenHideThePicture() {
@@ -135,11 +148,11 @@ private Q_SLOTS:
         a.form->ListeLaden();
         a.oeffnen(0);
         a.oeffnen(1);
-        QVERIFY(sichtbar(a.form->bildansicht()->LabelHuge));
-        QCOMPARE(a.form->bildansicht()->LabelHuge->text(), QString("Kapitel 2"));
-        QCOMPARE(a.form->bildansicht()->ImageMain->size(), QSize(800, 600));
+        QVERIFY(sichtbar(a.teile().LabelHuge));
+        QCOMPARE(a.teile().LabelHuge->text(), QString("Kapitel 2"));
+        QCOMPARE(a.teile().ImageMain->size(), QSize(800, 600));
         a.oeffnen(2); // a second title line: both names empty, the picture goes
-        QVERIFY(!sichtbar(a.form->bildansicht()->ImageMain));
+        QVERIFY(!sichtbar(a.teile().ImageMain));
     }
 
     void marksExplainThemselvesUnderTheMouse() {
@@ -147,12 +160,12 @@ private Q_SLOTS:
         a.oeffnen(1);
         QCOMPARE(a.form->bildansicht()->marken().marken.size(), 3);
         const QPoint kran = a.bei(105, 95);
-        a.form->LabelCoverMouseMove(kran.x(), kran.y());
+        a.bewegen(kran.x(), kran.y());
         QCOMPARE(a.form->PanelName()->LabelName->text(), QString("Der Kran"));
-        QCOMPARE(a.form->bildansicht()->MarkeUnterMaus, 1);
+        QCOMPARE(a.form->bildansicht()->markeUnterMaus(), 1);
         const QPoint leer = a.bei(5, 250);
-        a.form->LabelCoverMouseMove(leer.x(), leer.y());
-        QCOMPARE(a.form->bildansicht()->MarkeUnterMaus, 0);
+        a.bewegen(leer.x(), leer.y());
+        QCOMPARE(a.form->bildansicht()->markeUnterMaus(), 0);
         QVERIFY(!sichtbar(a.form->PanelName()));
     }
 
@@ -160,16 +173,16 @@ private Q_SLOTS:
         Bildansichtsaufbau a;
         a.oeffnen(3); // Turm, without marks yet
         const QPoint p = a.bei(50, 60);
-        a.form->ImageMainMouseDown(Qt::LeftButton, p.x(), p.y());
+        a.druecken(Qt::LeftButton, p.x(), p.y());
         QVERIFY(sichtbar(a.form->bildansicht()->PanelEingabe()));
-        QCOMPARE(a.form->bildansicht()->KlickX, 50);
+        QCOMPARE(a.form->bildansicht()->klickpunkt().x(), 50);
         a.form->bildansicht()->PanelEingabe()->Edit1->setText("Die Turmspitze");
-        a.form->bildansicht()->BitBtn1Click();
+        QTest::mouseClick(a.form->bildansicht()->PanelEingabe()->BitBtn1, Qt::LeftButton);
         QVERIFY(!sichtbar(a.form->bildansicht()->PanelEingabe()));
         QByteArray datei; // names are looked up ignoring case, as the program does
         QVERIFY(a.w.dateien().read(a.w.gespeichert() + "Pagora\\Album\\Turm.Txt", &datei));
         QCOMPARE(datei, QByteArray("0050,0060,Die Turmspitze\r\n"));
-        a.form->LabelCoverMouseMove(p.x(), p.y());
+        a.bewegen(p.x() + 1, p.y());
         QCOMPARE(a.form->PanelName()->LabelName->text(), QString("Die Turmspitze"));
     }
 
@@ -187,33 +200,34 @@ private Q_SLOTS:
             QTest::keyClick(ziel ? ziel : static_cast<QWidget *>(a.form.get()), k);
         };
         const QPoint p = a.bei(50, 60);
-        a.form->ImageMainMouseDown(Qt::LeftButton, p.x(), p.y());
+        a.druecken(Qt::LeftButton, p.x(), p.y());
         QCOMPARE(QApplication::focusWidget(), b->PanelEingabe()->Edit1);
         QTest::keyClicks(b->PanelEingabe()->Edit1, "Boot");
         taste(Qt::Key_Return);
         QVERIFY(!sichtbar(b->PanelEingabe()));
         taste(Qt::Key_Right);
         QCOMPARE(a.zustand->AktuellerBildIndex, 3); // the empty line is skipped
-        b->PanelBildtextClick();
+        a.druecken(Qt::LeftButton, 400, 1);         // the top edge opens the text for editing
         QTest::mouseClick(b->PanelBildtext()->BitBtnAbbruch, Qt::LeftButton);
         taste(Qt::Key_Left);
         QCOMPARE(a.zustand->AktuellerBildIndex, 1);
-        a.form->LabelCoverMouseMove(795, 300);
-        QVERIFY(sichtbar(b->ImageNext));
-        QTest::mousePress(b->ImageNext, Qt::LeftButton);
-        QTest::mouseRelease(b->ImageNext, Qt::LeftButton);
-        QTest::mouseDClick(b->ImageNext, Qt::LeftButton);
-        QCOMPARE(a.zustand->AktuellerBildIndex, 4); // 1 → 3 → 4: two clicks, two steps
-        a.form->LabelCoverMouseMove(400, 1);
+        a.bewegen(795, 300);
+        QVERIFY(sichtbar(a.teile().ImageNext));
+        QTest::mousePress(a.teile().ImageNext, Qt::LeftButton);
+        QTest::mouseRelease(a.teile().ImageNext, Qt::LeftButton);
+        QTest::mouseDClick(a.teile().ImageNext, Qt::LeftButton);
+        QTest::mouseRelease(a.teile().ImageNext, Qt::LeftButton); // the double click's button let go
+        QCOMPARE(a.zustand->AktuellerBildIndex, 4);               // 1 → 3 → 4: two clicks, two steps
+        a.bewegen(400, 1);
         QVERIFY(sichtbar(b->PanelBildtext()));
-        a.form->LabelCoverMouseMove(5, 300);
-        QVERIFY(sichtbar(b->ImageLast));
+        a.bewegen(5, 300);
+        QVERIFY(sichtbar(a.teile().ImageLast));
         taste(Qt::Key_Escape);
         QVERIFY(sichtbar(a.form->PanelBuch()));
         // Nothing of the picture view stays over the book, which lies on the background
         // (black: the project has none) under its screen title again.
-        QVERIFY(!sichtbar(b->PanelBildtext()) && !sichtbar(b->ImageLast) && !sichtbar(b->ImageNext));
-        QVERIFY(!sichtbar(b->ImageMain) && !sichtbar(b->SpeedButtonEnlarge));
+        QVERIFY(!sichtbar(b->PanelBildtext()) && !sichtbar(a.teile().ImageLast) && !sichtbar(a.teile().ImageNext));
+        QVERIFY(!sichtbar(a.teile().ImageMain) && !sichtbar(a.teile().SpeedButtonEnlarge));
         QVERIFY(sichtbar(a.form->LabelProjekttitel1));
     }
 
@@ -225,16 +239,16 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowActive(a.form.get()));
         a.oeffnen(1);
         album::Bildansicht *b = a.form->bildansicht();
-        a.form->LabelCoverMouseMove(795, 300);
-        QVERIFY(sichtbar(b->ImageNext) && sichtbar(b->SpeedButtonEnlarge));
-        b->PanelBildtextClick();
+        a.bewegen(795, 300);
+        QVERIFY(sichtbar(a.teile().ImageNext) && sichtbar(a.teile().SpeedButtonEnlarge));
+        a.druecken(Qt::LeftButton, 400, 1); // the top edge opens the text for editing
         b->PanelBildlauf()->show();
         QVERIFY(sichtbar(b->PanelBildtext()) && sichtbar(b->PanelBildlauf()));
         QCOMPARE(testing::ohneNamen(a.form.get()), QStringList());
         b->PanelBildlauf()->hide();
         QTest::mouseClick(b->PanelBildtext()->BitBtnAbbruch, Qt::LeftButton);
         const QPoint p = a.bei(50, 60);
-        a.form->ImageMainMouseDown(Qt::LeftButton, p.x(), p.y());
+        a.druecken(Qt::LeftButton, p.x(), p.y());
         QCOMPARE(QApplication::focusWidget(), b->PanelEingabe()->Edit1);
         QCOMPARE(testing::ohneNamen(a.form.get()), QStringList());
         for (const Qt::Key k : {Qt::Key_Up, Qt::Key_Down, Qt::Key_PageDown, Qt::Key_PageUp, Qt::Key_End, Qt::Key_F1})
@@ -251,13 +265,13 @@ private Q_SLOTS:
         Bildansichtsaufbau a;
         a.oeffnen(1);
         const QPoint lager = a.bei(200, 150);
-        a.form->LabelCoverMouseMove(lager.x(), lager.y());
+        a.bewegen(lager.x(), lager.y());
         a.meldungen.antwort = false;
-        a.form->ImageMainMouseDown(Qt::RightButton, lager.x(), lager.y());
+        a.druecken(Qt::RightButton, lager.x(), lager.y());
         QCOMPARE(a.meldungen.fragen, QStringList{QString::fromUtf8("Eintrag \"Das Lagerhaus\" löschen?")});
         QCOMPARE(a.form->bildansicht()->marken().marken[1].text, QString("Das Lagerhaus"));
         a.meldungen.antwort = true;
-        a.form->ImageMainMouseDown(Qt::RightButton, lager.x(), lager.y());
+        a.druecken(Qt::RightButton, lager.x(), lager.y());
         QCOMPARE(a.w.lesen("Pagora/Album/Hafen.Txt"), QByteArray("0100,0100,Der Kran\r\n0300,0250,Die Mole\r\n"));
         QCOMPARE(a.form->bildansicht()->PanelEingabe()->Edit1->text(), QString("Das Lagerhaus"));
         QVERIFY(sichtbar(a.form->bildansicht()->PanelEingabe()));
@@ -274,22 +288,22 @@ private Q_SLOTS:
         a.oeffnen(1);
         for (const QPoint bild : {QPoint(200, 150), QPoint(300, 250)}) {
             const QPoint p = a.bei(bild.x(), bild.y());
-            a.form->LabelCoverMouseMove(p.x(), p.y());
-            a.form->ImageMainMouseDown(Qt::RightButton, p.x(), p.y());
+            a.bewegen(p.x(), p.y());
+            a.druecken(Qt::RightButton, p.x(), p.y());
         }
         QCOMPARE(a.w.lesen("Pagora/Album/Hafen.Txt"), "0100,0100,Der Kran\r\n" + lang);
         // A file changed behind the view's back is not rewritten; the user is told.
         a.w.schreiben("Pagora/Album/Hafen.Txt", "0001,0001,Anders\r\n");
         const QPoint kran = a.bei(100, 100);
-        a.form->LabelCoverMouseMove(kran.x(), kran.y());
-        a.form->ImageMainMouseDown(Qt::RightButton, kran.x(), kran.y());
+        a.bewegen(kran.x(), kran.y());
+        a.druecken(Qt::RightButton, kran.x(), kran.y());
         QCOMPARE(a.meldungen.boxen,
                  QStringList{QString::fromUtf8("Der Kommentar \"Der Kran\" kann nicht gelöscht werden.")});
         QCOMPARE(a.form->bildansicht()->marken().marken[0].text, QString("Der Kran"));
         QCOMPARE(a.w.lesen("Pagora/Album/Hafen.Txt"), QByteArray("0001,0001,Anders\r\n"));
         // The input takes what a line holds, and says so; foreign characters are asked about.
         const QPoint p = a.bei(50, 60);
-        a.form->ImageMainMouseDown(Qt::LeftButton, p.x(), p.y());
+        a.druecken(Qt::LeftButton, p.x(), p.y());
         QLineEdit *feld = a.form->bildansicht()->PanelEingabe()->Edit1;
         QTest::keyClicks(feld, QString(90, 'z'));
         QCOMPARE(feld->text().size(), 80);
@@ -310,24 +324,24 @@ private Q_SLOTS:
         a.zustand->NurLesen = true;
         a.oeffnen(3);
         const QPoint p = a.bei(50, 60);
-        a.form->ImageMainMouseDown(Qt::LeftButton, p.x(), p.y());
+        a.druecken(Qt::LeftButton, p.x(), p.y());
         QVERIFY(!sichtbar(a.form->bildansicht()->PanelEingabe()));
         a.form->bildansicht()->PanelEingabe()->Edit1->setText("x");
-        a.form->bildansicht()->BitBtn1Click();
+        QTest::mouseClick(a.form->bildansicht()->PanelEingabe()->BitBtn1, Qt::LeftButton);
         QVERIFY(!a.w.dateien().exists(a.w.gespeichert() + "Pagora\\Album\\Turm.Txt"));
     }
 
     void thePictureTextStrip() {
         Bildansichtsaufbau a;
         a.oeffnen(1);
-        a.form->LabelCoverMouseMove(400, 1);
+        a.bewegen(400, 1);
         QVERIFY(sichtbar(a.form->bildansicht()->PanelBildtext()));
         QCOMPARE(a.form->bildansicht()->PanelBildtext()->MemoBildtext->height(), 85);
         QCOMPARE(a.form->bildansicht()->PanelBildtext()->LabelBildtext->text(),
                  QString("Der alte Hafen im Winter|Der alte Hafen im Winter 1911"));
         QVERIFY(!a.form->bildansicht()->PanelBildtext()->BitBtnSichern->isVisibleTo(
             a.form->bildansicht()->PanelBildtext()));
-        a.form->bildansicht()->PanelBildtextClick();
+        a.druecken(Qt::LeftButton, 400, 1); // the top edge opens the text for editing
         QCOMPARE(a.form->bildansicht()->PanelBildtext()->height(), 109);
         QVERIFY(a.form->bildansicht()->PanelBildtext()->bearbeitet());
         a.form->bildansicht()->PanelBildtext()->MemoBildtext->setPlainText("Neu");
@@ -340,7 +354,7 @@ private Q_SLOTS:
                  QString("Zeile 1\nZeile 2\nZeile 3\nZeile 4\nZeile 5"));
         QVERIFY(a.form->bildansicht()->BildtextSpeichern());
         QCOMPARE(a.w.lesen("Pagora/Album/Hafen.dok"), vorher);
-        a.form->bildansicht()->PanelBildtextClick();
+        a.druecken(Qt::LeftButton, 400, 1); // the top edge opens the text for editing
         a.form->bildansicht()->PanelBildtext()->MemoBildtext->setPlainText("Neu");
         a.form->bildansicht()->PanelBildtext()->MemoBildtext->moveCursor(QTextCursor::End);
         QTest::keyClicks(a.form->bildansicht()->PanelBildtext()->MemoBildtext, " geschrieben");
@@ -348,7 +362,7 @@ private Q_SLOTS:
         QCOMPARE(a.w.lesen("Pagora/Album/Hafen.dok"), QByteArray("Neu geschrieben\r\n"));
         QVERIFY(!sichtbar(a.form->bildansicht()->PanelBildtext()));
         // Characters the file cannot hold are named; declining stores nothing and keeps the strip open.
-        a.form->bildansicht()->PanelBildtextClick();
+        a.druecken(Qt::LeftButton, 400, 1); // the top edge opens the text for editing
         a.form->bildansicht()->PanelBildtext()->MemoBildtext->setPlainText(QString::fromUtf8("Boot \u26F5 und"));
         a.form->bildansicht()->PanelBildtext()->MemoBildtext->moveCursor(QTextCursor::End);
         a.form->bildansicht()->PanelBildtext()->MemoBildtext->insertPlainText(QString::fromUtf8(" \U0001F600"));
@@ -366,7 +380,7 @@ private Q_SLOTS:
             dreissig << "x";
         a.w.text("Pagora/Album/Turm.dok", dreissig);
         a.oeffnen(3);
-        a.form->LabelCoverMouseMove(400, 1);
+        a.bewegen(400, 1);
         QCOMPARE(a.form->bildansicht()->PanelBildtext()->MemoBildtext->height(), 340);
     }
 
@@ -375,33 +389,38 @@ private Q_SLOTS:
         a.oeffnen(0); // the title line: title screen, book stays
         a.form->PanelBuch()->hide();
         a.zustand->AktuellerBildIndex = 0;
-        a.form->LabelCoverMouseMove(5, 300);
-        QVERIFY(!sichtbar(a.form->bildansicht()->ImageLast));
+        a.bewegen(5, 300);
+        QVERIFY(!sichtbar(a.teile().ImageLast));
         a.oeffnen(3);
-        a.form->LabelCoverMouseMove(5, 300);
-        QVERIFY(sichtbar(a.form->bildansicht()->ImageLast));
-        a.form->LabelCoverMouseMove(795, 300);
-        QVERIFY(sichtbar(a.form->bildansicht()->ImageNext));
+        a.bewegen(400, 300);
+        a.bewegen(5, 300);
+        QVERIFY(sichtbar(a.teile().ImageLast));
+        a.bewegen(795, 300);
+        QVERIFY(sichtbar(a.teile().ImageNext));
         QCOMPARE(a.form->PanelName()->LabelName->text(), QString::fromUtf8("nächstes Bild"));
         a.oeffnen(4);
-        a.form->LabelCoverMouseMove(795, 300);
-        QVERIFY(!sichtbar(a.form->bildansicht()->ImageNext));
+        a.bewegen(400, 300);
+        a.bewegen(795, 300);
+        QVERIFY(!sichtbar(a.teile().ImageNext));
     }
 
     void theEnlargedCopyIsPlacedAroundTheDetail() {
         Bildansichtsaufbau a;
         a.oeffnen(1);
-        a.form->bildansicht()->SpeedButtonEnlargeMouseUp(Qt::LeftButton);
-        QVERIFY(a.form->bildansicht()->Vergroesserung);
-        const QPoint mitte = a.bei(200, 150);
-        a.form->ImageMainMouseDown(Qt::LeftButton, mitte.x(), mitte.y());
-        QCOMPARE(a.form->bildansicht()->Imagebig->pos(), QPoint(-400, -300));
+        testing::mausKlick(a.teile().SpeedButtonEnlarge, {10, 10});
+        QVERIFY(a.form->bildansicht()->vergroessert());
         const QPoint ecke = a.bei(0, 0);
-        a.form->ImageMainMouseDown(Qt::LeftButton, ecke.x(), ecke.y());
-        QCOMPARE(a.form->bildansicht()->Imagebig->pos(), QPoint(0, 0));
+        a.druecken(Qt::LeftButton, ecke.x(), ecke.y());
+        QCOMPARE(a.teile().Imagebig->pos(), QPoint(0, 0));
+        // The copy on top takes the next click and goes; the one after places it anew.
+        a.druecken(Qt::LeftButton, ecke.x(), ecke.y());
+        QVERIFY(!sichtbar(a.teile().Imagebig));
+        const QPoint mitte = a.bei(200, 150);
+        a.druecken(Qt::LeftButton, mitte.x(), mitte.y());
+        QCOMPARE(a.teile().Imagebig->pos(), QPoint(-400, -300));
         a.oeffnen(3);
-        QVERIFY(!a.form->bildansicht()->Vergroesserung);
-        QVERIFY(!sichtbar(a.form->bildansicht()->Imagebig));
+        QVERIFY(!a.form->bildansicht()->vergroessert());
+        QVERIFY(!sichtbar(a.teile().Imagebig));
     }
 
     void theSlideShowIntervalShowsItsBounds() {
@@ -418,15 +437,15 @@ private Q_SLOTS:
         QTest::keyClicks(feld, "15");
         QVERIFY(p->BitBtnBildlaufOk->isEnabled());
         QTest::mouseClick(p->BitBtnBildlaufOk, Qt::LeftButton);
-        QCOMPARE(a.form->bildansicht()->Timer2.interval(), 15000);
+        QCOMPARE(a.teile().Timer2->interval(), 15000);
     }
 
     void theSlideShowWrapsAndAClickStopsIt() {
         Bildansichtsaufbau a;
         a.form->bildansicht()->PanelBildlauf()->SpinEditBildlauf->setValue(999);
-        a.form->bildansicht()->BitBtnBildlaufOkClick();
-        QCOMPARE(a.form->bildansicht()->Timer2.interval(), 999000);
-        QVERIFY(a.form->bildansicht()->Timer2.isActive());
+        QTest::mouseClick(a.form->bildansicht()->PanelBildlauf()->BitBtnBildlaufOk, Qt::LeftButton);
+        QCOMPARE(a.teile().Timer2->interval(), 999000);
+        QVERIFY(a.teile().Timer2->isActive());
         a.zustand->BildIndex = 4; // the last line
         a.form->bildansicht()->Timer2Timer();
         QCOMPARE(a.zustand->BildIndex, 0); // starts again with the first line: a title
@@ -434,8 +453,8 @@ private Q_SLOTS:
         QCOMPARE(a.zustand->BildIndex, 1);
         a.form->bildansicht()->Timer2Timer();
         QCOMPARE(a.zustand->BildIndex, 3); // the empty line is skipped
-        a.form->ImageMainMouseDown(Qt::LeftButton, 400, 300);
-        QVERIFY(!a.form->bildansicht()->Timer2.isActive());
+        a.druecken(Qt::LeftButton, 400, 300);
+        QVERIFY(!a.teile().Timer2->isActive());
         QVERIFY(!sichtbar(a.form->bildansicht()->PanelEingabe())); // the click only stopped the show
     }
 };

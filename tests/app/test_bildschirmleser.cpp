@@ -9,6 +9,7 @@
 #include "book/views/buchpanel.h"
 #include "buchteile.h"
 #include "fixture.h"
+#include "menueteile.h"
 #include "platform/screen.h"
 #include "stillemeldungen.h"
 
@@ -110,7 +111,7 @@ private Q_SLOTS:
     void dasBildmenueIstEineReiheVonKnoepfen() {
         Leserbuch b;
         b.form->SeitenZeigen(2);
-        QAccessibleInterface *menue = zugang(b.form->PanelMenu()->ImageMenu);
+        QAccessibleInterface *menue = zugang(testing::Menueteile(*b.form->PanelMenu()).ImageMenu);
         QCOMPARE(menue->role(), QAccessible::ToolBar);
         QCOMPARE(menue->childCount(), 10);
         QStringList namen;
@@ -160,14 +161,14 @@ private Q_SLOTS:
         QCOMPARE(zelle->text(QAccessible::Name), QString("Der Hafen"));
         QVERIFY(zugang(b.form->albumblatt()->AlbumLabels[5])->state().invisible); // an empty cell
         druecken(zelle);
-        QCOMPARE(b.form->bildansicht()->AktuellesBild.toUpper(), QString("HAFEN"));
+        QCOMPARE(b.form->bildansicht()->aktuellesBild().toUpper(), QString("HAFEN"));
 
         b.form->SeitenZeigen(6);
         QAccessibleInterface *textbild = zugang(teile.ImageTextBild[0]);
         QCOMPARE(textbild->role(), QAccessible::Button);
         QVERIFY(!textbild->text(QAccessible::Name).isEmpty());
         druecken(textbild);
-        QCOMPARE(b.form->bildansicht()->AktuellesBild.toUpper(), QString("TURM"));
+        QCOMPARE(b.form->bildansicht()->aktuellesBild().toUpper(), QString("TURM"));
 
         b.form->SeitenZeigen(-1);
         QAccessibleInterface *haken = zugang(teile.PanelNoCBT);
@@ -210,7 +211,7 @@ private Q_SLOTS:
         const double f = platform::drawingFactor();
         QAccessibleInterface *seite = zugang(b.form->PanelBuch()->findChild<QWidget *>("MemoTextLinks"));
         QCOMPARE(seite->rect().width(), qRound(241 * f));
-        QAccessibleInterface *menue = zugang(b.form->PanelMenu()->ImageMenu);
+        QAccessibleInterface *menue = zugang(testing::Menueteile(*b.form->PanelMenu()).ImageMenu);
         b.form->PanelMenu()->show();
         QCOMPARE(menue->child(0)->rect().width(), qRound(64 * f));
         QCOMPARE(menue->child(0)->rect().height(), qRound(65 * f));

@@ -9,12 +9,14 @@
 #include "app/views/buchlenkung.h"
 #include "app/views/hinweiszeile.h"
 #include "app/views/timageform.h"
+#include "bildteile.h"
 #include "book/views/bildflaeche.h"
 #include "book/views/blaetteranimation.h"
 #include "book/views/buchpanel.h"
 #include "buchfixture.h"
 #include "buchteile.h"
 #include "maus.h"
+#include "menueteile.h"
 #include "platform/fonts.h"
 
 #include <QApplication>
@@ -44,14 +46,14 @@ struct Bildbuch : Buch {
     }
     album::Bildansicht &ansicht() const { return *form->bildansicht(); }
     QWidget *flaeche() const { return form->centralWidget(); }
-    QPoint bei(int x, int y) const { return ansicht().ImageMain->pos() + QPoint(x, y); }
+    QPoint bei(int x, int y) const { return testing::Bildteile(*form).ImageMain->pos() + QPoint(x, y); }
     QString hinweis() const { return form->PanelName()->text(); }
     // The image menu strip, shown as the mouse shows it: at the bottom edge.
     app::BildMenue &menue() {
         testing::mausBewegen(flaeche(), {5, screen.info().height - 2});
         return *form->PanelMenu();
     }
-    void menueZelle(int zelle) { testing::mausKlick(menue().ImageMenu, {zelle * 64 + 20, 20}); }
+    void menueZelle(int zelle) { testing::mausKlick(testing::Menueteile(menue()).ImageMenu, {zelle * 64 + 20, 20}); }
 };
 
 } // namespace
@@ -80,17 +82,17 @@ private Q_SLOTS:
     // open book; on the cover and the contents it stays in the box and says why.
     void theMouseLaysNoBookmarkOnTheCoverOrTheContents() {
         Bildbuch buch;
-        QLabel *erstes = buch.form->PanelMenu()->LesezeichenU[0];
+        QLabel *erstes = testing::Menueteile(*buch.form->PanelMenu()).LesezeichenU[0];
         for (const int seite : {-1, 0}) {
             buch.form->SeitenZeigen(seite);
-            testing::mausKlick(buch.menue().LesezeichenU[0], {10, 10});
+            testing::mausKlick(testing::Menueteile(buch.menue()).LesezeichenU[0], {10, 10});
             QCOMPARE(buch.form->buchlenkung()->lesezeichenSeiten()[0], 0);
             QVERIFY(sichtbar(erstes));
             QCOMPARE(buch.zustand->einstellungen.wert("Mark6"), QString());
             QCOMPARE(buch.hinweis(), QString("Ein Lesezeichen kann nur zwischen die Seiten des Buches gelegt werden."));
         }
         buch.form->SeitenZeigen(4);
-        testing::mausKlick(buch.menue().LesezeichenU[0], {10, 10});
+        testing::mausKlick(testing::Menueteile(buch.menue()).LesezeichenU[0], {10, 10});
         QCOMPARE(buch.zustand->einstellungen.wert("Mark6"), QString("4"));
         QVERIFY(!sichtbar(erstes));
         QVERIFY(sichtbar(testing::teile(buch.b()).LesezeichenR[0]));
@@ -125,7 +127,7 @@ private Q_SLOTS:
         buch.w.text("Zwei.ini", {"ShowCBT=0"});
         buch.form->IniDateiLesen("Zwei");
         buch.form->SeitenZeigen(2);
-        QVERIFY(!buch.form->PanelMenu()->LesezeichenU[0]->isHidden()); // back in the box
+        QVERIFY(!testing::Menueteile(*buch.form->PanelMenu()).LesezeichenU[0]->isHidden()); // back in the box
         QVERIFY(!sichtbar(t.LesezeichenR[0]));
         QVERIFY(!sichtbar(t.LesezeichenL[0]));
     }
@@ -153,11 +155,11 @@ private Q_SLOTS:
         QVERIFY(sichtbar(lauf));
         lauf->SpinEditBildlauf->setValue(1);
         testing::mausKlick(lauf->BitBtnBildlaufOk, {5, 5});
-        QVERIFY(buch.ansicht().Timer2.isActive());
+        QVERIFY(testing::Bildteile(*buch.form).Timer2->isActive());
         QVERIFY(!sichtbar(&buch.b()));
         buch.menueZelle(1); // "Lesen"
         QVERIFY(sichtbar(&buch.b()));
-        QVERIFY(!buch.ansicht().Timer2.isActive());
+        QVERIFY(!testing::Bildteile(*buch.form).Timer2->isActive());
         QTest::qWait(1200);
         QVERIFY(sichtbar(&buch.b()));
     }
@@ -180,9 +182,9 @@ private Q_SLOTS:
         // The bookmark holder after a menu cell.
         buch.form->SeitenZeigen(4);
         app::BildMenue &menue = buch.menue();
-        testing::mausBewegen(menue.ImageMenu, {64 + 20, 20});
+        testing::mausBewegen(testing::Menueteile(menue).ImageMenu, {64 + 20, 20});
         QCOMPARE(buch.hinweis(), QString("Im Text weiterlesen"));
-        testing::mausBewegen(menue.LesezeichenU[1], {10, 10});
+        testing::mausBewegen(testing::Menueteile(menue).LesezeichenU[1], {10, 10});
         QCOMPARE(buch.hinweis(), QString("Lesezeichen 2 zwischen die aufgeschlagenen Seiten legen"));
         // The contents' invitation on the album spread its entry opened.
         buch.form->SeitenZeigen(1000);

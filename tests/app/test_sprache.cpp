@@ -12,6 +12,7 @@
 #include "book/views/buchpanel.h"
 #include "buchteile.h"
 #include "fixture.h"
+#include "menueteile.h"
 #include "platform/translation.h"
 
 #include <QApplication>
@@ -150,8 +151,8 @@ private Q_SLOTS:
         authoring::TBearbeitung bearbeitung(zustand, screen, meldungen);
         app::TImageForm form(zustand, screen, meldungen);
         form.TimerAnfang.stop();
-        QCOMPARE(form.PanelMenu()->LabelLesezeichen->text(), QString("Bookmarks"));
-        QCOMPARE(form.PanelMenu()->LabelFundliste->text(), QString("Found list"));
+        QCOMPARE(testing::Menueteile(*form.PanelMenu()).LabelLesezeichen->text(), QString("Bookmarks"));
+        QCOMPARE(testing::Menueteile(*form.PanelMenu()).LabelFundliste->text(), QString("Found list"));
         QCOMPARE(testing::teile(form.PanelBuch()).LabelNoCBT->text(), QString("Don't show the guide again"));
         const QStringList titel = menueTitel(form.menueleiste());
         QVERIFY2(titel.contains("File") && titel.contains("View") && titel.contains("Projects"),

@@ -6,9 +6,9 @@
 #include "app/views/buchlenkung.h"
 #include "app/views/hinweiszeile.h"
 #include "app/views/tastenuebersicht.h"
-#include "app/views/tfundliste.h"
 #include "app/views/timageform.h"
 #include "authoring/views/tbearbeitung.h"
+#include "bildteile.h"
 #include "book/core/seitensatz.h"
 #include "book/views/bildflaeche.h"
 #include "book/views/buchpanel.h"
@@ -16,6 +16,8 @@
 #include "buchteile.h"
 #include "search/views/suchleiste.h"
 #include "search/views/suchsteuerung.h"
+#include "search/views/tfundliste.h"
+#include "suchteile.h"
 
 #include <QApplication>
 #include <QMenu>
@@ -94,7 +96,7 @@ struct Tastenbuch {
     platform::SimulatedScreen screen{{1024, 768, 96}};
     testing::Meldungsaufzeichnung meldungen;
     std::unique_ptr<app::Zustand> zustand;
-    std::unique_ptr<app::TFundliste> fundliste = std::make_unique<app::TFundliste>();
+    std::unique_ptr<search::TFundliste> fundliste = std::make_unique<search::TFundliste>();
     std::unique_ptr<authoring::TBearbeitung> bearbeitung;
     std::unique_ptr<app::TImageForm> form;
     int gedruckt = 0;
@@ -118,6 +120,7 @@ private Q_SLOTS:
         };
         auto teile = testing::teile(b.form->PanelBuch());
         album::Bildansicht &ansicht = *b.form->bildansicht();
+        const testing::Bildteile bild(*b.form);
 
         // The cover: Tab reaches the tour's tick box, Space ticks it.
         b.form->SeitenZeigen(-1);
@@ -206,7 +209,7 @@ private Q_SLOTS:
         QVERIFY(b.tabBis(teile.ImageTextBild[0]));
         erledigt("Tab");
         b.taste(Qt::Key_Return);
-        QCOMPARE(ansicht.AktuellesBild.toUpper(), QString("TURM"));
+        QCOMPARE(ansicht.aktuellesBild().toUpper(), QString("TURM"));
         QVERIFY(!sichtbar(b.form->PanelBuch()));
         erledigt("Eingabe, Leertaste");
         b.taste(Qt::Key_Escape);
@@ -231,18 +234,18 @@ private Q_SLOTS:
         b.taste(Qt::Key_Right);
         b.taste(Qt::Key_Return);
         QCOMPARE(b.zustand->BildIndex, 1);
-        QCOMPARE(ansicht.AktuellesBild.toUpper(), QString("HAFEN"));
+        QCOMPARE(ansicht.aktuellesBild().toUpper(), QString("HAFEN"));
 
         // The picture view: marks chosen, set and deleted, the picture text, the copy.
         b.form->setFocus();
         b.taste(Qt::Key_N);
-        QVERIFY(sichtbar(ansicht.Shape1));
-        QCOMPARE(ansicht.LabelShape->text(), QString("Der Kran"));
-        QCOMPARE(ansicht.Shape1->pos() + QPoint(50, 50), ansicht.ImageMain->pos() + QPoint(100, 100));
+        QVERIFY(sichtbar(bild.Shape1));
+        QCOMPARE(bild.LabelShape->text(), QString("Der Kran"));
+        QCOMPARE(bild.Shape1->pos() + QPoint(50, 50), bild.ImageMain->pos() + QPoint(100, 100));
         b.taste(Qt::Key_N);
-        QCOMPARE(ansicht.LabelShape->text(), QString("Das Lagerhaus"));
+        QCOMPARE(bild.LabelShape->text(), QString("Das Lagerhaus"));
         b.taste(Qt::Key_N, Qt::ShiftModifier);
-        QCOMPARE(ansicht.LabelShape->text(), QString("Der Kran"));
+        QCOMPARE(bild.LabelShape->text(), QString("Der Kran"));
         erledigt("N, Umschalt+N");
         b.taste(Qt::Key_Delete);
         QCOMPARE(b.meldungen.fragen.size(), 1);
@@ -257,7 +260,7 @@ private Q_SLOTS:
         b.taste(Qt::Key_M);
         QVERIFY(sichtbar(ansicht.PanelEingabe()));
         QCOMPARE(b.fokus(), ansicht.PanelEingabe()->Edit1);
-        QCOMPARE(QPoint(ansicht.KlickX, ansicht.KlickY), QPoint(200, 150)); // the picture's centre
+        QCOMPARE(ansicht.klickpunkt(), QPoint(200, 150)); // the picture's centre
         b.tippen("Mitte");
         b.taste(Qt::Key_Return);
         QVERIFY(b.w.lesen("Pagora/Album/Hafen.Txt").endsWith("0200,0150,Mitte\r\n"));
@@ -269,17 +272,17 @@ private Q_SLOTS:
         ansicht.PanelBildtext()->hide();
 
         // The enlarge button answers to Space; "+" shows the copy at the chosen mark.
-        QVERIFY(sichtbar(ansicht.SpeedButtonEnlarge));
-        ansicht.SpeedButtonEnlarge->setFocus();
+        QVERIFY(sichtbar(bild.SpeedButtonEnlarge));
+        bild.SpeedButtonEnlarge->setFocus();
         b.taste(Qt::Key_Space);
-        QVERIFY(ansicht.Vergroesserung);
+        QVERIFY(ansicht.vergroessert());
         b.form->setFocus();
         b.taste(Qt::Key_N);
         b.taste(Qt::Key_Plus);
-        QVERIFY(sichtbar(ansicht.Imagebig));
-        QVERIFY(ansicht.Imagebig->geometry().intersects(ansicht.Shape1->geometry()));
+        QVERIFY(sichtbar(bild.Imagebig));
+        QVERIFY(bild.Imagebig->geometry().intersects(bild.Shape1->geometry()));
         b.taste(Qt::Key_Minus);
-        QVERIFY(!sichtbar(ansicht.Imagebig));
+        QVERIFY(!sichtbar(bild.Imagebig));
         erledigt("+, −");
 
         // Printing, from the picture and from the book.
@@ -299,14 +302,14 @@ private Q_SLOTS:
         b.taste(Qt::Key_F, Qt::ControlModifier);
         search::Suchleiste &leiste = *b.form->suche()->PanelSuchen();
         QVERIFY(leiste.isVisible());
-        QCOMPARE(b.fokus(), leiste.Edit2);
+        QCOMPARE(b.fokus(), testing::Suchteile(leiste).Edit2);
         erledigt("Strg+F");
         b.tippen("Muehle");
-        QVERIFY(b.tabBis(leiste.PanelImBuch));
+        QVERIFY(b.tabBis(testing::Suchteile(leiste).PanelImBuch));
         b.taste(Qt::Key_Space);
         QCOMPARE(b.form->suche()->Suchbereich, 1);
         b.taste(Qt::Key_Right);
-        QCOMPARE(b.fokus(), leiste.PanelImAlbum);
+        QCOMPARE(b.fokus(), testing::Suchteile(leiste).PanelImAlbum);
         QCOMPARE(b.form->suche()->Suchbereich, 0);
         b.taste(Qt::Key_Left);
         QCOMPARE(b.form->suche()->Suchbereich, 1);
@@ -314,12 +317,12 @@ private Q_SLOTS:
         QCOMPARE(b.seite(), 4);
         QVERIFY(leiste.isVisible() && leiste.isAncestorOf(b.fokus()));
         b.taste(Qt::Key_F, Qt::ControlModifier); // back to the field, the search goes on
-        QCOMPARE(b.fokus(), leiste.Edit2);
+        QCOMPARE(b.fokus(), testing::Suchteile(leiste).Edit2);
         b.taste(Qt::Key_Return);
         QCOMPARE(b.seite(), 8);
-        QCOMPARE(b.fokus(), leiste.Edit2);
+        QCOMPARE(b.fokus(), testing::Suchteile(leiste).Edit2);
         b.taste(Qt::Key_F3);
-        QVERIFY(leiste.PanelNotFound->isVisible());
+        QVERIFY(testing::Suchteile(leiste).PanelNotFound->isVisible());
         erledigt("F3, Eingabe");
         b.taste(Qt::Key_Escape);
         QVERIFY(!leiste.isVisible());
@@ -339,21 +342,21 @@ private Q_SLOTS:
         QVERIFY(dialog->isAncestorOf(b.fokus()));
         b.taste(Qt::Key_Escape);
         QVERIFY(!dialog->isVisible());
-        QVERIFY(!ansicht.Timer2.isActive());
+        QVERIFY(!bild.Timer2->isActive());
         b.taste(Qt::Key_F5);
         b.tippen("3");
         b.taste(Qt::Key_Return);
         QVERIFY(!dialog->isVisible());
-        QVERIFY(ansicht.Timer2.isActive());
-        QCOMPARE(ansicht.Timer2.interval(), 3000);
+        QVERIFY(bild.Timer2->isActive());
+        QCOMPARE(bild.Timer2->interval(), 3000);
         b.taste(Qt::Key_Escape);
-        QVERIFY(!ansicht.Timer2.isActive());
+        QVERIFY(!bild.Timer2->isActive());
         b.taste(Qt::Key_F5);
         QVERIFY(dialog->isVisible());
         b.taste(Qt::Key_Tab); // from the field onto OK
         QCOMPARE(b.fokus(), dialog->BitBtnBildlaufOk);
         b.taste(Qt::Key_Return);
-        QVERIFY(ansicht.Timer2.isActive());
+        QVERIFY(bild.Timer2->isActive());
         b.taste(Qt::Key_Escape);
         erledigt("F5");
 

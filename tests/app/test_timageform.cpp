@@ -193,11 +193,11 @@ private Q_SLOTS:
         TImageForm &f = *p.form;
         for (int i = 0; i < 12; ++i)
             f.buchlenkung()->Timer1Timer();
-        f.buchlenkung()->LabelNoCBTClick();
+        QTest::mouseClick(testing::teile(*f.PanelBuch()).LabelNoCBT, Qt::LeftButton);
         QCOMPARE(p.zustand.AktuelleSeite, 0);
         QCOMPARE(p.zustand.einstellungen.wert("ShowCBT"), QString("0"));
         QVERIFY(!f.buchlenkung()->Timer1.isActive());
-        f.buchlenkung()->LabelNoCBTClick();
+        QTest::mouseClick(testing::teile(*f.PanelBuch()).LabelNoCBT, Qt::LeftButton);
         QCOMPARE(p.zustand.AktuelleSeite, -6);
         QCOMPARE(p.zustand.einstellungen.wert("ShowCBT"), QString());
         const QPoint sitzend = testing::teile(f.PanelBuch()).ImageCBT->pos();
@@ -258,9 +258,9 @@ private Q_SLOTS:
         w.schreiben("Pagora/Album/voll.txt", "0001,0001,x\r\n");
         Programm p(w);
         p.ticks(60);
-        p.form->buchlenkung()->LabelNoCBTClick();
+        QTest::mouseClick(testing::teile(*p.form->PanelBuch()).LabelNoCBT, Qt::LeftButton);
         QSignalSpy ende(p.form.get(), &TImageForm::programmEnde);
-        p.form->BeendenClick();
+        QTest::keyClick(p.form.get(), Qt::Key_Q, Qt::ControlModifier);
         QCOMPARE(ende.count(), 1);
         QCOMPARE(w.lesen("Autor.ini"), QByteArray("Pagora\r\n"));
         QCOMPARE(w.lesen("Pagora.ini"), QByteArray("Title=Abcd\r\nTitle.Left=64\r\nTitle.Top=8\r\n"
@@ -283,9 +283,9 @@ private Q_SLOTS:
         w.schreibschutz();
         Programm p(w);
         QVERIFY(p.zustand.NurLesen);
-        p.form->buchlenkung()->LabelNoCBTClick();
+        QTest::mouseClick(testing::teile(*p.form->PanelBuch()).LabelNoCBT, Qt::LeftButton);
         QSignalSpy ende(p.form.get(), &TImageForm::programmEnde);
-        p.form->BeendenClick();
+        QTest::keyClick(p.form.get(), Qt::Key_Q, Qt::ControlModifier);
         QCOMPARE(ende.count(), 1);
         QVERIFY(!w.gibt("Autor.ini"));
         QCOMPARE(w.lesen("Pagora.ini"), ini);
@@ -309,11 +309,11 @@ private Q_SLOTS:
         QVERIFY(zweite.zustand.NurLesen);
         QCOMPARE(zweite.meldungen.boxen.size(), 1);
         QVERIFY(zweite.meldungen.boxen[0].second.contains(QString::fromUtf8("nur zum Lesen")));
-        erste->form->buchlenkung()->LabelNoCBTClick();
-        erste->form->BeendenClick();
+        QTest::mouseClick(testing::teile(*erste->form->PanelBuch()).LabelNoCBT, Qt::LeftButton);
+        QTest::keyClick(erste->form.get(), Qt::Key_Q, Qt::ControlModifier);
         const QByteArray gesichert = w.lesen("Pagora.ini");
         QVERIFY(gesichert.contains("ShowCBT=0"));
-        zweite.form->BeendenClick();
+        QTest::keyClick(zweite.form.get(), Qt::Key_Q, Qt::ControlModifier);
         QCOMPARE(w.lesen("Pagora.ini"), gesichert);
         // Once the first has gone, the next instance may write again.
         erste.reset();
@@ -379,13 +379,13 @@ private Q_SLOTS:
         p.form->PanelMemoListe->show();
         p.meldungen.antwort = false;
         QSignalSpy ende(p.form.get(), &TImageForm::programmEnde);
-        p.form->BeendenClick();
+        QTest::keyClick(p.form.get(), Qt::Key_Q, Qt::ControlModifier);
         QCOMPARE(p.meldungen.fragen,
                  QStringList{QString::fromUtf8("Die Bilderliste ist noch geöffnet. Trotzdem beenden?")});
         QCOMPARE(ende.count(), 0);
         QVERIFY(!w.gibt("Autor.ini"));
         p.meldungen.antwort = true;
-        p.form->BeendenClick();
+        QTest::keyClick(p.form.get(), Qt::Key_Q, Qt::ControlModifier);
         QCOMPARE(ende.count(), 1);
         QVERIFY(w.gibt("Autor.ini"));
     }
@@ -410,7 +410,7 @@ private Q_SLOTS:
                  QRect(QPoint(p.zustand.BuchLinks, p.form->PanelBuch()->y()), QSize(660, 457)));
         // Leaving now asks first.
         p.meldungen.antwort = false;
-        p.form->BeendenClick();
+        QTest::keyClick(p.form.get(), Qt::Key_Q, Qt::ControlModifier);
         QCOMPARE(p.meldungen.fragen,
                  QStringList{QString::fromUtf8("Die Bilderliste ist noch geöffnet. Trotzdem beenden?")});
         const testing::Listenteile e(*p.bearbeitung.listeneditor());
@@ -446,7 +446,7 @@ private Q_SLOTS:
         testing::Datenwurzel w;
         tourRootAnlegen(w);
         Programm p(w);
-        p.form->buchlenkung()->LabelNoCBTClick();
+        QTest::mouseClick(testing::teile(*p.form->PanelBuch()).LabelNoCBT, Qt::LeftButton);
         p.form->close();
         QVERIFY(!w.gibt("Autor.ini"));
     }

@@ -32,22 +32,13 @@ using Aufzeichnung = testing::Meldungsaufzeichnung;
 // The book as a surface with the editor's panel and the progress strip on it.
 class Buch : public testing::LeeresBuch {
 public:
-    explicit Buch(app::Zustand &z) : z_(z) {
+    explicit Buch(app::Zustand &) {
         flaeche.resize(1024, 768);
         fortschrittsfeld->setGeometry(362, 728, 300, 24);
+        QObject::connect(&bilderliste, &album::Bilderlistenmodell::geaendert, [this] { auftraege << "Bilderliste"; });
     }
     void SeitenZeigen(int seite) override { auftraege << QStringLiteral("SeitenZeigen %1").arg(seite); }
     QPoint Buchecke() const override { return QPoint(184, 163); }
-    QStringList Bilderliste() const override { return liste; }
-    void BilderlisteSetzen(const QStringList &zeilen) override {
-        liste = zeilen;
-        auftraege << "BilderlisteSetzen";
-    }
-    void ListeLaden() override {
-        QByteArray b;
-        if (z_.dateien.read(z_.ProjektVerzeichnis + "Pages\\Pagora.3", &b)) liste = platform::splitLines(b);
-        auftraege << "ListeLaden";
-    }
     void Hinweis(const QString &text) override { hinweise << text; }
     void HintergrundZeigen() override { auftraege << "HintergrundZeigen"; }
     void BildansichtVerbergen() override { auftraege << "BildansichtVerbergen"; }
@@ -62,11 +53,8 @@ public:
     void LabelZeigen(int k) override {
         if (k <= 2147483615) labels << k;
     }
-    QStringList liste, auftraege, hinweise, gemalt;
+    QStringList auftraege, hinweise, gemalt;
     QList<int> labels;
-
-private:
-    app::Zustand &z_;
 };
 
 const QString kListe = "Pagora/Pages/Pagora.3";
@@ -229,7 +217,7 @@ private Q_SLOTS:
         QTest::mouseClick(e.PanelSave, Qt::LeftButton);
         QCOMPARE(u.w.lesen(kListe), "A:x\r\nc: Kirche\r\nB:y\r\n" + QByteArray(16, ' ') + "\r\na2:\r\n");
         QVERIFY(!u.buch.listenfeld->isVisible());
-        QCOMPARE(u.buch.liste, zeilenVon(e));
+        QCOMPARE(u.buch.bilderliste.zeilen(), zeilenVon(e));
         // Panel 3 offers album production.
         QVERIFY(u.fenster->isVisible());
         QCOMPARE(u.fenster->aktuellesPanel(), Aufgabe::Albumfrage);
@@ -274,7 +262,7 @@ private Q_SLOTS:
         QVERIFY(!u.fenster->isVisible());
         QCOMPARE(u.w.lesen(kListe), vorher);
         // The list in memory keeps the edited lines until it is loaded again.
-        QCOMPARE(u.buch.liste, (QStringList{"x:", "a:", "c:"}));
+        QCOMPARE(u.buch.bilderliste.zeilen(), (QStringList{"x:", "a:", "c:"}));
     }
 
     void theCurrentLineAndItsPreview_data() {
@@ -379,7 +367,7 @@ private Q_SLOTS:
         // The finish: window in the bottom-left corner and hidden, the album contents
         // page, the contents lists handed on, the strip gone.
         QCOMPARE(u.buch.auftraege.mid(0, 6),
-                 (QStringList{"ListeLaden", "InhaltVerbergen", "BildansichtVerbergen", "SeitenZeigen 1002",
+                 (QStringList{"Bilderliste", "InhaltVerbergen", "BildansichtVerbergen", "SeitenZeigen 1002",
                               "SeitenzahlenLeeren", "HintergrundZeigen"}));
         QCOMPARE(u.buch.auftraege.last(), QString("SeitenZeigen 1000"));
         QVERIFY(!u.fenster->isVisible());

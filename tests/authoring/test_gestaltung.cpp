@@ -10,6 +10,7 @@
 #include "authoring/views/titelpanel.h"
 #include "autorenfixture.h"
 #include "autorenteile.h"
+#include "bildteile.h"
 #include "book/views/bildflaeche.h"
 #include "book/views/buchpanel.h"
 #include "buchteile.h"
@@ -328,8 +329,8 @@ private Q_SLOTS:
         QTest::mouseClick(h.BitBtnWallpaper, Qt::LeftButton);
         QVERIFY(!p.bearbeitung->isVisible());
         QCOMPARE(p.zustand->einstellungen.wert("Wallpaper"), QString("alt.neu"));
-        QVERIFY(sichtbar(p.form->bildansicht()->ImageMain));
-        QCOMPARE(p.form->bildansicht()->ImageMain->size(), QSize(800, 600)); // no title picture in this root
+        QVERIFY(sichtbar(testing::Bildteile(*p.form).ImageMain));
+        QCOMPARE(testing::Bildteile(*p.form).ImageMain->size(), QSize(800, 600)); // no title picture in this root
         QVERIFY(p.meldungen.boxen.isEmpty());
         QCOMPARE(p.w.lesen("Pagora.ini"),
                  schreibgeschuetzt ? p.iniVorher : p.einstellungen({{"Wallpaper", "alt.neu"}}));

@@ -8,6 +8,7 @@
 #include "app/views/druckausgabe.h"
 #include "app/views/hinweiszeile.h"
 #include "app/views/timageform.h"
+#include "bildteile.h"
 #include "book/core/seitensatz.h"
 #include "book/views/bildflaeche.h"
 #include "book/views/buchpanel.h"
@@ -15,11 +16,13 @@
 #include "buchteile.h"
 #include "fixture.h"
 #include "maus.h"
+#include "menueteile.h"
 #include "pdfwerkzeuge.h"
 #include "platform/fonts.h"
 #include "search/views/suchleiste.h"
 #include "search/views/suchsteuerung.h"
 #include "stillemeldungen.h"
+#include "suchteile.h"
 #include "zugang.h"
 
 #include <QAccessible>
@@ -89,10 +92,10 @@ private Q_SLOTS:
         buch.form->buchlenkung()->ImageTextBildClick(1);
         QCOMPARE(buch.zustand->BildIndex, 1);
         QVERIFY(!sichtbar(&buch.b()));
-        QVERIFY(sichtbar(buch.form->bildansicht()->ImageMain));
-        QCOMPARE(buch.form->bildansicht()->ImageMain->size(), QSize(640, 480));
-        QCOMPARE(buch.form->bildansicht()->ImageMain->pos(), QPoint((1024 - 640) / 2, (768 - 480) / 2));
-        QCOMPARE(buch.form->bildansicht()->ImageMain->teil().size(), QSize(640, 480));
+        QVERIFY(sichtbar(testing::Bildteile(*buch.form).ImageMain));
+        QCOMPARE(testing::Bildteile(*buch.form).ImageMain->size(), QSize(640, 480));
+        QCOMPARE(testing::Bildteile(*buch.form).ImageMain->pos(), QPoint((1024 - 640) / 2, (768 - 480) / 2));
+        QCOMPARE(testing::Bildteile(*buch.form).ImageMain->teil().size(), QSize(640, 480));
         // With the book hidden the arrow keys step through the list, skipping the empty line.
         QTest::keyClick(buch.form.get(), Qt::Key_Right);
         QCOMPARE(buch.zustand->BildIndex, 3);
@@ -138,22 +141,22 @@ private Q_SLOTS:
         buch.w.bitmap("Pagora/Album/Gross.bmp", 1600, 1000, Qt::darkRed);
         buch.zustand->einstellungen.setzen("Wallpaper", "Gross");
         buch.form->IniAuswerten();
-        QCOMPARE(buch.form->bildansicht()->ImageMain->size(), QSize(1600, 1000));
-        QCOMPARE(buch.form->bildansicht()->ImageMain->pos(), QPoint((1024 - 1600) / 2, (768 - 1000) / 2));
+        QCOMPARE(testing::Bildteile(*buch.form).ImageMain->size(), QSize(1600, 1000));
+        QCOMPARE(testing::Bildteile(*buch.form).ImageMain->pos(), QPoint((1024 - 1600) / 2, (768 - 1000) / 2));
         // The screen's 1024 columns and its 768 rows, with the 33 more rows the window
         // presentation shows below (one more above and below for rounding).
-        QCOMPARE(buch.form->bildansicht()->ImageMain->teil().size(), QSize(1024, 768 + 35));
+        QCOMPARE(testing::Bildteile(*buch.form).ImageMain->teil().size(), QSize(1024, 768 + 35));
         auto bildschirm = [&] {
             QImage bild(1024, 768, QImage::Format_RGB32);
             bild.fill(Qt::black);
-            const QPoint ort = buch.form->bildansicht()->ImageMain->pos();
-            buch.form->bildansicht()->ImageMain->render(&bild, QPoint(), QRegion(-ort.x(), -ort.y(), 1024, 768));
+            const QPoint ort = testing::Bildteile(*buch.form).ImageMain->pos();
+            testing::Bildteile(*buch.form).ImageMain->render(&bild, QPoint(), QRegion(-ort.x(), -ort.y(), 1024, 768));
             return bild;
         };
         for (const QPoint punkt : {QPoint(0, 0), QPoint(512, 384), QPoint(1023, 767)})
             QCOMPARE(QColor(bildschirm().pixel(punkt)), QColor(Qt::darkRed));
         buch.form->Windowsstil();
-        QCOMPARE(buch.form->bildansicht()->ImageMain->y(), (768 - 66 - 1000) / 2);
+        QCOMPARE(testing::Bildteile(*buch.form).ImageMain->y(), (768 - 66 - 1000) / 2);
         for (const QPoint punkt : {QPoint(0, 0), QPoint(1023, 767)})
             QCOMPARE(QColor(bildschirm().pixel(punkt)), QColor(Qt::darkRed));
     }
@@ -226,11 +229,11 @@ private Q_SLOTS:
         buch.w.text("Pagora/Pages/Pagora.4", {"Alle Rechte vorbehalten"});
         buch.form->SeitenZeigen(0);
         QVERIFY(sichtbar(testing::teile(buch.b()).MemoTextLinks));
-        buch.form->buchlenkung()->ImageRechtsPfeilClick();
+        QTest::mouseClick(testing::teile(buch.b()).PanelRechtsPfeil, Qt::LeftButton);
         QCOMPARE(buch.zustand->AktuelleSeite, 0);
         QVERIFY(sichtbar(testing::teile(buch.b()).Inhalt2()));
         QVERIFY(!sichtbar(testing::teile(buch.b()).MemoTextLinks));
-        buch.form->buchlenkung()->ImageLinksPfeilClick();
+        QTest::mouseClick(testing::teile(buch.b()).PanelLinksPfeil, Qt::LeftButton);
         QVERIFY(sichtbar(testing::teile(buch.b()).MemoTextLinks));
     }
 
@@ -240,24 +243,25 @@ private Q_SLOTS:
         Buch buch;
         buch.form->show();
         BildMenue *m = buch.form->PanelMenu();
-        QVERIFY(!sichtbar(m->ImageFundliste) && !sichtbar(m->LabelFundliste));
-        QCOMPARE(m->ImageFundliste->accessibleName(), QString("Fundliste"));
+        const testing::Menueteile mt(*m);
+        QVERIFY(!sichtbar(mt.ImageFundliste) && !sichtbar(mt.LabelFundliste));
+        QCOMPARE(mt.ImageFundliste->accessibleName(), QString("Fundliste"));
         const int unten = buch.screen.info().height - 5;
         buch.form->SeitenZeigen(12);
         buch.b().hide();                          // a picture is shown
-        QVERIFY(m->ImageMenu->pixmap().isNull()); // laid on when the strip is first shown
+        QVERIFY(mt.ImageMenu->pixmap().isNull()); // laid on when the strip is first shown
         testing::mausBewegen(buch.form->centralWidget(), {5, unten});
         QVERIFY(sichtbar(m));
-        QCOMPARE(m->ImageMenu->pixmap().size(), QSize(BildMenue::kBildBreite, BildMenue::kHoehe));
-        QVERIFY(!m->LesezeichenU[3]->pixmap().isNull());
-        QVERIFY(sichtbar(m->LesezeichenAbdeckung));
-        testing::mausKlick(m->LesezeichenU[0], {19, 20});
+        QCOMPARE(mt.ImageMenu->pixmap().size(), QSize(BildMenue::kBildBreite, BildMenue::kHoehe));
+        QVERIFY(!mt.LesezeichenU[3]->pixmap().isNull());
+        QVERIFY(sichtbar(mt.LesezeichenAbdeckung));
+        testing::mausKlick(mt.LesezeichenU[0], {19, 20});
         QVERIFY(buch.zustand->einstellungen.wert("Mark6").isEmpty());
         buch.b().show();
         testing::mausBewegen(buch.form->centralWidget(), {5, 300});
         testing::mausBewegen(buch.form->centralWidget(), {5, unten});
-        QVERIFY(!sichtbar(m->LesezeichenAbdeckung));
-        testing::mausKlick(m->LesezeichenU[0], {19, 20});
+        QVERIFY(!sichtbar(mt.LesezeichenAbdeckung));
+        testing::mausKlick(mt.LesezeichenU[0], {19, 20});
         QCOMPARE(buch.zustand->einstellungen.wert("Mark6"), QString("12"));
         // Every cell of the menu picture says what it does.
         testing::mausBewegen(buch.form->centralWidget(), {5, 300});
@@ -271,7 +275,7 @@ private Q_SLOTS:
                       {{430, 50}, "Im Fenster zeigen"},
                       {{500, 20}, "Beenden"}};
         for (const auto &z : zellen) {
-            testing::mausBewegen(m->ImageMenu, z.wo);
+            testing::mausBewegen(mt.ImageMenu, z.wo);
             QCOMPARE(buch.form->PanelName()->LabelName->text(), QString::fromUtf8(z.hinweis));
             QVERIFY(sichtbar(buch.form->PanelName()));
         }
@@ -334,18 +338,18 @@ private Q_SLOTS:
         buch.taste(Qt::Key_1, Qt::ControlModifier);
         QCOMPARE(buch.zustand->einstellungen.wert("Mark6"), QString("12"));
         QVERIFY(sichtbar(testing::teile(buch.b()).LesezeichenR[0]));
-        QVERIFY(!buch.form->PanelMenu()->LesezeichenU[0]->isVisibleTo(buch.form->PanelMenu()));
+        QVERIFY(!testing::Menueteile(*buch.form->PanelMenu()).LesezeichenU[0]->isVisibleTo(buch.form->PanelMenu()));
         QCOMPARE(buch.form->PanelName()->LabelName->text(), QString("Text, Seite 11-12"));
         buch.taste(Qt::Key_Home);
         QCOMPARE(buch.zustand->AktuelleSeite, 0);
         buch.taste(Qt::Key_2, Qt::ControlModifier); // the contents spread keeps no bookmark
         QVERIFY(buch.zustand->einstellungen.wert("Mark7").isEmpty());
-        QVERIFY(buch.form->PanelMenu()->LesezeichenU[1]->isVisibleTo(buch.form->PanelMenu()));
+        QVERIFY(testing::Menueteile(*buch.form->PanelMenu()).LesezeichenU[1]->isVisibleTo(buch.form->PanelMenu()));
         buch.taste(Qt::Key_1, Qt::ControlModifier);
         QCOMPARE(buch.zustand->AktuelleSeite, 12);
 
         buch.taste(Qt::Key_F, Qt::ControlModifier);
-        QLineEdit *feld = buch.form->suche()->PanelSuchen()->Edit2;
+        QLineEdit *feld = testing::Suchteile(*buch.form->suche()->PanelSuchen()).Edit2;
         QVERIFY(sichtbar(feld));
         QCOMPARE(QApplication::focusWidget(), feld);
         for (const Qt::Key k :
@@ -376,7 +380,7 @@ private Q_SLOTS:
         QCOMPARE(testing::ohneNamen(buch.form.get()), QStringList());
         buch.form->SeitenZeigen(5); // with the tower in the text
         buch.form->buchlenkung()->LesezeichenSetzen(1);
-        buch.form->suche()->SuchenClick();
+        QTest::keyClick(buch.form.get(), Qt::Key_F, Qt::ControlModifier);
         testing::mausBewegen(buch.form->centralWidget(), {5, buch.screen.info().height - 5});
         QVERIFY(sichtbar(buch.form->PanelMenu()) && sichtbar(testing::teile(buch.b()).PanelTextBild[0]));
         QCOMPARE(testing::ohneNamen(buch.form.get()), QStringList());
@@ -422,7 +426,7 @@ private Q_SLOTS:
         buch.form->SeitenZeigen(12);
         buch.form->buchlenkung()->LesezeichenSetzen(1);
         QCOMPARE(buch.zustand->einstellungen.wert("Mark6"), QString("12"));
-        QVERIFY(!buch.form->PanelMenu()->LesezeichenU[0]->isVisibleTo(buch.form.get()));
+        QVERIFY(!testing::Menueteile(*buch.form->PanelMenu()).LesezeichenU[0]->isVisibleTo(buch.form.get()));
         QVERIFY(sichtbar(testing::teile(buch.b()).LesezeichenR[0]));
         QCOMPARE(testing::teile(buch.b()).LesezeichenR[0]->accessibleName(), QString("Text, Seite 11-12"));
         QVERIFY(testing::teile(buch.b()).LesezeichenR[0]->toolTip().isEmpty());
@@ -442,14 +446,15 @@ private Q_SLOTS:
 
     void removingBookmarkFourClearsOnlyItsEntry() {
         Buch buch({"Mark6=12", "Mark7=1004", "Mark8=2002", "Mark9=8"});
-        for (QLabel *band : buch.form->PanelMenu()->LesezeichenU) // the restored ones are out of the box
+        for (QLabel *band :
+             testing::Menueteile(*buch.form->PanelMenu()).LesezeichenU) // the restored ones are out of the box
             QVERIFY(!band->isVisibleTo(buch.form->PanelMenu()));
         buch.form->SeitenZeigen(6);
         QVERIFY(sichtbar(testing::teile(buch.b()).LesezeichenR[3]));
         buch.form->buchlenkung()->LesezeichenMouseDown(4, Qt::RightButton);
         QVERIFY(!sichtbar(testing::teile(buch.b()).LesezeichenR[3]));
         QCOMPARE(buch.zustand->einstellungen.wert("Mark9"), QString());
-        QVERIFY(buch.form->PanelMenu()->LesezeichenU[3]->isVisibleTo(buch.form->PanelMenu()));
+        QVERIFY(testing::Menueteile(*buch.form->PanelMenu()).LesezeichenU[3]->isVisibleTo(buch.form->PanelMenu()));
         QCOMPARE(buch.zustand->einstellungen.wert("Mark6"), QString("12"));
         QCOMPARE(buch.zustand->einstellungen.wert("Mark8"), QString("2002"));
         QCOMPARE(buch.form->buchlenkung()->lesezeichenHinweis(2), QString("Album, Seite 3-4"));
@@ -525,9 +530,9 @@ private Q_SLOTS:
         });
         buch.form->SeitenZeigen(4);
         buch.b().hide();
-        buch.form->bildansicht()->SpeedButtonEnlarge->show();
+        testing::Bildteile(*buch.form).SpeedButtonEnlarge->show();
         buch.form->Drucken();
-        QVERIFY(!sichtbar(buch.form->bildansicht()->SpeedButtonEnlarge));
+        QVERIFY(!sichtbar(testing::Bildteile(*buch.form).SpeedButtonEnlarge));
         QCOMPARE(gedruckt, 1);
         QCOMPARE(buch.zustand->AktuelleSeite, 4);
     }

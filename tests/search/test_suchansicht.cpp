@@ -3,8 +3,8 @@
 // framed hit.
 #include "album/views/bildansicht.h"
 #include "app/views/buchlenkung.h"
-#include "app/views/tfundliste.h"
 #include "app/views/timageform.h"
+#include "bildteile.h"
 #include "book/core/seitensatz.h"
 #include "book/views/bildflaeche.h"
 #include "book/views/blaetteranimation.h"
@@ -15,11 +15,14 @@
 #include "platform/fonts.h"
 #include "search/views/suchleiste.h"
 #include "search/views/suchsteuerung.h"
+#include "search/views/tfundliste.h"
 #include "stillemeldungen.h"
+#include "suchteile.h"
 
 #include <QApplication>
 #include <QLineEdit>
 #include <QtTest>
+#include <array>
 
 using namespace app;
 
@@ -64,15 +67,17 @@ struct Suche {
             form->TimerAnfangTimer();
     }
     void suchen(const QString &begriff, int bereich) {
-        form->suche()->SuchenClick();
-        form->suche()->BevelImBuch(bereich);
-        form->suche()->PanelSuchen()->Edit2->setText(begriff);
-        form->suche()->BitBtn3Click();
+        QTest::keyClick(form.get(), Qt::Key_F, Qt::ControlModifier);
+        const testing::Suchteile leiste(*form->suche()->PanelSuchen());
+        QTest::mouseClick(std::array{leiste.PanelImAlbum, leiste.PanelImBuch, leiste.PanelInDerHilfe}[size_t(bereich)],
+                          Qt::LeftButton);
+        leiste.Edit2->setText(begriff);
+        QTest::mouseClick(leiste.BitBtn3, Qt::LeftButton);
     }
     testing::Datenwurzel w;
     platform::SimulatedScreen screen{{800, 600, 96}};
     testing::StilleMeldungen still;
-    TFundliste fundliste;
+    search::TFundliste fundliste;
     std::unique_ptr<Zustand> zustand;
     std::unique_ptr<TImageForm> form;
 };
@@ -88,23 +93,25 @@ private Q_SLOTS:
         QCOMPARE(s.zustand->AktuelleSeite, 4); // page 3 lies on spread 3/4
         QVERIFY(testing::teile(s.form->PanelBuch()).ImageLeftArrow->isVisibleTo(s.form.get()));
         QCOMPARE(testing::teile(s.form->PanelBuch()).ImageLeftArrow->y(), 7 * 13 + 10);
-        s.form->suche()->BitBtn3Click(); // OK again continues after the spread
+        QTest::keyClick(testing::Suchteile(*s.form->suche()->PanelSuchen()).Edit2,
+                        Qt::Key_Return); // OK again continues after the spread
         QCOMPARE(s.zustand->AktuelleSeite, 8);
         QVERIFY(testing::teile(s.form->PanelBuch()).ImageRightArrow->isVisibleTo(s.form.get()));
-        s.form->suche()->BitBtn3Click();
+        QTest::keyClick(testing::Suchteile(*s.form->suche()->PanelSuchen()).Edit2, Qt::Key_Return);
         search::Suchleiste *leiste = s.form->suche()->PanelSuchen();
-        QVERIFY(leiste->PanelNotFound->isVisibleTo(s.form.get()));
-        QCOMPARE(leiste->PanelNotFound->text(), QString("Suchbegriff nicht gefunden"));
+        QVERIFY(testing::Suchteile(*leiste).PanelNotFound->isVisibleTo(s.form.get()));
+        QCOMPARE(testing::Suchteile(*leiste).PanelNotFound->text(), QString("Suchbegriff nicht gefunden"));
         // The notice lies inside the bar and covers none of its controls.
-        QVERIFY(leiste->rect().contains(leiste->PanelNotFound->geometry()));
+        QVERIFY(leiste->rect().contains(testing::Suchteile(*leiste).PanelNotFound->geometry()));
         for (QWidget *w : leiste->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
-            if (w != leiste->PanelNotFound && w->isVisibleTo(leiste))
-                QVERIFY2(!w->geometry().intersects(leiste->PanelNotFound->geometry()), qPrintable(w->objectName()));
+            if (w != testing::Suchteile(*leiste).PanelNotFound && w->isVisibleTo(leiste))
+                QVERIFY2(!w->geometry().intersects(testing::Suchteile(*leiste).PanelNotFound->geometry()),
+                         qPrintable(w->objectName()));
         // Choosing the scope again starts at the beginning.
         s.form->suche()->BevelImBuch(1);
-        s.form->suche()->BitBtn3Click();
+        QTest::keyClick(testing::Suchteile(*s.form->suche()->PanelSuchen()).Edit2, Qt::Key_Return);
         QCOMPARE(s.zustand->AktuelleSeite, 4);
-        QVERIFY(!leiste->PanelNotFound->isVisibleTo(s.form.get())); // a later hit clears the notice
+        QVERIFY(!testing::Suchteile(*leiste).PanelNotFound->isVisibleTo(s.form.get())); // a later hit clears the notice
     }
 
     // The found word is marked in every line of the spread where the folding finds it,
@@ -136,14 +143,15 @@ private Q_SLOTS:
         QVERIFY(buch.MemoTextLinks->markierungen().isEmpty() && buch.MemoTextRechts->markierungen().isEmpty());
         QTest::keyClick(s.form->windowHandle(), Qt::Key_PageUp);
         QVERIFY(buch.MemoTextLinks->markierungen().isEmpty());
-        s.form->suche()->BitBtn3Click(); // on after the spread shown
+        QTest::keyClick(testing::Suchteile(*s.form->suche()->PanelSuchen()).Edit2,
+                        Qt::Key_Return); // on after the spread shown
         QCOMPARE(s.zustand->AktuelleSeite, 8);
         QVERIFY(buch.MemoTextLinks->markierungen().isEmpty());
         QCOMPARE(buch.MemoTextRechts->markierungen(), QList<M>({{11, 10, 7}}));
         QTest::keyClick(s.form->windowHandle(), Qt::Key_F, Qt::ControlModifier); // the bar again
-        s.form->suche()->PanelSuchen()->Edit2->setText("Xylophon");
-        s.form->suche()->BitBtn3Click();
-        QVERIFY(s.form->suche()->PanelSuchen()->PanelNotFound->isVisibleTo(s.form.get()));
+        testing::Suchteile(*s.form->suche()->PanelSuchen()).Edit2->setText("Xylophon");
+        QTest::keyClick(testing::Suchteile(*s.form->suche()->PanelSuchen()).Edit2, Qt::Key_Return);
+        QVERIFY(testing::Suchteile(*s.form->suche()->PanelSuchen()).PanelNotFound->isVisibleTo(s.form.get()));
         QVERIFY(buch.MemoTextLinks->markierungen().isEmpty() && buch.MemoTextRechts->markierungen().isEmpty());
     }
 
@@ -237,8 +245,8 @@ private Q_SLOTS:
     void escapeInTheSearchFieldClosesTheBar() {
         Suche s;
         s.form->show();
-        s.form->suche()->SuchenClick();
-        QLineEdit *feld = s.form->suche()->PanelSuchen()->Edit2;
+        QTest::keyClick(s.form.get(), Qt::Key_F, Qt::ControlModifier);
+        QLineEdit *feld = testing::Suchteile(*s.form->suche()->PanelSuchen()).Edit2;
         QVERIFY(feld->isVisible());
         QTest::keyClick(feld, Qt::Key_Escape);
         QVERIFY(!s.form->suche()->PanelSuchen()->isVisible());
@@ -247,11 +255,11 @@ private Q_SLOTS:
 
     void plainModeFindsOnlyTheSameSpelling() {
         Suche s;
-        s.form->suche()->SuchenClick();
-        s.form->suche()->PanelSuchen()->CheckBox1->setChecked(false);
+        QTest::keyClick(s.form.get(), Qt::Key_F, Qt::ControlModifier);
+        testing::Suchteile(*s.form->suche()->PanelSuchen()).CheckBox1->setChecked(false);
         s.form->suche()->BevelImBuch(1);
-        s.form->suche()->PanelSuchen()->Edit2->setText("strasse");
-        s.form->suche()->BitBtn3Click();
+        testing::Suchteile(*s.form->suche()->PanelSuchen()).Edit2->setText("strasse");
+        QTest::keyClick(testing::Suchteile(*s.form->suche()->PanelSuchen()).Edit2, Qt::Key_Return);
         QCOMPARE(s.zustand->AktuelleSeite, 8);
     }
 
@@ -272,7 +280,7 @@ private Q_SLOTS:
         QCOMPARE(s.fundliste.ListBoxFund->item(0)->text(), QString("Hafen: Der Kran"));
         // Its hits lead to their pictures: the list was connected when it was made.
         Q_EMIT s.fundliste.fundGewaehlt(1);
-        QCOMPARE(s.form->bildansicht()->AktuellesBild, QString("Hafen"));
+        QCOMPARE(s.form->bildansicht()->aktuellesBild(), QString("Hafen"));
     }
 
     void theAlbumSearchListsHitsAndFramesTheSpot() {
@@ -285,14 +293,14 @@ private Q_SLOTS:
         QCOMPARE(s.fundliste.height(), 200);
         s.form->Suchbildausgeben(1);
         QVERIFY(!s.form->PanelBuch()->isVisibleTo(s.form.get()));
-        QCOMPARE(s.form->bildansicht()->ImageMain->pos(), QPoint(200, 150));
-        QVERIFY(s.form->bildansicht()->Shape1->isVisibleTo(s.form.get()));
-        QCOMPARE(s.form->bildansicht()->Shape1->geometry(), QRect(200 + 120 - 50, 150 + 80 - 50, 100, 100));
-        QCOMPARE(s.form->bildansicht()->LabelShape->text(), QString("Das Rathaus"));
+        QCOMPARE(testing::Bildteile(*s.form).ImageMain->pos(), QPoint(200, 150));
+        QVERIFY(testing::Bildteile(*s.form).Shape1->isVisibleTo(s.form.get()));
+        QCOMPARE(testing::Bildteile(*s.form).Shape1->geometry(), QRect(200 + 120 - 50, 150 + 80 - 50, 100, 100));
+        QCOMPARE(testing::Bildteile(*s.form).LabelShape->text(), QString("Das Rathaus"));
         QCOMPARE(s.fundliste.x(), 800 - s.fundliste.width());
         QCOMPARE(s.zustand->BildIndex, 0);
-        s.form->bildansicht()->Shape1MouseDown();
-        QVERIFY(!s.form->bildansicht()->Shape1->isVisibleTo(s.form.get()));
+        QTest::mouseClick(testing::Bildteile(*s.form).Shape1, Qt::LeftButton);
+        QVERIFY(!testing::Bildteile(*s.form).Shape1->isVisibleTo(s.form.get()));
     }
 
     void aHitAfterATitleScreenShowsItsPicture() {
@@ -304,8 +312,8 @@ private Q_SLOTS:
         s.suchen("Kran", 0);
         s.form->Suchbildausgeben(1);
         QCOMPARE(s.zustand->BildIndex, 1);
-        QVERIFY(!s.form->bildansicht()->LabelHuge->isVisibleTo(s.form.get()));
-        QCOMPARE(s.form->bildansicht()->ImageMain->size(), QSize(400, 300));
+        QVERIFY(!testing::Bildteile(*s.form).LabelHuge->isVisibleTo(s.form.get()));
+        QCOMPARE(testing::Bildteile(*s.form).ImageMain->size(), QSize(400, 300));
     }
 
     void anAlbumSearchWithoutHitsSaysSo() {

@@ -1,6 +1,7 @@
 #include "album/views/albumblatt.h"
 
 #include "album/core/albumraster.h"
+#include "album/core/bilderlistenmodell.h"
 #include "album/core/marken.h"
 #include "album/views/bildansicht.h"
 #include "platform/fonts.h"
@@ -10,9 +11,10 @@
 
 namespace album {
 
-Albumblatt::Albumblatt(QWidget *panelAlbum, QLabel *imageAlbum, Bildansicht &ansicht, const int &aufschlag,
-                       const platform::Screen &screen)
-    : QObject(panelAlbum), imageAlbum_(imageAlbum), ansicht_(ansicht), aufschlag_(aufschlag), screen_(screen) {
+Albumblatt::Albumblatt(QWidget *panelAlbum, QLabel *imageAlbum, const Bilderlistenmodell &liste, Bildansicht &ansicht,
+                       const int &aufschlag, const platform::Screen &screen)
+    : QObject(panelAlbum), imageAlbum_(imageAlbum), liste_(liste), ansicht_(ansicht), aufschlag_(aufschlag),
+      screen_(screen) {
     for (int k = 0; k < 16; ++k) {
         auto *l = new QLabel(panelAlbum);
         l->setObjectName(QStringLiteral("Label%1").arg(k + 1));
@@ -28,6 +30,7 @@ Albumblatt::Albumblatt(QWidget *panelAlbum, QLabel *imageAlbum, Bildansicht &ans
     imageAlbum_->setMouseTracking(true);
     imageAlbum_->installEventFilter(this);
     tastenEinrichten();
+    connect(&liste_, &Bilderlistenmodell::geaendert, this, &Albumblatt::AufschlagZeigen);
 }
 
 void Albumblatt::LabelZeigen(int k) {
@@ -37,7 +40,7 @@ void Albumblatt::LabelZeigen(int k) {
         zelleBedienbar(k % 16, QString());
         return;
     }
-    const QString zeile = ansicht_.liste().zeile(k);
+    const QString zeile = liste_.liste().zeile(k);
     const int ppi = screen_.info().ppi;
     const qsizetype doppelpunkt = zeile.indexOf(':');
     QString text;

@@ -12,14 +12,16 @@ class QWidget;
 namespace album {
 
 class Bildansicht;
+class Bilderlistenmodell;
 
 class Albumblatt : public QObject {
     Q_OBJECT
 public:
     // The captions are laid on `panelAlbum`; `imageAlbum` takes the mouse; `aufschlag`
-    // is the album spread shown (1 for the first).
-    Albumblatt(QWidget *panelAlbum, QLabel *imageAlbum, Bildansicht &ansicht, const int &aufschlag,
-               const platform::Screen &screen);
+    // is the album spread shown (1 for the first). The captions follow every change of
+    // `liste`.
+    Albumblatt(QWidget *panelAlbum, QLabel *imageAlbum, const Bilderlistenmodell &liste, Bildansicht &ansicht,
+               const int &aufschlag, const platform::Screen &screen);
 
     // Caption k % 16 from list line k; a k beyond every list empties it.
     void LabelZeigen(int k);
@@ -48,6 +50,7 @@ private:
     // The cell (1..16) at sheet point (x, y), its caption included; 0 for none.
     int zelle(int x, int y, bool schwebend) const;
     QLabel *imageAlbum_;
+    const Bilderlistenmodell &liste_;
     Bildansicht &ansicht_;
     const int &aufschlag_;
     const platform::Screen &screen_;

@@ -60,8 +60,10 @@ Bildansicht::Bildansicht(QWidget *flaeche, QWidget *buch, const Bildkontext &kon
     SpeedButtonEnlarge->setMouseTracking(true);
     SpeedButtonEnlarge->installEventFilter(this);
     SpeedButtonEnlarge->hide();
-    Timer2.setInterval(2000);
-    connect(&Timer2, &QTimer::timeout, this, &Bildansicht::Timer2Timer);
+    Timer2 = new QTimer(this);
+    Timer2->setObjectName("Timer2");
+    Timer2->setInterval(2000);
+    connect(Timer2, &QTimer::timeout, this, &Bildansicht::Timer2Timer);
 
     // The frame round a found mark, and the mark's comment in it.
     auto *rahmen = new QFrame(flaeche_);
@@ -80,6 +82,58 @@ Bildansicht::Bildansicht(QWidget *flaeche, QWidget *buch, const Bildkontext &kon
     book::Textfarbe(LabelShape, Qt::red);
     LabelShape->installEventFilter(this);
     LabelShape->hide();
+
+    // The surface and the picture on it take the picture view's mouse (the transparent
+    // cover layer of the original layout).
+    flaeche_->installEventFilter(this);
+    ImageMain->installEventFilter(this);
+}
+
+void Bildansicht::heben(Schicht schicht) {
+    switch (schicht) {
+    case Schicht::Bild:
+        ImageMain->raise();
+        LabelHuge->raise();
+        break;
+    case Schicht::Pfeile:
+        ImageLast->raise();
+        ImageNext->raise();
+        break;
+    case Schicht::Vergroesserung:
+        Imagebig->raise();
+        SpeedButtonEnlarge->raise();
+        break;
+    case Schicht::Rahmen: Shape1->raise(); break;
+    case Schicht::Kommentar: LabelShape->raise(); break;
+    }
+}
+
+void Bildansicht::titelPlatzieren(int breite, int hoehe) {
+    LabelHuge->move((breite - LabelHuge->width()) / 2, hoehe - 330);
+}
+
+void Bildansicht::BildVerbergen() {
+    ImageMain->hide();
+}
+
+void Bildansicht::SteuerungVerbergen() {
+    SpeedButtonEnlarge->hide();
+}
+
+void Bildansicht::setFensterstil(bool an) {
+    fensterstil_ = an;
+    if (an) ImageMain->move(ImageMain->x(), (screen_.info().height - 66 - ImageMain->height()) / 2);
+}
+
+void Bildansicht::flaecheMaus(QEvent::Type typ, Qt::MouseButton taste, QPoint p) {
+    const bool buchDa = buch_->isVisibleTo(flaeche_);
+    if (typ == QEvent::MouseMove) {
+        if ((regeln_.leisteNimmt && regeln_.leisteNimmt(p.y())) || buchDa) return;
+        LabelCoverMouseMove(p.x(), p.y());
+        return;
+    }
+    const bool gesperrt = buchDa || (regeln_.gesperrt && regeln_.gesperrt());
+    ImageMainMouseDown(taste, p.x(), p.y(), gesperrt, regeln_.hinweisSichtbar && regeln_.hinweisSichtbar());
 }
 
 Bildansicht::~Bildansicht() = default;
@@ -131,17 +185,6 @@ BildlaufPanel *Bildansicht::PanelBildlauf() {
     return bildlauf_;
 }
 
-void Bildansicht::ListeLaden(const QString &listenDatei) {
-    QByteArray inhalt; // without a list file the list keeps its lines
-    if (k_.dateien.read(listenDatei, &inhalt, 16 << 20)) liste_.setzen(platform::splitLines(inhalt));
-    k_.BilderAnzahl = liste_.anzahl();
-}
-
-void Bildansicht::ListeLeeren() {
-    liste_.leeren();
-    k_.BilderAnzahl = 0;
-}
-
 void Bildansicht::Bildzentrieren(const QString &name) {
     const platform::ScreenInfo s = screen_.info();
     Shape1->hide();
@@ -149,7 +192,7 @@ void Bildansicht::Bildzentrieren(const QString &name) {
     Vergroesserung = false;
     Imagebig->hide();
     if (eingabe_) eingabe_->hide();
-    const QString zeile = liste_.zeile(k_.BildIndex);
+    const QString zeile = liste().zeile(k_.BildIndex);
     if (ZentriertesBild.isEmpty() && name.isEmpty()) {
         ImageMain->hide();
         ZentriertesBild = name;
@@ -180,7 +223,7 @@ void Bildansicht::Bildzentrieren(const QString &name) {
         return true;
     };
     if (!zeile.startsWith(":I:") && zeigen(datei)) {
-        if (zeile.section(':', 0, 0).toUpper() != name) AktuellerBildtext = liste_.BildtextFuer(name);
+        if (zeile.section(':', 0, 0).toUpper() != name) AktuellerBildtext = liste().BildtextFuer(name);
         book::Grundfarbe(flaeche_, QColor(192, 192, 192));
         LabelHuge->hide();
     } else if (!k_.HilfeVerzeichnis.isEmpty() && zeigen(k_.HilfeVerzeichnis + "Title.bmp")) {
@@ -204,13 +247,13 @@ void Bildansicht::Bildzentrieren(const QString &name) {
 
 void Bildansicht::BildLaden(const QString &name) {
     Q_EMIT bildKommt();
-    if (k_.BildIndex < -1 || k_.BildIndex > k_.BilderAnzahl) return;
+    if (k_.BildIndex < -1 || k_.BildIndex > liste().anzahl()) return;
     if (k_.BildIndex == -1) {
         if (!k_.dateien.exists(k_.ProjektVerzeichnis + "Album\\" + name + ".bmp")) return;
         AktuellesBild = name;
     } else {
-        if (k_.BildIndex >= liste_.anzahl() || liste_.zeile(k_.BildIndex).isEmpty()) return;
-        ListenzeileZerlegen(liste_.zeile(k_.BildIndex), &AktuellerBildtext, &AktuellesBild);
+        if (k_.BildIndex >= liste().anzahl() || liste().zeile(k_.BildIndex).isEmpty()) return;
+        ListenzeileZerlegen(liste().zeile(k_.BildIndex), &AktuellerBildtext, &AktuellesBild);
     }
     Bildzentrieren(AktuellesBild);
     k_.AktuellerBildIndex = k_.BildIndex;
@@ -239,7 +282,7 @@ void Bildansicht::NamenLaden(const QString &name) {
 }
 
 void Bildansicht::TextbildZeigen(const QString &name) {
-    k_.BildIndex = liste_.IndexNachListenname(name);
+    k_.BildIndex = liste().IndexNachListenname(name);
     BildLaden(name);
 }
 
@@ -248,10 +291,12 @@ void Bildansicht::FundZeigen(const QString &name, int x, int y, const QString &k
     AktuellesBild = name;
     // The hit's list line is chosen before the picture is centred, which reads that line:
     // a title line chosen earlier would otherwise turn the hit into a title screen.
-    if (const int i = liste_.IndexVon(name); i >= 0) k_.BildIndex = i;
+    if (const int i = liste().IndexVon(name); i >= 0) k_.BildIndex = i;
     Q_EMIT hinweis(QString());
     Bildzentrieren(name);
     markeRahmen(x, y);
+    k_.AktuellerBildIndex = 1;
+    NamenLaden(name);
 }
 
 void Bildansicht::markeRahmen(int x, int y) {
@@ -273,7 +318,7 @@ void Bildansicht::LabelCoverMouseMove(int x, int y) {
         return;
     }
     ImageLast->hide();
-    if (x > s.width - 8 && k_.AktuellerBildIndex < k_.BilderAnzahl - 1) {
+    if (x > s.width - 8 && k_.AktuellerBildIndex < liste().anzahl() - 1) {
         Q_EMIT hinweis(tr("nächstes Bild"));
         ImageNext->move(s.width - 15, y - 8);
         ImageNext->show();
@@ -307,8 +352,8 @@ void Bildansicht::ImageMainMouseDown(Qt::MouseButton taste, int x, int y, bool g
         Imagebig->raise();
         return;
     }
-    if (Timer2.isActive()) {
-        Timer2.stop();
+    if (Timer2->isActive()) {
+        Timer2->stop();
         return;
     }
     if (k_.NurLesen || gesperrt) return;
@@ -404,7 +449,7 @@ bool Bildansicht::BildtextSpeichern() {
 }
 
 void Bildansicht::BildHinweis(int k) {
-    Q_EMIT hinweis(k >= 0 && k < liste_.anzahl() ? BildHinweisText(liste_.zeile(k)) : QString());
+    Q_EMIT hinweis(k >= 0 && k < liste().anzahl() ? BildHinweisText(liste().zeile(k)) : QString());
 }
 
 void Bildansicht::SpeedButtonEnlargeMouseUp(Qt::MouseButton taste) {
@@ -420,27 +465,27 @@ void Bildansicht::SpeedButtonEnlargeMouseUp(Qt::MouseButton taste) {
 }
 
 void Bildansicht::BitBtnBildlaufOkClick() {
-    Timer2.setInterval(PanelBildlauf()->SpinEditBildlauf->value() * 1000);
-    Timer2.start();
+    Timer2->setInterval(PanelBildlauf()->SpinEditBildlauf->value() * 1000);
+    Timer2->start();
     PanelBildlauf()->hide();
     Q_EMIT bildlaufBeginnt();
 }
 
 void Bildansicht::Timer2Timer() {
-    if (k_.BildIndex > k_.BilderAnzahl - 2) k_.BildIndex = -1;
+    if (k_.BildIndex > liste().anzahl() - 2) k_.BildIndex = -1;
     ImageForwardClick();
 }
 
 void Bildansicht::ImageForwardClick() {
     if (bildtext_) bildtext_->hide();
-    k_.BildIndex = liste_.Naechste(k_.BildIndex);
+    k_.BildIndex = liste().Naechste(k_.BildIndex);
     BildLaden(QString());
     Shape1MouseDown();
 }
 
 void Bildansicht::ImageBackClick() {
     if (bildtext_) bildtext_->hide();
-    k_.BildIndex = liste_.Vorige(k_.BildIndex);
+    k_.BildIndex = liste().Vorige(k_.BildIndex);
     BildLaden(QString());
     Shape1MouseDown();
 }
@@ -452,6 +497,12 @@ void Bildansicht::Shape1MouseDown() {
 
 bool Bildansicht::eventFilter(QObject *obj, QEvent *event) {
     const QEvent::Type typ = event->type();
+    if ((typ == QEvent::MouseMove || typ == QEvent::MouseButtonPress) && (obj == flaeche_ || obj == ImageMain)) {
+        const auto *maus = static_cast<QMouseEvent *>(event);
+        const QPoint p = maus->position().toPoint() + (obj == ImageMain ? ImageMain->pos() : QPoint());
+        flaecheMaus(typ, maus->button(), p);
+        return typ == QEvent::MouseButtonPress;
+    }
     // A panel that closes hands the keys back to the surface, so the arrows turn the
     // pictures again instead of going to a hidden field.
     if (typ == QEvent::Hide && obj->isWidgetType() && (obj == eingabe_ || obj == bildtext_ || obj == bildlauf_)) {
@@ -469,7 +520,7 @@ bool Bildansicht::eventFilter(QObject *obj, QEvent *event) {
             return true;
         }
         if (typ == QEvent::MouseMove) {
-            const bool moeglich = zurueck ? k_.AktuellerBildIndex > 0 : k_.AktuellerBildIndex < k_.BilderAnzahl - 1;
+            const bool moeglich = zurueck ? k_.AktuellerBildIndex > 0 : k_.AktuellerBildIndex < liste().anzahl() - 1;
             Q_EMIT hinweis(moeglich ? (zurueck ? tr("voriges Bild") : tr("nächstes Bild")) : QString());
         }
     }
@@ -508,7 +559,7 @@ void Bildansicht::UeberlagerungenEntfernen() {
     Vergroesserung = false;
     // Leaving the picture view by any way ends the slide show: its next tick would hide
     // the book again.
-    Timer2.stop();
+    Timer2->stop();
 }
 
 void Bildansicht::HintergrundZeigen(const QString &name) {

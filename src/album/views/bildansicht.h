@@ -3,15 +3,19 @@
 // caption, the edge arrows, the enlarged copy, the found-mark frame, the picture text,
 // mark input and slide show panels, and the marks of the picture shown. It tells the
 // main window what to show in the hint line and when the book has to give way.
-#include "album/core/bilderliste.h"
+#include "album/core/bilderlistenmodell.h"
 #include "album/core/marken.h"
 #include "platform/files.h"
 #include "platform/meldungen.h"
 #include "platform/screen.h"
 
+#include <QEvent>
 #include <QObject>
+#include <QPoint>
 #include <QTimer>
+#include <functional>
 
+class QKeyEvent;
 class QLabel;
 class QPushButton;
 class QWidget;
@@ -32,25 +36,37 @@ struct Bildkontext {
     const QString &ProjektVerzeichnis;
     const QString &HilfeVerzeichnis;
     const bool &NurLesen;
-    int &BildIndex;          // the list line to show next
-    int &AktuellerBildIndex; // the list line shown
-    int &BilderAnzahl;
+    int &BildIndex;                  // the list line to show next
+    int &AktuellerBildIndex;         // the list line shown
+    const Bilderlistenmodell &liste; // the project's picture list, as the author last left it
 };
 
 class Bildansicht : public QObject {
     Q_OBJECT
 public:
-    // The controls are laid on `flaeche`; the title caption lies under `buch`.
+    // The picture view's layers in the screen's stacking, which the window interleaves
+    // with its own: the picture with the title caption, the edge arrows, the enlarged copy
+    // with its button, the mark frame, the mark's comment.
+    enum class Schicht { Bild, Pfeile, Vergroesserung, Rahmen, Kommentar };
+    // What the window keeps of the mouse on its surface: `leisteNimmt` takes a move for
+    // the menu strip at the bottom edge (true: the picture view leaves it alone);
+    // `gesperrt`: the list editor or the opening has the screen; `hinweisSichtbar`: the
+    // hint line shows the mark under the mouse.
+    struct Fensterregeln {
+        std::function<bool(int y)> leisteNimmt;
+        std::function<bool()> gesperrt;
+        std::function<bool()> hinweisSichtbar;
+    };
+
+    // The controls are laid on `flaeche`, whose mouse the view takes while the book is
+    // away; the title caption lies under `buch`.
     Bildansicht(QWidget *flaeche, QWidget *buch, const Bildkontext &kontext, const platform::Screen &screen,
                 platform::Meldungen &meldungen);
     ~Bildansicht() override;
-
-    // The picture list.
-    void ListeLaden(const QString &listenDatei);
-    void ListeLeeren();
-    // The list as the author edits it; the line count stays until the next ListeLaden.
-    void ListeSetzen(const QStringList &zeilen) { liste_.setzen(zeilen); }
-    const Bilderliste &liste() const { return liste_; }
+    void setFensterregeln(Fensterregeln regeln) { regeln_ = std::move(regeln); }
+    void heben(Schicht schicht);
+    // The title screen's caption in the lower part of a screen of this size.
+    void titelPlatzieren(int breite, int hoehe);
 
     void BildLaden(const QString &name);
     // The picture of list line `index`.
@@ -61,63 +77,49 @@ public:
     void NamenLaden(const QString &name);
     // A picture from the text: the list line naming it, then the picture.
     void TextbildZeigen(const QString &name);
-    // An album search hit: the picture with a frame round the mark at (x, y).
+    // An album search hit: the picture with a frame round the mark at (x, y), its text
+    // and marks loaded.
     void FundZeigen(const QString &name, int x, int y, const QString &kommentar);
     void BildHinweis(int k);
+    // The picture (and the background) hidden.
+    void BildVerbergen();
+    // The controls lying on the picture hidden (the enlarge button): a printed screen
+    // shows the picture alone.
+    void SteuerungVerbergen();
 
-    // The mouse over the surface while the book is away, and a press on the picture;
-    // `gesperrt`: the book, the list editor or the opening has the screen;
-    // `hinweisSichtbar`: the hint line shows the mark under the mouse.
-    void LabelCoverMouseMove(int x, int y);
-    void ImageMainMouseDown(Qt::MouseButton taste, int x, int y, bool gesperrt, bool hinweisSichtbar);
+    // The next or previous picture of the list, past empty cells.
     void ImageForwardClick();
     void ImageBackClick();
-    void PanelBildtextClick();
     // False when the text stays unsaved: the author declined or the write failed.
     bool BildtextSpeichern();
-    void BitBtn1Click();
-    void SpeedButtonEnlargeMouseUp(Qt::MouseButton taste);
-    void BitBtnBildlaufOkClick();
+    // A tick of the slide show: the next picture, from the first again after the last.
     void Timer2Timer();
-    void Shape1MouseDown();
     // Leaving the picture view: the strips, arrows, frame and enlarged copy go.
     void UeberlagerungenEntfernen();
     // The background picture behind the book again (black without one), whatever
     // picture was shown last.
     void HintergrundZeigen(const QString &name);
-    void setFensterstil(bool an) { fensterstil_ = an; }
+    // The window presentation: the picture lies higher, above the menu bar and hint line.
+    void setFensterstil(bool an);
 
-    // The keys of the picture view (the mouse's ways with a point of the picture):
-    // the slide show dialog with the keys in its field; the next or previous mark framed
-    // with its comment (0 when there is none), its point on the screen; the enlarged
-    // copy loaded, true when there is one.
+    // The slide show dialog with the keys in its field.
     void BildlaufFragen();
-    int MarkeWaehlen(int schritt);
-    QPoint Markenpunkt() const;
-    bool VergroesserungLaden();
+    // A key while the picture is shown; false when it is not the picture view's.
+    bool Taste(const QKeyEvent &taste);
 
     // The panels are made when first used.
     EingabePanel *PanelEingabe();
     BildtextPanel *PanelBildtext();
     BildlaufPanel *PanelBildlauf();
 
+    // What the view shows: the picture's name, its marks, the mark under the mouse or
+    // chosen by key, where the last press on the picture was, whether the enlarged copy
+    // is loaded, whether the slide show runs.
+    const QString &aktuellesBild() const { return AktuellesBild; }
     const Markentabelle &marken() const { return marken_; }
-    QString AktuellesBild;
-    QString AktuellerBildtext;
-    bool Vergroesserung = false;
-    int MarkeUnterMaus = 0;
-    int KlickX = 0;
-    int KlickY = 0;
-
-    book::Bildflaeche *ImageMain = nullptr;
-    QLabel *LabelHuge = nullptr;
-    QLabel *ImageLast = nullptr;
-    QLabel *ImageNext = nullptr;
-    QLabel *Imagebig = nullptr;
-    QPushButton *SpeedButtonEnlarge = nullptr;
-    QWidget *Shape1 = nullptr;
-    QLabel *LabelShape = nullptr;
-    QTimer Timer2;
+    int markeUnterMaus() const { return MarkeUnterMaus; }
+    QPoint klickpunkt() const { return {KlickX, KlickY}; }
+    bool vergroessert() const { return Vergroesserung; }
 
 Q_SIGNALS:
     void hinweis(const QString &text);
@@ -134,17 +136,51 @@ protected:
     bool eventFilter(QObject *obj, QEvent *event) override;
 
 private:
+    // The surface's mouse while the book is away (at surface coordinates), and a press on
+    // the surface or the picture; `gesperrt`: the book, the list editor or the opening has
+    // the screen; `hinweisSichtbar`: the hint line shows the mark under the mouse.
+    void flaecheMaus(QEvent::Type typ, Qt::MouseButton taste, QPoint p);
+    void LabelCoverMouseMove(int x, int y);
+    void ImageMainMouseDown(Qt::MouseButton taste, int x, int y, bool gesperrt, bool hinweisSichtbar);
+    void Shape1MouseDown();
+    void PanelBildtextClick();
+    void BitBtn1Click();
+    void SpeedButtonEnlargeMouseUp(Qt::MouseButton taste);
+    void BitBtnBildlaufOkClick();
+    // The keys' ways with a point of the picture: the next or previous mark framed with
+    // its comment (0 when there is none), its point on the screen; the enlarged copy
+    // loaded, true when there is one.
+    int MarkeWaehlen(int schritt);
+    QPoint Markenpunkt() const;
+    bool VergroesserungLaden();
     // The frame and its comment label around the mark at (x, y) of the picture.
     void markeRahmen(int x, int y);
     // Asks before characters that Windows-1252 cannot hold are left out of `text`;
     // false when the author would rather not store it so.
     bool nurSpeicherbareZeichen(QString &text);
+    const Bilderliste &liste() const { return k_.liste.liste(); }
+
+    book::Bildflaeche *ImageMain = nullptr;
+    QLabel *LabelHuge = nullptr;
+    QLabel *ImageLast = nullptr;
+    QLabel *ImageNext = nullptr;
+    QLabel *Imagebig = nullptr;
+    QPushButton *SpeedButtonEnlarge = nullptr;
+    QWidget *Shape1 = nullptr;
+    QLabel *LabelShape = nullptr;
+    QTimer *Timer2 = nullptr;
+    QString AktuellesBild;
+    QString AktuellerBildtext;
+    bool Vergroesserung = false;
+    int MarkeUnterMaus = 0;
+    int KlickX = 0;
+    int KlickY = 0;
+    Fensterregeln regeln_;
     QWidget *flaeche_;
     QWidget *buch_;
     Bildkontext k_;
     const platform::Screen &screen_;
     platform::Meldungen &meldungen_;
-    Bilderliste liste_;
     Markentabelle marken_;
     QString ZentriertesBild;
     bool fensterstil_ = false;

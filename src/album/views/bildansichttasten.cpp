@@ -1,14 +1,39 @@
 // The picture view by key: the keys choose a point of the picture (a mark, else the
-// centre) and the window acts there as a click would.
+// centre) and the view acts there as a click would.
 #include "album/views/bildansicht.h"
 #include "album/views/bildansichtpanels.h"
 #include "book/views/bildflaeche.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
 
 namespace album {
+
+bool Bildansicht::Taste(const QKeyEvent &taste) {
+    if (!ImageMain->isVisible()) return false;
+    const bool umschalt = taste.modifiers().testFlag(Qt::ShiftModifier);
+    const QPoint punkt = Markenpunkt();
+    switch (taste.key()) {
+    case Qt::Key_N: MarkeWaehlen(umschalt ? -1 : 1); return true;
+    case Qt::Key_M: flaecheMaus(QEvent::MouseButtonPress, Qt::LeftButton, punkt); return true;
+    case Qt::Key_Delete:
+        if (!Shape1->isVisible() || MarkeUnterMaus <= 0) return false;
+        flaecheMaus(QEvent::MouseButtonPress, Qt::RightButton, punkt);
+        return true;
+    case Qt::Key_B:
+        // The top edge of the picture is where the mouse opens its text.
+        flaecheMaus(QEvent::MouseButtonPress, Qt::LeftButton,
+                    QPoint(ImageMain->x() + ImageMain->width() / 2, ImageMain->y()));
+        return true;
+    case Qt::Key_Plus:
+        if (VergroesserungLaden()) flaecheMaus(QEvent::MouseButtonPress, Qt::LeftButton, punkt);
+        return true;
+    case Qt::Key_Minus: Imagebig->hide(); return true;
+    default: return false;
+    }
+}
 
 void Bildansicht::BildlaufFragen() {
     BildlaufPanel *dialog = PanelBildlauf();

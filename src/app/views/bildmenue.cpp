@@ -36,8 +36,10 @@ BildMenue::BildMenue(QWidget *parent) : QWidget(parent) {
         LesezeichenU[size_t(i)] = l;
     }
     LabelLesezeichen = new QLabel(LesezeichenPanel);
+    LabelLesezeichen->setObjectName("LabelLesezeichen");
     LabelLesezeichen->setGeometry(0, 47, 100, 16);
     LabelFundliste = new QLabel(LesezeichenPanel);
+    LabelFundliste->setObjectName("LabelFundliste");
     LabelFundliste->setGeometry(100, 47, 48, 16);
     for (QLabel *l : {LabelLesezeichen, LabelFundliste})
         book::Textfarbe(l, QColor(230, 220, 200));
@@ -70,6 +72,20 @@ BildMenue::BildMenue(QWidget *parent) : QWidget(parent) {
         tasten->add(LesezeichenU[size_t(i)], QAccessible::Button, [this, i] { Q_EMIT lesezeichenGeklickt(i + 1); });
     tasten->add(ImageFundliste, QAccessible::Button, [this] { Q_EMIT fundlisteGeklickt(); });
     hide();
+}
+
+void BildMenue::lesezeichenImHalter(int nummer, bool imHalter) {
+    if (nummer >= 1 && nummer <= int(LesezeichenU.size())) LesezeichenU[size_t(nummer - 1)]->setVisible(imHalter);
+}
+
+void BildMenue::beschriften(const QString &lesezeichen, const QString &fundliste) {
+    LabelLesezeichen->setText(lesezeichen);
+    LabelFundliste->setText(fundliste);
+}
+
+void BildMenue::beschriftungsschrift(const QFont &schrift) {
+    LabelFundliste->setFont(schrift);
+    LabelLesezeichen->setFont(schrift);
 }
 
 void BildMenue::showEvent(QShowEvent *event) {

@@ -27,15 +27,11 @@ public:
     static QString Zellenhinweis(MenueBefehl befehl);
     // Offers the found list again once a search has filled it.
     void fundlisteAnbieten();
-
-    QWidget *PanelMenue;
-    QLabel *ImageMenu;
-    QWidget *LesezeichenPanel;
-    std::array<QLabel *, 4> LesezeichenU{};
-    QLabel *LabelLesezeichen;
-    QLabel *LabelFundliste;
-    QLabel *ImageFundliste;
-    QWidget *LesezeichenAbdeckung;
+    // Bookmark `nummer` (1..4) lies in the holder, or in the book.
+    void lesezeichenImHalter(int nummer, bool imHalter);
+    // The captions under the holder, and their font.
+    void beschriften(const QString &lesezeichen, const QString &fundliste);
+    void beschriftungsschrift(const QFont &schrift);
 
 Q_SIGNALS:
     // X, Y relative to ImageMenu.
@@ -50,6 +46,16 @@ Q_SIGNALS:
 protected:
     bool eventFilter(QObject *obj, QEvent *event) override;
     void showEvent(QShowEvent *event) override;
+
+private:
+    QWidget *PanelMenue;
+    QLabel *ImageMenu;
+    QWidget *LesezeichenPanel;
+    std::array<QLabel *, 4> LesezeichenU{};
+    QLabel *LabelLesezeichen;
+    QLabel *LabelFundliste;
+    QLabel *ImageFundliste;
+    QWidget *LesezeichenAbdeckung;
 };
 
 } // namespace app

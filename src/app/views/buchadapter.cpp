@@ -49,11 +49,8 @@ QWidget *Buchadapter::Fortschrittsfeld() {
 QPoint Buchadapter::Buchecke() const {
     return QPoint(z_.BuchLinks, form_.PanelBuch()->y());
 }
-QStringList Buchadapter::Bilderliste() const {
-    return form_.bildansicht()->liste().zeilen();
-}
-void Buchadapter::ListeLaden() {
-    form_.ListeLaden();
+album::Bilderlistenmodell &Buchadapter::Bilderliste() {
+    return form_.bilderliste();
 }
 void Buchadapter::Hinweis(const QString &text) {
     form_.Hinweis(text);
@@ -65,18 +62,13 @@ void Buchadapter::LabelZeigen(int k) {
     form_.albumblatt()->LabelZeigen(k);
 }
 
-void Buchadapter::BilderlisteSetzen(const QStringList &zeilen) {
-    form_.bildansicht()->ListeSetzen(zeilen);
-    form_.albumblatt()->AufschlagZeigen();
-}
-
 void Buchadapter::HintergrundZeigen() {
     form_.bildansicht()->neuZentrieren(); // laid again even when it was hidden
     form_.bildansicht()->HintergrundZeigen(z_.einstellungen.wert("Wallpaper"));
 }
 
 void Buchadapter::BildansichtVerbergen() {
-    form_.bildansicht()->ImageMain->hide();
+    form_.bildansicht()->BildVerbergen();
 }
 
 void Buchadapter::SeitenzahlenLeeren() {

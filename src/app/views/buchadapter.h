@@ -27,9 +27,7 @@ public:
     QWidget *Listenfeld() override;
     QWidget *Fortschrittsfeld() override;
     QPoint Buchecke() const override;
-    QStringList Bilderliste() const override;
-    void BilderlisteSetzen(const QStringList &zeilen) override;
-    void ListeLaden() override;
+    album::Bilderlistenmodell &Bilderliste() override;
     void Hinweis(const QString &text) override;
     void HintergrundZeigen() override;
     void BildansichtVerbergen() override;

@@ -3,7 +3,6 @@
 #include "album/views/albumblatt.h"
 #include "app/core/startlogik.h"
 #include "app/views/bildmenue.h"
-#include "app/views/fundmarken.h"
 #include "book/core/aufschlag.h"
 #include "book/core/blaettern.h"
 #include "book/core/lesezeichen.h"
@@ -14,6 +13,7 @@
 #include "book/views/blaetteranimation.h"
 #include "book/views/buchpanel.h"
 #include "platform/cp1252.h"
+#include "search/views/fundmarken.h"
 
 namespace app {
 
@@ -79,7 +79,7 @@ void Buchlenkung::aufschlagen(int n) {
                                             ? projekt::Seitendatei::TextInhalt
                                             : projekt::Seitendatei::AlbumInhalt)))
         return;
-    FundeLoeschen(buch_);
+    search::FundeLoeschen(buch_);
     buch_.TitelZuruecksetzen();
     // A hint belongs to what lies under the mouse: the new spread has not said anything yet.
     Q_EMIT hinweis(QString());
@@ -176,7 +176,7 @@ void Buchlenkung::aufschlagen(int n) {
     buch_.seitenzahlenSetzen(book::Buchseite{n}.nummer());
     if (!fundBegriff_.isEmpty()) {
         // The found words are marked before the spread is pictured for the turn.
-        FundeMarkieren(buch_, fundBegriff_, fundTolerant_);
+        search::FundeMarkieren(buch_, fundBegriff_, fundTolerant_);
         fundBegriff_.clear();
     }
 }
@@ -308,7 +308,7 @@ void Buchlenkung::LesezeichenLesen() {
         const int seite = book::ZiffernWert(z_.einstellungen.wert(QStringLiteral("Mark%1").arg(i + 6)));
         lesezeichen_[size_t(i)] = seite;
         // A bookmark laid into the book is no longer in the box.
-        menue_.LesezeichenU[size_t(i)]->setVisible(seite <= 0);
+        menue_.lesezeichenImHalter(i + 1, seite <= 0);
         if (seite > 0) {
             LesezeichenHint(i + 1, seite);
         } else {
@@ -331,7 +331,7 @@ void Buchlenkung::LesezeichenSetzen(int nummer) {
         Q_EMIT hinweis(tr("Ein Lesezeichen kann nur zwischen die Seiten des Buches gelegt werden."));
         return;
     }
-    menue_.LesezeichenU[size_t(nummer - 1)]->hide();
+    menue_.lesezeichenImHalter(nummer, false);
     lesezeichen_[size_t(nummer - 1)] = z_.AktuelleSeite;
     LesezeichenHint(nummer, z_.AktuelleSeite);
     SeitenZeigen(z_.AktuelleSeite);
@@ -353,7 +353,7 @@ void Buchlenkung::LesezeichenMouseDown(int nummer, Qt::MouseButton taste) {
     } else if (taste == Qt::RightButton) {
         buch_.LesezeichenVerbergen(nummer);
         lesezeichen_[size_t(nummer - 1)] = 0;
-        menue_.LesezeichenU[size_t(nummer - 1)]->show();
+        menue_.lesezeichenImHalter(nummer, true);
         z_.einstellungen.setzen(QStringLiteral("Mark%1").arg(nummer + 5), QString());
         Q_EMIT hinweis(QString()); // the ribbon under the mouse, and its hint, are gone
     }

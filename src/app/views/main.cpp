@@ -4,13 +4,13 @@
 #include "app/views/erstesbild.h"
 #include "app/views/glattebilder.h"
 #include "app/views/meldungen.h"
-#include "app/views/tfundliste.h"
 #include "app/views/timageform.h"
 #include "authoring/views/tbearbeitung.h"
 #include "platform/fonts.h"
 #include "platform/screen.h"
 #include "platform/translation.h"
 #include "project/core/exelaufwerk.h"
+#include "search/views/tfundliste.h"
 
 #include <QApplication>
 #include <QDir>
@@ -38,13 +38,13 @@ int main(int argc, char **argv) {
 
     app::TImageForm ImageForm(zustand, bildschirm, boxen);
     if (ImageForm.startAbgebrochen()) return 1;
-    std::unique_ptr<app::TFundliste> Fundliste;
+    std::unique_ptr<search::TFundliste> Fundliste;
     // The found list is made by the first album search; the authoring window when first
     // wanted, at the latest once the book has opened: the reader waits for neither.
     std::unique_ptr<authoring::TBearbeitung> Bearbeitung;
     ImageForm.setFenster(
         [&] {
-            if (!Fundliste) Fundliste = std::make_unique<app::TFundliste>();
+            if (!Fundliste) Fundliste = std::make_unique<search::TFundliste>();
             return Fundliste.get();
         },
         [&] {

@@ -32,20 +32,14 @@ const char *const kSchriftskalierungHinweis = QT_TRANSLATE_NOOP(
 } // namespace
 
 void TImageForm::SpracheEinrichten() {
-    menue_->LabelLesezeichen->setText(tr("Lesezeichen"));
-    menue_->LabelFundliste->setText(tr("Fundliste"));
+    menue_->beschriften(tr("Lesezeichen"), tr("Fundliste"));
     buch_->anleitungBeschriften(tr("Anleitung nicht mehr zeigen"));
-}
-
-void TImageForm::klein(QLabel *label) {
-    label->setFont(platform::screenFont("Arial", z_.Schriftgrad, screen_.info().ppi));
 }
 
 void TImageForm::FormCreate() {
     const platform::ScreenInfo s = screen_.info();
     SpracheEinrichten();
-    bildansicht_->ImageLast->raise();
-    bildansicht_->ImageNext->raise();
+    bildansicht_->heben(album::Bildansicht::Schicht::Pfeile);
 
     // Font scaling for large-font screens.
     z_.Schriftgrad = 7;
@@ -57,8 +51,7 @@ void TImageForm::FormCreate() {
             meldungen_.zeigen(Meldungen::Art::Information, tr(kSchriftskalierungHinweis));
         }
         setFont(platform::screenFont("Arial", z_.Schriftgrad, s.ppi));
-        klein(menue_->LabelFundliste);
-        klein(menue_->LabelLesezeichen);
+        menue_->beschriftungsschrift(platform::screenFont("Arial", z_.Schriftgrad, s.ppi));
     }
     buch_->SchriftenSetzen(z_.Schriftgrad, s.ppi, skal.skalieren);
     // The book is laid out for 800 × 600: on a smaller screen its edges are cut off.
@@ -130,7 +123,7 @@ void TImageForm::layoutFuerBildschirm() {
     z_.BuchLinks = (W - buch_->width()) / 2 + 2;
     menue_->anordnen(W, H, z_.BuchLinks);
     Panel12Fortschritt->move((W - Panel12Fortschritt->width()) / 2, H - 40);
-    bildansicht_->LabelHuge->move((W - bildansicht_->LabelHuge->width()) / 2, H - 330);
+    bildansicht_->titelPlatzieren(W, H);
 }
 
 bool TImageForm::IniDateiLesen(const QString &name) {
@@ -195,7 +188,7 @@ void TImageForm::ProjektReset() {
     buch_->inhaltLeeren();
     buch_->seiteLeeren(true);
     buch_->seiteLeeren(false);
-    bildansicht_->ListeLeeren();
+    bilderliste_->leeren();
     for (QLabel *l : {LabelProjekttitel1, LabelProjekttitel2})
         l->setText("Pagora");
     buch_->deckblattTitel("Pagora");
@@ -204,7 +197,7 @@ void TImageForm::ProjektReset() {
 }
 
 void TImageForm::ListeLaden() {
-    bildansicht_->ListeLaden(z_.ort.datei(projekt::Seitendatei::Bilderliste));
+    bilderliste_->laden(z_.dateien, z_.ort.datei(projekt::Seitendatei::Bilderliste));
 }
 
 } // namespace app

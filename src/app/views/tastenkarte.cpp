@@ -5,7 +5,6 @@
 #include "app/views/buchlenkung.h"
 #include "app/views/tastenuebersicht.h"
 #include "app/views/timageform.h"
-#include "book/views/bildflaeche.h"
 #include "book/views/buchpanel.h"
 #include "search/views/suchleiste.h"
 #include "search/views/suchsteuerung.h"
@@ -106,34 +105,7 @@ bool Tastenkarte::ausfuehren(const QKeyEvent &taste) {
         default: return false;
         }
     }
-    return buch ? false : bildtaste(taste);
-}
-
-// The picture view's keys: what a click does at the point the keys chose (the mark
-// framed last, else the picture's centre).
-bool Tastenkarte::bildtaste(const QKeyEvent &taste) {
-    album::Bildansicht &ansicht = *form_.bildansicht();
-    if (!ansicht.ImageMain->isVisible()) return false;
-    const bool umschalt = taste.modifiers().testFlag(Qt::ShiftModifier);
-    const QPoint punkt = ansicht.Markenpunkt();
-    switch (taste.key()) {
-    case Qt::Key_N: ansicht.MarkeWaehlen(umschalt ? -1 : 1); return true;
-    case Qt::Key_M: form_.ImageMainMouseDown(Qt::LeftButton, punkt.x(), punkt.y()); return true;
-    case Qt::Key_Delete:
-        if (!ansicht.Shape1->isVisible() || ansicht.MarkeUnterMaus <= 0) return false;
-        form_.ImageMainMouseDown(Qt::RightButton, punkt.x(), punkt.y());
-        return true;
-    case Qt::Key_B:
-        // The top edge of the picture is where the mouse opens its text.
-        form_.ImageMainMouseDown(Qt::LeftButton, ansicht.ImageMain->x() + ansicht.ImageMain->width() / 2,
-                                 ansicht.ImageMain->y());
-        return true;
-    case Qt::Key_Plus:
-        if (ansicht.VergroesserungLaden()) form_.ImageMainMouseDown(Qt::LeftButton, punkt.x(), punkt.y());
-        return true;
-    case Qt::Key_Minus: ansicht.Imagebig->hide(); return true;
-    default: return false;
-    }
+    return buch ? false : form_.bildansicht()->Taste(taste);
 }
 
 void Tastenkarte::tastenuebersicht() {

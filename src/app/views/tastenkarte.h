@@ -38,7 +38,6 @@ private:
     bool ausfuehren(const QKeyEvent &taste);
     bool blaettern(bool vor);
     bool zurueck();
-    bool bildtaste(const QKeyEvent &taste);
     void tastenuebersicht();
     bool imTextfeld() const;
     TImageForm &form_;

@@ -8,10 +8,8 @@
 #include "app/views/buchadapter.h"
 #include "app/views/buchlenkung.h"
 #include "app/views/erstesbild.h"
-#include "app/views/fundmarken.h"
 #include "app/views/hinweiszeile.h"
 #include "app/views/tastenkarte.h"
-#include "app/views/tfundliste.h"
 #include "app/views/zugangsfabrik.h"
 #include "authoring/views/tbearbeitung.h"
 #include "book/views/bildflaeche.h"
@@ -21,12 +19,13 @@
 #include "platform/fonts.h"
 #include "project/core/exelaufwerk.h"
 #include "project/core/projektdateien.h"
+#include "search/views/fundmarken.h"
 #include "search/views/suchsteuerung.h"
+#include "search/views/tfundliste.h"
 
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMenuBar>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QPicture>
 
@@ -53,7 +52,8 @@ protected:
 } // namespace
 
 TImageForm::TImageForm(Zustand &zustand, const platform::Screen &screen, Meldungen &meldungen, QWidget *parent)
-    : QMainWindow(parent), z_(zustand), screen_(screen), meldungen_(meldungen) {
+    : QMainWindow(parent), z_(zustand), screen_(screen), meldungen_(meldungen),
+      bilderliste_(new album::Bilderlistenmodell(this)) {
     setObjectName("ImageForm");
     setWindowTitle(QStringLiteral("Pagora"));
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
@@ -67,17 +67,17 @@ TImageForm::TImageForm(Zustand &zustand, const platform::Screen &screen, Meldung
 
 TImageForm::~TImageForm() = default;
 
-void TImageForm::setFenster(TFundliste *fundliste, authoring::TBearbeitung *bearbeitung) {
+void TImageForm::setFenster(search::TFundliste *fundliste, authoring::TBearbeitung *bearbeitung) {
     setFenster(fundliste, [bearbeitung] { return bearbeitung; });
     this->bearbeitung();
 }
 
-void TImageForm::setFenster(TFundliste *fundliste, std::function<authoring::TBearbeitung *()> bearbeitung) {
+void TImageForm::setFenster(search::TFundliste *fundliste, std::function<authoring::TBearbeitung *()> bearbeitung) {
     setFenster([fundliste] { return fundliste; }, std::move(bearbeitung));
     this->fundliste();
 }
 
-void TImageForm::setFenster(std::function<TFundliste *()> fundliste,
+void TImageForm::setFenster(std::function<search::TFundliste *()> fundliste,
                             std::function<authoring::TBearbeitung *()> bearbeitung) {
     fundliste_ = nullptr;
     fundlisteMachen_ = std::move(fundliste);
@@ -86,12 +86,12 @@ void TImageForm::setFenster(std::function<TFundliste *()> fundliste,
     if (!buchadapter_) buchadapter_ = std::make_unique<Buchadapter>(*this, z_, screen_);
 }
 
-TFundliste *TImageForm::fundliste() {
+search::TFundliste *TImageForm::fundliste() {
     if (!fundliste_ && fundlisteMachen_) {
         fundliste_ = fundlisteMachen_();
         if (fundliste_) {
-            connect(fundliste_, &TFundliste::fundGewaehlt, this, &TImageForm::Suchbildausgeben);
-            connect(fundliste_, &TFundliste::zurueckZumBuch, this, [this] {
+            connect(fundliste_, &search::TFundliste::fundGewaehlt, this, &TImageForm::Suchbildausgeben);
+            connect(fundliste_, &search::TFundliste::zurueckZumBuch, this, [this] {
                 ZurueckZumBuch();
                 activateWindow();
             });
@@ -136,14 +136,14 @@ void TImageForm::bauen() {
     buch_->setObjectName("PanelBuch");
     buch_->hide();
 
+    // The album is paged by the list's line count as last loaded.
+    connect(bilderliste_, &album::Bilderlistenmodell::geaendert, this,
+            [this] { z_.BilderAnzahl = bilderliste_->umfang(); });
     const album::Bildkontext kontext{z_.dateien,   z_.ProjektVerzeichnis, z_.HilfeVerzeichnis, z_.NurLesen,
-                                     z_.BildIndex, z_.AktuellerBildIndex, z_.BilderAnzahl};
+                                     z_.BildIndex, z_.AktuellerBildIndex, *bilderliste_};
     bildansicht_ = new album::Bildansicht(flaeche_, buch_, kontext, screen_, meldungen_);
-    // The surface and the picture on it take the picture view's mouse.
-    flaeche_->installEventFilter(this);
-    bildansicht_->ImageMain->installEventFilter(this);
-    albumblatt_ =
-        new album::Albumblatt(buch_->albumFlaeche(), buch_->albumBild(), *bildansicht_, z_.AlbumAufschlag, screen_);
+    albumblatt_ = new album::Albumblatt(buch_->albumFlaeche(), buch_->albumBild(), *bilderliste_, *bildansicht_,
+                                        z_.AlbumAufschlag, screen_);
 
     PanelDeckel = new Deckel(flaeche_);
     PanelDeckel->setObjectName("PanelDeckel");
@@ -167,15 +167,19 @@ void TImageForm::bauen() {
     PanelMemoListe = platzhalter("PanelMemoListe", 640, 480);
 
     // The stacking the screen was designed with, bottom to top.
-    const album::Bildansicht &b = *bildansicht_;
-    for (QWidget *w :
-         {static_cast<QWidget *>(b.ImageMain), static_cast<QWidget *>(b.LabelHuge),
-          static_cast<QWidget *>(LabelProjekttitel2), static_cast<QWidget *>(LabelProjekttitel1),
-          static_cast<QWidget *>(buch_), static_cast<QWidget *>(b.ImageLast), static_cast<QWidget *>(b.ImageNext),
-          PanelDeckel, static_cast<QWidget *>(hinweiszeile_), static_cast<QWidget *>(menue_),
-          static_cast<QWidget *>(b.Imagebig), static_cast<QWidget *>(b.SpeedButtonEnlarge), Panel12Fortschritt,
-          b.Shape1, PanelMemoListe, static_cast<QWidget *>(b.LabelShape)})
+    using Schicht = album::Bildansicht::Schicht;
+    bildansicht_->heben(Schicht::Bild);
+    LabelProjekttitel2->raise();
+    LabelProjekttitel1->raise();
+    buch_->raise();
+    bildansicht_->heben(Schicht::Pfeile);
+    for (QWidget *w : {PanelDeckel, static_cast<QWidget *>(hinweiszeile_), static_cast<QWidget *>(menue_)})
         w->raise();
+    bildansicht_->heben(Schicht::Vergroesserung);
+    Panel12Fortschritt->raise();
+    bildansicht_->heben(Schicht::Rahmen);
+    PanelMemoListe->raise();
+    bildansicht_->heben(Schicht::Kommentar);
 
     // Designed as a 1 ms timer on a system whose timers tick every 15.6 ms at best; the
     // opening is paced at that tick here too, so the title visibly types itself.
@@ -214,6 +218,9 @@ void TImageForm::verbinden() {
     });
 
     using album::Bildansicht;
+    bildansicht_->setFensterregeln({[this](int y) { return menueleisteAmRand(y); },
+                                    [this] { return PanelMemoListe->isVisibleTo(this) || TimerAnfang.isActive(); },
+                                    [this] { return hinweiszeile_->isVisibleTo(this); }});
     connect(bildansicht_, &Bildansicht::hinweis, this, &TImageForm::Hinweis);
     connect(bildansicht_, &Bildansicht::bildKommt, this, [this] {
         titelWeg_ = true;
@@ -237,9 +244,9 @@ void TImageForm::verbinden() {
         buchlenkung_->fundVormerken(links, zeile, suche_->Suchbegriff, suche_->Schreibungstolerant);
         SeitenZeigen(seite);
     });
-    connect(suche_, &search::Suchsteuerung::sucheBeginnt, this, [this] { FundeLoeschen(*buch_); });
+    connect(suche_, &search::Suchsteuerung::sucheBeginnt, this, [this] { search::FundeLoeschen(*buch_); });
     connect(suche_, &search::Suchsteuerung::albumGesucht, this, [this](const QList<search::Albumfund> &funde) {
-        TFundliste *liste = fundliste();
+        search::TFundliste *liste = fundliste();
         if (!liste) return;
         if (funde.isEmpty()) {
             liste->NichtsGefunden(suche_->Suchbegriff);
@@ -258,11 +265,9 @@ void TImageForm::Suchbildausgeben(int n) {
     titelWeg_ = true;
     LabelProjekttitel1->hide();
     LabelProjekttitel2->hide();
-    fundliste_->move(fund->x > s.width / 2 ? 0 : s.width - fundliste_->width(), fundliste_->y());
+    fundliste_->nebenDenFund(fund->x, s.width);
     bildansicht_->FundZeigen(fund->bild, fund->x, fund->y, fund->kommentar);
     menue_->hide();
-    z_.AktuellerBildIndex = 1;
-    bildansicht_->NamenLaden(fund->bild);
 }
 
 bool TImageForm::ZurueckZumBuch() {
@@ -280,7 +285,7 @@ void TImageForm::closeEvent(QCloseEvent *event) {
 }
 
 void TImageForm::Fundliste1Click() {
-    TFundliste *liste = fundliste();
+    search::TFundliste *liste = fundliste();
     if (!liste) return;
     liste->show();
     liste->raise();
@@ -290,7 +295,7 @@ void TImageForm::SeitenZeigen(int n) {
     buchlenkung_->SeitenZeigen(n);
 }
 
-void TImageForm::LabelCoverMouseMove(int x, int y) {
+bool TImageForm::menueleisteAmRand(int y) {
     const platform::ScreenInfo s = screen_.info();
     if (y > s.height - 28) {
         if (z_.AktuelleSeite == -5) SeitenZeigen(-4);
@@ -300,16 +305,10 @@ void TImageForm::LabelCoverMouseMove(int x, int y) {
             menue_->raise();
             hinweiszeile_->hide();
         }
-        return;
+        return true;
     }
     if (y < s.height - BildMenue::kHoehe) menue_->hide();
-    if (buch_->isVisibleTo(this)) return;
-    bildansicht_->LabelCoverMouseMove(x, y);
-}
-
-void TImageForm::ImageMainMouseDown(Qt::MouseButton taste, int x, int y) {
-    const bool gesperrt = buch_->isVisibleTo(this) || PanelMemoListe->isVisibleTo(this) || TimerAnfang.isActive();
-    bildansicht_->ImageMainMouseDown(taste, x, y, gesperrt, hinweiszeile_->isVisibleTo(this));
+    return false;
 }
 
 void TImageForm::Drucken() {
@@ -324,8 +323,7 @@ void TImageForm::Drucken() {
                                  [&spread](QPainter &p) { spread.malen(p); }};
         if (drucker_) ziel = drucker_(seite);
     } else {
-        // The enlarge button is a control, not part of the picture.
-        bildansicht_->SpeedButtonEnlarge->hide();
+        bildansicht_->SteuerungVerbergen();
         const Druckvorlage seite{flaeche_->size(), [this](QPainter &p) {
                                      // Drawn into a recording first: see book::Druckseite::malen.
                                      QPicture befehle;
@@ -405,8 +403,6 @@ void TImageForm::Windowsstil() {
     for (QAction *a : menuBar()->actions())
         if (a != Dummy) a->setVisible(true);
     menue_->hide();
-    QWidget *bild = bildansicht_->ImageMain;
-    bild->move(bild->x(), (s.height - 66 - bild->height()) / 2);
     buch_->move(buch_->x(), (s.height - 66 - buch_->height()) / 2);
     if (s.width > 800)
         hinweiszeile_->platzieren(hinweiszeile_->x(), s.height - 100);
@@ -466,23 +462,6 @@ void TImageForm::Befehl(MenueBefehl befehl) {
     case MenueBefehl::Drucken: Drucken(); break;
     case MenueBefehl::Keiner: break;
     }
-}
-
-bool TImageForm::eventFilter(QObject *obj, QEvent *event) {
-    const QEvent::Type typ = event->type();
-    // The window's surface and the picture on it take the mouse of the picture view
-    // (the transparent cover layer of the original layout).
-    QWidget *bild = bildansicht_->ImageMain;
-    if ((typ == QEvent::MouseMove || typ == QEvent::MouseButtonPress) && (obj == flaeche_ || obj == bild)) {
-        const auto *maus = static_cast<QMouseEvent *>(event);
-        const QPoint p = maus->position().toPoint() + (obj == bild ? bild->pos() : QPoint());
-        if (typ == QEvent::MouseMove)
-            LabelCoverMouseMove(p.x(), p.y());
-        else
-            ImageMainMouseDown(maus->button(), p.x(), p.y());
-        return typ == QEvent::MouseButtonPress;
-    }
-    return QMainWindow::eventFilter(obj, event);
 }
 
 } // namespace app

@@ -23,6 +23,7 @@ class QAction;
 namespace album {
 class Albumblatt;
 class Bildansicht;
+class Bilderlistenmodell;
 } // namespace album
 
 namespace authoring {
@@ -35,7 +36,8 @@ class BuchPanel;
 
 namespace search {
 class Suchsteuerung;
-}
+class TFundliste;
+} // namespace search
 
 namespace app {
 
@@ -43,7 +45,6 @@ class BildMenue;
 class Buchadapter;
 class Buchlenkung;
 class Hinweiszeile;
-class TFundliste;
 
 class TImageForm : public QMainWindow {
     Q_OBJECT
@@ -52,13 +53,14 @@ public:
     ~TImageForm() override;
 
     // Created after the main window, as the program creates its windows.
-    void setFenster(TFundliste *fundliste, authoring::TBearbeitung *bearbeitung);
+    void setFenster(search::TFundliste *fundliste, authoring::TBearbeitung *bearbeitung);
     // The authoring window made only when first wanted, so that the first screen
     // does not wait for it.
-    void setFenster(TFundliste *fundliste, std::function<authoring::TBearbeitung *()> bearbeitung);
+    void setFenster(search::TFundliste *fundliste, std::function<authoring::TBearbeitung *()> bearbeitung);
     // Both windows made when first wanted: the found list by the first album search or
     // its command.
-    void setFenster(std::function<TFundliste *()> fundliste, std::function<authoring::TBearbeitung *()> bearbeitung);
+    void setFenster(std::function<search::TFundliste *()> fundliste,
+                    std::function<authoring::TBearbeitung *()> bearbeitung);
     authoring::TBearbeitung *bearbeitung();
     // True when the start-up ended the program (the data was not found).
     bool startAbgebrochen() const { return startAbgebrochen_; }
@@ -89,9 +91,6 @@ public:
     void ImageMenuMouseDown(int x, int y);
     // A command of the image menu, as its cell, its key or a screen reader gives it.
     void Befehl(MenueBefehl befehl);
-    // The mouse over the surface: the menu strip at the bottom edge, else the picture view.
-    void LabelCoverMouseMove(int x, int y);
-    void ImageMainMouseDown(Qt::MouseButton taste, int x, int y);
     // An album search hit chosen in the found list (1-based).
     void Suchbildausgeben(int n);
     void Fundliste1Click();
@@ -106,6 +105,9 @@ public:
     // the full-screen presentation hides it, and making it loads the style's icons.
     QMenuBar *menueleiste();
     QMenu *ansichtMenue();
+    // The project's picture list: the picture view, the album sheet, the list editor and
+    // album production share it.
+    album::Bilderlistenmodell &bilderliste() const { return *bilderliste_; }
     album::Bildansicht *bildansicht() const { return bildansicht_; }
     album::Albumblatt *albumblatt() const { return albumblatt_; }
     search::Suchsteuerung *suche() const { return suche_; }
@@ -127,7 +129,6 @@ Q_SIGNALS:
     void programmEnde();
 
 protected:
-    bool eventFilter(QObject *obj, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
@@ -136,17 +137,20 @@ private:
     void menueBauen();
     void layoutFuerBildschirm();
     void buchOeffnen(int takt);
-    void klein(QLabel *label);
+    // The mouse at height y of the surface: the menu strip comes up at the bottom edge
+    // and goes above its own height; true when the strip took the move.
+    bool menueleisteAmRand(int y);
 
     Zustand &z_;
     const platform::Screen &screen_;
     Meldungen &meldungen_;
-    TFundliste *fundliste();
-    TFundliste *fundliste_ = nullptr;
-    std::function<TFundliste *()> fundlisteMachen_;
+    search::TFundliste *fundliste();
+    search::TFundliste *fundliste_ = nullptr;
+    std::function<search::TFundliste *()> fundlisteMachen_;
     authoring::TBearbeitung *bearbeitung_ = nullptr;
     std::function<authoring::TBearbeitung *()> bearbeitungMachen_;
     std::unique_ptr<Buchadapter> buchadapter_;
+    album::Bilderlistenmodell *bilderliste_;
 
     QWidget *flaeche_ = nullptr;
     book::BuchPanel *buch_ = nullptr;

@@ -43,8 +43,10 @@ Albumergebnis Albumherstellung::AlbumBearbeiten() {
     if (Bilderlisteneditor *editor = kontext_.vorhandenerListeneditor()) editor->NeueBilderLeeren();
     // A contents edit still on the book belongs to the old book: it goes unsaved.
     kontext_.inhaltsbearbeitung().verbergen();
-    buch->ListeLaden();
-    if (buch->Bilderliste().isEmpty()) {
+    // The list as saved, whatever an editor closed without saving left in memory.
+    album::Bilderlistenmodell &liste = buch->Bilderliste();
+    liste.laden(z.dateien, z.ort.datei(projekt::Seitendatei::Bilderliste));
+    if (liste.zeilen().isEmpty()) {
         r.status = Albumergebnis::Status::LeereListe;
         kontext_.meldungen().zeigen(platform::Meldungen::Art::Information, tr("Die Bilderliste ist leer"));
         return r;
@@ -57,7 +59,7 @@ Albumergebnis Albumherstellung::AlbumBearbeiten() {
     buch->SeitenzahlenLeeren();
     buch->auffrischen();
 
-    const Albumauftrag auftrag{z.ort, buch->Bilderliste()};
+    const Albumauftrag auftrag{z.ort, liste.zeilen()};
     const Importmasse masse = Importmasse::Bildschirm();
     int aufschlag = -1;
     QElapsedTimer uhr;

@@ -33,9 +33,8 @@ namespace {
 constexpr int kLinks = 123;         // the list's left edge; the column before it holds the previews
 constexpr int kBreitMitNeuen = 385; // the list's width while new pictures are offered
 constexpr int kBreitOhneNeue = 537;
-constexpr QSize kVorschauBox(112, 84);      // preview of the current line
-constexpr QSize kNeuesBildBox(136, 102);    // preview of the chosen new picture
-constexpr qint64 kGroessteListe = 16 << 20; // far beyond the 7,984 lines the album holds
+constexpr QSize kVorschauBox(112, 84);   // preview of the current line
+constexpr QSize kNeuesBildBox(136, 102); // preview of the chosen new picture
 
 // The miniature spread: two pages of eight cells at the places the marker takes.
 QPixmap Miniatur() {
@@ -264,9 +263,10 @@ QString Bilderlisteneditor::fotoUebernehmen(const QString &datei, bool syncen) {
 
 void Bilderlisteneditor::Bilderliste() {
     projekt::Zustand &z = kontext_.zustand();
-    QByteArray inhalt; // without a list file the editor opens on an empty list
-    const bool gelesen = z.dateien.read(listenDatei(), &inhalt, kGroessteListe);
-    if (!gelesen && z.dateien.exists(listenDatei())) {
+    // The list as saved; without a list file the editor opens on an empty list.
+    album::Bilderlistenmodell &modell = kontext_.buch()->Bilderliste();
+    const album::Bilderlistenmodell::Stand stand = modell.laden(z.dateien, listenDatei());
+    if (stand == album::Bilderlistenmodell::Stand::Unlesbar) {
         // A list that cannot be read is not opened: saving would replace it with nothing.
         kontext_.listeneditorBereit();
         kontext_.meldungen().zeigen(
@@ -279,7 +279,7 @@ void Bilderlisteneditor::Bilderliste() {
     VorhandeneBilder = 0;
     NeuesBildGewaehlt = false;
     EditBildKommentar->clear();
-    QStringList liste = gelesen ? platform::splitLines(inhalt) : QStringList();
+    QStringList liste = stand == album::Bilderlistenmodell::Stand::Gelesen ? modell.zeilen() : QStringList();
 
     const album::Listenabgleich abgleich =
         album::ListeAbgleichen(z.dateien, z.ProjektVerzeichnis, liste, z.einstellungen.wert("Wallpaper"));
@@ -551,7 +551,7 @@ void Bilderlisteneditor::BitBtnDateiWegClick() {
 void Bilderlisteneditor::listeAbgeben() {
     feld_->hide();
     if (Buchsteuerung *buch = kontext_.buch()) {
-        buch->BilderlisteSetzen(zeilen());
+        buch->Bilderliste().setzen(zeilen());
         buch->Hinweis(QString());
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 // What the authoring window asks of the book it works on. The main window implements
 // it and hands it over; the authoring side never reaches into the main window itself.
+#include "album/core/bilderlistenmodell.h"
 #include "project/core/titelgestaltung.h"
 
 #include <QColor>
@@ -42,12 +43,8 @@ public:
     virtual QWidget *Fortschrittsfeld() = 0;
     // Where the editor lies: the book's left edge and its panel's top.
     virtual QPoint Buchecke() const = 0;
-    // The picture list in memory, which the album sheet and the picture view read.
-    virtual QStringList Bilderliste() const = 0;
-    // Replaces the list in memory; the line count used for paging stays until ListeLaden.
-    virtual void BilderlisteSetzen(const QStringList &zeilen) = 0;
-    // Loads the project's list file into memory and takes its line count.
-    virtual void ListeLaden() = 0;
+    // The project's picture list, which the album sheet and the picture view show.
+    virtual album::Bilderlistenmodell &Bilderliste() = 0;
     virtual void Hinweis(const QString &text) = 0;
     // The project's background picture centred behind the book (black without one).
     virtual void HintergrundZeigen() = 0;

@@ -2,6 +2,7 @@
 
 #include "platform/keycontrols.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QKeyEvent>
 #include <algorithm>
@@ -15,32 +16,36 @@ Suchleiste::Suchleiste(QWidget *parent) : QFrame(parent) {
     setFrameShadow(QFrame::Raised);
     setAutoFillBackground(true);
     setPalette(QPalette(QColor(236, 228, 208)));
-    LabelGesuchterName = new QLabel(this);
+    LabelGesuchterName = new QLabel(tr("Suche"), this);
+    LabelGesuchterName->setObjectName("LabelGesuchterName");
     LabelGesuchterName->setGeometry(8, 6, 60, 20);
     Edit2 = new QLineEdit(this);
     Edit2->setObjectName("Edit2");
     Edit2->setAccessibleName(tr("Suchbegriff"));
     Edit2->setGeometry(8, 28, 200, 24);
-    CheckBox1 = new QCheckBox(this);
+    CheckBox1 = new QCheckBox(tr("schreibungstolerant"), this);
     CheckBox1->setObjectName("CheckBox1");
     CheckBox1->setChecked(true);
     CheckBox1->setGeometry(70, 6, 140, 20);
-    auto bereich = [this](const char *name, int links) {
+    auto bereich = [this](const char *name, const char *beschriftung, const QString &text, int links) {
         auto *f = new QFrame(this);
         f->setObjectName(QString::fromLatin1(name));
         f->setFrameShape(QFrame::Panel);
         f->setGeometry(links, 8, 110, 42);
         f->setCursor(Qt::PointingHandCursor);
         f->installEventFilter(this);
-        auto *l = new QLabel(f);
+        // The scope panels are clicked, not their captions: they carry the captions' names.
+        f->setAccessibleName(text);
+        auto *l = new QLabel(text, f);
+        l->setObjectName(QString::fromLatin1(beschriftung));
         l->setGeometry(4, 4, 102, 34);
         l->setAlignment(Qt::AlignCenter);
         l->installEventFilter(this);
         return std::pair{f, l};
     };
-    std::tie(PanelImBuch, LabelSucheBuch) = bereich("PanelImBuch", 218);
-    std::tie(PanelImAlbum, LabelSucheAlbum) = bereich("PanelImAlbum", 332);
-    std::tie(PanelInDerHilfe, LabelSucheHilfe) = bereich("PanelInDerHilfe", 446);
+    std::tie(PanelImBuch, LabelSucheBuch) = bereich("PanelImBuch", "LabelSucheBuch", tr("im Text"), 218);
+    std::tie(PanelImAlbum, LabelSucheAlbum) = bereich("PanelImAlbum", "LabelSucheAlbum", tr("im Album"), 332);
+    std::tie(PanelInDerHilfe, LabelSucheHilfe) = bereich("PanelInDerHilfe", "LabelSucheHilfe", tr("in der Hilfe"), 446);
     bereiche_ = {PanelImAlbum, PanelImBuch, PanelInDerHilfe};
     // The scopes are choices of their own: Tab reaches each, Space chooses it,
     // the arrows move the choice as among radio buttons.
@@ -71,11 +76,11 @@ Suchleiste::Suchleiste(QWidget *parent) : QFrame(parent) {
     BitBtn3->setObjectName("BitBtn3");
     BitBtn3->setGeometry(564, 6, 92, 22);
     BitBtn3->setDefault(true);
-    BitBtn4 = new QPushButton(this);
+    BitBtn4 = new QPushButton(tr("Abbrechen"), this);
     BitBtn4->setObjectName("BitBtn4");
     BitBtn4->setAutoDefault(true); // Return on it closes the bar, as Space does
     BitBtn4->setGeometry(564, 30, 92, 22);
-    PanelNotFound = new QLabel(this);
+    PanelNotFound = new QLabel(tr("Suchbegriff nicht gefunden"), this);
     PanelNotFound->setObjectName("PanelNotFound");
     PanelNotFound->setAutoFillBackground(true);
     PanelNotFound->setPalette(QPalette(QColor(255, 240, 120)));
@@ -85,7 +90,25 @@ Suchleiste::Suchleiste(QWidget *parent) : QFrame(parent) {
     PanelNotFound->setGeometry(218, 58, 338, 24);
     PanelNotFound->hide();
     connect(Edit2, &QLineEdit::returnPressed, BitBtn3, &QPushButton::click);
+    connect(BitBtn3, &QPushButton::clicked, this, &Suchleiste::suchen);
+    connect(BitBtn4, &QPushButton::clicked, this, &QWidget::hide);
     hide();
+}
+
+void Suchleiste::eingabeFokussieren(bool auswaehlen) {
+    Edit2->setFocus(auswaehlen ? Qt::ShortcutFocusReason : Qt::OtherFocusReason);
+    if (auswaehlen) Edit2->selectAll();
+}
+
+void Suchleiste::nichtGefundenZeigen(bool zeigen) {
+    resize(width(), zeigen ? 86 : 58);
+    PanelNotFound->setVisible(zeigen);
+    if (zeigen) PanelNotFound->raise();
+}
+
+QWidget *Suchleiste::tastenfeld() const {
+    QWidget *fokus = QApplication::focusWidget();
+    return fokus && isAncestorOf(fokus) ? fokus : Edit2;
 }
 
 void Suchleiste::BevelImBuch(int bereich) {

@@ -7,10 +7,10 @@ namespace book {
 class BuchPanel;
 }
 
-namespace app {
+namespace search {
 
 // `suchbegriff` as typed; it is folded here as the search folds it.
 void FundeMarkieren(book::BuchPanel &buch, const QString &suchbegriff, bool tolerant);
 void FundeLoeschen(book::BuchPanel &buch);
 
-} // namespace app
+} // namespace search

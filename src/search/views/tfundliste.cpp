@@ -1,10 +1,10 @@
-#include "app/views/tfundliste.h"
+#include "search/views/tfundliste.h"
 
 #include "platform/fonts.h"
 
 #include <QKeyEvent>
 
-namespace app {
+namespace search {
 
 TFundliste::TFundliste(QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
@@ -31,12 +31,12 @@ TFundliste::TFundliste(QWidget *parent)
             [this](QListWidgetItem *item) { Q_EMIT fundGewaehlt(ListBoxFund->row(item) + 1); });
 }
 
-void TFundliste::FundeZeigen(const QList<search::Albumfund> &funde, int bildschirmHoehe) {
+void TFundliste::FundeZeigen(const QList<Albumfund> &funde, int bildschirmHoehe) {
     LabelNichtsgefunden->hide(); // an earlier search's notice must not lie over the list
     ListBoxFund->clear();
     ListBox1->clear();
     funde_ = funde;
-    for (const search::Albumfund &f : funde) {
+    for (const Albumfund &f : funde) {
         ListBox1->addItem(f.zeile);
         auto *eintrag = new QListWidgetItem(f.bild + ": " + f.kommentar, ListBoxFund);
         eintrag->setToolTip(f.kommentar);
@@ -79,4 +79,4 @@ void TFundliste::NichtsGefunden(const QString &begriff) {
     raise();
 }
 
-} // namespace app
+} // namespace search

@@ -1,10 +1,10 @@
-#include "app/views/fundmarken.h"
+#include "search/views/fundmarken.h"
 
 #include "book/views/buchpanel.h"
 #include "search/core/falten.h"
 #include "search/core/fundstellen.h"
 
-namespace app {
+namespace search {
 
 void FundeMarkieren(book::BuchPanel &buch, const QString &suchbegriff, bool tolerant) {
     const QString begriff = search::Falten(suchbegriff, tolerant);
@@ -31,4 +31,4 @@ void FundeLoeschen(book::BuchPanel &buch) {
     buch.beschriftungenMarkieren({});
 }
 
-} // namespace app
+} // namespace search

@@ -8,7 +8,7 @@
 #include <QListWidget>
 #include <QWidget>
 
-namespace app {
+namespace search {
 
 class TFundliste : public QWidget {
     Q_OBJECT
@@ -16,11 +16,13 @@ public:
     explicit TFundliste(QWidget *parent = nullptr);
 
     // Fills the lists and sizes the window for a screen `bildschirmHoehe` high.
-    void FundeZeigen(const QList<search::Albumfund> &funde, int bildschirmHoehe);
+    void FundeZeigen(const QList<Albumfund> &funde, int bildschirmHoehe);
     // Shows the window with the notice that `begriff` was not found.
     void NichtsGefunden(const QString &begriff);
     // Hit n (1-based) of the list shown; nothing outside it.
-    const search::Albumfund *fund(int n) const { return n >= 1 && n <= funde_.size() ? &funde_[n - 1] : nullptr; }
+    // The window beside a hit at x of a screen `breite` wide: on the half away from it.
+    void nebenDenFund(int x, int breite) { move(x > breite / 2 ? 0 : breite - width(), y()); }
+    const Albumfund *fund(int n) const { return n >= 1 && n <= funde_.size() ? &funde_[n - 1] : nullptr; }
 
     QListWidget *ListBoxFund;
     QListWidget *ListBox1;
@@ -35,7 +37,7 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    QList<search::Albumfund> funde_;
+    QList<Albumfund> funde_;
 };
 
-} // namespace app
+} // namespace search
