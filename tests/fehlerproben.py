@@ -54,7 +54,7 @@ FEHLER = [
     ("src/authoring/core/textimport.cpp", "bildhoehe + kommentarhoehe < kVoll) {", "bildhoehe + kommentarhoehe <= kVoll) {"),
     ("src/app/views/ansichtmenue.cpp", "if (groesse == werte_.buchgroesse) return;",
      "if (groesse.art == werte_.buchgroesse.art) return;"),
-    ("src/app/views/fundmarken.cpp", "for (int z = 0; z < zeilen.size(); ++z)", "for (int z = 0; z < zeilen.size() - 1; ++z)"),
+    ("src/search/views/fundmarken.cpp", "for (int z = 0; z < zeilen.size(); ++z)", "for (int z = 0; z < zeilen.size() - 1; ++z)"),
     ("src/launcher/benutzerwurzel.cpp", "return ::lstat(wurzel_.c_str(), &st) == 0 ? anOrtFuellen",
      "return ::lstat(wurzel_.c_str(), &st) == 9 ? anOrtFuellen"),
 ]
