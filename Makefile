@@ -58,6 +58,7 @@ screenshots: build
 bench: build
 	@./cmake/install-deps.sh imagemagick
 	$(BUILD)/bench/pagora_bench_start $(CURDIR)/$(BUILD)/root $(CURDIR)/$(BUILD)/bench/bare_window 31
+	./bench/start_x.sh $(CURDIR)/$(BUILD)/root $(CURDIR)/$(BUILD)/bench/bare_window $(CURDIR)/$(BUILD)/bench/pagora_bench_start 31
 	$(BUILD)/bench/pagora_bench_seite $(CURDIR)/$(BUILD)/root
 	$(BUILD)/bench/pagora_bench_seite $(CURDIR)/$(BUILD)/root blaettern
 	$(BUILD)/bench/pagora_bench_bildwechsel $(CURDIR)/$(BUILD)/root/Help

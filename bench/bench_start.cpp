@@ -92,13 +92,14 @@ int main(int argc, char **argv) {
         verhaeltnis.push_back(p.millisekunden / b.millisekunden);
     }
     const double tp = median(zeitP), tb = median(zeitB), mp = median(speicherP), mb = median(speicherB);
-    std::printf("Start bis zum ersten Bild (%d Paare, Plattform %s)\n", laeufe,
-                getenv("QT_QPA_PLATFORM") ? getenv("QT_QPA_PLATFORM") : "Anzeige");
+    std::printf("Start bis zum ersten Bild (%d Paare, %s)\n", laeufe,
+                getenv("QT_QPA_PLATFORM") ? ("Plattform " + std::string(getenv("QT_QPA_PLATFORM"))).c_str()
+                                          : ("X-Anzeige " + std::string(getenv("DISPLAY"))).c_str());
     std::printf("  Pagora      %8.1f ms   %8.0f KiB Spitze (Median)\n", tp, mp);
     std::printf("  Qt-Fenster  %8.1f ms   %8.0f KiB Spitze (Median)\n", tb, mb);
-    std::printf("  Verhältnis der Paare  min %.2fx  Median %.2fx  max %.2fx   (Ziel: Median unter 1.5x)\n",
+    std::printf("  Verhältnis der Paare  min %.2fx  Median %.2fx  max %.2fx   (Ziel: Median höchstens 1.3x)\n",
                 *std::min_element(verhaeltnis.begin(), verhaeltnis.end()), median(verhaeltnis),
                 *std::max_element(verhaeltnis.begin(), verhaeltnis.end()));
-    std::printf("  Speicher    %8.2fx\n", mp / mb);
+    std::printf("  Speicher    %8.2fx   (Ziel: höchstens 1.5x)\n", mp / mb);
     return 0;
 }

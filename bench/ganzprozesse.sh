@@ -51,14 +51,14 @@ paare "bilder 24 MP / convert BMP3" -- sh -c "rm -f '$arbeit/wurzel/Quarn/Album/
     '$arbeit/foto/x.jpg' BMP3:'$arbeit/foto/x.bmp'"
 rm -rf "$arbeit/foto" "$arbeit/wurzel/Quarn/Album/Foto.jpg" "$arbeit/wurzel/Quarn/Album/Foto.bmp"
 
-# About 2,000 pages to search.
-erzeugen text "$quellen/data/quarn/buch.txt" 1.4 "$arbeit/text.txt"
+# About 7,000 pages to search.
+erzeugen text "$quellen/data/quarn/buch.txt" 5 "$arbeit/text.txt"
 "$tool" --root "$arbeit/wurzel" --name Quarn import --part text "$arbeit/text.txt" > /dev/null || true
 # A word the text holds: the tool finds "Mühle" written "Muehle"; grep looks for the
 # word as the page file holds it (Windows-1252), so both find the same lines.
 muehle=$(printf 'm\xfchle')
 test "$(LC_ALL=C grep -c -i "$muehle" "$arbeit/wurzel/Quarn/Pages/Quarn.5")" -gt 0
-paare "suche text (2.000 Seiten) / grep -c -i" -- "$tool" --root "$arbeit/wurzel" --name Quarn suche --part text Muehle \
+paare "suche text (7.000 Seiten) / grep -c -i" -- "$tool" --root "$arbeit/wurzel" --name Quarn suche --part text Muehle \
     -- env LC_ALL=C grep -c -i "$muehle" "$arbeit/wurzel/Quarn/Pages/Quarn.5"
 
 # The album search over the mark files, at 500 and 5,000 pictures.

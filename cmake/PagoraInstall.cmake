@@ -5,6 +5,7 @@
 #   PREFIX/bin/pagora               the launcher: the user's own data root, then the program
 #   PREFIX/bin/pagora-tool
 #   PREFIX/lib/pagora/pagora-tool-befehle.so   the tool's commands that handle pictures
+#   PREFIX/lib/pagora/pagora-tool-pdf.so       the tool's `pdf`, drawn with the program's windows
 #   PREFIX/share/pagora/            the data root as the sources make it, read-only:
 #                                   names.exe, the settings, Help/, the demo Quarn; its
 #                                   programme files (Pagora.exe, Quarn.exe) and
@@ -15,7 +16,7 @@
 # folders keep their places under any prefix.
 install(TARGETS Pagora RUNTIME DESTINATION ${PAGORA_INSTALL_PROGRAMM})
 install(TARGETS pagora-tool pagora RUNTIME DESTINATION bin)
-install(TARGETS pagora-tool-befehle LIBRARY DESTINATION ${PAGORA_INSTALL_PROGRAMM})
+install(TARGETS pagora-tool-befehle pagora-tool-pdf LIBRARY DESTINATION ${PAGORA_INSTALL_PROGRAMM})
 
 # The data root: the build's own from the sources (PAGORA_DATEN), never the root the
 # program runs on, which keeps what a run changed.

@@ -23,7 +23,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS OFF)
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "hyphen-de")
 set(PAGORA_PAKET_PROGRAMME $<TARGET_FILE:Pagora> $<TARGET_FILE:pagora-tool> $<TARGET_FILE:pagora-tool-befehle>
-    $<TARGET_FILE:pagora>)
+    $<TARGET_FILE:pagora-tool-pdf> $<TARGET_FILE:pagora>)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/PagoraAbhaengigkeiten.cmake.in ${CMAKE_BINARY_DIR}/PagoraAbhaengigkeiten.cmake.in
   @ONLY)
 file(GENERATE OUTPUT ${CMAKE_BINARY_DIR}/PagoraAbhaengigkeiten.cmake

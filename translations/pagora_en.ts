@@ -316,6 +316,10 @@ Checks the project; exit status 1 when something is wrong.
         <translation>The part of pagora-tool that reads and writes pictures (pagora-tool-befehle.so) is missing beside %1; please reinstall Pagora.</translation>
     </message>
     <message>
+        <source>Der Teil von pagora-tool, der PDF-Dateien schreibt (pagora-tool-pdf.so), fehlt neben %1; bitte installieren Sie Pagora neu.</source>
+        <translation>The part of pagora-tool that writes PDF files (pagora-tool-pdf.so) is missing beside %1; please reinstall Pagora.</translation>
+    </message>
+    <message>
         <source>&quot;%1&quot; ist der Name einer Datei oder eines Ordners von Pagora selbst, kein Projekt.</source>
         <translation>&quot;%1&quot; is the name of one of Pagora&apos;s own files or folders, not a project.</translation>
     </message>

@@ -15,8 +15,8 @@
 namespace {
 
 // Beside the tool in the build's data root; installed, in the program's folder.
-QFunctionPointer befehlsmodul(const QString &hier, const char *befehl) {
-    for (const QString &ort : {hier + "/pagora-tool-befehle", hier + "/" PAGORA_BEFEHLSMODUL_AUS_BIN}) {
+QFunctionPointer befehlsmodul(const QString &hier, const QString &modul, const char *befehl) {
+    for (const QString &ort : {hier + '/' + modul, hier + "/" PAGORA_MODULE_AUS_BIN "/" + modul}) {
         QLibrary modul(ort);
         if (QFunctionPointer f = modul.resolve(befehl)) return f;
     }
@@ -25,7 +25,8 @@ QFunctionPointer befehlsmodul(const QString &hier, const char *befehl) {
 
 int befehlsmodulAusfuehren() {
     const QString hier = QCoreApplication::applicationDirPath();
-    if (auto befehl = reinterpret_cast<int (*)()>(befehlsmodul(hier, "pagora_werkzeug_befehl"))) return befehl();
+    if (auto befehl = reinterpret_cast<int (*)()>(befehlsmodul(hier, "pagora-tool-befehle", "pagora_werkzeug_befehl")))
+        return befehl();
     klage(Werkzeug::tr("Der Teil von pagora-tool, der Bilder liest und schreibt (pagora-tool-befehle.so), fehlt "
                        "neben %1; bitte installieren Sie Pagora neu.")
               .arg(hier));
@@ -33,7 +34,7 @@ int befehlsmodulAusfuehren() {
 }
 
 // `pdf` draws with the reader's windows and makes their application itself: it is
-// handed over before this front makes its own.
+// handed over, to a module of its own that links them, before this front makes its own.
 std::optional<int> pdfAusfuehren(int argc, char **argv) {
     QStringList args;
     for (int i = 0; i < argc; ++i)
@@ -41,9 +42,15 @@ std::optional<int> pdfAusfuehren(int argc, char **argv) {
     const auto aufruf = lesen(args);
     if (!aufruf || aufruf->befehl != QLatin1String("pdf") || aufruf->hilfe) return std::nullopt;
     const QString hier = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath().section('/', 0, -2);
-    auto befehl = reinterpret_cast<int (*)(int, char **)>(befehlsmodul(hier, "pagora_werkzeug_pdf"));
-    if (!befehl) return std::nullopt; // the front then says that its module is missing
-    return befehl(argc, argv);
+    if (auto befehl =
+            reinterpret_cast<int (*)(int, char **)>(befehlsmodul(hier, "pagora-tool-pdf", "pagora_werkzeug_pdf")))
+        return befehl(argc, argv);
+    QCoreApplication anwendung(argc, argv);
+    platform::installTranslation(anwendung);
+    klage(Werkzeug::tr("Der Teil von pagora-tool, der PDF-Dateien schreibt (pagora-tool-pdf.so), fehlt neben %1; "
+                       "bitte installieren Sie Pagora neu.")
+              .arg(hier));
+    return Abgelehnt;
 }
 
 } // namespace

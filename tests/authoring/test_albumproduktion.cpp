@@ -99,6 +99,28 @@ private Q_SLOTS:
         QCOMPARE(erster.pixel(416 + 55, 288 + 30), kBild); // cell 15: right page, bottom right
     }
 
+    // Pictures are read ahead in groups and two at a time: each still lands in its own
+    // cell, across the groups' borders, and a missing one in a later group still stops
+    // the run at its own line.
+    void everyPictureInItsOwnCell() {
+        Album a;
+        QStringList liste;
+        for (int i = 0; i < 70; ++i) {
+            a.w.bitmap(QStringLiteral("P/Album/B%1.bmp").arg(i), 30, 20, QColor(qRgb(i, 255 - i, 3 * i)));
+            liste << QStringLiteral("B%1:Bild %1").arg(i);
+        }
+        QCOMPARE(a.herstellen(liste).status, Albumergebnis::Status::Fertig);
+        for (int i = 0; i < 70; ++i) {
+            const QImage aufschlag =
+                a.aufschlag(qPrintable(QStringLiteral("%1").arg(2 * (i / 16 + 1), 3, 10, QChar('0'))));
+            const int x = QList<int>{0, 120, 296, 416}[((i % 16) / 8) * 2 + i % 2] + 55, y = ((i % 8) / 2) * 96 + 10;
+            QCOMPARE(aufschlag.pixel(x, y), qRgb(i, 255 - i, 3 * i));
+        }
+        liste[66] = "Fehlt:Bild";
+        QCOMPARE(a.herstellen(liste).meldung,
+                 QString("Das Bild \"Fehlt\" in Zeile 67 der Bilderliste kann nicht geladen werden."));
+    }
+
     void emptySlotsKeepTheirPlaceAndHeadingsFeedTheContents() {
         Album a;
         QStringList liste = bilder(12);

@@ -463,6 +463,18 @@ private Q_SLOTS:
         QCOMPARE(werkzeug(projekt + QStringList{"--part", "bilder", w.nativ("x.pdf")}).code, 2);
         QCOMPARE(werkzeug(projekt + QStringList{"--part", "text", "--from", "900", w.nativ("x.pdf")}).code, 1);
         QVERIFY(!w.gibt("x.pdf"));
+        // A tool installed without its pdf module says what is missing, not how it is called.
+        QTemporaryDir ohne;
+        const QString werkzeugDatei = QFileInfo(QStringLiteral(PAGORA_TOOL)).absolutePath();
+        for (const char *datei : {"pagora-tool", "pagora-tool-befehle.so"})
+            QVERIFY(QFile::copy(werkzeugDatei + '/' + datei, ohne.filePath(QLatin1String(datei))));
+        QFile::setPermissions(ohne.filePath("pagora-tool"), QFile::permissions(QStringLiteral(PAGORA_TOOL)));
+        QProcess p;
+        p.start(ohne.filePath("pagora-tool"), projekt + QStringList{"--part", "help", w.nativ("x.pdf")});
+        QVERIFY(p.waitForFinished(60000));
+        QCOMPARE(p.exitCode(), 1);
+        QVERIFY2(p.readAllStandardError().contains("pagora-tool-pdf.so"), "the missing module is named");
+        QVERIFY(!w.gibt("x.pdf"));
     }
 
     void theBundledDemoPassesItsCheck() {

@@ -12,7 +12,7 @@ arbeit=$(mktemp -d)
 trap 'rm -rf "$arbeit"' EXIT
 fehler() { echo "FEHLER: $*" >&2; exit 1; }
 
-for f in bin/pagora bin/pagora-tool lib/pagora/pagora-tool-befehle.so lib/pagora/Pagora.exe share/pagora/names.exe share/pagora/Autor.ini \
+for f in bin/pagora bin/pagora-tool lib/pagora/pagora-tool-befehle.so lib/pagora/pagora-tool-pdf.so lib/pagora/Pagora.exe share/pagora/names.exe share/pagora/Autor.ini \
     share/pagora/Pagora.ini share/pagora/Quarn.ini share/pagora/Quarn/Pages/Quarn.5 share/pagora/Help/Book.bmp \
     share/pagora/Help/default.7 share/applications/de.pagora.Pagora.desktop \
     share/metainfo/de.pagora.Pagora.metainfo.xml share/icons/hicolor/scalable/apps/de.pagora.Pagora.svg \

@@ -24,7 +24,7 @@ done
 
 [ "$(dpkg-deb -f "$paket" Recommends)" = hyphen-de ] || fehler "hyphen-de fehlt in Recommends"
 dpkg-deb -c "$paket" | awk '{print $6}' | sed 's|^\./|/|' > "$arbeit/liste"
-for f in /usr/bin/pagora /usr/bin/pagora-tool /usr/lib/pagora/pagora-tool-befehle.so /usr/lib/pagora/Pagora.exe /usr/share/pagora/names.exe \
+for f in /usr/bin/pagora /usr/bin/pagora-tool /usr/lib/pagora/pagora-tool-befehle.so /usr/lib/pagora/pagora-tool-pdf.so /usr/lib/pagora/Pagora.exe /usr/share/pagora/names.exe \
     /usr/share/pagora/Autor.ini /usr/share/pagora/Quarn.ini /usr/share/pagora/Quarn.exe \
     /usr/share/pagora/Quarn/Pages/Quarn.5 /usr/share/pagora/Help/Book.bmp /usr/share/pagora/Help/Projekt.dat \
     /usr/share/applications/de.pagora.Pagora.desktop /usr/share/metainfo/de.pagora.Pagora.metainfo.xml \
@@ -50,7 +50,7 @@ done
 # The data root is built from the sources: a run on build/root (bookmarks, an author's
 # work) must not reach the package. Only the programs themselves are built there.
 aus_laufwurzel=$(grep -oE "\"$build/root/[^\"]*\"" "$build/cmake_install.cmake" |
-    grep -vE '/root/(Pagora\.exe|pagora-tool|pagora-tool-befehle\.so)"$' || true)
+    grep -vE '/root/(Pagora\.exe|pagora-tool|pagora-tool-befehle\.so|pagora-tool-pdf\.so)"$' || true)
 [ -z "$aus_laufwurzel" ] || fehler "das Paket nimmt Dateien aus build/root: $aus_laufwurzel"
 
 # lintian: no error and no warning; the one overridden is the Windows-1252 picture texts'.

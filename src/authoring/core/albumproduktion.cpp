@@ -8,7 +8,9 @@
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QFile>
+#include <thread>
 #include <utility>
+#include <vector>
 
 namespace authoring {
 namespace {
@@ -50,6 +52,21 @@ private:
     const platform::Files &dateien_;
     QList<platform::Files::Neu> fertig_;
 };
+
+// The samples of the pictures of list lines [von, bis), read two at a time: reading
+// and sampling a picture is most of the album's work, and the pictures do not depend
+// on each other. The file names are looked up before, on the calling thread.
+std::vector<std::optional<album::Stichprobe>> probenLesen(const QStringList &namen) {
+    std::vector<std::optional<album::Stichprobe>> proben(size_t(namen.size()));
+    auto lesen = [&](qsizetype erster) {
+        for (qsizetype k = erster; k < namen.size(); k += 2)
+            if (!namen[k].isEmpty()) proben[size_t(k)] = album::Punktproben(namen[k], AlbumTeiler);
+    };
+    std::thread zweiter(lesen, 1);
+    lesen(0);
+    zweiter.join();
+    return proben;
+}
 
 } // namespace
 
@@ -128,7 +145,26 @@ Albumergebnis AlbumBearbeiten(const platform::Files &dateien, const Albumauftrag
         ++r.gespeicherteAufschlaege;
         return true;
     };
+    // The pictures of 32 list lines are read ahead together.
+    constexpr int kVoraus = 32;
+    std::vector<std::optional<album::Stichprobe>> voraus;
+    auto bildDatei = [&](const QString &zeile) {
+        const qsizetype doppelpunkt = zeile.indexOf(':');
+        const QString name = zeile.left(doppelpunkt);
+        const QString datei = a.ort.albumOrdner() + name + ".bmp";
+        const bool sicher = doppelpunkt > 0 && !name.contains('\\') && !name.contains('/') && !name.contains("..");
+        return sicher && dateien.exists(datei) ? dateien.native(datei) : QString();
+    };
+    auto istBild = [](const QString &zeile) {
+        return !(zeile.isEmpty() || zeile.startsWith(' ') || zeile.startsWith(":B:") || zeile.startsWith(":I:"));
+    };
     for (int i = 0; i < anzahl; ++i) {
+        if (i % kVoraus == 0) {
+            QStringList namen;
+            for (int k = i; k < qMin(anzahl, i + kVoraus); ++k)
+                namen << (istBild(a.MemoListe[k]) ? bildDatei(a.MemoListe[k]) : QString());
+            voraus = probenLesen(namen);
+        }
         const int seite = i / 8 + 1;
         if (i % 16 == 0) aufschlag = leer.copy();
         const QString &zeile = a.MemoListe[i];
@@ -140,11 +176,7 @@ Albumergebnis AlbumBearbeiten(const platform::Files &dateien, const Albumauftrag
             } else {
                 const qsizetype doppelpunkt = zeile.indexOf(':');
                 const QString name = zeile.left(doppelpunkt);
-                const QString datei = a.ort.albumOrdner() + name + ".bmp";
-                const bool sicher =
-                    doppelpunkt > 0 && !name.contains('\\') && !name.contains('/') && !name.contains("..");
-                const QString nativ = sicher && dateien.exists(datei) ? dateien.native(datei) : QString();
-                const auto probe = nativ.isEmpty() ? std::nullopt : album::Punktproben(nativ, AlbumTeiler);
+                const auto &probe = voraus[size_t(i % kVoraus)];
                 if (!probe) {
                     r.status = Albumergebnis::Status::Bildfehler;
                     r.meldung = QCoreApplication::translate("authoring::Albumproduktion",

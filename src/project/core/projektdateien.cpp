@@ -7,7 +7,7 @@
 namespace projekt {
 
 bool VorbehaltenerName(const QString &name) {
-    for (const char *eigen : {"names", "Autor", "Help", "pagora-tool", "pagora-tool-befehle"})
+    for (const char *eigen : {"names", "Autor", "Help", "pagora-tool", "pagora-tool-befehle", "pagora-tool-pdf"})
         if (name.compare(QLatin1String(eigen), Qt::CaseInsensitive) == 0) return true;
     return false;
 }
