@@ -1,5 +1,6 @@
-#include "tool/befehl_pdf.h"
-
+// pagora-tool pdf: a part of the book as a PDF, drawn by the reader itself. The tool
+// loads this module before it makes an application of its own: the command needs the
+// windows' one (on a screen nobody sees), which it makes and ends itself.
 #include "app/core/zustand.h"
 #include "app/views/buchalspdf.h"
 #include "app/views/meldungen.h"
