@@ -38,7 +38,7 @@ struct Programm {
         form = std::make_unique<app::TImageForm>(zustand, screen, boxen);
         bearbeitung = std::make_unique<authoring::TBearbeitung>(zustand, screen, boxen);
         form->setFenster(nullptr, bearbeitung.get());
-        form->TimerAnfang.stop();
+        form->eroeffnungAnhalten();
         form->show();
     }
     app::Zustand zustand;

@@ -5,6 +5,7 @@
 #include "app/views/timageform.h"
 #include "book/views/bildflaeche.h"
 #include "book/views/buchpanel.h"
+#include "buchteile.h"
 #include "platform/fonts.h"
 #include "stillemeldungen.h"
 
@@ -75,8 +76,8 @@ double messen(const QString &hilfe, int anzahl) {
     testing::StilleMeldungen still;
     app::TImageForm form(zustand, screen, still);
     form.setFenster(nullptr, nullptr);
-    form.TimerAnfang.stop();
-    while (form.PanelDeckel->isVisible() || !form.PanelBuch()->isVisibleTo(&form))
+    form.eroeffnungAnhalten();
+    while (testing::kindNamens<QWidget>(form, "PanelDeckel")->isVisible() || !form.PanelBuch()->isVisibleTo(&form))
         form.TimerAnfangTimer();
     form.show();
     QCoreApplication::processEvents();

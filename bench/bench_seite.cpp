@@ -7,6 +7,7 @@
 #include "app/views/timageform.h"
 #include "book/views/blaetteranimation.h"
 #include "book/views/buchpanel.h"
+#include "buchteile.h"
 #include "platform/fonts.h"
 #include "platform/screen.h"
 #include "stillemeldungen.h"
@@ -74,8 +75,8 @@ int main(int argc, char **argv) {
     testing::StilleMeldungen still;
     app::TImageForm form(zustand, screen, still);
     form.setFenster(nullptr, nullptr);
-    form.TimerAnfang.stop();
-    while (form.PanelDeckel->isVisible() || !form.PanelBuch()->isVisibleTo(&form))
+    form.eroeffnungAnhalten();
+    while (testing::kindNamens<QWidget>(form, "PanelDeckel")->isVisible() || !form.PanelBuch()->isVisibleTo(&form))
         form.TimerAnfangTimer();
     form.show();
     QCoreApplication::processEvents();

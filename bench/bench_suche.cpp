@@ -133,7 +133,7 @@ void naechstesBild(const QString &ordner) {
     testing::StilleMeldungen still;
     app::TImageForm form(zustand, screen, still);
     form.setFenster(nullptr, nullptr);
-    form.TimerAnfang.stop();
+    form.eroeffnungAnhalten();
     form.show();
     zustand.BildIndex = 0;
     form.bildansicht()->BildLaden(QString());

@@ -16,7 +16,7 @@ inline void fensterOeffnen(const Datenwurzel &w, const platform::Screen &screen,
     zustand = std::make_unique<app::Zustand>(w.dateien());
     zustand->programmDatei = w.gespeichert() + "Pagora.exe";
     form = std::make_unique<app::TImageForm>(*zustand, screen, meldungen);
-    form->TimerAnfang.stop();
+    form->eroeffnungAnhalten();
     bearbeitung = std::make_unique<authoring::TBearbeitung>(*zustand, screen, meldungen);
     form->setFenster(nullptr, bearbeitung.get());
     for (int i = 0; i < 60; ++i)

@@ -4,6 +4,7 @@
 #include "app/views/timageform.h"
 #include "book/core/seitensatz.h"
 #include "book/views/buchpanel.h"
+#include "buchteile.h"
 #include "fixture.h"
 #include "stillemeldungen.h"
 
@@ -57,7 +58,7 @@ struct Buch {
         zustand = std::make_unique<app::Zustand>(w.dateien());
         zustand->programmDatei = w.gespeichert() + "Pagora.exe";
         form = std::make_unique<app::TImageForm>(*zustand, screen, meldungen);
-        form->TimerAnfang.stop();
+        form->eroeffnungAnhalten();
         form->setFenster(nullptr, nullptr);
         for (int i = 0; i < 60; ++i)
             form->TimerAnfangTimer();
@@ -66,7 +67,9 @@ struct Buch {
     // The book opened whole, as the reader sees it once the title has typed itself (the
     // 60 ticks above may leave it half open, its left page outside).
     void ganzOeffnen() {
-        for (int i = 0; i < 1000 && (b().width() != book::BuchPanel::kBreite || form->PanelDeckel->isVisible()); ++i)
+        for (int i = 0; i < 1000 && (b().width() != book::BuchPanel::kBreite ||
+                                     testing::kindNamens<QWidget>(*form, "PanelDeckel")->isVisible());
+             ++i)
             form->TimerAnfangTimer();
     }
     // The window shown and active: keys go where its focus is, as for a user.

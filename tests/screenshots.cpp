@@ -87,7 +87,7 @@ struct Programm {
         if (form->startAbgebrochen()) return;
         bearbeitung = std::make_unique<authoring::TBearbeitung>(zustand, screen, boxen);
         form->setFenster(nullptr, bearbeitung.get());
-        form->TimerAnfang.stop();
+        form->eroeffnungAnhalten();
         form->show();
     }
     app::Zustand zustand;
@@ -109,10 +109,11 @@ bool aufnehmen(const QString &ordner, platform::ScreenInfo info) {
     for (int i = 0; i < halb; ++i)
         form.TimerAnfangTimer();
     ok &= speichern(form, ordner, vorsilbe + "1-titel-halb");
-    while (form.PanelDeckel->isHidden() || form.PanelDeckel->width() > 200)
+    while (testing::kindNamens<QWidget>(form, "PanelDeckel")->isHidden() ||
+           testing::kindNamens<QWidget>(form, "PanelDeckel")->width() > 200)
         form.TimerAnfangTimer();
     ok &= speichern(form, ordner, vorsilbe + "2-deckel-halb");
-    while (form.PanelDeckel->isVisible())
+    while (testing::kindNamens<QWidget>(form, "PanelDeckel")->isVisible())
         form.TimerAnfangTimer();
     ok &= speichern(form, ordner, vorsilbe + "3-anleitung-6");
     form.SeitenZeigen(-1);
@@ -271,9 +272,10 @@ bool gestaltung(const QString &ordner, platform::ScreenInfo info) {
     app::TImageForm &form = *programm.form;
     authoring::TBearbeitung &bearbeitung = *programm.bearbeitung;
     const QString vorsilbe = QStringLiteral("%1x%2-").arg(info.width).arg(info.height);
-    while (form.PanelDeckel->isHidden() || form.PanelDeckel->width() > 200)
+    while (testing::kindNamens<QWidget>(form, "PanelDeckel")->isHidden() ||
+           testing::kindNamens<QWidget>(form, "PanelDeckel")->width() > 200)
         form.TimerAnfangTimer();
-    while (form.PanelDeckel->isVisible())
+    while (testing::kindNamens<QWidget>(form, "PanelDeckel")->isVisible())
         form.TimerAnfangTimer();
     bool ok = true;
 
@@ -348,9 +350,10 @@ bool neuesProjekt(const QString &ordner, platform::ScreenInfo info) {
     if (programm.form->startAbgebrochen()) return false;
     app::TImageForm &form = *programm.form;
     authoring::TBearbeitung &bearbeitung = *programm.bearbeitung;
-    while (form.PanelDeckel->isHidden() || form.PanelDeckel->width() > 200)
+    while (testing::kindNamens<QWidget>(form, "PanelDeckel")->isHidden() ||
+           testing::kindNamens<QWidget>(form, "PanelDeckel")->width() > 200)
         form.TimerAnfangTimer();
-    while (form.PanelDeckel->isVisible())
+    while (testing::kindNamens<QWidget>(form, "PanelDeckel")->isVisible())
         form.TimerAnfangTimer();
     form.SeitenZeigen(0);
     bearbeitung.neuesProjekt();
@@ -393,9 +396,10 @@ bool textImport(const QString &ordner, platform::ScreenInfo info) {
     if (programm.form->startAbgebrochen()) return false;
     app::TImageForm &form = *programm.form;
     authoring::TBearbeitung &bearbeitung = *programm.bearbeitung;
-    while (form.PanelDeckel->isHidden() || form.PanelDeckel->width() > 200)
+    while (testing::kindNamens<QWidget>(form, "PanelDeckel")->isHidden() ||
+           testing::kindNamens<QWidget>(form, "PanelDeckel")->width() > 200)
         form.TimerAnfangTimer();
-    while (form.PanelDeckel->isVisible())
+    while (testing::kindNamens<QWidget>(form, "PanelDeckel")->isVisible())
         form.TimerAnfangTimer();
     const QString vorsilbe = QStringLiteral("%1x%2-").arg(info.width).arg(info.height);
     bool ok = true;
@@ -445,9 +449,10 @@ bool bilderliste(const QString &ordner, platform::ScreenInfo info) {
     if (programm.form->startAbgebrochen()) return false;
     app::TImageForm &form = *programm.form;
     authoring::TBearbeitung &bearbeitung = *programm.bearbeitung;
-    while (form.PanelDeckel->isHidden() || form.PanelDeckel->width() > 200)
+    while (testing::kindNamens<QWidget>(form, "PanelDeckel")->isHidden() ||
+           testing::kindNamens<QWidget>(form, "PanelDeckel")->width() > 200)
         form.TimerAnfangTimer();
-    while (form.PanelDeckel->isVisible())
+    while (testing::kindNamens<QWidget>(form, "PanelDeckel")->isVisible())
         form.TimerAnfangTimer();
     form.SeitenZeigen(1002);
     const QString vorsilbe = QStringLiteral("%1x%2-").arg(info.width).arg(info.height);
@@ -503,9 +508,9 @@ bool skaliert(QApplication &anwendung, const QString &ordner, int breite, int ho
     if (programm.form->startAbgebrochen()) return false;
     app::TImageForm &form = *programm.form;
     programm.zustand.ansicht.blaetternZeigen = true;
-    while (form.PanelDeckel->isHidden())
+    while (testing::kindNamens<QWidget>(form, "PanelDeckel")->isHidden())
         form.TimerAnfangTimer();
-    while (form.PanelDeckel->isVisible())
+    while (testing::kindNamens<QWidget>(form, "PanelDeckel")->isVisible())
         form.TimerAnfangTimer();
     const QString vorsilbe = QStringLiteral("%1x%2-passend-").arg(breite).arg(hoehe);
     bool ok = true;

@@ -60,8 +60,7 @@ extern "C" Q_DECL_EXPORT int pagora_werkzeug_pdf(int argc, char **argv) {
     if (form.startAbgebrochen()) return Abgelehnt;
     // The book the command names, whatever Autor.ini chose to open.
     if (z.ProgrammName != a.name) form.IniDateiLesen(a.name);
-    while (form.TimerAnfang.isActive())
-        form.TimerAnfangTimer();
+    form.eroeffnungBeenden();
     form.show();
 
     app::PdfAuftrag auftrag;

@@ -57,7 +57,7 @@ struct Bildansichtsaufbau {
         zustand = std::make_unique<Zustand>(w.dateien());
         zustand->programmDatei = w.gespeichert() + "Pagora.exe";
         form = std::make_unique<TImageForm>(*zustand, screen, meldungen);
-        form->TimerAnfang.stop();
+        form->eroeffnungAnhalten();
         form->setFenster(nullptr, nullptr);
         // The opening to its end: the title typed, the lid gone from the mouse's way.
         for (int i = 0; i < 100; ++i)
@@ -116,7 +116,7 @@ private Q_SLOTS:
     // its cells; the enlarge button explains itself, and the copy creeps right.
     void theMouseReachesCellsUnderCaptionsAndTheEnlargedCopy() {
         Bildansichtsaufbau a;
-        for (int i = 0; i < 40 && sichtbar(a.form->PanelDeckel); ++i)
+        for (int i = 0; i < 40 && sichtbar(testing::kindNamens<QWidget>(*a.form, "PanelDeckel")); ++i)
             a.form->TimerAnfangTimer(); // the book is open
         a.form->SeitenZeigen(1002);
         QLabel *titel = a.form->albumblatt()->AlbumLabels[0], *unterschrift = a.form->albumblatt()->AlbumLabels[1];
@@ -228,7 +228,7 @@ private Q_SLOTS:
         // (black: the project has none) under its screen title again.
         QVERIFY(!sichtbar(b->PanelBildtext()) && !sichtbar(a.teile().ImageLast) && !sichtbar(a.teile().ImageNext));
         QVERIFY(!sichtbar(a.teile().ImageMain) && !sichtbar(a.teile().SpeedButtonEnlarge));
-        QVERIFY(sichtbar(a.form->LabelProjekttitel1));
+        QVERIFY(sichtbar(testing::kindNamens<QLabel>(*a.form, "LabelProjekttitel1")));
     }
 
     // Every control of the picture view says what it is; while the mark's comment field

@@ -56,7 +56,7 @@ struct Leserbuch {
         zustand = std::make_unique<app::Zustand>(w.dateien());
         zustand->programmDatei = w.gespeichert() + "Pagora.exe";
         form = std::make_unique<app::TImageForm>(*zustand, screen, meldungen);
-        form->TimerAnfang.stop();
+        form->eroeffnungAnhalten();
         form->setFenster(nullptr, nullptr);
         for (int i = 0; i < 60; ++i)
             form->TimerAnfangTimer();

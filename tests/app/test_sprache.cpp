@@ -150,7 +150,7 @@ private Q_SLOTS:
         Stumm meldungen;
         authoring::TBearbeitung bearbeitung(zustand, screen, meldungen);
         app::TImageForm form(zustand, screen, meldungen);
-        form.TimerAnfang.stop();
+        form.eroeffnungAnhalten();
         QCOMPARE(testing::Menueteile(*form.PanelMenu()).LabelLesezeichen->text(), QString("Bookmarks"));
         QCOMPARE(testing::Menueteile(*form.PanelMenu()).LabelFundliste->text(), QString("Found list"));
         QCOMPARE(testing::teile(form.PanelBuch()).LabelNoCBT->text(), QString("Don't show the guide again"));
@@ -186,7 +186,7 @@ private Q_SLOTS:
         platform::SimulatedScreen screen({1024, 768, 96});
         Stumm meldungen;
         app::TImageForm form(zustand, screen, meldungen);
-        form.TimerAnfang.stop();
+        form.eroeffnungAnhalten();
         for (int i = 0; i < 60; ++i)
             form.TimerAnfangTimer();
         QStringList texte;

@@ -60,7 +60,7 @@ struct Tastenbuch {
         zustand = std::make_unique<app::Zustand>(w.dateien());
         zustand->programmDatei = w.gespeichert() + "Pagora.exe";
         form = std::make_unique<app::TImageForm>(*zustand, screen, meldungen);
-        form->TimerAnfang.stop();
+        form->eroeffnungAnhalten();
         form->setFenster([this] { return fundliste.get(); },
                          [this] {
                              if (!bearbeitung)

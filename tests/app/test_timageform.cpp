@@ -47,7 +47,7 @@ struct Programm {
         : zustand(w.dateien()), screen(s) {
         zustand.programmDatei = w.gespeichert() + "Pagora.exe";
         form = std::make_unique<TImageForm>(zustand, screen, meldungen);
-        form->TimerAnfang.stop();
+        form->eroeffnungAnhalten();
         form->setFenster(nullptr, &bearbeitung);
     }
     // The authoring window made only when first wanted, as the program makes it.
@@ -102,7 +102,8 @@ private Q_SLOTS:
                 QString::fromUtf8("mit den veränderten Einstellungen gestartet.")));
         }
         // The screen title is scaled by the base size: 36 points × grad div 7.
-        QCOMPARE(p.form->LabelProjekttitel1->font().pixelSize(), (36 * grad / 7 * ppi + 36) / 72);
+        QCOMPARE(testing::kindNamens<QLabel>(*p.form, "LabelProjekttitel1")->font().pixelSize(),
+                 (36 * grad / 7 * ppi + 36) / 72);
     }
 
     void aScreenSmallerThanTheBookIsToldOnce() {
@@ -125,10 +126,10 @@ private Q_SLOTS:
         QCOMPARE(p.zustand.ProgrammName, QString("Quarn"));
         QCOMPARE(p.zustand.ProjektVerzeichnis, w.gespeichert() + "Quarn\\");
         QCOMPARE(p.zustand.HilfeVerzeichnis, w.gespeichert() + "Help\\");
-        QCOMPARE(p.form->LabelProjekttitel1->pos(), QPoint(20, 0));
+        QCOMPARE(testing::kindNamens<QLabel>(*p.form, "LabelProjekttitel1")->pos(), QPoint(20, 0));
         QCOMPARE(testing::teile(p.form->PanelBuch()).LabelProjektUnterTitel->text(), QString("Unter"));
         QVERIFY(!p.zustand.NurLesen);
-        QCOMPARE(p.form->TimerAnfang.interval(), 16);
+        QCOMPARE(p.form->eroeffnungsTakt(), 16);
     }
 
     void theOpeningTypesTheTitleThenOpensTheBookOntoTheTour() {
@@ -138,20 +139,20 @@ private Q_SLOTS:
         TImageForm &f = *p.form;
         const int W = 1024;
         p.ticks(41);
-        QCOMPARE(f.LabelProjekttitel1->text(), QString("Abcd"));
-        QCOMPARE(f.LabelProjekttitel2->text(), QString("Abcd"));
-        QVERIFY(!f.PanelDeckel->isVisibleTo(&f));
+        QCOMPARE(testing::kindNamens<QLabel>(f, "LabelProjekttitel1")->text(), QString("Abcd"));
+        QCOMPARE(testing::kindNamens<QLabel>(f, "LabelProjekttitel2")->text(), QString("Abcd"));
+        QVERIFY(!testing::kindNamens<QWidget>(f, "PanelDeckel")->isVisibleTo(&f));
         p.ticks(1);
         QCOMPARE(p.zustand.AktuelleSeite, -1);
         QCOMPARE(f.PanelBuch()->geometry().left(), (W - 663) / 2 + 305);
         QCOMPARE(f.PanelBuch()->width(), 360);
         QCOMPARE(testing::teile(f.PanelBuch()).ImageBuch->x(), -303);
-        QVERIFY(f.PanelDeckel->isVisibleTo(&f));
-        QCOMPARE(f.PanelDeckel->geometry(), f.PanelBuch()->geometry());
+        QVERIFY(testing::kindNamens<QWidget>(f, "PanelDeckel")->isVisibleTo(&f));
+        QCOMPARE(testing::kindNamens<QWidget>(f, "PanelDeckel")->geometry(), f.PanelBuch()->geometry());
         p.ticks(17);
-        QCOMPARE(f.PanelDeckel->width(), 20);
+        QCOMPARE(testing::kindNamens<QWidget>(f, "PanelDeckel")->width(), 20);
         p.ticks(1);
-        QVERIFY(!f.PanelDeckel->isVisibleTo(&f));
+        QVERIFY(!testing::kindNamens<QWidget>(f, "PanelDeckel")->isVisibleTo(&f));
         QCOMPARE(f.PanelBuch()->geometry(), QRect(p.zustand.BuchLinks, (768 - 441) / 2, 660, 441));
         QCOMPARE(p.zustand.BuchLinks, (W - 660) / 2 + 2);
         QCOMPARE(testing::teile(f.PanelBuch()).PanelNoCBT->x(), 112);
@@ -376,7 +377,7 @@ private Q_SLOTS:
         tourRootAnlegen(w);
         Programm p(w);
         p.form->show();
-        p.form->PanelMemoListe->show();
+        testing::kindNamens<QWidget>(*p.form, "PanelMemoListe")->show();
         p.meldungen.antwort = false;
         QSignalSpy ende(p.form.get(), &TImageForm::programmEnde);
         QTest::keyClick(p.form.get(), Qt::Key_Q, Qt::ControlModifier);
@@ -403,10 +404,10 @@ private Q_SLOTS:
         p.form->show();
         p.ticks(200);
         p.bearbeitung.neueBilderAufnehmen();
-        QVERIFY(p.form->Panel12Fortschritt->isVisible());
+        QVERIFY(testing::kindNamens<QWidget>(*p.form, "Panel12Fortschritt")->isVisible());
         p.bearbeitung.TimerBilderlisteTimer();
-        QVERIFY(p.form->PanelMemoListe->isVisible());
-        QCOMPARE(p.form->PanelMemoListe->geometry(),
+        QVERIFY(testing::kindNamens<QWidget>(*p.form, "PanelMemoListe")->isVisible());
+        QCOMPARE(testing::kindNamens<QWidget>(*p.form, "PanelMemoListe")->geometry(),
                  QRect(QPoint(p.zustand.BuchLinks, p.form->PanelBuch()->y()), QSize(660, 457)));
         // Leaving now asks first.
         p.meldungen.antwort = false;
@@ -417,13 +418,13 @@ private Q_SLOTS:
         QCOMPARE(e.neueBilder(), (QStringList{"Hafen", "Kirche"}));
         QTest::mouseClick(e.BitBtnAlle, Qt::LeftButton);
         QTest::mouseClick(e.PanelSave, Qt::LeftButton);
-        QVERIFY(!p.form->PanelMemoListe->isVisible());
+        QVERIFY(!testing::kindNamens<QWidget>(*p.form, "PanelMemoListe")->isVisible());
         QCOMPARE(w.lesen("Pagora/Pages/Pagora.3"), QByteArray("Turm:Der Turm\r\nHafen:\r\nKirche:\r\n"));
         QSignalSpy inhalt(&p.bearbeitung, &authoring::TBearbeitung::albumInhaltHergestellt);
         p.bearbeitung.bilderInsAlbum();
         QCOMPARE(inhalt.count(), 1);
         QCOMPARE(p.zustand.BilderAnzahl, 3);
-        QVERIFY(!p.form->Panel12Fortschritt->isVisible());
+        QVERIFY(!testing::kindNamens<QWidget>(*p.form, "Panel12Fortschritt")->isVisible());
         QVERIFY(p.meldungen.boxen.isEmpty());
         // The new album contents went to disk with the spreads, and lie on the album's
         // contents page for retouching; a double-click saves them again.
@@ -571,15 +572,15 @@ private Q_SLOTS:
         for (QAction *a : f.menuBar()->actions())
             if (a->isVisible()) sichtbar << a->text();
         QCOMPARE(sichtbar, (QStringList{"Datei", "Suchen", "Ansicht", "Hilfe", "Projekte"}));
-        QVERIFY(!f.Dummy->isVisible());
+        QVERIFY(!testing::kindNamens<QAction>(f, "Dummy")->isVisible());
 
         Programm schmal(w, {800, 600, 96});
         schmal.form->Windowsstil();
-        QVERIFY(schmal.form->Dummy->isVisible());
+        QVERIFY(testing::kindNamens<QAction>(*schmal.form, "Dummy")->isVisible());
         schmal.form->Hinweis(":I:nächste Seite");
-        QCOMPARE(schmal.form->Dummy->text(), QString::fromUtf8("nächste Seite"));
+        QCOMPARE(testing::kindNamens<QAction>(*schmal.form, "Dummy")->text(), QString::fromUtf8("nächste Seite"));
         schmal.form->Hinweis("");
-        QCOMPARE(schmal.form->Dummy->text(), QString(" "));
+        QCOMPARE(testing::kindNamens<QAction>(*schmal.form, "Dummy")->text(), QString(" "));
     }
 
     void theHintLineIsCentredBelowTheBook() {
@@ -607,7 +608,7 @@ private Q_SLOTS:
         QVERIFY(f.startAbgebrochen());
         QCOMPARE(m.boxen.size(), 1);
         QCOMPARE(m.boxen[0].second, QString("Legen Sie die CD in ihr Laufwerk!"));
-        QVERIFY(!f.TimerAnfang.isActive());
+        QVERIFY(!f.eroeffnungLaeuft());
     }
 
     void aMissingAlbumSheetAndBookPictureAreNoError() {

@@ -97,8 +97,9 @@ private Q_SLOTS:
         for (const QString &bis : QStringList{"M", "Mü", "Müh"}) {
             // A letter beyond ASCII, typed as a keyboard sends it.
             QTest::sendKeyEvent(QTest::Click, teile.EditTitel, Qt::Key_unknown, QString(bis.back()), Qt::NoModifier);
-            for (QLabel *l :
-                 {p.form->LabelProjekttitel1, p.form->LabelProjekttitel2, testing::teile(p.buch()).LabelProjekttitel3})
+            for (QLabel *l : {testing::kindNamens<QLabel>(*p.form, "LabelProjekttitel1"),
+                              testing::kindNamens<QLabel>(*p.form, "LabelProjekttitel2"),
+                              testing::teile(p.buch()).LabelProjekttitel3})
                 QCOMPARE(l->text(), bis);
         }
         QTest::keyClicks(teile.EditUntertitel, "Ein Tal");
@@ -108,8 +109,8 @@ private Q_SLOTS:
         p.knopf<QToolButton>(&t, "ImageUntertitelDown");
         p.knopf<QToolButton>(&t, "ImageBuchtitelBigger");
         QCOMPARE(teile.LabelTitelLeft->text(), QString("61"));
-        QCOMPARE(p.form->LabelProjekttitel1->x(), 61);
-        QCOMPARE(p.form->LabelProjekttitel2->x(), 66); // the shadow moves on its own
+        QCOMPARE(testing::kindNamens<QLabel>(*p.form, "LabelProjekttitel1")->x(), 61);
+        QCOMPARE(testing::kindNamens<QLabel>(*p.form, "LabelProjekttitel2")->x(), 66); // the shadow moves on its own
         QCOMPARE(testing::teile(p.buch()).LabelProjektUnterTitel->y(), 225);
         QCOMPARE(testing::teile(p.buch()).LabelProjekttitel3->font().pixelSize(),
                  platform::screenFont("Arial", 25, 96, true).pixelSize());
@@ -138,8 +139,8 @@ private Q_SLOTS:
         QCOMPARE(p.zustand->einstellungen.wert("Title"), QString("Alt"));
         testing::starten(*p.bearbeitung, "PanelProjektTitel");
         QCOMPARE(teile.EditTitel->text(), QString("Alt"));
-        QCOMPARE(p.form->LabelProjekttitel1->text(), QString("Alt"));
-        QCOMPARE(p.form->LabelProjekttitel2->y(), 10);
+        QCOMPARE(testing::kindNamens<QLabel>(*p.form, "LabelProjekttitel1")->text(), QString("Alt"));
+        QCOMPARE(testing::kindNamens<QLabel>(*p.form, "LabelProjekttitel2")->y(), 10);
     }
 
     // Positions stay on the screen (the book for the cover's elements), sizes within
@@ -186,7 +187,7 @@ private Q_SLOTS:
         QCOMPARE(p.w.lesen("Pagora.ini"), p.einstellungen({{schluessel, wert}}));
         if (ppi != 96) {
             const int grad = app::SchriftgradFuer(ppi).Schriftgrad;
-            QCOMPARE(p.form->LabelProjekttitel1->font().pixelSize(),
+            QCOMPARE(testing::kindNamens<QLabel>(*p.form, "LabelProjekttitel1")->font().pixelSize(),
                      platform::screenFont("Arial", app::SkalierteGroesse(39, grad), ppi, true).pixelSize());
         }
     }

@@ -102,7 +102,7 @@ private Q_SLOTS:
     void hitsStayInLogicalPixels() {
         Buch buch;
         // The book fully open, as a reader finds it.
-        for (int i = 0; i < 1000 && !buch.form->PanelDeckel->isHidden(); ++i)
+        for (int i = 0; i < 1000 && !testing::kindNamens<QWidget>(*buch.form, "PanelDeckel")->isHidden(); ++i)
             buch.form->TimerAnfangTimer();
         buch.zeigen();
         QCOMPARE(buch.form->windowHandle()->devicePixelRatio(), faktor);

@@ -61,7 +61,7 @@ struct Suche {
         zustand = std::make_unique<Zustand>(w.dateien());
         zustand->programmDatei = w.gespeichert() + "Pagora.exe";
         form = std::make_unique<TImageForm>(*zustand, screen, still);
-        form->TimerAnfang.stop();
+        form->eroeffnungAnhalten();
         form->setFenster(&fundliste, nullptr);
         for (int i = 0; i < 60; ++i)
             form->TimerAnfangTimer();
@@ -118,7 +118,7 @@ private Q_SLOTS:
     // under the arrow; turning the page or the next search takes the marks away.
     void theFoundWordsAreMarkedUntilThePageTurns() {
         Suche s({{3, {{9, "Strassen, Strassen"}}}, {4, {{2, "Hauptstrasse"}}}});
-        for (int i = 0; i < 40 && s.form->PanelDeckel->isVisibleTo(s.form.get()); ++i)
+        for (int i = 0; i < 40 && testing::kindNamens<QWidget>(*s.form, "PanelDeckel")->isVisibleTo(s.form.get()); ++i)
             s.form->TimerAnfangTimer();
         s.form->show();
         s.suchen("Strasse", 1);
@@ -158,7 +158,7 @@ private Q_SLOTS:
     // A hit on a page's last line is marked where the line is drawn.
     void aHitOnTheLastLineIsMarked() {
         Suche s({{5, {{28, "am Ende der Kranhaus"}}}});
-        for (int i = 0; i < 40 && s.form->PanelDeckel->isVisibleTo(s.form.get()); ++i)
+        for (int i = 0; i < 40 && testing::kindNamens<QWidget>(*s.form, "PanelDeckel")->isVisibleTo(s.form.get()); ++i)
             s.form->TimerAnfangTimer();
         s.form->show();
         s.suchen("Kranhaus", 1);

@@ -48,7 +48,7 @@ bool Tastenkarte::ausfuehren(const QKeyEvent &taste) {
     default: break;
     }
     // The rest waits until the book is open.
-    if (form_.TimerAnfang.isActive()) return false;
+    if (form_.eroeffnungLaeuft()) return false;
     Buchlenkung &lenkung = *form_.buchlenkung();
     const bool buch = form_.PanelBuch()->isVisibleTo(&form_);
     switch (k) {

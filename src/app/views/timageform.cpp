@@ -359,6 +359,11 @@ void TImageForm::auffrischen() {
     repaint();
 }
 
+void TImageForm::eroeffnungBeenden() {
+    while (TimerAnfang.isActive())
+        TimerAnfangTimer();
+}
+
 void TImageForm::TimerAnfangTimer() {
     if (!eroeffnung_) eroeffnung_ = std::make_unique<Eroeffnung>(z_.BuchTitel);
     const Eroeffnung::Schritt schritt = eroeffnung_->tick();

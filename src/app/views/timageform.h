@@ -115,14 +115,13 @@ public:
     BildMenue *PanelMenu() const { return menue_; }
     const Zustand &zustand() const { return z_; }
 
-    QLabel *LabelProjekttitel1 = nullptr;
-    QLabel *LabelProjekttitel2 = nullptr;
-    QWidget *PanelDeckel = nullptr;
-    QWidget *Panel12Fortschritt = nullptr;
-    QWidget *PanelMemoListe = nullptr;
-    QTimer TimerAnfang;
-    QAction *Dummy = nullptr;
     bool fensterstil() const { return fensterstil_; }
+    // The opening: whether it still runs; held, so that its ticks come by hand
+    // (TimerAnfangTimer); run to its end at once; its tick.
+    bool eroeffnungLaeuft() const { return TimerAnfang.isActive(); }
+    void eroeffnungAnhalten() { TimerAnfang.stop(); }
+    void eroeffnungBeenden();
+    int eroeffnungsTakt() const { return TimerAnfang.interval(); }
 
 Q_SIGNALS:
     // The exit command has done its work: the event loop should end.
@@ -132,6 +131,17 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // The window's own adapter for the authoring window shows titles and progress on it.
+    friend class Buchadapter;
+
+    QLabel *LabelProjekttitel1 = nullptr;
+    QLabel *LabelProjekttitel2 = nullptr;
+    QWidget *PanelDeckel = nullptr;
+    QWidget *Panel12Fortschritt = nullptr;
+    QWidget *PanelMemoListe = nullptr;
+    QTimer TimerAnfang;
+    QAction *Dummy = nullptr;
+
     void bauen();
     void verbinden();
     void menueBauen();
