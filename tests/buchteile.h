@@ -12,7 +12,7 @@ namespace testing {
 
 template <class T> T *kindNamens(const QObject &eltern, const QString &name) {
     T *kind = eltern.findChild<T *>(name);
-    if (!kind) qFatal("no control named %s", qPrintable(name));
+    if (!kind) qFatal("%s has no control named %s", qPrintable(eltern.objectName()), qPrintable(name));
     return kind;
 }
 

@@ -223,15 +223,16 @@ bool aufnehmen(const QString &ordner, platform::ScreenInfo info) {
     bearbeitung.neuesProjekt();
     ok &= speichern(bearbeitung, ordner, vorsilbe + "32-neues-projekt-eingabe");
     auto &rahmen = panel<authoring::Rahmendaten>(bearbeitung, "Panel4Rahmendaten");
-    rahmen.EditProgrammName->setText(QStringLiteral("Garten"));
-    rahmen.EditProgrammName->setModified(true);
-    rahmen.EditProjektVerzeichnis->setText(QStringLiteral("Garten"));
-    rahmen.EditProjektVerzeichnis->setModified(true);
+    testing::kindNamens<QLineEdit>(rahmen, "EditProgrammName")->setText(QStringLiteral("Garten"));
+    testing::kindNamens<QLineEdit>(rahmen, "EditProgrammName")->setModified(true);
+    testing::kindNamens<QLineEdit>(rahmen, "EditProjektVerzeichnis")->setText(QStringLiteral("Garten"));
+    testing::kindNamens<QLineEdit>(rahmen, "EditProjektVerzeichnis")->setModified(true);
     rahmen.BitBtnProjektOKClick();
     ok &= speichern(bearbeitung, ordner, vorsilbe + "33-neues-projekt-bestaetigen");
     bearbeitung.abbrechen();
     bearbeitung.projektWechseln();
-    panel<authoring::DemoLaden>(bearbeitung, "Panel6DemoLaden").FileListBox1->setCurrentRow(0);
+    testing::kindNamens<QListWidget>(panel<authoring::DemoLaden>(bearbeitung, "Panel6DemoLaden"), "FileListBox1")
+        ->setCurrentRow(0);
     ok &= speichern(bearbeitung, ordner, vorsilbe + "34-projekt-laden");
     bearbeitung.hide();
     return ok;
@@ -358,10 +359,10 @@ bool neuesProjekt(const QString &ordner, platform::ScreenInfo info) {
     form.SeitenZeigen(0);
     bearbeitung.neuesProjekt();
     auto &p = panel<authoring::Rahmendaten>(bearbeitung, "Panel4Rahmendaten");
-    p.EditProgrammName->setText(QStringLiteral("Garten"));
-    p.EditProgrammName->setModified(true);
-    p.EditProjektVerzeichnis->setText(QStringLiteral("Garten"));
-    p.EditProjektVerzeichnis->setModified(true);
+    testing::kindNamens<QLineEdit>(p, "EditProgrammName")->setText(QStringLiteral("Garten"));
+    testing::kindNamens<QLineEdit>(p, "EditProgrammName")->setModified(true);
+    testing::kindNamens<QLineEdit>(p, "EditProjektVerzeichnis")->setText(QStringLiteral("Garten"));
+    testing::kindNamens<QLineEdit>(p, "EditProjektVerzeichnis")->setModified(true);
     p.BitBtnProjektOKClick();
     p.BitBtnProjektOKClick();
     bool ok = speichern(form, ordner, QStringLiteral("%1x%2-35-neues-projekt-buch").arg(info.width).arg(info.height));

@@ -538,7 +538,8 @@ private Q_SLOTS:
         QCOMPARE(testing::teile(p.form->PanelBuch()).Inhalt1()->item(0)->text().left(6), QString("Anfang"));
         p.bearbeitung.neuesProjekt();
         auto &r = testing::panel<authoring::Rahmendaten>(p.bearbeitung, "Panel4Rahmendaten");
-        for (QLineEdit *feld : {r.EditProgrammName, r.EditProjektVerzeichnis}) {
+        for (QLineEdit *feld : {testing::kindNamens<QLineEdit>(r, "EditProgrammName"),
+                                testing::kindNamens<QLineEdit>(r, "EditProjektVerzeichnis")}) {
             feld->setText("Garten");
             feld->setModified(true);
         }

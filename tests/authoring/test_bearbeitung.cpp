@@ -186,7 +186,7 @@ private Q_SLOTS:
         Umgebung u;
         u.fenster->Auswahl(Aufgabe::Start);
         auto *knopf =
-            testing::teilNamens<QPushButton>(testing::panel<QWidget>(*u.fenster, "Panel1DemoOderProjekt"), eintrag);
+            testing::kindNamens<QPushButton>(testing::panel<QWidget>(*u.fenster, "Panel1DemoOderProjekt"), eintrag);
         QVERIFY(knopf);
         QVERIFY(!knopf->accessibleName().isEmpty());
         QTest::mouseClick(knopf, Qt::LeftButton);
@@ -195,25 +195,25 @@ private Q_SLOTS:
         QCOMPARE(testing::vorderesPanel(*u.fenster), u.fenster->findChild<QWidget *>(kPanelNamen.value(tag)));
         if (!sichtbar) QCOMPARE(u.buch.auftraege, QStringList{"auffrischen"});
         if (tag == Aufgabe::InhaltWaehlen)
-            QVERIFY(testing::teilNamens<QWidget>(*u.fenster, "PanelVerzeichnisAuswahl")->isVisibleTo(u.fenster.get()));
+            QVERIFY(testing::kindNamens<QWidget>(*u.fenster, "PanelVerzeichnisAuswahl")->isVisibleTo(u.fenster.get()));
     }
 
     void panelChoiceAndCancel() {
         Umgebung u;
         TBearbeitung &f = *u.fenster;
         f.Auswahl(Aufgabe::Inhalt);
-        QVERIFY(!testing::teilNamens<QWidget>(f, "PanelVerzeichnisAuswahl")->isVisibleTo(&f));
+        QVERIFY(!testing::kindNamens<QWidget>(f, "PanelVerzeichnisAuswahl")->isVisibleTo(&f));
         QCOMPARE(f.aktuellesPanel(), Aufgabe::Inhalt);
         QCOMPARE(testing::vorderesPanel(f)->objectName(), QString("Panel11Inhaltsverzeichnis"));
         QTest::keyClick(&f, Qt::Key_Return); // no OK for this Tag
         QVERIFY(f.isVisible());
         Albumfrage &frage = testing::panel<Albumfrage>(f, "Panel3JetztDasAlbum");
         f.Auswahl(Aufgabe::Albumfrage);
-        QTest::mouseClick(testing::teilNamens<QPushButton>(frage, "BitBtnSpaeter"), Qt::LeftButton);
+        QTest::mouseClick(testing::kindNamens<QPushButton>(frage, "BitBtnSpaeter"), Qt::LeftButton);
         QVERIFY(!f.isVisible());
         QVERIFY(u.buch.auftraege.isEmpty());
         f.Auswahl(Aufgabe::Albumfrage);
-        QTest::mouseClick(testing::teilNamens<QPushButton>(frage, "BitBtnJetzt"), Qt::LeftButton);
+        QTest::mouseClick(testing::kindNamens<QPushButton>(frage, "BitBtnJetzt"), Qt::LeftButton);
         QVERIFY(!f.isVisible());
         QCOMPARE(u.buch.auftraege, QStringList{"auffrischen"});
         f.Auswahl(Aufgabe::Hintergrund);
@@ -226,10 +226,10 @@ private Q_SLOTS:
         const QStringList vorher = u.dateien();
         testing::starten(*u.fenster, "ImageFundamentals");
         QVERIFY(QTest::qWaitForWindowActive(u.fenster.get()));
-        QCOMPARE(QApplication::focusWidget(), u.p4().EditProgrammName);
-        QCOMPARE(u.p4().EditProgrammName->text(), QString("Pagora"));
-        QCOMPARE(u.p4().EditProjektVerzeichnis->text(), QString("Pagora"));
-        QCOMPARE(u.p4().LabelRahmendaten->text(), kStufe1);
+        QCOMPARE(QApplication::focusWidget(), testing::kindNamens<QLineEdit>(u.p4(), "EditProgrammName"));
+        QCOMPARE(testing::kindNamens<QLineEdit>(u.p4(), "EditProgrammName")->text(), QString("Pagora"));
+        QCOMPARE(testing::kindNamens<QLineEdit>(u.p4(), "EditProjektVerzeichnis")->text(), QString("Pagora"));
+        QCOMPARE(testing::kindNamens<QLabel>(u.p4(), "LabelRahmendaten")->text(), kStufe1);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QVERIFY(!u.fenster->isVisible());
         QVERIFY(u.meldungen.fragen.isEmpty());
@@ -243,20 +243,20 @@ private Q_SLOTS:
         testing::starten(*u.fenster, "ImageFundamentals");
         QVERIFY(QTest::qWaitForWindowActive(u.fenster.get()));
         tippen("Buch"); // replaces the selected name
-        QCOMPARE(u.p4().EditProgrammName->text(), QString("Buch"));
+        QCOMPARE(testing::kindNamens<QLineEdit>(u.p4(), "EditProgrammName")->text(), QString("Buch"));
         u.meldungen.antworten = {false};
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QCOMPARE(u.meldungen.fragen,
                  QStringList{QString::fromUtf8("Das Projektverzeichnis wurde nicht geändert. Trotzdem fortfahren?")});
         QCOMPARE(u.p4().stufe(), int(Rahmendaten::Eingabe));
-        QCOMPARE(u.p4().LabelRahmendaten->text(), kStufe1);
+        QCOMPARE(testing::kindNamens<QLabel>(u.p4(), "LabelRahmendaten")->text(), kStufe1);
         QVERIFY(u.fenster->isVisible());
         QCOMPARE(u.dateien(), vorher);
         // Yes: the second stage waits for the final OK, which makes the project.
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QCOMPARE(u.meldungen.fragen.size(), 2);
         QCOMPARE(u.p4().stufe(), int(Rahmendaten::Bestaetigung));
-        QCOMPARE(u.p4().LabelRahmendaten->text(), kStufe2);
+        QCOMPARE(testing::kindNamens<QLabel>(u.p4(), "LabelRahmendaten")->text(), kStufe2);
         QCOMPARE(u.dateien(), vorher);
         QTest::keyClick(u.fenster.get(), Qt::Key_Return);
         QCOMPARE(u.buch.auftraege,
@@ -280,7 +280,7 @@ private Q_SLOTS:
         testing::starten(*u.fenster, "ImageFundamentals");
         QVERIFY(QTest::qWaitForWindowActive(u.fenster.get()));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), u.p4().EditProjektVerzeichnis);
+        QCOMPARE(QApplication::focusWidget(), testing::kindNamens<QLineEdit>(u.p4(), "EditProjektVerzeichnis"));
         tippen("Werk?");
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter);
         QCOMPARE(u.meldungen.boxen.size(), 1);
@@ -301,25 +301,26 @@ private Q_SLOTS:
         Umgebung u;
         testing::starten(*u.fenster, "ImageFundamentals");
         for (const auto &[feld, text] :
-             {std::pair{u.p4().EditProgrammName, "Gar.ten"}, std::pair{u.p4().EditProjektVerzeichnis, "Garten"}}) {
+             {std::pair{testing::kindNamens<QLineEdit>(u.p4(), "EditProgrammName"), "Gar.ten"},
+              std::pair{testing::kindNamens<QLineEdit>(u.p4(), "EditProjektVerzeichnis"), "Garten"}}) {
             feld->selectAll();
             QTest::keyClicks(feld, text);
         }
-        QTest::keyClick(u.p4().EditProgrammName, Qt::Key_Return);
+        QTest::keyClick(testing::kindNamens<QLineEdit>(u.p4(), "EditProgrammName"), Qt::Key_Return);
         QCOMPARE(u.meldungen.boxen.size(), 1);
         QVERIFY(u.meldungen.boxen.first().second.startsWith("Ein Programmname darf keinen Punkt"));
         QCOMPARE(u.p4().stufe(), int(Rahmendaten::Eingabe));
-        QCOMPARE(u.p4().LabelRahmendaten->text(), kStufe1);
-        u.p4().EditProgrammName->selectAll();
-        QTest::keyClicks(u.p4().EditProgrammName, "Garten");
-        QTest::keyClick(u.p4().EditProgrammName, Qt::Key_Return);
+        QCOMPARE(testing::kindNamens<QLabel>(u.p4(), "LabelRahmendaten")->text(), kStufe1);
+        testing::kindNamens<QLineEdit>(u.p4(), "EditProgrammName")->selectAll();
+        QTest::keyClicks(testing::kindNamens<QLineEdit>(u.p4(), "EditProgrammName"), "Garten");
+        QTest::keyClick(testing::kindNamens<QLineEdit>(u.p4(), "EditProgrammName"), Qt::Key_Return);
         QCOMPARE(u.p4().stufe(), int(Rahmendaten::Bestaetigung));
         // The folder turns into a file before the confirmation: refused, and back to the start.
         u.w.schreiben("Garten", "eine Datei");
-        QTest::keyClick(u.p4().EditProgrammName, Qt::Key_Return);
+        QTest::keyClick(testing::kindNamens<QLineEdit>(u.p4(), "EditProgrammName"), Qt::Key_Return);
         QCOMPARE(u.meldungen.boxen.size(), 2);
         QCOMPARE(u.p4().stufe(), int(Rahmendaten::Eingabe));
-        QCOMPARE(u.p4().LabelRahmendaten->text(), kStufe1);
+        QCOMPARE(testing::kindNamens<QLabel>(u.p4(), "LabelRahmendaten")->text(), kStufe1);
         QVERIFY(!u.w.gibt("Garten.exe"));
     }
 
@@ -343,9 +344,9 @@ private Q_SLOTS:
         u.w.text("Quarn.ini", {"Title=Quarn", "Path=Quarn\\"});
         const QString seiten = u.zustand.TextSeitenDateiName;
         testing::starten(*u.fenster, "ImageRunDemo");
-        QCOMPARE(u.p6().EditIniDatei->text(), QString("*.ini"));
-        u.p6().EditIniDatei->setText(eingabe);
-        QTest::keyClick(u.p6().EditIniDatei, Qt::Key_Return);
+        QCOMPARE(testing::kindNamens<QLineEdit>(u.p6(), "EditIniDatei")->text(), QString("*.ini"));
+        testing::kindNamens<QLineEdit>(u.p6(), "EditIniDatei")->setText(eingabe);
+        QTest::keyClick(testing::kindNamens<QLineEdit>(u.p6(), "EditIniDatei"), Qt::Key_Return);
         QCOMPARE(u.buch.auftraege, auftraege);
         QCOMPARE(u.meldungen.boxen.size(), meldung ? 1 : 0);
         QCOMPARE(u.fenster->isVisible(), auftraege.isEmpty());
@@ -362,11 +363,12 @@ private Q_SLOTS:
             u.w.schreiben("Quarn.ini", eigen);
             testing::starten(*u.fenster, "ImageFundamentals");
             for (const auto &[feld, text] :
-                 {std::pair{u.p4().EditProgrammName, "Quarn"}, std::pair{u.p4().EditProjektVerzeichnis, "Quarn"}}) {
+                 {std::pair{testing::kindNamens<QLineEdit>(u.p4(), "EditProgrammName"), "Quarn"},
+                  std::pair{testing::kindNamens<QLineEdit>(u.p4(), "EditProjektVerzeichnis"), "Quarn"}}) {
                 feld->selectAll();
                 QTest::keyClicks(feld, text);
             }
-            QTest::keyClick(u.p4().EditProgrammName, Qt::Key_Return);
+            QTest::keyClick(testing::kindNamens<QLineEdit>(u.p4(), "EditProgrammName"), Qt::Key_Return);
             u.meldungen.antworten = {zuruecksetzen};
             QTest::keyClick(u.fenster.get(), Qt::Key_Return);
             QVERIFY(!u.meldungen.fragen.isEmpty());
@@ -389,7 +391,7 @@ private Q_SLOTS:
         const QString seiten = u.zustand.TextSeitenDateiName;
         QVERIFY(seiten.endsWith("Quarn\\Pages\\Quarn.5"));
         testing::starten(*u.fenster, "ImageRunDemo");
-        QTest::mouseClick(u.p6().BitBtnIniNichtLaden, Qt::LeftButton);
+        QTest::mouseClick(testing::kindNamens<QPushButton>(u.p6(), "BitBtnIniNichtLaden"), Qt::LeftButton);
         QVERIFY(!u.fenster->isVisible());
         QCOMPARE(u.zustand.TextSeitenDateiName, seiten);
         QCOMPARE(u.zustand.ProjektVerzeichnis, u.w.gespeichert() + "Quarn\\");
@@ -398,15 +400,15 @@ private Q_SLOTS:
     void theFileListWritesTheChosenName() {
         Umgebung u;
         testing::starten(*u.fenster, "ImageRunDemo");
-        QListWidget *liste = u.p6().FileListBox1;
+        QListWidget *liste = testing::kindNamens<QListWidget>(u.p6(), "FileListBox1");
         QStringList namen;
         for (int i = 0; i < liste->count(); ++i)
             namen << liste->item(i)->text();
         QCOMPARE(namen, (QStringList{"a.b.ini", "Pagora.ini", "Quarn.ini"}));
         const QRect zeile = liste->visualItemRect(liste->item(2));
         QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, zeile.center());
-        QCOMPARE(u.p6().EditIniDatei->text(), QString("Quarn.ini"));
-        QTest::mouseClick(u.p6().PanelIniLadenOk, Qt::LeftButton);
+        QCOMPARE(testing::kindNamens<QLineEdit>(u.p6(), "EditIniDatei")->text(), QString("Quarn.ini"));
+        QTest::mouseClick(testing::kindNamens<QPushButton>(u.p6(), "PanelIniLadenOk"), Qt::LeftButton);
         QCOMPARE(u.buch.auftraege.first(), QString("IniDateiLesen Quarn"));
     }
 
@@ -417,7 +419,7 @@ private Q_SLOTS:
         laufwerke.setDrive('E', e.path());
         Umgebung u({1024, 768, 96}, laufwerke);
         testing::starten(*u.fenster, "ImageRunDemo");
-        QTest::mouseClick(u.p6().PanelDemoCD, Qt::LeftButton);
+        QTest::mouseClick(testing::kindNamens<QPushButton>(u.p6(), "PanelDemoCD"), Qt::LeftButton);
         QCOMPARE(u.meldungen.boxen.size(), 1);
         QCOMPARE(u.meldungen.boxen.first().second, QString("Die Demo-CDROM befindet sich nicht im CD-Laufwerk!"));
         QVERIFY(u.fenster->isVisible());
@@ -426,7 +428,7 @@ private Q_SLOTS:
             QFile cd(e.path() + datei);
             QVERIFY(cd.open(QIODevice::WriteOnly));
         }
-        QTest::mouseClick(u.p6().PanelDemoCD, Qt::LeftButton);
+        QTest::mouseClick(testing::kindNamens<QPushButton>(u.p6(), "PanelDemoCD"), Qt::LeftButton);
         QVERIFY(!u.fenster->isVisible());
         QCOMPARE(u.zustand.StammVerzeichnis, QString("E:\\"));
         QCOMPARE(u.buch.auftraege, (QStringList{"IniDateiLesen Quarn", "Titel Pagora"}));
@@ -435,12 +437,12 @@ private Q_SLOTS:
     void theToolAndTheWindowMakeTheSameProject() {
         Umgebung u;
         testing::starten(*u.fenster, "ImageFundamentals");
-        u.p4().EditProgrammName->setText("Buch");
-        u.p4().EditProgrammName->setModified(true);
-        u.p4().EditProjektVerzeichnis->setText("Werk");
-        u.p4().EditProjektVerzeichnis->setModified(true);
-        QTest::mouseClick(u.p4().BitBtnProjektOK, Qt::LeftButton);
-        QTest::mouseClick(u.p4().BitBtnProjektOK, Qt::LeftButton);
+        testing::kindNamens<QLineEdit>(u.p4(), "EditProgrammName")->setText("Buch");
+        testing::kindNamens<QLineEdit>(u.p4(), "EditProgrammName")->setModified(true);
+        testing::kindNamens<QLineEdit>(u.p4(), "EditProjektVerzeichnis")->setText("Werk");
+        testing::kindNamens<QLineEdit>(u.p4(), "EditProjektVerzeichnis")->setModified(true);
+        QTest::mouseClick(testing::kindNamens<QPushButton>(u.p4(), "BitBtnProjektOK"), Qt::LeftButton);
+        QTest::mouseClick(testing::kindNamens<QPushButton>(u.p4(), "BitBtnProjektOK"), Qt::LeftButton);
         QCOMPARE(u.zustand.ProgrammName, QString("Buch"));
 
         testing::Datenwurzel werkzeug;

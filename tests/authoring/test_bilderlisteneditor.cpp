@@ -120,8 +120,9 @@ private Q_SLOTS:
         testing::starten(*u.fenster, "ImageNeueBilder");
         QVERIFY(!u.fenster->isVisible());
         QVERIFY(u.buch.fortschrittsfeld->isVisible());
-        QCOMPARE(u.fenster->fortschritt()->LabelFortschrittTitel->text(), QString("Bilderliste wird geschrieben"));
-        QCOMPARE(u.fenster->fortschritt()->LabelFortschritt->text(), QString());
+        QCOMPARE(testing::kindNamens<QLabel>(*u.buch.fortschrittsfeld, "LabelFortschrittTitel")->text(),
+                 QString("Bilderliste wird geschrieben"));
+        QCOMPARE(testing::kindNamens<QLabel>(*u.buch.fortschrittsfeld, "LabelFortschritt")->text(), QString());
         QVERIFY(!u.fenster->vorhandenerListeneditor());
         // The editor comes with the timer's tick.
         QTRY_VERIFY_WITH_TIMEOUT(u.buch.listenfeld->isVisible(), 3000);
@@ -358,7 +359,7 @@ private Q_SLOTS:
         u.fenster->albumherstellung()->setBildabstand(abstand);
         u.zustand.Bearbeitungsteil = 1;
         u.fenster->Auswahl(Aufgabe::Albumfrage);
-        QTest::mouseClick(testing::teilNamens<QPushButton>(*u.fenster, "BitBtnJetzt"), Qt::LeftButton);
+        QTest::mouseClick(testing::kindNamens<QPushButton>(*u.fenster, "BitBtnJetzt"), Qt::LeftButton);
         QCOMPARE(u.buch.gemalt, gemalt);
         QCOMPARE(u.fenster->albumherstellung()->neuZeichnungen(), gemalt.size());
         QCOMPARE(u.buch.labels, (QList<int>{0, 1, 2, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16}));

@@ -342,7 +342,8 @@ private Q_SLOTS:
         Programm p;
         p.zustand->einstellungsQuelle.clear(); // the file on disk is no longer the table's own
         testing::starten(*p.bearbeitung, "PanelRegister");
-        QTest::mouseClick(testing::panel<Registerpanel>(*p.bearbeitung, "Panel9Register").BitBtnRegisterOk,
+        QTest::mouseClick(testing::kindNamens<QPushButton>(
+                              testing::panel<Registerpanel>(*p.bearbeitung, "Panel9Register"), "BitBtnRegisterOk"),
                           Qt::LeftButton);
         QCOMPARE(p.meldungen.boxen.size(), 1);
         QCOMPARE(p.meldungen.boxen.first().first, Art::Fehler);

@@ -76,7 +76,7 @@ struct Umgebung {
     // part's button ("AuswahlAlbum", "AuswahlLeseteil", "AuswahlAutorHilfe", "AuswahlBenutzerHilfe").
     void inhaltOeffnen(const QString &knopf) {
         testing::starten(*fenster, "Inhaltsverzeichnisbearbeiten");
-        QTest::mouseClick(testing::teilNamens<QPushButton>(p11(), knopf), Qt::LeftButton);
+        QTest::mouseClick(testing::kindNamens<QPushButton>(p11(), knopf), Qt::LeftButton);
     }
     QPlainTextEdit *memo() const { return fenster->inhaltsbearbeitung().MemoInhalt(); }
     // The import panel on the text folder with `name` typed into the name field.
@@ -145,7 +145,7 @@ private Q_SLOTS:
         if (!importiert) return;
         // The contents editor in the bottom-left corner, the book on the new contents.
         QCOMPARE(u.fenster->aktuellesPanel(), Aufgabe::Inhalt);
-        QVERIFY(!testing::teilNamens<QWidget>(*u.fenster, "PanelVerzeichnisAuswahl")->isVisibleTo(u.fenster.get()));
+        QVERIFY(!testing::kindNamens<QWidget>(*u.fenster, "PanelVerzeichnisAuswahl")->isVisibleTo(u.fenster.get()));
         QCOMPARE(u.fenster->pos(), QPoint(0, 768 - u.fenster->height()));
         QCOMPARE(u.buch.auftraege.mid(0, 2), (QStringList{"SeitenZeigen 0", "InhaltListenLeeren"}));
         QCOMPARE(Inhaltsbearbeitung::zeilen(u.memo()).size(), 2);

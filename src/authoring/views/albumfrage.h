@@ -13,6 +13,7 @@ class Albumfrage : public Aufgabenpanel {
 public:
     explicit Albumfrage(Bearbeitungskontext &kontext);
 
+private:
     QLabel *LabelAlbumFrage;
     QPushButton *BitBtnJetzt;
     QPushButton *BitBtnSpaeter;

@@ -24,14 +24,13 @@ public:
     void PanelDemoCDClick();
     void ok() override { BitBtnDemoLadenClick(); }
 
+private:
     QLabel *LabelDemoLaden;
     QLineEdit *EditIniDatei;
     QListWidget *FileListBox1;
     QPushButton *PanelDemoCD;
     QPushButton *PanelIniLadenOk;
     QPushButton *BitBtnIniNichtLaden;
-
-private:
     std::optional<QString> datenwurzel();
     void oeffnen(const QString &stamm, const QString &name);
     void geladen();

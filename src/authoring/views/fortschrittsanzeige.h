@@ -20,10 +20,9 @@ public:
     void verbergen();
     bool sichtbar() const;
 
+private:
     QLabel *LabelFortschrittTitel;
     QLabel *LabelFortschritt;
-
-private:
     QWidget *feld_;
 };
 

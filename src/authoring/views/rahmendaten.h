@@ -24,18 +24,17 @@ public:
     int stufe() const { return stufe_; }
     void hinweisLeeren();
 
+protected:
+    // EditProgrammNameKeyPress: in the two fields Enter is OK and Escape hides.
+    bool eventFilter(QObject *obj, QEvent *event) override;
+
+private:
     QLabel *LabelRahmendaten;
     QLineEdit *EditProgrammName;
     QLineEdit *EditProjektVerzeichnis;
     QLabel *LabelEingabeHinweis;
     QPushButton *BitBtnProjektOK;
     QPushButton *BitBtnNotOk;
-
-protected:
-    // EditProgrammNameKeyPress: in the two fields Enter is OK and Escape hides.
-    bool eventFilter(QObject *obj, QEvent *event) override;
-
-private:
     void anlegen();
     // Back to the first stage: name and folder are typed (again) and then confirmed.
     void zurEingabe();

@@ -37,10 +37,10 @@ public:
     std::array<QPushButton *, kGriffAnzahl> PanelGriffT{};
     std::array<QPushButton *, kGriffAnzahl> PanelGriffB{};
     std::array<QPushButton *, kGriffAnzahl> PanelGriffH{};
-    QPushButton *BitBtnRegisterOk;
-    QLabel *LabelGriffWarnung;
 
 private:
+    QPushButton *BitBtnRegisterOk;
+    QLabel *LabelGriffWarnung;
     void PanelFarbe(int k);
     void vorschau();
     std::array<Buchteil, kGriffAnzahl> teile_{};
