@@ -314,7 +314,8 @@ bool gestaltung(const QString &ordner, platform::ScreenInfo info) {
 
     bearbeitung.Auswahl(authoring::Aufgabe::Hintergrund);
     auto &hintergrund = panel<authoring::Hintergrundpanel>(bearbeitung, "Panel5Wallpaper");
-    hintergrund.FileListBoxWallpaper->setCurrentRow(qMin(2, hintergrund.FileListBoxWallpaper->count() - 1));
+    testing::kindNamens<QListWidget>(hintergrund, "FileListBoxWallpaper")
+        ->setCurrentRow(qMin(2, testing::kindNamens<QListWidget>(hintergrund, "FileListBoxWallpaper")->count() - 1));
     ok &= speichernMitFenster(form, bearbeitung, ordner, vorsilbe + "63-hintergrund");
     hintergrund.BitBtnWallpaperClick();
     form.SeitenZeigen(0);

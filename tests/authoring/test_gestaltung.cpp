@@ -280,9 +280,9 @@ private Q_SLOTS:
             text << QStringLiteral("Zeile %1").arg(i);
         testing::teile(p.buch()).MemoTextLinks->schreibfeld()->setPlainText(text.join('\n'));
         if (abbrechen)
-            QTest::mouseClick(c.BitBtn6, Qt::LeftButton);
+            QTest::mouseClick(testing::kindNamens<QPushButton>(c, "BitBtn6"), Qt::LeftButton);
         else
-            QTest::mouseClick(c.PanelSave, Qt::LeftButton);
+            QTest::mouseClick(testing::kindNamens<QPushButton>(c, "PanelSave"), Qt::LeftButton);
         QCOMPARE(p.meldungen.fragen.size(), zeilen > 29 ? 1 : 0);
         if (gespeichert < 0) {
             QCOMPARE(p.w.lesen("Pagora/Pages/Pagora.4"), vorher);
@@ -308,26 +308,26 @@ private Q_SLOTS:
         p.form->ImageMenuMouseDown(6 * 64 + 45, 10); // the image menu's background cell
         QVERIFY(p.bearbeitung->isVisible());
         QCOMPARE(testing::vorderesPanel(*p.bearbeitung), &h);
-        QCOMPARE(h.FileListBoxWallpaper->count(), 3);
-        QCOMPARE(h.EditHintergrundbild->text(), QString("*.bmp"));
+        QCOMPARE(testing::kindNamens<QListWidget>(h, "FileListBoxWallpaper")->count(), 3);
+        QCOMPARE(testing::kindNamens<QLineEdit>(h, "EditHintergrundbild")->text(), QString("*.bmp"));
         const QImage leer = h.vorschau();
         QCOMPARE(leer.pixel(12, 10), qRgb(192, 192, 192));
-        QTest::mouseClick(h.BitBtnWallpaper, Qt::LeftButton);
+        QTest::mouseClick(testing::kindNamens<QPushButton>(h, "BitBtnWallpaper"), Qt::LeftButton);
         QVERIFY(p.bearbeitung->isVisible());
         QCOMPARE(p.zustand->einstellungen.wert("Wallpaper"), QString());
 
-        QListWidget *liste = h.FileListBoxWallpaper;
+        QListWidget *liste = testing::kindNamens<QListWidget>(h, "FileListBoxWallpaper");
         QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, liste->visualItemRect(liste->item(1)).center());
-        QCOMPARE(h.EditHintergrundbild->text(), QString("Garten.bmp"));
+        QCOMPARE(testing::kindNamens<QLineEdit>(h, "EditHintergrundbild")->text(), QString("Garten.bmp"));
         QCOMPARE(h.vorschau().pixel(91, 69), QColor(Qt::darkGreen).rgb());
         QTest::keyClick(liste, Qt::Key_Down);
-        QCOMPARE(h.EditHintergrundbild->text(), QString("Klein.bmp"));
+        QCOMPARE(testing::kindNamens<QLineEdit>(h, "EditHintergrundbild")->text(), QString("Klein.bmp"));
         QCOMPARE(h.vorschau().pixel(51, 39), QColor(Qt::red).rgb());
         QCOMPARE(h.vorschau().pixel(52, 40), qRgb(192, 192, 192));
         QTest::keyClick(liste, Qt::Key_Up);
         QTest::keyClick(liste, Qt::Key_Up);
-        QCOMPARE(h.EditHintergrundbild->text(), QString("alt.neu.bmp"));
-        QTest::mouseClick(h.BitBtnWallpaper, Qt::LeftButton);
+        QCOMPARE(testing::kindNamens<QLineEdit>(h, "EditHintergrundbild")->text(), QString("alt.neu.bmp"));
+        QTest::mouseClick(testing::kindNamens<QPushButton>(h, "BitBtnWallpaper"), Qt::LeftButton);
         QVERIFY(!p.bearbeitung->isVisible());
         QCOMPARE(p.zustand->einstellungen.wert("Wallpaper"), QString("alt.neu"));
         QVERIFY(sichtbar(testing::Bildteile(*p.form).ImageMain));

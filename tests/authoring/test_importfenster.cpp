@@ -180,7 +180,7 @@ private Q_SLOTS:
         QTest::mouseClick(teil == "help" ? u.p7().AutorHilfe : u.p7().Buchtext, Qt::LeftButton);
         u.p7().Silbentrennung->setChecked(trennen);
         QTest::mouseClick(u.p7().BitBtnLaden, Qt::LeftButton);
-        QTest::mouseClick(u.p11().PanelSaveContents, Qt::LeftButton);
+        QTest::mouseClick(testing::kindNamens<QPushButton>(u.p11(), "PanelSaveContents"), Qt::LeftButton);
         QVERIFY(u.meldungen.boxen.isEmpty());
         const QStringList dateien = teil == "help" ? QStringList{"Buch/Pages/Buch.7", "Buch/Pages/Buch.6"}
                                                    : QStringList{"Buch/Pages/Buch.5", "Buch/Pages/Buch.1"};
@@ -309,10 +309,10 @@ private Q_SLOTS:
             if (teil == 0)
                 QTest::mouseDClick(u.memo()->viewport(), Qt::LeftButton);
             else
-                QTest::mouseClick(u.p11().PanelSaveContents, Qt::LeftButton);
+                QTest::mouseClick(testing::kindNamens<QPushButton>(u.p11(), "PanelSaveContents"), Qt::LeftButton);
         } else {
             u.fenster->Auswahl(Aufgabe::Inhalt);
-            QTest::mouseClick(u.p11().BitBtn1, Qt::LeftButton);
+            QTest::mouseClick(testing::kindNamens<QPushButton>(u.p11(), "BitBtn1"), Qt::LeftButton);
         }
         QVERIFY(!u.fenster->isVisible());
         QVERIFY(!u.memo()->isVisibleTo(&u.buch.flaeche));

@@ -24,10 +24,9 @@ public:
     void beenden();
     bool CopyrightBearbeitung() const { return bearbeitung_; }
 
+private:
     QPushButton *PanelSave;
     QPushButton *BitBtn6;
-
-private:
     QString seitendatei() const;
     bool bearbeitung_ = false;
 };

@@ -25,13 +25,12 @@ public:
     void BitBtnWallpaperClick();
     QImage vorschau() const { return vorschau_; }
 
+private:
     QLabel *Hintergrundbild;
     QLineEdit *EditHintergrundbild;
     QLabel *LabelBitmapDirectory;
     QListWidget *FileListBoxWallpaper;
     QPushButton *BitBtnWallpaper;
-
-private:
     QString albumOrdner() const;
     QImage vorschau_;
 };

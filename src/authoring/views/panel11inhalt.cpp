@@ -67,4 +67,8 @@ Panel11Inhaltsverzeichnis::Panel11Inhaltsverzeichnis(Bearbeitungskontext &kontex
     spalte->addLayout(knoepfe);
 }
 
+void Panel11Inhaltsverzeichnis::auswahlZeigen(bool zeigen) {
+    PanelVerzeichnisAuswahl->setVisible(zeigen);
+}
+
 } // namespace authoring

@@ -12,7 +12,10 @@ class Panel11Inhaltsverzeichnis : public Aufgabenpanel {
     Q_OBJECT
 public:
     explicit Panel11Inhaltsverzeichnis(Bearbeitungskontext &kontext);
+    // The panel either saves the contents on the book or first asks which part's.
+    void auswahlZeigen(bool zeigen);
 
+private:
     QLabel *LabelInhalt;
     QWidget *PanelVerzeichnisAuswahl;
     QPushButton *AuswahlLeseteil;

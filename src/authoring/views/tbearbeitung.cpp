@@ -60,7 +60,7 @@ TBearbeitung::TBearbeitung(projekt::Zustand &zustand, const platform::Screen &sc
     panels_[7] = Panel7Import;
     panels_[11] = inhaltsverzeichnis;
     panels_[12] = inhaltsverzeichnis;
-    PanelVerzeichnisAuswahl = inhaltsverzeichnis->PanelVerzeichnisAuswahl;
+    inhaltspanel_ = inhaltsverzeichnis;
     Panel5Wallpaper = new Hintergrundpanel(*this);
     Panel8Titel = new Titelpanel(*this);
     Panel9Register = new Registerpanel(*this);
@@ -124,7 +124,7 @@ void TBearbeitung::Auswahl(Aufgabe aufgabe) {
         if (index == 9) Panel9Register->laden();
         // Another task ends the writing on the copyright page.
         if (index != 10) Panel10Copyright->beenden();
-        if (index == 11 || index == 12) PanelVerzeichnisAuswahl->setVisible(index == 12);
+        if (index == 11 || index == 12) inhaltspanel_->auswahlZeigen(index == 12);
         stapel_->setCurrentWidget(p);
     }
     if (!zentriert_) {

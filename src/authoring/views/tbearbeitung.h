@@ -116,7 +116,7 @@ private:
     Titelpanel *Panel8Titel = nullptr;
     Registerpanel *Panel9Register = nullptr;
     Copyrightpanel *Panel10Copyright = nullptr;
-    QWidget *PanelVerzeichnisAuswahl = nullptr;
+    Panel11Inhaltsverzeichnis *inhaltspanel_ = nullptr;
     int tag_ = 0;
     bool zentriert_ = false;
     // The hint of the new-project panel stays three seconds after the program started.
