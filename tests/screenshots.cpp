@@ -409,7 +409,7 @@ bool textImport(const QString &ordner, platform::ScreenInfo info) {
     bearbeitung.textImportieren();
     auto &p = panel<authoring::Panel7Import>(bearbeitung, "Panel7Import");
     p.ordnerSetzen(programm.zustand.dateien.stored(kopie.path() + "/Quarn/Texte/"));
-    p.FileListBox->setCurrentRow(0);
+    testing::kindNamens<QListWidget>(p, "FileListBox")->setCurrentRow(0);
     ok &= speichern(bearbeitung, ordner, vorsilbe + "40-text-importieren");
     p.BitBtnLadenClick();
     ok &= speichernMitFenster(form, bearbeitung, ordner, vorsilbe + "41-nach-dem-import");

@@ -83,7 +83,7 @@ struct Umgebung {
     void panelMit(const QString &name) {
         testing::starten(*fenster, "ImageTextImport");
         p7().ordnerSetzen(w.gespeichert() + "Texte\\");
-        p7().EditDateiname->setText(name);
+        testing::kindNamens<QLineEdit>(p7(), "EditDateiname")->setText(name);
     }
     testing::Datenwurzel w;
     app::Zustand zustand;
@@ -125,17 +125,17 @@ private Q_SLOTS:
         QFETCH(bool, importiert);
         Umgebung u;
         u.panelMit(name);
-        QCOMPARE(u.p7().FileListBox->count(), 1);
+        QCOMPARE(testing::kindNamens<QListWidget>(u.p7(), "FileListBox")->count(), 1);
         // The author reads folders as the system names them, never in the stored form.
-        for (int i = 0; i < u.p7().DirectoryListBox->count(); ++i)
-            QVERIFY(!u.p7().DirectoryListBox->item(i)->text().contains(":\\"));
-        QCOMPARE(u.p7().DirectoryListBox->item(0)->text(), QString("/"));
+        for (int i = 0; i < testing::kindNamens<QListWidget>(u.p7(), "DirectoryListBox")->count(); ++i)
+            QVERIFY(!testing::kindNamens<QListWidget>(u.p7(), "DirectoryListBox")->item(i)->text().contains(":\\"));
+        QCOMPARE(testing::kindNamens<QListWidget>(u.p7(), "DirectoryListBox")->item(0)->text(), QString("/"));
         QVERIFY(QTest::qWaitForWindowActive(u.fenster.get()));
         if (perEnter) {
-            u.p7().EditDateiname->setFocus();
+            testing::kindNamens<QLineEdit>(u.p7(), "EditDateiname")->setFocus();
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         } else {
-            QTest::mouseClick(u.p7().BitBtnLaden, Qt::LeftButton);
+            QTest::mouseClick(testing::kindNamens<QPushButton>(u.p7(), "BitBtnLaden"), Qt::LeftButton);
         }
         QCOMPARE(u.w.gibt("Buch/Pages/Buch.5"), importiert);
         QVERIFY(u.meldungen.boxen.isEmpty());
@@ -177,9 +177,11 @@ private Q_SLOTS:
 
         Umgebung u;
         u.panelMit("buch.txt");
-        QTest::mouseClick(teil == "help" ? u.p7().AutorHilfe : u.p7().Buchtext, Qt::LeftButton);
-        u.p7().Silbentrennung->setChecked(trennen);
-        QTest::mouseClick(u.p7().BitBtnLaden, Qt::LeftButton);
+        QTest::mouseClick(teil == "help" ? testing::kindNamens<QPushButton>(u.p7(), "AutorHilfe")
+                                         : testing::kindNamens<QPushButton>(u.p7(), "Buchtext"),
+                          Qt::LeftButton);
+        testing::kindNamens<QCheckBox>(u.p7(), "Silbentrennung")->setChecked(trennen);
+        QTest::mouseClick(testing::kindNamens<QPushButton>(u.p7(), "BitBtnLaden"), Qt::LeftButton);
         QTest::mouseClick(testing::kindNamens<QPushButton>(u.p11(), "PanelSaveContents"), Qt::LeftButton);
         QVERIFY(u.meldungen.boxen.isEmpty());
         const QStringList dateien = teil == "help" ? QStringList{"Buch/Pages/Buch.7", "Buch/Pages/Buch.6"}
@@ -191,7 +193,7 @@ private Q_SLOTS:
         QVERIFY(!u.w.gibt(teil == "help" ? "Buch/Pages/Buch.5" : "Buch/Pages/Buch.7"));
         // The preference outlives the window.
         QCOMPARE(QSettings(QSettings::UserScope, "Pagora", "Pagora").value("Import/Silbentrennung").toBool(), trennen);
-        QCOMPARE(Umgebung().p7().Silbentrennung->isChecked(), trennen);
+        QCOMPARE(testing::kindNamens<QCheckBox>(Umgebung().p7(), "Silbentrennung")->isChecked(), trennen);
         // Without hyphenation the compound is cut where the line reaches 20 characters.
         QCOMPARE(u.w.lesen(dateien[0]).contains("Nach Angaben des Bu "), !trennen);
     }
@@ -204,7 +206,7 @@ private Q_SLOTS:
         u.w.schreiben("Buch/Pages/Buch.5", "alte Seiten");
         u.panelMit("utf8.txt");
         u.meldungen.antwort = false;
-        QTest::mouseClick(u.p7().BitBtnLaden, Qt::LeftButton);
+        QTest::mouseClick(testing::kindNamens<QPushButton>(u.p7(), "BitBtnLaden"), Qt::LeftButton);
         QCOMPARE(u.meldungen.fragen.size(), 1);
         QVERIFY2(u.meldungen.fragen[0].contains(QString("„→“ (U+2192) in Zeile 2")), qPrintable(u.meldungen.fragen[0]));
         QVERIFY(u.meldungen.fragen[0].contains(QString("„ő“ (U+0151) in Zeile 2")));
@@ -213,7 +215,7 @@ private Q_SLOTS:
         u.meldungen.boxen.clear();
         u.meldungen.antwort = true;
         u.panelMit("utf8.txt");
-        QTest::mouseClick(u.p7().BitBtnLaden, Qt::LeftButton);
+        QTest::mouseClick(testing::kindNamens<QPushButton>(u.p7(), "BitBtnLaden"), Qt::LeftButton);
         QCOMPARE(u.meldungen.fragen.size(), 1);
         QVERIFY(u.meldungen.boxen.isEmpty());
         const QByteArray seiten = u.w.lesen("Buch/Pages/Buch.5");
@@ -229,9 +231,10 @@ private Q_SLOTS:
         u.panelMit("buch.txt");
         qunsetenv("XDG_DATA_DIRS");
         qunsetenv("XDG_DATA_HOME");
-        QVERIFY(!u.p7().Silbentrennung->isEnabled());
-        QVERIFY(!u.p7().Silbentrennung->isChecked());
-        QVERIFY2(u.p7().Silbentrennung->toolTip().contains("hyphen-de"), qPrintable(u.p7().Silbentrennung->toolTip()));
+        QVERIFY(!testing::kindNamens<QCheckBox>(u.p7(), "Silbentrennung")->isEnabled());
+        QVERIFY(!testing::kindNamens<QCheckBox>(u.p7(), "Silbentrennung")->isChecked());
+        QVERIFY2(testing::kindNamens<QCheckBox>(u.p7(), "Silbentrennung")->toolTip().contains("hyphen-de"),
+                 qPrintable(testing::kindNamens<QCheckBox>(u.p7(), "Silbentrennung")->toolTip()));
     }
 
     void aCancelledLongImportKeepsTheOldPages() {
@@ -253,7 +256,7 @@ private Q_SLOTS:
             }
         });
         klick.start(0);
-        QTest::mouseClick(u.p7().BitBtnLaden, Qt::LeftButton);
+        QTest::mouseClick(testing::kindNamens<QPushButton>(u.p7(), "BitBtnLaden"), Qt::LeftButton);
         QVERIFY(gesehen);
         QCOMPARE(u.w.lesen("Buch/Pages/Buch.5"), QByteArray("alte Seiten"));
         QCOMPARE(u.w.lesen("Buch/Pages/Buch.1"), QByteArray("alter Inhalt\r\n"));

@@ -224,11 +224,14 @@ private Q_SLOTS:
         s.form->show();
         s.form->SeitenZeigen(4);
         s.suchen("rathaus", 0);
-        QListWidgetItem *eintrag = s.fundliste.ListBoxFund->item(0);
+        QListWidgetItem *eintrag = testing::kindNamens<QListWidget>(s.fundliste, "ListBoxFund")->item(0);
         QVERIFY(eintrag->text().startsWith("Hafen: Das Rathaus"));
-        const QRect zeile = s.fundliste.ListBoxFund->visualItemRect(eintrag);
-        QVERIFY(s.fundliste.ListBoxFund->fontMetrics().horizontalAdvance("Hafen: ") < zeile.width());
-        QTest::mouseClick(s.fundliste.ListBoxFund->viewport(), Qt::LeftButton, {}, zeile.center());
+        const QRect zeile = testing::kindNamens<QListWidget>(s.fundliste, "ListBoxFund")->visualItemRect(eintrag);
+        QVERIFY(
+            testing::kindNamens<QListWidget>(s.fundliste, "ListBoxFund")->fontMetrics().horizontalAdvance("Hafen: ") <
+            zeile.width());
+        QTest::mouseClick(testing::kindNamens<QListWidget>(s.fundliste, "ListBoxFund")->viewport(), Qt::LeftButton, {},
+                          zeile.center());
         QVERIFY(!s.form->PanelBuch()->isVisibleTo(s.form.get()));
         QTest::keyClick(&s.fundliste, Qt::Key_Escape);
         QVERIFY(s.form->PanelBuch()->isVisibleTo(s.form.get()));
@@ -277,7 +280,8 @@ private Q_SLOTS:
         s.suchen("rathaus", 0);
         s.suchen("kran", 0);
         QCOMPARE(gemacht, 1);
-        QCOMPARE(s.fundliste.ListBoxFund->item(0)->text(), QString("Hafen: Der Kran"));
+        QCOMPARE(testing::kindNamens<QListWidget>(s.fundliste, "ListBoxFund")->item(0)->text(),
+                 QString("Hafen: Der Kran"));
         // Its hits lead to their pictures: the list was connected when it was made.
         Q_EMIT s.fundliste.fundGewaehlt(1);
         QCOMPARE(s.form->bildansicht()->aktuellesBild(), QString("Hafen"));
@@ -288,8 +292,9 @@ private Q_SLOTS:
         s.suchen("rathaus", 0);
         QVERIFY(!s.form->suche()->PanelSuchen()->isVisibleTo(s.form.get()));
         QVERIFY(s.fundliste.isVisible());
-        QCOMPARE(s.fundliste.ListBoxFund->count(), 1);
-        QCOMPARE(s.fundliste.ListBoxFund->item(0)->text(), QString("Hafen: Das Rathaus"));
+        QCOMPARE(testing::kindNamens<QListWidget>(s.fundliste, "ListBoxFund")->count(), 1);
+        QCOMPARE(testing::kindNamens<QListWidget>(s.fundliste, "ListBoxFund")->item(0)->text(),
+                 QString("Hafen: Das Rathaus"));
         QCOMPARE(s.fundliste.height(), 200);
         s.form->Suchbildausgeben(1);
         QVERIFY(!s.form->PanelBuch()->isVisibleTo(s.form.get()));
@@ -320,11 +325,12 @@ private Q_SLOTS:
         Suche s;
         s.suchen("Leuchtturm", 0);
         QVERIFY(s.fundliste.isVisible());
-        QCOMPARE(s.fundliste.LabelNichtsgefunden->text(), QString("\"Leuchtturm\" wurde nicht gefunden"));
-        QVERIFY(!s.fundliste.ListBoxFund->isVisibleTo(&s.fundliste));
+        QCOMPARE(testing::kindNamens<QLabel>(s.fundliste, "LabelNichtsgefunden")->text(),
+                 QString("\"Leuchtturm\" wurde nicht gefunden"));
+        QVERIFY(!testing::kindNamens<QListWidget>(s.fundliste, "ListBoxFund")->isVisibleTo(&s.fundliste));
         s.suchen("Kran", 0); // a later list is not covered by the earlier notice
-        QVERIFY(s.fundliste.ListBoxFund->isVisibleTo(&s.fundliste));
-        QVERIFY(!s.fundliste.LabelNichtsgefunden->isVisibleTo(&s.fundliste));
+        QVERIFY(testing::kindNamens<QListWidget>(s.fundliste, "ListBoxFund")->isVisibleTo(&s.fundliste));
+        QVERIFY(!testing::kindNamens<QLabel>(s.fundliste, "LabelNichtsgefunden")->isVisibleTo(&s.fundliste));
     }
 };
 

@@ -29,6 +29,11 @@ public:
     void ordnerSetzen(const QString &ordner);
     QString ordner() const { return ordner_; }
 
+protected:
+    // Enter in the folder list opens the folder and goes no further.
+    bool eventFilter(QObject *obj, QEvent *event) override;
+
+private:
     QLabel *LabelTitel;
     QPushButton *Buchtext;
     QPushButton *Hilfetext;
@@ -41,12 +46,6 @@ public:
     QCheckBox *Silbentrennung;
     QPushButton *BitBtnLaden;
     QPushButton *BitBtnCancel;
-
-protected:
-    // Enter in the folder list opens the folder and goes no further.
-    bool eventFilter(QObject *obj, QEvent *event) override;
-
-private:
     void teilZeigen();
     void trennmusterPruefen();
     void laufwerkeLesen();

@@ -24,10 +24,6 @@ public:
     void nebenDenFund(int x, int breite) { move(x > breite / 2 ? 0 : breite - width(), y()); }
     const Albumfund *fund(int n) const { return n >= 1 && n <= funde_.size() ? &funde_[n - 1] : nullptr; }
 
-    QListWidget *ListBoxFund;
-    QListWidget *ListBox1;
-    QLabel *LabelNichtsgefunden;
-
 Q_SIGNALS:
     void fundGewaehlt(int n); // 1-based
     // Escape in the list: back to the book.
@@ -37,6 +33,9 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    QListWidget *ListBoxFund;
+    QListWidget *ListBox1;
+    QLabel *LabelNichtsgefunden;
     QList<Albumfund> funde_;
 };
 
