@@ -162,7 +162,8 @@ bool aufnehmen(const QString &ordner, platform::ScreenInfo info) {
     ok &= speichern(form, ordner, vorsilbe + "17-bildtext-bearbeiten");
     form.bildansicht()->PanelBildtext()->hide();
     maus(bild.Flaeche, QEvent::MouseButtonPress, bild.ImageMain->pos() + QPoint(200, 200));
-    form.bildansicht()->PanelEingabe()->Edit1->setText(QStringLiteral("Hier rieselt das Mehl heraus"));
+    testing::kindNamens<QLineEdit>(*form.bildansicht()->PanelEingabe(), "Edit1")
+        ->setText(QStringLiteral("Hier rieselt das Mehl heraus"));
     ok &= speichern(form, ordner, vorsilbe + "18-markierung-eingeben");
     form.bildansicht()->PanelEingabe()->hide();
     maus(bild.SpeedButtonEnlarge, QEvent::MouseButtonRelease, QPoint(1, 1));

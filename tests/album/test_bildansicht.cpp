@@ -176,8 +176,9 @@ private Q_SLOTS:
         a.druecken(Qt::LeftButton, p.x(), p.y());
         QVERIFY(sichtbar(a.form->bildansicht()->PanelEingabe()));
         QCOMPARE(a.form->bildansicht()->klickpunkt().x(), 50);
-        a.form->bildansicht()->PanelEingabe()->Edit1->setText("Die Turmspitze");
-        QTest::mouseClick(a.form->bildansicht()->PanelEingabe()->BitBtn1, Qt::LeftButton);
+        testing::kindNamens<QLineEdit>(*a.form->bildansicht()->PanelEingabe(), "Edit1")->setText("Die Turmspitze");
+        QTest::mouseClick(testing::kindNamens<QPushButton>(*a.form->bildansicht()->PanelEingabe(), "BitBtn1"),
+                          Qt::LeftButton);
         QVERIFY(!sichtbar(a.form->bildansicht()->PanelEingabe()));
         QByteArray datei; // names are looked up ignoring case, as the program does
         QVERIFY(a.w.dateien().read(a.w.gespeichert() + "Pagora\\Album\\Turm.Txt", &datei));
@@ -201,14 +202,14 @@ private Q_SLOTS:
         };
         const QPoint p = a.bei(50, 60);
         a.druecken(Qt::LeftButton, p.x(), p.y());
-        QCOMPARE(QApplication::focusWidget(), b->PanelEingabe()->Edit1);
-        QTest::keyClicks(b->PanelEingabe()->Edit1, "Boot");
+        QCOMPARE(QApplication::focusWidget(), testing::kindNamens<QLineEdit>(*b->PanelEingabe(), "Edit1"));
+        QTest::keyClicks(testing::kindNamens<QLineEdit>(*b->PanelEingabe(), "Edit1"), "Boot");
         taste(Qt::Key_Return);
         QVERIFY(!sichtbar(b->PanelEingabe()));
         taste(Qt::Key_Right);
         QCOMPARE(a.zustand->AktuellerBildIndex, 3); // the empty line is skipped
         a.druecken(Qt::LeftButton, 400, 1);         // the top edge opens the text for editing
-        QTest::mouseClick(b->PanelBildtext()->BitBtnAbbruch, Qt::LeftButton);
+        QTest::mouseClick(testing::kindNamens<QPushButton>(*b->PanelBildtext(), "BitBtnAbbruch"), Qt::LeftButton);
         taste(Qt::Key_Left);
         QCOMPARE(a.zustand->AktuellerBildIndex, 1);
         a.bewegen(795, 300);
@@ -246,16 +247,16 @@ private Q_SLOTS:
         QVERIFY(sichtbar(b->PanelBildtext()) && sichtbar(b->PanelBildlauf()));
         QCOMPARE(testing::ohneNamen(a.form.get()), QStringList());
         b->PanelBildlauf()->hide();
-        QTest::mouseClick(b->PanelBildtext()->BitBtnAbbruch, Qt::LeftButton);
+        QTest::mouseClick(testing::kindNamens<QPushButton>(*b->PanelBildtext(), "BitBtnAbbruch"), Qt::LeftButton);
         const QPoint p = a.bei(50, 60);
         a.druecken(Qt::LeftButton, p.x(), p.y());
-        QCOMPARE(QApplication::focusWidget(), b->PanelEingabe()->Edit1);
+        QCOMPARE(QApplication::focusWidget(), testing::kindNamens<QLineEdit>(*b->PanelEingabe(), "Edit1"));
         QCOMPARE(testing::ohneNamen(a.form.get()), QStringList());
         for (const Qt::Key k : {Qt::Key_Up, Qt::Key_Down, Qt::Key_PageDown, Qt::Key_PageUp, Qt::Key_End, Qt::Key_F1})
             QTest::keyClick(a.form->windowHandle(), k);
         QCOMPARE(a.zustand->AktuellerBildIndex, 1);
         QVERIFY(sichtbar(b->PanelEingabe()) && !sichtbar(a.form->PanelBuch()));
-        QTest::mouseClick(b->PanelEingabe()->SpeedButton1, Qt::LeftButton);
+        QTest::mouseClick(testing::kindNamens<QPushButton>(*b->PanelEingabe(), "SpeedButton1"), Qt::LeftButton);
         QVERIFY(!sichtbar(b->PanelEingabe()));
         QTest::keyClick(a.form->windowHandle(), Qt::Key_PageDown);
         QCOMPARE(a.zustand->AktuellerBildIndex, 3); // the empty line is skipped
@@ -273,7 +274,8 @@ private Q_SLOTS:
         a.meldungen.antwort = true;
         a.druecken(Qt::RightButton, lager.x(), lager.y());
         QCOMPARE(a.w.lesen("Pagora/Album/Hafen.Txt"), QByteArray("0100,0100,Der Kran\r\n0300,0250,Die Mole\r\n"));
-        QCOMPARE(a.form->bildansicht()->PanelEingabe()->Edit1->text(), QString("Das Lagerhaus"));
+        QCOMPARE(testing::kindNamens<QLineEdit>(*a.form->bildansicht()->PanelEingabe(), "Edit1")->text(),
+                 QString("Das Lagerhaus"));
         QVERIFY(sichtbar(a.form->bildansicht()->PanelEingabe()));
         QCOMPARE(a.form->bildansicht()->marken().marken.size(), 3);
     }
@@ -304,10 +306,10 @@ private Q_SLOTS:
         // The input takes what a line holds, and says so; foreign characters are asked about.
         const QPoint p = a.bei(50, 60);
         a.druecken(Qt::LeftButton, p.x(), p.y());
-        QLineEdit *feld = a.form->bildansicht()->PanelEingabe()->Edit1;
+        QLineEdit *feld = testing::kindNamens<QLineEdit>(*a.form->bildansicht()->PanelEingabe(), "Edit1");
         QTest::keyClicks(feld, QString(90, 'z'));
         QCOMPARE(feld->text().size(), 80);
-        QCOMPARE(a.form->bildansicht()->PanelEingabe()->LabelSchreibenSie->text(),
+        QCOMPARE(testing::kindNamens<QLabel>(*a.form->bildansicht()->PanelEingabe(), "LabelSchreibenSie")->text(),
                  QString::fromUtf8("Ein Kommentar fasst höchstens 80 Zeichen."));
         feld->setText(QString::fromUtf8("Möwe \U0001F426"));
         a.meldungen.antwort = false;
@@ -326,8 +328,9 @@ private Q_SLOTS:
         const QPoint p = a.bei(50, 60);
         a.druecken(Qt::LeftButton, p.x(), p.y());
         QVERIFY(!sichtbar(a.form->bildansicht()->PanelEingabe()));
-        a.form->bildansicht()->PanelEingabe()->Edit1->setText("x");
-        QTest::mouseClick(a.form->bildansicht()->PanelEingabe()->BitBtn1, Qt::LeftButton);
+        testing::kindNamens<QLineEdit>(*a.form->bildansicht()->PanelEingabe(), "Edit1")->setText("x");
+        QTest::mouseClick(testing::kindNamens<QPushButton>(*a.form->bildansicht()->PanelEingabe(), "BitBtn1"),
+                          Qt::LeftButton);
         QVERIFY(!a.w.dateien().exists(a.w.gespeichert() + "Pagora\\Album\\Turm.Txt"));
     }
 
@@ -336,44 +339,58 @@ private Q_SLOTS:
         a.oeffnen(1);
         a.bewegen(400, 1);
         QVERIFY(sichtbar(a.form->bildansicht()->PanelBildtext()));
-        QCOMPARE(a.form->bildansicht()->PanelBildtext()->MemoBildtext->height(), 85);
-        QCOMPARE(a.form->bildansicht()->PanelBildtext()->LabelBildtext->text(),
+        QCOMPARE(testing::kindNamens<QPlainTextEdit>(*a.form->bildansicht()->PanelBildtext(), "MemoBildtext")->height(),
+                 85);
+        QCOMPARE(testing::kindNamens<QLabel>(*a.form->bildansicht()->PanelBildtext(), "LabelBildtext")->text(),
                  QString("Der alte Hafen im Winter|Der alte Hafen im Winter 1911"));
-        QVERIFY(!a.form->bildansicht()->PanelBildtext()->BitBtnSichern->isVisibleTo(
-            a.form->bildansicht()->PanelBildtext()));
+        QVERIFY(!testing::kindNamens<QPushButton>(*a.form->bildansicht()->PanelBildtext(), "BitBtnSichern")
+                     ->isVisibleTo(a.form->bildansicht()->PanelBildtext()));
         a.druecken(Qt::LeftButton, 400, 1); // the top edge opens the text for editing
         QCOMPARE(a.form->bildansicht()->PanelBildtext()->height(), 109);
         QVERIFY(a.form->bildansicht()->PanelBildtext()->bearbeitet());
-        a.form->bildansicht()->PanelBildtext()->MemoBildtext->setPlainText("Neu");
-        a.form->bildansicht()->PanelBildtext()->MemoBildtext->moveCursor(QTextCursor::End);
-        QTest::keyClicks(a.form->bildansicht()->PanelBildtext()->MemoBildtext, " geschrieben");
+        testing::kindNamens<QPlainTextEdit>(*a.form->bildansicht()->PanelBildtext(), "MemoBildtext")
+            ->setPlainText("Neu");
+        testing::kindNamens<QPlainTextEdit>(*a.form->bildansicht()->PanelBildtext(), "MemoBildtext")
+            ->moveCursor(QTextCursor::End);
+        QTest::keyClicks(testing::kindNamens<QPlainTextEdit>(*a.form->bildansicht()->PanelBildtext(), "MemoBildtext"),
+                         " geschrieben");
         const QByteArray vorher = a.w.lesen("Pagora/Album/Hafen.dok");
-        QTest::mouseClick(a.form->bildansicht()->PanelBildtext()->BitBtnAbbruch,
+        QTest::mouseClick(testing::kindNamens<QPushButton>(*a.form->bildansicht()->PanelBildtext(), "BitBtnAbbruch"),
                           Qt::LeftButton); // cancel discards the edit
-        QCOMPARE(a.form->bildansicht()->PanelBildtext()->MemoBildtext->toPlainText(),
-                 QString("Zeile 1\nZeile 2\nZeile 3\nZeile 4\nZeile 5"));
+        QCOMPARE(
+            testing::kindNamens<QPlainTextEdit>(*a.form->bildansicht()->PanelBildtext(), "MemoBildtext")->toPlainText(),
+            QString("Zeile 1\nZeile 2\nZeile 3\nZeile 4\nZeile 5"));
         QVERIFY(a.form->bildansicht()->BildtextSpeichern());
         QCOMPARE(a.w.lesen("Pagora/Album/Hafen.dok"), vorher);
         a.druecken(Qt::LeftButton, 400, 1); // the top edge opens the text for editing
-        a.form->bildansicht()->PanelBildtext()->MemoBildtext->setPlainText("Neu");
-        a.form->bildansicht()->PanelBildtext()->MemoBildtext->moveCursor(QTextCursor::End);
-        QTest::keyClicks(a.form->bildansicht()->PanelBildtext()->MemoBildtext, " geschrieben");
-        QTest::mouseClick(a.form->bildansicht()->PanelBildtext()->BitBtnSichern, Qt::LeftButton);
+        testing::kindNamens<QPlainTextEdit>(*a.form->bildansicht()->PanelBildtext(), "MemoBildtext")
+            ->setPlainText("Neu");
+        testing::kindNamens<QPlainTextEdit>(*a.form->bildansicht()->PanelBildtext(), "MemoBildtext")
+            ->moveCursor(QTextCursor::End);
+        QTest::keyClicks(testing::kindNamens<QPlainTextEdit>(*a.form->bildansicht()->PanelBildtext(), "MemoBildtext"),
+                         " geschrieben");
+        QTest::mouseClick(testing::kindNamens<QPushButton>(*a.form->bildansicht()->PanelBildtext(), "BitBtnSichern"),
+                          Qt::LeftButton);
         QCOMPARE(a.w.lesen("Pagora/Album/Hafen.dok"), QByteArray("Neu geschrieben\r\n"));
         QVERIFY(!sichtbar(a.form->bildansicht()->PanelBildtext()));
         // Characters the file cannot hold are named; declining stores nothing and keeps the strip open.
         a.druecken(Qt::LeftButton, 400, 1); // the top edge opens the text for editing
-        a.form->bildansicht()->PanelBildtext()->MemoBildtext->setPlainText(QString::fromUtf8("Boot \u26F5 und"));
-        a.form->bildansicht()->PanelBildtext()->MemoBildtext->moveCursor(QTextCursor::End);
-        a.form->bildansicht()->PanelBildtext()->MemoBildtext->insertPlainText(QString::fromUtf8(" \U0001F600"));
+        testing::kindNamens<QPlainTextEdit>(*a.form->bildansicht()->PanelBildtext(), "MemoBildtext")
+            ->setPlainText(QString::fromUtf8("Boot \u26F5 und"));
+        testing::kindNamens<QPlainTextEdit>(*a.form->bildansicht()->PanelBildtext(), "MemoBildtext")
+            ->moveCursor(QTextCursor::End);
+        testing::kindNamens<QPlainTextEdit>(*a.form->bildansicht()->PanelBildtext(), "MemoBildtext")
+            ->insertPlainText(QString::fromUtf8(" \U0001F600"));
         a.meldungen.antwort = false;
-        QTest::mouseClick(a.form->bildansicht()->PanelBildtext()->BitBtnSichern, Qt::LeftButton);
+        QTest::mouseClick(testing::kindNamens<QPushButton>(*a.form->bildansicht()->PanelBildtext(), "BitBtnSichern"),
+                          Qt::LeftButton);
         QCOMPARE(a.meldungen.fragen.size(), 1);
         QVERIFY(a.meldungen.fragen[0].contains(QString::fromUtf8("\u26F5\U0001F600")));
         QCOMPARE(a.w.lesen("Pagora/Album/Hafen.dok"), QByteArray("Neu geschrieben\r\n"));
         QVERIFY(sichtbar(a.form->bildansicht()->PanelBildtext()));
         a.meldungen.antwort = true;
-        QTest::mouseClick(a.form->bildansicht()->PanelBildtext()->BitBtnSichern, Qt::LeftButton);
+        QTest::mouseClick(testing::kindNamens<QPushButton>(*a.form->bildansicht()->PanelBildtext(), "BitBtnSichern"),
+                          Qt::LeftButton);
         QCOMPARE(a.w.lesen("Pagora/Album/Hafen.dok"), QByteArray("Boot  und \r\n"));
         QStringList dreissig;
         for (int i = 0; i < 30; ++i)
@@ -381,7 +398,8 @@ private Q_SLOTS:
         a.w.text("Pagora/Album/Turm.dok", dreissig);
         a.oeffnen(3);
         a.bewegen(400, 1);
-        QCOMPARE(a.form->bildansicht()->PanelBildtext()->MemoBildtext->height(), 340);
+        QCOMPARE(testing::kindNamens<QPlainTextEdit>(*a.form->bildansicht()->PanelBildtext(), "MemoBildtext")->height(),
+                 340);
     }
 
     void edgeArrowsOnlyWhereThereIsAPicture() {
@@ -427,23 +445,24 @@ private Q_SLOTS:
         Bildansichtsaufbau a;
         album::BildlaufPanel *p = a.form->bildansicht()->PanelBildlauf();
         p->show();
-        QCOMPARE(p->LabelGrenzen->text(), QString("1 bis 999 Sekunden"));
-        QSpinBox *feld = p->SpinEditBildlauf;
+        QCOMPARE(testing::kindNamens<QLabel>(*p, "LabelGrenzen")->text(), QString("1 bis 999 Sekunden"));
+        QSpinBox *feld = testing::kindNamens<QSpinBox>(*p, "SpinEditBildlauf");
         feld->selectAll();
         QTest::keyClicks(feld, "0");
-        QVERIFY2(!p->BitBtnBildlaufOk->isEnabled(),
+        QVERIFY2(!testing::kindNamens<QPushButton>(*p, "BitBtnBildlaufOk")->isEnabled(),
                  qPrintable(feld->text())); // 0 is no interval: OK cannot start the show
         QTest::keyClick(feld, Qt::Key_Backspace);
         QTest::keyClicks(feld, "15");
-        QVERIFY(p->BitBtnBildlaufOk->isEnabled());
-        QTest::mouseClick(p->BitBtnBildlaufOk, Qt::LeftButton);
+        QVERIFY(testing::kindNamens<QPushButton>(*p, "BitBtnBildlaufOk")->isEnabled());
+        QTest::mouseClick(testing::kindNamens<QPushButton>(*p, "BitBtnBildlaufOk"), Qt::LeftButton);
         QCOMPARE(a.teile().Timer2->interval(), 15000);
     }
 
     void theSlideShowWrapsAndAClickStopsIt() {
         Bildansichtsaufbau a;
-        a.form->bildansicht()->PanelBildlauf()->SpinEditBildlauf->setValue(999);
-        QTest::mouseClick(a.form->bildansicht()->PanelBildlauf()->BitBtnBildlaufOk, Qt::LeftButton);
+        testing::kindNamens<QSpinBox>(*a.form->bildansicht()->PanelBildlauf(), "SpinEditBildlauf")->setValue(999);
+        QTest::mouseClick(testing::kindNamens<QPushButton>(*a.form->bildansicht()->PanelBildlauf(), "BitBtnBildlaufOk"),
+                          Qt::LeftButton);
         QCOMPARE(a.teile().Timer2->interval(), 999000);
         QVERIFY(a.teile().Timer2->isActive());
         a.zustand->BildIndex = 4; // the last line

@@ -73,8 +73,8 @@ private Q_SLOTS:
         }
         testing::mausKlick(buch.flaeche(), buch.bei(114, 135));
         QVERIFY(sichtbar(eingabe));
-        QTest::keyClicks(eingabe->Edit1, "Im Bild");
-        testing::mausKlick(eingabe->BitBtn1, {5, 5});
+        QTest::keyClicks(testing::kindNamens<QLineEdit>(*eingabe, "Edit1"), "Im Bild");
+        testing::mausKlick(testing::kindNamens<QPushButton>(*eingabe, "BitBtn1"), {5, 5});
         QCOMPARE(buch.w.lesen("Pagora/Album/B0.Txt"), QByteArray("0100,0100,Der Kran\r\n0114,0135,Im Bild\r\n"));
     }
 
@@ -140,9 +140,9 @@ private Q_SLOTS:
         testing::mausBewegen(buch.flaeche(), {400, 1});
         album::BildtextPanel *text = buch.ansicht().PanelBildtext();
         QVERIFY(sichtbar(text));
-        testing::mausKlick(text->MemoBildtext->viewport(), {20, 5});
-        QVERIFY(!sichtbar(text->BitBtnSichern));
-        QVERIFY(text->MemoBildtext->isReadOnly());
+        testing::mausKlick(testing::kindNamens<QPlainTextEdit>(*text, "MemoBildtext")->viewport(), {20, 5});
+        QVERIFY(!sichtbar(testing::kindNamens<QPushButton>(*text, "BitBtnSichern")));
+        QVERIFY(testing::kindNamens<QPlainTextEdit>(*text, "MemoBildtext")->isReadOnly());
     }
 
     // "Lesen" in the menu strip ends the slide show: its next tick does not take the
@@ -153,8 +153,8 @@ private Q_SLOTS:
         buch.menueZelle(5); // "Bildlauf"
         album::BildlaufPanel *lauf = buch.ansicht().PanelBildlauf();
         QVERIFY(sichtbar(lauf));
-        lauf->SpinEditBildlauf->setValue(1);
-        testing::mausKlick(lauf->BitBtnBildlaufOk, {5, 5});
+        testing::kindNamens<QSpinBox>(*lauf, "SpinEditBildlauf")->setValue(1);
+        testing::mausKlick(testing::kindNamens<QPushButton>(*lauf, "BitBtnBildlaufOk"), {5, 5});
         QVERIFY(testing::Bildteile(*buch.form).Timer2->isActive());
         QVERIFY(!sichtbar(&buch.b()));
         buch.menueZelle(1); // "Lesen"

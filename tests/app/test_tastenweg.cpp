@@ -252,14 +252,14 @@ private Q_SLOTS:
         QCOMPARE(b.w.lesen("Pagora/Album/Hafen.Txt"), QByteArray("0200,0150,Das Lagerhaus\r\n"));
         // The deleted comment waits in the input, with the keys.
         QVERIFY(sichtbar(ansicht.PanelEingabe()));
-        QCOMPARE(b.fokus(), ansicht.PanelEingabe()->Edit1);
+        QCOMPARE(b.fokus(), testing::kindNamens<QLineEdit>(*ansicht.PanelEingabe(), "Edit1"));
         erledigt("Entf");
         b.taste(Qt::Key_Escape);
         QVERIFY(!sichtbar(ansicht.PanelEingabe()));
         QVERIFY(!sichtbar(b.form->PanelBuch()));
         b.taste(Qt::Key_M);
         QVERIFY(sichtbar(ansicht.PanelEingabe()));
-        QCOMPARE(b.fokus(), ansicht.PanelEingabe()->Edit1);
+        QCOMPARE(b.fokus(), testing::kindNamens<QLineEdit>(*ansicht.PanelEingabe(), "Edit1"));
         QCOMPARE(ansicht.klickpunkt(), QPoint(200, 150)); // the picture's centre
         b.tippen("Mitte");
         b.taste(Qt::Key_Return);
@@ -267,7 +267,7 @@ private Q_SLOTS:
         erledigt("M");
         b.taste(Qt::Key_B);
         QVERIFY(sichtbar(ansicht.PanelBildtext()));
-        QVERIFY(!ansicht.PanelBildtext()->MemoBildtext->isReadOnly());
+        QVERIFY(!testing::kindNamens<QPlainTextEdit>(*ansicht.PanelBildtext(), "MemoBildtext")->isReadOnly());
         erledigt("B");
         ansicht.PanelBildtext()->hide();
 
@@ -354,7 +354,7 @@ private Q_SLOTS:
         b.taste(Qt::Key_F5);
         QVERIFY(dialog->isVisible());
         b.taste(Qt::Key_Tab); // from the field onto OK
-        QCOMPARE(b.fokus(), dialog->BitBtnBildlaufOk);
+        QCOMPARE(b.fokus(), testing::kindNamens<QPushButton>(*dialog, "BitBtnBildlaufOk"));
         b.taste(Qt::Key_Return);
         QVERIFY(bild.Timer2->isActive());
         b.taste(Qt::Key_Escape);

@@ -22,17 +22,20 @@ public:
     void bearbeitenZeigen(const QString &ueberschrift);
     bool bearbeitet() const { return BitBtnSichern->isVisible(); }
 
-    QLabel *LabelBildtext;
-    QPlainTextEdit *MemoBildtext;
-    QPushButton *BitBtnSichern;
-    QPushButton *BitBtnAbbruch;
-
 Q_SIGNALS:
     void geklickt(); // on the strip, its label or its memo while read-only
 
 protected:
     bool eventFilter(QObject *obj, QEvent *event) override;
     void mousePressEvent(QMouseEvent *) override { Q_EMIT geklickt(); }
+
+private:
+    // The picture view's own strip: it fills and wires the controls.
+    friend class Bildansicht;
+    QLabel *LabelBildtext;
+    QPlainTextEdit *MemoBildtext;
+    QPushButton *BitBtnSichern;
+    QPushButton *BitBtnAbbruch;
 };
 
 // `PanelEingabe` (385 × 53): the prompt, the comment field, OK and "x".
@@ -40,6 +43,10 @@ class EingabePanel : public QWidget {
     Q_OBJECT
 public:
     explicit EingabePanel(QWidget *parent = nullptr);
+
+private:
+    // The picture view's own input: it fills and wires the controls.
+    friend class Bildansicht;
     QLabel *LabelSchreibenSie;
     QLineEdit *Edit1;
     QPushButton *BitBtn1;
@@ -51,6 +58,13 @@ class BildlaufPanel : public QWidget {
     Q_OBJECT
 public:
     explicit BildlaufPanel(QWidget *parent = nullptr);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    // The picture view's own dialog: it fills and wires the controls.
+    friend class Bildansicht;
     QLabel *LabelBildlauf;
     QLabel *LabelBildwechsel;
     QLabel *LabelSekunden;
@@ -58,9 +72,6 @@ public:
     QSpinBox *SpinEditBildlauf;
     QPushButton *BitBtnBildlaufOk;
     QPushButton *BitBtnKeinBildlauf;
-
-protected:
-    void keyPressEvent(QKeyEvent *event) override;
 };
 
 } // namespace album
