@@ -98,12 +98,13 @@ private Q_SLOTS:
         a.form->SeitenZeigen(1002);
         QLabel *album = testing::teile(*a.form->PanelBuch()).ImageAlbum;
         testing::mausBewegen(album, {130, 20}); // cell 2: line 1
-        QCOMPARE(a.form->PanelName()->LabelName->text(), QString("Der alte Hafen im Winter 1911"));
+        QCOMPARE(testing::kindNamens<QLabel>(*a.form->PanelName(), "LabelName")->text(),
+                 QString("Der alte Hafen im Winter 1911"));
         QCOMPARE(a.form->albumblatt()->AlbumLabels[1]->text(), QString("Der alte Hafen"));
         QCOMPARE(a.form->albumblatt()->AlbumLabels[0]->text(), QString("Kapitel 2"));
         QCOMPARE(a.form->albumblatt()->AlbumLabels[0]->height(), 70);
         testing::mausBewegen(album, {110, 50});
-        QCOMPARE(a.form->PanelName()->LabelName->text(), QString());
+        QCOMPARE(testing::kindNamens<QLabel>(*a.form->PanelName(), "LabelName")->text(), QString());
         testing::mausKlick(album, {130, 20});
         QCOMPARE(a.zustand->BildIndex, 1);
         QCOMPARE(a.form->bildansicht()->aktuellesBild(), QString("HAFEN"));
@@ -121,15 +122,17 @@ private Q_SLOTS:
         a.form->SeitenZeigen(1002);
         QLabel *titel = a.form->albumblatt()->AlbumLabels[0], *unterschrift = a.form->albumblatt()->AlbumLabels[1];
         testing::mausBewegen(unterschrift, {30, 8});
-        QCOMPARE(a.form->PanelName()->LabelName->text(), QString("Der alte Hafen im Winter 1911"));
+        QCOMPARE(testing::kindNamens<QLabel>(*a.form->PanelName(), "LabelName")->text(),
+                 QString("Der alte Hafen im Winter 1911"));
         testing::mausBewegen(titel, {20, 30}); // the picture's hint does not stay over the title
-        QVERIFY(a.form->PanelName()->LabelName->text() != QString("Der alte Hafen im Winter 1911"));
+        QVERIFY(testing::kindNamens<QLabel>(*a.form->PanelName(), "LabelName")->text() !=
+                QString("Der alte Hafen im Winter 1911"));
         testing::mausBewegen(unterschrift, {30, 8});
         testing::mausKlick(unterschrift, {30, 8});
         QCOMPARE(a.form->bildansicht()->aktuellesBild(), QString("HAFEN"));
 
         testing::mausBewegen(a.teile().SpeedButtonEnlarge, {10, 10});
-        QCOMPARE(a.form->PanelName()->LabelName->text(),
+        QCOMPARE(testing::kindNamens<QLabel>(*a.form->PanelName(), "LabelName")->text(),
                  QString::fromUtf8(
                      "Vergrößerte Kopie laden. Klicken Sie danach auf ein Detail, das Sie größer sehen möchten."));
         testing::mausKlick(a.teile().SpeedButtonEnlarge, {10, 10});
@@ -161,7 +164,7 @@ private Q_SLOTS:
         QCOMPARE(a.form->bildansicht()->marken().marken.size(), 3);
         const QPoint kran = a.bei(105, 95);
         a.bewegen(kran.x(), kran.y());
-        QCOMPARE(a.form->PanelName()->LabelName->text(), QString("Der Kran"));
+        QCOMPARE(testing::kindNamens<QLabel>(*a.form->PanelName(), "LabelName")->text(), QString("Der Kran"));
         QCOMPARE(a.form->bildansicht()->markeUnterMaus(), 1);
         const QPoint leer = a.bei(5, 250);
         a.bewegen(leer.x(), leer.y());
@@ -184,7 +187,7 @@ private Q_SLOTS:
         QVERIFY(a.w.dateien().read(a.w.gespeichert() + "Pagora\\Album\\Turm.Txt", &datei));
         QCOMPARE(datei, QByteArray("0050,0060,Die Turmspitze\r\n"));
         a.bewegen(p.x() + 1, p.y());
-        QCOMPARE(a.form->PanelName()->LabelName->text(), QString("Die Turmspitze"));
+        QCOMPARE(testing::kindNamens<QLabel>(*a.form->PanelName(), "LabelName")->text(), QString("Die Turmspitze"));
     }
 
     // Keys as a user presses them: after a mark is stored or the text strip closes the
@@ -415,7 +418,8 @@ private Q_SLOTS:
         QVERIFY(sichtbar(a.teile().ImageLast));
         a.bewegen(795, 300);
         QVERIFY(sichtbar(a.teile().ImageNext));
-        QCOMPARE(a.form->PanelName()->LabelName->text(), QString::fromUtf8("nächstes Bild"));
+        QCOMPARE(testing::kindNamens<QLabel>(*a.form->PanelName(), "LabelName")->text(),
+                 QString::fromUtf8("nächstes Bild"));
         a.oeffnen(4);
         a.bewegen(400, 300);
         a.bewegen(795, 300);

@@ -196,9 +196,9 @@ private Q_SLOTS:
         }
         menueTexte(form.ansichtMenue(), texte);
         app::Tastenuebersicht karte;
-        for (int r = 0; r < karte.Tabelle->rowCount(); ++r)
+        for (int r = 0; r < testing::kindNamens<QTableWidget>(karte, "TabelleTasten")->rowCount(); ++r)
             for (int c = 0; c < 2; ++c)
-                texte << karte.Tabelle->item(r, c)->text();
+                texte << testing::kindNamens<QTableWidget>(karte, "TabelleTasten")->item(r, c)->text();
         QCOMPARE(karte.windowTitle(), QString("Keys"));
         // A bookmark laid into spread 11-12 names its place in English.
         form.SeitenZeigen(12);

@@ -139,7 +139,7 @@ private Q_SLOTS:
         b.taste(Qt::Key_Question, Qt::ShiftModifier);
         auto *uebersicht = b.form->findChild<app::Tastenuebersicht *>();
         QVERIFY(uebersicht && uebersicht->isVisible());
-        QCOMPARE(uebersicht->Tabelle->rowCount(), int(karte.size()));
+        QCOMPARE(testing::kindNamens<QTableWidget>(*uebersicht, "TabelleTasten")->rowCount(), int(karte.size()));
         b.taste(Qt::Key_Escape);
         QVERIFY(!uebersicht->isVisible());
         b.form->activateWindow();
@@ -180,7 +180,7 @@ private Q_SLOTS:
         erledigt("Alt+1 bis Alt+5");
         QLabel *griff = sichtbar(teile.LabelGriffR[1]) ? teile.LabelGriffR[1] : teile.LabelGriffL[1];
         QVERIFY(b.tabBis(griff));
-        QVERIFY(b.form->PanelName()->LabelName->text().contains("Bilder")); // its hint
+        QVERIFY(testing::kindNamens<QLabel>(*b.form->PanelName(), "LabelName")->text().contains("Bilder")); // its hint
         b.taste(Qt::Key_Return);
         QCOMPARE(b.seite(), 1002);
 

@@ -276,7 +276,8 @@ private Q_SLOTS:
                       {{500, 20}, "Beenden"}};
         for (const auto &z : zellen) {
             testing::mausBewegen(mt.ImageMenu, z.wo);
-            QCOMPARE(buch.form->PanelName()->LabelName->text(), QString::fromUtf8(z.hinweis));
+            QCOMPARE(testing::kindNamens<QLabel>(*buch.form->PanelName(), "LabelName")->text(),
+                     QString::fromUtf8(z.hinweis));
             QVERIFY(sichtbar(buch.form->PanelName()));
         }
     }
@@ -339,7 +340,8 @@ private Q_SLOTS:
         QCOMPARE(buch.zustand->einstellungen.wert("Mark6"), QString("12"));
         QVERIFY(sichtbar(testing::teile(buch.b()).LesezeichenR[0]));
         QVERIFY(!testing::Menueteile(*buch.form->PanelMenu()).LesezeichenU[0]->isVisibleTo(buch.form->PanelMenu()));
-        QCOMPARE(buch.form->PanelName()->LabelName->text(), QString("Text, Seite 11-12"));
+        QCOMPARE(testing::kindNamens<QLabel>(*buch.form->PanelName(), "LabelName")->text(),
+                 QString("Text, Seite 11-12"));
         buch.taste(Qt::Key_Home);
         QCOMPARE(buch.zustand->AktuelleSeite, 0);
         buch.taste(Qt::Key_2, Qt::ControlModifier); // the contents spread keeps no bookmark
@@ -415,7 +417,7 @@ private Q_SLOTS:
         for (int i = 0; i < 3; ++i)
             QVERIFY(sichtbar(testing::teile(buch.b()).GriffL[size_t(i)]));
         buch.form->buchlenkung()->GriffHinweis(2);
-        QCOMPARE(buch.form->PanelName()->LabelName->text(),
+        QCOMPARE(testing::kindNamens<QLabel>(*buch.form->PanelName(), "LabelName")->text(),
                  QString("Inhaltsverzeichnis am Beginn des Abschnitts \"Bilder\""));
         buch.form->buchlenkung()->LabelGriffClick(1);
         QCOMPARE(buch.zustand->AktuelleSeite, 0);
@@ -467,11 +469,12 @@ private Q_SLOTS:
         buch.form->buchlenkung()->ImageBuchMouseMove(48, 200);
         QVERIFY(sichtbar(testing::teile(buch.form->PanelBuch()).PanelLinksPfeil));
         QCOMPARE(testing::teile(buch.form->PanelBuch()).PanelLinksPfeil->pos(), QPoint(40, 192));
-        QCOMPARE(buch.form->PanelName()->LabelName->text(), QString("vorige Seite"));
+        QCOMPARE(testing::kindNamens<QLabel>(*buch.form->PanelName(), "LabelName")->text(), QString("vorige Seite"));
         buch.form->buchlenkung()->ImageBuchMouseMove(605, 100);
         QVERIFY(!sichtbar(testing::teile(buch.form->PanelBuch()).PanelLinksPfeil));
         QVERIFY(sichtbar(testing::teile(buch.form->PanelBuch()).PanelRechtsPfeil));
-        QCOMPARE(buch.form->PanelName()->LabelName->text(), QString::fromUtf8("nächste Seite"));
+        QCOMPARE(testing::kindNamens<QLabel>(*buch.form->PanelName(), "LabelName")->text(),
+                 QString::fromUtf8("nächste Seite"));
         buch.form->buchlenkung()->ImageBuchMouseMove(300, 100);
         QVERIFY(!sichtbar(testing::teile(buch.form->PanelBuch()).PanelRechtsPfeil));
         // The bands' edges: the left arrow for 41..55, the right one for 601..615.

@@ -80,7 +80,8 @@ public:
     void fundVormerken(bool links, int zeile, const QString &begriff = {}, bool tolerant = true);
     int PfeilHinweis = 0;
     int TextbildZaehler = 0;
-    QTimer Timer1;
+    // The half-second tick of the tour and of a found page's arrow; what it did last.
+    bool taktLaeuft() const { return Timer1.isActive(); }
     int timer1Tag() const { return timer1Tag_; }
 
 Q_SIGNALS:
@@ -94,6 +95,7 @@ Q_SIGNALS:
     void aufschlagGezeigt(int seite);
 
 private:
+    QTimer Timer1;
     void aufschlagen(int n);
     // The two pages of a spread from a page file; false when the file ends before it.
     bool zweiSeitenLesen(platform::RecordFile &datei, bool ausHilfe, int rechteSeite);

@@ -20,12 +20,11 @@ public:
     void platzieren(int x, int y);
     QString text() const;
 
-    QLabel *LabelName;
-
 protected:
     bool eventFilter(QObject *obj, QEvent *event) override;
 
 private:
+    QLabel *LabelName;
     int heimY_ = 0;
 };
 

@@ -21,6 +21,8 @@ class Tastenuebersicht : public QDialog {
 public:
     explicit Tastenuebersicht(QWidget *parent = nullptr);
     static QList<Tastenzeile> belegung();
+
+private:
     QTableWidget *Tabelle;
 };
 
