@@ -22,22 +22,13 @@
 
 namespace {
 
-struct Programm {
+struct Programm : testing::ZweiFenster {
     Programm() {
-        w.schreiben("names.exe", "x");
-        for (const char *bild : {"CBT0", "Book"})
-            w.bitmap(QStringLiteral("Help/%1.bmp").arg(QLatin1String(bild)), 20, 20);
-        w.bitmap("Help/Album0.bmp", 524, 384, Qt::white);
-        w.text("Pagora.ini", {"ShowCBT=0"});
-        w.text("Pagora/Pages/Pagora.1", {"Anfang        2"});
-        w.schreiben("Pagora/Pages/Pagora.5", testing::seitendatei(4));
-        w.text("Pagora/Pages/Pagora.3", {"Turm:Der Turm"});
-        w.bitmap("Pagora/Album/Turm.bmp", 400, 300, Qt::darkBlue);
+        projektAnlegen({"Turm:Der Turm"});
         w.bitmap("Pagora/Album/Zaun.bmp", 400, 300, Qt::red);
-        testing::fensterOeffnen(w, screen, meldungen, zustand, form, bearbeitung);
+        oeffnen();
         for (int i = 0; i < 100; ++i) // the opening to its end, as the reader waits for it
             form->TimerAnfangTimer();
-        form->activateWindow();
     }
     template <typename T> T *kind(const char *name) const { return form->findChild<T *>(name); }
     void klick(const char *name) const { QTest::mouseClick(kind<QPushButton>(name), Qt::LeftButton); }
@@ -46,27 +37,7 @@ struct Programm {
         menue("BilderindieListe1");
         QTRY_VERIFY_WITH_TIMEOUT(kind<QWidget>("MemoListe") && kind<QWidget>("MemoListe")->isVisible(), 5000);
     }
-    QStringList boxen() const {
-        QStringList t;
-        for (const auto &[art, text] : meldungen.boxen)
-            t << text;
-        return t;
-    }
-    testing::Datenwurzel w;
-    platform::SimulatedScreen screen{{1024, 768, 96}};
-    testing::Meldungsaufzeichnung meldungen;
-    std::unique_ptr<app::Zustand> zustand;
-    std::unique_ptr<app::TImageForm> form;
-    std::unique_ptr<authoring::TBearbeitung> bearbeitung;
 };
-
-// The thumbnail in cell k of a spread file: its middle pixel's colour.
-QColor zelle(const testing::Datenwurzel &w, const QString &datei, int k) {
-    const auto bild = platform::readBitmap(w.nativ(datei));
-    if (!bild) return {};
-    const int x = (k % 16 < 8 ? 0 : 296) + (k % 2) * 120 + 56, y = ((k % 8) / 2) * 96 + 10;
-    return bild->pixelColor(x, y);
-}
 
 } // namespace
 
@@ -112,8 +83,8 @@ private Q_SLOTS:
         p.klick("BitBtnDontSave");
         p.menue("BilderinsAlbum1");
         QVERIFY2(p.boxen().isEmpty(), qPrintable(p.boxen().join('\n')));
-        QCOMPARE(zelle(p.w, "Pagora/Pages/Pagora002.bmp", 0), QColor(Qt::darkBlue));
-        QCOMPARE(zelle(p.w, "Pagora/Pages/Pagora002.bmp", 1), QColor(Qt::red));
+        QCOMPARE(testing::albumZelle(p.w, "Pagora/Pages/Pagora002.bmp", 0), QColor(Qt::darkBlue));
+        QCOMPARE(testing::albumZelle(p.w, "Pagora/Pages/Pagora002.bmp", 1), QColor(Qt::red));
         QCOMPARE(p.zustand->BilderAnzahl, 2);
     }
 };

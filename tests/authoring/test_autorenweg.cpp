@@ -30,21 +30,11 @@ using Art = platform::Meldungen::Art;
 
 namespace {
 
-struct Programm {
+struct Programm : testing::ZweiFenster {
     explicit Programm(const QStringList &liste, bool schreibgeschuetzt = false) {
-        w.schreiben("names.exe", "x");
-        for (const char *bild : {"CBT0", "Book"})
-            w.bitmap(QStringLiteral("Help/%1.bmp").arg(QLatin1String(bild)), 20, 20);
-        w.bitmap("Help/Album0.bmp", 524, 384, Qt::white);
-        // A project as a new author has it: no background picture, a text imported.
-        w.text("Pagora.ini", {"ShowCBT=0"});
-        w.text("Pagora/Pages/Pagora.1", {"Anfang        2"});
-        w.schreiben("Pagora/Pages/Pagora.5", testing::seitendatei(4));
-        w.text("Pagora/Pages/Pagora.3", liste);
-        w.bitmap("Pagora/Album/Turm.bmp", 400, 300, Qt::darkBlue);
+        projektAnlegen(liste);
         if (schreibgeschuetzt) w.schreibschutz();
-        testing::fensterOeffnen(w, screen, meldungen, zustand, form, bearbeitung);
-        form->activateWindow();
+        oeffnen();
     }
     book::BuchPanel &buch() const { return *form->PanelBuch(); }
     void taste(Qt::Key k) const { QTest::keyClick(form->windowHandle(), k); }
@@ -56,31 +46,11 @@ struct Programm {
     }
     QString hinweis() const { return form->findChild<QLabel *>("LabelName")->text(); }
     QWidget *memo(const char *name) const { return buch().findChild<QWidget *>(name); }
-    QStringList boxen() const {
-        QStringList t;
-        for (const auto &[art, text] : meldungen.boxen)
-            t << text;
-        return t;
-    }
-    testing::Datenwurzel w;
-    platform::SimulatedScreen screen{{1024, 768, 96}};
-    testing::Meldungsaufzeichnung meldungen;
-    std::unique_ptr<app::Zustand> zustand;
-    std::unique_ptr<app::TImageForm> form;
-    std::unique_ptr<TBearbeitung> bearbeitung;
 };
 
 // Dark enough to read on the cream paper and the white fields.
 bool dunkel(const QColor &c) {
     return c.lightness() < 100;
-}
-
-// The album's thumbnail in cell k of the spread file: its middle pixel's colour.
-QColor zelle(const testing::Datenwurzel &w, const QString &datei, int k) {
-    const auto bild = platform::readBitmap(w.nativ(datei));
-    if (!bild) return {};
-    const int x = (k % 16 < 8 ? 0 : 296) + (k % 2) * 120 + 56, y = ((k % 8) / 2) * 96 + 10;
-    return bild->pixelColor(x, y);
 }
 
 QMap<QString, QByteArray> alleDateien(const testing::Datenwurzel &w) {
@@ -196,8 +166,8 @@ private Q_SLOTS:
         QVERIFY(p.w.lesen("Pagora/Pages/Pagora.3").endsWith("Tanne.alt:\r\nZaun:\r\n"));
         QVERIFY(p.klick<QPushButton>("BitBtnJetzt"));
         QVERIFY2(p.boxen().isEmpty(), qPrintable(p.boxen().join('\n')));
-        QCOMPARE(zelle(p.w, "Pagora/Pages/Pagora004.bmp", 18), QColor(Qt::darkGreen));
-        QCOMPARE(zelle(p.w, "Pagora/Pages/Pagora004.bmp", 19), QColor(Qt::red));
+        QCOMPARE(testing::albumZelle(p.w, "Pagora/Pages/Pagora004.bmp", 18), QColor(Qt::darkGreen));
+        QCOMPARE(testing::albumZelle(p.w, "Pagora/Pages/Pagora004.bmp", 19), QColor(Qt::red));
         // The editor opened again finds both listed and offers nothing new.
         p.form->menueleiste()->findChild<QAction *>("BilderindieListe1")->trigger();
         p.bearbeitung->TimerBilderlisteTimer();
