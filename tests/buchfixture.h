@@ -25,6 +25,18 @@ inline QByteArray seitendatei(int seiten, const QMap<int, QMap<int, QByteArray>>
     return b;
 }
 
+// The reader's window alone on the data root, its opening ticked 60 times by hand.
+inline void leserOeffnen(const Datenwurzel &w, const platform::Screen &screen, app::Meldungen &meldungen,
+                         std::unique_ptr<app::Zustand> &zustand, std::unique_ptr<app::TImageForm> &form) {
+    zustand = std::make_unique<app::Zustand>(w.dateien());
+    zustand->programmDatei = w.gespeichert() + "Pagora.exe";
+    form = std::make_unique<app::TImageForm>(*zustand, screen, meldungen);
+    form->eroeffnungAnhalten();
+    form->setFenster(nullptr, nullptr);
+    for (int i = 0; i < 60; ++i)
+        form->TimerAnfangTimer();
+}
+
 struct Buch {
     explicit Buch(const QStringList &ini = {}) {
         w.schreiben("names.exe", "x");
@@ -55,13 +67,7 @@ struct Buch {
         w.bitmap("Pagora/Slides/Turm.bmp", 200, 100, Qt::darkGreen);
         w.bitmap("Pagora/Pages/Pagora004.bmp", 524, 384, Qt::blue);
         w.bitmap("Pagora/Pages/Pagora002.bmp", 524, 384, Qt::red);
-        zustand = std::make_unique<app::Zustand>(w.dateien());
-        zustand->programmDatei = w.gespeichert() + "Pagora.exe";
-        form = std::make_unique<app::TImageForm>(*zustand, screen, meldungen);
-        form->eroeffnungAnhalten();
-        form->setFenster(nullptr, nullptr);
-        for (int i = 0; i < 60; ++i)
-            form->TimerAnfangTimer();
+        leserOeffnen(w, screen, meldungen, zustand, form);
     }
     book::BuchPanel &b() const { return *form->PanelBuch(); }
     // The book opened whole, as the reader sees it once the title has typed itself (the

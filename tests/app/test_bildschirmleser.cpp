@@ -7,6 +7,7 @@
 #include "app/views/timageform.h"
 #include "book/core/seitensatz.h"
 #include "book/views/buchpanel.h"
+#include "buchfixture.h"
 #include "buchteile.h"
 #include "fixture.h"
 #include "menueteile.h"
@@ -53,13 +54,7 @@ struct Leserbuch {
         for (const char *name : {"Turm", "Hafen"})
             w.bitmap(QStringLiteral("Pagora/Album/%1.bmp").arg(QLatin1String(name)), 400, 300, Qt::darkCyan);
         w.bitmap("Pagora/Pages/Pagora002.bmp", 524, 384, Qt::white);
-        zustand = std::make_unique<app::Zustand>(w.dateien());
-        zustand->programmDatei = w.gespeichert() + "Pagora.exe";
-        form = std::make_unique<app::TImageForm>(*zustand, screen, meldungen);
-        form->eroeffnungAnhalten();
-        form->setFenster(nullptr, nullptr);
-        for (int i = 0; i < 60; ++i)
-            form->TimerAnfangTimer();
+        testing::leserOeffnen(w, screen, meldungen, zustand, form);
         form->show();
     }
     testing::Datenwurzel w;
