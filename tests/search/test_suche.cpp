@@ -224,6 +224,52 @@ private Q_SLOTS:
         QVERIFY(letzte.has_value() && letzte->position == 3 && letzte->zeile == book::kZeilenJeSeite);
     }
 
+    // Many pages of random lines, searched from the first record to the end, give on
+    // every page the last line whose whole folding holds the term: the letter filter
+    // lets through every line that may match, and reading ahead in ever larger pieces
+    // loses no record, also when the file ends in a part of one.
+    void theSearchFindsWhatFoldingEveryLineFinds() {
+        const QByteArray alphabet = QByteArray("aeiouyhckgmlnrstAEIOUHCKGMLN  ") + "\xc4\xd6\xdc\xe4\xf6\xfc\xdf";
+        QRandomGenerator zufall(29);
+        QList<QList<QByteArray>> seiten(300);
+        QByteArray datei;
+        for (qsizetype nr = 0; nr < seiten.size(); ++nr) {
+            book::Seitensatz satz;
+            for (int z = 1; z <= book::kZeilenJeSeite; ++z) {
+                QByteArray zeile(book::kTextSpalten, ' ');
+                for (int i = int(zufall.bounded(book::kTextSpalten)); i < book::kTextSpalten; ++i)
+                    zeile[i] = alphabet[int(zufall.bounded(alphabet.size()))];
+                if (nr == 0 && z == book::kZeilenJeSeite) // a term in the last two columns
+                    zeile = QByteArray(book::kTextSpalten - 2, ' ') + "Kn";
+                satz.setzen(z, zeile);
+                seiten[nr].append(zeile);
+            }
+            datei += satz.bytes();
+        }
+        testing::Datenwurzel w;
+        w.schreiben("t.5", datei + "halb");
+        for (const char *roh : {"Mil", "Möl", "hal", "ek", "Ecke", "aeu", "Kn", "gs", "nr"}) {
+            const QString begriff = modifiedUpcase(QString::fromUtf8(roh));
+            QList<QPair<int, int>> erwartet;
+            for (int s = 0; s < seiten.size(); ++s)
+                for (int z = book::kZeilenJeSeite; z >= 1; --z)
+                    if (modifiedUpcase(platform::fromCp1252(seiten[s][z - 1])).contains(begriff)) {
+                        erwartet.append({s + 1, z});
+                        break;
+                    }
+            platform::RecordFile f;
+            QVERIFY(f.open(w.nativ("t.5"), book::kSeitensatzGroesse));
+            QList<QPair<int, int>> gefunden;
+            while (const auto fund = SeitendateiDurchsuchen(f, begriff, true)) {
+                gefunden.append({fund->position, fund->zeile});
+                QCOMPARE(fund->text, seiten[fund->position - 1][fund->zeile - 1]);
+            }
+            QVERIFY2(erwartet.size() > 5, roh);
+            QCOMPARE(gefunden, erwartet);
+            QCOMPARE(f.position(), seiten.size()); // the partial record is left unread
+        }
+    }
+
     void theAlbumSearchLooksAtCommentsOnly() {
         testing::Datenwurzel w;
         w.bitmap("P/Album/Markt.bmp", 10, 10);

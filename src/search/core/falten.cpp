@@ -1,6 +1,9 @@
 #include "search/core/falten.h"
 
 #include <array>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace search {
 
@@ -98,6 +101,66 @@ void alleErsetzen(std::string &s, char a, char b, char durch) {
     s.resize(n);
 }
 
+// Which of the folding's replacements a lowered line can need: most lines need none,
+// and looking for all pairs at once, sixteen bytes at a time, is cheaper than one search
+// for each.
+struct Anlaesse {
+    bool grosserUmlaut = false, ck = false, gg = false, oi = false, ae = false, ue = false;
+};
+
+Anlaesse anlaesseFinden(const std::string &s) {
+    Anlaesse a;
+    size_t i = 0;
+#if defined(__SSE2__)
+    __m128i umlaut = _mm_setzero_si128(), ck = umlaut, gg = umlaut, oi = umlaut, ae = umlaut, ue = umlaut;
+    const auto gleich = [](__m128i b, char c) { return _mm_cmpeq_epi8(b, _mm_set1_epi8(c)); };
+    for (; i + 17 <= s.size(); i += 16) {
+        const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i *>(s.data() + i));
+        const __m128i n = _mm_loadu_si128(reinterpret_cast<const __m128i *>(s.data() + i + 1)); // each byte's successor
+        umlaut = _mm_or_si128(
+            umlaut, _mm_or_si128(gleich(b, kGrossOe), _mm_or_si128(gleich(b, kGrossUe), gleich(b, kGrossAe))));
+        ck = _mm_or_si128(ck, _mm_and_si128(gleich(b, 'c'), gleich(n, 'k')));
+        gg = _mm_or_si128(gg, _mm_and_si128(gleich(b, 'g'), gleich(n, 'g')));
+        oi = _mm_or_si128(oi, _mm_and_si128(gleich(b, 'o'), gleich(n, 'i')));
+        const __m128i e = gleich(n, 'e');
+        ae = _mm_or_si128(ae, _mm_and_si128(gleich(b, 'a'), e));
+        ue = _mm_or_si128(ue, _mm_and_si128(gleich(b, 'u'), e));
+    }
+    a.grosserUmlaut = _mm_movemask_epi8(umlaut);
+    a.ck = _mm_movemask_epi8(ck);
+    a.gg = _mm_movemask_epi8(gg);
+    a.oi = _mm_movemask_epi8(oi);
+    a.ae = _mm_movemask_epi8(ae);
+    a.ue = _mm_movemask_epi8(ue);
+#endif
+    for (; i < s.size(); ++i) {
+        const char c = s[i], n = i + 1 < s.size() ? s[i + 1] : 0;
+        a.grosserUmlaut |= c == kGrossOe || c == kGrossUe || c == kGrossAe;
+        a.ck |= c == 'c' && n == 'k';
+        a.gg |= c == 'g' && n == 'g';
+        a.oi |= c == 'o' && n == 'i';
+        a.ae |= c == 'a' && n == 'e';
+        a.ue |= c == 'u' && n == 'e';
+    }
+    return a;
+}
+
+void kleinschreiben(std::string &s) {
+    size_t i = 0;
+#if defined(__SSE2__)
+    // Bytes from 0x80 are negative here and fall below 'A'.
+    const __m128i vorA = _mm_set1_epi8('A' - 1), nachZ = _mm_set1_epi8('Z' + 1), klein = _mm_set1_epi8(0x20);
+    for (; i + 16 <= s.size(); i += 16) {
+        auto *stelle = reinterpret_cast<__m128i *>(s.data() + i);
+        const __m128i b = _mm_loadu_si128(stelle);
+        const __m128i gross = _mm_and_si128(_mm_cmpgt_epi8(b, vorA), _mm_cmplt_epi8(b, nachZ));
+        _mm_storeu_si128(stelle, _mm_or_si128(b, _mm_and_si128(gross, klein)));
+    }
+#endif
+    for (; i < s.size(); ++i)
+        if (s[i] >= 'A' && s[i] <= 'Z') s[i] = char(s[i] + 32);
+}
+
 } // namespace
 
 void FaltenBytes(std::string_view zeile, bool tolerant, std::string &s, std::string &r) {
@@ -108,17 +171,22 @@ void FaltenBytes(std::string_view zeile, bool tolerant, std::string &s, std::str
         r.swap(s);
         return;
     }
-    for (char &c : s)
-        if (c >= 'A' && c <= 'Z') c = char(c + 32);
-    erstesErsetzen(s, std::string_view(&kGrossOe, 1), std::string_view(&kOe, 1));
-    erstesErsetzen(s, std::string_view(&kGrossUe, 1), std::string_view(&kUe, 1));
-    erstesErsetzen(s, std::string_view(&kGrossAe, 1), std::string_view(&kAe, 1));
-    erstesErsetzen(s, "ck", "k");
-    erstesErsetzen(s, "gg", "k");
-    erstesErsetzen(s, "oi", "eu");
-    erstesErsetzen(s, "ae", "e");
-    alleErsetzen(s, 'u', 'e', kUe);
-    alleErsetzen(s, 'a', 'e', kAe);
+    kleinschreiben(s);
+    // The replacements in their order, each only where the line has its pair. Those that
+    // make letters can make a later pair: "oi" gives "eu" ("aoi" then holds "ae", "oie"
+    // holds "ue"), the first "ae" gives "e" ("uae" then holds "ue").
+    const Anlaesse a = anlaesseFinden(s);
+    if (a.grosserUmlaut) {
+        erstesErsetzen(s, std::string_view(&kGrossOe, 1), std::string_view(&kOe, 1));
+        erstesErsetzen(s, std::string_view(&kGrossUe, 1), std::string_view(&kUe, 1));
+        erstesErsetzen(s, std::string_view(&kGrossAe, 1), std::string_view(&kAe, 1));
+    }
+    if (a.ck) erstesErsetzen(s, "ck", "k");
+    if (a.gg) erstesErsetzen(s, "gg", "k");
+    if (a.oi) erstesErsetzen(s, "oi", "eu");
+    if (a.ae || a.oi) erstesErsetzen(s, "ae", "e");
+    if (a.ue || a.ae || a.oi) alleErsetzen(s, 'u', 'e', kUe);
+    if (a.ae || a.oi) alleErsetzen(s, 'a', 'e', kAe);
     // The letters that always become another one; the rest stay themselves unless they
     // are blanks, repeat the one before, or are an "h" after a vowel.
     static const std::array<char, 256> kErsatz = [] {

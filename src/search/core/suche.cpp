@@ -11,7 +11,9 @@
 #include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
+#include <limits>
 #include <string>
+#include <thread>
 #include <unistd.h>
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -38,23 +40,36 @@ QList<char> festeBuchstaben(const QString &begriff, bool tolerant) {
 }
 
 // Whether a line may hold the term: its fixed letters, in either case, in their order.
-// Most lines fail on a letter that is missing altogether, which sixteen bytes at a time
-// show; only the rest is walked through for the order.
+// A line of 16 to 64 bytes is looked at sixteen bytes at a time: one bit per byte for
+// each letter, and the order follows from the bits; other lines are walked through.
 bool vielleicht(std::string_view zeile, const QList<char> &folge) {
     if (folge.isEmpty()) return true;
 #if defined(__SSE2__)
-    if (zeile.size() >= 16) {
+    if (zeile.size() >= 16 && zeile.size() <= 64) {
         const __m128i klein = _mm_set1_epi8(0x20); // only A-Z and a-z give a-z when 0x20 is set
-        for (const char buchstabe : folge) {
-            const __m128i gesucht = _mm_set1_epi8(buchstabe);
-            int treffer = 0;
-            for (size_t ab = 0; ab < zeile.size() && !treffer; ab += 16) {
-                const size_t stelle = std::min(ab, zeile.size() - 16);
-                const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i *>(zeile.data() + stelle));
-                treffer = _mm_movemask_epi8(_mm_cmpeq_epi8(_mm_or_si128(block, klein), gesucht));
-            }
-            if (!treffer) return false;
+        // Four blocks at 0, 16, 32 and 48, each moved back to end at the line's end: a
+        // shorter line is looked at twice in places, which changes no bit.
+        const size_t n = zeile.size();
+        const size_t a1 = std::min<size_t>(16, n - 16), a2 = std::min<size_t>(32, n - 16), a3 = n - 16;
+        const auto block = [&](size_t ab) {
+            return _mm_or_si128(_mm_loadu_si128(reinterpret_cast<const __m128i *>(zeile.data() + ab)), klein);
+        };
+        const __m128i b0 = block(0), b1 = block(a1), b2 = block(a2), b3 = block(a3);
+        const auto bits = [](__m128i b, __m128i g) {
+            return quint64(uint32_t(_mm_movemask_epi8(_mm_cmpeq_epi8(b, g))));
+        };
+        quint64 frei = ~quint64(0); // where the next letter may stand: behind the one before
+        for (qsizetype k = 0; k < folge.size(); ++k) {
+            const __m128i gesucht = _mm_set1_epi8(folge[k]);
+            const quint64 stellen =
+                (bits(b0, gesucht) | bits(b1, gesucht) << a1 | bits(b2, gesucht) << a2 | bits(b3, gesucht) << a3) &
+                frei;
+            if (!stellen) return false;
+            const int stelle = __builtin_ctzll(stellen);
+            if (stelle == 63) return k == folge.size() - 1;
+            frei = ~quint64(0) << (stelle + 1);
         }
+        return true;
     }
 #endif
     qsizetype k = 0;
@@ -90,29 +105,27 @@ bool ganzLesen(const QString &pfad, std::string &bytes) {
 std::optional<Textfund> SeitendateiDurchsuchen(platform::RecordFile &datei, const QString &begriff, bool tolerant) {
     // The page file holds Windows-1252: a term with another character is never found.
     if (!platform::notInCp1252(begriff).isEmpty()) return std::nullopt;
+    // Lines are found at their places in a page record: a file read in other units has none.
+    if (datei.recordSize() != book::kSeitensatzGroesse) return std::nullopt;
     const QByteArray begriffBytes = platform::toCp1252(begriff);
     const std::string_view gesucht(begriffBytes.constData(), size_t(begriffBytes.size()));
     // A line without the term's fixed letters in the term's order is not folded at all:
     // the folding drops and replaces characters but never reorders them.
     const QList<char> folge = festeBuchstaben(begriff, tolerant);
-    QByteArray satz;
     std::string arbeit, gefaltet;
-    while (datei.readNext(&satz)) {
+    while (const char *satz = datei.next()) {
         // The last matching line counts: looking from the bottom, the first one found.
         int gefunden = 0;
         for (int i = book::kZeilenJeSeite; i >= 1 && !gefunden; --i) {
             // Each line as stored: 49 columns, "|", CR and LF.
-            const qsizetype anfang = (i - 1) * book::kZeilenLaenge + 1;
-            if (anfang >= satz.size()) continue;
-            const std::string_view zeile(satz.constData() + anfang,
-                                         size_t(std::min<qsizetype>(book::kZeilenLaenge - 1, satz.size() - anfang)));
+            const std::string_view zeile(satz + (i - 1) * book::kZeilenLaenge + 1, size_t(book::kZeilenLaenge - 1));
             if (!vielleicht(zeile, folge)) continue;
             FaltenBytes(zeile, tolerant, arbeit, gefaltet);
             if (gefaltet.find(gesucht) != std::string::npos) gefunden = i;
         }
         if (gefunden)
             return Textfund{int(datei.position()), gefunden,
-                            satz.mid((gefunden - 1) * book::kZeilenLaenge + 1, book::kTextSpalten)};
+                            QByteArray(satz + (gefunden - 1) * book::kZeilenLaenge + 1, book::kTextSpalten)};
     }
     return std::nullopt;
 }
