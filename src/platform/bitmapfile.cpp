@@ -117,28 +117,42 @@ bool BitmapSource::read(QRect area, uchar *target, qsizetype targetRowBytes) {
     const qint64 offset = h.dataOffset + qint64(firstStored) * rowBytes;
     const qint64 length = rowBytes * area.height();
     // A file cut short since it was opened is neither mapped nor read past its end;
-    // a mapping is taken for a series of reads and given back after it.
+    // a mapping is taken for a series of reads and given back after it. Cut short while
+    // mapped (by another program, between two bands or during one), the guarded read
+    // fails where a plain one would end the program.
     if (!mapped_) {
         if (h.dataOffset + rowBytes * rows > file_.size()) return false;
-        if (!mapFailed_) mapped_ = file_.map(h.dataOffset, rowBytes * rows);
+        if (!mapFailed_) mapped_ = MappedFile::map(file_.handle(), h.dataOffset, rowBytes * rows);
         mapFailed_ = !mapped_;
     }
-    QByteArray gelesen;
-    const uchar *daten = nullptr;
+    struct Auftrag {
+        qint64 vorne, rowBytes, length, links;
+        int step, hoehe, breite;
+        bool vonUnten;
+        uchar *target;
+        qsizetype targetRowBytes;
+    };
+    // Plain values only: a read cut short leaves this where it stopped.
+    const auto wandeln = [](const uchar *daten, void *kontext) {
+        const auto &a = *static_cast<const Auftrag *>(kontext);
+        daten += a.vorne;
+        for (int y = 0; y < a.hoehe; ++y) {
+            const int stored = a.vonUnten ? a.hoehe - 1 - y : y;
+            const qint64 anfang = qint64(stored) * a.rowBytes + a.links * a.step;
+            zeileWandeln(daten + anfang, a.length - anfang, a.step,
+                         reinterpret_cast<quint32 *>(a.target + y * a.targetRowBytes), a.breite);
+        }
+    };
+    Auftrag auftrag{0,      rowBytes,      length, area.left(), step, area.height(), area.width(), h.height > 0,
+                    target, targetRowBytes};
     if (mapped_) {
-        daten = mapped_ + (offset - h.dataOffset);
-    } else {
-        if (!file_.seek(offset)) return false;
-        gelesen = file_.read(length);
-        if (gelesen.size() != length) return false;
-        daten = reinterpret_cast<const uchar *>(gelesen.constData());
+        auftrag.vorne = offset - h.dataOffset;
+        return mapped_->read(wandeln, &auftrag);
     }
-    for (int y = 0; y < area.height(); ++y) {
-        const int stored = h.height > 0 ? area.height() - 1 - y : y;
-        const qint64 anfang = qint64(stored) * rowBytes + qint64(area.left()) * step;
-        zeileWandeln(daten + anfang, length - anfang, step, reinterpret_cast<quint32 *>(target + y * targetRowBytes),
-                     area.width());
-    }
+    if (!file_.seek(offset)) return false;
+    const QByteArray gelesen = file_.read(length);
+    if (gelesen.size() != length) return false;
+    wandeln(reinterpret_cast<const uchar *>(gelesen.constData()), &auftrag);
     return true;
 }
 
@@ -147,8 +161,7 @@ BitmapSource::~BitmapSource() {
 }
 
 void BitmapSource::release() {
-    if (mapped_) file_.unmap(mapped_);
-    mapped_ = nullptr;
+    mapped_.reset();
 }
 
 std::optional<QImage> readBitmap(const QString &nativePath, qint64 maxPixels, QRect area) {

@@ -1,6 +1,8 @@
 #pragma once
 // Windows bitmap files, read fast: an uncompressed 24- or 32-bit bitmap is copied row
 // by row; anything else goes through Qt's image readers. Reads are capped in size.
+#include "platform/mappedfile.h"
+
 #include <QFile>
 #include <QIODevice>
 #include <QImage>
@@ -46,7 +48,7 @@ private:
     explicit BitmapSource(const QString &nativePath) : file_(nativePath) {}
     QFile file_;
     BitmapHeader header_;
-    uchar *mapped_ = nullptr; // the pixel rows, once read
+    std::unique_ptr<MappedFile> mapped_; // the pixel rows, once read
     bool mapFailed_ = false;
 };
 

@@ -12,6 +12,7 @@
 
 #include <QFontInfo>
 #include <QGuiApplication>
+#include <QProcess>
 #include <QtTest>
 #include <fontconfig/fontconfig.h>
 #include <sys/stat.h>
@@ -284,6 +285,19 @@ private Q_SLOTS:
         QVERIFY(QFile::resize(w.nativ("offen.bmp"), 100));
         QVERIFY(!quelle->read(QRect(0, 0, 37, 23), zeilen.bits(), zeilen.bytesPerLine()));
         QVERIFY(!quelle->read(QRect(30, 20, 8, 3), zeilen.bits(), zeilen.bytesPerLine())); // outside the picture
+        // Cut short by another program between two bands of one drawing, while the file
+        // is mapped: the band beyond the new end fails, the program lives on, and the
+        // rows still there read as before.
+        w.bitmap("gross.bmp", 600, 400, QColor(10, 20, 30)); // rows stored bottom-up
+        auto gross = BitmapSource::open(w.nativ("gross.bmp"));
+        QVERIFY(gross);
+        QImage band(600, 100, QImage::Format_RGB32);
+        QVERIFY(gross->read(QRect(0, 300, 600, 100), band.bits(), band.bytesPerLine()));
+        QCOMPARE(QProcess::execute("truncate", {"-s", "65536", w.nativ("gross.bmp")}), 0);
+        QVERIFY(!gross->read(QRect(0, 0, 600, 100), band.bits(), band.bytesPerLine()));
+        QVERIFY(!gross->read(QRect(0, 0, 600, 100), band.bits(), band.bytesPerLine())); // and again
+        QVERIFY(gross->read(QRect(0, 380, 600, 20), band.bits(), band.bytesPerLine()));
+        QCOMPARE(band.pixel(599, 19), qRgb(10, 20, 30));
         const QByteArray bytes = w.lesen("b.bmp");
         w.schreiben("kurz.bmp", bytes.left(bytes.size() - 10));
         QVERIFY(!readBitmap(w.nativ("kurz.bmp")).has_value());
