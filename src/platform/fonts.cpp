@@ -16,7 +16,9 @@ namespace platform {
 bool useOwnFontConfiguration() {
     if (qEnvironmentVariableIsSet("FONTCONFIG_FILE") || qEnvironmentVariableIsSet("FONTCONFIG_PATH")) return false;
     // The folders and caches of the system's configuration; bitmap fonts stay out, as
-    // the desktop's rules keep them out.
+    // the desktop's rules keep them out. Qt's default family names a font that is there
+    // (without the desktop's rules it would be the first font of all, a mathematics font,
+    // loaded for nothing before the first frame).
     static const char kConfiguration[] = R"(<?xml version="1.0"?>
 <!DOCTYPE fontconfig SYSTEM "urn:fontconfig:fonts.dtd">
 <fontconfig>
@@ -28,6 +30,8 @@ bool useOwnFontConfiguration() {
   <cachedir prefix="xdg">fontconfig</cachedir>
   <cachedir>~/.fontconfig</cachedir>
   <selectfont><rejectfont><pattern><patelt name="scalable"><bool>false</bool></patelt></pattern></rejectfont></selectfont>
+  <alias><family>Sans Serif</family><prefer><family>Liberation Sans</family><family>DejaVu Sans</family></prefer></alias>
+  <alias><family>sans-serif</family><prefer><family>Liberation Sans</family><family>DejaVu Sans</family></prefer></alias>
 </fontconfig>)";
     FcConfig *config = FcConfigCreate();
     if (!config) return false;

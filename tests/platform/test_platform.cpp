@@ -386,6 +386,9 @@ private Q_SLOTS:
             QCOMPARE(f.kerning(), false);
             QCOMPARE(f.hintingPreference(), QFont::PreferNoHinting);
         }
+        // What has no font of its own (a message box) is set in a plain sans face, as on
+        // a desktop, not in the first font of all.
+        QCOMPARE(QFontInfo(QFont()).family(), QString("Liberation Sans"));
         QCOMPARE(screenFont("Arial", 7, 120).pixelSize(), 12);
         QCOMPARE(screenFont("Arial", 36, 96).pixelSize(), 48);
         QCOMPARE(screenFont("Arial", 2147483647, 192).pixelSize(), 2000); // from an overlong settings value
