@@ -268,6 +268,27 @@ private Q_SLOTS:
             QCOMPARE(gefunden, erwartet);
             QCOMPARE(f.position(), seiten.size()); // the partial record is left unread
         }
+        // Comments of every length from none to beyond 64 bytes, through the album search.
+        w.bitmap("P/Album/Zufall.bmp", 4, 4);
+        QStringList zeilen;
+        for (int laenge = 0; laenge < 90; ++laenge)
+            for (int mal = 0; mal < 12; ++mal) {
+                QByteArray kommentar(laenge, ' ');
+                for (char &c : kommentar)
+                    c = alphabet[int(zufall.bounded(alphabet.size()))];
+                zeilen << QStringLiteral("0001,0002,") + platform::fromCp1252(kommentar);
+            }
+        w.text("P/Album/Zufall.txt", zeilen);
+        for (const char *roh : {"Mil", "hal", "ek", "Kn", "nr", "alm"}) {
+            const QString begriff = modifiedUpcase(QString::fromUtf8(roh));
+            QStringList erwartet, gefunden;
+            for (const QString &z : std::as_const(zeilen))
+                if (modifiedUpcase(z.mid(10)).contains(begriff)) erwartet << z.mid(10);
+            for (const Albumfund &fund : BilderDurchsuchen(w.dateien(), w.gespeichert() + "P\\", begriff, true))
+                gefunden << fund.kommentar;
+            QVERIFY2(erwartet.size() > 5, roh);
+            QCOMPARE(gefunden, erwartet);
+        }
     }
 
     void theAlbumSearchLooksAtCommentsOnly() {
