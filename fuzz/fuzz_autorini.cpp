@@ -42,7 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     static const Wurzel w;
     w.schreiben("Autor.ini", QByteArray(reinterpret_cast<const char *>(data), qsizetype(size)));
 
-    app::Zustand z(w.dateien);
+    projekt::Zustand z(w.dateien);
     z.programmDatei = "C:\\Pagora.exe";
     z.programmOrt = {"C:\\", "Pagora", "Pagora\\", {}};
     z.ortSetzen(z.programmOrt);

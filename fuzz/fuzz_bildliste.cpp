@@ -15,14 +15,6 @@
 
 #include <cstdint>
 
-namespace {
-
-bool leer(const QStringList &liste, qsizetype i) {
-    return i >= 0 && i < liste.size() && (liste[i].isEmpty() || liste[i].startsWith(' '));
-}
-
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     const QStringList liste = platform::splitLines(QByteArray(reinterpret_cast<const char *>(data), qsizetype(size)));
     const book::Buchumfang umfang{0, 0, int(liste.size())};
