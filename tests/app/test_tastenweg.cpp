@@ -24,6 +24,7 @@
 #include <QPlainTextEdit>
 #include <QSpinBox>
 #include <QTableWidget>
+#include <QTextDocument>
 #include <QtTest>
 
 using testing::sichtbar;
@@ -180,6 +181,7 @@ private Q_SLOTS:
         erledigt("Alt+1 bis Alt+5");
         QLabel *griff = sichtbar(teile.LabelGriffR[1]) ? teile.LabelGriffR[1] : teile.LabelGriffL[1];
         QVERIFY(b.tabBis(griff));
+        QVERIFY(griff->findChildren<QTextDocument *>().isEmpty()); // its caption stays plain text
         QVERIFY(testing::kindNamens<QLabel>(*b.form->PanelName(), "LabelName")->text().contains("Bilder")); // its hint
         b.taste(Qt::Key_Return);
         QCOMPARE(b.seite(), 1002);

@@ -133,7 +133,7 @@ BuchPanel::BuchPanel(const platform::Files &dateien, QWidget *parent) : QWidget(
             auto *bild = new QLabel(griff);
             bild->setPixmap(links ? griffL : griffR);
             bild->setGeometry(0, 0, breite, 43);
-            auto *text = new QLabel(griff);
+            auto *text = new Griffbeschriftung(griff);
             text->setObjectName(QStringLiteral("LabelGriff%1%2").arg(links ? 'L' : 'R').arg(n + 1));
             text->setWordWrap(true);
             text->setAlignment(Qt::AlignCenter);

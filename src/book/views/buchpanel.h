@@ -2,6 +2,7 @@
 // The book on the desk (`PanelBuch`, 660 × 441): the book picture, the two pages,
 // their numbers, the album sheet, the cover labels and the tour figure with its
 // tick box. The main window places it and decides what it shows.
+#include "book/views/griffbeschriftung.h"
 #include "book/views/seitenmemo.h"
 #include "platform/files.h"
 
@@ -163,8 +164,8 @@ private:
     std::optional<QFont> inhaltSchrift_; // set by SchriftenSetzen
     std::array<QWidget *, 5> GriffL{};
     std::array<QWidget *, 5> GriffR{};
-    std::array<QLabel *, 5> LabelGriffL{};
-    std::array<QLabel *, 5> LabelGriffR{};
+    std::array<Griffbeschriftung *, 5> LabelGriffL{};
+    std::array<Griffbeschriftung *, 5> LabelGriffR{};
     std::array<QLabel *, 4> LesezeichenL{};
     std::array<QLabel *, 4> LesezeichenR{};
     std::array<QWidget *, 4> PanelTextBild{};

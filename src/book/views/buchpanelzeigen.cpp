@@ -132,8 +132,8 @@ void BuchPanel::InhaltVerbergen() {
 
 void BuchPanel::GriffeBeschriften(const QStringList &texte) {
     for (int n = 0; n < 5; ++n) {
-        LabelGriffL[size_t(n)]->setText(texte.value(n));
-        LabelGriffR[size_t(n)]->setText(texte.value(n));
+        LabelGriffL[size_t(n)]->beschriften(texte.value(n));
+        LabelGriffR[size_t(n)]->beschriften(texte.value(n));
     }
 }
 
