@@ -13,6 +13,7 @@
 #include <QFontInfo>
 #include <QGuiApplication>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QtTest>
 #include <fontconfig/fontconfig.h>
 #include <sys/stat.h>
@@ -204,6 +205,21 @@ private Q_SLOTS:
             QVERIFY(liegengelassen.anhaengen("halb"));
         }
         QCOMPARE(QDir(w.nativ()).entryList(QDir::Files | QDir::Hidden).size(), 3); // a, b, c: no leftovers
+        // Pieces small and large, across the megabytes it gathers them in, arrive whole
+        // and in order.
+        QRandomGenerator zufall(11);
+        QByteArray alles;
+        Entwurf gross(w.dateien(), g + "a");
+        for (const int laenge : {1537, 1537, 3, (1 << 20) - 2, 1, 1 << 20, 1537, (1 << 20) + 5, 7})
+            for (int mal = 0; mal < (laenge == 1537 ? 700 : 1); ++mal) {
+                QByteArray stueck(laenge, Qt::Uninitialized);
+                for (char &c : stueck)
+                    c = char(zufall.bounded(256));
+                QVERIFY(gross.anhaengen(stueck));
+                alles += stueck;
+            }
+        QCOMPARE(w.dateien().writeAll({{g + "a", {}, gross.abschliessen()}}), -1);
+        QVERIFY(w.lesen("a") == alles);
     }
 
     void recordFilesCountWholeRecordsAndReadInOrder() {
