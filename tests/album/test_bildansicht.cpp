@@ -348,15 +348,17 @@ private Q_SLOTS:
                  QString("Der alte Hafen im Winter|Der alte Hafen im Winter 1911"));
         QVERIFY(!testing::kindNamens<QPushButton>(*a.form->bildansicht()->PanelBildtext(), "BitBtnSichern")
                      ->isVisibleTo(a.form->bildansicht()->PanelBildtext()));
+        // The text replaced by "Neu", then typed on at its end, as a user edits it.
+        const auto tippen = [&] {
+            auto *memo = testing::kindNamens<QPlainTextEdit>(*a.form->bildansicht()->PanelBildtext(), "MemoBildtext");
+            memo->setPlainText("Neu");
+            memo->moveCursor(QTextCursor::End);
+            QTest::keyClicks(memo, " geschrieben");
+        };
         a.druecken(Qt::LeftButton, 400, 1); // the top edge opens the text for editing
         QCOMPARE(a.form->bildansicht()->PanelBildtext()->height(), 109);
         QVERIFY(a.form->bildansicht()->PanelBildtext()->bearbeitet());
-        testing::kindNamens<QPlainTextEdit>(*a.form->bildansicht()->PanelBildtext(), "MemoBildtext")
-            ->setPlainText("Neu");
-        testing::kindNamens<QPlainTextEdit>(*a.form->bildansicht()->PanelBildtext(), "MemoBildtext")
-            ->moveCursor(QTextCursor::End);
-        QTest::keyClicks(testing::kindNamens<QPlainTextEdit>(*a.form->bildansicht()->PanelBildtext(), "MemoBildtext"),
-                         " geschrieben");
+        tippen();
         const QByteArray vorher = a.w.lesen("Pagora/Album/Hafen.dok");
         QTest::mouseClick(testing::kindNamens<QPushButton>(*a.form->bildansicht()->PanelBildtext(), "BitBtnAbbruch"),
                           Qt::LeftButton); // cancel discards the edit
@@ -366,12 +368,7 @@ private Q_SLOTS:
         QVERIFY(a.form->bildansicht()->BildtextSpeichern());
         QCOMPARE(a.w.lesen("Pagora/Album/Hafen.dok"), vorher);
         a.druecken(Qt::LeftButton, 400, 1); // the top edge opens the text for editing
-        testing::kindNamens<QPlainTextEdit>(*a.form->bildansicht()->PanelBildtext(), "MemoBildtext")
-            ->setPlainText("Neu");
-        testing::kindNamens<QPlainTextEdit>(*a.form->bildansicht()->PanelBildtext(), "MemoBildtext")
-            ->moveCursor(QTextCursor::End);
-        QTest::keyClicks(testing::kindNamens<QPlainTextEdit>(*a.form->bildansicht()->PanelBildtext(), "MemoBildtext"),
-                         " geschrieben");
+        tippen();
         QTest::mouseClick(testing::kindNamens<QPushButton>(*a.form->bildansicht()->PanelBildtext(), "BitBtnSichern"),
                           Qt::LeftButton);
         QCOMPARE(a.w.lesen("Pagora/Album/Hafen.dok"), QByteArray("Neu geschrieben\r\n"));
