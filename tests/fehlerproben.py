@@ -57,6 +57,16 @@ FEHLER = [
     ("src/search/views/fundmarken.cpp", "for (int z = 0; z < zeilen.size(); ++z)", "for (int z = 0; z < zeilen.size() - 1; ++z)"),
     ("src/launcher/benutzerwurzel.cpp", "return ::lstat(wurzel_.c_str(), &st) == 0 ? anOrtFuellen",
      "return ::lstat(wurzel_.c_str(), &st) == 9 ? anOrtFuellen"),
+    ("src/search/core/suche.cpp", "frei = ~quint64(0) << (stelle + 1);", "frei = ~quint64(0) << (stelle + 2);"),
+    ("src/search/core/falten.cpp", "if (a.ue || a.ae || a.oi) alleErsetzen", "if (a.ue || a.ae) alleErsetzen"),
+    ("src/platform/recordfile.cpp", "    pufferAnfang_ += stelle_;\n", "\n"),
+    ("src/platform/entwurf.cpp", "ok_ = leeren() && datei_.flush()", "ok_ = ok_ && datei_.flush()"),
+    ("src/platform/mappedfile.cpp", "if (von && adresse >= von && adresse < w.bis) siglongjmp",
+     "if (von && adresse >= von && adresse < w.bis && !von) siglongjmp"),
+    ("src/book/views/griffbeschriftung.cpp", "    QFrame::focusInEvent(event);", "    QLabel::focusInEvent(event);"),
+    ("src/platform/fonts.cpp",
+     "  <alias><family>Sans Serif</family><prefer><family>Liberation Sans</family><family>DejaVu Sans</family></prefer></alias>\n",
+     ""),
 ]
 
 
