@@ -1,6 +1,7 @@
 #pragma once
 // Windows bitmap files, read fast: an uncompressed 24- or 32-bit bitmap is copied row
 // by row; anything else goes through Qt's image readers. Reads are capped in size.
+#include "platform/bitmapheader.h"
 #include "platform/mappedfile.h"
 
 #include <QFile>
@@ -13,19 +14,6 @@
 #include <optional>
 
 namespace platform {
-
-struct BitmapHeader {
-    qint64 dataOffset = 0;
-    int width = 0;
-    int height = 0; // negative: rows stored top-down
-    int bits = 0;
-    quint32 compression = 0;
-    bool plain() const { return compression == 0 && (bits == 24 || bits == 32); }
-    qint64 rowBytes() const { return ((qint64(width) * bits + 31) / 32) * 4; }
-};
-
-// The header of a bitmap file; nothing for anything else or absurd sizes.
-std::optional<BitmapHeader> readBitmapHeader(QIODevice &device);
 
 // An uncompressed 24- or 32-bit bitmap file kept open, from which any part is
 // converted when wanted: a picture drawn straight from its file needs no copy of its

@@ -2,30 +2,23 @@
 // programme name as the program does when started through "<name>.exe" there.
 //
 // This front needs Qt's core only: it runs the commands that only read (pages,
-// contents, suche) itself and hands every other call to the module beside it that links
-// the picture libraries, so that a search costs no more to start than it must.
+// contents, suche) and the import itself and hands every other call to the module
+// beside it that links the picture libraries, so that a search or an import costs no
+// more to start than it must.
 #include "platform/translation.h"
 #include "tool/aufruf.h"
+#include "tool/befehl_import.h"
 #include "tool/werkzeug.h"
+#include "tool/werkzeugmodul.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QLibrary>
 
 namespace {
 
-// Beside the tool in the build's data root; installed, in the program's folder.
-QFunctionPointer befehlsmodul(const QString &hier, const QString &modul, const char *befehl) {
-    for (const QString &ort : {hier + '/' + modul, hier + "/" PAGORA_MODULE_AUS_BIN "/" + modul}) {
-        QLibrary modul(ort);
-        if (QFunctionPointer f = modul.resolve(befehl)) return f;
-    }
-    return nullptr;
-}
-
 int befehlsmodulAusfuehren() {
     const QString hier = QCoreApplication::applicationDirPath();
-    if (auto befehl = reinterpret_cast<int (*)()>(befehlsmodul(hier, "pagora-tool-befehle", "pagora_werkzeug_befehl")))
+    if (auto befehl = reinterpret_cast<int (*)()>(werkzeugmodul(hier, "pagora-tool-befehle", "pagora_werkzeug_befehl")))
         return befehl();
     klage(Werkzeug::tr("Der Teil von pagora-tool, der Bilder liest und schreibt (pagora-tool-befehle.so), fehlt "
                        "neben %1; bitte installieren Sie Pagora neu.")
@@ -43,7 +36,7 @@ std::optional<int> pdfAusfuehren(int argc, char **argv) {
     if (!aufruf || aufruf->befehl != QLatin1String("pdf") || aufruf->hilfe) return std::nullopt;
     const QString hier = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath().section('/', 0, -2);
     if (auto befehl =
-            reinterpret_cast<int (*)(int, char **)>(befehlsmodul(hier, "pagora-tool-pdf", "pagora_werkzeug_pdf")))
+            reinterpret_cast<int (*)(int, char **)>(werkzeugmodul(hier, "pagora-tool-pdf", "pagora_werkzeug_pdf")))
         return befehl(argc, argv);
     QCoreApplication anwendung(argc, argv);
     platform::installTranslation(anwendung);
@@ -66,11 +59,13 @@ int main(int argc, char **argv) {
     QCoreApplication anwendung(argc, argv);
     platform::installTranslation(anwendung);
     const auto aufruf = lesen(QCoreApplication::arguments());
-    if (!aufruf || aufruf->hilfe || aufruf->root.isEmpty() || aufruf->name.isEmpty() || !nurLesend(*aufruf))
+    const bool import = aufruf && aufruf->befehl == QLatin1String("import");
+    if (!aufruf || aufruf->hilfe || aufruf->root.isEmpty() || aufruf->name.isEmpty() ||
+        (!nurLesend(*aufruf) && !import))
         return befehlsmodulAusfuehren();
     projekt::Zustand z;
     if (!oeffnen(z, *aufruf)) return Abgelehnt;
-    const int ergebnis = lesendAusfuehren(z, *aufruf).value_or(Aufruffehler);
+    const int ergebnis = import ? importAusfuehren(z, *aufruf) : lesendAusfuehren(z, *aufruf).value_or(Aufruffehler);
     if (ergebnis == Aufruffehler) klage(Werkzeug::tr(kBefehlsHilfe.value(aufruf->befehl)));
     return ergebnis;
 }

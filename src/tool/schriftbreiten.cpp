@@ -3,6 +3,7 @@
 // Run it when test_textimport finds that the fonts no longer measure as the built-in
 // widths; the page breaks of every import change with them.
 #include "authoring/core/textimport.h"
+#include "platform/fonts.h"
 
 #include <QGuiApplication>
 #include <QSaveFile>

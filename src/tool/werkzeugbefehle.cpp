@@ -3,10 +3,11 @@
 // commands that only read start without the picture libraries.
 #include "album/core/bilderliste.h"
 #include "album/core/fotouebernahme.h"
+#include "album/core/kleinbild.h"
 #include "authoring/core/albumproduktion.h"
-#include "authoring/core/importlauf.h"
 #include "authoring/core/textimport.h"
 #include "book/core/seitensatz.h"
+#include "platform/bitmapfile.h"
 #include "platform/cp1252.h"
 #include "project/core/projektdateien.h"
 #include "tool/aufruf.h"
@@ -21,49 +22,6 @@
 #include <unistd.h>
 
 namespace {
-
-int importieren(projekt::Zustand &z, const Aufruf &a) {
-    if ((a.teil != "text" && a.teil != "help") || a.datei.isEmpty()) return Aufruffehler;
-    const authoring::Importauftrag auftrag{a.datei, a.teil == "help", true, a.silbentrennung, a.ersetzen};
-    const authoring::Importlauf lauf = authoring::TextImportieren(z, auftrag, klage);
-    const authoring::Importergebnis &r = lauf.ergebnis;
-    using S = authoring::Importlauf::Status;
-    switch (lauf.status) {
-    case S::TextUnlesbar:
-        klage(Werkzeug::tr("Die Textdatei %1 kann nicht gelesen werden.").arg(a.datei));
-        return Abgelehnt;
-    case S::KeineTextdatei:
-        klage(Werkzeug::tr("%1 ist keine gewöhnliche Datei (ein Gerät, eine Pipe oder ein Ordner) und wird nicht "
-                           "importiert.")
-                  .arg(a.datei));
-        return Abgelehnt;
-    case S::TextZuGross:
-        klage(Werkzeug::tr("Die Textdatei %1 ist größer als 1 GiB und wird nicht importiert.").arg(a.datei));
-        return Abgelehnt;
-    case S::Fremdzeichen:
-        klage(authoring::FremdzeichenMeldung(a.datei, lauf.fremdzeichen, lauf.fremdeStellen));
-        klage(Werkzeug::tr("Nichts wurde geschrieben. Mit --ersetzen wird der Text ohne diese Zeichen importiert."));
-        return Abgelehnt;
-    case S::OhneTrennmuster:
-        klage(Werkzeug::tr("Die Trennmuster %1 fehlen (Paket hyphen-de); ohne sie gibt es keine Silbentrennung.")
-                  .arg(lauf.datei));
-        return Abgelehnt;
-    case S::NichtGeschrieben:
-    case S::Abgebrochen:
-        klage(
-            Werkzeug::tr("Die Datei %1 kann nicht geschrieben werden. Seiten und Inhaltsverzeichnis sind unverändert.")
-                .arg(lauf.datei));
-        return Abgelehnt;
-    case S::Fertig: break;
-    }
-    sag(Werkzeug::tr("%1 Seiten, %2 Einträge im Inhaltsverzeichnis.")
-            .arg(r.GeschriebeneSeiten)
-            .arg(r.MemoInhalt.size()));
-    const QStringList warnungen = authoring::Importwarnungen(lauf, a.datei);
-    for (const QString &w : warnungen)
-        klage(w);
-    return warnungen.isEmpty() ? Erfolg : Abgelehnt;
-}
 
 int albumHerstellen(projekt::Zustand &z) {
     const auto liste = listeLesen(z);
@@ -243,6 +201,15 @@ int pruefen(const projekt::Zustand &z) {
 
 } // namespace
 
+// What an import run by pagora-tool's front asks of pictures with Qt's GUI library.
+extern "C" Q_DECL_EXPORT album::Kleinbildergebnis
+pagora_werkzeug_kleinbild(const platform::Files &dateien, const QString &projektVerzeichnis, const QString &name) {
+    return album::Kleinbild(dateien, projektVerzeichnis, name);
+}
+extern "C" Q_DECL_EXPORT std::optional<QSize> pagora_werkzeug_bildgroesse(const QString &nativePath) {
+    return platform::bitmapSize(nativePath);
+}
+
 // Called by pagora-tool with its application made and its translation installed.
 extern "C" Q_DECL_EXPORT int pagora_werkzeug_befehl() {
     if (const auto neu = befehlNeu(QCoreApplication::arguments())) return *neu;
@@ -265,14 +232,12 @@ extern "C" Q_DECL_EXPORT int pagora_werkzeug_befehl() {
     // Commands that write take the data root from the program (and from each other);
     // reading ones need no lock.
     std::unique_ptr<platform::Sperrdatei> sperre;
-    if (a.befehl == "import" || a.befehl == "album" || a.befehl == "bilder") {
+    if (a.befehl == "album" || a.befehl == "bilder") {
         sperre = werkzeugSperre(z);
         if (!sperre) return Abgelehnt;
     }
     int ergebnis = Aufruffehler;
-    if (a.befehl == "import")
-        ergebnis = importieren(z, a);
-    else if (a.befehl == "album")
+    if (a.befehl == "album")
         ergebnis = albumHerstellen(z);
     else if (a.befehl == "bilder")
         ergebnis = bilderUebernehmen(z, a);

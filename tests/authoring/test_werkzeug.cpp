@@ -230,6 +230,27 @@ private Q_SLOTS:
         QVERIFY(a.text.contains("Schluss."));
     }
 
+    // The import runs without Qt's picture libraries and loads them only for a picture
+    // its header cannot measure: a PNG under a bitmap's name places as the bitmap would.
+    void aPictureOfAnotherKindIsMeasuredAsItsBitmap() {
+        testing::Datenwurzel w;
+        projektAnlegen(w);
+        w.text("text.txt", {"Ein Absatz.", ":B:Fremd|Unter anderem Namen", "Danach."});
+        const QStringList import{"--root", w.nativ(), "--name", "Buch",
+                                 "import", "--part",  "text",   w.nativ("text.txt")};
+        w.bitmap("Buch/Slides/Fremd.bmp", 120, 260);
+        QCOMPARE(werkzeug(import).code, 0);
+        const QByteArray alsBitmap = w.lesen("Buch/Pages/Buch.5");
+        QFile::remove(w.nativ("Buch/Slides/Fremd.bmp"));
+        QImage bild(120, 260, QImage::Format_RGB32);
+        bild.fill(Qt::gray);
+        QVERIFY(bild.save(w.nativ("Buch/Slides/Fremd.bmp"), "PNG"));
+        const Ausgabe a = werkzeug(import);
+        QCOMPARE(a.code, 0);
+        QCOMPARE(w.lesen("Buch/Pages/Buch.5"), alsBitmap);
+        QVERIFY2(!a.text.contains("Fremd"), qPrintable(a.text));
+    }
+
     // Spread files carry three digits: a list longer than 499 spreads is refused whole.
     void anOverlongPictureListIsRefused() {
         testing::Datenwurzel w;

@@ -1,10 +1,7 @@
 #include "authoring/core/importlauf.h"
 
-#include "album/core/kleinbild.h"
-#include "album/core/punktproben.h"
 #include "authoring/core/silbentrennung.h"
 #include "authoring/core/textkodierung.h"
-#include "platform/bitmapfile.h"
 #include "platform/cp1252.h"
 #include "platform/entwurf.h"
 #include "platform/inputfile.h"
@@ -20,8 +17,9 @@ namespace {
 // The pictures an import places, looked up as the book looks for them.
 class Projektbilder : public Bildquelle {
 public:
-    Projektbilder(const projekt::Zustand &z, const std::function<void(const QString &)> &fehler)
-        : z_(z), fehler_(fehler) {}
+    Projektbilder(const projekt::Zustand &z, const Bildwerkzeuge &werkzeuge,
+                  const std::function<void(const QString &)> &fehler)
+        : z_(z), werkzeuge_(werkzeuge), fehler_(fehler) {}
     std::optional<int> vorhandeneHoehe(const QByteArray &name) override {
         // A text names the same pictures again and again; a picture found stays during
         // the run (only missing ones are made), so its height is looked up once.
@@ -30,12 +28,12 @@ public:
         for (const QString &ordner : {z_.HilfeVerzeichnis, z_.ProjektVerzeichnis + "Slides\\"}) {
             const QString datei = ordner + n + ".bmp";
             if (!z_.dateien.exists(datei)) continue;
-            if (const auto m = platform::bitmapSize(z_.dateien.native(datei))) return hoehen_[name] = m->height();
+            if (const auto m = werkzeuge_.groesse(z_.dateien.native(datei))) return hoehen_[name] = m->height();
         }
         return std::nullopt;
     }
     int Kleinbild(const QByteArray &name) override {
-        const auto r = album::Kleinbild(z_.dateien, z_.ProjektVerzeichnis, platform::fromCp1252(name));
+        const auto r = werkzeuge_.kleinbild(z_.dateien, z_.ProjektVerzeichnis, platform::fromCp1252(name));
         if (!r.fehler.isEmpty()) {
             ++fehlend;
             if (fehler_) fehler_(r.fehler);
@@ -46,6 +44,7 @@ public:
 
 private:
     const projekt::Zustand &z_;
+    const Bildwerkzeuge &werkzeuge_;
     const std::function<void(const QString &)> &fehler_;
     QHash<QByteArray, int> hoehen_;
 };
@@ -58,7 +57,7 @@ Silbentrennung *trennmuster() {
 
 } // namespace
 
-Importlauf TextImportieren(const projekt::Zustand &z, const Importauftrag &auftrag,
+Importlauf TextImportieren(const projekt::Zustand &z, const Importauftrag &auftrag, const Bildwerkzeuge &werkzeuge,
                            const std::function<void(const QString &)> &bildFehler,
                            const std::function<bool(qint64, qint64)> &fortschritt) {
     Importlauf lauf;
@@ -123,7 +122,7 @@ Importlauf TextImportieren(const projekt::Zustand &z, const Importauftrag &auftr
         freigegeben = grenze;
     };
     z.dateien.makeFolder(z.ort.seitenOrdner());
-    Projektbilder bilder(z, bildFehler);
+    Projektbilder bilder(z, werkzeuge, bildFehler);
     platform::Entwurf seiten(z.dateien, lauf.seitenDatei);
     lauf.ergebnis = Buchmachen(
         text, Importmasse::Bildschirm(), bilder,

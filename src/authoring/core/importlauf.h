@@ -3,11 +3,13 @@
 // `pagora-tool import` run it: the text is mapped rather than read, its pages go to a
 // draft beside the page file as they fill, and the finished pages replace the old ones
 // whole, together with the contents file when asked to, or nothing is replaced.
+#include "album/core/kleinbild.h"
 #include "authoring/core/textimport.h"
 #include "authoring/core/textkodierung.h"
 #include "project/core/zustand.h"
 
 #include <QByteArrayView>
+#include <QSize>
 #include <functional>
 
 namespace authoring {
@@ -41,10 +43,22 @@ struct Importlauf {
     qsizetype fremdeStellen = 0;
 };
 
+// What the import asks of pictures with Qt's GUI library behind it, handed in by the
+// caller: the command-line import loads that library only when a picture needs it.
+struct Bildwerkzeuge {
+    // The small copy of an album picture the text names and has none yet (album::Kleinbild).
+    album::Kleinbildergebnis (*kleinbild)(const platform::Files &dateien, const QString &projektVerzeichnis,
+                                          const QString &name);
+    // Width and height of a picture file (platform::bitmapSize).
+    std::optional<QSize> (*groesse)(const QString &nativePath);
+
+    static Bildwerkzeuge mitGui(); // the two named above
+};
+
 // Runs the import. `bildFehler` hears the message of each picture that could not be
 // placed; `fortschritt`, after each page, the bytes of the text behind the import and
 // its size, and stops the import by returning false.
-Importlauf TextImportieren(const projekt::Zustand &z, const Importauftrag &auftrag,
+Importlauf TextImportieren(const projekt::Zustand &z, const Importauftrag &auftrag, const Bildwerkzeuge &werkzeuge,
                            const std::function<void(const QString &)> &bildFehler,
                            const std::function<bool(qint64, qint64)> &fortschritt = {});
 

@@ -397,20 +397,6 @@ Importmasse Importmasse::Bildschirm() {
             platform::ByteWidths(kImportbreiten[2]), platform::ByteWidths(kImportbreiten[3])};
 }
 
-Importmasse Importmasse::Gemessen() {
-    auto font = [](const char *familie, int pixel, bool fett) {
-        QFont f(QString::fromLatin1(familie));
-        f.setPixelSize(pixel);
-        f.setBold(fett);
-        f.setHintingPreference(QFont::PreferNoHinting);
-        f.setKerning(false);
-        return f;
-    };
-    return {
-        platform::ByteWidths(font("MS Sans Serif", 12, false)), platform::ByteWidths(font("MS Sans Serif", 12, true)),
-        platform::ByteWidths(font("MS Sans Serif", 11, false)), platform::ByteWidths(font("Small Fonts", 8, false))};
-}
-
 Importergebnis Buchmachen(const QByteArray &text, const Importmasse &masse, Bildquelle &bilder,
                           const std::function<bool(const book::Seitensatz &)> &seiteSchreiben,
                           const std::function<void(qsizetype)> &gelesen, Worttrennung *trennung) {

@@ -4,7 +4,7 @@
 // text font, pages hold 28 lines, pictures are placed with their captions or deferred
 // to the next page, and every heading becomes a contents entry.
 #include "book/core/seitensatz.h"
-#include "platform/fonts.h"
+#include "platform/bytewidths.h"
 
 #include <QByteArray>
 #include <QStringList>
@@ -24,7 +24,8 @@ struct Importmasse {
     // hang on the fonts a machine has, and the import needs no font engine.
     static Importmasse Bildschirm();
     // The same measured from the fonts themselves: needs a QGuiApplication with the
-    // bundled fonts registered. The built-in widths are made from these (schriftbreiten).
+    // bundled fonts registered. The built-in widths are made from these (schriftbreiten);
+    // in a file of its own, so that the import links no font engine.
     static Importmasse Gemessen();
 };
 
