@@ -77,7 +77,8 @@ int main(int argc, char **argv) {
     auto werkzeugweg = [&](bool trennen) {
         QElapsedTimer uhr;
         uhr.start();
-        const auto lauf = authoring::TextImportieren(z, {datei, false, true, trennen}, authoring::Bildwerkzeuge::mitGui(), {});
+        const auto lauf =
+            authoring::TextImportieren(z, {datei, false, true, trennen}, authoring::Bildwerkzeuge::mitGui(), {});
         if (lauf.status != authoring::Importlauf::Status::Fertig) std::fprintf(stderr, "Import fehlgeschlagen\n");
         return ms(uhr);
     };

@@ -2,8 +2,8 @@
 // contents entries. Exact cases use characters 6 pixels wide; the real fonts are
 // checked for the width limits.
 #include "authoring/core/textimport.h"
-#include "platform/fonts.h"
 #include "platform/cp1252.h"
+#include "platform/fonts.h"
 
 #include <QFile>
 #include <QGuiApplication>

@@ -75,7 +75,8 @@ bool Buchmachen(Bearbeitungskontext &kontext, const QString &importdatei, bool s
     Importauftrag auftrag{nativ, hilfe, true, silbentrennung};
     auto importieren = [&] {
         return TextImportieren(
-            z, auftrag, Bildwerkzeuge::mitGui(), [&meldungen](const QString &text) { meldungen.zeigen(Art::Fehler, text); }, melden);
+            z, auftrag, Bildwerkzeuge::mitGui(),
+            [&meldungen](const QString &text) { meldungen.zeigen(Art::Fehler, text); }, melden);
     };
     Importlauf lauf = importieren();
     // A UTF-8 text with characters the pages cannot hold: the author decides.
