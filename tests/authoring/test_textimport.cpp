@@ -328,14 +328,14 @@ private Q_SLOTS:
     void contentsEntriesFitTheirWidthWithTheNumberAtTheEnd() {
         QStringList inhalt;
         const platform::ByteWidths m(6.0);
-        InhaltZeile(inhalt, "Erste~ Seite", 3, m);
+        InhaltZeile(inhalt, QByteArray("Erste~ Seite"), 3, m);
         QCOMPARE(inhalt[0].size(), 39); // 237 div 6
         QVERIFY(inhalt[0].startsWith("Erste Seite "));
         QVERIFY(inhalt[0].endsWith(" 3"));
-        InhaltZeile(inhalt, "Zweite", 3, m);
+        InhaltZeile(inhalt, QByteArray("Zweite"), 3, m);
         QCOMPARE(inhalt[0].trimmed(), QString("Erste Seite"));
         QVERIFY(inhalt[1].startsWith("  Zweite"));
-        InhaltZeile(inhalt, "Dritte", 12, m);
+        InhaltZeile(inhalt, QByteArray("Dritte"), 12, m);
         QVERIFY(inhalt[1].endsWith(" 3"));
         QVERIFY(inhalt[2].endsWith(" 12"));
     }

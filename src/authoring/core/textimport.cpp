@@ -46,6 +46,41 @@ qsizetype steuerzeichenSuchen(const char *daten, qsizetype von, qsizetype bis) {
         ++von;
     return von;
 }
+// The first tab, LF, CR or break character in [von, bis), or `bis`: where a line that
+// has its 49 columns may end, sixteen bytes at a time.
+qsizetype umbruchSuchen(const char *daten, qsizetype von, qsizetype bis) {
+#if defined(__SSE2__)
+    const __m128i tab = _mm_set1_epi8(9), lf = _mm_set1_epi8(10), cr = _mm_set1_epi8(13);
+    const __m128i leer = _mm_set1_epi8(' '), komma = _mm_set1_epi8(','), strich = _mm_set1_epi8('-'),
+                  punkt = _mm_set1_epi8('.');
+    for (; von + 16 <= bis; von += 16) {
+        const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i *>(daten + von));
+        const __m128i steuer =
+            _mm_or_si128(_mm_cmpeq_epi8(b, tab), _mm_or_si128(_mm_cmpeq_epi8(b, lf), _mm_cmpeq_epi8(b, cr)));
+        const __m128i umbruch = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(b, leer), _mm_cmpeq_epi8(b, komma)),
+                                             _mm_or_si128(_mm_cmpeq_epi8(b, strich), _mm_cmpeq_epi8(b, punkt)));
+        if (const int treffer = _mm_movemask_epi8(_mm_or_si128(steuer, umbruch)))
+            return von + __builtin_ctz(uint32_t(treffer));
+    }
+#endif
+    while (von < bis && !istSteuerzeichen(daten[von]) && !istUmbruchzeichen(daten[von]))
+        ++von;
+    return von;
+}
+// The width of n bytes in 1/64 pixel, four sums at a time.
+qint64 breiteVon(const platform::ByteWidths &m, const char *t, size_t n) {
+    qint64 a = 0, b = 0, c = 0, d = 0;
+    size_t i = 0;
+    for (; i + 4 <= n; i += 4) {
+        a += m.advance(static_cast<unsigned char>(t[i]));
+        b += m.advance(static_cast<unsigned char>(t[i + 1]));
+        c += m.advance(static_cast<unsigned char>(t[i + 2]));
+        d += m.advance(static_cast<unsigned char>(t[i + 3]));
+    }
+    for (; i < n; ++i)
+        a += m.advance(static_cast<unsigned char>(t[i]));
+    return a + b + c + d;
+}
 bool beginntMit(const std::string &s, const char *vorne) {
     return s.rfind(vorne, 0) == 0;
 }
@@ -75,15 +110,16 @@ public:
                 lfNachholen_ = false;
                 lfGelesen();
             }
-            // Ordinary bytes are copied in runs while the line is too short to break.
-            if (testzeile_.size() < 49) {
-                const qsizetype grenze = qMin(n, pos_ + 49 - qsizetype(testzeile_.size()));
-                const qsizetype ende = steuerzeichenSuchen(daten, pos_, grenze);
-                if (ende > pos_) {
-                    testzeile_.append(daten + pos_, size_t(ende - pos_));
-                    pos_ = ende;
-                    continue;
-                }
+            // Ordinary bytes are copied in runs while the line is too short to break, and
+            // then up to the next place it may break.
+            const qsizetype ende =
+                testzeile_.size() < 49
+                    ? steuerzeichenSuchen(daten, pos_, qMin(n, pos_ + 49 - qsizetype(testzeile_.size())))
+                    : umbruchSuchen(daten, pos_, n);
+            if (ende > pos_) {
+                testzeile_.append(daten + pos_, size_t(ende - pos_));
+                pos_ = ende;
+                continue;
             }
             const char c = daten[pos_++];
             if (c == 9) {
@@ -137,9 +173,7 @@ private:
             ueberschriftmodus_ = true;
         }
         const platform::ByteWidths &m = ueberschriftmodus_ ? masse_.fett : masse_.text;
-        qint64 breite = 0;
-        for (const char c : testzeile_)
-            breite += m.advance(static_cast<unsigned char>(c));
+        qint64 breite = breiteVon(m, testzeile_.data(), testzeile_.size());
         // Wider than 230 pixels once rounded, in 1/64 pixel: from 230.5 pixels on.
         constexpr qint64 kZuBreit =
             kMaxBreite * platform::ByteWidths::kEinheiten + platform::ByteWidths::kEinheiten / 2;
@@ -247,7 +281,8 @@ private:
                 if (ergebnis_.inhaltHinter999 < 0) ergebnis_.inhaltHinter999 = int(ergebnis_.MemoInhalt.size());
                 ++ergebnis_.eintraegeHinter999;
             }
-            InhaltZeile(ergebnis_.MemoInhalt, platform::fromCp1252(bytes(testzeile_.substr(0, 50))),
+            InhaltZeile(ergebnis_.MemoInhalt,
+                        QByteArray(testzeile_.data(), qsizetype(qMin<size_t>(testzeile_.size(), 50))),
                         geschriebeneSeiten_ + 1, masse_.inhalt);
             testzeile_.insert(testzeile_.begin(), book::kUeberschriftzeichen);
             ++zeilennummer_;
@@ -265,18 +300,22 @@ private:
             kommentar = bytes(testzeile_.substr(strich + 1, 250) + rest_);
             rest_.clear();
             testzeile_.resize(strich);
-            kommentar.replace('\r', QByteArray()).replace('\n', QByteArray());
+            kommentar.removeIf([](char c) { return c == '\r' || c == '\n'; });
             if (!zeilenende_) {
-                while (pos_ < text_.size() && kommentar.size() < 254) {
-                    const char c = text_[pos_++];
-                    if (c == 13 || c == 10) {
-                        // The LF of a CR LF is left to the reading loop; a line end of one
-                        // byte has its LF's part done there before the next byte.
-                        ++quellzeile_;
-                        lfNachholen_ = c == 10 || pos_ >= text_.size() || text_[pos_] != 10;
-                        break;
-                    }
-                    kommentar += c;
+                // The caption runs on to the line's end, up to 254 bytes.
+                const char *daten = text_.constData();
+                const qsizetype n = text_.size();
+                qsizetype ende = pos_;
+                while (ende < n && kommentar.size() + (ende - pos_) < 254 && daten[ende] != 13 && daten[ende] != 10)
+                    ++ende;
+                kommentar.append(daten + pos_, ende - pos_);
+                pos_ = ende;
+                if (pos_ < n && kommentar.size() < 254) {
+                    const char c = daten[pos_++];
+                    // The LF of a CR LF is left to the reading loop; a line end of one
+                    // byte has its LF's part done there before the next byte.
+                    ++quellzeile_;
+                    lfNachholen_ = c == 10 || pos_ >= n || daten[pos_] != 10;
                 }
             }
             kommentarhoehe = UmbruchZeilen(kommentar, masse_.unterschrift, kMemoProbeBreite);
@@ -403,27 +442,29 @@ Importergebnis Buchmachen(const QByteArray &text, const Importmasse &masse, Bild
     return Import(text, masse, bilder, seiteSchreiben, gelesen, trennung).laufen();
 }
 
-void InhaltZeile(QStringList &memoInhalt, QString ueberschrift, int seiteNummer, const platform::ByteWidths &masse) {
-    if (const qsizetype t = ueberschrift.indexOf('~'); t >= 0) ueberschrift.remove(t, 1);
-    const QString seite = QString::number(seiteNummer).left(4);
+void InhaltZeile(QStringList &memoInhalt, QByteArray kopf, int seiteNummer, const platform::ByteWidths &masse) {
+    if (const qsizetype t = kopf.indexOf('~'); t >= 0) kopf.remove(t, 1);
+    const QByteArray nummerBytes = QByteArray::number(seiteNummer).left(4);
     if (!memoInhalt.isEmpty()) {
-        QString letzte = memoInhalt.last();
-        QString nummer;
-        while (letzte.size() > 3 && letzte.back().isDigit() && letzte.back() <= '9' && nummer.size() < 4) {
-            nummer.prepend(letzte.back());
-            letzte.chop(1);
+        // The number at the end of the entry before, up to four digits of it.
+        const QString &letzte = memoInhalt.last();
+        qsizetype ziffern = 0;
+        while (letzte.size() - ziffern > 3 && ziffern < 4) {
+            const QChar c = letzte.at(letzte.size() - 1 - ziffern);
+            if (!c.isDigit() || c > '9') break;
+            ++ziffern;
         }
-        if (nummer == seite) {
-            memoInhalt.last() = letzte;
-            ueberschrift.prepend("  ");
+        if (ziffern == nummerBytes.size() && QStringView(letzte).right(ziffern) == QLatin1String(nummerBytes)) {
+            memoInhalt.last().chop(ziffern);
+            kopf.prepend("  ");
         }
     }
     // The heading, 77 blanks and the number, shortened from the end of the blanks (then
     // of the text) until it fits 237 pixels: the blanks that fit are counted directly.
-    const QByteArray nummerBytes = platform::toCp1252(seite);
-    QByteArray kopf = platform::toCp1252(ueberschrift);
     qint64 breite = 0;
-    for (const char c : kopf + nummerBytes)
+    for (const char c : kopf)
+        breite += masse.advance(static_cast<unsigned char>(c));
+    for (const char c : nummerBytes)
         breite += masse.advance(static_cast<unsigned char>(c));
     const qint64 grenze =
         qint64(kInhaltBreite) * platform::ByteWidths::kEinheiten + platform::ByteWidths::kEinheiten / 2;
@@ -431,7 +472,7 @@ void InhaltZeile(QStringList &memoInhalt, QString ueberschrift, int seiteNummer,
     qint64 leerzeichen = 77;
     if (leer > 0 && breite + 77 * leer >= grenze) leerzeichen = qMax<qint64>(0, (grenze - 1 - breite) / leer);
     breite += leerzeichen * leer;
-    kopf += QByteArray(leerzeichen, ' ');
+    kopf.append(leerzeichen, ' ');
     while (breite >= grenze && !kopf.isEmpty()) {
         breite -= masse.advance(static_cast<unsigned char>(kopf.back()));
         kopf.chop(1);

@@ -73,7 +73,8 @@ Importergebnis Buchmachen(const QByteArray &text, const Importmasse &masse, Bild
 
 // A contents entry for a heading on page `seite`, fitted to 237 pixels, appended to
 // `memoInhalt`; an earlier entry of the same page gives up its number.
-void InhaltZeile(QStringList &memoInhalt, QString ueberschrift, int seite, const platform::ByteWidths &masse);
+// `ueberschrift` in Windows-1252.
+void InhaltZeile(QStringList &memoInhalt, QByteArray ueberschrift, int seite, const platform::ByteWidths &masse);
 
 // Lines a word-wrapped text takes in a box `breite` pixels wide.
 int UmbruchZeilen(const QByteArray &text, const platform::ByteWidths &masse, int breite);
