@@ -4,7 +4,9 @@
 #include "platform/files.h"
 
 #include <QFileInfo>
+#include <cerrno>
 #include <fcntl.h>
+#include <sys/uio.h>
 #include <unistd.h>
 
 namespace platform {
@@ -19,28 +21,49 @@ Entwurf::Entwurf(const Files &dateien, const QString &storedPath) {
 
 namespace {
 constexpr qint64 kSchritt = 1 << 20;
+constexpr int kHoechstens = 1024; // pieces per call (IOV_MAX)
 } // namespace
 
-bool Entwurf::anhaengen(QByteArrayView bytes) {
+bool Entwurf::anhaengen(QByteArray stueck) {
     if (!ok_) return false;
-    if (puffer_.size() + bytes.size() > kSchritt && !leeren()) return false;
-    // A piece as large as the buffer goes to the file as it is.
-    if (bytes.size() >= kSchritt) return schreiben(bytes);
-    if (puffer_.capacity() < kSchritt) puffer_.reserve(kSchritt);
-    puffer_.append(bytes.data(), bytes.size());
-    return true;
+    if (stueck.isEmpty()) return true;
+    // Bytes the piece only points to (fromRawData) may change before they are written.
+    if (!stueck.data_ptr().d_ptr()) stueck = QByteArray(stueck.constData(), stueck.size());
+    gesammelt_ += stueck.size();
+    stuecke_.push_back(std::move(stueck));
+    return gesammelt_ < kSchritt && stuecke_.size() < size_t(kHoechstens) ? true : leeren();
 }
 
 bool Entwurf::leeren() {
-    if (puffer_.isEmpty()) return ok_;
-    schreiben(puffer_);
-    puffer_.resize(0); // the room stays for the next megabyte
-    return ok_;
-}
-
-bool Entwurf::schreiben(QByteArrayView bytes) {
-    ok_ = ok_ && datei_.write(bytes.data(), bytes.size()) == bytes.size() && datei_.flush();
-    geschrieben_ += bytes.size();
+    size_t naechstes = 0;
+    qsizetype versatz = 0; // bytes of stuecke_[naechstes] already written
+    while (ok_ && naechstes < stuecke_.size()) {
+        iovec teile[kHoechstens];
+        int anzahl = 0;
+        for (size_t i = naechstes; i < stuecke_.size() && anzahl < kHoechstens; ++i, ++anzahl) {
+            const qsizetype ab = i == naechstes ? versatz : 0;
+            teile[anzahl] = {const_cast<char *>(stuecke_[i].constData() + ab), size_t(stuecke_[i].size() - ab)};
+        }
+        const ssize_t n = ::writev(datei_.handle(), teile, anzahl);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            ok_ = false;
+            break;
+        }
+        geschrieben_ += n;
+        for (qsizetype rest = n; rest > 0;) { // a short write goes on where it stopped
+            const qsizetype offen = stuecke_[naechstes].size() - versatz;
+            if (rest < offen) {
+                versatz += rest;
+                break;
+            }
+            rest -= offen;
+            ++naechstes;
+            versatz = 0;
+        }
+    }
+    stuecke_.clear();
+    gesammelt_ = 0;
     // The disk starts on each finished megabyte while the rest is still being made,
     // so that the sync at the end has little left to wait for. Only a hint: the sync
     // alone makes the draft whole on disk.

@@ -31,16 +31,18 @@ bool istBuchstabe(char c) {
     return (b >= 'A' && b <= 'Z') || (b >= 'a' && b <= 'z') || (b >= 0xC0 && b != 0xD7 && b != 0xF7);
 }
 // The first tab, LF or CR in [von, bis), or `bis`: sixteen bytes at a time, since
-// most of a text is ordinary bytes copied in runs.
-qsizetype steuerzeichenSuchen(const char *daten, qsizetype von, qsizetype bis) {
+// most of a text is ordinary bytes copied in runs. The text goes on to `n` >= `bis`:
+// the last block may look past `bis`.
+qsizetype steuerzeichenSuchen(const char *daten, qsizetype von, qsizetype bis, qsizetype n) {
 #if defined(__SSE2__)
     const __m128i tab = _mm_set1_epi8(9), lf = _mm_set1_epi8(10), cr = _mm_set1_epi8(13);
-    for (; von + 16 <= bis; von += 16) {
+    for (; von < bis && von + 16 <= n; von += 16) {
         const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i *>(daten + von));
         const int treffer = _mm_movemask_epi8(
             _mm_or_si128(_mm_cmpeq_epi8(b, tab), _mm_or_si128(_mm_cmpeq_epi8(b, lf), _mm_cmpeq_epi8(b, cr))));
-        if (treffer) return von + __builtin_ctz(uint32_t(treffer));
+        if (treffer) return qMin(bis, von + __builtin_ctz(uint32_t(treffer)));
     }
+    if (von >= bis) return bis;
 #endif
     while (von < bis && !istSteuerzeichen(daten[von]))
         ++von;
@@ -114,7 +116,7 @@ public:
             // then up to the next place it may break.
             const qsizetype ende =
                 testzeile_.size() < 49
-                    ? steuerzeichenSuchen(daten, pos_, qMin(n, pos_ + 49 - qsizetype(testzeile_.size())))
+                    ? steuerzeichenSuchen(daten, pos_, qMin(n, pos_ + 49 - qsizetype(testzeile_.size())), n)
                     : umbruchSuchen(daten, pos_, n);
             if (ende > pos_) {
                 testzeile_.append(daten + pos_, size_t(ende - pos_));
@@ -182,10 +184,15 @@ private:
             // keeps its first 52.
             size_t laenge = testzeile_.size();
             const qint64 ganzeBreite = breite;
-            while (breite >= kZuBreit || laenge > 50 || (laenge > 20 && !istUmbruchzeichen(testzeile_[laenge - 1]))) {
+            // First whatever lies beyond column 50 or 230 pixels, then back to the last
+            // place to break, if there is one after column 20. (Widths are never
+            // negative: a line narrow enough stays so as it gets shorter.)
+            while (laenge > 50 || breite >= kZuBreit) {
                 breite -= m.advance(static_cast<unsigned char>(testzeile_[laenge - 1]));
                 --laenge;
             }
+            while (laenge > 20 && !istUmbruchzeichen(testzeile_[laenge - 1]))
+                --laenge;
             // A picture line keeps its name and caption as written.
             // Headings are never split: their lines become contents entries. (The line
             // after a heading still carries the mark that ends it, and is text.)
@@ -288,7 +295,7 @@ private:
             ++zeilennummer_;
         }
         testseite_.setzen(zeilennummer_, sicht(testzeile_));
-        testzeile_ = rest_;
+        testzeile_.swap(rest_); // the rest begins the next line
         rest_.clear();
         ++zeilennummer_;
     }
@@ -342,7 +349,7 @@ private:
             zeilennummer_ += bildhoehe - 1;
         } else {
             gemerkteBilder_.append(QByteArray::number(bildhoehe) + ',' + name + '|' + kommentar);
-            testzeile_ = rest_;
+            testzeile_.swap(rest_);
             rest_.clear();
         }
     }
