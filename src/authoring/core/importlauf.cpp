@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QHash>
+#include <QSet>
 #include <sys/mman.h>
 
 namespace authoring {
@@ -33,9 +34,15 @@ public:
         return std::nullopt;
     }
     int Kleinbild(const QByteArray &name) override {
+        // A picture that could not be placed is named once, however often the text shows it.
+        if (fehlgeschlagen_.contains(name)) {
+            ++fehlend;
+            return 0;
+        }
         const auto r = werkzeuge_.kleinbild(z_.dateien, z_.ProjektVerzeichnis, platform::fromCp1252(name));
         if (!r.fehler.isEmpty()) {
             ++fehlend;
+            fehlgeschlagen_.insert(name);
             if (fehler_) fehler_(r.fehler);
         }
         return r.zeilen;
@@ -47,6 +54,7 @@ private:
     const Bildwerkzeuge &werkzeuge_;
     const std::function<void(const QString &)> &fehler_;
     QHash<QByteArray, int> hoehen_;
+    QSet<QByteArray> fehlgeschlagen_;
 };
 
 // The hyphenation patterns, read once per run of the program.
