@@ -2,6 +2,7 @@
 
 #include "platform/cp1252.h"
 
+#include <algorithm>
 #include <string>
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -21,25 +22,28 @@ constexpr int kMemoProbeBreite = 232; // 236 pixels less the box's inner margins
 bool istUmbruchzeichen(char c) {
     return c == ' ' || c == ',' || c == '-' || c == '.';
 }
-// Tab, LF and CR: the bytes the reading loop treats one by one.
+// Tab, LF and CR: the bytes the reading loop treats one by one, and the mark that
+// ends a heading, which it notes.
 bool istSteuerzeichen(char c) {
-    return static_cast<unsigned char>(c) <= 13 && ((1u << c) & 0x2600u);
+    return (static_cast<unsigned char>(c) <= 13 && ((1u << c) & 0x2600u)) || c == kUeberschriftende;
 }
 // Letters of Windows-1252 that the hyphenation patterns know: those of Latin-1.
 bool istBuchstabe(char c) {
     const auto b = static_cast<unsigned char>(c);
     return (b >= 'A' && b <= 'Z') || (b >= 'a' && b <= 'z') || (b >= 0xC0 && b != 0xD7 && b != 0xF7);
 }
-// The first tab, LF or CR in [von, bis), or `bis`: sixteen bytes at a time, since
+// The first tab, LF, CR or heading mark in [von, bis), or `bis`: sixteen bytes at a time, since
 // most of a text is ordinary bytes copied in runs. The text goes on to `n` >= `bis`:
 // the last block may look past `bis`.
 qsizetype steuerzeichenSuchen(const char *daten, qsizetype von, qsizetype bis, qsizetype n) {
 #if defined(__SSE2__)
-    const __m128i tab = _mm_set1_epi8(9), lf = _mm_set1_epi8(10), cr = _mm_set1_epi8(13);
+    const __m128i tab = _mm_set1_epi8(9), lf = _mm_set1_epi8(10), cr = _mm_set1_epi8(13),
+                  ende = _mm_set1_epi8(kUeberschriftende);
     for (; von < bis && von + 16 <= n; von += 16) {
         const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i *>(daten + von));
-        const int treffer = _mm_movemask_epi8(
-            _mm_or_si128(_mm_cmpeq_epi8(b, tab), _mm_or_si128(_mm_cmpeq_epi8(b, lf), _mm_cmpeq_epi8(b, cr))));
+        const int treffer =
+            _mm_movemask_epi8(_mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(b, tab), _mm_cmpeq_epi8(b, ende)),
+                                           _mm_or_si128(_mm_cmpeq_epi8(b, lf), _mm_cmpeq_epi8(b, cr))));
         if (treffer) return qMin(bis, von + __builtin_ctz(uint32_t(treffer)));
     }
     if (von >= bis) return bis;
@@ -48,17 +52,18 @@ qsizetype steuerzeichenSuchen(const char *daten, qsizetype von, qsizetype bis, q
         ++von;
     return von;
 }
-// The first tab, LF, CR or break character in [von, bis), or `bis`: where a line that
+// The first tab, LF, CR, heading mark or break character in [von, bis), or `bis`: where a line that
 // has its 49 columns may end, sixteen bytes at a time.
 qsizetype umbruchSuchen(const char *daten, qsizetype von, qsizetype bis) {
 #if defined(__SSE2__)
-    const __m128i tab = _mm_set1_epi8(9), lf = _mm_set1_epi8(10), cr = _mm_set1_epi8(13);
+    const __m128i tab = _mm_set1_epi8(9), lf = _mm_set1_epi8(10), cr = _mm_set1_epi8(13),
+                  ende = _mm_set1_epi8(kUeberschriftende);
     const __m128i leer = _mm_set1_epi8(' '), komma = _mm_set1_epi8(','), strich = _mm_set1_epi8('-'),
                   punkt = _mm_set1_epi8('.');
     for (; von + 16 <= bis; von += 16) {
         const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i *>(daten + von));
-        const __m128i steuer =
-            _mm_or_si128(_mm_cmpeq_epi8(b, tab), _mm_or_si128(_mm_cmpeq_epi8(b, lf), _mm_cmpeq_epi8(b, cr)));
+        const __m128i steuer = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(b, tab), _mm_cmpeq_epi8(b, ende)),
+                                            _mm_or_si128(_mm_cmpeq_epi8(b, lf), _mm_cmpeq_epi8(b, cr)));
         const __m128i umbruch = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(b, leer), _mm_cmpeq_epi8(b, komma)),
                                              _mm_or_si128(_mm_cmpeq_epi8(b, strich), _mm_cmpeq_epi8(b, punkt)));
         if (const int treffer = _mm_movemask_epi8(_mm_or_si128(steuer, umbruch)))
@@ -135,6 +140,7 @@ public:
                 if (c == 10 || pos_ >= n || daten[pos_] != 10) lfGelesen();
             } else {
                 testzeile_ += c;
+                if (c == kUeberschriftende) mitEnde_ = true;
                 if (testzeile_.size() >= 50 && istUmbruchzeichen(c)) ZeileUmbrechen(true);
             }
         }
@@ -153,7 +159,10 @@ public:
 private:
     // The LF after a line end: it ends the heading mode of the line before.
     void lfGelesen() {
-        if (ueberschriftmodus_) testzeile_ += kUeberschriftende;
+        if (ueberschriftmodus_) {
+            testzeile_ += kUeberschriftende;
+            mitEnde_ = true;
+        }
     }
 
     void zeileBeenden() {
@@ -196,7 +205,8 @@ private:
             // A picture line keeps its name and caption as written.
             // Headings are never split: their lines become contents entries. (The line
             // after a heading still carries the mark that ends it, and is text.)
-            const bool ueberschrift = ueberschriftmodus_ && testzeile_.find(kUeberschriftende) == std::string::npos;
+            const bool ueberschrift =
+                ueberschriftmodus_ && (!mitEnde_ || testzeile_.find(kUeberschriftende) == std::string::npos);
             const size_t stelle =
                 trennung_ && !ueberschrift && !beginntMit(testzeile_, ":B:") ? trennstelle(m, ganzeBreite, laenge) : 0;
             if (stelle > 0) laenge = stelle;
@@ -267,7 +277,8 @@ private:
 
     void ZeileAusgeben() {
         bool endetUeberschrift = false;
-        if (const size_t i = testzeile_.find(kUeberschriftende); i != std::string::npos) {
+        if (const size_t i = mitEnde_ ? testzeile_.find(kUeberschriftende) : std::string::npos;
+            i != std::string::npos) {
             testzeile_.erase(i, 1);
             endetUeberschrift = true;
         }
@@ -295,8 +306,7 @@ private:
             ++zeilennummer_;
         }
         testseite_.setzen(zeilennummer_, sicht(testzeile_));
-        testzeile_.swap(rest_); // the rest begins the next line
-        rest_.clear();
+        naechsteZeile();
         ++zeilennummer_;
     }
 
@@ -349,9 +359,16 @@ private:
             zeilennummer_ += bildhoehe - 1;
         } else {
             gemerkteBilder_.append(QByteArray::number(bildhoehe) + ',' + name + '|' + kommentar);
-            testzeile_.swap(rest_);
-            rest_.clear();
+            naechsteZeile();
         }
+    }
+
+    // The rest begins the next line.
+    void naechsteZeile() {
+        testzeile_.swap(rest_);
+        rest_.clear();
+        if (mitEnde_)
+            mitEnde_ = std::any_of(testzeile_.begin(), testzeile_.end(), [](char c) { return c == kUeberschriftende; });
     }
 
     // Caption lines of 48 characters each; returns how many were written.
@@ -428,6 +445,9 @@ private:
     bool ueberschriftmodus_ = false;
     bool kapitelanfang_ = false;
     bool lfNachholen_ = false; // a caption ended at a line end without its LF
+    // False while neither the line nor its rest holds the mark that ends a heading:
+    // most lines need no search for it.
+    bool mitEnde_ = false;
     QList<QByteArray> gemerkteBilder_;
     Importergebnis ergebnis_;
     int quellzeile_ = 1;
