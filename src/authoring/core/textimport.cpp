@@ -3,6 +3,8 @@
 #include "platform/cp1252.h"
 
 #include <algorithm>
+#include <cstring>
+#include <deque>
 #include <string>
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -91,9 +93,6 @@ qint64 breiteVon(const platform::ByteWidths &m, const char *t, size_t n) {
 bool beginntMit(const std::string &s, const char *vorne) {
     return s.rfind(vorne, 0) == 0;
 }
-QByteArray bytes(const std::string &s) {
-    return QByteArray(s.data(), qsizetype(s.size()));
-}
 QByteArrayView sicht(const std::string &s) {
     return QByteArrayView(s.data(), qsizetype(s.size()));
 }
@@ -147,7 +146,7 @@ public:
         if (lfNachholen_) lfGelesen();
         if (!testzeile_.empty() && testzeile_ != std::string(1, kUeberschriftende)) zeileBeenden();
         // Pictures still waiting for a page get one rather than being lost.
-        while (!gemerkteBilder_.isEmpty() && ergebnis_.ok) {
+        while (!gemerkteBilder_.empty() && ergebnis_.ok) {
             SeiteSchreiben();
             neueTestseite();
         }
@@ -314,7 +313,9 @@ private:
         QByteArray kommentar;
         int kommentarhoehe = 0;
         if (const size_t strich = testzeile_.find('|'); strich != std::string::npos) {
-            kommentar = bytes(testzeile_.substr(strich + 1, 250) + rest_);
+            kommentar.reserve(256);
+            kommentar.append(testzeile_.data() + strich + 1, qMin<qsizetype>(testzeile_.size() - strich - 1, 250));
+            kommentar.append(rest_.data(), qsizetype(rest_.size()));
             rest_.clear();
             testzeile_.resize(strich);
             kommentar.removeIf([](char c) { return c == '\r' || c == '\n'; });
@@ -337,12 +338,12 @@ private:
             }
             kommentarhoehe = UmbruchZeilen(kommentar, masse_.unterschrift, kMemoProbeBreite);
         }
-        QByteArray name = bytes(testzeile_.substr(3));
+        QByteArray name(testzeile_.data() + 3, qsizetype(testzeile_.size()) - 3);
         while (!name.isEmpty() && static_cast<unsigned char>(name.back()) <= 32)
             name.chop(1);
 
         int bildhoehe = kommentarhoehe;
-        if (!GueltigerBildname(platform::fromCp1252(name))) {
+        if (!GueltigerBildname(QByteArrayView(name))) {
             bildhoehe += bilder_.Kleinbild(name); // reports the name and gives 0
         } else if (const auto hoehe = bilder_.vorhandeneHoehe(name)) {
             bildhoehe += *hoehe / 13 + 1;
@@ -358,7 +359,7 @@ private:
             if (!kommentar.isEmpty()) UnterschriftSchreiben(kommentar);
             zeilennummer_ += bildhoehe - 1;
         } else {
-            gemerkteBilder_.append(QByteArray::number(bildhoehe) + ',' + name + '|' + kommentar);
+            gemerkteBilder_.push_back({bildhoehe, name, kommentar});
             naechsteZeile();
         }
     }
@@ -372,37 +373,37 @@ private:
     }
 
     // Caption lines of 48 characters each; returns how many were written.
-    int UnterschriftSchreiben(QByteArray text) {
+    int UnterschriftSchreiben(QByteArrayView text) {
         int zeilen = 0;
-        while (!text.isEmpty()) {
-            testseite_.setzen(zeilennummer_, book::kUnterschriftzeichen + text.left(48).leftJustified(48, ' '));
-            text.remove(0, 48);
+        for (qsizetype von = 0; von < text.size(); von += 48) {
+            char zeile[49];
+            zeile[0] = book::kUnterschriftzeichen;
+            const qsizetype n = qMin<qsizetype>(48, text.size() - von);
+            std::memcpy(zeile + 1, text.data() + von, size_t(n));
+            std::memset(zeile + 1 + n, ' ', size_t(48 - n));
+            testseite_.setzen(zeilennummer_, QByteArrayView(zeile, 49));
             ++zeilennummer_;
             ++zeilen;
         }
         return zeilen;
     }
 
-    static int hoeheVon(const QByteArray &eintrag) { return eintrag.left(eintrag.indexOf(',')).toInt(); }
-
     void neueTestseite() {
         for (;;) {
             testseite_ = Seitensatz();
             zeilennummer_ = 1;
-            if (gemerkteBilder_.isEmpty()) return;
+            if (gemerkteBilder_.empty()) return;
             bool geschrieben = false;
             while (!geschrieben) {
-                int bildhoehe = hoeheVon(gemerkteBilder_.first());
+                int bildhoehe = gemerkteBilder_.front().hoehe;
                 if (zeilennummer_ > 1 && zeilennummer_ + bildhoehe >= kVoll) break;
-                const QByteArray eintrag = gemerkteBilder_.takeFirst();
-                const QByteArray rest = eintrag.mid(eintrag.indexOf(',') + 1);
-                const qsizetype strich = rest.indexOf('|');
-                const QByteArray unterschrift = rest.mid(strich + 1);
-                testseite_.setzen(zeilennummer_, ":B:" + rest.left(strich));
+                const GemerktesBild bild = std::move(gemerkteBilder_.front());
+                gemerkteBilder_.pop_front();
+                testseite_.setzen(zeilennummer_, ":B:" + bild.name);
                 ++zeilennummer_;
-                bildhoehe -= UnterschriftSchreiben(unterschrift);
+                bildhoehe -= UnterschriftSchreiben(bild.unterschrift);
                 zeilennummer_ += bildhoehe;
-                if (gemerkteBilder_.isEmpty()) {
+                if (gemerkteBilder_.empty()) {
                     if (zeilennummer_ > 2 && kapitelanfang_) {
                         SeiteSchreiben();
                         kapitelanfang_ = false;
@@ -412,7 +413,7 @@ private:
                     if (zeilennummer_ >= kVoll) break;
                     return;
                 }
-                if (zeilennummer_ + hoeheVon(gemerkteBilder_.first()) >= kVoll) break;
+                if (zeilennummer_ + gemerkteBilder_.front().hoehe >= kVoll) break;
             }
             if (!geschrieben) SeiteSchreiben();
         }
@@ -448,7 +449,12 @@ private:
     // False while neither the line nor its rest holds the mark that ends a heading:
     // most lines need no search for it.
     bool mitEnde_ = false;
-    QList<QByteArray> gemerkteBilder_;
+    // Pictures that did not fit their page, in order: lines they take, name, caption.
+    struct GemerktesBild {
+        int hoehe;
+        QByteArray name, unterschrift;
+    };
+    std::deque<GemerktesBild> gemerkteBilder_;
     Importergebnis ergebnis_;
     int quellzeile_ = 1;
 };
@@ -540,6 +546,11 @@ int UmbruchZeilen(const QByteArray &text, const platform::ByteWidths &masse, int
         i = ende + 1;
     }
     return zeilen;
+}
+
+bool GueltigerBildname(QByteArrayView name) {
+    return !name.isEmpty() && static_cast<unsigned char>(name.front()) >= '0' && !name.contains('\\') &&
+           !name.contains('/') && !name.contains("..") && !name.contains(':');
 }
 
 bool GueltigerBildname(const QString &name) {

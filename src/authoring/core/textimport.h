@@ -82,5 +82,6 @@ int UmbruchZeilen(const QByteArray &text, const platform::ByteWidths &masse, int
 // A picture name that stays inside its folder: no path separator, no "..", not empty,
 // first character not below "0".
 bool GueltigerBildname(const QString &name);
+bool GueltigerBildname(QByteArrayView name); // in Windows-1252
 
 } // namespace authoring
