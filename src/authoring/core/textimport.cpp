@@ -183,19 +183,21 @@ private:
             ueberschriftmodus_ = true;
         }
         const platform::ByteWidths &m = ueberschriftmodus_ ? masse_.fett : masse_.text;
-        qint64 breite = breiteVon(m, testzeile_.data(), testzeile_.size());
+        // Only the first 50 columns are measured: what lies beyond them goes anyway.
+        const size_t vorn = qMin<size_t>(testzeile_.size(), 50);
+        qint64 breite = breiteVon(m, testzeile_.data(), vorn);
         // Wider than 230 pixels once rounded, in 1/64 pixel: from 230.5 pixels on.
         constexpr qint64 kZuBreit =
             kMaxBreite * platform::ByteWidths::kEinheiten + platform::ByteWidths::kEinheiten / 2;
         if (!zeilenende_ || breite >= kZuBreit || testzeile_.size() >= 50) {
             // Characters move from the end of the line to the front of the rest, which
             // keeps its first 52.
-            size_t laenge = testzeile_.size();
-            const qint64 ganzeBreite = breite;
-            // First whatever lies beyond column 50 or 230 pixels, then back to the last
-            // place to break, if there is one after column 20. (Widths are never
-            // negative: a line narrow enough stays so as it gets shorter.)
-            while (laenge > 50 || breite >= kZuBreit) {
+            size_t laenge = vorn;
+            const qint64 vorneBreite = breite;
+            // First whatever lies beyond 230 pixels, then back to the last place to
+            // break, if there is one after column 20. (Widths are never negative: a
+            // line narrow enough stays so as it gets shorter.)
+            while (breite >= kZuBreit) {
                 breite -= m.advance(static_cast<unsigned char>(testzeile_[laenge - 1]));
                 --laenge;
             }
@@ -207,7 +209,10 @@ private:
             const bool ueberschrift =
                 ueberschriftmodus_ && (!mitEnde_ || testzeile_.find(kUeberschriftende) == std::string::npos);
             const size_t stelle =
-                trennung_ && !ueberschrift && !beginntMit(testzeile_, ":B:") ? trennstelle(m, ganzeBreite, laenge) : 0;
+                trennung_ && !ueberschrift && !beginntMit(testzeile_, ":B:")
+                    ? trennstelle(m, vorneBreite + breiteVon(m, testzeile_.data() + vorn, testzeile_.size() - vorn),
+                                  laenge)
+                    : 0;
             if (stelle > 0) laenge = stelle;
             if (laenge < testzeile_.size()) {
                 rest_.insert(0, testzeile_, laenge, std::string::npos);
