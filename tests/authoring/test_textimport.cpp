@@ -92,6 +92,21 @@ private Q_SLOTS:
         QCOMPARE(n50.zeile(1, 2), QByteArray("wxyzq"));
     }
 
+    // The mark that ends a heading (0xD1) is taken out of the line it stands in (the
+    // first of a line only), whether it came in a run of ordinary bytes or after
+    // column 49 and then with the rest carried to the next line.
+    void theHeadingMarkLeavesTheLineItStandsIn() {
+        const QByteArray text = "Ein\xd1 Wort nach dem anderen bis die Zeile voll ist und\xd1 weiter geht es.\r\n";
+        const Lauf l = importieren(text);
+        QByteArray gesetzt;
+        for (int i = 1; i <= 28 && !l.zeile(1, i).isEmpty(); ++i)
+            gesetzt += l.zeile(1, i) + ' ';
+        QVERIFY2(!gesetzt.contains('\xd1'), gesetzt.constData());
+        QByteArray erwartet = text.trimmed();
+        erwartet.replace("\xd1", "");
+        QCOMPARE(gesetzt.simplified(), erwartet.simplified());
+    }
+
     void aFirstHeadingOpensPageTwo() {
         const Lauf l = importieren(":I:Anfang\r\nText\r\n");
         QCOMPARE(l.seiten.size(), 2);

@@ -218,6 +218,11 @@ private Q_SLOTS:
                 QVERIFY(gross.anhaengen(stueck));
                 alles += stueck;
             }
+        // A piece that only points to the caller's bytes is taken as it was handed over.
+        char fremd[] = "geliehen";
+        QVERIFY(gross.anhaengen(QByteArray::fromRawData(fremd, 8)));
+        alles += "geliehen";
+        std::fill(std::begin(fremd), std::end(fremd), 'x');
         QCOMPARE(w.dateien().writeAll({{g + "a", {}, gross.abschliessen()}}), -1);
         QVERIFY(w.lesen("a") == alles);
     }
