@@ -90,13 +90,18 @@ private Q_SLOTS:
         const Lauf n50 = importieren(fuenfundvierzig + "wxyzq\r\n", b, {schmal, schmal, schmal, schmal});
         QCOMPARE(n50.zeile(1, 1), fuenfundvierzig.trimmed());
         QCOMPARE(n50.zeile(1, 2), QByteArray("wxyzq"));
+        // A line narrow enough for more than 50 columns still breaks within them.
+        const Lauf n55 = importieren(fuenfundvierzig + "wxyzqr abc\r\n", b, {schmal, schmal, schmal, schmal});
+        QCOMPARE(n55.zeile(1, 1), fuenfundvierzig.trimmed());
+        QCOMPARE(n55.zeile(1, 2), QByteArray("wxyzqr abc"));
     }
 
     // The mark that ends a heading (0xD1) is taken out of the line it stands in (the
     // first of a line only), whether it came in a run of ordinary bytes or after
     // column 49 and then with the rest carried to the next line.
     void theHeadingMarkLeavesTheLineItStandsIn() {
-        const QByteArray text = "Ein\xd1 Wort nach dem anderen bis die Zeile voll ist und\xd1 weiter geht es.\r\n";
+        const QByteArray text = "Ein\xd1 Wort nach dem anderen bis die Zeile\xd1 voll ist und weiter geht es, dann "
+                                "kommt noch etwas\xd1 hinterher.\r\n";
         const Lauf l = importieren(text);
         QByteArray gesetzt;
         for (int i = 1; i <= 28 && !l.zeile(1, i).isEmpty(); ++i)
