@@ -29,11 +29,13 @@ int befehlSuche(const projekt::Zustand &z, const QString &teil, const QString &b
     }
     // Each search reads on from the record after the last hit: one hit per page, its
     // last matching line.
-    while (const auto fund = search::SeitendateiDurchsuchen(seiten, gefaltet, tolerant)) {
-        QString text = platform::fromCp1252(fund->text);
+    const search::Seitensuche suche(gefaltet, tolerant);
+    while (const auto fund = suche.weiter(seiten)) {
+        QByteArray text = fund->text;
         while (text.endsWith(' '))
             text.chop(1);
-        zeile(QStringLiteral("Seite %1, Zeile %2: %3").arg(fund->position).arg(fund->zeile).arg(text));
+        zeile(QLatin1String("Seite ") + QString::number(fund->position) + QLatin1String(", Zeile ") +
+              QString::number(fund->zeile) + QLatin1String(": ") + platform::fromCp1252(text));
         ++treffer;
     }
     return treffer > 0 ? 0 : 1;

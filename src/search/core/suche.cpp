@@ -103,15 +103,23 @@ bool ganzLesen(const QString &pfad, std::string &bytes) {
 } // namespace
 
 std::optional<Textfund> SeitendateiDurchsuchen(platform::RecordFile &datei, const QString &begriff, bool tolerant) {
+    return Seitensuche(begriff, tolerant).weiter(datei);
+}
+
+Seitensuche::Seitensuche(const QString &begriff, bool tolerant)
     // The page file holds Windows-1252: a term with another character is never found.
-    if (!platform::notInCp1252(begriff).isEmpty()) return std::nullopt;
-    // Lines are found at their places in a page record: a file read in other units has none.
-    if (datei.recordSize() != book::kSeitensatzGroesse) return std::nullopt;
-    const QByteArray begriffBytes = platform::toCp1252(begriff);
-    const std::string_view gesucht(begriffBytes.constData(), size_t(begriffBytes.size()));
+    : moeglich_(platform::notInCp1252(begriff).isEmpty()), tolerant_(tolerant) {
+    if (!moeglich_) return;
+    begriff_ = platform::toCp1252(begriff);
     // A line without the term's fixed letters in the term's order is not folded at all:
     // the folding drops and replaces characters but never reorders them.
-    const QList<char> folge = festeBuchstaben(begriff, tolerant);
+    folge_ = festeBuchstaben(begriff, tolerant);
+}
+
+std::optional<Textfund> Seitensuche::weiter(platform::RecordFile &datei) const {
+    // Lines are found at their places in a page record: a file read in other units has none.
+    if (!moeglich_ || datei.recordSize() != book::kSeitensatzGroesse) return std::nullopt;
+    const std::string_view gesucht(begriff_.constData(), size_t(begriff_.size()));
     std::string arbeit, gefaltet;
     while (const char *satz = datei.next()) {
         // The last matching line counts: looking from the bottom, the first one found.
@@ -119,8 +127,8 @@ std::optional<Textfund> SeitendateiDurchsuchen(platform::RecordFile &datei, cons
         for (int i = book::kZeilenJeSeite; i >= 1 && !gefunden; --i) {
             // Each line as stored: 49 columns, "|", CR and LF.
             const std::string_view zeile(satz + (i - 1) * book::kZeilenLaenge + 1, size_t(book::kZeilenLaenge - 1));
-            if (!vielleicht(zeile, folge)) continue;
-            FaltenBytes(zeile, tolerant, arbeit, gefaltet);
+            if (!vielleicht(zeile, folge_)) continue;
+            FaltenBytes(zeile, tolerant_, arbeit, gefaltet);
             if (gefaltet.find(gesucht) != std::string::npos) gefunden = i;
         }
         if (gefunden)

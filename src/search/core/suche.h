@@ -18,6 +18,19 @@ struct Textfund {
 // folded). Nothing when the end is reached without a hit.
 std::optional<Textfund> SeitendateiDurchsuchen(platform::RecordFile &datei, const QString &begriff, bool tolerant);
 
+// The same for one term through many hits: the term is prepared once, not at each hit.
+class Seitensuche {
+public:
+    Seitensuche(const QString &begriff, bool tolerant);
+    std::optional<Textfund> weiter(platform::RecordFile &datei) const;
+
+private:
+    bool moeglich_ = false; // a term Windows-1252 can hold
+    bool tolerant_;
+    QByteArray begriff_; // in Windows-1252
+    QList<char> folge_;  // its fixed letters in order
+};
+
 struct Albumfund {
     QString bild;      // the picture's name
     int x = 0, y = 0;  // the mark's position on the picture
