@@ -54,7 +54,8 @@ def main():
         refzeiten.append(b)
         speicher.append(kb)
         refspeicher.append(refkb)
-    print("%-34s Verhältnis min %.2f  Median %.2f  max %.2f   (%.3f s gegen %.3f s, %d Paare, "
+    # Three significant digits: a ratio of 0.05 may be 20 or 22 times faster.
+    print("%-34s Verhältnis min %.3g  Median %.3g  max %.3g   (%.3f s gegen %.3f s, %d Paare, "
           "%.1f gegen %.1f MiB Spitze)"
           % (name, min(verhaeltnisse), statistics.median(verhaeltnisse), max(verhaeltnisse),
              statistics.median(zeiten), statistics.median(refzeiten), runden, max(speicher) / 1024,
