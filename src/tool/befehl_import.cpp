@@ -15,19 +15,13 @@ QFunctionPointer ausModul(const char *funktion) {
     return werkzeugmodul(QCoreApplication::applicationDirPath(), "pagora-tool-befehle", funktion);
 }
 
-QString modulFehlt() {
-    return Werkzeug::tr("Der Teil von pagora-tool, der Bilder liest und schreibt (pagora-tool-befehle.so), fehlt "
-                        "neben %1; bitte installieren Sie Pagora neu.")
-        .arg(QCoreApplication::applicationDirPath());
-}
-
 album::Kleinbildergebnis kleinbild(const platform::Files &dateien, const QString &projektVerzeichnis,
                                    const QString &name) {
     static const auto macher =
         reinterpret_cast<decltype(authoring::Bildwerkzeuge::kleinbild)>(ausModul("pagora_werkzeug_kleinbild"));
     if (macher) return macher(dateien, projektVerzeichnis, name);
     album::Kleinbildergebnis r;
-    r.fehler = modulFehlt();
+    r.fehler = befehlsmodulFehlt();
     return r;
 }
 
@@ -38,7 +32,7 @@ std::optional<QSize> groesse(const QString &nativePath) {
     static const auto leser =
         reinterpret_cast<decltype(authoring::Bildwerkzeuge::groesse)>(ausModul("pagora_werkzeug_bildgroesse"));
     if (leser) return leser(nativePath);
-    klage(modulFehlt());
+    klage(befehlsmodulFehlt());
     return std::nullopt;
 }
 

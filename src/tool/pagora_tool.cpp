@@ -20,9 +20,7 @@ int befehlsmodulAusfuehren() {
     const QString hier = QCoreApplication::applicationDirPath();
     if (auto befehl = reinterpret_cast<int (*)()>(werkzeugmodul(hier, "pagora-tool-befehle", "pagora_werkzeug_befehl")))
         return befehl();
-    klage(Werkzeug::tr("Der Teil von pagora-tool, der Bilder liest und schreibt (pagora-tool-befehle.so), fehlt "
-                       "neben %1; bitte installieren Sie Pagora neu.")
-              .arg(hier));
+    klage(befehlsmodulFehlt());
     return Abgelehnt;
 }
 

@@ -1,5 +1,8 @@
 #include "tool/werkzeugmodul.h"
 
+#include "tool/werkzeug.h"
+
+#include <QCoreApplication>
 #include <QLibrary>
 
 QFunctionPointer werkzeugmodul(const QString &werkzeugOrdner, const QString &modul, const char *befehl) {
@@ -8,4 +11,10 @@ QFunctionPointer werkzeugmodul(const QString &werkzeugOrdner, const QString &mod
         if (QFunctionPointer f = bibliothek.resolve(befehl)) return f;
     }
     return nullptr;
+}
+
+QString befehlsmodulFehlt() {
+    return Werkzeug::tr("Der Teil von pagora-tool, der Bilder liest und schreibt (pagora-tool-befehle.so), fehlt "
+                        "neben %1; bitte installieren Sie Pagora neu.")
+        .arg(QCoreApplication::applicationDirPath());
 }
